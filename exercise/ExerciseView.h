@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace tessarine {
+
+// The two answer rows of the exercise window: `Simbolo` in the yellow frame, `Attributo` in the
+// red one, two elements each.
+enum class Row { Symbols, Attributes };
+
+// What the set composer and the answer checking do to the exercise window: the pictures, their
+// marks, the caption and the attribute row's frame. Nothing else passes between them.
+class IExerciseView {
+public:
+    virtual ~IExerciseView() = default;
+
+    virtual void setObjectPicture(const QImage& picture, const QString& sourceName) = 0;
+    virtual QSize objectPictureSize() const = 0;
+    virtual void setCaption(const QString& caption) = 0;
+
+    virtual void setAnswerPicture(Row row, int index, const QImage& picture, const QString& sourceName) = 0;
+    virtual void clearAnswerPicture(Row row, int index) = 0;
+    virtual QSize answerPictureSize() const = 0;
+    virtual QString tag(Row row, int index) const = 0;
+    virtual void setTag(Row row, int index, const QString& tag) = 0;
+
+    // `Frame2`, the frame of the attribute row.
+    virtual void setAttributeRowVisible(bool visible) = 0;
+};
+
+} // namespace tessarine

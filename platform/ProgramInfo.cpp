@@ -1,0 +1,20 @@
+#include "platform/ProgramInfo.h"
+
+#include "tessarine_version.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace tessarine {
+
+ProgramInfo ProgramInfo::withFolder(const QString& folder)
+{
+    return {folder, QStringLiteral("Tessarine"), TESSARINE_VERSION_MAJOR, TESSARINE_VERSION_MINOR,
+            TESSARINE_VERSION_PATCH};
+}
+
+ProgramInfo ProgramInfo::ofRunningProgram() { return withFolder(QCoreApplication::applicationDirPath()); }
+
+QString joinPath(const QString& folder, const QString& name) { return folder + QDir::separator() + name; }
+
+} // namespace tessarine

@@ -1,0 +1,136 @@
+#include "platform/SettingsBacking.h"
+
+#include "core/RuntimeError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace tessarine {
+
+namespace {
+
+// Line breaks and backslashes are the only characters a value cannot hold as they are.
+QString escaped(const QString& text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'\\')
+            result += QStringLiteral("\\\\");
+        else if (c == u'\n')
+            result += QStringLiteral("\\n");
+        else if (c == u'\r')
+            result += QStringLiteral("\\r");
+        else
+            result += c;
+    }
+    return result;
+}
+
+QString unescaped(QStringView text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\\' && i + 1 < text.size()) {
+            const QChar next = text[++i];
+            result += next == u'n' ? QChar(u'\n') : next == u'r' ? QChar(u'\r') : next;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+// Lenient on reading: lines that are neither a [section] nor a key=value are skipped, so a
+// damaged file still gives every readable value and the defaults for the rest.
+bool readTextIni(QIODevice& device, QSettings::SettingsMap& map)
+{
+    QString section;
+    const QString content = QString::fromUtf8(device.readAll());
+    for (QStringView line : QStringView(content).split(u'\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
+            continue;
+        if (line.startsWith(u'[') && line.endsWith(u']')) {
+            section = line.mid(1, line.size() - 2).trimmed().toString();
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals <= 0 || section.isEmpty())
+            continue;
+        const QString key = line.left(equals).trimmed().toString();
+        map.insert(section + u'/' + key, unescaped(line.mid(equals + 1)));
+    }
+    return true;
+}
+
+bool writeTextIni(QIODevice& device, const QSettings::SettingsMap& map)
+{
+    QString section;
+    QString out;
+    // The map is sorted, so each section's keys come together.
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        const qsizetype slash = it.key().indexOf(u'/');
+        const QString keySection = it.key().left(slash);
+        if (keySection != section) {
+            if (!section.isEmpty())
+                out += u'\n';
+            section = keySection;
+            out += u'[' + section + QStringLiteral("]\n");
+        }
+        out += it.key().mid(slash + 1) + u'=' + escaped(it.value().toString()) + u'\n';
+    }
+    return device.write(out.toUtf8()) >= 0;
+}
+
+QSettings::Format textIniFormat()
+{
+    static const QSettings::Format format = QSettings::registerFormat(QStringLiteral("ini"), readTextIni, writeTextIni);
+    return format;
+}
+
+} // namespace
+
+QtSettingsBacking::QtSettingsBacking(const QString& filePath)
+    : m_settings(std::make_unique<QSettings>(filePath, textIniFormat()))
+{
+}
+
+QtSettingsBacking::~QtSettingsBacking() = default;
+
+QString QtSettingsBacking::defaultFilePath(const QString& application)
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(application + QStringLiteral(".ini"));
+}
+
+std::optional<QString> QtSettingsBacking::read(const QString& section, const QString& key)
+{
+    const QVariant value = m_settings->value(section + u'/' + key);
+    if (!value.isValid())
+        return std::nullopt;
+    return value.toString();
+}
+
+void QtSettingsBacking::write(const QString& section, const QString& key, const QString& value)
+{
+    m_settings->setValue(section + u'/' + key, value);
+}
+
+void QtSettingsBacking::flush()
+{
+    // QSettings writes through a temporary file and renames it over the old one, so a failure
+    // leaves the previous settings as they were.
+    const QFileInfo file(m_settings->fileName());
+    QDir().mkpath(file.absolutePath());
+    m_settings->sync();
+    if (m_settings->status() != QSettings::NoError)
+        throw RuntimeError(ErrorNumber::PathAccess,
+                           QStringLiteral("The settings cannot be saved to %1").arg(file.absoluteFilePath()));
+}
+
+} // namespace tessarine
