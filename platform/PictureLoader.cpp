@@ -14,6 +14,44 @@ RuntimeError invalidPicture(const QString& path, const QString& reason)
     return {ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture %1 (%2)").arg(path, reason)};
 }
 
+// The JPEG decoder hands back a half-grey picture for a truncated or damaged file and only says so
+// in a warning. While a picture is decoded those warnings are collected (and still passed on), so
+// that such a file counts as not loadable.
+class DecoderWarnings {
+public:
+    DecoderWarnings()
+    {
+        s_current = this;
+        m_previous = qInstallMessageHandler(&DecoderWarnings::handle);
+    }
+    ~DecoderWarnings()
+    {
+        qInstallMessageHandler(m_previous);
+        s_current = nullptr;
+    }
+    DecoderWarnings(const DecoderWarnings&) = delete;
+    DecoderWarnings& operator=(const DecoderWarnings&) = delete;
+
+    // The first warning that tells of damaged data, or the empty text.
+    QString damage() const { return m_damage; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
+    {
+        DecoderWarnings* self = s_current;
+        if (self && type == QtWarningMsg && qstrcmp(context.category, "qt.gui.imageio.jpeg") == 0
+            && self->m_damage.isEmpty()
+            && (message.contains(QLatin1String("Corrupt JPEG data")) || message.contains(QLatin1String("Premature end"))))
+            self->m_damage = message;
+        if (self && self->m_previous)
+            self->m_previous(type, context, message);
+    }
+
+    static inline DecoderWarnings* s_current = nullptr;
+    QtMessageHandler m_previous = nullptr;
+    QString m_damage;
+};
+
 } // namespace
 
 QImage QtPictureLoader::load(const QString& path, const QSize& box)
@@ -35,9 +73,12 @@ QImage QtPictureLoader::load(const QString& path, const QSize& box)
     if (box.isValid() && !box.isEmpty())
         reader.setScaledSize(box);
 
+    const DecoderWarnings warnings;
     QImage image = reader.read();
     if (image.isNull())
         throw invalidPicture(path, reader.errorString());
+    if (!warnings.damage().isEmpty())
+        throw invalidPicture(path, QStringLiteral("damaged: %1").arg(warnings.damage()));
     return image;
 }
 

@@ -1,0 +1,458 @@
+#include "core/Module1.h"
+#include "exercise/frmMain.h"
+#include "platform/PictureBox.h"
+#include "platform/doubles/TestDoubles.h"
+#include "support/MediaFolder.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+using namespace tessarine;
+using testing::MediaFolder;
+
+namespace {
+
+struct Options {
+    bool symbolDistractor = true;
+    bool attributeDistractor = true;
+    bool sameCategory = true;
+    bool sequence = true;
+    bool sounds = true;
+};
+
+// One exercise window over a throw-away program folder, with recording doubles for the message
+// box and the sound player.
+class Exercise {
+public:
+    Exercise(const QStringList& images, const QStringList& symbols, const QStringList& attributes,
+             Options options = {})
+        : platform(folder.path())
+        , module(platform.platform())
+    {
+        folder.addPictures(QStringLiteral("Images"), images);
+        folder.addPictures(QStringLiteral("Symbols"), symbols);
+        folder.addPictures(QStringLiteral("Attributes"), attributes);
+        module.ShowSymbolsDistractor = options.symbolDistractor;
+        module.ShowAttributesDistractor = options.attributeDistractor;
+        module.SameCategoryAttributes = options.sameCategory;
+        module.UseSequence = options.sequence;
+        module.PlaySounds = options.sounds;
+        module.SoundOk = QStringLiteral("ok.wav");
+        module.SoundWrong = QStringLiteral("error.wav");
+        window = std::make_unique<frmMain>(module);
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+
+    // Opens the window as the program does; an error of the first set is returned, not thrown.
+    std::optional<RuntimeError> open()
+    {
+        std::optional<RuntimeError> failure;
+        try {
+            window->Form_Load();
+        } catch (const RuntimeError& error) {
+            failure = error;
+        }
+        window->show();
+        return failure;
+    }
+
+    void changeSet() { QTest::mouseClick(window->cmdCambia, Qt::LeftButton); }
+    void click(PictureBox* box) { QTest::mouseClick(box, Qt::LeftButton); }
+
+    // The element of a row that carries the right-answer mark, or -1.
+    static int rightElement(const std::array<PictureBox*, 2>& row)
+    {
+        for (int i : {0, 1})
+            if (row[static_cast<std::size_t>(i)]->Tag == QStringLiteral("OK"))
+                return i;
+        return -1;
+    }
+    QString sound(const char* name) const { return folder.path() + QStringLiteral("/Sounds/") + QLatin1String(name); }
+
+    MediaFolder folder;
+    doubles::TestPlatform platform;
+    Module1 module;
+    std::unique_ptr<frmMain> window;
+};
+
+const QStringList CupImages{"cup.colour.red.jpg"};
+const QStringList CupSymbols{"cup.jpg", "pen.jpg"};
+const QStringList CupAttributes{"colour.red.jpg", "colour.blue.jpg", "size.red.jpg", "size.big.jpg"};
+
+QByteArray jpegBytes(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 7) % 256, (y * 13) % 256, (x * y) % 256));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG");
+    return bytes;
+}
+
+} // namespace
+
+class TestExercise : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void layoutAsDesigned()
+    {
+        Exercise exercise(CupImages, CupSymbols, CupAttributes);
+        QVERIFY(!exercise.open());
+        frmMain& w = *exercise.window;
+        QVERIFY(w.windowState() & Qt::WindowMaximized);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tessarine"));
+        QCOMPARE(w.Immagine->geometry(), QRect(48, 56, 600, 300));
+        QCOMPARE(w.lblImmagine->geometry(), QRect(48, 8, 601, 41));
+        QCOMPARE(w.lblImmagine->font().pointSize(), 24);
+        QCOMPARE(w.cmdCambia->geometry(), QRect(808, 56, 129, 33));
+        QCOMPARE(w.cmdCambia->text(), QStringLiteral("Change set"));
+        QCOMPARE(w.Frame1->geometry(), QRect(24, 400, 481, 249));
+        QCOMPARE(w.Frame2->geometry(), QRect(504, 400, 481, 249));
+        QCOMPARE(w.Frame1->palette().color(QPalette::Window), QColor(255, 255, 0));
+        QCOMPARE(w.Frame2->palette().color(QPalette::Window), QColor(255, 0, 0));
+        QCOMPARE(w.Simbolo[1]->geometry(), QRect(253, 32, 201, 201));
+        QCOMPARE(w.Attributo[0]->geometry(), QRect(24, 32, 201, 201));
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(QApplication::focusWidget(), w.cmdCambia);
+        // The layout stays where it is, whatever the window's size.
+        w.setWindowState(Qt::WindowNoState);
+        w.resize(1400, 1000);
+        QCOMPARE(w.Immagine->geometry(), QRect(48, 56, 600, 300));
+        // Pictures are decoded at the size they are shown in, stretched to the box.
+        QCOMPARE(w.Immagine->picture().size(), w.Immagine->pictureSize());
+        QCOMPARE(w.Simbolo[0]->picture().size(), w.Simbolo[0]->pictureSize());
+    }
+
+    void distractorsShownAsAsked_data()
+    {
+        QTest::addColumn<bool>("symbolDistractor");
+        QTest::addColumn<bool>("attributeDistractor");
+        QTest::newRow("both") << true << true;
+        QTest::newRow("symbols only") << true << false;
+        QTest::newRow("attributes only") << false << true;
+        QTest::newRow("none") << false << false;
+    }
+    void distractorsShownAsAsked()
+    {
+        QFETCH(bool, symbolDistractor);
+        QFETCH(bool, attributeDistractor);
+        Options options;
+        options.symbolDistractor = symbolDistractor;
+        options.attributeDistractor = attributeDistractor;
+        options.sequence = false;
+        Exercise exercise(CupImages, CupSymbols, CupAttributes, options);
+        QVERIFY(!exercise.open());
+        frmMain& w = *exercise.window;
+
+        QCOMPARE(w.lblImmagine->text(), QStringLiteral("CUP RED"));
+        QCOMPARE(w.Immagine->sourceName(), QStringLiteral("cup.colour.red.jpg"));
+        QVERIFY(w.Frame2->isVisible());
+        QVERIFY(w.Simbolo[0]->isVisible());
+        QVERIFY(w.Attributo[0]->isVisible());
+        QCOMPARE(w.Simbolo[1]->isVisible(), symbolDistractor);
+        QCOMPARE(w.Attributo[1]->isVisible(), attributeDistractor);
+
+        for (int set = 0; set < 20; ++set) {
+            const int rightSymbol = Exercise::rightElement(w.Simbolo);
+            const int rightAttribute = Exercise::rightElement(w.Attributo);
+            QVERIFY(symbolDistractor || rightSymbol == 0);
+            QVERIFY(attributeDistractor || rightAttribute == 0);
+            QCOMPARE(w.Simbolo[rightSymbol]->sourceName(), QStringLiteral("cup.jpg"));
+            QCOMPARE(w.Attributo[rightAttribute]->sourceName(), QStringLiteral("colour.red.jpg"));
+            const auto& otherSymbol = *w.Simbolo[1 - rightSymbol];
+            const auto& otherAttribute = *w.Attributo[1 - rightAttribute];
+            QCOMPARE(otherSymbol.Tag, QString());
+            QCOMPARE(otherAttribute.Tag, QString());
+            QCOMPARE(otherSymbol.sourceName(), symbolDistractor ? QStringLiteral("pen.jpg") : QString());
+            // Same category: another value of colour.
+            QCOMPARE(otherAttribute.sourceName(), attributeDistractor ? QStringLiteral("colour.blue.jpg") : QString());
+            exercise.changeSet();
+        }
+        QVERIFY(exercise.platform.messageBox.shown.isEmpty());
+    }
+
+    void fullRandomNeverOffersTheObjectsValueName()
+    {
+        Options options;
+        options.sameCategory = false;
+        options.sequence = false;
+        Exercise exercise(CupImages, CupSymbols, CupAttributes, options);
+        QVERIFY(!exercise.open());
+        QSet<QString> distractors;
+        for (int set = 0; set < 200; ++set) {
+            const int right = Exercise::rightElement(exercise.window->Attributo);
+            distractors.insert(exercise.window->Attributo[1 - right]->sourceName());
+            exercise.changeSet();
+        }
+        // Any category, but never "size.red": it carries the object's value name.
+        QCOMPARE(distractors, QSet<QString>({"colour.blue.jpg", "size.big.jpg"}));
+    }
+
+    void rightAnswerOnEitherSide()
+    {
+        Options options;
+        options.sequence = false;
+        Exercise exercise(CupImages, CupSymbols, CupAttributes, options);
+        QVERIFY(!exercise.open());
+        const int sets = 400;
+        int symbolOnLeft = 0;
+        int attributeOnLeft = 0;
+        for (int set = 0; set < sets; ++set) {
+            symbolOnLeft += Exercise::rightElement(exercise.window->Simbolo) == 0;
+            attributeOnLeft += Exercise::rightElement(exercise.window->Attributo) == 0;
+            exercise.changeSet();
+        }
+        // About half each; the bounds lie ten standard deviations out, so this never flakes.
+        QVERIFY2(symbolOnLeft > 100 && symbolOnLeft < 300, qPrintable(QString::number(symbolOnLeft)));
+        QVERIFY2(attributeOnLeft > 100 && attributeOnLeft < 300, qPrintable(QString::number(attributeOnLeft)));
+    }
+
+    void lettersCaseDoesNotMatter()
+    {
+        Options options;
+        options.sequence = false;
+        Exercise exercise({"Cup.Colour.Red.jpg"}, {"CUP.jpg", "pen.jpg"}, {"colour.RED.jpg", "Colour.Blue.jpg"}, options);
+        QVERIFY(!exercise.open());
+        frmMain& w = *exercise.window;
+        QCOMPARE(w.lblImmagine->text(), QStringLiteral("CUP RED"));
+        QCOMPARE(w.Simbolo[Exercise::rightElement(w.Simbolo)]->sourceName(), QStringLiteral("CUP.jpg"));
+        QCOMPARE(w.Attributo[Exercise::rightElement(w.Attributo)]->sourceName(), QStringLiteral("colour.RED.jpg"));
+    }
+
+    void namesWithTooFewParts()
+    {
+        Options options;
+        options.symbolDistractor = false;
+        options.attributeDistractor = false;
+        options.sequence = false;
+        {
+            // The extension becomes the value.
+            Exercise exercise({"cup.colour.jpg"}, {"cup.jpg"}, {"colour.red.jpg", "colour.jpg"}, options);
+            QVERIFY(!exercise.open());
+            QCOMPARE(exercise.window->lblImmagine->text(), QStringLiteral("CUP JPG"));
+            QCOMPARE(exercise.window->Attributo[0]->sourceName(), QStringLiteral("colour.jpg"));
+            QVERIFY(exercise.platform.messageBox.shown.isEmpty());
+        }
+        {
+            // No value at all: two reports for the caption and two for each attribute compared.
+            Exercise exercise({"cup.jpg"}, {"cup.jpg"}, {"colour.red.jpg", "colour.blue.jpg"}, options);
+            QVERIFY(!exercise.open());
+            QCOMPARE(exercise.window->lblImmagine->text(), QStringLiteral("CUP "));
+            QCOMPARE(exercise.window->Simbolo[0]->Tag, QStringLiteral("OK"));
+            QCOMPARE(exercise.window->Attributo[0]->Tag, QString());
+            QCOMPARE(exercise.window->Attributo[0]->sourceName(), QString());
+            const QString report = QStringLiteral("Error \"Invalid argument\" in EstraiParte() function");
+            QCOMPARE(exercise.platform.messageBox.shown, QStringList(6, report));
+        }
+    }
+
+    void noDistractorToBeFound()
+    {
+        Options options;
+        options.sequence = false;
+        // A single symbol file: every symbol carries the object's key.
+        Exercise exercise(CupImages, {"cup.jpg"}, CupAttributes, options);
+        const std::optional<RuntimeError> failure = exercise.open();
+        QVERIFY(failure);
+        QCOMPARE(failure->number(), 550);
+        QCOMPARE(failure->description(), QStringLiteral("No image found: plase check images folders"));
+        frmMain& w = *exercise.window;
+        // The window stays as far as the set got: object and right symbol, attribute row cleared.
+        QCOMPARE(w.lblImmagine->text(), QStringLiteral("CUP RED"));
+        QCOMPARE(w.Simbolo[Exercise::rightElement(w.Simbolo)]->sourceName(), QStringLiteral("cup.jpg"));
+        for (PictureBox* attribute : w.Attributo) {
+            QCOMPARE(attribute->Tag, QString());
+            QVERIFY(attribute->picture().isNull());
+        }
+
+        // "Change set" reports the same error with its number and the program keeps running.
+        exercise.changeSet();
+        QCOMPARE(exercise.platform.messageBox.shown,
+                 QStringList({"Run-time error '550': No image found: plase check images folders"}));
+        QVERIFY(w.isVisible());
+    }
+
+    void attributeDistractorWithinOneValue()
+    {
+        Options options;
+        options.sequence = false;
+        // Same category mode with a single value in the object's category.
+        Exercise exercise(CupImages, CupSymbols, {"colour.red.jpg", "size.big.jpg"}, options);
+        const std::optional<RuntimeError> failure = exercise.open();
+        QVERIFY(failure);
+        QCOMPARE(failure->number(), 550);
+        QCOMPARE(exercise.window->Attributo[Exercise::rightElement(exercise.window->Attributo)]->sourceName(),
+                 QStringLiteral("colour.red.jpg"));
+    }
+
+    void emptyImagesFolderFailsTheFirstSet()
+    {
+        Exercise exercise({}, CupSymbols, CupAttributes);
+        const std::optional<RuntimeError> failure = exercise.open();
+        QVERIFY(failure);
+        QCOMPARE(failure->number(), ErrorNumber::InvalidPicture);
+        QVERIFY2(failure->description().contains(QStringLiteral("Images")), qPrintable(failure->description()));
+        QCOMPARE(exercise.module.NumImmagini, 1);
+    }
+
+    void sequenceLeadsFromSymbolToAttributeToNextSet()
+    {
+        Exercise exercise({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, CupSymbols,
+                          {"colour.red.jpg", "colour.blue.jpg"});
+        exercise.platform.random.values = {0.0f}; // the first set shows the cup
+        QVERIFY(!exercise.open());
+        frmMain& w = *exercise.window;
+        auto& played = exercise.platform.sound.played;
+        QVERIFY(!w.Frame2->isVisible());
+        QCOMPARE(w.lblImmagine->text(), QStringLiteral("CUP RED"));
+        PictureBox* rightSymbol = w.Simbolo[Exercise::rightElement(w.Simbolo)];
+        PictureBox* wrongSymbol = w.Simbolo[1 - Exercise::rightElement(w.Simbolo)];
+
+        exercise.click(wrongSymbol);
+        QCOMPARE(played, QStringList({exercise.sound("error.wav")}));
+        QVERIFY(!w.Frame2->isVisible());
+
+        exercise.click(rightSymbol);
+        QCOMPARE(played.last(), exercise.sound("ok.wav"));
+        QVERIFY(w.Frame2->isVisible());
+        exercise.click(rightSymbol);
+        QCOMPARE(played, QStringList({exercise.sound("error.wav"), exercise.sound("ok.wav"), exercise.sound("ok.wav")}));
+
+        const int rightAttribute = Exercise::rightElement(w.Attributo);
+        exercise.click(w.Attributo[1 - rightAttribute]);
+        QCOMPARE(played.last(), exercise.sound("error.wav"));
+        QCOMPARE(w.lblImmagine->text(), QStringLiteral("CUP RED"));
+        QVERIFY(w.Frame2->isVisible());
+
+        exercise.platform.random.values = {0.99f}; // the next set shows the pen
+        exercise.click(w.Attributo[rightAttribute]);
+        QCOMPARE(played.size(), 5);
+        QCOMPARE(played.last(), exercise.sound("ok.wav"));
+        QCOMPARE(w.lblImmagine->text(), QStringLiteral("PEN BLUE"));
+        QVERIFY(!w.Frame2->isVisible());
+        QCOMPARE(w.Simbolo[Exercise::rightElement(w.Simbolo)]->sourceName(), QStringLiteral("pen.jpg"));
+        QVERIFY(exercise.platform.messageBox.shown.isEmpty());
+    }
+
+    void soundsOnlyWhenWanted()
+    {
+        Options options;
+        options.sounds = false;
+        Exercise exercise(CupImages, CupSymbols, {"colour.red.jpg", "colour.blue.jpg"}, options);
+        QVERIFY(!exercise.open());
+        frmMain& w = *exercise.window;
+        exercise.click(w.Simbolo[1 - Exercise::rightElement(w.Simbolo)]);
+        exercise.click(w.Simbolo[Exercise::rightElement(w.Simbolo)]);
+        QVERIFY(w.Frame2->isVisible()); // the transitions happen in silence
+        QVERIFY(exercise.platform.sound.played.isEmpty());
+
+        // No right-answer sound chosen: right answers are silent, wrong ones still sound.
+        exercise.module.PlaySounds = true;
+        exercise.module.SoundOk.clear();
+        exercise.click(w.Attributo[1 - Exercise::rightElement(w.Attributo)]);
+        exercise.click(w.Attributo[Exercise::rightElement(w.Attributo)]);
+        QCOMPARE(exercise.platform.sound.played, QStringList({exercise.sound("error.wav")}));
+        QVERIFY(!w.Frame2->isVisible());
+    }
+
+    void withoutSequenceClicksChangeNothing()
+    {
+        Options options;
+        options.sequence = false;
+        Exercise exercise(CupImages, CupSymbols, {"colour.red.jpg", "colour.blue.jpg"}, options);
+        QVERIFY(!exercise.open());
+        frmMain& w = *exercise.window;
+        const int draws = exercise.platform.random.reseeds;
+        const QString symbolShown = w.Simbolo[0]->sourceName();
+        for (PictureBox* box : {w.Simbolo[0], w.Simbolo[1], w.Attributo[0], w.Attributo[1]})
+            exercise.click(box);
+        QVERIFY(exercise.platform.sound.played.isEmpty());
+        QVERIFY(w.Frame2->isVisible());
+        QCOMPARE(exercise.platform.random.reseeds, draws); // no new set was composed
+        QCOMPARE(w.Simbolo[0]->sourceName(), symbolShown);
+    }
+
+    void onlyAnExactMarkIsRight_data()
+    {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("sound");
+        QTest::newRow("exact") << "OK" << "ok.wav";
+        QTest::newRow("small letters") << "ok" << "error.wav";
+        QTest::newRow("trailing blank") << "OK " << "error.wav";
+        QTest::newRow("empty") << "" << "error.wav";
+    }
+    void onlyAnExactMarkIsRight()
+    {
+        QFETCH(QString, tag);
+        QFETCH(QString, sound);
+        Exercise exercise(CupImages, CupSymbols, CupAttributes);
+        QVERIFY(!exercise.open());
+        exercise.window->Simbolo[0]->Tag = tag;
+        exercise.click(exercise.window->Simbolo[0]);
+        QCOMPARE(exercise.platform.sound.played, QStringList({exercise.sound(qPrintable(sound))}));
+    }
+
+    void brokenPicturesAreReportedNotFatal_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray jpeg = jpegBytes({64, 64});
+        // A header that declares 60000 by 60000 pixels.
+        QByteArray huge = jpeg;
+        const qsizetype frame = huge.indexOf(QByteArray("\xff\xc0", 2));
+        QVERIFY(frame > 0);
+        huge[frame + 5] = char(0xea);
+        huge[frame + 6] = char(0x60);
+        huge[frame + 7] = char(0xea);
+        huge[frame + 8] = char(0x60);
+        QTest::newRow("zero bytes") << QByteArray();
+        QTest::newRow("text") << QByteArray("this is not a picture\n");
+        QTest::newRow("absurd size") << huge;
+        QTest::newRow("garbage after a header") << jpeg.left(20) + QByteArray(500, '\x55');
+        QTest::newRow("truncated") << jpeg.left(jpeg.size() / 2);
+    }
+    void brokenPicturesAreReportedNotFatal()
+    {
+        QFETCH(QByteArray, content);
+        Options options;
+        options.sequence = false;
+        Exercise exercise(CupImages, {"pen.jpg"}, CupAttributes, options);
+        exercise.folder.addFile(QStringLiteral("Symbols"), QStringLiteral("cup.jpg"), content);
+        const std::optional<RuntimeError> failure = exercise.open();
+        QVERIFY(failure);
+        QCOMPARE(failure->number(), ErrorNumber::InvalidPicture);
+        QVERIFY2(failure->description().contains(QStringLiteral("cup.jpg")), qPrintable(failure->description()));
+
+        exercise.changeSet();
+        QCOMPARE(exercise.platform.messageBox.shown.size(), 1);
+        QVERIFY(exercise.platform.messageBox.shown[0].startsWith(QStringLiteral("Run-time error '481': Invalid picture ")));
+        QVERIFY(exercise.window->isVisible());
+    }
+
+    void largePhotoIsDecodedAtBoxSize()
+    {
+        Options options;
+        options.sequence = false;
+        Exercise exercise({}, CupSymbols, CupAttributes, options);
+        exercise.folder.addFile(QStringLiteral("Images"), QStringLiteral("cup.colour.red.jpg"), jpegBytes({4000, 3000}));
+        // The same photo saved as PNG under a .jpg name still loads.
+        QImage png(300, 200, QImage::Format_RGB32);
+        png.fill(Qt::green);
+        png.save(exercise.folder.subFolder(QStringLiteral("Symbols")) + QStringLiteral("/cup.jpg"), "PNG");
+        QVERIFY(!exercise.open());
+        QCOMPARE(exercise.window->Immagine->picture().size(), QSize(598, 298));
+        QCOMPARE(exercise.window->Immagine->sourceName(), QStringLiteral("cup.colour.red.jpg"));
+        QCOMPARE(exercise.window->Simbolo[Exercise::rightElement(exercise.window->Simbolo)]->picture().pixelColor(5, 5),
+                 QColor(Qt::green));
+    }
+};
+
+QTEST_MAIN(TestExercise)
+#include "test_exercise.moc"

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace tessarine::testing {
+
+// A throw-away program folder with the media sub-folders, filled with small real JPEG files.
+class MediaFolder {
+public:
+    MediaFolder();
+
+    QString path() const { return m_dir.path(); }
+    QString subFolder(const QString& name) const;
+
+    // Writes a small JPEG (a distinct colour per name) into `subFolder`.
+    void addPicture(const QString& subFolder, const QString& name, QSize size = {8, 8});
+    void addPictures(const QString& subFolder, const QStringList& names);
+    // Writes raw bytes under a name, for files that are not what their name says.
+    void addFile(const QString& subFolder, const QString& name, const QByteArray& content);
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace tessarine::testing
