@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace tessarine::bench {
+
+// A photo-like JPEG (smooth shapes and sensor noise, so it compresses like a phone photo).
+void writePhoto(const QString& path, QSize size, int seed);
+
+// Fills Images, Symbols and Attributes under `folder` with `names` names each, all hard links to a
+// handful of photos of `photoSize`, so that 1000-name folders cost no more disk than the photos.
+// Every object picture has its symbol and its attribute, and each category holds several values.
+void writeMediaFolders(const QString& folder, int names, QSize photoSize);
+
+struct Summary {
+    double median = 0;
+    double p95 = 0;
+    double mean = 0;
+};
+Summary summarise(std::vector<double> samples);
+
+// Peak and current resident memory of this process, in MiB.
+double peakResidentMiB();
+double currentResidentMiB();
+
+bool hasFlag(int argc, char** argv, const char* flag);
+
+} // namespace tessarine::bench

@@ -1,0 +1,107 @@
+// "Change set" with 1000-name folders of 12-megapixel photos, against decoding the same five
+// pictures with QImageReader alone, at their box size and at full size; and the memory it takes.
+// Run by hand: bench_change_set [--sets N]; --smoke runs it once on tiny inputs.
+
+#include "BenchSupport.h"
+
+#include "core/Module1.h"
+#include "exercise/frmMain.h"
+#include "platform/PictureBox.h"
+#include "platform/doubles/TestDoubles.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+using namespace tessarine;
+
+namespace {
+
+double decodeMs(const QStringList& paths, const QList<QSize>& sizes)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        QImageReader reader(paths[i]);
+        if (sizes[i].isValid())
+            reader.setScaledSize(sizes[i]);
+        if (reader.read().isNull())
+            qFatal("cannot decode %s", qPrintable(paths[i]));
+    }
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const bool smoke = bench::hasFlag(argc, argv, "--smoke");
+    const int names = smoke ? 20 : 1000;
+    const QSize photo = smoke ? QSize(400, 300) : QSize(4000, 3000);
+    const int sets = smoke ? 5 : 200;
+
+    QTemporaryDir folder;
+    std::printf("Writing %d-name folders of %dx%d photos...\n", names, photo.width(), photo.height());
+    bench::writeMediaFolders(folder.path(), names, photo);
+    const double baselineMiB = bench::currentResidentMiB();
+
+    doubles::TestPlatform platform(folder.path());
+    Module1 module(platform.platform());
+    module.ShowSymbolsDistractor = module.ShowAttributesDistractor = true;
+    module.SameCategoryAttributes = module.UseSequence = true;
+    frmMain window(module);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+
+    QElapsedTimer timer;
+    timer.start();
+    window.Form_Load();
+    window.show();
+    window.repaint();
+    const double firstSetMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+
+    std::vector<double> setMs;
+    std::vector<double> residentMiB;
+    for (int i = 0; i < sets; ++i) {
+        timer.restart();
+        window.cmdCambia_Click();
+        window.repaint();
+        setMs.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        residentMiB.push_back(bench::currentResidentMiB());
+    }
+
+    // The same five pictures the last set showed, decoded alone.
+    QStringList paths;
+    QList<QSize> boxSizes;
+    paths << mediaPath(platform.program, Folder::Images, window.Immagine->sourceName());
+    boxSizes << window.Immagine->pictureSize();
+    for (PictureBox* box : {window.Simbolo[0], window.Simbolo[1], window.Attributo[0], window.Attributo[1]}) {
+        paths << mediaPath(platform.program, box->parentWidget() == window.Frame1 ? Folder::Symbols : Folder::Attributes,
+                           box->sourceName());
+        boxSizes << box->pictureSize();
+    }
+    std::vector<double> boxMs;
+    std::vector<double> fullMs;
+    for (int i = 0; i < (smoke ? 2 : 20); ++i) {
+        boxMs.push_back(decodeMs(paths, boxSizes));
+        fullMs.push_back(decodeMs(paths, QList<QSize>(paths.size())));
+    }
+
+    const auto change = bench::summarise(setMs);
+    const auto box = bench::summarise(boxMs);
+    const auto full = bench::summarise(fullMs);
+    const std::size_t half = residentMiB.size() / 2;
+    std::printf("first set (load step)       %8.1f ms\n", firstSetMs);
+    std::printf("Change set  median %8.1f ms   p95 %8.1f ms   over %d sets\n", change.median, change.p95, sets);
+    std::printf("5 decodes at box size       median %8.1f ms   -> Change set / box decode = %.2f\n", box.median,
+                change.median / box.median);
+    std::printf("5 decodes at full size      median %8.1f ms   -> Change set / full decode = %.2f\n", full.median,
+                change.median / full.median);
+    std::printf("resident memory: before window %.1f MiB, after set %zu %.1f MiB, after set %d %.1f MiB, peak %.1f MiB\n",
+                baselineMiB, half + 1, residentMiB[half], sets, residentMiB.back(), bench::peakResidentMiB());
+    std::printf("reports shown: %lld\n", static_cast<long long>(platform.messageBox.shown.size()));
+    return platform.messageBox.shown.isEmpty() ? 0 : 1;
+}
