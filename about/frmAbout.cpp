@@ -5,6 +5,7 @@
 #include "core/Module1.h"
 #include "core/ProgramRecord.h"
 #include "platform/AppIcon.h"
+#include "platform/DesignFont.h"
 #include "platform/RunLifetime.h"
 #include "platform/Twips.h"
 #include "settings/SettingsStore.h"
@@ -42,6 +43,7 @@ frmAbout::frmAbout(Module1& module, QWidget* parent)
     setWindowTitle(QStringLiteral("About MyApp"));
     setWindowIcon(appIcon());
     setFixedSize(twips(5730), twips(3645));
+    setFont(designFont(8));
 
     picIcon = new QLabel(this);
     picIcon->setPixmap(appIconPixmap());

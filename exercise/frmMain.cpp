@@ -5,6 +5,7 @@
 #include "core/Module1.h"
 #include "media/MediaCatalogue.h"
 #include "platform/AppIcon.h"
+#include "platform/DesignFont.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 
@@ -49,16 +50,12 @@ frmMain::frmMain(Module1& module, QWidget* parent)
     setWindowTitle(module.platform().program.title);
     setWindowIcon(appIcon());
     resize(twips(15135), twips(10140));
+    setFont(designFont(8));
 
     lblImmagine = new QLabel(this);
     lblImmagine->setGeometry(twipsRect(720, 120, 9015, 615));
     lblImmagine->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont captionFont;
-    captionFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                             QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
-    captionFont.setStyleHint(QFont::SansSerif);
-    captionFont.setPointSize(24);
-    lblImmagine->setFont(captionFont);
+    lblImmagine->setFont(designFont(24));
 
     Immagine = new PictureBox(0, this);
     Immagine->setGeometry(twipsRect(720, 840, 9000, 4500));
