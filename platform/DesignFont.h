@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QStringList>
 
 namespace tessarine {
 
