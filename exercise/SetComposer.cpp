@@ -31,25 +31,8 @@ QString drawDistractor(Draw&& draw, Usable&& usable)
 SetComposer::SetComposer(Module1& module, IExerciseView& view)
     : m_module(module)
     , m_view(view)
+    , m_rules(module)
 {
-}
-
-QString SetComposer::upperPart(const QString& name, std::int16_t part)
-{
-    return m_module.EstraiParte(name, part).toUpper();
-}
-
-bool SetComposer::symbolMatches(const QString& symbol, const QString& object)
-{
-    return upperPart(symbol, 1) == upperPart(object, 1);
-}
-
-bool SetComposer::attributeMatches(const QString& attribute, const QString& object)
-{
-    // Both halves are always extracted, also when the first already differs.
-    const bool sameCategory = upperPart(attribute, 1) == upperPart(object, 2);
-    const bool sameValue = upperPart(attribute, 2) == upperPart(object, 3);
-    return sameCategory && sameValue;
 }
 
 void SetComposer::showAnswer(Row row, int index, const QString& subFolder, const QString& name)
@@ -62,7 +45,7 @@ void SetComposer::showAnswer(Row row, int index, const QString& subFolder, const
 void SetComposer::fillRightSymbol(int index, const QString& object)
 {
     for (std::int16_t i = 1; i <= m_module.NumSimboli; ++i) {
-        if (symbolMatches(m_module.ElencoSimboli[i], object)) {
+        if (m_rules.symbolMatches(m_module.ElencoSimboli[i], object)) {
             showAnswer(Row::Symbols, index, Folder::Symbols, m_module.ElencoSimboli[i]);
             m_view.setTag(Row::Symbols, index, RightAnswer);
             return;
@@ -73,7 +56,7 @@ void SetComposer::fillRightSymbol(int index, const QString& object)
 void SetComposer::fillRightAttribute(int index, const QString& object)
 {
     for (std::int16_t i = 1; i <= m_module.NumAttributi; ++i) {
-        if (attributeMatches(m_module.ElencoAttributi[i], object)) {
+        if (m_rules.attributeMatches(m_module.ElencoAttributi[i], object)) {
             showAnswer(Row::Attributes, index, Folder::Attributes, m_module.ElencoAttributi[i]);
             m_view.setTag(Row::Attributes, index, RightAnswer);
             return;
@@ -100,14 +83,14 @@ void SetComposer::cmdCambia_Click()
     m_view.setObjectPicture(
         m.platform().pictures.load(mediaPath(m.platform().program, Folder::Images, object), m_view.objectPictureSize()),
         object);
-    const QString key = upperPart(object, 1);
-    m_view.setCaption(key + u' ' + upperPart(object, 3));
+    const QString key = m_rules.upperPart(object, 1);
+    m_view.setCaption(key + u' ' + m_rules.upperPart(object, 3));
 
     if (m.ShowSymbolsDistractor) {
         const std::int16_t distractorSide = drawDistractorSide();
         fillRightSymbol(1 - distractorSide, object);
         const QString distractor = drawDistractor([&] { return m.ElencoSimboli[narrowTo16(m.Casuale(m.NumSimboli))]; },
-                                                  [&](const QString& symbol) { return !symbolMatches(symbol, object); });
+                                                  [&](const QString& symbol) { return !m_rules.symbolMatches(symbol, object); });
         showAnswer(Row::Symbols, distractorSide, Folder::Symbols, distractor);
     } else {
         fillRightSymbol(0, object);
@@ -118,7 +101,7 @@ void SetComposer::cmdCambia_Click()
     std::int16_t candidateCount = 0;
     for (std::int16_t i = 1; i <= m.NumAttributi; ++i) {
         const QString& attribute = m.ElencoAttributi[i];
-        if (!m.SameCategoryAttributes || upperPart(attribute, 1) == upperPart(object, 2)) {
+        if (m_rules.isCandidate(attribute, object, m.SameCategoryAttributes)) {
             candidates[candidateCount + 1] = attribute;
             candidateCount = narrowTo16(candidateCount + 1);
         }
@@ -129,7 +112,7 @@ void SetComposer::cmdCambia_Click()
         fillRightAttribute(1 - distractorSide, object);
         const QString distractor =
             drawDistractor([&] { return candidates[narrowTo16(m.Casuale(candidateCount))]; },
-                           [&](const QString& attribute) { return upperPart(attribute, 2) != upperPart(object, 3); });
+                           [&](const QString& attribute) { return m_rules.valueDiffers(attribute, object); });
         showAnswer(Row::Attributes, distractorSide, Folder::Attributes, distractor);
     } else {
         fillRightAttribute(0, object);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise/ExerciseView.h"
+#include "exercise/MatchingRules.h"
 
 #include <QString>
 
@@ -26,10 +27,6 @@ public:
     void cmdCambia_Click();
 
 private:
-    // Part `part` of a name in upper case, for comparisons and the caption.
-    QString upperPart(const QString& name, std::int16_t part);
-    bool symbolMatches(const QString& symbol, const QString& object);
-    bool attributeMatches(const QString& attribute, const QString& object);
     void showAnswer(Row row, int index, const QString& subFolder, const QString& name);
     void fillRightSymbol(int index, const QString& object);
     void fillRightAttribute(int index, const QString& object);
@@ -37,6 +34,7 @@ private:
 
     Module1& m_module;
     IExerciseView& m_view;
+    MatchingRules m_rules;
 };
 
 } // namespace tessarine
