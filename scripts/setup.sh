@@ -1,27 +1,37 @@
 #!/usr/bin/env bash
 # Installs what the build needs (only what is missing), then configures and builds with two jobs.
-# Sourced by run.sh and test.sh; BUILD_DIR may be set beforehand.
+# Sourced by run.sh and test.sh; BUILD_DIR and EXTRA_PACKAGES may be set beforehand.
 set -euo pipefail
 
 ROOT_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$ROOT_DIR/build}
-PACKAGES=(cmake make g++ qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libpulse0 fonts-liberation2)
+PACKAGES=(cmake make g++ qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libpulse0 fonts-liberation2
+          ${EXTRA_PACKAGES:-})
 
-missing=()
-for package in "${PACKAGES[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -gt 0 ] || return 0
     echo "Installing: ${missing[*]}"
-    sudo_cmd=()
+    local sudo_cmd=()
     [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
     "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+}
 
-if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
-    cmake -S "$ROOT_DIR" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-fi
-cmake --build "$BUILD_DIR" -j2
+# configure_and_build DIR [cmake options...]: configures once, then builds what changed.
+configure_and_build() {
+    local dir=$1
+    shift
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake -S "$ROOT_DIR" -B "$dir" "$@"
+    fi
+    cmake --build "$dir" -j2
+}
+
+install_missing "${PACKAGES[@]}"
+configure_and_build "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo

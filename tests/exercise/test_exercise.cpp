@@ -2,6 +2,7 @@
 #include "exercise/frmMain.h"
 #include "platform/PictureBox.h"
 #include "platform/doubles/TestDoubles.h"
+#include "support/ExerciseFixture.h"
 #include "support/MediaFolder.h"
 
 #include <QFrame>
@@ -12,72 +13,11 @@
 #include <memory>
 
 using namespace tessarine;
+using testing::Exercise;
 using testing::MediaFolder;
+using testing::Options;
 
 namespace {
-
-struct Options {
-    bool symbolDistractor = true;
-    bool attributeDistractor = true;
-    bool sameCategory = true;
-    bool sequence = true;
-    bool sounds = true;
-};
-
-// One exercise window over a throw-away program folder, with recording doubles for the message
-// box and the sound player.
-class Exercise {
-public:
-    Exercise(const QStringList& images, const QStringList& symbols, const QStringList& attributes,
-             Options options = {})
-        : platform(folder.path())
-        , module(platform.platform())
-    {
-        folder.addPictures(QStringLiteral("Images"), images);
-        folder.addPictures(QStringLiteral("Symbols"), symbols);
-        folder.addPictures(QStringLiteral("Attributes"), attributes);
-        module.ShowSymbolsDistractor = options.symbolDistractor;
-        module.ShowAttributesDistractor = options.attributeDistractor;
-        module.SameCategoryAttributes = options.sameCategory;
-        module.UseSequence = options.sequence;
-        module.PlaySounds = options.sounds;
-        module.SoundOk = QStringLiteral("ok.wav");
-        module.SoundWrong = QStringLiteral("error.wav");
-        window = std::make_unique<frmMain>(module);
-        window->setAttribute(Qt::WA_DeleteOnClose, false);
-    }
-
-    // Opens the window as the program does; an error of the first set is returned, not thrown.
-    std::optional<RuntimeError> open()
-    {
-        std::optional<RuntimeError> failure;
-        try {
-            window->Form_Load();
-        } catch (const RuntimeError& error) {
-            failure = error;
-        }
-        window->show();
-        return failure;
-    }
-
-    void changeSet() { QTest::mouseClick(window->cmdCambia, Qt::LeftButton); }
-    void click(PictureBox* box) { QTest::mouseClick(box, Qt::LeftButton); }
-
-    // The element of a row that carries the right-answer mark, or -1.
-    static int rightElement(const std::array<PictureBox*, 2>& row)
-    {
-        for (int i : {0, 1})
-            if (row[static_cast<std::size_t>(i)]->Tag == QStringLiteral("OK"))
-                return i;
-        return -1;
-    }
-    QString sound(const char* name) const { return folder.path() + QStringLiteral("/Sounds/") + QLatin1String(name); }
-
-    MediaFolder folder;
-    doubles::TestPlatform platform;
-    Module1 module;
-    std::unique_ptr<frmMain> window;
-};
 
 const QStringList CupImages{"cup.colour.red.jpg"};
 const QStringList CupSymbols{"cup.jpg", "pen.jpg"};

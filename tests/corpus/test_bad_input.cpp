@@ -1,0 +1,232 @@
+// What teachers' own files do to the program: each case says what the user sees, and none may
+// crash, hang, lose settings or fail silently.
+
+#include "platform/SoundPlayer.h"
+#include "support/ExerciseFixture.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImageWriter>
+#include <QLabel>
+
+#include <unistd.h>
+
+using namespace tessarine;
+using testing::Exercise;
+using testing::Options;
+
+namespace {
+
+QByteArray encoded(const QImage& image, const char* format, bool progressive = false)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(progressive);
+    if (!writer.write(image))
+        qFatal("cannot encode");
+    return bytes;
+}
+
+QImage photo(QSize size, QImage::Format format = QImage::Format_RGB32)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 5) % 256, (y * 3) % 256, 128));
+    return image.convertToFormat(format);
+}
+
+QByteArray withDeclaredSize(QByteArray jpeg, int width, int height)
+{
+    const qsizetype frame = jpeg.indexOf(QByteArray("\xff\xc0", 2));
+    jpeg[frame + 5] = char(height >> 8);
+    jpeg[frame + 6] = char(height & 0xff);
+    jpeg[frame + 7] = char(width >> 8);
+    jpeg[frame + 8] = char(width & 0xff);
+    return jpeg;
+}
+
+Options plainOptions()
+{
+    Options options;
+    options.sequence = false;
+    return options;
+}
+
+} // namespace
+
+class TestBadInput : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The object picture is the bad file; the other pictures are fine.
+    void objectPictures_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("seen"); // the start of the report, or "" when the picture shows
+        const QByteArray jpeg = encoded(photo({64, 48}), "JPG");
+        const QString invalid = QStringLiteral("Run-time error '481': Invalid picture ");
+        QTest::newRow("zero bytes") << QByteArray() << invalid;
+        QTest::newRow("text named .jpg") << QByteArray("Dear parents,\nthe trip is on Monday.\n") << invalid;
+        QTest::newRow("truncated JPEG") << jpeg.left(jpeg.size() * 2 / 3) << invalid;
+        QTest::newRow("declares 60000 by 60000") << withDeclaredSize(jpeg, 60000, 60000) << invalid;
+        QTest::newRow("declares 0 by 0") << withDeclaredSize(jpeg, 0, 0) << invalid;
+        QTest::newRow("only the JPEG header") << jpeg.left(2) << invalid;
+        QTest::newRow("random bytes") << QByteArray(4096, '\xa7') << invalid;
+        QTest::newRow("PNG named .jpg") << encoded(photo({64, 48}), "PNG") << QString();
+        QTest::newRow("BMP named .jpg") << encoded(photo({64, 48}), "BMP") << QString();
+        QTest::newRow("progressive JPEG") << encoded(photo({64, 48}), "JPG", true) << QString();
+        QTest::newRow("grey-scale JPEG") << encoded(photo({64, 48}, QImage::Format_Grayscale8), "JPG") << QString();
+        QTest::newRow("1 by 1 picture") << encoded(photo({1, 1}), "JPG") << QString();
+        QFile cmyk(QStringLiteral(TESSARINE_TEST_DATA "/cmyk.jpg"));
+        QVERIFY(cmyk.open(QIODevice::ReadOnly));
+        QTest::newRow("CMYK JPEG") << cmyk.readAll() << QString();
+    }
+    void objectPictures()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, seen);
+        Exercise exercise({}, {"cup.jpg", "pen.jpg"}, {"colour.red.jpg", "colour.blue.jpg"}, plainOptions());
+        exercise.folder.addFile(QStringLiteral("Images"), QStringLiteral("cup.colour.red.jpg"), content);
+        const std::optional<RuntimeError> failure = exercise.open();
+        exercise.changeSet();
+        frmMain& w = *exercise.window;
+        QVERIFY(w.isVisible());
+        if (seen.isEmpty()) {
+            QVERIFY(!failure);
+            QVERIFY(exercise.platform.messageBox.shown.isEmpty());
+            QCOMPARE(w.Immagine->picture().size(), w.Immagine->pictureSize());
+            QCOMPARE(w.lblImmagine->text(), QStringLiteral("CUP RED"));
+        } else {
+            QVERIFY(failure);
+            QCOMPARE(exercise.platform.messageBox.shown.size(), 1);
+            const QString& report = exercise.platform.messageBox.shown[0];
+            QVERIFY2(report.startsWith(seen) && report.contains(QStringLiteral("cup.colour.red.jpg")), qPrintable(report));
+            QVERIFY(w.Immagine->picture().isNull());
+        }
+    }
+
+    void filesThatGoAway()
+    {
+        // A link that leads nowhere is not a picture at all: it is not listed.
+        {
+            Exercise exercise({"cup.colour.red.jpg"}, {"cup.jpg", "pen.jpg"}, {"colour.red.jpg", "colour.blue.jpg"},
+                              plainOptions());
+            QVERIFY(QFile::link(QStringLiteral("/nonexistent/pen.colour.blue.jpg"),
+                                exercise.folder.subFolder(QStringLiteral("Images")) + QStringLiteral("/pen.colour.blue.jpg")));
+            QVERIFY(!exercise.open());
+            QCOMPARE(exercise.module.NumImmagini, 1);
+            QCOMPARE(exercise.module.ElencoImmagini[1], QStringLiteral("cup.colour.red.jpg"));
+        }
+        // A picture removed after the folder was read is reported by name when its turn comes.
+        {
+            Exercise exercise({"cup.colour.red.jpg"}, {"cup.jpg", "pen.jpg"}, {"colour.red.jpg", "colour.blue.jpg"},
+                              plainOptions());
+            QVERIFY(!exercise.open());
+            QVERIFY(QFile::remove(exercise.folder.subFolder(QStringLiteral("Symbols")) + QStringLiteral("/pen.jpg")));
+            exercise.changeSet();
+            QCOMPARE(exercise.platform.messageBox.shown.size(), 1);
+            QVERIFY2(exercise.platform.messageBox.shown[0].startsWith(QStringLiteral("Run-time error '53': File not found: ")),
+                     qPrintable(exercise.platform.messageBox.shown[0]));
+            QVERIFY(exercise.window->isVisible());
+        }
+        // A folder whose permissions forbid reading it is reported, not taken for empty.
+        if (geteuid() != 0) {
+            Exercise exercise({"cup.colour.red.jpg"}, {"cup.jpg", "pen.jpg"}, {"colour.red.jpg"}, plainOptions());
+            const QString symbols = exercise.folder.subFolder(QStringLiteral("Symbols"));
+            QVERIFY(QFile::setPermissions(symbols, QFileDevice::WriteOwner));
+            exercise.open();
+            QFile::setPermissions(symbols, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            QVERIFY(exercise.platform.messageBox.shown.contains(
+                QStringLiteral("Error \"Folder cannot be read: %1\" in CaricaSimboli() routine").arg(symbols)));
+        }
+    }
+
+    void oddNames_data()
+    {
+        QTest::addColumn<QStringList>("images");
+        QTest::addColumn<QStringList>("symbols");
+        QTest::addColumn<QStringList>("attributes");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("rightSymbol");
+        QTest::addColumn<QString>("rightAttribute");
+        QTest::addColumn<int>("reports");
+        QTest::newRow("spaces") << QStringList{"ice cream.colour.light blue.jpg"} << QStringList{"ice cream.jpg", "pen.jpg"}
+                                << QStringList{"colour.light blue.jpg", "colour.red.jpg"} << "ICE CREAM LIGHT BLUE"
+                                << "ice cream.jpg" << "colour.light blue.jpg" << 0;
+        QTest::newRow("quotes") << QStringList{"o'neil's \"cup\".colour.red.jpg"} << QStringList{"O'NEIL'S \"CUP\".jpg", "pen.jpg"}
+                                << QStringList{"colour.red.jpg", "colour.blue.jpg"} << "O'NEIL'S \"CUP\" RED"
+                                << "O'NEIL'S \"CUP\".jpg" << "colour.red.jpg" << 0;
+        QTest::newRow("non-Latin letters") << QStringList{"чашка.цвет.красный.jpg"} << QStringList{"ЧАШКА.jpg", "ручка.jpg"}
+                                           << QStringList{"Цвет.Красный.jpg", "цвет.синий.jpg"} << "ЧАШКА КРАСНЫЙ"
+                                           << "ЧАШКА.jpg" << "Цвет.Красный.jpg" << 0;
+        QTest::newRow("accents") << QStringList{"café.couleur.écru.jpg"} << QStringList{"CAFÉ.jpg", "thé.jpg"}
+                                 << QStringList{"couleur.ÉCRU.jpg", "couleur.noir.jpg"} << "CAFÉ ÉCRU" << "CAFÉ.jpg"
+                                 << "couleur.ÉCRU.jpg" << 0;
+        // ".." splits into empty parts: nothing matches, but nothing breaks either (any attribute
+        // may be the distractor: the distractors are drawn regardless of category here).
+        QTest::newRow("two dots") << QStringList{"cup..jpg"} << QStringList{"cup.jpg", "pen.jpg"}
+                                  << QStringList{"colour.red.jpg", "colour.blue.jpg"} << "CUP JPG" << "cup.jpg" << "" << 0;
+        // Names that differ only in letter case are one symbol: the first listed is shown.
+        QTest::newRow("letter case only") << QStringList{"cup.colour.red.jpg"} << QStringList{"cup.jpg", "CUP.jpg", "pen.jpg"}
+                                          << QStringList{"colour.red.jpg", "colour.blue.jpg"} << "CUP RED" << "CUP.jpg"
+                                          << "colour.red.jpg" << 0;
+    }
+    void oddNames()
+    {
+        QFETCH(QStringList, images);
+        QFETCH(QStringList, symbols);
+        QFETCH(QStringList, attributes);
+        QFETCH(QString, caption);
+        QFETCH(QString, rightSymbol);
+        QFETCH(QString, rightAttribute);
+        QFETCH(int, reports);
+        Options options = plainOptions();
+        options.sameCategory = false;
+        Exercise exercise(images, symbols, attributes, options);
+        QVERIFY(!exercise.open());
+        for (int set = 0; set < 10; ++set) {
+            frmMain& w = *exercise.window;
+            QCOMPARE(w.lblImmagine->text(), caption);
+            const int symbol = Exercise::rightElement(w.Simbolo);
+            const int attribute = Exercise::rightElement(w.Attributo);
+            QCOMPARE(symbol < 0 ? QString() : w.Simbolo[symbol]->sourceName(), rightSymbol);
+            QCOMPARE(attribute < 0 ? QString() : w.Attributo[attribute]->sourceName(), rightAttribute);
+            if (symbol >= 0)
+                QCOMPARE(w.Simbolo[1 - symbol]->sourceName(), symbols.last());
+            exercise.changeSet();
+        }
+        QCOMPARE(exercise.platform.messageBox.shown.size(), reports);
+    }
+
+    void soundsThatCannotPlay_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("zero bytes") << QByteArray();
+        QTest::newRow("RIFF header only") << QByteArray("RIFF\x24\0\0\0WAVE", 12);
+        QTest::newRow("not a wave file") << encoded(photo({8, 8}), "PNG");
+        QTest::newRow("text") << QByteArray("ding dong");
+    }
+    void soundsThatCannotPlay()
+    {
+        QFETCH(QByteArray, content);
+        // In the exercise: the right answer still leads on, in silence, without a message.
+        Options options;
+        options.symbolDistractor = false;
+        options.attributeDistractor = false;
+        Exercise exercise({"cup.colour.red.jpg"}, {"cup.jpg"}, {"colour.red.jpg"}, options);
+        exercise.folder.addFile(QStringLiteral("Sounds"), QStringLiteral("ok.wav"), content);
+        QVERIFY(!exercise.open());
+        QtSoundPlayer player;
+        player.play(exercise.sound("ok.wav"));
+        exercise.click(exercise.window->Simbolo[0]);
+        QVERIFY(exercise.window->Frame2->isVisible());
+        QVERIFY(exercise.platform.messageBox.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestBadInput)
+#include "test_bad_input.moc"
