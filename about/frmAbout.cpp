@@ -25,6 +25,8 @@ QLabel* label(QWidget* parent, const QRect& geometry, const QString& text, const
 {
     auto* result = new QLabel(text, parent);
     result->setGeometry(geometry);
+    // Captions are shown as they are, never taken for markup.
+    result->setTextFormat(Qt::PlainText);
     result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     result->setWordWrap(true);
     QPalette palette = result->palette();

@@ -12,9 +12,11 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImageReader>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <cstring>
 
 using namespace tessarine;
 
@@ -38,6 +40,14 @@ double decodeMs(const QStringList& paths, const QList<QSize>& sizes)
 
 int main(int argc, char** argv)
 {
+    // The photos are written by a child process, so that the memory it takes to draw them does
+    // not count in this process's peak.
+    if (argc == 6 && std::strcmp(argv[1], "--write-media") == 0) {
+        QGuiApplication app(argc, argv);
+        bench::writeMediaFolders(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]),
+                                 QSize(std::atoi(argv[4]), std::atoi(argv[5])));
+        return 0;
+    }
     QApplication app(argc, argv);
     const bool smoke = bench::hasFlag(argc, argv, "--smoke");
     const int names = smoke ? 20 : 1000;
@@ -46,7 +56,11 @@ int main(int argc, char** argv)
 
     QTemporaryDir folder;
     std::printf("Writing %d-name folders of %dx%d photos...\n", names, photo.width(), photo.height());
-    bench::writeMediaFolders(folder.path(), names, photo);
+    if (QProcess::execute(QCoreApplication::applicationFilePath(),
+                          {QStringLiteral("--write-media"), folder.path(), QString::number(names),
+                           QString::number(photo.width()), QString::number(photo.height())})
+        != 0)
+        qFatal("cannot write the media folders");
     const double baselineMiB = bench::currentResidentMiB();
 
     doubles::TestPlatform platform(folder.path());
@@ -93,15 +107,16 @@ int main(int argc, char** argv)
     const auto change = bench::summarise(setMs);
     const auto box = bench::summarise(boxMs);
     const auto full = bench::summarise(fullMs);
-    const std::size_t half = residentMiB.size() / 2;
+    const std::size_t early = std::min<std::size_t>(residentMiB.size() - 1, 19);
     std::printf("first set (load step)       %8.1f ms\n", firstSetMs);
     std::printf("Change set  median %8.1f ms   p95 %8.1f ms   over %d sets\n", change.median, change.p95, sets);
     std::printf("5 decodes at box size       median %8.1f ms   -> Change set / box decode = %.2f\n", box.median,
                 change.median / box.median);
     std::printf("5 decodes at full size      median %8.1f ms   -> Change set / full decode = %.2f\n", full.median,
                 change.median / full.median);
-    std::printf("resident memory: before window %.1f MiB, after set %zu %.1f MiB, after set %d %.1f MiB, peak %.1f MiB\n",
-                baselineMiB, half + 1, residentMiB[half], sets, residentMiB.back(), bench::peakResidentMiB());
+    std::printf("resident memory: before the window %.1f MiB, after set %zu %.1f MiB, after set %d %.1f MiB, "
+                "peak %.1f MiB (target at most 60 MiB, no growth)\n",
+                baselineMiB, early + 1, residentMiB[early], sets, residentMiB.back(), bench::peakResidentMiB());
     std::printf("reports shown: %lld\n", static_cast<long long>(platform.messageBox.shown.size()));
     return platform.messageBox.shown.isEmpty() ? 0 : 1;
 }

@@ -12,20 +12,37 @@ namespace tessarine {
 
 namespace {
 
-// Line breaks and backslashes are the only characters a value cannot hold as they are.
+// A value is written as it is, except for backslashes, line breaks and blanks at either end, which
+// the reader would otherwise lose: a line is one value, and blanks around it are trimmed so that a
+// hand-edited "Key = value" still reads as "value". Commas, quotes and '=' need nothing.
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+QString escapedChar(QChar c)
+{
+    switch (c.unicode()) {
+    case u'\\': return QStringLiteral("\\\\");
+    case u'\n': return QStringLiteral("\\n");
+    case u'\r': return QStringLiteral("\\r");
+    case u' ': return QStringLiteral("\\s");
+    case u'\t': return QStringLiteral("\\t");
+    default: return QString(c);
+    }
+}
+
 QString escaped(const QString& text)
 {
+    qsizetype first = 0;
+    while (first < text.size() && isBlank(text[first]))
+        ++first;
+    qsizetype last = text.size();
+    while (last > first && isBlank(text[last - 1]))
+        --last;
     QString result;
-    result.reserve(text.size());
-    for (const QChar c : text) {
-        if (c == u'\\')
-            result += QStringLiteral("\\\\");
-        else if (c == u'\n')
-            result += QStringLiteral("\\n");
-        else if (c == u'\r')
-            result += QStringLiteral("\\r");
-        else
-            result += c;
+    result.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool outerBlank = i < first || i >= last;
+        result += (outerBlank || c == u'\\' || c == u'\n' || c == u'\r') ? escapedChar(c) : QString(c);
     }
     return result;
 }
@@ -36,8 +53,13 @@ QString unescaped(QStringView text)
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == u'\\' && i + 1 < text.size()) {
-            const QChar next = text[++i];
-            result += next == u'n' ? QChar(u'\n') : next == u'r' ? QChar(u'\r') : next;
+            switch (text[++i].unicode()) {
+            case u'n': result += u'\n'; break;
+            case u'r': result += u'\r'; break;
+            case u's': result += u' '; break;
+            case u't': result += u'\t'; break;
+            default: result += text[i]; break;
+            }
         } else {
             result += text[i];
         }
@@ -63,7 +85,7 @@ bool readTextIni(QIODevice& device, QSettings::SettingsMap& map)
         if (equals <= 0 || section.isEmpty())
             continue;
         const QString key = line.left(equals).trimmed().toString();
-        map.insert(section + u'/' + key, unescaped(line.mid(equals + 1)));
+        map.insert(section + u'/' + key, unescaped(line.mid(equals + 1).trimmed()));
     }
     return true;
 }
@@ -84,7 +106,8 @@ bool writeTextIni(QIODevice& device, const QSettings::SettingsMap& map)
         }
         out += it.key().mid(slash + 1) + u'=' + escaped(it.value().toString()) + u'\n';
     }
-    return device.write(out.toUtf8()) >= 0;
+    const QByteArray bytes = out.toUtf8();
+    return device.write(bytes) == bytes.size();
 }
 
 QSettings::Format textIniFormat()
@@ -98,6 +121,8 @@ QSettings::Format textIniFormat()
 QtSettingsBacking::QtSettingsBacking(const QString& filePath)
     : m_settings(std::make_unique<QSettings>(filePath, textIniFormat()))
 {
+    // Never fall back to writing the file in place: a full disk would leave it cut short.
+    m_settings->setAtomicSyncRequired(true);
 }
 
 QtSettingsBacking::~QtSettingsBacking() = default;

@@ -18,7 +18,7 @@ ASAN_DIR=$ROOT_DIR/build-asan
 configure_and_build "$ASAN_DIR" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
     -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 (cd "$ASAN_DIR" && \
-    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+    ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0:abort_on_error=1:strict_string_checks=1 \
     LSAN_OPTIONS=suppressions=$ROOT_DIR/scripts/lsan.supp:print_suppressions=0 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --output-on-failure --timeout 900 -j2)
