@@ -38,7 +38,7 @@ QLabel* label(QWidget* parent, const QRect& geometry, const QString& text, const
 } // namespace
 
 frmAbout::frmAbout(Module1& module, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_module(module)
 {
     setAttribute(Qt::WA_DeleteOnClose);

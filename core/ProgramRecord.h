@@ -9,7 +9,7 @@ namespace tessarine {
 namespace ProgramRecord {
 inline const QString Author = QStringLiteral("The Tessarine project");
 inline const QString Contact = QStringLiteral("tessarine@example.org");
-inline const QString Website = QStringLiteral("https://tessarine.example.org");
+inline const QString Website = QStringLiteral("tessarine.example.org");
 inline const QString Year = QStringLiteral("2009");
 inline const QString CreditYear = QStringLiteral("2008");
 } // namespace ProgramRecord

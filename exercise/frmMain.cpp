@@ -104,10 +104,15 @@ void frmMain::cmdCambia_Click() { m_composer.cmdCambia_Click(); }
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    runUnguarded(m_module.messageBox(), [this] {
-        auto* about = new frmAbout(m_module);
-        about->show();
-    });
+    // A close can be delivered twice (the window system's and the program's own); the About window
+    // opens once.
+    if (!m_closed) {
+        m_closed = true;
+        runUnguarded(m_module.messageBox(), [this] {
+            auto* about = new frmAbout(m_module);
+            about->show();
+        });
+    }
     event->accept();
 }
 

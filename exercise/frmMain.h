@@ -59,6 +59,7 @@ private:
     Module1& m_module;
     SetComposer m_composer;
     AnswerChecker m_checker;
+    bool m_closed = false;
 };
 
 } // namespace tessarine
