@@ -1,14 +1,22 @@
 // What teachers' own files do to the program: each case says what the user sees, and none may
 // crash, hang, lose settings or fail silently.
 
+#include "options/TriStateCheckBox.h"
+#include "options/frmApertura.h"
+#include "platform/SettingsBacking.h"
 #include "platform/SoundPlayer.h"
+#include "settings/SettingsStore.h"
 #include "support/ExerciseFixture.h"
 
 #include <QBuffer>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
 #include <QLabel>
+#include <QPointer>
+#include <QRadioButton>
+#include <QTemporaryDir>
 
 #include <unistd.h>
 
@@ -54,6 +62,33 @@ Options plainOptions()
     Options options;
     options.sequence = false;
     return options;
+}
+
+// The options window over a real settings file at `file`, in a throw-away program folder.
+struct OptionsOnFile {
+    explicit OptionsOnFile(const QString& file)
+        : platform(folder.path())
+        , settings(file)
+        , module({platform.messageBox, platform.listing, platform.pictures, platform.random, platform.sound, settings,
+                  platform.lifetime, platform.program})
+    {
+        folder.addFile(QStringLiteral("Sounds"), QStringLiteral("ok.wav"), "RIFF");
+        window = new frmApertura(module);
+        window->show();
+    }
+    ~OptionsOnFile() { delete window; }
+
+    testing::MediaFolder folder;
+    doubles::TestPlatform platform;
+    QtSettingsBacking settings;
+    Module1 module;
+    QPointer<frmApertura> window;
+};
+
+QByteArray fileContent(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -171,6 +206,9 @@ private Q_SLOTS:
         QTest::newRow("two dots") << QStringList{"cup..jpg"} << QStringList{"cup.jpg", "pen.jpg"}
                                   << QStringList{"colour.red.jpg", "colour.blue.jpg"} << "CUP JPG" << "cup.jpg" << "" << 0;
         // Names that differ only in letter case are one symbol: the first listed is shown.
+        QTest::newRow("objects differing in letter case only")
+            << QStringList{"cup.colour.red.jpg", "CUP.COLOUR.RED.jpg"} << QStringList{"cup.jpg", "pen.jpg"}
+            << QStringList{"colour.red.jpg", "colour.blue.jpg"} << "CUP RED" << "cup.jpg" << "colour.red.jpg" << 0;
         QTest::newRow("letter case only") << QStringList{"cup.colour.red.jpg"} << QStringList{"cup.jpg", "CUP.jpg", "pen.jpg"}
                                           << QStringList{"colour.red.jpg", "colour.blue.jpg"} << "CUP RED" << "CUP.jpg"
                                           << "colour.red.jpg" << 0;
@@ -202,6 +240,104 @@ private Q_SLOTS:
         QCOMPARE(exercise.platform.messageBox.shown.size(), reports);
     }
 
+    void moreThanAThousandObjects()
+    {
+        Exercise exercise({}, {"cup.jpg", "pen.jpg"}, {"colour.red.jpg", "colour.blue.jpg"}, plainOptions());
+        QStringList names;
+        for (int i = 0; i < 1001; ++i)
+            names << QStringLiteral("cup.colour.red.%1.jpg").arg(i, 4, 10, QLatin1Char('0'));
+        exercise.folder.addPictures(QStringLiteral("Images"), names);
+        // One report for the picture that does not fit, then the exercise works on the first 1000.
+        QVERIFY(!exercise.open());
+        QCOMPARE(exercise.platform.messageBox.shown,
+                 QStringList({"Error \"Position out of range\" in CaricaImmagini() routine"}));
+        QCOMPARE(exercise.module.NumImmagini, 1000);
+        for (int set = 0; set < 50; ++set) {
+            QVERIFY(exercise.window->Immagine->sourceName() != names.last());
+            QVERIFY(!exercise.window->Immagine->picture().isNull());
+            exercise.changeSet();
+        }
+        QCOMPARE(exercise.platform.messageBox.shown.size(), 1);
+    }
+
+    // Settings files the program did not write, or cannot write.
+    void settingsFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // "(none)" for a folder that does not exist yet
+        QByteArray binary;
+        for (int i = 0; i < 4096; ++i)
+            binary.append(char((i * 131 + 7) % 256));
+        QByteArray huge = "[Other]\n";
+        while (huge.size() < 8 * 1024 * 1024)
+            huge += "SomeKey" + QByteArray::number(huge.size()) + "=some value, with \"quotes\"\n";
+        QTest::newRow("garbage text") << QByteArray("<<<< merge conflict\n]]]=[[[\n= no key\nUseSequence=0\n");
+        QTest::newRow("binary") << binary;
+        QTest::newRow("huge") << huge;
+        QTest::newRow("missing folder") << QByteArray("(none)");
+    }
+    void settingsFiles()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir home;
+        const QString file = home.filePath(QStringLiteral("not/yet/there/Corvaldi-Tessarine.ini"));
+        if (content != "(none)") {
+            QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+            QFile raw(file);
+            QVERIFY(raw.open(QIODevice::WriteOnly) && raw.write(content) == content.size());
+        }
+        {
+            // What the user sees: the first-run options, without a message.
+            OptionsOnFile options(file);
+            QCOMPARE(options.window->chkSequenza->checkState(), Qt::Checked);
+            QVERIFY(options.window->Option1->isChecked());
+            QCOMPARE(options.window->cboSoundOK->currentText(), QStringLiteral("ok.wav"));
+            options.window->close();
+            QVERIFY(options.platform.messageBox.shown.isEmpty());
+        }
+        // Closing wrote a settings file that reads back whole.
+        QtSettingsBacking written(file);
+        SettingsStore store(written);
+        QCOMPARE(store.read(SettingKey::UseSequence), QStringLiteral("1"));
+        QCOMPARE(store.read(SettingKey::SoundOk), QStringLiteral("ok.wav"));
+        QCOMPARE(store.read(SettingKey::Year), QStringLiteral("2009"));
+    }
+
+    void storedValues_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("message");
+        const QString typeMismatch = QStringLiteral("Error \"Type mismatch\" in Form_Load() routine");
+        QTest::newRow("comma") << QByteArray("UseSequence=1,0") << int(Qt::Unchecked) << typeMismatch;
+        QTest::newRow("quotes") << QByteArray("UseSequence=\"1\"") << int(Qt::Unchecked) << typeMismatch;
+        QTest::newRow("spaces") << QByteArray("UseSequence =  1  ") << int(Qt::Checked) << QString();
+        QTest::newRow("leading zeros") << QByteArray("UseSequence=0001") << int(Qt::Checked) << QString();
+        QTest::newRow("plus sign") << QByteArray("UseSequence=+1") << int(Qt::Checked) << QString();
+        QTest::newRow("minus one") << QByteArray("UseSequence=-1") << int(Qt::Unchecked)
+                                   << QStringLiteral("Error \"Invalid property value\" in Form_Load() routine");
+        QTest::newRow("32768") << QByteArray("UseSequence=32768") << int(Qt::Unchecked)
+                               << QStringLiteral("Error \"Overflow\" in Form_Load() routine");
+    }
+    void storedValues()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(int, state);
+        QFETCH(QString, message);
+        QTemporaryDir home;
+        const QString file = home.filePath(QStringLiteral("Corvaldi-Tessarine.ini"));
+        QFile raw(file);
+        QVERIFY(raw.open(QIODevice::WriteOnly));
+        raw.write("[GeneralSettings]\nSoundOk=ok.wav, \"the old one\"\n" + line + "\n");
+        raw.close();
+        OptionsOnFile options(file);
+        QCOMPARE(options.window->chkSequenza->checkState(), Qt::CheckState(state));
+        QCOMPARE(options.platform.messageBox.shown, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(options.module.UseSequence, state == Qt::Checked);
+        options.window->close();
+        // What was shown is what is stored: the value as the program writes it.
+        QVERIFY(fileContent(file).contains(state == Qt::Checked ? "UseSequence=1\n" : "UseSequence=0\n"));
+    }
+
     void soundsThatCannotPlay_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -209,6 +345,9 @@ private Q_SLOTS:
         QTest::newRow("RIFF header only") << QByteArray("RIFF\x24\0\0\0WAVE", 12);
         QTest::newRow("not a wave file") << encoded(photo({8, 8}), "PNG");
         QTest::newRow("text") << QByteArray("ding dong");
+        QTest::newRow("data size beyond the file") << QByteArray("RIFF\xff\xff\xff\x7fWAVEfmt \x10\0\0\0\x01\0\x01\0"
+                                                                 "\x22\x56\0\0\x44\xac\0\0\x02\0\x10\0data\xff\xff\xff\x7f",
+                                                                 44);
     }
     void soundsThatCannotPlay()
     {
