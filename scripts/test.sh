@@ -5,7 +5,7 @@
 #   3. each fuzz target for a few seconds on its corpus (build-fuzz/, clang's libFuzzer).
 # `scripts/test.sh --quick` runs only the first.
 set -euo pipefail
-EXTRA_PACKAGES="clang libclang-rt-14-dev"
+EXTRA_PACKAGES="clang libclang-rt-14-dev dpkg-dev desktop-file-utils"
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 started=$SECONDS
