@@ -14,6 +14,7 @@
 #include <QtTest>
 
 using namespace tessarine;
+using testing::jpegBytes;
 using namespace tessarine::check;
 using testing::MediaFolder;
 
@@ -60,19 +61,6 @@ struct Observed {
     bool rightAnswersMissing = false;
     QString caption, symbol, attribute;
 };
-
-QByteArray jpegBytes(QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgb((x * 7) % 256, (y * 13) % 256, (x * y) % 256));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
-    return bytes;
-}
 
 QByteArray truncatedJpeg() { return jpegBytes({64, 64}).left(700); }
 

@@ -21,31 +21,12 @@
 #include <unistd.h>
 
 using namespace tessarine;
+using testing::encoded;
 using testing::Exercise;
+using testing::photo;
 using testing::Options;
 
 namespace {
-
-QByteArray encoded(const QImage& image, const char* format, bool progressive = false)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setProgressiveScanWrite(progressive);
-    if (!writer.write(image))
-        qFatal("cannot encode");
-    return bytes;
-}
-
-QImage photo(QSize size, QImage::Format format = QImage::Format_RGB32)
-{
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgb((x * 5) % 256, (y * 3) % 256, 128));
-    return image.convertToFormat(format);
-}
 
 QByteArray withDeclaredSize(QByteArray jpeg, int width, int height)
 {

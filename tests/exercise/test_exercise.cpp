@@ -13,6 +13,7 @@
 #include <memory>
 
 using namespace tessarine;
+using testing::jpegBytes;
 using testing::Exercise;
 using testing::MediaFolder;
 using testing::Options;
@@ -22,19 +23,6 @@ namespace {
 const QStringList CupImages{"cup.colour.red.jpg"};
 const QStringList CupSymbols{"cup.jpg", "pen.jpg"};
 const QStringList CupAttributes{"colour.red.jpg", "colour.blue.jpg", "size.red.jpg", "size.big.jpg"};
-
-QByteArray jpegBytes(QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgb((x * 7) % 256, (y * 13) % 256, (x * y) % 256));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
-    return bytes;
-}
 
 } // namespace
 

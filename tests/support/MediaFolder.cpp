@@ -1,10 +1,33 @@
 #include "support/MediaFolder.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageWriter>
 
 namespace tessarine::testing {
+
+QImage photo(QSize size, QImage::Format format)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 7) % 256, (y * 13) % 256, (x * y) % 256));
+    return image.convertToFormat(format);
+}
+
+QByteArray encoded(const QImage& image, const char* format, bool progressive)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(progressive);
+    if (!writer.write(image))
+        qFatal("cannot encode a picture as %s", format);
+    return bytes;
+}
 
 MediaFolder::MediaFolder()
 {

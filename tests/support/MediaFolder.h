@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -9,6 +10,13 @@
 namespace tessarine::testing {
 
 // A throw-away program folder with the media sub-folders, filled with small real JPEG files.
+// A picture with some detail in it, so that it compresses like a real one.
+QImage photo(QSize size, QImage::Format format = QImage::Format_RGB32);
+// `image` encoded in `format` ("JPG", "PNG", ...).
+QByteArray encoded(const QImage& image, const char* format, bool progressive = false);
+// A photo of `size` as JPEG bytes.
+inline QByteArray jpegBytes(QSize size) { return encoded(photo(size), "JPG"); }
+
 class MediaFolder {
 public:
     MediaFolder();
