@@ -70,7 +70,9 @@ frmMain::frmMain(Module1& module, QWidget* parent)
     Attributo = {answerElement(Frame2, 0, twipsRect(360, 480, 3015, 3015)),
                  answerElement(Frame2, 1, twipsRect(3915, 480, 3015, 3015))};
 
-    // "Change set" is the only control that takes the keyboard focus, so it has it from the start.
+    // "Change set" is the only control that takes the keyboard focus, so it has it from the start;
+    // Enter presses it, as Space does.
+    cmdCambia->setAutoDefault(true);
     cmdCambia->setFocus();
 
     IMessageBox& box = module.messageBox();

@@ -151,10 +151,11 @@ frmApertura::frmApertura(Module1& module, QWidget* parent)
     OKButton = new QPushButton(QStringLiteral("Start program"), this);
     OKButton->setGeometry(twipsRect(4680, 6360, 1215, 375));
 
-    // No default and no cancel button: Enter and Esc do nothing here.
-    OKButton->setAutoDefault(false);
-    cmdPlayOk->setAutoDefault(false);
-    cmdPlayWrong->setAutoDefault(false);
+    // No default and no cancel button, so Esc does nothing; but, as on the desktop this window was
+    // designed for, Enter presses the push button that has the focus: at the start "Start program".
+    OKButton->setAutoDefault(true);
+    cmdPlayOk->setAutoDefault(true);
+    cmdPlayWrong->setAutoDefault(true);
 
     // "Start program" comes first, so it has the focus when the window opens.
     QWidget* const tabOrder[] = {OKButton, chkShowAttributesDistractor, chkShowSymbolsDistractor, Option1, Option2,

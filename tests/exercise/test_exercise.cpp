@@ -50,6 +50,9 @@ private Q_SLOTS:
         QCOMPARE(w.Attributo[0]->geometry(), QRect(24, 32, 201, 201));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(QApplication::focusWidget(), w.cmdCambia);
+        const int draws = exercise.platform.random.reseeds;
+        QTest::keyClick(w.cmdCambia, Qt::Key_Return);
+        QVERIFY(exercise.platform.random.reseeds > draws); // a new set
         // The layout stays where it is, whatever the window's size.
         w.setWindowState(Qt::WindowNoState);
         w.resize(1400, 1000);

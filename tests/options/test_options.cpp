@@ -172,10 +172,15 @@ private Q_SLOTS:
             visited << QApplication::focusWidget();
         }
         QCOMPARE(visited, expected);
-        // No default and no cancel button.
+        // No default and no cancel button: Esc, and Enter away from a push button, do nothing.
         QTest::keyClick(w.OKButton, Qt::Key_Escape);
         QTest::keyClick(w.chkSuoni, Qt::Key_Return);
         QVERIFY(w.isVisible());
+        // Enter presses the push button that has the focus.
+        QTest::keyClick(w.cmdPlayOk, Qt::Key_Return);
+        QCOMPARE(rig.platform.sound.played, QStringList{rig.sound(NoSound)});
+        QTest::keyClick(w.OKButton, Qt::Key_Return);
+        QVERIFY(!w.isVisible());
     }
 
     void firstRun()
