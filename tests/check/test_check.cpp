@@ -85,14 +85,14 @@ struct Media {
 Q_DECLARE_METATYPE(Media)
 namespace {
 
-void fill(MediaFolder& folder, const Media& spec)
+void fill(MediaFolder& folder, const Media& media)
 {
-    folder.addPictures(QStringLiteral("Images"), spec.images);
-    folder.addPictures(QStringLiteral("Symbols"), spec.symbols);
-    folder.addPictures(QStringLiteral("Attributes"), spec.attributes);
-    for (const QString& sound : spec.sounds)
+    folder.addPictures(QStringLiteral("Images"), media.images);
+    folder.addPictures(QStringLiteral("Symbols"), media.symbols);
+    folder.addPictures(QStringLiteral("Attributes"), media.attributes);
+    for (const QString& sound : media.sounds)
         folder.addFile(QStringLiteral("Sounds"), sound, QByteArray("RIFF"));
-    for (const auto& [where, content] : spec.files) {
+    for (const auto& [where, content] : media.files) {
         if (content.isNull())
             QDir(folder.path()).rmdir(where);
         else
