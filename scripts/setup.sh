@@ -20,7 +20,7 @@ install_missing() {
     local sudo_cmd=()
     [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
     "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
 # configure_and_build DIR [cmake options...]: configures once, then builds what changed.
