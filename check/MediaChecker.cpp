@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace tessarine::check {
 
@@ -185,6 +186,8 @@ private:
     void analyseObject(const QString& object);
     DrawResult draw(const QString& folder, const QStringList& pool, const std::function<bool(const QString&)>& usable);
     void checkAnswerPictures(const QString& folder, const QStringList& names);
+    // What is wrong with a picture that cannot be loaded, and how to mend it, in plain words.
+    std::pair<QString, QString> unreadableWords(const QString& folder, const QString& name, const RuntimeError& error) const;
     QString symbolHint(const QString& object);
     QString attributeHint(const QString& object);
     void add(Finding finding) { m_result.findings.append(std::move(finding)); }
@@ -602,15 +605,7 @@ void Checker::analyseObject(const QString& object)
     };
 
     if (pictureError) {
-        const QFileInfo info(QDir(m_program.folder).filePath(Folder::Images + u'/' + object));
-        QString fix = QStringLiteral("Open it in a picture editor and save it again as JPEG, or replace it.");
-        QString problem = QStringLiteral("This picture cannot be loaded (%1).").arg(pictureError->description());
-        if (info.size() == 0) {
-            problem = QStringLiteral("This file is empty.");
-            fix = QStringLiteral("Copy the picture again; the copy went wrong.");
-        } else if (pictureError->description().contains(QStringLiteral("too large"))) {
-            fix = QStringLiteral("Make the picture smaller (a few thousand pixels across is plenty).");
-        }
+        const auto [problem, fix] = unreadableWords(Folder::Images, object, *pictureError);
         addHere({QStringLiteral("picture-unreadable"), Severity::Error, {}, {}, problem,
              QStringLiteral("Whenever this picture is drawn, %1.").arg(stopsWith(*pictureError)), fix, {}, {}});
     }
@@ -784,15 +779,21 @@ void Checker::checkAnswerPictures(const QString& folder, const QStringList& name
         }
         if (effects.isEmpty())
             effects.append(QStringLiteral("It is not used in any set at the moment, but would stop any set it is shown in."));
-        const QFileInfo info(QDir(m_program.folder).filePath(key));
-        add({QStringLiteral("picture-unreadable"), Severity::Error, folder, name,
-             info.size() == 0 ? QStringLiteral("This file is empty.")
-                              : QStringLiteral("This picture cannot be loaded (%1).").arg(error->description()),
-             effects.join(u' '),
-             info.size() == 0 ? QStringLiteral("Copy the picture again; the copy went wrong.")
-                              : QStringLiteral("Open it in a picture editor and save it again as JPEG, or replace it."),
+        const auto [problem, fix] = unreadableWords(folder, name, *error);
+        add({QStringLiteral("picture-unreadable"), Severity::Error, folder, name, problem, effects.join(u' '), fix,
              rightFor, {}});
     }
+}
+
+std::pair<QString, QString> Checker::unreadableWords(const QString& folder, const QString& name,
+                                                    const RuntimeError& error) const
+{
+    if (QFileInfo(mediaPath(m_program, folder, name)).size() == 0)
+        return {QStringLiteral("This file is empty."), QStringLiteral("Copy the picture again; the copy went wrong.")};
+    const QString problem = QStringLiteral("This picture cannot be loaded (%1).").arg(error.description());
+    if (error.description().contains(QStringLiteral("too large")))
+        return {problem, QStringLiteral("Make the picture smaller (a few thousand pixels across is plenty).")};
+    return {problem, QStringLiteral("Open it in a picture editor and save it again as JPEG, or replace it.")};
 }
 
 void Checker::scanSounds()

@@ -52,7 +52,7 @@ enum class Severity {
 
 // One thing found, tied to a file (or to a folder when `file` is empty), in plain words.
 struct Finding {
-    QString code; // stable identifier, listed in check/README-section.md
+    QString code; // stable identifier, listed in the README
     Severity severity = Severity::Error;
     QString folder; // "Images", "Symbols", "Attributes", "Sounds", or empty for the program folder
     QString file;   // bare file name, or empty
@@ -103,7 +103,7 @@ CheckResult checkProgramFolder(const QString& folder);
 
 // Readable text for a teacher, grouped per file.
 QString toText(const CheckResult& result);
-// The same for tools; the schema "tessarine-check/1" is described in check/README-section.md.
+// The same for tools; the schema "tessarine-check/1" is described in the README.
 QByteArray toJson(const CheckResult& result);
 
 QString outcomeName(Outcome outcome);
