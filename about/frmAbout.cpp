@@ -4,10 +4,10 @@
 #include "core/ErrorGuard.h"
 #include "core/Module1.h"
 #include "core/ProgramRecord.h"
-#include "platform/AppIcon.h"
-#include "platform/DesignFont.h"
+#include "widgets/AppIcon.h"
+#include "widgets/DesignFont.h"
 #include "platform/RunLifetime.h"
-#include "platform/Twips.h"
+#include "widgets/Twips.h"
 #include "settings/SettingsStore.h"
 
 #include <QCloseEvent>
@@ -37,9 +37,13 @@ QLabel* label(QWidget* parent, const QRect& geometry, const QString& text, const
 
 } // namespace
 
-frmAbout::frmAbout(Module1& module, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+// A tool window: a dialog border and no entry in the task bar (window managers leave utility
+// windows out of it), while it still takes the focus, so Enter and Esc reach it.
+frmAbout::frmAbout(Module1& module, const Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
     , m_module(module)
+    , m_platform(platform)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About MyApp"));
@@ -74,8 +78,8 @@ frmAbout::frmAbout(Module1& module, QWidget* parent)
 void frmAbout::Form_Load()
 {
     Guard guard(m_module.messageBox(), QStringLiteral("Form_Load"));
-    const ProgramInfo& program = m_module.platform().program;
-    SettingsStore store(m_module.platform().settings);
+    const ProgramInfo& program = m_platform.program;
+    SettingsStore store(m_platform.settings);
     QString description;
 
     // The counters are read and converted, so that a broken value is reported, but not shown.
@@ -119,7 +123,7 @@ void frmAbout::closeEvent(QCloseEvent* event)
 {
     event->accept();
     // The last window of the run is gone.
-    runUnguarded(m_module.messageBox(), [this] { m_module.platform().lifetime.endRun(); });
+    runUnguarded(m_module.messageBox(), [this] { m_platform.lifetime.endRun(); });
 }
 
 } // namespace tessarine

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -16,7 +18,7 @@ class frmAbout final : public QWidget {
 
 public:
     // Builds the window and runs its load step.
-    explicit frmAbout(Module1& module, QWidget* parent = nullptr);
+    frmAbout(Module1& module, const Platform& platform, QWidget* parent = nullptr);
 
     QLabel* picIcon;
     QPushButton* cmdOK;
@@ -36,6 +38,7 @@ private:
     void cmdOK_Click();
 
     Module1& m_module;
+    Platform m_platform;
 };
 
 } // namespace tessarine

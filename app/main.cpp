@@ -1,5 +1,5 @@
+#include "app/RunFlow.h"
 #include "core/Module1.h"
-#include "options/ProgramStart.h"
 #include "platform/QtPlatform.h"
 #include "settings/SettingsStore.h"
 
@@ -10,7 +10,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     tessarine::QtPlatform platform(
         tessarine::QtSettingsBacking::defaultFilePath(tessarine::SettingsStore::ApplicationName));
-    tessarine::Module1 module(platform.platform());
-    tessarine::startProgram(module);
+    const tessarine::Platform services = platform.platform();
+    tessarine::Module1 module(services.messageBox, services.random);
+    tessarine::RunFlow flow(module, services);
+    flow.start();
     return QApplication::exec();
 }

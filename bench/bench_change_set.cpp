@@ -6,7 +6,7 @@
 
 #include "core/Module1.h"
 #include "exercise/frmMain.h"
-#include "platform/PictureBox.h"
+#include "widgets/PictureBox.h"
 #include "platform/doubles/TestDoubles.h"
 
 #include <QApplication>

@@ -1,10 +1,14 @@
 #include "check/MediaChecker.h"
 
 #include "core/ErrorGuard.h"
+#include "core/MessageBox.h"
 #include "core/Module1.h"
 #include "exercise/MatchingRules.h"
 #include "media/MediaCatalogue.h"
-#include "platform/doubles/TestDoubles.h"
+#include "platform/DirectoryListing.h"
+#include "platform/PictureLoader.h"
+#include "platform/ProgramInfo.h"
+#include "platform/RandomSource.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -138,6 +142,13 @@ QString failureSummary(const ObjectReport& report)
     return sentences.join(u' ');
 }
 
+// Keeps the error messages the exercise would show, to count and quote them.
+class CollectedReports final : public IMessageBox {
+public:
+    void showCritical(const QString& text) override { shown.append(text); }
+    QStringList shown;
+};
+
 struct FolderScan {
     QString name;
     bool exists = false;
@@ -153,8 +164,7 @@ class Checker {
 public:
     explicit Checker(const QString& folder)
         : m_program(ProgramInfo::withFolder(folder))
-        , m_platform{m_messageBox, m_listing, m_pictures, m_random, m_sound, m_settings, m_lifetime, m_program}
-        , m_module(m_platform)
+        , m_module(m_messageBox, m_random)
         , m_rules(m_module)
     {
     }
@@ -177,7 +187,8 @@ private:
     }
 
     std::optional<RuntimeError> loadError(const QString& folder, const QString& name, QSize box);
-    FolderScan scanPictures(const QString& folder, void (*loader)(Module1&), const NameTable& table,
+    FolderScan scanPictures(const QString& folder, void (*loader)(Module1&, IDirectoryListing&, const ProgramInfo&),
+                            const NameTable& table,
                             const std::int16_t& count);
     void scanStrayFiles(const QString& folder, const QStringList& used);
     void scanSounds();
@@ -193,14 +204,10 @@ private:
     void add(Finding finding) { m_result.findings.append(std::move(finding)); }
 
     ProgramInfo m_program;
-    doubles::RecordingMessageBox m_messageBox;
+    CollectedReports m_messageBox;
     QtDirectoryListing m_listing;
     QtPictureLoader m_pictures;
-    doubles::ScriptedRandom m_random;
-    doubles::RecordingSoundPlayer m_sound;
-    doubles::MemorySettings m_settings;
-    doubles::RecordingLifetime m_lifetime;
-    Platform m_platform;
+    ClockRandomSource m_random;
     Module1 m_module;
     MatchingRules m_rules;
 
@@ -232,7 +239,8 @@ std::optional<RuntimeError> Checker::loadError(const QString& folder, const QStr
     return error;
 }
 
-FolderScan Checker::scanPictures(const QString& folder, void (*loader)(Module1&), const NameTable& table,
+FolderScan Checker::scanPictures(const QString& folder,
+                                 void (*loader)(Module1&, IDirectoryListing&, const ProgramInfo&), const NameTable& table,
                                  const std::int16_t& count)
 {
     FolderScan scan;
@@ -242,7 +250,7 @@ FolderScan Checker::scanPictures(const QString& folder, void (*loader)(Module1&)
     scan.readable = info.isDir() && info.isReadable() && info.isExecutable();
 
     m_messageBox.shown.clear();
-    loader(m_module);
+    loader(m_module, m_listing, m_program);
     scan.loaderReports = static_cast<int>(m_messageBox.shown.size());
     if (scan.loaderReports > 0)
         scan.loaderMessage = m_messageBox.shown.first();

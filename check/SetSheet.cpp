@@ -3,6 +3,7 @@
 #include "core/ErrorGuard.h"
 #include "core/Module1.h"
 #include "platform/PictureLoader.h"
+#include "platform/ProgramInfo.h"
 
 #include <QFont>
 #include <QHash>

@@ -41,7 +41,7 @@ endforeach()
 
 # The 32 by 32 icon is the one the windows carry, written out by the program's own drawing code.
 add_executable(tessarine_make_icon ${PROJECT_SOURCE_DIR}/packaging/make_icon.cpp)
-target_link_libraries(tessarine_make_icon PRIVATE tessarine_lib)
+target_link_libraries(tessarine_make_icon PRIVATE tessarine_widgets)
 add_custom_command(OUTPUT ${_tessarine_packaging_out}/tessarine-32.png
     COMMAND tessarine_make_icon ${_tessarine_packaging_out}/tessarine-32.png
     DEPENDS tessarine_make_icon

@@ -1,6 +1,6 @@
 #include "core/ErrorGuard.h"
 
-#include "platform/MessageBox.h"
+#include "core/MessageBox.h"
 
 #include <new>
 

@@ -1,7 +1,7 @@
 #include "core/Module1.h"
 
 #include "core/ErrorGuard.h"
-#include "platform/RandomSource.h"
+#include "core/RandomSource.h"
 
 #include <cmath>
 
@@ -21,8 +21,9 @@ QString mid(const QString& text, long long start, long long length)
 
 } // namespace
 
-Module1::Module1(const Platform& platform)
-    : m_platform(platform)
+Module1::Module1(IMessageBox& messageBox, IRandomSource& random)
+    : m_messageBox(messageBox)
+    , m_random(random)
 {
 }
 
@@ -61,20 +62,15 @@ std::int32_t Module1::Casuale(std::int16_t count)
 {
     Guard guard(messageBox(), QStringLiteral("Casuale"), ProcedureKind::Function);
     std::int32_t result = 0;
-    guard.step([&] { m_platform.random.reseedFromClock(); });
+    guard.step([&] { m_random.reseedFromClock(); });
     guard.step([&] {
-        const float r = m_platform.random.nextSingle();
+        const float r = m_random.nextSingle();
         result = static_cast<std::int32_t>(std::floor(static_cast<float>(count) * r + 1.0f));
         // In single precision count * r can round up to count itself for r just below 1.
         if (count >= 1 && result > count)
             result = count;
     });
     return result;
-}
-
-QString mediaPath(const ProgramInfo& program, const QString& subFolder, const QString& name)
-{
-    return joinPath(joinPath(program.folder, subFolder), name);
 }
 
 } // namespace tessarine

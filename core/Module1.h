@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/NameTable.h"
-#include "platform/Platform.h"
 
 #include <QString>
 
@@ -9,15 +8,18 @@
 
 namespace tessarine {
 
+class IMessageBox;
+class IRandomSource;
+
 // The program-wide state of one run and the shared helpers that go with it. The options window
 // sets the flags and sound names, the exercise window fills the picture lists; each window gets
-// the one Module1 of the run at its creation. Nothing here outlives the run.
+// the one Module1 of the run at its creation. Nothing here outlives the run. It holds only the two
+// services its own helpers need; windows get the others passed in.
 class Module1 {
 public:
-    explicit Module1(const Platform& platform);
+    Module1(IMessageBox& messageBox, IRandomSource& random);
 
-    const Platform& platform() const { return m_platform; }
-    IMessageBox& messageBox() const { return m_platform.messageBox; }
+    IMessageBox& messageBox() const { return m_messageBox; }
 
     // Returns part `part` (counted from 1) of a name whose parts are separated by ".". A part that
     // does not exist costs two error reports and gives the empty text.
@@ -43,18 +45,8 @@ public:
     std::int16_t NumAttributi = 0;
 
 private:
-    Platform m_platform;
+    IMessageBox& m_messageBox;
+    IRandomSource& m_random;
 };
-
-// The media sub-folders of the program folder.
-namespace Folder {
-inline const QString Images = QStringLiteral("Images");
-inline const QString Symbols = QStringLiteral("Symbols");
-inline const QString Attributes = QStringLiteral("Attributes");
-inline const QString Sounds = QStringLiteral("Sounds");
-} // namespace Folder
-
-// program folder, separator, sub-folder, separator, name: joined as plain text.
-QString mediaPath(const ProgramInfo& program, const QString& subFolder, const QString& name);
 
 } // namespace tessarine

@@ -3,12 +3,16 @@
 #include "core/ErrorGuard.h"
 #include "core/Module1.h"
 #include "exercise/SetComposer.h"
+#include "platform/ProgramInfo.h"
 #include "sound/SoundPlayback.h"
 
 namespace tessarine {
 
-AnswerChecker::AnswerChecker(Module1& module, IExerciseView& view, SetComposer& composer)
+AnswerChecker::AnswerChecker(Module1& module, ISoundPlayer& sound, const ProgramInfo& program, IExerciseView& view,
+                             SetComposer& composer)
     : m_module(module)
+    , m_sound(sound)
+    , m_program(program)
     , m_view(view)
     , m_composer(composer)
 {
@@ -29,7 +33,7 @@ void AnswerChecker::judge(Row row, std::int16_t index, const QString& procedure)
         // Tested in this order, stopping at the first that fails.
         if (guard.test([&] { return !sound.isEmpty(); }) && guard.test([&] { return m.PlaySounds; })
             && guard.test([&] { return m.UseSequence; })) {
-            guard.step([&] { API_PlaySound(m, mediaPath(m.platform().program, Folder::Sounds, sound)); });
+            guard.step([&] { API_PlaySound(m.messageBox(), m_sound, mediaPath(m_program, Folder::Sounds, sound)); });
         }
     };
 

@@ -8,7 +8,9 @@
 
 namespace tessarine {
 
+class ISoundPlayer;
 class Module1;
+struct ProgramInfo;
 class SetComposer;
 
 // Judges clicks on the answer pictures by their mark alone. With the sequence option on, a right
@@ -16,7 +18,8 @@ class SetComposer;
 // clicks sound when sounds are on. With the sequence option off, clicks change nothing.
 class AnswerChecker {
 public:
-    AnswerChecker(Module1& module, IExerciseView& view, SetComposer& composer);
+    AnswerChecker(Module1& module, ISoundPlayer& sound, const ProgramInfo& program, IExerciseView& view,
+                  SetComposer& composer);
 
     void Simbolo_Click(std::int16_t index);
     void Attributo_Click(std::int16_t index);
@@ -25,6 +28,8 @@ private:
     void judge(Row row, std::int16_t index, const QString& procedure);
 
     Module1& m_module;
+    ISoundPlayer& m_sound;
+    const ProgramInfo& m_program;
     IExerciseView& m_view;
     SetComposer& m_composer;
 };

@@ -3,6 +3,7 @@
 #include "core/Conversions.h"
 #include "core/Module1.h"
 #include "platform/PictureLoader.h"
+#include "platform/ProgramInfo.h"
 
 namespace tessarine {
 
@@ -28,8 +29,10 @@ QString drawDistractor(Draw&& draw, Usable&& usable)
 
 } // namespace
 
-SetComposer::SetComposer(Module1& module, IExerciseView& view)
+SetComposer::SetComposer(Module1& module, IPictureLoader& pictures, const ProgramInfo& program, IExerciseView& view)
     : m_module(module)
+    , m_pictures(pictures)
+    , m_program(program)
     , m_view(view)
     , m_rules(module)
 {
@@ -37,7 +40,7 @@ SetComposer::SetComposer(Module1& module, IExerciseView& view)
 
 void SetComposer::showAnswer(Row row, int index, const QString& subFolder, const QString& name)
 {
-    const QImage picture = m_module.platform().pictures.load(mediaPath(m_module.platform().program, subFolder, name),
+    const QImage picture = m_pictures.load(mediaPath(m_program, subFolder, name),
                                                              m_view.answerPictureSize());
     m_view.setAnswerPicture(row, index, picture, name);
 }
@@ -81,7 +84,7 @@ void SetComposer::cmdCambia_Click()
 
     const QString object = m.ElencoImmagini[narrowTo16(m.Casuale(m.NumImmagini))];
     m_view.setObjectPicture(
-        m.platform().pictures.load(mediaPath(m.platform().program, Folder::Images, object), m_view.objectPictureSize()),
+        m_pictures.load(mediaPath(m_program, Folder::Images, object), m_view.objectPictureSize()),
         object);
     const QString key = m_rules.upperPart(object, 1);
     m_view.setCaption(key + u' ' + m_rules.upperPart(object, 3));

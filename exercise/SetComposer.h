@@ -9,8 +9,10 @@
 
 namespace tessarine {
 
+class IPictureLoader;
 class Module1;
 class NameTable;
+struct ProgramInfo;
 
 // Composes one exercise set on the exercise window from the shared picture lists and options:
 // a random object picture with its caption, its symbol and its attribute marked "OK", and a
@@ -22,7 +24,7 @@ public:
     // A distractor draw gives up after this many attempts with error 550.
     static constexpr int MaxAttempts = 10000;
 
-    SetComposer(Module1& module, IExerciseView& view);
+    SetComposer(Module1& module, IPictureLoader& pictures, const ProgramInfo& program, IExerciseView& view);
 
     void cmdCambia_Click();
 
@@ -33,6 +35,8 @@ private:
     std::int16_t drawDistractorSide();
 
     Module1& m_module;
+    IPictureLoader& m_pictures;
+    const ProgramInfo& m_program;
     IExerciseView& m_view;
     MatchingRules m_rules;
 };

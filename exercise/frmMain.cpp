@@ -1,13 +1,12 @@
 #include "exercise/frmMain.h"
 
-#include "about/frmAbout.h"
 #include "core/ErrorGuard.h"
 #include "core/Module1.h"
 #include "media/MediaCatalogue.h"
-#include "platform/AppIcon.h"
-#include "platform/DesignFont.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "widgets/AppIcon.h"
+#include "widgets/DesignFont.h"
+#include "widgets/PictureBox.h"
+#include "widgets/Twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -15,6 +14,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+
+#include <utility>
 
 namespace tessarine {
 
@@ -40,20 +41,23 @@ PictureBox* answerElement(QFrame* frame, int index, const QRect& geometry)
 
 } // namespace
 
-frmMain::frmMain(Module1& module, QWidget* parent)
+frmMain::frmMain(Module1& module, const Platform& platform, QWidget* parent)
     : QWidget(parent)
     , m_module(module)
-    , m_composer(module, *this)
-    , m_checker(module, *this, m_composer)
+    , m_platform(platform)
+    , m_composer(module, m_platform.pictures, m_platform.program, *this)
+    , m_checker(module, m_platform.sound, m_platform.program, *this, m_composer)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(module.platform().program.title);
+    setWindowTitle(m_platform.program.title);
     setWindowIcon(appIcon());
     resize(twips(15135), twips(10140));
     setFont(designFont(8));
 
     lblImmagine = new QLabel(this);
     lblImmagine->setGeometry(twipsRect(720, 120, 9015, 615));
+    // Captions come from file names: shown as they are, never taken for markup.
+    lblImmagine->setTextFormat(Qt::PlainText);
     lblImmagine->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblImmagine->setFont(designFont(24));
 
@@ -94,9 +98,9 @@ void frmMain::Form_Load()
         setGeometry(screen->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
 
-    CaricaImmagini(m_module);
-    CaricaSimboli(m_module);
-    CaricaAttributi(m_module);
+    CaricaImmagini(m_module, m_platform.listing, m_platform.program);
+    CaricaSimboli(m_module, m_platform.listing, m_platform.program);
+    CaricaAttributi(m_module, m_platform.listing, m_platform.program);
     Attributo[1]->setVisible(m_module.ShowAttributesDistractor);
     Simbolo[1]->setVisible(m_module.ShowSymbolsDistractor);
     cmdCambia_Click();
@@ -106,16 +110,11 @@ void frmMain::cmdCambia_Click() { m_composer.cmdCambia_Click(); }
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    // A close can be delivered twice (the window system's and the program's own); the About window
-    // opens once.
-    if (!m_closed) {
-        m_closed = true;
-        runUnguarded(m_module.messageBox(), [this] {
-            auto* about = new frmAbout(m_module);
-            about->show();
-        });
-    }
+    // A close can be delivered twice (the window system's and the program's own); the run moves on
+    // once.
     event->accept();
+    if (!std::exchange(m_closed, true))
+        Q_EMIT closed();
 }
 
 PictureBox* frmMain::element(Row row, int index) const

@@ -3,6 +3,7 @@
 #include "exercise/AnswerChecker.h"
 #include "exercise/ExerciseView.h"
 #include "exercise/SetComposer.h"
+#include "platform/Platform.h"
 
 #include <QWidget>
 
@@ -19,12 +20,13 @@ class PictureBox;
 
 // The exercise window: the object picture with its caption, the symbol row in the yellow frame,
 // the attribute row in the red frame and "Change set". The layout is fixed at its design
-// positions, whatever the window's size.
+// positions, whatever the window's size. Closing it emits closed() once; what comes next is the
+// run's business.
 class frmMain final : public QWidget, private IExerciseView {
     Q_OBJECT
 
 public:
-    explicit frmMain(Module1& module, QWidget* parent = nullptr);
+    frmMain(Module1& module, const Platform& platform, QWidget* parent = nullptr);
 
     // The load step: maximise, fill the three picture lists, show or hide the distractor elements,
     // compose the first set. An error of the first set ends it and passes to the caller.
@@ -39,6 +41,9 @@ public:
     QFrame* Frame2;
     std::array<PictureBox*, 2> Simbolo;
     std::array<PictureBox*, 2> Attributo;
+
+Q_SIGNALS:
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,6 +62,7 @@ private:
     void setAttributeRowVisible(bool visible) override;
 
     Module1& m_module;
+    Platform m_platform;
     SetComposer m_composer;
     AnswerChecker m_checker;
     bool m_closed = false;

@@ -1,16 +1,11 @@
 #pragma once
 
-// A Module1 with do-nothing platform services, for the fuzz targets: they exercise the name and
+// A Module1 with a counting message box and a fixed generator, for the fuzz targets: they exercise the name and
 // number rules alone and count the error reports instead of showing them.
 
 #include "core/Module1.h"
-#include "platform/DirectoryListing.h"
-#include "platform/MessageBox.h"
-#include "platform/PictureLoader.h"
-#include "platform/RandomSource.h"
-#include "platform/RunLifetime.h"
-#include "platform/SettingsBacking.h"
-#include "platform/SoundPlayer.h"
+#include "core/MessageBox.h"
+#include "core/RandomSource.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,34 +20,16 @@ struct CountingMessageBox final : IMessageBox {
     void showCritical(const QString&) override { ++reports; }
     int reports = 0;
 };
-struct NoListing final : IDirectoryListing {
-    QString first(const QString&) override { return {}; }
-    QString next() override { return {}; }
-};
-struct NoPictures final : IPictureLoader {
-    QImage load(const QString&, const QSize&) override { return {}; }
-};
-struct NoSound final : ISoundPlayer {
-    void play(const QString&) override {}
-};
-struct NoSettings final : ISettingsBacking {
-    std::optional<QString> read(const QString&, const QString&) override { return std::nullopt; }
-    void write(const QString&, const QString&, const QString&) override {}
-    void flush() override {}
-};
-struct NoLifetime final : IRunLifetime {
-    void endRun() override {}
+// A fixed generator: the targets never depend on the clock.
+struct FixedRandom final : IRandomSource {
+    void reseedFromClock() override {}
+    float nextSingle() override { return 0.5f; }
 };
 
 struct FuzzModule {
     CountingMessageBox messageBox;
-    NoListing listing;
-    NoPictures pictures;
-    ClockRandomSource random;
-    NoSound sound;
-    NoSettings settings;
-    NoLifetime lifetime;
-    Module1 module{{messageBox, listing, pictures, random, sound, settings, lifetime, ProgramInfo{}}};
+    FixedRandom random;
+    Module1 module{messageBox, random};
 };
 
 inline QString textOf(const std::uint8_t* data, std::size_t size)

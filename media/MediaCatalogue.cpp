@@ -4,6 +4,7 @@
 #include "core/ErrorGuard.h"
 #include "core/Module1.h"
 #include "platform/DirectoryListing.h"
+#include "platform/ProgramInfo.h"
 
 #include <algorithm>
 
@@ -13,15 +14,14 @@ namespace {
 
 const QString PicturePattern = QStringLiteral("*.jpg");
 
-void loadFolder(Module1& module, const QString& subFolder, NameTable& names, std::int16_t& count,
+void loadFolder(Module1& module, IDirectoryListing& listing, const ProgramInfo& program, const QString& subFolder, NameTable& names, std::int16_t& count,
                 const QString& procedure)
 {
     Guard guard(module.messageBox(), procedure);
-    IDirectoryListing& listing = module.platform().listing;
     long long position = 1;
     QString name;
 
-    guard.step([&] { name = listing.first(mediaPath(module.platform().program, subFolder, PicturePattern)); });
+    guard.step([&] { name = listing.first(mediaPath(program, subFolder, PicturePattern)); });
     guard.step([&] { names[position] = name; });
     while (!name.isEmpty()) {
         // A listing that fails part-way ends here rather than being asked again and again.
@@ -39,19 +39,19 @@ void loadFolder(Module1& module, const QString& subFolder, NameTable& names, std
 
 } // namespace
 
-void CaricaImmagini(Module1& module)
+void CaricaImmagini(Module1& module, IDirectoryListing& listing, const ProgramInfo& program)
 {
-    loadFolder(module, Folder::Images, module.ElencoImmagini, module.NumImmagini, QStringLiteral("CaricaImmagini"));
+    loadFolder(module, listing, program, Folder::Images, module.ElencoImmagini, module.NumImmagini, QStringLiteral("CaricaImmagini"));
 }
 
-void CaricaSimboli(Module1& module)
+void CaricaSimboli(Module1& module, IDirectoryListing& listing, const ProgramInfo& program)
 {
-    loadFolder(module, Folder::Symbols, module.ElencoSimboli, module.NumSimboli, QStringLiteral("CaricaSimboli"));
+    loadFolder(module, listing, program, Folder::Symbols, module.ElencoSimboli, module.NumSimboli, QStringLiteral("CaricaSimboli"));
 }
 
-void CaricaAttributi(Module1& module)
+void CaricaAttributi(Module1& module, IDirectoryListing& listing, const ProgramInfo& program)
 {
-    loadFolder(module, Folder::Attributes, module.ElencoAttributi, module.NumAttributi,
+    loadFolder(module, listing, program, Folder::Attributes, module.ElencoAttributi, module.NumAttributi,
                QStringLiteral("CaricaAttributi"));
 }
 

@@ -1,19 +1,13 @@
 #include "options/frmApertura.h"
 
-#include "core/Conversions.h"
 #include "core/ErrorGuard.h"
 #include "core/Module1.h"
-#include "core/NameTable.h"
-#include "core/ProgramRecord.h"
-#include "exercise/frmMain.h"
+#include "core/RuntimeError.h"
 #include "options/TriStateCheckBox.h"
-#include "platform/AppIcon.h"
-#include "platform/DesignFont.h"
-#include "platform/DirectoryListing.h"
 #include "platform/RunLifetime.h"
-#include "platform/Twips.h"
-#include "settings/SettingsStore.h"
-#include "sound/SoundPlayback.h"
+#include "widgets/AppIcon.h"
+#include "widgets/DesignFont.h"
+#include "widgets/Twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -29,9 +23,6 @@
 namespace tessarine {
 
 namespace {
-
-const QString NoSound = QStringLiteral("*** NO SOUND ***");
-const QString SoundPattern = QStringLiteral("*.wav");
 
 // The layout was measured for "MS Sans Serif"; where a wider font stands in, a caption keeps its
 // place and height but grows to the right rather than being cut off.
@@ -104,13 +95,16 @@ void assignText(QComboBox* list, const QString& text)
 
 } // namespace
 
-frmApertura::frmApertura(Module1& module, QWidget* parent)
+frmApertura::frmApertura(Module1& module, const Platform& platform, OpenExercise openExercise, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint)
     , m_module(module)
+    , m_platform(platform)
+    , m_openExercise(std::move(openExercise))
+    , m_logic(module, m_platform, *this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(module.platform().program.title);
+    setWindowTitle(m_platform.program.title);
     setWindowIcon(appIcon());
     setFixedSize(twips(6120), twips(6990));
 
@@ -165,142 +159,28 @@ frmApertura::frmApertura(Module1& module, QWidget* parent)
     OKButton->setFocus();
 
     IMessageBox& box = module.messageBox();
-    const auto wire = [this, &box](QAbstractButton* button, void (frmApertura::*handler)()) {
-        connect(button, &QAbstractButton::clicked, this, [this, &box, handler] {
-            runUnguarded(box, [this, handler] { (this->*handler)(); });
-        });
+    const auto wire = [this, &box](QAbstractButton* button, auto handler) {
+        connect(button, &QAbstractButton::clicked, this, [&box, handler] { runUnguarded(box, handler); });
     };
-    wire(chkShowSymbolsDistractor, &frmApertura::chkShowSymbolsDistractor_Click);
-    wire(chkShowAttributesDistractor, &frmApertura::chkShowAttributesDistractor_Click);
-    wire(chkSequenza, &frmApertura::chkSequenza_Click);
-    wire(Option1, &frmApertura::Option1_Click);
-    wire(Option2, &frmApertura::Option2_Click);
-    wire(OKButton, &frmApertura::OKButton_Click);
-    wire(cmdPlayOk, &frmApertura::cmdPlayOk_Click);
-    wire(cmdPlayWrong, &frmApertura::cmdPlayWrong_Click);
+    // Each distractor and sequence control only refreshes the shared flags.
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+             chkShowSymbolsDistractor, chkShowAttributesDistractor, chkSequenza, Option1, Option2})
+        wire(button, [this] { m_logic.AggiornaStatoImpostazioni(); });
+    wire(OKButton, [this] { OKButton_Click(); });
+    wire(cmdPlayOk, [this] { m_logic.cmdPlayOk_Click(); });
+    wire(cmdPlayWrong, [this] { m_logic.cmdPlayWrong_Click(); });
 
-    Form_Load();
+    m_logic.Form_Load();
 }
-
-void frmApertura::Form_Load()
-{
-    Guard guard(m_module.messageBox(), QStringLiteral("Form_Load"));
-    SettingsStore store(m_module.platform().settings);
-
-    // A stored state that is no number, too large, or no check-box state leaves the box as it was.
-    const auto applyState = [&](TriStateCheckBox* box, SettingKey key) {
-        guard.step([&] { box->setValue(textToInt16(store.read(key))); });
-    };
-    applyState(chkShowSymbolsDistractor, SettingKey::ShowSymbolsDistractor);
-    applyState(chkShowAttributesDistractor, SettingKey::ShowAttributesDistractor);
-    applyState(chkSequenza, SettingKey::UseSequence);
-    if (guard.test([&] { return store.read(SettingKey::SameCategoryAttributes) == QStringLiteral("S"); }))
-        guard.step([&] { Option1->setChecked(true); });
-    else
-        guard.step([&] { Option2->setChecked(true); });
-    guard.step([&] { CaricaSuoni(); });
-    guard.step([&] { AggiornaStatoImpostazioni(); });
-}
-
-void frmApertura::CaricaSuoni()
-{
-    Guard guard(m_module.messageBox(), QStringLiteral("CaricaSuoni"));
-    const Platform& platform = m_module.platform();
-    SettingsStore store(platform.settings);
-    NameTable names;
-    std::int32_t count = 0;
-    QString name;
-
-    guard.step([&] { name = platform.listing.first(mediaPath(platform.program, Folder::Sounds, SoundPattern)); });
-    while (!name.isEmpty()) {
-        // Past the working list's end each name is reported and left out.
-        guard.step([&] {
-            names[count + 1] = name;
-            ++count;
-        });
-        // A listing that fails part-way ends here rather than being asked again and again.
-        if (!guard.step([&] { name = platform.listing.next(); }))
-            name.clear();
-    }
-
-    // Ordinal order of the character codes: capitals before small letters, as the user expects
-    // from the names alone, whatever order the listing gave.
-    guard.step([&] {
-        for (bool swapped = count > 0; swapped;) {
-            swapped = false;
-            for (std::int32_t j = 1; j < count; ++j) {
-                if (QString::compare(names[j], names[j + 1], Qt::CaseSensitive) > 0) {
-                    std::swap(names[j], names[j + 1]);
-                    swapped = true;
-                }
-            }
-        }
-    });
-
-    guard.step([&] { cboSoundOK->addItem(NoSound); });
-    guard.step([&] { cboSoundWrong->addItem(NoSound); });
-    for (std::int32_t j = 1; j <= count; ++j) {
-        guard.step([&] { cboSoundOK->addItem(names[j]); });
-        guard.step([&] { cboSoundWrong->addItem(names[j]); });
-    }
-    // Qt selects the first entry added to an empty list; the lists start with nothing selected, so
-    // that a stored name that matches no file ends on "*** NO SOUND ***" below.
-    guard.step([&] { cboSoundOK->setCurrentIndex(-1); });
-    guard.step([&] { cboSoundWrong->setCurrentIndex(-1); });
-
-    if (count == 0) {
-        guard.step([&] { cboSoundOK->setCurrentIndex(0); });
-        guard.step([&] { cboSoundWrong->setCurrentIndex(0); });
-    } else {
-        QString storedOk;
-        QString storedWrong;
-        guard.step([&] { storedOk = store.read(SettingKey::SoundOk); });
-        guard.step([&] { storedWrong = store.read(SettingKey::SoundWrong); });
-        for (std::int32_t j = 1; j <= count; ++j) {
-            if (guard.test([&] { return names[j].toUpper() == storedOk.toUpper(); }))
-                guard.step([&] { assignText(cboSoundOK, storedOk); });
-            if (guard.test([&] { return names[j].toUpper() == storedWrong.toUpper(); }))
-                guard.step([&] { assignText(cboSoundWrong, storedWrong); });
-        }
-        if (guard.test([&] { return cboSoundOK->currentText().isEmpty(); }))
-            guard.step([&] { cboSoundOK->setCurrentIndex(0); });
-        if (guard.test([&] { return cboSoundWrong->currentText().isEmpty(); }))
-            guard.step([&] { cboSoundWrong->setCurrentIndex(0); });
-    }
-
-    guard.step([&] { chkSuoni->setValue(textToInt16(store.read(SettingKey::PlaySounds))); });
-}
-
-void frmApertura::AggiornaStatoImpostazioni()
-{
-    Guard guard(m_module.messageBox(), QStringLiteral("AggiornaStatoImpostazioni"));
-    Module1& m = m_module;
-    // Only a checked box sets its flag; the third state counts as off. A state that cannot be read
-    // sets the flag (test() answers true after its report).
-    m.ShowSymbolsDistractor = guard.test([&] { return chkShowSymbolsDistractor->Value() == 1; });
-    m.ShowAttributesDistractor = guard.test([&] { return chkShowAttributesDistractor->Value() == 1; });
-    guard.step([&] { m.SameCategoryAttributes = Option1->isChecked(); });
-    m.UseSequence = guard.test([&] { return chkSequenza->Value() == 1; });
-}
-
-void frmApertura::chkShowSymbolsDistractor_Click() { AggiornaStatoImpostazioni(); }
-void frmApertura::chkShowAttributesDistractor_Click() { AggiornaStatoImpostazioni(); }
-void frmApertura::chkSequenza_Click() { AggiornaStatoImpostazioni(); }
-void frmApertura::Option1_Click() { AggiornaStatoImpostazioni(); }
-void frmApertura::Option2_Click() { AggiornaStatoImpostazioni(); }
 
 void frmApertura::OKButton_Click()
 {
     Guard guard(m_module.messageBox(), QStringLiteral("OKButton_Click"));
-    QPointer<frmMain> exercise;
+    QPointer<QWidget> exercise;
 
     m_starting = true;
     guard.step([&] { close(); });
-    const bool opened = guard.step([&] {
-        exercise = new frmMain(m_module);
-        exercise->Form_Load();
-        exercise->show();
-    });
+    const bool opened = guard.step([&] { m_openExercise(exercise); });
     if (opened)
         return;
     // The exercise window's opening failed and has been reported. The options window is gone, so
@@ -310,71 +190,37 @@ void frmApertura::OKButton_Click()
         if (exercise)
             exercise->show();
         else
-            m_module.platform().lifetime.endRun();
+            m_platform.lifetime.endRun();
     });
 }
 
-void frmApertura::cmdPlayOk_Click()
+TriStateCheckBox* frmApertura::box(OptionBox which) const
 {
-    Guard guard(m_module.messageBox(), QStringLiteral("cmdPlayOk_Click"));
-    guard.step([&] {
-        API_PlaySound(m_module, mediaPath(m_module.platform().program, Folder::Sounds, cboSoundOK->currentText()));
-    });
+    switch (which) {
+    case OptionBox::ShowSymbolsDistractor:
+        return chkShowSymbolsDistractor;
+    case OptionBox::ShowAttributesDistractor:
+        return chkShowAttributesDistractor;
+    case OptionBox::UseSequence:
+        return chkSequenza;
+    case OptionBox::PlaySounds:
+        return chkSuoni;
+    }
+    throw invalidPropertyValue();
 }
 
-void frmApertura::cmdPlayWrong_Click()
-{
-    Guard guard(m_module.messageBox(), QStringLiteral("cmdPlayWrong_Click"));
-    guard.step([&] {
-        API_PlaySound(m_module, mediaPath(m_module.platform().program, Folder::Sounds, cboSoundWrong->currentText()));
-    });
-}
+QComboBox* frmApertura::list(SoundList which) const { return which == SoundList::Ok ? cboSoundOK : cboSoundWrong; }
 
-void frmApertura::Form_Unload()
-{
-    Guard guard(m_module.messageBox(), QStringLiteral("Form_Unload"));
-    Module1& m = m_module;
-    SettingsStore store(m.platform().settings);
-
-    const auto storeState = [&](SettingKey key, TriStateCheckBox* box) {
-        guard.step([&] { store.write(key, QString::number(box->Value())); });
-    };
-    storeState(SettingKey::ShowSymbolsDistractor, chkShowSymbolsDistractor);
-    storeState(SettingKey::ShowAttributesDistractor, chkShowAttributesDistractor);
-    storeState(SettingKey::UseSequence, chkSequenza);
-    if (guard.test([&] { return Option1->isChecked(); }))
-        guard.step([&] { store.write(SettingKey::SameCategoryAttributes, QStringLiteral("S")); });
-    else
-        guard.step([&] { store.write(SettingKey::SameCategoryAttributes, QStringLiteral("N")); });
-    storeState(SettingKey::PlaySounds, chkSuoni);
-
-    // Entry 0, "*** NO SOUND ***", and no selection at all are both stored as the empty text.
-    const auto takeSound = [&](QComboBox* list, SettingKey key, QString& variable) {
-        if (guard.test([&] { return list->currentIndex() > 0; })) {
-            guard.step([&] { store.write(key, list->currentText()); });
-            guard.step([&] { variable = list->currentText(); });
-        } else {
-            guard.step([&] { store.write(key, QString()); });
-            guard.step([&] { variable.clear(); });
-        }
-    };
-    takeSound(cboSoundOK, SettingKey::SoundOk, m.SoundOk);
-    takeSound(cboSoundWrong, SettingKey::SoundWrong, m.SoundWrong);
-    m.PlaySounds = guard.test([&] { return chkSuoni->Value() == 1; });
-
-    const std::pair<SettingKey, const QString&> record[] = {
-        {SettingKey::Author, ProgramRecord::Author},
-        {SettingKey::Year, ProgramRecord::Year},
-        {SettingKey::Contact, ProgramRecord::Contact},
-        {SettingKey::Website, ProgramRecord::Website},
-    };
-    for (const auto& [key, value] : record)
-        guard.step([&] { store.write(key, value); });
-
-    // All keys reach the file together; a store that cannot be written is reported once, here,
-    // and the previous file is left whole.
-    guard.step([&] { store.flush(); });
-}
+std::int16_t frmApertura::boxValue(OptionBox which) const { return box(which)->Value(); }
+void frmApertura::setBoxValue(OptionBox which, std::int16_t value) { box(which)->setValue(value); }
+bool frmApertura::sameCategorySelected() const { return Option1->isChecked(); }
+void frmApertura::selectSameCategory() { Option1->setChecked(true); }
+void frmApertura::selectFullRandom() { Option2->setChecked(true); }
+void frmApertura::addSound(SoundList which, const QString& name) { list(which)->addItem(name); }
+int frmApertura::soundIndex(SoundList which) const { return list(which)->currentIndex(); }
+void frmApertura::setSoundIndex(SoundList which, int index) { list(which)->setCurrentIndex(index); }
+QString frmApertura::soundText(SoundList which) const { return list(which)->currentText(); }
+void frmApertura::selectSound(SoundList which, const QString& name) { assignText(list(which), name); }
 
 void frmApertura::closeEvent(QCloseEvent* event)
 {
@@ -383,9 +229,9 @@ void frmApertura::closeEvent(QCloseEvent* event)
     if (std::exchange(m_unloaded, true))
         return;
     runUnguarded(m_module.messageBox(), [this] {
-        Form_Unload();
+        m_logic.Form_Unload();
         if (!m_starting)
-            m_module.platform().lifetime.endRun();
+            m_platform.lifetime.endRun();
     });
 }
 

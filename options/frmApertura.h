@@ -1,6 +1,13 @@
 #pragma once
 
+#include "options/OptionsLogic.h"
+#include "options/OptionsView.h"
+#include "platform/Platform.h"
+
+#include <QPointer>
 #include <QWidget>
+
+#include <functional>
 
 class QComboBox;
 class QFrame;
@@ -17,13 +24,19 @@ class TriStateCheckBox;
 // The options window, the first window of every run. It shows the stored options, copies the
 // distractor and sequence options into the shared flags as they change, and on closing stores
 // every option and sets the shared sound choices. "Start program" closes it and opens the
-// exercise window; closing it any other way ends the run.
-class frmApertura final : public QWidget {
+// exercise window; closing it any other way ends the run. The window holds the layout and the
+// wiring; the procedures are OptionsLogic's.
+class frmApertura final : public QWidget, private IOptionsView {
     Q_OBJECT
 
 public:
+    // Opens the exercise window: creates it into `window` (so that a window whose load step failed
+    // can still be shown as far as it got), runs its load step and shows it. Throws what the load
+    // step throws.
+    using OpenExercise = std::function<void(QPointer<QWidget>& window)>;
+
     // Builds the window and runs its load step; the caller shows it.
-    explicit frmApertura(Module1& module, QWidget* parent = nullptr);
+    frmApertura(Module1& module, const Platform& platform, OpenExercise openExercise, QWidget* parent = nullptr);
 
     QLabel* Label1;
     QFrame* Line2;
@@ -49,21 +62,25 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load();
-    void CaricaSuoni();
-    void AggiornaStatoImpostazioni();
-    void Form_Unload();
-
-    void chkShowSymbolsDistractor_Click();
-    void chkShowAttributesDistractor_Click();
-    void chkSequenza_Click();
-    void Option1_Click();
-    void Option2_Click();
     void OKButton_Click();
-    void cmdPlayOk_Click();
-    void cmdPlayWrong_Click();
+
+    TriStateCheckBox* box(OptionBox which) const;
+    QComboBox* list(SoundList which) const;
+    std::int16_t boxValue(OptionBox which) const override;
+    void setBoxValue(OptionBox which, std::int16_t value) override;
+    bool sameCategorySelected() const override;
+    void selectSameCategory() override;
+    void selectFullRandom() override;
+    void addSound(SoundList which, const QString& name) override;
+    int soundIndex(SoundList which) const override;
+    void setSoundIndex(SoundList which, int index) override;
+    QString soundText(SoundList which) const override;
+    void selectSound(SoundList which, const QString& name) override;
 
     Module1& m_module;
+    Platform m_platform;
+    OpenExercise m_openExercise;
+    OptionsLogic m_logic;
     // Set by "Start program", whose closing leads on to the exercise window instead of the end.
     bool m_starting = false;
     bool m_unloaded = false;

@@ -1,7 +1,7 @@
 // Writes the program's own icon (the one every window carries) as a PNG, for the desktop's icon
 // theme, so that the installed icon cannot differ from the one in the title bars.
 
-#include "platform/AppIcon.h"
+#include "widgets/AppIcon.h"
 
 #include <QGuiApplication>
 #include <QPixmap>

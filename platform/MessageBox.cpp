@@ -13,6 +13,7 @@ QtMessageBox::QtMessageBox(QString caption)
 void QtMessageBox::showCritical(const QString& text)
 {
     QMessageBox box(QMessageBox::Critical, m_caption, text, QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

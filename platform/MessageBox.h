@@ -1,18 +1,13 @@
 #pragma once
 
-#include <QString>
+#include "core/MessageBox.h"
 
-class QWidget;
+#include <QString>
 
 namespace tessarine {
 
-// The critical message box: modal, critical icon, the program's title as caption, one OK button.
-class IMessageBox {
-public:
-    virtual ~IMessageBox() = default;
-    virtual void showCritical(const QString& text) = 0;
-};
-
+// A QMessageBox over the active window. Texts often carry file names, so they are never taken for
+// markup.
 class QtMessageBox final : public IMessageBox {
 public:
     explicit QtMessageBox(QString caption);

@@ -17,4 +17,9 @@ ProgramInfo ProgramInfo::ofRunningProgram() { return withFolder(QCoreApplication
 
 QString joinPath(const QString& folder, const QString& name) { return folder + QDir::separator() + name; }
 
+QString mediaPath(const ProgramInfo& program, const QString& subFolder, const QString& name)
+{
+    return joinPath(joinPath(program.folder, subFolder), name);
+}
+
 } // namespace tessarine

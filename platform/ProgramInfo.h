@@ -21,4 +21,15 @@ struct ProgramInfo {
 // Joins folder and name with this platform's separator, as plain text.
 QString joinPath(const QString& folder, const QString& name);
 
+// The media sub-folders of the program folder.
+namespace Folder {
+inline const QString Images = QStringLiteral("Images");
+inline const QString Symbols = QStringLiteral("Symbols");
+inline const QString Attributes = QStringLiteral("Attributes");
+inline const QString Sounds = QStringLiteral("Sounds");
+} // namespace Folder
+
+// program folder, separator, sub-folder, separator, name: joined as plain text.
+QString mediaPath(const ProgramInfo& program, const QString& subFolder, const QString& name);
+
 } // namespace tessarine

@@ -1,6 +1,6 @@
 #include "core/Module1.h"
 #include "exercise/frmMain.h"
-#include "platform/PictureBox.h"
+#include "widgets/PictureBox.h"
 #include "platform/doubles/TestDoubles.h"
 #include "support/ExerciseFixture.h"
 #include "support/MediaFolder.h"

@@ -3,7 +3,7 @@
 #include "options/TriStateCheckBox.h"
 #include "options/frmApertura.h"
 #include "platform/SettingsBacking.h"
-#include "platform/Twips.h"
+#include "widgets/Twips.h"
 #include "platform/doubles/TestDoubles.h"
 #include "settings/SettingsStore.h"
 #include "support/MediaFolder.h"

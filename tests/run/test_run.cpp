@@ -4,7 +4,7 @@
 #include "options/ProgramStart.h"
 #include "options/TriStateCheckBox.h"
 #include "options/frmApertura.h"
-#include "platform/PictureBox.h"
+#include "widgets/PictureBox.h"
 #include "platform/QtPlatform.h"
 #include "platform/doubles/TestDoubles.h"
 #include "settings/SettingsStore.h"

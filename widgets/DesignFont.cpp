@@ -1,4 +1,4 @@
-#include "platform/DesignFont.h"
+#include "widgets/DesignFont.h"
 
 namespace tessarine {
 

@@ -1,4 +1,4 @@
-#include "platform/AppIcon.h"
+#include "widgets/AppIcon.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "options/OptionsView.h"
+#include "platform/Platform.h"
+
+namespace tessarine {
+
+class Module1;
+
+// The options window's procedures, apart from its controls: applying the stored options at the
+// opening, filling the sound lists, copying the options into the shared flags as they change,
+// storing every option at the closing, and the sound previews. Each is guarded under its own
+// name by the program's error convention.
+class OptionsLogic {
+public:
+    OptionsLogic(Module1& module, const Platform& platform, IOptionsView& view);
+
+    void Form_Load();
+    void CaricaSuoni();
+    void AggiornaStatoImpostazioni();
+    void Form_Unload();
+    void cmdPlayOk_Click();
+    void cmdPlayWrong_Click();
+
+private:
+    void preview(SoundList list, const QString& procedure);
+
+    Module1& m_module;
+    Platform m_platform;
+    IOptionsView& m_view;
+};
+
+} // namespace tessarine
