@@ -64,10 +64,10 @@ int main(int argc, char** argv)
     const double baselineMiB = bench::currentResidentMiB();
 
     doubles::TestPlatform platform(folder.path());
-    Module1 module(platform.platform());
+    Module1 module(platform.messageBox, platform.random);
     module.ShowSymbolsDistractor = module.ShowAttributesDistractor = true;
     module.SameCategoryAttributes = module.UseSequence = true;
-    frmMain window(module);
+    frmMain window(module, platform.platform());
     window.setAttribute(Qt::WA_DeleteOnClose, false);
 
     QElapsedTimer timer;

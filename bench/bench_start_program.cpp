@@ -8,7 +8,7 @@
 
 #include "core/Module1.h"
 #include "exercise/frmMain.h"
-#include "options/ProgramStart.h"
+#include "app/RunFlow.h"
 #include "options/frmApertura.h"
 #include "platform/doubles/TestDoubles.h"
 
@@ -54,8 +54,9 @@ int main(int argc, char** argv)
         doubles::TestPlatform platform(folder.path());
         // The real directory listing and picture loader; only the message box, the sound player
         // and the settings are stand-ins.
-        Module1 module(platform.platform());
-        frmApertura* options = startProgram(module);
+        Module1 module(platform.messageBox, platform.random);
+        RunFlow flow(module, platform.platform());
+        frmApertura* options = flow.start();
         while (!options->isVisible())
             QCoreApplication::processEvents();
         QCoreApplication::processEvents();

@@ -7,7 +7,7 @@
 #include "BenchSupport.h"
 
 #include "core/Module1.h"
-#include "options/ProgramStart.h"
+#include "app/RunFlow.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -57,8 +57,10 @@ int runChild(int argc, char** argv, Child child)
     }
     QApplication::setQuitOnLastWindowClosed(false);
     QtPlatform platform(QtSettingsBacking::defaultFilePath(QStringLiteral("Corvaldi-Tessarine")));
-    Module1 module(platform.platform());
-    startProgram(module);
+    const Platform services = platform.platform();
+    Module1 module(services.messageBox, services.random);
+    RunFlow flow(module, services);
+    flow.start();
     return QApplication::exec();
 }
 

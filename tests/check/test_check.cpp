@@ -105,15 +105,15 @@ Observed compose(const QString& folder, int position, const SetOptions& options,
 {
     Observed seen;
     doubles::TestPlatform platform(folder);
-    Module1 module(platform.platform());
-    CaricaImmagini(module);
-    CaricaSimboli(module);
-    CaricaAttributi(module);
+    Module1 module(platform.messageBox, platform.random);
+    CaricaImmagini(module, platform.listing, platform.program);
+    CaricaSimboli(module, platform.listing, platform.program);
+    CaricaAttributi(module, platform.listing, platform.program);
     module.ShowSymbolsDistractor = options.symbolDistractor;
     module.ShowAttributesDistractor = options.attributeDistractor;
     module.SameCategoryAttributes = options.sameCategory;
     FakeView view;
-    SetComposer composer(module, view);
+    SetComposer composer(module, platform.pictures, platform.program, view);
     for (int set = 0; set < sets; ++set) {
         platform.messageBox.shown.clear();
         // The object draw is the first random draw of a set; (i - 0.5) / count picks position i.

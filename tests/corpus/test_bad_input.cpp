@@ -50,11 +50,13 @@ struct OptionsOnFile {
     explicit OptionsOnFile(const QString& file)
         : platform(folder.path())
         , settings(file)
-        , module({platform.messageBox, platform.listing, platform.pictures, platform.random, platform.sound, settings,
-                  platform.lifetime, platform.program})
+        , module(platform.messageBox, platform.random)
     {
         folder.addFile(QStringLiteral("Sounds"), QStringLiteral("ok.wav"), "RIFF");
-        window = new frmApertura(module);
+        Platform services = platform.platform();
+        window = new frmApertura(module, {services.messageBox, services.listing, services.pictures, services.random,
+                                          services.sound, settings, services.lifetime, services.program},
+                                 [](QPointer<QWidget>&) {});
         window->show();
     }
     ~OptionsOnFile() { delete window; }

@@ -38,11 +38,11 @@ private Q_SLOTS:
         folder.addFile(QStringLiteral("Symbols"), QStringLiteral("cup.jpg"), {});
         // "Attributes" stays empty; "Symbols" gets one file.
         doubles::TestPlatform platform(folder.path());
-        Module1 module(platform.platform());
+        Module1 module(platform.messageBox, platform.random);
 
-        CaricaImmagini(module);
-        CaricaSimboli(module);
-        CaricaAttributi(module);
+        CaricaImmagini(module, platform.listing, platform.program);
+        CaricaSimboli(module, platform.listing, platform.program);
+        CaricaAttributi(module, platform.listing, platform.program);
 
         QCOMPARE(module.NumImmagini, 3);
         QCOMPARE(listed(module.ElencoImmagini, 3),
@@ -61,8 +61,8 @@ private Q_SLOTS:
     void missingFolderIsAnEmptyList()
     {
         doubles::TestPlatform platform(QStringLiteral("/nonexistent/program"));
-        Module1 module(platform.platform());
-        CaricaImmagini(module);
+        Module1 module(platform.messageBox, platform.random);
+        CaricaImmagini(module, platform.listing, platform.program);
         QCOMPARE(module.NumImmagini, 1);
         QCOMPARE(module.ElencoImmagini[1], QString());
         QVERIFY(platform.messageBox.shown.isEmpty());
@@ -73,10 +73,8 @@ private Q_SLOTS:
         doubles::TestPlatform platform(QStringLiteral("/program"));
         doubles::ScriptedListing listing;
         listing.failFirst = true;
-        Platform services = platform.platform();
-        Module1 module({services.messageBox, listing, services.pictures, services.random, services.sound,
-                        services.settings, services.lifetime, services.program});
-        CaricaSimboli(module);
+        Module1 module(platform.messageBox, platform.random);
+        CaricaSimboli(module, listing, platform.program);
         QCOMPARE(listing.patterns, QStringList({"/program/Symbols/*.jpg"}));
         QCOMPARE(module.NumSimboli, 1);
         QCOMPARE(module.ElencoSimboli[1], QString());
@@ -86,10 +84,10 @@ private Q_SLOTS:
         // Names stay in the order the listing gives them; a reload overwrites from position 1.
         listing.failFirst = false;
         listing.names = {"b.jpg", "a.jpg", "c.jpg"};
-        CaricaSimboli(module);
+        CaricaSimboli(module, listing, platform.program);
         QCOMPARE(listed(module.ElencoSimboli, module.NumSimboli), listing.names);
         listing.names = {"z.jpg"};
-        CaricaSimboli(module);
+        CaricaSimboli(module, listing, platform.program);
         QCOMPARE(module.NumSimboli, 1);
         QCOMPARE(module.ElencoSimboli[1], QStringLiteral("z.jpg"));
         QCOMPARE(module.ElencoSimboli[2], QStringLiteral("a.jpg"));
@@ -111,9 +109,9 @@ private Q_SLOTS:
         for (int i = 0; i < files; ++i)
             folder.addFile(QStringLiteral("Attributes"), QStringLiteral("number.n%1.jpg").arg(i, 4, 10, QLatin1Char('0')), {});
         doubles::TestPlatform platform(folder.path());
-        Module1 module(platform.platform());
+        Module1 module(platform.messageBox, platform.random);
 
-        CaricaAttributi(module);
+        CaricaAttributi(module, platform.listing, platform.program);
 
         // Every position from 1 to the count holds a name, so a draw can never land on an empty one.
         QCOMPARE(module.NumAttributi, 1000);

@@ -1,5 +1,4 @@
 #include "core/Module1.h"
-#include "exercise/frmMain.h"
 #include "options/TriStateCheckBox.h"
 #include "options/frmApertura.h"
 #include "platform/SettingsBacking.h"
@@ -41,7 +40,7 @@ struct Rig {
     {
         // Windows go before the module they refer to.
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<frmApertura*>(w) || qobject_cast<frmMain*>(w))
+            if (qobject_cast<frmApertura*>(w))
                 delete w;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -57,11 +56,12 @@ struct Rig {
     }
     frmApertura& open()
     {
-        module = std::make_unique<Module1>(Platform{platform.messageBox, listing ? *listing : platform.listing,
-                                                    platform.pictures, platform.random, platform.sound,
-                                                    settings ? *settings : platform.settings, platform.lifetime,
-                                                    platform.program});
-        window = new frmApertura(*module);
+        module = std::make_unique<Module1>(platform.messageBox, platform.random);
+        window = new frmApertura(*module,
+                                 {platform.messageBox, listing ? *listing : platform.listing, platform.pictures,
+                                  platform.random, platform.sound, settings ? *settings : platform.settings,
+                                  platform.lifetime, platform.program},
+                                 [this](QPointer<QWidget>&) { ++exercisesOpened; });
         window->show();
         return *window;
     }
@@ -74,6 +74,7 @@ struct Rig {
     ISettingsBacking* settings = nullptr;
     std::unique_ptr<Module1> module;
     QPointer<frmApertura> window;
+    int exercisesOpened = 0;
 };
 
 // A user's click on the box or circle of a check box or option button, or on a push button.
@@ -181,6 +182,7 @@ private Q_SLOTS:
         QCOMPARE(rig.platform.sound.played, QStringList{rig.sound(NoSound)});
         QTest::keyClick(w.OKButton, Qt::Key_Return);
         QVERIFY(!w.isVisible());
+        QCOMPARE(rig.exercisesOpened, 1);
     }
 
     void firstRun()

@@ -1,7 +1,7 @@
 #include "about/frmAbout.h"
 #include "core/Module1.h"
 #include "exercise/frmMain.h"
-#include "options/ProgramStart.h"
+#include "app/RunFlow.h"
 #include "options/TriStateCheckBox.h"
 #include "options/frmApertura.h"
 #include "widgets/PictureBox.h"
@@ -60,10 +60,11 @@ public:
     frmApertura* start(IRunLifetime& lifetime)
     {
         settings = std::make_unique<QtSettingsBacking>(settingsFile());
-        module = std::make_unique<Module1>(Platform{platform.messageBox, platform.listing, platform.pictures,
-                                                    platform.random, platform.sound, *settings, lifetime,
-                                                    platform.program});
-        return startProgram(*module);
+        module = std::make_unique<Module1>(platform.messageBox, platform.random);
+        flow = std::make_unique<RunFlow>(*module, Platform{platform.messageBox, platform.listing, platform.pictures,
+                                                           platform.random, platform.sound, *settings, lifetime,
+                                                           platform.program});
+        return flow->start();
     }
     QString settingsFile() const { return config.filePath(QStringLiteral("Corvaldi-Tessarine.ini")); }
     // What a later run would read from the file.
@@ -81,6 +82,7 @@ public:
     doubles::TestPlatform platform;
     std::unique_ptr<QtSettingsBacking> settings;
     std::unique_ptr<Module1> module;
+    std::unique_ptr<RunFlow> flow;
 };
 
 // The one window of a kind the user can see, or null.

@@ -29,7 +29,7 @@ public:
     Exercise(const QStringList& images, const QStringList& symbols, const QStringList& attributes,
              Options options = {})
         : platform(folder.path())
-        , module(platform.platform())
+        , module(platform.messageBox, platform.random)
     {
         folder.addPictures(QStringLiteral("Images"), images);
         folder.addPictures(QStringLiteral("Symbols"), symbols);
@@ -41,7 +41,7 @@ public:
         module.PlaySounds = options.sounds;
         module.SoundOk = QStringLiteral("ok.wav");
         module.SoundWrong = QStringLiteral("error.wav");
-        window = std::make_unique<frmMain>(module);
+        window = std::make_unique<frmMain>(module, platform.platform());
         window->setAttribute(Qt::WA_DeleteOnClose, false);
     }
 
