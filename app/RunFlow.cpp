@@ -13,6 +13,7 @@ namespace tessarine {
 RunFlow::RunFlow(Module1& module, const Platform& platform)
     : m_module(module)
     , m_platform(platform)
+    , m_decoder(platform.pictures)
 {
 }
 
@@ -26,7 +27,7 @@ frmApertura* RunFlow::start()
 
 void RunFlow::openExercise(QPointer<QWidget>& window)
 {
-    auto* exercise = new frmMain(m_module, m_platform);
+    auto* exercise = new frmMain(m_module, m_platform, m_decoder);
     window = exercise;
     QObject::connect(exercise, &frmMain::closed, exercise,
             [this] { runUnguarded(m_module.messageBox(), [this] { openAbout(); }); });

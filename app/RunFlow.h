@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercise/PictureDecoder.h"
 #include "platform/Platform.h"
 
 #include <QPointer>
@@ -28,6 +29,8 @@ private:
 
     Module1& m_module;
     Platform m_platform;
+    // Outlives the exercise window, so that closing it never waits for a picture being decoded.
+    PictureDecoder m_decoder;
 };
 
 } // namespace tessarine

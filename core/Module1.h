@@ -20,6 +20,8 @@ public:
     Module1(IMessageBox& messageBox, IRandomSource& random);
 
     IMessageBox& messageBox() const { return m_messageBox; }
+    // The run's random generator, for helpers that draw with it but report elsewhere.
+    IRandomSource& random() const { return m_random; }
 
     // Returns part `part` (counted from 1) of a name whose parts are separated by ".". A part that
     // does not exist costs two error reports and gives the empty text.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QSize>
 #include <QString>
 
 namespace tessarine {
@@ -17,12 +16,10 @@ public:
     virtual ~IExerciseView() = default;
 
     virtual void setObjectPicture(const QImage& picture, const QString& sourceName) = 0;
-    virtual QSize objectPictureSize() const = 0;
     virtual void setCaption(const QString& caption) = 0;
 
     virtual void setAnswerPicture(Row row, int index, const QImage& picture, const QString& sourceName) = 0;
     virtual void clearAnswerPicture(Row row, int index) = 0;
-    virtual QSize answerPictureSize() const = 0;
     virtual QString tag(Row row, int index) const = 0;
     virtual void setTag(Row row, int index, const QString& tag) = 0;
 

@@ -1,44 +1,50 @@
 #pragma once
 
 #include "exercise/ExerciseView.h"
-#include "exercise/MatchingRules.h"
+#include "exercise/PictureDecoder.h"
+#include "exercise/SetPlan.h"
 
-#include <QString>
+#include <QFuture>
+#include <QList>
 
-#include <cstdint>
+#include <optional>
 
 namespace tessarine {
 
-class IPictureLoader;
 class Module1;
-class NameTable;
 struct ProgramInfo;
 
-// Composes one exercise set on the exercise window from the shared picture lists and options:
-// a random object picture with its caption, its symbol and its attribute marked "OK", and a
-// distractor beside each where the options ask for one. It has no error handling of its own: an
-// error ends the composition where it happens, leaving the window as far as it got, and passes to
-// whoever asked for the set.
+// Composes the exercise sets on the window: each set is planned, its pictures decoded, and the plan
+// replayed on the window in the set's order. As soon as a set is shown the next one is planned and
+// decoded on worker threads, so that "Change set" shows a set that is ready. It has no error
+// handling of its own: an error ends the set at its step, with the window as far as it got, and
+// passes to whoever asked for the set, when the set is shown.
 class SetComposer {
 public:
-    // A distractor draw gives up after this many attempts with error 550.
-    static constexpr int MaxAttempts = 10000;
-
-    SetComposer(Module1& module, IPictureLoader& pictures, const ProgramInfo& program, IExerciseView& view);
+    SetComposer(Module1& module, PictureDecoder& decoder, const ProgramInfo& program, IExerciseView& view);
 
     void cmdCambia_Click();
 
+    // The next set is planned and all its pictures are decoded.
+    bool nextSetReady() const;
+
 private:
-    void showAnswer(Row row, int index, const QString& subFolder, const QString& name);
-    void fillRightSymbol(int index, const QString& object);
-    void fillRightAttribute(int index, const QString& object);
-    std::int16_t drawDistractorSide();
+    // A planned set with its pictures, decoded or being decoded.
+    struct PreparedSet {
+        SetPlan plan;
+        QList<QFuture<DecodedPicture>> pictures;
+    };
+
+    PreparedSet prepare();
+    void show(const PreparedSet& set);
+    QImage picture(const PreparedSet& set, int index) const;
 
     Module1& m_module;
-    IPictureLoader& m_pictures;
+    PictureDecoder& m_decoder;
     const ProgramInfo& m_program;
     IExerciseView& m_view;
-    MatchingRules m_rules;
+    SetPlanner m_planner;
+    std::optional<PreparedSet> m_next;
 };
 
 } // namespace tessarine

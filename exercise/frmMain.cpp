@@ -41,11 +41,11 @@ PictureBox* answerElement(QFrame* frame, int index, const QRect& geometry)
 
 } // namespace
 
-frmMain::frmMain(Module1& module, const Platform& platform, QWidget* parent)
+frmMain::frmMain(Module1& module, const Platform& platform, PictureDecoder& decoder, QWidget* parent)
     : QWidget(parent)
     , m_module(module)
     , m_platform(platform)
-    , m_composer(module, m_platform.pictures, m_platform.program, *this)
+    , m_composer(module, decoder, m_platform.program, *this)
     , m_checker(module, m_platform.sound, m_platform.program, *this, m_composer)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -130,8 +130,6 @@ void frmMain::setObjectPicture(const QImage& picture, const QString& sourceName)
     Immagine->setPicture(picture, sourceName);
 }
 
-QSize frmMain::objectPictureSize() const { return Immagine->pictureSize(); }
-
 void frmMain::setCaption(const QString& caption) { lblImmagine->setText(caption); }
 
 void frmMain::setAnswerPicture(Row row, int index, const QImage& picture, const QString& sourceName)
@@ -140,8 +138,6 @@ void frmMain::setAnswerPicture(Row row, int index, const QImage& picture, const 
 }
 
 void frmMain::clearAnswerPicture(Row row, int index) { element(row, index)->clearPicture(); }
-
-QSize frmMain::answerPictureSize() const { return Simbolo[0]->pictureSize(); }
 
 QString frmMain::tag(Row row, int index) const { return element(row, index)->Tag; }
 

@@ -17,6 +17,7 @@ namespace tessarine {
 
 class Module1;
 class PictureBox;
+class PictureDecoder;
 
 // The exercise window: the object picture with its caption, the symbol row in the yellow frame,
 // the attribute row in the red frame and "Change set". The layout is fixed at its design
@@ -26,13 +27,16 @@ class frmMain final : public QWidget, private IExerciseView {
     Q_OBJECT
 
 public:
-    frmMain(Module1& module, const Platform& platform, QWidget* parent = nullptr);
+    // Pictures are decoded by `decoder`, which outlives the window and finishes what it leaves.
+    frmMain(Module1& module, const Platform& platform, PictureDecoder& decoder, QWidget* parent = nullptr);
 
     // The load step: maximise, fill the three picture lists, show or hide the distractor elements,
     // compose the first set. An error of the first set ends it and passes to the caller.
     void Form_Load();
-    // Composes a new set; an error ends the composition where it happened and passes on.
+    // Shows a new set; an error ends the set where it happened and passes on.
     void cmdCambia_Click();
+    // The set after the one on screen is ready to be shown.
+    bool nextSetReady() const { return m_composer.nextSetReady(); }
 
     QLabel* lblImmagine;
     PictureBox* Immagine;
@@ -52,11 +56,9 @@ private:
     PictureBox* element(Row row, int index) const;
 
     void setObjectPicture(const QImage& picture, const QString& sourceName) override;
-    QSize objectPictureSize() const override;
     void setCaption(const QString& caption) override;
     void setAnswerPicture(Row row, int index, const QImage& picture, const QString& sourceName) override;
     void clearAnswerPicture(Row row, int index) override;
-    QSize answerPictureSize() const override;
     QString tag(Row row, int index) const override;
     void setTag(Row row, int index, const QString& tag) override;
     void setAttributeRowVisible(bool visible) override;

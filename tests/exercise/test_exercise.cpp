@@ -238,7 +238,9 @@ private Q_SLOTS:
     {
         Exercise exercise({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, CupSymbols,
                           {"colour.red.jpg", "colour.blue.jpg"});
-        exercise.platform.random.values = {0.0f}; // the first set shows the cup
+        // The first set shows the cup (object, side, pen as distractor, side, blue as distractor);
+        // the next one, prepared while the first is shown, the pen.
+        exercise.platform.random.values = {0.0f, 0.0f, 0.99f, 0.0f, 0.0f, 0.99f};
         QVERIFY(!exercise.open());
         frmMain& w = *exercise.window;
         auto& played = exercise.platform.sound.played;
@@ -263,7 +265,6 @@ private Q_SLOTS:
         QCOMPARE(w.lblImmagine->text(), QStringLiteral("CUP RED"));
         QVERIFY(w.Frame2->isVisible());
 
-        exercise.platform.random.values = {0.99f}; // the next set shows the pen
         exercise.click(w.Attributo[rightAttribute]);
         QCOMPARE(played.size(), 5);
         QCOMPARE(played.last(), exercise.sound("ok.wav"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Module1.h"
+#include "exercise/PictureDecoder.h"
 #include "exercise/frmMain.h"
 #include "widgets/PictureBox.h"
 #include "platform/doubles/TestDoubles.h"
@@ -41,7 +42,7 @@ public:
         module.PlaySounds = options.sounds;
         module.SoundOk = QStringLiteral("ok.wav");
         module.SoundWrong = QStringLiteral("error.wav");
-        window = std::make_unique<frmMain>(module, platform.platform());
+        window = std::make_unique<frmMain>(module, platform.platform(), decoder);
         window->setAttribute(Qt::WA_DeleteOnClose, false);
     }
 
@@ -74,6 +75,7 @@ public:
     MediaFolder folder;
     doubles::TestPlatform platform;
     Module1 module;
+    PictureDecoder decoder{platform.pictures};
     std::unique_ptr<frmMain> window;
 };
 
