@@ -4,6 +4,8 @@
 #include "core/MessageBox.h"
 #include "core/Module1.h"
 #include "exercise/MatchingRules.h"
+#include "exercise/PictureDecoder.h"
+#include "exercise/SetPlan.h"
 #include "media/MediaCatalogue.h"
 #include "platform/DirectoryListing.h"
 #include "platform/PictureLoader.h"
@@ -26,10 +28,9 @@ namespace tessarine::check {
 
 namespace {
 
-// The sizes the exercise decodes its pictures at; loadability does not depend on them, but the
-// check should do what the exercise does.
-const QSize ObjectBox(600, 300);
-const QSize AnswerBox(201, 201);
+// The exercise decodes its pictures at these sizes; the check does the same.
+const QSize ObjectBox = DecodeSize::Object;
+const QSize AnswerBox = DecodeSize::Answer;
 
 // Files a teacher may take for pictures that the "*.jpg" listing never returns.
 const QStringList OtherPictureSuffixes{"jpeg", "jpe", "jfif", "png", "gif", "bmp", "webp", "tif", "tiff", "heic", "heif"};
@@ -56,6 +57,13 @@ QString listNames(const QStringList& names, int shown = 5)
 
 bool isHiddenName(const QString& name) { return name.startsWith(u'.'); }
 
+// Whatever its name, the file starts as a JPEG picture does.
+bool holdsJpeg(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(3) == QByteArray("\xFF\xD8\xFF", 3);
+}
+
 // Plain parts of a name, for hints only; verdicts always go through MatchingRules.
 QString plainPart(const QString& name, int part) { return name.section(u'.', part - 1, part - 1); }
 
@@ -76,16 +84,56 @@ int editDistance(const QString& a, const QString& b)
     return previous[b.size()];
 }
 
-// A distractor draw as the composer makes it: positions drawn from a pool until a usable name
-// comes up, which is then loaded.
-struct DrawResult {
-    Outcome outcome = Outcome::Works;
-    std::optional<RuntimeError> error;
-    bool noneUsable = false;   // error 550 after 10000 attempts
-    bool emptyPool = false;    // the pool had no names at all: the draw takes the empty name
-    QStringList unreadable;    // usable names whose picture cannot be loaded
-    int reportsPerAttempt = 0; // the fewest error messages one attempt costs
+// What one set of a picture does under one combination of options, read off its plan: how it
+// ends, and which of its steps it gets to.
+struct SetWalk {
+    SetVerdict verdict;
+    double chance = 0;            // of stopping, for a set that may fail
+    bool rightSymbolShown = false; // the right answers' pictures are reached
+    bool rightAttributeShown = false;
+    QList<int> drawsReached;       // draws the set gets to, by their index in the plan
 };
+
+// The smallest condition that holds for exactly these combinations, if there is one.
+std::optional<Condition> exactCondition(const QSet<int>& combos)
+{
+    std::optional<Condition> best;
+    int bestConstraints = 4;
+    const std::array<std::optional<bool>, 3> values{std::nullopt, false, true};
+    for (const auto& sd : values)
+        for (const auto& ad : values)
+            for (const auto& sc : values) {
+                QSet<int> covered;
+                for (const SetOptions& o : SetOptions::all())
+                    if ((!sd || *sd == o.symbolDistractor) && (!ad || *ad == o.attributeDistractor)
+                        && (!sc || *sc == o.sameCategory))
+                        covered.insert(o.index());
+                const int constraints = (sd ? 1 : 0) + (ad ? 1 : 0) + (sc ? 1 : 0);
+                if (covered == combos && constraints < bestConstraints) {
+                    best = Condition{sd, ad, sc};
+                    bestConstraints = constraints;
+                }
+            }
+    return best;
+}
+
+// "about once in 22,000 sets"
+QString onceIn(double chance)
+{
+    if (chance >= 0.5)
+        return QStringLiteral("in most sets");
+    const double sets = 1.0 / chance;
+    if (sets < 1e9)
+        return QStringLiteral("about once in %L1 sets").arg(static_cast<qlonglong>(sets + 0.5));
+    return QStringLiteral("about once in %1 sets").arg(sets, 0, 'g', 2);
+}
+
+QString plural(qsizetype count, const QString& one, const QString& many)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
+}
+
+QString plural(qsizetype count, const QString& one) { return plural(count, one, one + u's'); }
 
 // The options under which a set of this picture stops, in words: each error with the smallest
 // condition that covers exactly the combinations it happens in.
@@ -100,23 +148,7 @@ QString failureSummary(const ObjectReport& report)
         for (const SetVerdict& other : report.sets)
             if (other.outcome == verdict.outcome && other.errorNumber == verdict.errorNumber)
                 group.insert(other.options.index());
-        std::optional<Condition> best;
-        int bestConstraints = 4;
-        const std::array<std::optional<bool>, 3> values{std::nullopt, false, true};
-        for (const auto& sd : values)
-            for (const auto& ad : values)
-                for (const auto& sc : values) {
-                    QSet<int> covered;
-                    for (const SetOptions& o : SetOptions::all())
-                        if ((!sd || *sd == o.symbolDistractor) && (!ad || *ad == o.attributeDistractor)
-                            && (!sc || *sc == o.sameCategory))
-                            covered.insert(o.index());
-                    const int constraints = (sd ? 1 : 0) + (ad ? 1 : 0) + (sc ? 1 : 0);
-                    if (covered == group && constraints < bestConstraints) {
-                        best = Condition{sd, ad, sc};
-                        bestConstraints = constraints;
-                    }
-                }
+        const std::optional<Condition> best = exactCondition(group);
         QString when;
         if (best) {
             when = describe(*best);
@@ -166,26 +198,14 @@ public:
         : m_program(ProgramInfo::withFolder(folder))
         , m_module(m_messageBox, m_random)
         , m_rules(m_module)
+        , m_planner(m_module)
+        , m_decoder(m_pictures)
     {
     }
 
     CheckResult run();
 
 private:
-    // Runs `body` and tells how many error messages the exercise would have shown meanwhile.
-    template <typename Body>
-    int reportsDuring(Body&& body)
-    {
-        const qsizetype before = m_messageBox.shown.size();
-        body();
-        const int count = static_cast<int>(m_messageBox.shown.size() - before);
-        if (count > 0 && m_partMessage.isEmpty())
-            m_partMessage = m_messageBox.shown.at(before);
-        // Thousands of objects with a missing part would otherwise pile up messages.
-        m_messageBox.shown.clear();
-        return count;
-    }
-
     std::optional<RuntimeError> loadError(const QString& folder, const QString& name, QSize box);
     FolderScan scanPictures(const QString& folder, void (*loader)(Module1&, IDirectoryListing&, const ProgramInfo&),
                             const NameTable& table,
@@ -194,13 +214,24 @@ private:
     void scanSounds();
     void checkFolder(const FolderScan& scan);
     void checkDuplicates(const FolderScan& scan, const std::function<QString(const QString&)>& key);
-    void analyseObject(const QString& object);
-    DrawResult draw(const QString& folder, const QStringList& pool, const std::function<bool(const QString&)>& usable);
+    // Decodes every listed picture at once, in parallel, as the exercise would decode it.
+    void decodeAll();
+    void analyseObject(std::int16_t position);
+    SetWalk walk(const SetPlan& plan, const SetOptions& options);
     void checkAnswerPictures(const QString& folder, const QStringList& names);
     // What is wrong with a picture that cannot be loaded, and how to mend it, in plain words.
     std::pair<QString, QString> unreadableWords(const QString& folder, const QString& name, const RuntimeError& error) const;
     QString symbolHint(const QString& object);
     QString attributeHint(const QString& object);
+    // Examples and hints that fit the folder: its categories and values, names not yet taken.
+    QStringList categories() const;
+    QStringList valuesOf(const QString& category) const;
+    QString spellingHint(const QString& word, const QStringList& known, const QString& what) const;
+    QString categoryHint(const QString& category) const;
+    QString objectNameExample(const QString& key, const QString& category) const;
+    QString attributeNameExample(const QString& category, const QString& value) const;
+    QString attributeRenameExample(const QString& attribute) const;
+    std::pair<QString, bool> renamed(const QString& folder, const QString& name) const;
     void add(Finding finding) { m_result.findings.append(std::move(finding)); }
 
     ProgramInfo m_program;
@@ -210,6 +241,8 @@ private:
     ClockRandomSource m_random;
     Module1 m_module;
     MatchingRules m_rules;
+    SetPlanner m_planner;
+    PictureDecoder m_decoder;
 
     CheckResult m_result;
     FolderScan m_images, m_symbols, m_attributes;
@@ -217,9 +250,10 @@ private:
     QString m_partMessage;
     // Stray files per folder (wrong extension or hidden), for hints.
     QHash<QString, QStringList> m_stray;
-    // Per answer picture: the objects it is the right answer of, and the options under which it
-    // can be drawn as a distractor.
+    // Per answer picture: the objects it is the right answer of, those whose sets get as far as
+    // showing it, and the options under which it can be drawn as a distractor.
     QHash<QString, QStringList> m_rightFor;
+    QHash<QString, QStringList> m_shownFor;
     QHash<QString, QSet<int>> m_distractorIn;
 };
 
@@ -288,7 +322,8 @@ void Checker::scanStrayFiles(const QString& folder, const QStringList& used)
         if (name.startsWith(QStringLiteral("._")) || name.compare(QStringLiteral("Thumbs.db"), Qt::CaseInsensitive) == 0)
             continue;
         const QString suffix = entry.suffix().toLower();
-        const bool pictureLike = suffix == QStringLiteral("jpg") || OtherPictureSuffixes.contains(suffix);
+        const bool jpegInside = !entry.isDir() && holdsJpeg(entry.filePath());
+        const bool pictureLike = suffix == QStringLiteral("jpg") || OtherPictureSuffixes.contains(suffix) || jpegInside;
         if (entry.isDir()) {
             const QDir inner(entry.filePath());
             QStringList filters;
@@ -306,23 +341,36 @@ void Checker::scanStrayFiles(const QString& folder, const QStringList& used)
         }
         if (!pictureLike || usedNames.contains(name))
             continue;
+        const auto [target, free] = renamed(folder, name);
+        // A new name must not take the place of a picture that is there already.
+        const QString taken = free ? QString()
+                                   : QStringLiteral(" There is already a %1 in %2: keep the one you want, or give this "
+                                                    "one a name of its own.")
+                                         .arg(target, folder);
         if (isHiddenName(name) || entry.isHidden()) {
             m_stray[folder].append(name);
             add({QStringLiteral("hidden-file"), Severity::Warning, folder, name,
                  QStringLiteral("This file is hidden (its name starts with a full stop)."),
                  QStringLiteral("Hidden files are never listed, so this picture is never shown."),
-                 QStringLiteral("Rename it without the leading full stop, for example %1.").arg(name.mid(1)),
+                 free ? QStringLiteral("Rename it without the leading full stop, to %1.").arg(target) : taken.trimmed(),
                  {},
                  {}});
         } else if (suffix != QStringLiteral("jpg")) {
             m_stray[folder].append(name);
-            const QString renamed = entry.completeBaseName() + QStringLiteral(".jpg");
-            const bool jpegAlready = suffix == QStringLiteral("jpeg") || suffix == QStringLiteral("jpe") || suffix == QStringLiteral("jfif");
+            const bool jpegAlready = jpegInside || suffix == QStringLiteral("jpeg") || suffix == QStringLiteral("jpe")
+                                     || suffix == QStringLiteral("jfif");
+            QString ending = QStringLiteral("this one ends in \".%1\"").arg(entry.suffix());
+            if (name != name.trimmed())
+                ending = QStringLiteral("this one ends in a blank");
+            else if (!name.contains(u'.'))
+                ending = QStringLiteral("this one has no ending at all");
             add({QStringLiteral("wrong-extension"), Severity::Warning, folder, name,
-                 QStringLiteral("Only pictures whose names end in \".jpg\" are used; this one ends in \".%1\".").arg(entry.suffix()),
+                 QStringLiteral("Only pictures whose names end in \".jpg\" are used; %1.").arg(ending),
                  QStringLiteral("This picture is never shown."),
-                 jpegAlready ? QStringLiteral("Rename it to %1.").arg(renamed)
-                             : QStringLiteral("Save it as a JPEG picture named %1 (in a picture editor: \"Save as\", JPEG).").arg(renamed),
+                 !free ? taken.trimmed()
+                 : jpegAlready
+                     ? QStringLiteral("It is a JPEG picture: rename it to %1.").arg(target)
+                     : QStringLiteral("Save it as a JPEG picture named %1 (in a picture editor: \"Save as\", JPEG).").arg(target),
                  {},
                  {}});
         }
@@ -371,12 +419,13 @@ void Checker::checkFolder(const FolderScan& scan)
                  .arg(folder)
                  .arg(scan.used.size() + scan.notListed.size())
                  .arg(NameTable::Last),
-             QStringLiteral("%1 pictures are never shown (%2), and every time the exercise opens it shows the error "
-                            "message %4 once for each of them (%3 in all).")
-                 .arg(scan.notListed.size())
+             QStringLiteral("%1 never shown (%2), and every time the exercise opens it shows the error message %3 %4.")
+                 .arg(scan.notListed.size() == 1 ? QStringLiteral("1 picture is")
+                                                 : QStringLiteral("%1 pictures are").arg(scan.notListed.size()))
                  .arg(listNames(scan.notListed, 3))
-                 .arg(scan.loaderReports)
-                 .arg(quoted(scan.loaderMessage)),
+                 .arg(quoted(scan.loaderMessage))
+                 .arg(scan.loaderReports == 1 ? QStringLiteral("once")
+                                              : QStringLiteral("%1 times, once for each of them").arg(scan.loaderReports)),
              QStringLiteral("Keep at most %1 pictures in %2; move the others to a folder of their own and swap "
                             "them in when needed.")
                  .arg(NameTable::Last)
@@ -433,39 +482,106 @@ void Checker::checkDuplicates(const FolderScan& scan, const std::function<QStrin
     }
 }
 
-DrawResult Checker::draw(const QString& folder, const QStringList& pool, const std::function<bool(const QString&)>& usable)
+QStringList Checker::categories() const
 {
-    DrawResult result;
-    // With no name to draw from, the composer's draw still takes position 1, which is empty.
-    const QStringList names = pool.isEmpty() ? QStringList{QString()} : pool;
-    result.emptyPool = pool.isEmpty();
-    QStringList good;
-    result.reportsPerAttempt = -1;
-    for (const QString& name : names) {
-        bool ok = false;
-        const int reports = reportsDuring([&] { ok = usable(name); });
-        if (result.reportsPerAttempt < 0 || reports < result.reportsPerAttempt)
-            result.reportsPerAttempt = reports;
-        if (!ok)
-            continue;
-        if (const auto error = loadError(folder, name, AnswerBox)) {
-            if (!result.error)
-                result.error = error;
-            result.unreadable.append(name);
-        } else {
-            good.append(name);
-        }
+    QStringList found;
+    for (const QString& attribute : m_attributes.used) {
+        const QString category = plainPart(attribute, 1);
+        if (!category.isEmpty() && attribute.count(u'.') >= 2 && !found.contains(category, Qt::CaseInsensitive))
+            found.append(category);
     }
-    if (good.isEmpty() && result.unreadable.isEmpty()) {
-        result.noneUsable = true;
-        result.outcome = Outcome::Fails;
-        result.error = noImageFound();
-    } else if (good.isEmpty()) {
-        result.outcome = Outcome::Fails;
-    } else if (!result.unreadable.isEmpty()) {
-        result.outcome = Outcome::MayFail;
+    return found;
+}
+
+QStringList Checker::valuesOf(const QString& category) const
+{
+    QStringList found;
+    for (const QString& attribute : m_attributes.used) {
+        const QString value = plainPart(attribute, 2);
+        if (plainPart(attribute, 1).compare(category, Qt::CaseInsensitive) == 0 && attribute.count(u'.') >= 2
+            && !value.isEmpty() && !found.contains(value, Qt::CaseInsensitive))
+            found.append(value);
     }
-    return result;
+    return found;
+}
+
+QString Checker::spellingHint(const QString& word, const QStringList& known, const QString& what) const
+{
+    QStringList near;
+    for (const QString& other : known)
+        if (other.compare(word, Qt::CaseInsensitive) != 0 && editDistance(other.toUpper(), word.toUpper()) <= 2)
+            near.append(QStringLiteral("\"%1\"").arg(other));
+    if (near.isEmpty() || word.isEmpty())
+        return {};
+    return QStringLiteral(" Is the %1 \"%2\" a spelling slip for %3?").arg(what, word, listNames(near, 3));
+}
+
+QString Checker::categoryHint(const QString& category) const
+{
+    return spellingHint(category, categories(), QStringLiteral("category"));
+}
+
+QString Checker::objectNameExample(const QString& key, const QString& category) const
+{
+    // A category and value that the Attributes folder has, in a name the Images folder has not.
+    QList<std::pair<QString, QString>> choices;
+    for (const QString& c : category.isEmpty() ? categories() : QStringList{category})
+        for (const QString& v : valuesOf(c))
+            choices.append({c, v});
+    if (choices.isEmpty())
+        choices.append({category.isEmpty() ? QStringLiteral("colour") : category, QStringLiteral("red")});
+    const auto taken = [&](const QString& name) { return m_images.used.contains(name, Qt::CaseInsensitive); };
+    for (const auto& [c, v] : choices) {
+        const QString name = QStringLiteral("%1.%2.%3.jpg").arg(key, c, v);
+        if (!taken(name))
+            return name;
+    }
+    // Parts after the value are free: a second picture of the same object.
+    for (int n = 2;; ++n) {
+        const QString name = QStringLiteral("%1.%2.%3.%4.jpg").arg(key, choices.first().first, choices.first().second).arg(n);
+        if (!taken(name))
+            return name;
+    }
+}
+
+QString Checker::attributeNameExample(const QString& category, const QString& value) const
+{
+    const QStringList own = valuesOf(category);
+    QStringList others;
+    for (const QString& c : categories())
+        others += valuesOf(c);
+    others += QStringList{QStringLiteral("blue"), QStringLiteral("green"), QStringLiteral("big"), QStringLiteral("small")};
+    for (const QString& v : std::as_const(others))
+        if (v.compare(value, Qt::CaseInsensitive) != 0 && !own.contains(v, Qt::CaseInsensitive))
+            return QStringLiteral("%1.%2.jpg").arg(category, v);
+    return QStringLiteral("%1.another.jpg").arg(category);
+}
+
+QString Checker::attributeRenameExample(const QString& attribute) const
+{
+    const QString part = plainPart(attribute, 1);
+    const QStringList known = categories();
+    if (known.contains(part, Qt::CaseInsensitive))
+        return attributeNameExample(part, QString());
+    for (const QString& category : known)
+        if (!valuesOf(category).contains(part, Qt::CaseInsensitive))
+            return QStringLiteral("%1.%2.jpg").arg(category, part);
+    return QStringLiteral("colour.%1.jpg").arg(part);
+}
+
+// The name a picture should have to be used, and whether that name is free in its folder.
+std::pair<QString, bool> Checker::renamed(const QString& folder, const QString& name) const
+{
+    QString base = name.trimmed();
+    if (base.startsWith(u'.'))
+        base = base.mid(1);
+    const QString suffix = QFileInfo(base).suffix().toLower();
+    if (suffix == QStringLiteral("jpg") || OtherPictureSuffixes.contains(suffix))
+        base.chop(suffix.size() + 1);
+    const QString target = base + QStringLiteral(".jpg");
+    const QDir dir(QDir(m_program.folder).filePath(folder));
+    const QStringList present = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    return {target, !present.contains(target, Qt::CaseInsensitive)};
 }
 
 QString Checker::symbolHint(const QString& object)
@@ -493,113 +609,164 @@ QString Checker::attributeHint(const QString& object)
             && plainPart(bare, 2).compare(value, Qt::CaseInsensitive) == 0)
             return QStringLiteral(" Attributes/%1 is there, but it is never used (see below).").arg(stray);
     }
-    QStringList values;
-    for (const QString& attribute : m_attributes.used)
-        if (plainPart(attribute, 1).compare(category, Qt::CaseInsensitive) == 0)
-            values.append(plainPart(attribute, 2));
+    const QStringList values = valuesOf(category);
     if (values.isEmpty())
-        return QStringLiteral(" There is no attribute of the category \"%1\" at all.").arg(category);
-    return QStringLiteral(" The category \"%1\" has: %2.").arg(category, listNames(values, 8));
+        return QStringLiteral(" There is no attribute of the category \"%1\" at all.%2").arg(category, categoryHint(category));
+    return QStringLiteral(" The category \"%1\" has: %2.%3")
+        .arg(category, listNames(values, 8), spellingHint(value, values, QStringLiteral("value")));
 }
 
-void Checker::analyseObject(const QString& object)
+void Checker::decodeAll()
 {
+    QList<std::pair<QString, QFuture<DecodedPicture>>> pending;
+    const auto queue = [&](const QString& folder, const QStringList& names, QSize box) {
+        for (const QString& name : names) {
+            const QString key = folder + u'/' + name;
+            if (m_loads.contains(key) || std::any_of(pending.begin(), pending.end(), [&](const auto& p) { return p.first == key; }))
+                continue;
+            pending.append({key, m_decoder.decode(mediaPath(m_program, folder, name), box)});
+        }
+    };
+    queue(Folder::Images, m_images.used, ObjectBox);
+    queue(Folder::Symbols, m_symbols.used, AnswerBox);
+    queue(Folder::Attributes, m_attributes.used, AnswerBox);
+    // A draw with nothing to draw from takes the empty name, the folder itself.
+    queue(Folder::Symbols, {QString()}, AnswerBox);
+    queue(Folder::Attributes, {QString()}, AnswerBox);
+    for (auto& [key, future] : pending)
+        m_loads.insert(key, future.result().error);
+}
+
+SetWalk Checker::walk(const SetPlan& plan, const SetOptions& options)
+{
+    SetWalk walk;
+    SetVerdict& verdict = walk.verdict;
+    verdict.options = options;
+    std::optional<RuntimeError> possible;
+    double possibleChance = 0;
+    double survive = 1.0;
+    const auto fails = [&](const RuntimeError& error) {
+        verdict.outcome = Outcome::Fails;
+        verdict.errorNumber = error.number();
+        verdict.errorMessage = error.description();
+    };
+    const auto folderOf = [](Row row) { return row == Row::Symbols ? Folder::Symbols : Folder::Attributes; };
+
+    // The steps in the set's order; the first sure failure ends the set.
+    for (const PlanStep& step : plan.steps) {
+        if (step.kind == PlanStep::Kind::End) {
+            if (step.draw >= 0)
+                walk.drawsReached.append(step.draw);
+            fails(*step.error);
+            return walk;
+        }
+        if (step.kind != PlanStep::Kind::ObjectPicture && step.kind != PlanStep::Kind::AnswerPicture)
+            continue;
+        const PlannedPicture& picture = plan.pictures.at(step.picture);
+        if (step.draw < 0) {
+            if (step.kind == PlanStep::Kind::AnswerPicture)
+                (step.row == Row::Symbols ? walk.rightSymbolShown : walk.rightAttributeShown) = true;
+            if (const auto error = loadError(picture.folder, picture.name, picture.box)) {
+                fails(*error);
+                return walk;
+            }
+            continue;
+        }
+        // A distractor: any usable name of the pool may be drawn, each as likely as the others;
+        // the draw itself fails when all its attempts miss.
+        walk.drawsReached.append(step.draw);
+        const DistractorDraw& draw = plan.draws.at(step.draw);
+        const QStringList usable = draw.usableNames();
+        std::optional<RuntimeError> unreadableError;
+        int unreadable = 0;
+        for (const QString& name : usable) {
+            if (const auto error = loadError(folderOf(draw.row), name, picture.box)) {
+                ++unreadable;
+                m_distractorIn[folderOf(draw.row) + u'/' + name].insert(options.index());
+                if (!unreadableError)
+                    unreadableError = error;
+            }
+        }
+        if (unreadable == usable.size()) {
+            fails(*unreadableError);
+            return walk;
+        }
+        const double noneFound = draw.failureChance();
+        const double badPicture = (1.0 - noneFound) * unreadable / static_cast<double>(usable.size());
+        for (const auto& [chance, error] : {std::pair{noneFound, std::optional<RuntimeError>(noImageFound())},
+                                            std::pair{badPicture, unreadableError}}) {
+            if (chance > possibleChance) {
+                possibleChance = chance;
+                possible = error;
+            }
+        }
+        survive *= 1.0 - noneFound - badPicture;
+    }
+    if (possible) {
+        verdict.outcome = Outcome::MayFail;
+        verdict.errorNumber = possible->number();
+        verdict.errorMessage = possible->description();
+        walk.chance = verdict.chance = 1.0 - survive;
+    }
+    return walk;
+}
+
+void Checker::analyseObject(std::int16_t position)
+{
+    const QString object = m_module.ElencoImmagini[position];
     ObjectReport report;
     report.file = object;
-    const std::optional<RuntimeError> pictureError = loadError(Folder::Images, object, ObjectBox);
-    if (pictureError)
-        report.pictureError = pictureError->description();
+    if (const auto error = loadError(Folder::Images, object, ObjectBox))
+        report.pictureError = error->description();
 
-    // Every part is read through the exercise's own rules, so missing parts cost the same
-    // messages here as there.
-    QString key, value;
-    const int captionReports = reportsDuring([&] {
-        key = m_rules.upperPart(object, 1);
-        value = m_rules.upperPart(object, 3);
-    });
-    report.caption = key + u' ' + value;
+    // Every combination of options is planned by the exercise's own planner, with this object.
+    std::array<SetPlan, 8> plans;
+    std::array<SetWalk, 8> walks;
+    for (const SetOptions& options : SetOptions::all()) {
+        m_module.ShowSymbolsDistractor = options.symbolDistractor;
+        m_module.ShowAttributesDistractor = options.attributeDistractor;
+        m_module.SameCategoryAttributes = options.sameCategory;
+        const auto i = static_cast<std::size_t>(options.index());
+        plans[i] = m_planner.planAt(position, SetPlanner::Draws::Analyse);
+        walks[i] = walk(plans[i], options);
+        report.sets[i] = walks[i].verdict;
+    }
+    const SetPlan& plain = plans[static_cast<std::size_t>(SetOptions{false, false, true}.index())];
+    report.caption = plain.caption;
+    report.symbol = plain.rightSymbol;
+    report.attribute = plain.rightAttribute;
+    report.reportsPerSet = plain.reportCount();
+    for (const PlanStep& step : plain.steps)
+        if (step.kind == PlanStep::Kind::Report && m_partMessage.isEmpty())
+            m_partMessage = step.text;
 
-    int symbolSearchReports = reportsDuring([&] {
-        for (const QString& symbol : m_symbols.used) {
-            if (m_rules.symbolMatches(symbol, object)) {
-                report.symbol = symbol;
-                break;
-            }
-        }
-    });
-    int attributeSearchReports = reportsDuring([&] {
-        for (const QString& attribute : m_attributes.used) {
-            if (m_rules.attributeMatches(attribute, object)) {
-                report.attribute = attribute;
-                break;
-            }
-        }
-    });
+    // The combinations in which the set gets to a step.
+    const auto combosWhere = [&](const std::function<bool(const SetWalk&, const SetPlan&)>& reached) {
+        QSet<int> combos;
+        for (std::size_t i = 0; i < walks.size(); ++i)
+            if (reached(walks[i], plans[i]))
+                combos.insert(static_cast<int>(i));
+        return combos;
+    };
+    const QSet<int> symbolShown = combosWhere([](const SetWalk& w, const SetPlan&) { return w.rightSymbolShown; });
+    const QSet<int> attributeShown = combosWhere([](const SetWalk& w, const SetPlan&) { return w.rightAttributeShown; });
+
     std::optional<RuntimeError> symbolError, attributeError;
     if (!report.symbol.isEmpty()) {
         m_rightFor[Folder::Symbols + u'/' + report.symbol].append(object);
-        if ((symbolError = loadError(Folder::Symbols, report.symbol, AnswerBox)))
-            report.symbolPictureError = symbolError->description();
+        if (!symbolShown.isEmpty()) {
+            m_shownFor[Folder::Symbols + u'/' + report.symbol].append(object);
+            if ((symbolError = loadError(Folder::Symbols, report.symbol, AnswerBox)))
+                report.symbolPictureError = symbolError->description();
+        }
     }
     if (!report.attribute.isEmpty()) {
         m_rightFor[Folder::Attributes + u'/' + report.attribute].append(object);
-        if ((attributeError = loadError(Folder::Attributes, report.attribute, AnswerBox)))
-            report.attributePictureError = attributeError->description();
-    }
-
-    const DrawResult symbolDraw = draw(Folder::Symbols, m_symbols.used,
-                                       [&](const QString& symbol) { return !m_rules.symbolMatches(symbol, object); });
-    std::array<DrawResult, 2> attributeDraws;
-    std::array<int, 2> candidateReports{};
-    for (const bool sameCategory : {false, true}) {
-        QStringList candidates;
-        candidateReports[sameCategory] = reportsDuring([&] {
-            for (const QString& attribute : m_attributes.used)
-                if (m_rules.isCandidate(attribute, object, sameCategory))
-                    candidates.append(attribute);
-        });
-        attributeDraws[sameCategory] = draw(Folder::Attributes, candidates,
-                                            [&](const QString& attribute) { return m_rules.valueDiffers(attribute, object); });
-    }
-    report.reportsPerSet = captionReports + symbolSearchReports + attributeSearchReports + candidateReports[true];
-
-    // The composer's order: object picture, right symbol, symbol distractor, right attribute,
-    // attribute distractor. The first sure failure ends the set.
-    for (const SetOptions& options : SetOptions::all()) {
-        SetVerdict& verdict = report.sets[static_cast<std::size_t>(options.index())];
-        verdict.options = options;
-        std::optional<RuntimeError> possible;
-        auto step = [&](Outcome outcome, const std::optional<RuntimeError>& error) {
-            if (verdict.outcome == Outcome::Fails || outcome == Outcome::Works)
-                return;
-            if (outcome == Outcome::MayFail) {
-                verdict.outcome = Outcome::MayFail;
-                if (!possible)
-                    possible = error;
-                return;
-            }
-            verdict.outcome = Outcome::Fails;
-            possible = error;
-        };
-        step(pictureError ? Outcome::Fails : Outcome::Works, pictureError);
-        step(symbolError ? Outcome::Fails : Outcome::Works, symbolError);
-        if (options.symbolDistractor)
-            step(symbolDraw.outcome, symbolDraw.error);
-        step(attributeError ? Outcome::Fails : Outcome::Works, attributeError);
-        if (options.attributeDistractor) {
-            const DrawResult& attributeDraw = attributeDraws[options.sameCategory];
-            step(attributeDraw.outcome, attributeDraw.error);
+        if (!attributeShown.isEmpty()) {
+            m_shownFor[Folder::Attributes + u'/' + report.attribute].append(object);
+            if ((attributeError = loadError(Folder::Attributes, report.attribute, AnswerBox)))
+                report.attributePictureError = attributeError->description();
         }
-        if (possible) {
-            verdict.errorNumber = possible->number();
-            verdict.errorMessage = possible->description();
-        }
-        if (options.symbolDistractor)
-            for (const QString& name : symbolDraw.unreadable)
-                m_distractorIn[Folder::Symbols + u'/' + name].insert(options.index());
-        if (options.attributeDistractor)
-            for (const QString& name : attributeDraws[options.sameCategory].unreadable)
-                m_distractorIn[Folder::Attributes + u'/' + name].insert(options.index());
     }
 
     // Findings about this picture; what an empty or missing folder causes is said once, there.
@@ -608,14 +775,16 @@ void Checker::analyseObject(const QString& object)
     auto addHere = [&](Finding finding) {
         finding.folder = Folder::Images;
         finding.file = object;
-        report.problems.append(finding.code);
+        if (!report.problems.contains(finding.code))
+            report.problems.append(finding.code);
         add(std::move(finding));
     };
 
-    if (pictureError) {
-        const auto [problem, fix] = unreadableWords(Folder::Images, object, *pictureError);
+    if (!report.pictureError.isEmpty()) {
+        const RuntimeError error = *loadError(Folder::Images, object, ObjectBox);
+        const auto [problem, fix] = unreadableWords(Folder::Images, object, error);
         addHere({QStringLiteral("picture-unreadable"), Severity::Error, {}, {}, problem,
-             QStringLiteral("Whenever this picture is drawn, %1.").arg(stopsWith(*pictureError)), fix, {}, {}});
+                 QStringLiteral("Whenever this picture is drawn, %1.").arg(stopsWith(error)), fix, {}, {}});
     }
 
     // A name with too few or empty parts is one mistake with many consequences: it is told as one
@@ -630,8 +799,8 @@ void Checker::analyseObject(const QString& object)
             finding.problem = QStringLiteral("The name has %1 before \".jpg\"; object pictures need three: "
                                              "symbol.category.value.jpg.")
                                   .arg(parts == 2 ? QStringLiteral("only one part") : QStringLiteral("only two parts"));
-            finding.fix = QStringLiteral("Rename it to symbol.category.value.jpg, for example %1.colour.red.jpg.")
-                              .arg(plainPart(object, 1));
+            finding.fix = QStringLiteral("Rename it to symbol.category.value.jpg, for example %1.")
+                              .arg(objectNameExample(plainPart(object, 1), parts == 3 ? plainPart(object, 2) : QString()));
         } else {
             finding.code = QStringLiteral("name-empty-part");
             finding.problem = QStringLiteral("The name has an empty part (two full stops in a row).");
@@ -643,10 +812,10 @@ void Checker::analyseObject(const QString& object)
                                   .arg(plainPart(object, 2));
         } else if (parts == 2) {
             finding.effect += QStringLiteral(". The exercise shows two error messages %1 each time it reads the "
-                                             "missing third part: %2 messages every time this picture comes up, "
+                                             "missing third part: %2 every time this picture comes up, "
                                              "and more with %3 on.")
                                   .arg(quoted(m_partMessage))
-                                  .arg(report.reportsPerSet)
+                                  .arg(plural(report.reportsPerSet, QStringLiteral("message")))
                                   .arg(AttributeDistractorOption);
         } else {
             finding.effect += QStringLiteral("; an empty part matches no symbol or attribute.");
@@ -661,96 +830,148 @@ void Checker::analyseObject(const QString& object)
 
     if (report.symbol.isEmpty() && symbolsThere) {
         addHere({QStringLiteral("no-symbol"), Severity::Error, {}, {},
-             QStringLiteral("There is no symbol picture for \"%1\".").arg(plainPart(object, 1)),
-             QStringLiteral("The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong "
-                            "symbol is shown. With \"Use sequence\" on, the attribute row never appears, so the "
-                            "learner can only leave the set with \"Change set\".")
-                 .arg(SymbolDistractorOption),
-             QStringLiteral("Add a symbol picture named %1.jpg to the Symbols folder (the first part of this "
-                            "picture's name).%2")
-                 .arg(plainPart(object, 1), symbolHint(object)),
-             {}, {}});
+                 QStringLiteral("There is no symbol picture for \"%1\".").arg(plainPart(object, 1)),
+                 QStringLiteral("The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong "
+                                "symbol is shown. With \"Use sequence\" on, the attribute row never appears, so the "
+                                "learner can only leave the set with \"Change set\".")
+                     .arg(SymbolDistractorOption),
+                 QStringLiteral("Add a symbol picture named %1.jpg to the Symbols folder (the first part of this "
+                                "picture's name).%2")
+                     .arg(plainPart(object, 1), symbolHint(object)),
+                 {}, {}});
     }
     if (symbolError) {
         addHere({QStringLiteral("symbol-unreadable"), Severity::Error, {}, {},
-             QStringLiteral("Its symbol %1 cannot be loaded.").arg(report.symbol),
-             QStringLiteral("Whenever this picture is drawn, %1.").arg(stopsWith(*symbolError)),
-             QStringLiteral("Replace Symbols/%1 (see below).").arg(report.symbol), {report.symbol}, {}});
-    }
-    if (symbolsThere && symbolDraw.outcome == Outcome::Fails) {
-        Finding finding{QStringLiteral("no-symbol-distractor"), Severity::Error, {}, {}, {}, {}, {}, {}, {}};
-        finding.when.symbolDistractor = true;
-        finding.effect = QStringLiteral("With %1 on, %2.").arg(SymbolDistractorOption, stopsWith(*symbolDraw.error));
-        if (symbolDraw.noneUsable) {
-            finding.problem = QStringLiteral("There is no symbol with another name to show as the wrong choice: "
-                                             "every symbol picture is a \"%1\".")
-                                  .arg(plainPart(object, 1));
-            finding.fix = QStringLiteral("Add symbol pictures for other objects, or turn off %1.").arg(SymbolDistractorOption);
-        } else {
-            finding.code = QStringLiteral("distractor-unreadable");
-            finding.problem = QStringLiteral("No symbol that could be shown as the wrong choice can be loaded (%1).")
-                                  .arg(listNames(symbolDraw.unreadable, 3));
-            finding.fix = QStringLiteral("Replace the pictures that cannot be loaded (see below).");
-            finding.related = symbolDraw.unreadable;
-        }
-        addHere(finding);
+                 QStringLiteral("Its symbol %1 cannot be loaded.").arg(report.symbol),
+                 QStringLiteral("Whenever this picture is drawn, %1.").arg(stopsWith(*symbolError)),
+                 QStringLiteral("Replace Symbols/%1 (see below).").arg(report.symbol), {report.symbol}, {}});
     }
 
-    if (report.attribute.isEmpty() && attributesThere && !badName) {
-        addHere({QStringLiteral("no-attribute"), Severity::Error, {}, {},
-             QStringLiteral("There is no attribute picture for \"%1\" \"%2\".").arg(plainPart(object, 2), plainPart(object, 3)),
-             QStringLiteral("The attribute row has no right answer (with %1 on only a wrong one is shown). With "
-                            "\"Use sequence\" on, the learner cannot finish the set: only \"Change set\" leaves it.")
-                 .arg(AttributeDistractorOption),
-             QStringLiteral("Add an attribute picture named %1.%2.jpg to the Attributes folder, or rename this "
-                            "picture after an attribute that exists.%3")
-                 .arg(plainPart(object, 2), plainPart(object, 3), attributeHint(object)),
-             {}, {}});
-    }
-    if (attributeError) {
-        addHere({QStringLiteral("attribute-unreadable"), Severity::Error, {}, {},
-             QStringLiteral("Its attribute %1 cannot be loaded.").arg(report.attribute),
-             QStringLiteral("Whenever this picture is drawn, %1.").arg(stopsWith(*attributeError)),
-             QStringLiteral("Replace Attributes/%1 (see below).").arg(report.attribute), {report.attribute}, {}});
-    }
-    if (attributesThere && !badName) {
+    // The distractor draws, told only where a set gets to them.
+    for (const Row row : {Row::Symbols, Row::Attributes}) {
+        if (!(row == Row::Symbols ? symbolsThere : attributesThere) || (row == Row::Attributes && badName))
+            continue;
         for (const bool sameCategory : {true, false}) {
-            const DrawResult& d = attributeDraws[sameCategory];
-            if (d.outcome != Outcome::Fails)
+            if (row == Row::Symbols && !sameCategory)
                 continue;
-            Finding finding{QStringLiteral("no-attribute-distractor"), Severity::Error, {}, {}, {}, {}, {}, {}, {}};
-            finding.when.attributeDistractor = true;
-            finding.when.sameCategory = sameCategory;
-            const QString mode = sameCategory ? SameCategoryOption : FullRandomOption;
-            finding.effect = QStringLiteral("With %1 on and %2, %3.").arg(AttributeDistractorOption, mode, stopsWith(*d.error));
-            const QString category = plainPart(object, 2);
-            if (sameCategory && d.emptyPool) {
-                finding.code = QStringLiteral("category-without-attributes");
-                finding.problem = QStringLiteral("There is no attribute of the category \"%1\" at all.").arg(category);
-                finding.effect += QStringLiteral(" (With no attribute of its category the draw takes an empty name "
-                                                 "and tries to load the Attributes folder itself as a picture.)");
-                finding.fix = QStringLiteral("Add attribute pictures %1.VALUE.jpg for at least two values, or choose %2.")
-                                  .arg(category, FullRandomOption);
-            } else if (d.noneUsable && sameCategory) {
-                finding.problem = QStringLiteral("The category \"%1\" has no other value than \"%2\" to show as the "
-                                                 "wrong choice.")
-                                      .arg(category, plainPart(object, 3));
-                finding.fix = QStringLiteral("Add another attribute of this category (for example %1.blue.jpg), or "
-                                             "choose %2.")
-                                  .arg(category, FullRandomOption);
-            } else if (d.noneUsable) {
-                finding.problem = QStringLiteral("Every attribute carries the value \"%1\", so there is none to show "
-                                                 "as the wrong choice.")
-                                      .arg(plainPart(object, 3));
-                finding.fix = QStringLiteral("Add an attribute with another value, or turn off %1.").arg(AttributeDistractorOption);
-            } else {
-                finding.code = QStringLiteral("distractor-unreadable");
-                finding.problem = QStringLiteral("No attribute that could be shown as the wrong choice can be loaded (%1).")
-                                      .arg(listNames(d.unreadable, 3));
-                finding.fix = QStringLiteral("Replace the pictures that cannot be loaded (see below).");
-                finding.related = d.unreadable;
+            // Per way the draw can go wrong: the combinations it happens in and the draw itself.
+            QSet<int> never, unreadableOnly, byChance;
+            const DistractorDraw* seen = nullptr;
+            double chance = 0;
+            for (std::size_t i = 0; i < plans.size(); ++i) {
+                const SetOptions options = SetOptions::all()[i];
+                if (row == Row::Attributes && options.sameCategory != sameCategory)
+                    continue;
+                for (const int index : walks[i].drawsReached) {
+                    const DistractorDraw& draw = plans[i].draws.at(index);
+                    if (draw.row != row)
+                        continue;
+                    seen = &draw;
+                    const int usable = draw.usableCount();
+                    const QString folder = row == Row::Symbols ? Folder::Symbols : Folder::Attributes;
+                    const QStringList names = draw.usableNames();
+                    const bool allUnreadable = usable > 0 && std::all_of(names.begin(), names.end(), [&](const QString& n) {
+                        return loadError(folder, n, AnswerBox).has_value();
+                    });
+                    if (usable == 0)
+                        never.insert(static_cast<int>(i));
+                    else if (allUnreadable)
+                        unreadableOnly.insert(static_cast<int>(i));
+                    else if (draw.failureChance() > 0) {
+                        byChance.insert(static_cast<int>(i));
+                        chance = draw.failureChance();
+                    }
+                }
             }
-            addHere(finding);
+            if (!seen)
+                continue;
+            const bool symbols = row == Row::Symbols;
+            const QString option = symbols ? SymbolDistractorOption : AttributeDistractorOption;
+            const QString category = plainPart(object, 2);
+            const QString value = plainPart(object, 3);
+            for (const QSet<int>* combos : {&never, &unreadableOnly, &byChance}) {
+                if (combos->isEmpty())
+                    continue;
+                Finding finding{symbols ? QStringLiteral("no-symbol-distractor") : QStringLiteral("no-attribute-distractor"),
+                                Severity::Error, {}, {}, {}, {}, {}, {}, {}};
+                finding.when = exactCondition(*combos).value_or(
+                    Condition{std::nullopt, !symbols ? std::optional<bool>(true) : std::nullopt,
+                              !symbols ? std::optional<bool>(sameCategory) : std::nullopt});
+                if (symbols)
+                    finding.when.symbolDistractor = true;
+                const QString when = describe(finding.when);
+                if (combos == &unreadableOnly) {
+                    finding.code = QStringLiteral("distractor-unreadable");
+                    const QStringList names = seen->usableNames();
+                    finding.problem = QStringLiteral("No %1 that could be shown as the wrong choice can be loaded (%2).")
+                                          .arg(symbols ? QStringLiteral("symbol") : QStringLiteral("attribute"),
+                                               listNames(names, 3));
+                    finding.fix = QStringLiteral("Replace the pictures that cannot be loaded (see below).");
+                    finding.related = names;
+                    finding.effect = QStringLiteral("%1, the set stops half-way with the error of the picture drawn.").arg(when);
+                    addHere(finding);
+                    continue;
+                }
+                if (combos == &byChance) {
+                    finding.severity = Severity::Warning;
+                    finding.problem = QStringLiteral("Of the %1 that the wrong choice is drawn from, only %2 can serve.")
+                                          .arg(plural(seen->pool.size(), symbols ? QStringLiteral("symbol") : QStringLiteral("attribute")))
+                                          .arg(seen->usableCount());
+                    finding.effect = QStringLiteral("%1, the exercise gives up after %2 draws that miss, so the set can "
+                                                    "stop half-way with error 550 %3 (%4).")
+                                         .arg(when)
+                                         .arg(SetPlanner::MaxAttempts)
+                                         .arg(quoted(noImageFound().description()), onceIn(chance));
+                    finding.fix = symbols ? QStringLiteral("Add symbol pictures for other objects.")
+                                          : QStringLiteral("Add attributes with other values%1.")
+                                                .arg(sameCategory ? QStringLiteral(" to the category \"%1\"").arg(category) : QString());
+                    addHere(finding);
+                    continue;
+                }
+                finding.effect = QStringLiteral("%1, %2.").arg(when, stopsWith(noImageFound()));
+                if (symbols) {
+                    finding.problem = QStringLiteral("There is no symbol with another name to show as the wrong choice: "
+                                                     "every symbol picture is a \"%1\".")
+                                          .arg(plainPart(object, 1));
+                    finding.fix = QStringLiteral("Add symbol pictures for other objects, or turn off %1.").arg(SymbolDistractorOption);
+                } else if (sameCategory && seen->emptyPool) {
+                    finding.code = QStringLiteral("category-without-attributes");
+                    finding.problem = QStringLiteral("There is no attribute of the category \"%1\" at all.").arg(category);
+                    finding.fix = QStringLiteral("Add attribute pictures %1.VALUE.jpg for at least two values, or choose %2.%3")
+                                      .arg(category, FullRandomOption, categoryHint(category));
+                } else if (sameCategory) {
+                    finding.problem = QStringLiteral("The category \"%1\" has no other value than \"%2\" to show as the "
+                                                     "wrong choice.")
+                                          .arg(category, value);
+                    finding.fix = QStringLiteral("Add another attribute of this category (for example %1), or choose %2.")
+                                      .arg(attributeNameExample(category, value), FullRandomOption);
+                } else {
+                    finding.problem = QStringLiteral("Every attribute carries the value \"%1\", so there is none to show "
+                                                     "as the wrong choice.")
+                                          .arg(value);
+                    finding.fix = QStringLiteral("Add an attribute with another value, or turn off %1.").arg(AttributeDistractorOption);
+                }
+                addHere(finding);
+            }
+        }
+        if (row == Row::Symbols) {
+            if (report.attribute.isEmpty() && attributesThere && !badName) {
+                addHere({QStringLiteral("no-attribute"), Severity::Error, {}, {},
+                         QStringLiteral("There is no attribute picture for \"%1\" \"%2\".").arg(plainPart(object, 2), plainPart(object, 3)),
+                         QStringLiteral("The attribute row has no right answer (with %1 on only a wrong one is shown). With "
+                                        "\"Use sequence\" on, the learner cannot finish the set: only \"Change set\" leaves it.")
+                             .arg(AttributeDistractorOption),
+                         QStringLiteral("Add an attribute picture named %1.%2.jpg to the Attributes folder, or rename this "
+                                        "picture after an attribute that exists.%3")
+                             .arg(plainPart(object, 2), plainPart(object, 3), attributeHint(object)),
+                         {}, {}});
+            }
+            if (attributeError) {
+                addHere({QStringLiteral("attribute-unreadable"), Severity::Error, {}, {},
+                         QStringLiteral("Its attribute %1 cannot be loaded.").arg(report.attribute),
+                         QStringLiteral("Whenever this picture is drawn, %1.").arg(stopsWith(*attributeError)),
+                         QStringLiteral("Replace Attributes/%1 (see below).").arg(report.attribute), {report.attribute}, {}});
+            }
         }
     }
     m_result.objects.append(report);
@@ -874,9 +1095,10 @@ CheckResult Checker::run()
     m_result.symbols = m_symbols.empty() ? 0 : static_cast<int>(m_symbols.used.size());
     m_result.attributes = m_attributes.empty() ? 0 : static_cast<int>(m_attributes.used.size());
 
+    decodeAll();
     if (!m_images.empty())
-        for (const QString& object : std::as_const(m_images.used))
-            analyseObject(object);
+        for (std::int16_t position = 1; position <= m_module.NumImmagini; ++position)
+            analyseObject(position);
 
     checkDuplicates(m_images, {});
     checkDuplicates(m_symbols, [this](const QString& name) { return m_rules.upperPart(name, 1); });
@@ -892,7 +1114,7 @@ CheckResult Checker::run()
              QStringLiteral("It is read as the category \"%1\" with the value \"jpg\", so it is the right answer of no "
                             "picture.")
                  .arg(plainPart(attribute, 1)),
-             QStringLiteral("Rename it to category.value.jpg, for example colour.%1.jpg.").arg(plainPart(attribute, 1)), {}, {}});
+             QStringLiteral("Rename it to category.value.jpg, for example %1.").arg(attributeRenameExample(attribute)), {}, {}});
     }
     checkAnswerPictures(Folder::Symbols, m_symbols.used);
     checkAnswerPictures(Folder::Attributes, m_attributes.used);
@@ -997,8 +1219,8 @@ QString toText(const CheckResult& result)
             out += finding.problem + u' ' + finding.fix + u'\n';
         return out;
     }
-    out += QStringLiteral("Images: %1 object pictures, Symbols: %2, Attributes: %3, Sounds: %4\n")
-               .arg(result.images)
+    out += QStringLiteral("Images: %1, Symbols: %2, Attributes: %3, Sounds: %4\n")
+               .arg(plural(result.images, QStringLiteral("object picture")))
                .arg(result.symbols)
                .arg(result.attributes)
                .arg(result.sounds);
@@ -1036,15 +1258,15 @@ QString toText(const CheckResult& result)
                                        [](const ObjectReport& o) { return o.worksEverywhere() && o.problems.isEmpty(); });
     out += u'\n';
     if (result.findings.isEmpty()) {
-        out += QStringLiteral("All %1 sets work with every option. Nothing to fix.\n").arg(result.objects.size());
+        out += result.objects.size() == 1 ? QStringLiteral("The one set works with every option. Nothing to fix.\n")
+                                          : QStringLiteral("All %1 sets work with every option. Nothing to fix.\n")
+                                                .arg(result.objects.size());
     } else {
-        out += QStringLiteral("%1 problem(s) and %2 warning(s) in %3 file(s) or folder(s). %4 of %5 object pictures "
-                              "work with every option and need nothing.\n")
-                   .arg(errors)
-                   .arg(warnings)
-                   .arg(files.size())
+        out += QStringLiteral("%1 and %2 in %3. %4 of %5 work with every option and need nothing.\n")
+                   .arg(plural(errors, QStringLiteral("problem")), plural(warnings, QStringLiteral("warning")),
+                        plural(files.size(), QStringLiteral("file or folder"), QStringLiteral("files or folders")))
                    .arg(working)
-                   .arg(result.objects.size());
+                   .arg(plural(result.objects.size(), QStringLiteral("object picture")));
     }
     return out;
 }

@@ -34,6 +34,7 @@ struct SetVerdict {
     Outcome outcome = Outcome::Works;
     int errorNumber = 0;  // the error the exercise stops with (Fails: the sure one; MayFail: the possible one)
     QString errorMessage; // as the exercise shows it
+    double chance = 0;    // MayFail: the chance that a set stops
 };
 
 // Options under which a finding applies; an unset field means "either way".

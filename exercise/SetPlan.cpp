@@ -45,6 +45,7 @@ public:
         } catch (...) {
             PlanStep end{PlanStep::Kind::End};
             end.error = toRuntimeError(std::current_exception());
+            end.draw = m_currentDraw;
             add(std::move(end));
         }
         flush();
@@ -131,6 +132,7 @@ private:
         m_plan.draws.append(record);
         const int draw = static_cast<int>(m_plan.draws.size() - 1);
 
+        m_currentDraw = draw;
         QString drawn;
         if (m_draws == SetPlanner::Draws::Analyse) {
             const QStringList usableNames = record.usableNames();
@@ -151,6 +153,7 @@ private:
                     throw noImageFound();
             }
         }
+        m_currentDraw = -1;
         answerPicture(row, index, folder, drawn, draw);
     }
 
@@ -218,6 +221,7 @@ private:
     Module1 m_helpers; // name parts and random draws of the run, reporting into the plan
     MatchingRules m_rules;
     SetPlan m_plan;
+    int m_currentDraw = -1; // the draw under way, which an error ends
 };
 
 } // namespace

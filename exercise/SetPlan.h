@@ -56,7 +56,7 @@ struct PlanStep {
         Search,        // the right answer of `row` looked for; `text` is what was found (maybe nothing)
         AnswerPicture, // `picture` into element `index` of `row`; `draw` >= 0 for a distractor
         RightAnswer,   // element `index` of `row` marked "OK"
-        End,           // the set stops here with `error`
+        End,           // the set stops here with `error`; `draw` >= 0 when a distractor draw failed
     };
 
     explicit PlanStep(Kind stepKind)
