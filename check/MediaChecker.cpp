@@ -900,7 +900,7 @@ void Checker::analyseObject(std::int16_t position)
                 if (symbols)
                     finding.when.symbolDistractor = true;
                 const QString when = describe(finding.when);
-                if (combos == &unreadableOnly) {
+                if (combos == &unreadableOnly && !(seen->emptyPool && sameCategory && !symbols)) {
                     finding.code = QStringLiteral("distractor-unreadable");
                     const QStringList names = seen->usableNames();
                     finding.problem = QStringLiteral("No %1 that could be shown as the wrong choice can be loaded (%2).")
@@ -937,6 +937,11 @@ void Checker::analyseObject(std::int16_t position)
                 } else if (sameCategory && seen->emptyPool) {
                     finding.code = QStringLiteral("category-without-attributes");
                     finding.problem = QStringLiteral("There is no attribute of the category \"%1\" at all.").arg(category);
+                    // The draw then takes the empty name and loads the Attributes folder itself.
+                    if (const auto error = loadError(Folder::Attributes, QString(), AnswerBox))
+                        finding.effect = QStringLiteral("%1, %2 (the exercise tries to load the Attributes folder "
+                                                        "itself as a picture).")
+                                             .arg(when, stopsWith(*error));
                     finding.fix = QStringLiteral("Add attribute pictures %1.VALUE.jpg for at least two values, or choose %2.%3")
                                       .arg(category, FullRandomOption, categoryHint(category));
                 } else if (sameCategory) {
