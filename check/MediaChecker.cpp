@@ -1319,6 +1319,8 @@ QByteArray toJson(const CheckResult& result)
             if (set.outcome != Outcome::Works)
                 entry.insert(QStringLiteral("error"), QJsonObject{{QStringLiteral("number"), set.errorNumber},
                                                                   {QStringLiteral("message"), set.errorMessage}});
+            if (set.outcome == Outcome::MayFail)
+                entry.insert(QStringLiteral("chance"), set.chance);
             sets.append(entry);
         }
         objects.append(QJsonObject{{QStringLiteral("file"), object.file},
