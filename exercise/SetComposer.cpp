@@ -83,6 +83,10 @@ void SetComposer::cmdCambia_Click()
 {
     PreparedSet set = m_next ? std::move(*m_next) : prepare();
     m_next.reset();
+    // Waiting for the pictures from the last one back makes this thread decode those the workers
+    // have not started yet, alongside them, instead of idling until their turn comes.
+    for (auto picture = set.pictures.rbegin(); picture != set.pictures.rend(); ++picture)
+        picture->waitForFinished();
     std::exception_ptr failure;
     try {
         show(set);
