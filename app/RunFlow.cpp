@@ -19,7 +19,9 @@ RunFlow::RunFlow(Module1& module, const Platform& platform)
 frmApertura* RunFlow::start()
 {
     QApplication::setQuitOnLastWindowClosed(false);
-    auto* options = new frmApertura(m_module, m_platform, [this](QPointer<QWidget>& window) { openExercise(window); });
+    frmApertura::Actions actions;
+    actions.openExercise = [this](QPointer<QWidget>& window) { openExercise(window); };
+    auto* options = new frmApertura(m_module, m_platform, std::move(actions));
     options->show();
     return options;
 }

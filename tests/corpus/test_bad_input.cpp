@@ -54,9 +54,11 @@ struct OptionsOnFile {
     {
         folder.addFile(QStringLiteral("Sounds"), QStringLiteral("ok.wav"), "RIFF");
         Platform services = platform.platform();
+        frmApertura::Actions actions;
+        actions.openExercise = [](QPointer<QWidget>&) {};
         window = new frmApertura(module, {services.messageBox, services.listing, services.pictures, services.random,
                                           services.sound, settings, services.lifetime, services.program},
-                                 [](QPointer<QWidget>&) {});
+                                 actions);
         window->show();
     }
     ~OptionsOnFile() { delete window; }

@@ -53,7 +53,7 @@ public:
     {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (qobject_cast<frmApertura*>(w) || qobject_cast<frmMain*>(w) || qobject_cast<frmAbout*>(w))
-                delete w;
+                w->deleteLater();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
