@@ -87,7 +87,8 @@ int exportRecordsCommand(const QString& learner, const QString& filePath, QTextS
             throw RuntimeError(RecordsErrorNumber::UnknownLearner,
                                QStringLiteral("There are no records of the learner \"%1\"").arg(learner));
         RecordsStore store(recordsFile);
-        store.open();
+        if (const auto notice = store.open())
+            throw *notice;
         if (!store.hasLearner(learner))
             throw RuntimeError(RecordsErrorNumber::UnknownLearner,
                                QStringLiteral("There are no records of the learner \"%1\"").arg(learner));

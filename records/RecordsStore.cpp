@@ -342,8 +342,8 @@ qint64 RecordsStore::beginSession(qint64 learnerId, const QDateTime& started, co
     insert.addBindValue(isoUtc(started));
     insert.addBindValue(
         QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(options)).toJson(QJsonDocument::Compact)));
-    insert.addBindValue(programVersion);
-    insert.addBindValue(programFolder);
+    insert.addBindValue(programVersion.isNull() ? QStringLiteral("") : programVersion);
+    insert.addBindValue(programFolder.isNull() ? QStringLiteral("") : programFolder);
     exec(insert);
     return insert.lastInsertId().toLongLong();
 }
@@ -362,17 +362,19 @@ qint64 RecordsStore::addSet(qint64 sessionId, int number, const AnswerLog::Set& 
         "INSERT INTO sets (session_id, number, object, caption, symbol_right, symbol_distractor,"
         " symbol_right_element, attribute_right, attribute_distractor, attribute_right_element, error)"
         " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    // Qt binds a null text as NULL; the records keep an empty text instead.
+    const auto text = [](const QString& value) { return value.isNull() ? QStringLiteral("") : value; };
     insert.addBindValue(sessionId);
     insert.addBindValue(number);
-    insert.addBindValue(set.object);
-    insert.addBindValue(set.caption);
-    insert.addBindValue(set.symbols.right);
-    insert.addBindValue(set.symbols.distractor);
+    insert.addBindValue(text(set.object));
+    insert.addBindValue(text(set.caption));
+    insert.addBindValue(text(set.symbols.right));
+    insert.addBindValue(text(set.symbols.distractor));
     insert.addBindValue(set.symbols.rightElement);
-    insert.addBindValue(set.attributes.right);
-    insert.addBindValue(set.attributes.distractor);
+    insert.addBindValue(text(set.attributes.right));
+    insert.addBindValue(text(set.attributes.distractor));
     insert.addBindValue(set.attributes.rightElement);
-    insert.addBindValue(set.error);
+    insert.addBindValue(text(set.error));
     exec(insert);
     return insert.lastInsertId().toLongLong();
 }
@@ -396,7 +398,7 @@ void RecordsStore::addClick(qint64 setId, AnswerLog::Row row, int element, const
     insert.bindValue(0, setId);
     insert.bindValue(1, rowName(row));
     insert.bindValue(2, element);
-    insert.bindValue(3, file);
+    insert.bindValue(3, file.isNull() ? QStringLiteral("") : file);
     insert.bindValue(4, correct ? 1 : 0);
     insert.bindValue(5, firstTry ? 1 : 0);
     insert.bindValue(6, responseMs);
