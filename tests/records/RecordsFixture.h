@@ -44,6 +44,7 @@ inline void recordSession(ScriptedRecorder& r, const QString& learner, const QSt
             r.recorder.clicked(AnswerLog::Row::Symbol, 1, QStringLiteral("other.jpg"), false);
         r.recorder.clicked(AnswerLog::Row::Symbol, 0, symbol, true);
         r.recorder.rowVisible(AnswerLog::Row::Attribute);
+        r.ms += 700;
         if (i >= right)
             r.recorder.clicked(AnswerLog::Row::Attribute, 0, QStringLiteral("colour.other.jpg"), false);
         r.recorder.clicked(AnswerLog::Row::Attribute, 1, attribute, true);
