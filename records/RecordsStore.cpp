@@ -14,42 +14,62 @@
 #include <QStandardPaths>
 #include <QUuid>
 
+#include <vector>
+
 namespace tessarine {
 
 namespace {
 
 // Each step brings the file from the version before it to its own; a file is migrated through
 // every step after the version it carries, in one transaction.
-const QStringList& migrationSteps()
+const QList<QStringList>& migrationSteps()
 {
-    static const QStringList steps{
+    static const QList<QStringList> steps{
         // 1: learners, sessions, sets and clicks.
-        QStringLiteral(
-            "CREATE TABLE learners (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE);"
-            "CREATE TABLE sessions (id INTEGER PRIMARY KEY,"
-            " learner_id INTEGER NOT NULL REFERENCES learners(id) ON DELETE CASCADE,"
-            " started TEXT NOT NULL, ended TEXT, options TEXT NOT NULL,"
-            " program_version TEXT NOT NULL, program_folder TEXT NOT NULL);"
-            "CREATE TABLE sets (id INTEGER PRIMARY KEY,"
-            " session_id INTEGER NOT NULL REFERENCES sessions(id) ON DELETE CASCADE,"
-            " number INTEGER NOT NULL, object TEXT NOT NULL, caption TEXT NOT NULL,"
-            " symbol_right TEXT NOT NULL, symbol_distractor TEXT NOT NULL,"
-            " symbol_right_element INTEGER NOT NULL,"
-            " attribute_right TEXT NOT NULL, attribute_distractor TEXT NOT NULL,"
-            " attribute_right_element INTEGER NOT NULL,"
-            " error TEXT NOT NULL, ended_by TEXT);"
-            "CREATE TABLE clicks (id INTEGER PRIMARY KEY,"
-            " set_id INTEGER NOT NULL REFERENCES sets(id) ON DELETE CASCADE,"
-            " row TEXT NOT NULL CHECK (row IN ('symbol', 'attribute')),"
-            " element INTEGER NOT NULL, file TEXT NOT NULL, correct INTEGER NOT NULL,"
-            " first_try INTEGER NOT NULL, response_ms INTEGER NOT NULL);"),
-        // 2: a mastery rule per learner, and the indexes the Records window and deleting need.
-        QStringLiteral("ALTER TABLE learners ADD COLUMN mastery_percent INTEGER NOT NULL DEFAULT 90;"
-                       "ALTER TABLE learners ADD COLUMN mastery_sessions INTEGER NOT NULL DEFAULT 3;"
-                       "ALTER TABLE learners ADD COLUMN mastery_min_trials INTEGER NOT NULL DEFAULT 5;"
-                       "CREATE INDEX sessions_by_learner ON sessions(learner_id, started);"
-                       "CREATE INDEX sets_by_session ON sets(session_id, number);"
-                       "CREATE INDEX clicks_by_set ON clicks(set_id);"),
+        {QStringLiteral("CREATE TABLE learners (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE)"),
+         QStringLiteral("CREATE TABLE sessions (id INTEGER PRIMARY KEY,"
+                        " learner_id INTEGER NOT NULL REFERENCES learners(id) ON DELETE CASCADE,"
+                        " started TEXT NOT NULL, ended TEXT, options TEXT NOT NULL,"
+                        " program_version TEXT NOT NULL, program_folder TEXT NOT NULL)"),
+         QStringLiteral("CREATE TABLE sets (id INTEGER PRIMARY KEY,"
+                        " session_id INTEGER NOT NULL REFERENCES sessions(id) ON DELETE CASCADE,"
+                        " number INTEGER NOT NULL, object TEXT NOT NULL, caption TEXT NOT NULL,"
+                        " symbol_right TEXT NOT NULL, symbol_distractor TEXT NOT NULL,"
+                        " symbol_right_element INTEGER NOT NULL,"
+                        " attribute_right TEXT NOT NULL, attribute_distractor TEXT NOT NULL,"
+                        " attribute_right_element INTEGER NOT NULL,"
+                        " error TEXT NOT NULL, ended_by TEXT)"),
+         QStringLiteral("CREATE TABLE clicks (id INTEGER PRIMARY KEY,"
+                        " set_id INTEGER NOT NULL REFERENCES sets(id) ON DELETE CASCADE,"
+                        " row TEXT NOT NULL CHECK (row IN ('symbol', 'attribute')),"
+                        " element INTEGER NOT NULL, file TEXT NOT NULL, correct INTEGER NOT NULL,"
+                        " first_try INTEGER NOT NULL, response_ms INTEGER NOT NULL)")},
+        // 2: a mastery rule per learner; first-try scores, set counts and median response times
+        // kept as the clicks come, so that the Records window reads a few rows per session
+        // however many clicks there are; the indexes that reading and deleting need.
+        {QStringLiteral("ALTER TABLE learners ADD COLUMN mastery_percent INTEGER NOT NULL DEFAULT 90"),
+         QStringLiteral("ALTER TABLE learners ADD COLUMN mastery_sessions INTEGER NOT NULL DEFAULT 3"),
+         QStringLiteral("ALTER TABLE learners ADD COLUMN mastery_min_trials INTEGER NOT NULL DEFAULT 5"),
+         QStringLiteral("ALTER TABLE sessions ADD COLUMN set_count INTEGER NOT NULL DEFAULT 0"),
+         QStringLiteral("ALTER TABLE sessions ADD COLUMN median_ms REAL"),
+         QStringLiteral("ALTER TABLE sessions ADD COLUMN median_done INTEGER NOT NULL DEFAULT 0"),
+         QStringLiteral("CREATE INDEX sessions_by_learner ON sessions(learner_id, started)"),
+         QStringLiteral("CREATE INDEX sets_by_session ON sets(session_id, number)"),
+         QStringLiteral("CREATE INDEX clicks_by_set ON clicks(set_id)"),
+         QStringLiteral("CREATE TABLE scores (session_id INTEGER NOT NULL REFERENCES sessions(id) ON DELETE CASCADE,"
+                        " object TEXT NOT NULL, row TEXT NOT NULL, trials INTEGER NOT NULL, correct INTEGER NOT NULL,"
+                        " PRIMARY KEY (session_id, object, row)) WITHOUT ROWID"),
+         QStringLiteral("INSERT INTO scores SELECT st.session_id, st.object, c.row, count(*), sum(c.correct)"
+                        " FROM clicks c JOIN sets st ON st.id = c.set_id WHERE c.first_try = 1"
+                        " GROUP BY st.session_id, st.object, c.row"),
+         QStringLiteral("UPDATE sessions SET set_count = (SELECT count(*) FROM sets WHERE session_id = sessions.id)"),
+         QStringLiteral("CREATE TRIGGER count_set AFTER INSERT ON sets BEGIN"
+                        " UPDATE sessions SET set_count = set_count + 1 WHERE id = NEW.session_id; END"),
+         QStringLiteral("CREATE TRIGGER score_first_try AFTER INSERT ON clicks WHEN NEW.first_try = 1 BEGIN"
+                        " INSERT INTO scores (session_id, object, row, trials, correct)"
+                        " SELECT st.session_id, st.object, NEW.row, 1, NEW.correct FROM sets st WHERE st.id = NEW.set_id"
+                        " ON CONFLICT (session_id, object, row) DO UPDATE SET trials = trials + 1,"
+                        " correct = correct + excluded.correct; END")},
     };
     return steps;
 }
@@ -222,9 +242,11 @@ void RecordsStore::migrate()
                                    .arg(QDir::toNativeSeparators(m_filePath)));
         const auto& steps = migrationSteps();
         for (int to = version + 1; to <= SchemaVersion; ++to) {
-            for (const auto& statement : steps[to - 1].split(u';', Qt::SkipEmptyParts))
+            for (const auto& statement : steps[to - 1])
                 exec(statement);
         }
+        if (version >= 1 && version < 2)
+            storeMedians(QStringLiteral("SELECT id FROM sessions"));
         if (version != SchemaVersion)
             exec(QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion));
         exec(QStringLiteral("COMMIT"));
@@ -350,10 +372,44 @@ qint64 RecordsStore::beginSession(qint64 learnerId, const QDateTime& started, co
 
 void RecordsStore::endSession(qint64 sessionId, const QDateTime& ended)
 {
-    auto update = prepared(QStringLiteral("UPDATE sessions SET ended = ? WHERE id = ?"));
+    const auto median = medianOf(sessionId);
+    auto update = prepared(QStringLiteral("UPDATE sessions SET ended = ?, median_ms = ?, median_done = 1 WHERE id = ?"));
     update.addBindValue(isoUtc(ended));
+    update.addBindValue(median ? QVariant(*median) : QVariant());
     update.addBindValue(sessionId);
     exec(update);
+}
+
+std::optional<double> RecordsStore::medianOf(qint64 sessionId)
+{
+    auto query = prepared(QStringLiteral("SELECT c.response_ms FROM clicks c JOIN sets st ON st.id = c.set_id"
+                                         " WHERE st.session_id = ? AND c.first_try = 1 ORDER BY c.response_ms"));
+    query.setForwardOnly(true);
+    query.addBindValue(sessionId);
+    exec(query);
+    std::vector<double> times;
+    while (query.next())
+        times.push_back(query.value(0).toDouble());
+    if (times.empty())
+        return std::nullopt;
+    const auto middle = times.size() / 2;
+    return times.size() % 2 == 1 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
+}
+
+void RecordsStore::storeMedians(const QString& sessionsSql)
+{
+    auto sessions = prepared(sessionsSql);
+    exec(sessions);
+    QList<qint64> ids;
+    while (sessions.next())
+        ids.append(sessions.value(0).toLongLong());
+    auto update = prepared(QStringLiteral("UPDATE sessions SET median_ms = ?, median_done = 1 WHERE id = ?"));
+    for (const auto id : ids) {
+        const auto median = medianOf(id);
+        update.addBindValue(median ? QVariant(*median) : QVariant());
+        update.addBindValue(id);
+        exec(update);
+    }
 }
 
 qint64 RecordsStore::addSet(qint64 sessionId, int number, const AnswerLog::Set& set)
@@ -411,8 +467,8 @@ LearnerProgress RecordsStore::progress(const QString& learner, const MasteryRule
     const auto learnerId = learnerIdOf(learner);
 
     QHash<qint64, int> indexOf;
-    auto sessions = prepared(QStringLiteral("SELECT s.id, s.started, (SELECT count(*) FROM sets WHERE session_id = s.id)"
-                                            " FROM sessions s WHERE s.learner_id = ? ORDER BY s.started, s.id"));
+    auto sessions = prepared(QStringLiteral("SELECT id, started, set_count, median_ms, median_done FROM sessions"
+                                            " WHERE learner_id = ? ORDER BY started, id"));
     sessions.setForwardOnly(true);
     sessions.addBindValue(learnerId);
     exec(sessions);
@@ -421,60 +477,50 @@ LearnerProgress RecordsStore::progress(const QString& learner, const MasteryRule
         summary.id = sessions.value(0).toLongLong();
         summary.started = fromIsoUtc(sessions.value(1).toString());
         summary.sets = sessions.value(2).toInt();
+        if (sessions.value(4).toInt() != 0) {
+            if (!sessions.isNull(3))
+                summary.medianResponseMs = sessions.value(3).toDouble();
+        } else {
+            // A session still running, or one that a crash ended before its end was written.
+            summary.medianResponseMs = medianOf(summary.id);
+        }
         indexOf.insert(summary.id, static_cast<int>(result.sessions.size()));
         result.sessions.append(summary);
     }
 
-    // First choices grouped by session, object picture and row: few rows however many clicks.
     struct TargetScores {
         int trials = 0;
         QMap<int, MasteryRule::Score> bySession; // session index, oldest first
     };
     QMap<QString, TargetScores> symbolTargets;
     QMap<QString, TargetScores> attributeTargets;
-    auto firstChoices = prepared(QStringLiteral(
-        "SELECT st.session_id, st.object, c.row, count(*), sum(c.correct) FROM clicks c"
-        " JOIN sets st ON st.id = c.set_id JOIN sessions s ON s.id = st.session_id"
-        " WHERE s.learner_id = ? AND c.first_try = 1 GROUP BY st.session_id, st.object, c.row"));
-    firstChoices.setForwardOnly(true);
-    firstChoices.addBindValue(learnerId);
-    exec(firstChoices);
-    while (firstChoices.next()) {
-        const int session = indexOf.value(firstChoices.value(0).toLongLong(), -1);
+    QHash<QString, std::pair<QString, QString>> keysOf; // object name: symbol key, attribute key
+    auto scores = prepared(QStringLiteral("SELECT sc.session_id, sc.object, sc.row, sc.trials, sc.correct"
+                                          " FROM scores sc JOIN sessions s ON s.id = sc.session_id"
+                                          " WHERE s.learner_id = ?"));
+    scores.setForwardOnly(true);
+    scores.addBindValue(learnerId);
+    exec(scores);
+    while (scores.next()) {
+        const int session = indexOf.value(scores.value(0).toLongLong(), -1);
         if (session < 0)
             continue;
-        const auto object = firstChoices.value(1).toString();
-        const auto row = rowFromName(firstChoices.value(2).toString());
-        const int trials = firstChoices.value(3).toInt();
-        const int correct = firstChoices.value(4).toInt();
+        const auto object = scores.value(1).toString();
+        auto keys = keysOf.constFind(object);
+        if (keys == keysOf.cend())
+            keys = keysOf.insert(object, {TargetKeys::symbolKey(object), TargetKeys::attributeKey(object)});
+        const auto row = rowFromName(scores.value(2).toString());
+        const int trials = scores.value(3).toInt();
+        const int correct = scores.value(4).toInt();
         auto& sessionScore = row == AnswerLog::Row::Symbol ? result.sessions[session].symbols
                                                            : result.sessions[session].attributes;
         sessionScore.trials += trials;
         sessionScore.correct += correct;
-        auto& target = row == AnswerLog::Row::Symbol ? symbolTargets[TargetKeys::symbolKey(object)]
-                                                     : attributeTargets[TargetKeys::attributeKey(object)];
+        auto& target = row == AnswerLog::Row::Symbol ? symbolTargets[keys->first] : attributeTargets[keys->second];
         target.trials += trials;
         auto& score = target.bySession[session];
         score.trials += trials;
         score.correct += correct;
-    }
-
-    // The median of each session's first-choice times, found by SQLite's own sort.
-    auto medians = prepared(QStringLiteral(
-        "SELECT session_id, avg(response_ms) FROM ("
-        " SELECT st.session_id, c.response_ms,"
-        "  row_number() OVER (PARTITION BY st.session_id ORDER BY c.response_ms) AS position,"
-        "  count(*) OVER (PARTITION BY st.session_id) AS total"
-        " FROM clicks c JOIN sets st ON st.id = c.set_id JOIN sessions s ON s.id = st.session_id"
-        " WHERE s.learner_id = ? AND c.first_try = 1)"
-        " WHERE position IN ((total + 1) / 2, (total + 2) / 2) GROUP BY session_id"));
-    medians.setForwardOnly(true);
-    medians.addBindValue(learnerId);
-    exec(medians);
-    while (medians.next()) {
-        const int session = indexOf.value(medians.value(0).toLongLong(), -1);
-        if (session >= 0)
-            result.sessions[session].medianResponseMs = medians.value(1).toDouble();
     }
 
     const auto addTargets = [&](AnswerLog::Row row, const QMap<QString, TargetScores>& targets) {

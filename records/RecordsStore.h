@@ -106,6 +106,8 @@ private:
     void exec(QSqlQuery& query);
     void exec(const QString& sql);
     void migrate();
+    std::optional<double> medianOf(qint64 sessionId);
+    void storeMedians(const QString& sessionsSql);
     qint64 learnerIdOf(const QString& name);
     RuntimeError failure(const QString& doing, const QString& nativeCode, const QString& text) const;
 
