@@ -19,7 +19,7 @@ public:
     enum class SetEnd { ChangeSet, NextInSequence, WindowClosed };
 
     struct Session {
-        QString learner; // an empty learner records nothing
+        QString learner;     // an empty learner records nothing
         QVariantMap options; // the options in force, by their settings key
         QString programVersion;
         QString programFolder;

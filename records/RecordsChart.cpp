@@ -9,8 +9,7 @@
 
 namespace tessarine {
 
-QChart* createRecordsChart(const RecordsModel& model)
-{
+QChart* createRecordsChart(const RecordsModel& model) {
     auto* chart = new QChart;
     chart->setTitle(QStringLiteral("First try right, per session"));
     const auto sessions = static_cast<double>(std::max<qsizetype>(1, model.progress().sessions.size()));
@@ -18,9 +17,14 @@ QChart* createRecordsChart(const RecordsModel& model)
     auto* symbols = new QLineSeries(chart);
     symbols->setName(QStringLiteral("Symbols"));
     symbols->replace(model.symbolSeries());
+    symbols->setPen(QPen(QColor(0x1f, 0x5f, 0xbf), 2));
     auto* attributes = new QLineSeries(chart);
     attributes->setName(QStringLiteral("Attributes"));
     attributes->replace(model.attributeSeries());
+    // Solid and dotted, so that the two rows stay apart on a black-and-white print.
+    QPen dotted(QColor(0xd0, 0x5a, 0x00), 2);
+    dotted.setStyle(Qt::DotLine);
+    attributes->setPen(dotted);
     auto* mastery = new QLineSeries(chart);
     mastery->setName(QStringLiteral("Mastery (%1 %)").arg(model.rule().percent()));
     mastery->append(1, model.rule().percent());

@@ -31,14 +31,14 @@ struct SessionSummary {
 struct TargetSummary {
     AnswerLog::Row row = AnswerLog::Row::Symbol;
     QString key;
-    int trials = 0; // first-try trials in all sessions
+    int trials = 0;            // first-try trials in all sessions
     MasteryRule::Score recent; // over the last sessions in which it was presented
     bool mastered = false;
 };
 
 struct LearnerProgress {
     QList<SessionSummary> sessions; // oldest first
-    QList<TargetSummary> targets; // symbols, then attributes, each by key
+    QList<TargetSummary> targets;   // symbols, then attributes, each by key
 };
 
 // One click as the CSV export writes it.
@@ -94,8 +94,8 @@ public:
     void endSession(qint64 sessionId, const QDateTime& ended);
     qint64 addSet(qint64 sessionId, int number, const AnswerLog::Set& set);
     void endSet(qint64 setId, AnswerLog::SetEnd how);
-    void addClick(qint64 setId, AnswerLog::Row row, int element, const QString& file, bool correct, bool firstTry,
-                  qint64 responseMs);
+    void addClick(qint64 setId, AnswerLog::Row row, int element, const QString& file, bool correct,
+                  bool firstTry, qint64 responseMs);
 
     LearnerProgress progress(const QString& learner, const MasteryRule& rule);
     // Every click of the learner in the order they happened.

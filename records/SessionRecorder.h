@@ -23,7 +23,7 @@ class SessionRecorder final : public AnswerLog {
 public:
     struct Clocks {
         std::function<qint64()> monotonicMs; // for response times
-        std::function<QDateTime()> now; // for session start and end
+        std::function<QDateTime()> now;      // for session start and end
     };
 
     SessionRecorder(QString filePath, IMessageBox& messageBox, Clocks clocks = {});
@@ -40,8 +40,7 @@ public:
     bool isRecording() const { return m_sessionId != 0 && !m_failed; }
 
 private:
-    template <typename Body>
-    void record(Body&& body) noexcept;
+    template <typename Body> void record(Body&& body) noexcept;
 
     struct RowState {
         std::optional<qint64> visibleSince;
