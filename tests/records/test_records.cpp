@@ -354,6 +354,21 @@ private Q_SLOTS:
         QCOMPARE(readAll(m_dir.filePath(aside.first())), garbage);
         SqlReader db(file());
         QCOMPARE(db.rows(QStringLiteral("SELECT count(*) FROM clicks")), QStringList{QStringLiteral("8")});
+
+        // A window opening the records reports the same way, and gets the new file.
+        const auto second = m_dir.filePath(QStringLiteral("second.sqlite"));
+        QFile::copy(m_dir.filePath(aside.first()), second);
+        doubles::RecordingMessageBox windowBox;
+        const auto store = openRecords(second, windowBox, QStringLiteral("cmdRecords_Click"));
+        QVERIFY(store && store->isOpen());
+        QCOMPARE(windowBox.shown.size(), 1);
+        QVERIFY(windowBox.shown.first().endsWith(QStringLiteral(" in cmdRecords_Click() routine")));
+        // A folder that cannot be made (a file stands in its way): reported, no store.
+        QVERIFY(!openRecords(m_dir.filePath(QStringLiteral("second.sqlite/records.sqlite")), windowBox,
+                             QStringLiteral("cmdRecords_Click")));
+        QCOMPARE(windowBox.shown.size(), 2);
+        QVERIFY2(windowBox.shown.last().contains(QStringLiteral("cannot be created")),
+                 qPrintable(windowBox.shown.last()));
     }
 
     void readOnlyFolderIsReportedOnceAndTheExerciseGoesOn() {
