@@ -29,7 +29,8 @@ QTableWidget* makeTable(const QStringList& headers, QWidget* parent) {
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->setVisible(false);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->setWordWrap(false);
+    table->horizontalHeader()->setStretchLastSection(true);
     return table;
 }
 
@@ -39,6 +40,16 @@ void fill(QTableWidget* table, const QList<QStringList>& rows) {
     for (int r = 0; r < rows.size(); ++r) {
         for (int c = 0; c < rows[r].size() && c < table->columnCount(); ++c)
             table->setItem(r, c, new QTableWidgetItem(rows[r][c]));
+    }
+    // Widths from the header and the first rows: measuring every one of 500 rows would slow the
+    // opening, and the rows of a column are alike.
+    const auto& metrics = table->fontMetrics();
+    for (int c = 0; c < table->columnCount(); ++c) {
+        int width = table->horizontalHeader()->fontMetrics().horizontalAdvance(
+            table->horizontalHeaderItem(c)->text());
+        for (int r = 0; r < std::min<qsizetype>(rows.size(), 100); ++r)
+            width = std::max(width, metrics.horizontalAdvance(rows[r].value(c)));
+        table->setColumnWidth(c, width + 24);
     }
     table->setUpdatesEnabled(true);
 }
