@@ -2,7 +2,8 @@
 // row into an SQLite file set up the same way (write-ahead log, full sync) but holding only a table
 // of the click's columns; and opening the Records window
 // for a learner with 100,000 clicks over 500 sessions against one with 100 clicks.
-// Run by hand: bench_records [--clicks N] [--runs N]; --smoke runs it once on tiny inputs.
+// Run by hand: bench_records [--clicks N] [--runs N]; --smoke runs it once on tiny inputs;
+// BENCH_PARTS=1 prints where each opening of the window spends its time.
 
 #include "BenchSupport.h"
 
