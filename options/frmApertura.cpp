@@ -192,11 +192,14 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
         if (m_actions.openAccess)
             m_actions.openAccess(learner().trimmed());
     });
-    // Access settings belong to a learner; the empty learner keeps the defaults.
-    connect(cboLearner, &QComboBox::currentTextChanged, this,
-            [this](const QString& text) { cmdAccess->setEnabled(!text.trimmed().isEmpty()); });
+    // Records and access settings belong to a learner; the empty learner has neither.
+    connect(cboLearner, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        cmdRecords->setEnabled(!text.trimmed().isEmpty());
+        cmdAccess->setEnabled(!text.trimmed().isEmpty());
+    });
     cmdRecords->setVisible(bool(m_actions.openRecords));
     cmdAccess->setVisible(bool(m_actions.openAccess));
+    cmdRecords->setEnabled(false);
     cmdAccess->setEnabled(false);
 
     m_logic.Form_Load();

@@ -234,7 +234,7 @@ private Q_SLOTS:
 
     void targetKeysFollowTheExercisesNameParts() {
         doubles::TestPlatform platform(m_dir.path());
-        Module1 module(platform.platform());
+        Module1 module(platform.messageBox, platform.random);
         for (const auto& name :
              {QStringLiteral("cup.colour.red.jpg"), QStringLiteral("Cup.Colour.Red.2.JPG"),
               QStringLiteral("a..b.jpg"), QStringLiteral(".b.c"), QStringLiteral("plain")}) {

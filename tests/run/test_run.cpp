@@ -63,7 +63,8 @@ public:
         module = std::make_unique<Module1>(platform.messageBox, platform.random);
         flow = std::make_unique<RunFlow>(*module, Platform{platform.messageBox, platform.listing, platform.pictures,
                                                            platform.random, platform.sound, *settings, lifetime,
-                                                           platform.program});
+                                                           platform.program},
+                                         config.filePath(QStringLiteral("records.sqlite")));
         return flow->start();
     }
     QString settingsFile() const { return config.filePath(QStringLiteral("Corvaldi-Tessarine.ini")); }
