@@ -2,14 +2,20 @@
 
 #include "exercise/PictureDecoder.h"
 #include "platform/Platform.h"
+#include "records/RecordsPrompts.h"
 
 #include <QPointer>
+
+#include <memory>
 
 class QWidget;
 
 namespace tessarine {
 
 class Module1;
+class RecordsModel;
+class RecordsStore;
+class RecordsWindow;
 class frmApertura;
 
 // The run's way through its windows: the options window opens first, "Start program" leads to the
@@ -18,17 +24,27 @@ class frmApertura;
 // window there is a moment with none); only the run's lifetime service ends it.
 class RunFlow {
 public:
-    RunFlow(Module1& module, const Platform& platform);
+    // The learners' records are kept in `recordsFile`.
+    RunFlow(Module1& module, const Platform& platform, QString recordsFile);
+    ~RunFlow();
 
     // Opens the options window and returns it (it deletes itself on closing).
     frmApertura* start();
 
 private:
+    QStringList knownLearners();
+    void openRecords(const QString& learner);
     void openExercise(QPointer<QWidget>& window);
     void openAbout();
 
     Module1& m_module;
     Platform m_platform;
+    QString m_recordsFile;
+    // The Records window of one learner at a time, with the records it shows.
+    std::unique_ptr<RecordsStore> m_recordsStore;
+    std::unique_ptr<RecordsModel> m_recordsModel;
+    QtRecordsPrompts m_recordsPrompts;
+    QPointer<RecordsWindow> m_recordsWindow;
     // Outlives the exercise window, so that closing it never waits for a picture being decoded.
     PictureDecoder m_decoder;
 };

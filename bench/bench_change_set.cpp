@@ -27,7 +27,9 @@ using namespace tessarine;
 
 namespace {
 
-double elapsedMs(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e6; }
+double elapsedMs(const QElapsedTimer& timer) {
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
 
 // The five pictures of the set on screen, with the sizes they are shown at.
 struct ShownSet {
@@ -35,21 +37,20 @@ struct ShownSet {
     QList<QSize> sizes;
 };
 
-ShownSet shownSet(const frmMain& window, const ProgramInfo& program)
-{
+ShownSet shownSet(const frmMain& window, const ProgramInfo& program) {
     ShownSet set;
     set.paths << mediaPath(program, Folder::Images, window.Immagine->sourceName());
     set.sizes << window.Immagine->pictureSize();
     for (PictureBox* box : {window.Simbolo[0], window.Simbolo[1], window.Attributo[0], window.Attributo[1]}) {
-        set.paths << mediaPath(program, box->parentWidget() == window.Frame1 ? Folder::Symbols : Folder::Attributes,
+        set.paths << mediaPath(program,
+                               box->parentWidget() == window.Frame1 ? Folder::Symbols : Folder::Attributes,
                                box->sourceName());
         set.sizes << box->pictureSize();
     }
     return set;
 }
 
-double sequentialDecodeMs(const ShownSet& set)
-{
+double sequentialDecodeMs(const ShownSet& set) {
     QElapsedTimer timer;
     timer.start();
     for (qsizetype i = 0; i < set.paths.size(); ++i) {
@@ -62,8 +63,7 @@ double sequentialDecodeMs(const ShownSet& set)
 }
 
 // The learner looks at the set: the event loop runs for `ms` milliseconds.
-void look(int ms)
-{
+void look(int ms) {
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < ms) {
@@ -72,8 +72,7 @@ void look(int ms)
     }
 }
 
-double clickToPaintedMs(frmMain& window)
-{
+double clickToPaintedMs(frmMain& window) {
     QElapsedTimer timer;
     timer.start();
     window.cmdCambia->click();
@@ -83,8 +82,7 @@ double clickToPaintedMs(frmMain& window)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // The photos are written by a child process, so that the memory it takes to draw them does
     // not count in this process's peak.
     if (argc == 6 && std::strcmp(argv[1], "--write-media") == 0) {
@@ -105,8 +103,7 @@ int main(int argc, char** argv)
     std::printf("Writing %d-name folders of %dx%d photos...\n", names, photo.width(), photo.height());
     if (QProcess::execute(QCoreApplication::applicationFilePath(),
                           {QStringLiteral("--write-media"), folder.path(), QString::number(names),
-                           QString::number(photo.width()), QString::number(photo.height())})
-        != 0)
+                           QString::number(photo.width()), QString::number(photo.height())}) != 0)
         qFatal("cannot write the media folders");
     const double baselineMiB = bench::currentResidentMiB();
 
@@ -160,8 +157,8 @@ int main(int argc, char** argv)
     std::printf("Change set after %4d ms on the set:   median %7.1f ms   p95 %7.1f ms   over %d sets "
                 "(target median at most 16 ms; next set not ready at %d clicks)\n",
                 lookMs, lookedAt.median, lookedAt.p95, lookedAtSets, notReady);
-    std::printf("Change set, no pause between clicks:  median %7.1f ms   p95 %7.1f ms   over %d sets\n", quick.median,
-                quick.p95, quickSets);
+    std::printf("Change set, no pause between clicks:  median %7.1f ms   p95 %7.1f ms   over %d sets\n",
+                quick.median, quick.p95, quickSets);
     std::printf("5 decodes at box size, one by one:    median %7.1f ms   -> no pause / sequential = %.2f "
                 "(target at most 0.6)\n",
                 sequential.median, quick.median / sequential.median);

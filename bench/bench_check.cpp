@@ -14,8 +14,7 @@
 #include <cstdio>
 #include <cstring>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc == 6 && std::strcmp(argv[1], "--write-media") == 0) {
         QGuiApplication app(argc, argv);
         tessarine::bench::writeMediaFolders(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]),
@@ -31,15 +30,15 @@ int main(int argc, char** argv)
     std::printf("Writing %d-name folders of %dx%d photos...\n", names, photo.width(), photo.height());
     if (QProcess::execute(QCoreApplication::applicationFilePath(),
                           {QStringLiteral("--write-media"), folder.path(), QString::number(names),
-                           QString::number(photo.width()), QString::number(photo.height())})
-        != 0)
+                           QString::number(photo.width()), QString::number(photo.height())}) != 0)
         qFatal("cannot write the media folders");
 
     QElapsedTimer timer;
     timer.start();
     const tessarine::check::CheckResult result = tessarine::check::checkProgramFolder(folder.path());
     const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-    std::printf("checked %d object pictures, %d symbols, %d attributes in %.1f s (%.1f ms a picture); %lld findings\n",
+    std::printf("checked %d object pictures, %d symbols, %d attributes in %.1f s (%.1f ms a picture); %lld "
+                "findings\n",
                 result.images, result.symbols, result.attributes, seconds,
                 1000.0 * seconds / std::max(1, result.images + result.symbols + result.attributes),
                 static_cast<long long>(result.findings.size()));

@@ -55,7 +55,7 @@ int main(int argc, char** argv)
         // The real directory listing and picture loader; only the message box, the sound player
         // and the settings are stand-ins.
         Module1 module(platform.messageBox, platform.random);
-        RunFlow flow(module, platform.platform());
+        RunFlow flow(module, platform.platform(), folder.path() + QStringLiteral("/records.sqlite"));
         frmApertura* options = flow.start();
         while (!options->isVisible())
             QCoreApplication::processEvents();

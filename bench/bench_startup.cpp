@@ -8,6 +8,7 @@
 
 #include "core/Module1.h"
 #include "app/RunFlow.h"
+#include "records/RecordsStore.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -59,7 +60,7 @@ int runChild(int argc, char** argv, Child child)
     QtPlatform platform(QtSettingsBacking::defaultFilePath(QStringLiteral("Corvaldi-Tessarine")));
     const Platform services = platform.platform();
     Module1 module(services.messageBox, services.random);
-    RunFlow flow(module, services);
+    RunFlow flow(module, services, RecordsStore::defaultFilePath());
     flow.start();
     return QApplication::exec();
 }

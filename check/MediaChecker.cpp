@@ -618,13 +618,15 @@ QString Checker::attributeHint(const QString& object)
 
 void Checker::decodeAll()
 {
-    QList<std::pair<QString, QFuture<DecodedPicture>>> pending;
+    QList<std::pair<QString, QFuture<std::optional<RuntimeError>>>> pending;
+    QSet<QString> queued;
     const auto queue = [&](const QString& folder, const QStringList& names, QSize box) {
         for (const QString& name : names) {
             const QString key = folder + u'/' + name;
-            if (m_loads.contains(key) || std::any_of(pending.begin(), pending.end(), [&](const auto& p) { return p.first == key; }))
+            if (m_loads.contains(key) || queued.contains(key))
                 continue;
-            pending.append({key, m_decoder.decode(mediaPath(m_program, folder, name), box)});
+            queued.insert(key);
+            pending.append({key, m_decoder.failure(mediaPath(m_program, folder, name), box)});
         }
     };
     queue(Folder::Images, m_images.used, ObjectBox);
@@ -634,7 +636,7 @@ void Checker::decodeAll()
     queue(Folder::Symbols, {QString()}, AnswerBox);
     queue(Folder::Attributes, {QString()}, AnswerBox);
     for (auto& [key, future] : pending)
-        m_loads.insert(key, future.result().error);
+        m_loads.insert(key, future.result());
 }
 
 SetWalk Checker::walk(const SetPlan& plan, const SetOptions& options)

@@ -37,6 +37,8 @@ public:
     bool PlaySounds = false;
     QString SoundOk;
     QString SoundWrong;
+    // Who practises in this run; empty for nobody in particular (nothing is recorded then).
+    QString Learner;
 
     // The picture lists: bare file names from position 1 upwards, position 0 always empty.
     NameTable ElencoImmagini;

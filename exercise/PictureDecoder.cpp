@@ -15,8 +15,7 @@ namespace {
 // decode on several threads at once, decodes off the user-interface thread are taken one at a time.
 constexpr bool LoaderDecodesInParallel = false;
 
-QMutex& loaderLock()
-{
+QMutex& loaderLock() {
     static QMutex lock;
     return lock;
 }
@@ -24,28 +23,38 @@ QMutex& loaderLock()
 } // namespace
 
 PictureDecoder::PictureDecoder(IPictureLoader& loader)
-    : m_loader(loader)
-{
+    : m_loader(loader) {}
+
+PictureDecoder::~PictureDecoder() {
+    m_pool.waitForDone();
 }
 
-PictureDecoder::~PictureDecoder() { m_pool.waitForDone(); }
+namespace {
 
-QFuture<DecodedPicture> PictureDecoder::decode(const QString& path, QSize box)
-{
+DecodedPicture decodeWith(IPictureLoader& loader, const QString& path, QSize box) {
+    DecodedPicture decoded;
+    try {
+        std::optional<QMutexLocker<QMutex>> serial;
+        if (!LoaderDecodesInParallel)
+            serial.emplace(&loaderLock());
+        decoded.image = loader.load(path, box);
+    } catch (...) {
+        decoded.error = toRuntimeError(std::current_exception());
+    }
+    return decoded;
+}
+
+} // namespace
+
+QFuture<DecodedPicture> PictureDecoder::decode(const QString& path, QSize box) {
     // The work holds the loader and copies, never the caller: the caller may be gone when it ends.
     IPictureLoader* loader = &m_loader;
-    return QtConcurrent::run(&m_pool, [loader, path, box] {
-        DecodedPicture decoded;
-        try {
-            std::optional<QMutexLocker<QMutex>> serial;
-            if (!LoaderDecodesInParallel)
-                serial.emplace(&loaderLock());
-            decoded.image = loader->load(path, box);
-        } catch (...) {
-            decoded.error = toRuntimeError(std::current_exception());
-        }
-        return decoded;
-    });
+    return QtConcurrent::run(&m_pool, [loader, path, box] { return decodeWith(*loader, path, box); });
+}
+
+QFuture<std::optional<RuntimeError>> PictureDecoder::failure(const QString& path, QSize box) {
+    IPictureLoader* loader = &m_loader;
+    return QtConcurrent::run(&m_pool, [loader, path, box] { return decodeWith(*loader, path, box).error; });
 }
 
 } // namespace tessarine

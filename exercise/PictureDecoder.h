@@ -31,6 +31,8 @@ public:
     PictureDecoder& operator=(const PictureDecoder&) = delete;
 
     QFuture<DecodedPicture> decode(const QString& path, QSize box);
+    // Decodes only to learn why a picture cannot be decoded; the picture itself is not kept.
+    QFuture<std::optional<RuntimeError>> failure(const QString& path, QSize box);
 
 private:
     IPictureLoader& m_loader;

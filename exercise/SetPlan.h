@@ -60,9 +60,7 @@ struct PlanStep {
     };
 
     explicit PlanStep(Kind stepKind)
-        : kind(stepKind)
-    {
-    }
+        : kind(stepKind) {}
 
     Kind kind;
     Row row = Row::Symbols;

@@ -20,10 +20,12 @@ const QString SoundPattern = QStringLiteral("*.wav");
 
 } // namespace
 
-OptionsLogic::OptionsLogic(Module1& module, const Platform& platform, IOptionsView& view)
+OptionsLogic::OptionsLogic(Module1& module, const Platform& platform, IOptionsView& view,
+                           std::function<QStringList()> knownLearners)
     : m_module(module)
     , m_platform(platform)
     , m_view(view)
+    , m_knownLearners(std::move(knownLearners))
 {
 }
 
@@ -45,6 +47,9 @@ void OptionsLogic::Form_Load()
         guard.step([&] { m_view.selectFullRandom(); });
     guard.step([&] { CaricaSuoni(); });
     guard.step([&] { AggiornaStatoImpostazioni(); });
+    if (m_knownLearners)
+        guard.step([&] { m_view.setKnownLearners(m_knownLearners()); });
+    guard.step([&] { m_view.setLearner(store.read(SettingKey::Learner)); });
 }
 
 void OptionsLogic::CaricaSuoni()
@@ -168,6 +173,10 @@ void OptionsLogic::Form_Unload()
     };
     for (const auto& [key, value] : record)
         guard.step([&] { store.write(key, value); });
+    guard.step([&] {
+        m.Learner = m_view.learner().trimmed();
+        store.write(SettingKey::Learner, m.Learner);
+    });
 
     // All keys reach the file together; a store that cannot be written is reported once, here,
     // and the previous file is left whole.

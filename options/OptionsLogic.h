@@ -3,6 +3,8 @@
 #include "options/OptionsView.h"
 #include "platform/Platform.h"
 
+#include <functional>
+
 namespace tessarine {
 
 class Module1;
@@ -13,7 +15,9 @@ class Module1;
 // name by the program's error convention.
 class OptionsLogic {
 public:
-    OptionsLogic(Module1& module, const Platform& platform, IOptionsView& view);
+    // `knownLearners` lists the learners with records, for the learner row; it may be empty.
+    OptionsLogic(Module1& module, const Platform& platform, IOptionsView& view,
+                 std::function<QStringList()> knownLearners = {});
 
     void Form_Load();
     void CaricaSuoni();
@@ -28,6 +32,7 @@ private:
     Module1& m_module;
     Platform m_platform;
     IOptionsView& m_view;
+    std::function<QStringList()> m_knownLearners;
 };
 
 } // namespace tessarine

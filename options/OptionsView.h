@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -33,6 +34,11 @@ public:
     virtual QString soundText(SoundList list) const = 0;
     // Selects the entry equal to `name` without regard to letter case, the exact one first.
     virtual void selectSound(SoundList list, const QString& name) = 0;
+
+    // The learner row: the editable list of known learners.
+    virtual void setKnownLearners(const QStringList& learners) = 0;
+    virtual QString learner() const = 0;
+    virtual void setLearner(const QString& learner) = 0;
 };
 
 } // namespace tessarine

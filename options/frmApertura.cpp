@@ -95,13 +95,13 @@ void assignText(QComboBox* list, const QString& text)
 
 } // namespace
 
-frmApertura::frmApertura(Module1& module, const Platform& platform, OpenExercise openExercise, QWidget* parent)
+frmApertura::frmApertura(Module1& module, const Platform& platform, Actions actions, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint)
     , m_module(module)
     , m_platform(platform)
-    , m_openExercise(std::move(openExercise))
-    , m_logic(module, m_platform, *this)
+    , m_actions(std::move(actions))
+    , m_logic(module, m_platform, *this, m_actions.knownLearners)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(m_platform.program.title);
@@ -145,15 +145,30 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, OpenExercise
     OKButton = new QPushButton(QStringLiteral("Start program"), this);
     OKButton->setGeometry(twipsRect(4680, 6360, 1215, 375));
 
+    lblLearner = label(this, QStringLiteral("Learner"), twipsRect(240, 6420, 660, 255));
+    cboLearner = dropDownList(this, twipsRect(900, 6360, 1650, 375));
+    cboLearner->setEditable(true);
+    // A new name is taken as typed; it joins the list with the first record.
+    cboLearner->setInsertPolicy(QComboBox::NoInsert);
+    cboLearner->setToolTip(QStringLiteral("Whose answers are recorded; leave empty to record nothing"));
+    cmdRecords = new QPushButton(QStringLiteral("Records..."), this);
+    cmdRecords->setGeometry(twipsRect(2610, 6360, 1005, 375));
+    cmdAccess = new QPushButton(QStringLiteral("Access..."), this);
+    cmdAccess->setGeometry(twipsRect(3660, 6360, 960, 375));
+    cmdAccess->setToolTip(QStringLiteral("Keyboard, switches and screen size for this learner"));
+
     // No default and no cancel button, so Esc does nothing; but, as on the desktop this window was
     // designed for, Enter presses the push button that has the focus: at the start "Start program".
     OKButton->setAutoDefault(true);
     cmdPlayOk->setAutoDefault(true);
     cmdPlayWrong->setAutoDefault(true);
+    cmdRecords->setAutoDefault(true);
+    cmdAccess->setAutoDefault(true);
 
     // "Start program" comes first, so it has the focus when the window opens.
     QWidget* const tabOrder[] = {OKButton, chkShowAttributesDistractor, chkShowSymbolsDistractor, Option1, Option2,
-                                 chkSequenza, cmdPlayWrong, cmdPlayOk, chkSuoni, cboSoundWrong, cboSoundOK};
+                                 chkSequenza, cmdPlayWrong, cmdPlayOk, chkSuoni, cboSoundWrong, cboSoundOK,
+                                 cboLearner, cmdRecords, cmdAccess};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     OKButton->setFocus();
@@ -169,6 +184,23 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, OpenExercise
     wire(OKButton, [this] { OKButton_Click(); });
     wire(cmdPlayOk, [this] { m_logic.cmdPlayOk_Click(); });
     wire(cmdPlayWrong, [this] { m_logic.cmdPlayWrong_Click(); });
+    wire(cmdRecords, [this] {
+        if (m_actions.openRecords)
+            m_actions.openRecords(learner().trimmed());
+    });
+    wire(cmdAccess, [this] {
+        if (m_actions.openAccess)
+            m_actions.openAccess(learner().trimmed());
+    });
+    // Records and access settings belong to a learner; the empty learner has neither.
+    connect(cboLearner, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        cmdRecords->setEnabled(!text.trimmed().isEmpty());
+        cmdAccess->setEnabled(!text.trimmed().isEmpty());
+    });
+    cmdRecords->setVisible(bool(m_actions.openRecords));
+    cmdAccess->setVisible(bool(m_actions.openAccess));
+    cmdRecords->setEnabled(false);
+    cmdAccess->setEnabled(false);
 
     m_logic.Form_Load();
 }
@@ -180,7 +212,7 @@ void frmApertura::OKButton_Click()
 
     m_starting = true;
     guard.step([&] { close(); });
-    const bool opened = guard.step([&] { m_openExercise(exercise); });
+    const bool opened = guard.step([&] { m_actions.openExercise(exercise); });
     if (opened)
         return;
     // The exercise window's opening failed and has been reported. The options window is gone, so
@@ -221,6 +253,14 @@ int frmApertura::soundIndex(SoundList which) const { return list(which)->current
 void frmApertura::setSoundIndex(SoundList which, int index) { list(which)->setCurrentIndex(index); }
 QString frmApertura::soundText(SoundList which) const { return list(which)->currentText(); }
 void frmApertura::selectSound(SoundList which, const QString& name) { assignText(list(which), name); }
+
+void frmApertura::setKnownLearners(const QStringList& learners)
+{
+    cboLearner->clear();
+    cboLearner->addItems(learners);
+}
+QString frmApertura::learner() const { return cboLearner->currentText(); }
+void frmApertura::setLearner(const QString& learner) { cboLearner->setCurrentText(learner); }
 
 void frmApertura::closeEvent(QCloseEvent* event)
 {

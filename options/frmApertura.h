@@ -30,13 +30,21 @@ class frmApertura final : public QWidget, private IOptionsView {
     Q_OBJECT
 
 public:
-    // Opens the exercise window: creates it into `window` (so that a window whose load step failed
-    // can still be shown as far as it got), runs its load step and shows it. Throws what the load
-    // step throws.
-    using OpenExercise = std::function<void(QPointer<QWidget>& window)>;
+    // What the window leads to; the run's flow provides it. Any but `openExercise` may be empty.
+    struct Actions {
+        // Opens the exercise window: creates it into `window` (so that a window whose load step
+        // failed can still be shown as far as it got), runs its load step and shows it. Throws
+        // what the load step throws.
+        std::function<void(QPointer<QWidget>& window)> openExercise;
+        // The learners that have records, for the learner list.
+        std::function<QStringList()> knownLearners;
+        // "Records..." and "Access..." for the learner in the learner row.
+        std::function<void(const QString& learner)> openRecords;
+        std::function<void(const QString& learner)> openAccess;
+    };
 
     // Builds the window and runs its load step; the caller shows it.
-    frmApertura(Module1& module, const Platform& platform, OpenExercise openExercise, QWidget* parent = nullptr);
+    frmApertura(Module1& module, const Platform& platform, Actions actions, QWidget* parent = nullptr);
 
     QLabel* Label1;
     QFrame* Line2;
@@ -57,6 +65,11 @@ public:
     QPushButton* cmdPlayWrong;
     QFrame* Line1;
     QPushButton* OKButton;
+    // The learner row, in the band left of "Start program".
+    QLabel* lblLearner;
+    QComboBox* cboLearner;
+    QPushButton* cmdRecords;
+    QPushButton* cmdAccess;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -76,10 +89,13 @@ private:
     void setSoundIndex(SoundList which, int index) override;
     QString soundText(SoundList which) const override;
     void selectSound(SoundList which, const QString& name) override;
+    void setKnownLearners(const QStringList& learners) override;
+    QString learner() const override;
+    void setLearner(const QString& learner) override;
 
     Module1& m_module;
     Platform m_platform;
-    OpenExercise m_openExercise;
+    Actions m_actions;
     OptionsLogic m_logic;
     // Set by "Start program", whose closing leads on to the exercise window instead of the end.
     bool m_starting = false;

@@ -11,8 +11,9 @@ namespace {
 const QString General = QStringLiteral("GeneralSettings");
 const QString Statistics = QStringLiteral("Statistics");
 const QString Information = QStringLiteral("Information");
+const QString Session = QStringLiteral("Session");
 
-const std::array<SettingDefinition, 14> Definitions{{
+const std::array<SettingDefinition, 15> Definitions{{
     {SettingKey::ShowSymbolsDistractor, General, QStringLiteral("ShowSymbolsDistractor"), QStringLiteral("1")},
     {SettingKey::ShowAttributesDistractor, General, QStringLiteral("ShowAttributesDistractor"), QStringLiteral("1")},
     {SettingKey::UseSequence, General, QStringLiteral("UseSequence"), QStringLiteral("1")},
@@ -27,6 +28,8 @@ const std::array<SettingDefinition, 14> Definitions{{
     {SettingKey::Year, Information, QStringLiteral("Year"), std::nullopt},
     {SettingKey::Contact, Information, QStringLiteral("Contact"), std::nullopt},
     {SettingKey::Website, Information, QStringLiteral("Website"), std::nullopt},
+    // The learner of the last run; the empty learner records nothing.
+    {SettingKey::Learner, Session, QStringLiteral("Learner"), QString()},
 }};
 
 } // namespace

@@ -25,6 +25,7 @@ enum class SettingKey {
     Year,
     Contact,
     Website,
+    Learner,
 };
 
 struct SettingDefinition {

@@ -1,4 +1,3 @@
-#include "core/Conversions.h"
 #include "core/ErrorGuard.h"
 #include "core/Module1.h"
 #include "platform/doubles/TestDoubles.h"
@@ -149,41 +148,6 @@ private Q_SLOTS:
         runUnguarded(m_platform->messageBox, [] { throw noImageFound(); });
         QCOMPARE(m_platform->messageBox.shown,
                  QStringList({QStringLiteral("Run-time error '550': No image found: plase check images folders")}));
-    }
-
-    void textToNumbers_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("expected"); // -1000000 type mismatch, -2000000 overflow
-        QTest::newRow("plain") << "1" << 1;
-        QTest::newRow("blanks around") << " 2 " << 2;
-        QTest::newRow("leading zeros") << "007" << 7;
-        QTest::newRow("signs") << "-1" << -1;
-        QTest::newRow("plus") << "+12" << 12;
-        QTest::newRow("lowest") << "-32768" << -32768;
-        QTest::newRow("highest") << "32767" << 32767;
-        QTest::newRow("one too many") << "32768" << -2000000;
-        QTest::newRow("huge") << "99999999999999999999999" << -2000000;
-        QTest::newRow("empty") << "" << -1000000;
-        QTest::newRow("word") << "yes" << -1000000;
-        QTest::newRow("comma") << "1,0" << -1000000;
-        QTest::newRow("quoted") << "\"1\"" << -1000000;
-        QTest::newRow("sign alone") << "-" << -1000000;
-    }
-    void textToNumbers()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, expected);
-        try {
-            QCOMPARE(textToInt16(text), expected);
-        } catch (const RuntimeError& error) {
-            QCOMPARE(error.number(), expected == -2000000 ? ErrorNumber::Overflow : ErrorNumber::TypeMismatch);
-            QVERIFY(expected < -32768);
-        }
-        QCOMPARE(textToInt32(QStringLiteral("2147483647")), 2147483647);
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, textToInt32(QStringLiteral("2147483648")));
-        QCOMPARE(narrowTo16(1000), 1000);
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, narrowTo16(32768));
     }
 };
 

@@ -54,9 +54,11 @@ struct OptionsOnFile {
     {
         folder.addFile(QStringLiteral("Sounds"), QStringLiteral("ok.wav"), "RIFF");
         Platform services = platform.platform();
+        frmApertura::Actions actions;
+        actions.openExercise = [](QPointer<QWidget>&) {};
         window = new frmApertura(module, {services.messageBox, services.listing, services.pictures, services.random,
                                           services.sound, settings, services.lifetime, services.program},
-                                 [](QPointer<QWidget>&) {});
+                                 actions);
         window->show();
     }
     ~OptionsOnFile() { delete window; }
@@ -192,6 +194,10 @@ private Q_SLOTS:
         QTest::newRow("objects differing in letter case only")
             << QStringList{"cup.colour.red.jpg", "CUP.COLOUR.RED.jpg"} << QStringList{"cup.jpg", "pen.jpg"}
             << QStringList{"colour.red.jpg", "colour.blue.jpg"} << "CUP RED" << "cup.jpg" << "colour.red.jpg" << 0;
+        // Names are text, never markup: the caption shows the angle brackets.
+        QTest::newRow("markup") << QStringList{"<b>cup.colour.red.jpg"} << QStringList{"<b>cup.jpg", "pen.jpg"}
+                                << QStringList{"colour.red.jpg", "colour.blue.jpg"} << "<B>CUP RED" << "<b>cup.jpg"
+                                << "colour.red.jpg" << 0;
         QTest::newRow("letter case only") << QStringList{"cup.colour.red.jpg"} << QStringList{"cup.jpg", "CUP.jpg", "pen.jpg"}
                                           << QStringList{"colour.red.jpg", "colour.blue.jpg"} << "CUP RED" << "CUP.jpg"
                                           << "colour.red.jpg" << 0;
@@ -212,6 +218,7 @@ private Q_SLOTS:
         for (int set = 0; set < 10; ++set) {
             frmMain& w = *exercise.window;
             QCOMPARE(w.lblImmagine->text(), caption);
+            QCOMPARE(w.lblImmagine->textFormat(), Qt::PlainText);
             const int symbol = Exercise::rightElement(w.Simbolo);
             const int attribute = Exercise::rightElement(w.Attributo);
             QCOMPARE(symbol < 0 ? QString() : w.Simbolo[symbol]->sourceName(), rightSymbol);

@@ -40,8 +40,8 @@ struct Rig {
     {
         // Windows go before the module they refer to.
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<frmApertura*>(w))
-                delete w;
+            if (auto* options = qobject_cast<frmApertura*>(w))
+                options->deleteLater();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void store(SettingKey key, const QString& value)
@@ -57,11 +57,16 @@ struct Rig {
     frmApertura& open()
     {
         module = std::make_unique<Module1>(platform.messageBox, platform.random);
+        frmApertura::Actions actions;
+        actions.openExercise = [this](QPointer<QWidget>&) { ++exercisesOpened; };
+        actions.knownLearners = [] { return QStringList{"Ana", "Ben"}; };
+        actions.openRecords = [this](const QString& learner) { opened << "records " + learner; };
+        actions.openAccess = [this](const QString& learner) { opened << "access " + learner; };
         window = new frmApertura(*module,
                                  {platform.messageBox, listing ? *listing : platform.listing, platform.pictures,
                                   platform.random, platform.sound, settings ? *settings : platform.settings,
                                   platform.lifetime, platform.program},
-                                 [this](QPointer<QWidget>&) { ++exercisesOpened; });
+                                 actions);
         window->show();
         return *window;
     }
@@ -75,6 +80,7 @@ struct Rig {
     std::unique_ptr<Module1> module;
     QPointer<frmApertura> window;
     int exercisesOpened = 0;
+    QStringList opened;
 };
 
 // A user's click on the box or circle of a check box or option button, or on a push button.
@@ -131,6 +137,10 @@ private Q_SLOTS:
             {w.cboSoundWrong, w.Frame1, twipsRect(1560, 1230, 3255, 315), ""},
             {w.cmdPlayWrong, w.Frame1, twipsRect(4920, 1200, 375, 375), ""},
             {w.OKButton, &w, twipsRect(4680, 6360, 1215, 375), "Start program"},
+            {w.lblLearner, &w, twipsRect(240, 6420, 660, 255), "Learner"},
+            {w.cboLearner, &w, twipsRect(900, 6360, 1650, 375), ""},
+            {w.cmdRecords, &w, twipsRect(2610, 6360, 1005, 375), "Records..."},
+            {w.cmdAccess, &w, twipsRect(3660, 6360, 960, 375), "Access..."},
         };
         for (const auto& [widget, parent, geometry, caption] : placed) {
             QVERIFY(widget->parentWidget() == parent && widget->isVisible());
@@ -166,7 +176,7 @@ private Q_SLOTS:
         // Tab passes by the option button that is not selected.
         const QList<QWidget*> expected{w.OKButton, w.chkShowAttributesDistractor, w.chkShowSymbolsDistractor,
                                        w.Option1, w.chkSequenza, w.cmdPlayWrong, w.cmdPlayOk, w.chkSuoni,
-                                       w.cboSoundWrong, w.cboSoundOK, w.OKButton};
+                                       w.cboSoundWrong, w.cboSoundOK, w.cboLearner, w.OKButton};
         QList<QWidget*> visited{QApplication::focusWidget()};
         while (visited.size() < expected.size()) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -200,6 +210,27 @@ private Q_SLOTS:
         QVERIFY(!m.PlaySounds && m.SoundOk.isEmpty());
         QVERIFY(rig.platform.settings.written.isEmpty());
         QVERIFY(rig.messages().isEmpty());
+    }
+
+    void learnerRow()
+    {
+        Rig rig;
+        rig.store(SettingKey::Learner, QStringLiteral("Ben"));
+        frmApertura& w = rig.open();
+        QCOMPARE(entries(w.cboLearner), QStringList({"Ana", "Ben"}));
+        QCOMPARE(w.cboLearner->currentText(), QStringLiteral("Ben"));
+        QVERIFY(w.cmdAccess->isEnabled());
+        click(w.cmdRecords);
+        click(w.cmdAccess);
+        // A new learner is typed in; the empty learner has no access settings of its own.
+        w.cboLearner->clearEditText();
+        QVERIFY(!w.cmdAccess->isEnabled() && !w.cmdRecords->isEnabled());
+        QTest::keyClicks(w.cboLearner, QStringLiteral("  Cleo "));
+        click(w.cmdAccess);
+        QCOMPARE(rig.opened, QStringList({"records Ben", "access Ben", "access Cleo"}));
+        w.close();
+        QCOMPARE(rig.stored(SettingKey::Learner), QStringLiteral("Cleo"));
+        QCOMPARE(rig.module->Learner, QStringLiteral("Cleo"));
     }
 
     void storedCheckBoxStates_data()
@@ -403,7 +434,8 @@ private Q_SLOTS:
         w.close();
         QCOMPARE(rig.platform.settings.written,
                  QStringList({"ShowSymbolsDistractor", "ShowAttributesDistractor", "UseSequence", "SameCategoryAttributes",
-                              "PlaySounds", "SoundOk", "SoundWrong", "Author", "Year", "Contact", "Website"}));
+                              "PlaySounds", "SoundOk", "SoundWrong", "Author", "Year", "Contact", "Website",
+                              "Learner"}));
         QCOMPARE(rig.platform.settings.flushes, 1);
         QCOMPARE(rig.stored(SettingKey::PlaySounds), "0");
         QCOMPARE(rig.stored(SettingKey::SoundOk), "bell.wav");

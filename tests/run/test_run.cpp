@@ -53,7 +53,7 @@ public:
     {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (qobject_cast<frmApertura*>(w) || qobject_cast<frmMain*>(w) || qobject_cast<frmAbout*>(w))
-                delete w;
+                w->deleteLater();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -63,7 +63,8 @@ public:
         module = std::make_unique<Module1>(platform.messageBox, platform.random);
         flow = std::make_unique<RunFlow>(*module, Platform{platform.messageBox, platform.listing, platform.pictures,
                                                            platform.random, platform.sound, *settings, lifetime,
-                                                           platform.program});
+                                                           platform.program},
+                                         config.filePath(QStringLiteral("records.sqlite")));
         return flow->start();
     }
     QString settingsFile() const { return config.filePath(QStringLiteral("Corvaldi-Tessarine.ini")); }

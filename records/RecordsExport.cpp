@@ -1,0 +1,100 @@
+#include "records/RecordsExport.h"
+
+#include "records/RecordsError.h"
+#include "records/RecordsStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace tessarine {
+
+namespace {
+
+// RFC 4180: a field with a comma, a double quote or a line break is quoted, its quotes doubled.
+void appendField(QByteArray& line, const QString& text) {
+    const auto bytes = text.toUtf8();
+    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r')) {
+        line += '"';
+        line += QByteArray(bytes).replace('"', "\"\"");
+        line += '"';
+    } else {
+        line += bytes;
+    }
+}
+
+} // namespace
+
+void writeRecordsCsv(RecordsStore& store, const QString& learner, QIODevice& out) {
+    QByteArray buffer = QByteArray(RecordsCsvHeader) + "\r\n";
+    const auto flush = [&] {
+        if (out.write(buffer) != buffer.size())
+            throw RuntimeError(RecordsErrorNumber::ExportFailed, out.errorString());
+        buffer.clear();
+    };
+    QDateTime lastStart;
+    QString startText;
+    store.forEachClick(learner, [&](const ClickRecord& click) {
+        if (click.sessionStart != lastStart) {
+            lastStart = click.sessionStart;
+            startText = click.sessionStart.toLocalTime().toString(Qt::ISODate);
+        }
+        appendField(buffer, learner);
+        buffer += ',';
+        buffer += startText.toLatin1();
+        buffer += ',' + QByteArray::number(click.set) + ',';
+        appendField(buffer, click.object);
+        buffer += ',' + rowName(click.row).toLatin1() + ',' + QByteArray::number(click.element) + ',';
+        appendField(buffer, click.file);
+        buffer += click.correct ? ",1" : ",0";
+        buffer += click.firstTry ? ",1," : ",0,";
+        buffer += QByteArray::number(click.responseMs) + "\r\n";
+        if (buffer.size() > 1 << 16)
+            flush();
+    });
+    flush();
+}
+
+void exportRecordsCsv(RecordsStore& store, const QString& learner, const QString& filePath) {
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly))
+        throw RuntimeError(RecordsErrorNumber::ExportFailed,
+                           QStringLiteral("%1 cannot be written: %2")
+                               .arg(QDir::toNativeSeparators(filePath), file.errorString()));
+    writeRecordsCsv(store, learner, file);
+    if (!file.commit())
+        throw RuntimeError(RecordsErrorNumber::ExportFailed,
+                           QStringLiteral("%1 cannot be written: %2")
+                               .arg(QDir::toNativeSeparators(filePath), file.errorString()));
+}
+
+int exportRecordsCommand(const QString& learner, const QString& filePath, QTextStream& err) {
+    return exportRecordsCommand(learner, filePath, err, RecordsStore::defaultFilePath());
+}
+
+int exportRecordsCommand(const QString& learner, const QString& filePath, QTextStream& err,
+                         const QString& recordsFile) {
+    try {
+        // Asking for an export must not create an empty records file.
+        if (!QFileInfo::exists(recordsFile))
+            throw RuntimeError(RecordsErrorNumber::UnknownLearner,
+                               QStringLiteral("There are no records of the learner \"%1\"").arg(learner));
+        RecordsStore store(recordsFile);
+        if (const auto notice = store.open())
+            throw *notice;
+        if (!store.hasLearner(learner))
+            throw RuntimeError(RecordsErrorNumber::UnknownLearner,
+                               QStringLiteral("There are no records of the learner \"%1\"").arg(learner));
+        exportRecordsCsv(store, learner, filePath);
+        return 0;
+    } catch (const RuntimeError& error) {
+        err << "tessarine: " << QString(error.description()).replace(u'\n', u' ') << Qt::endl;
+    } catch (const std::exception& error) {
+        err << "tessarine: " << error.what() << Qt::endl;
+    }
+    return 2;
+}
+
+} // namespace tessarine

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "records/RecordsStore.h"
+
+#include <QList>
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+
+namespace tessarine {
+
+// What the Records window shows of one learner, as texts and points, so that the window and the
+// printed report show the same and neither holds any logic. The store must be open.
+class RecordsModel {
+public:
+    RecordsModel(RecordsStore& store, QString learner);
+
+    const QString& learner() const { return m_learner; }
+    const MasteryRule& rule() const { return m_rule; }
+    const LearnerProgress& progress() const { return m_progress; }
+
+    // Reads the learner's records afresh.
+    void reload();
+    // Keeps the rule with the learner's records and judges the targets by it.
+    void setRule(const MasteryRule& rule);
+
+    static QStringList sessionHeaders();
+    QList<QStringList> sessionRows() const;
+    static QStringList targetHeaders();
+    QList<QStringList> targetRows() const;
+    // First-try percent per session (x counts sessions from 1); sessions without trials in the
+    // row are left out.
+    QList<QPointF> symbolSeries() const;
+    QList<QPointF> attributeSeries() const;
+    QString ruleText() const;
+
+    QString suggestedFileName(const QString& suffix) const;
+    void exportCsv(const QString& filePath);
+    // Removes the learner and every record of theirs; the model is empty afterwards.
+    void deleteLearner();
+
+private:
+    RecordsStore& m_store;
+    QString m_learner;
+    MasteryRule m_rule;
+    LearnerProgress m_progress;
+};
+
+} // namespace tessarine

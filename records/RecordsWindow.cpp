@@ -1,0 +1,189 @@
+#include "records/RecordsWindow.h"
+
+#include "core/ErrorGuard.h"
+#include "records/RecordsChart.h"
+#include "records/RecordsModel.h"
+#include "records/RecordsPrompts.h"
+#include "records/RecordsReport.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace tessarine {
+
+namespace {
+
+QTableWidget* makeTable(const QStringList& headers, QWidget* parent) {
+    auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+    table->setHorizontalHeaderLabels(headers);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->verticalHeader()->setVisible(false);
+    table->setWordWrap(false);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+void fill(QTableWidget* table, const QList<QStringList>& rows) {
+    table->setUpdatesEnabled(false);
+    table->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < rows[r].size() && c < table->columnCount(); ++c)
+            table->setItem(r, c, new QTableWidgetItem(rows[r][c]));
+    }
+    // Widths from the header and the first rows: measuring every one of 500 rows would slow the
+    // opening, and the rows of a column are alike.
+    const auto& metrics = table->fontMetrics();
+    for (int c = 0; c < table->columnCount(); ++c) {
+        int width = table->horizontalHeader()->fontMetrics().horizontalAdvance(
+            table->horizontalHeaderItem(c)->text());
+        for (int r = 0; r < std::min<qsizetype>(rows.size(), 100); ++r)
+            width = std::max(width, metrics.horizontalAdvance(rows[r].value(c)));
+        table->setColumnWidth(c, width + 24);
+    }
+    table->setUpdatesEnabled(true);
+}
+
+QSpinBox* makeSpinBox(int minimum, int maximum, int value, const QString& suffix, QWidget* parent) {
+    auto* box = new QSpinBox(parent);
+    box->setRange(minimum, maximum);
+    box->setValue(value);
+    box->setSuffix(suffix);
+    return box;
+}
+
+} // namespace
+
+RecordsWindow::RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMessageBox& messageBox,
+                             QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_model(model)
+    , m_prompts(prompts)
+    , m_messageBox(messageBox) {
+    setWindowTitle(QStringLiteral("Records of %1").arg(model.learner()));
+    resize(1000, 720);
+
+    lblLearner = new QLabel(QStringLiteral("Learner: %1").arg(model.learner()), this);
+    tblSessions = makeTable(RecordsModel::sessionHeaders(), this);
+    tblTargets = makeTable(RecordsModel::targetHeaders(), this);
+    chartView = new QChartView(this);
+    chartView->setRenderHint(QPainter::Antialiasing);
+    chartView->setMinimumHeight(240);
+
+    const auto& rule = model.rule();
+    spnPercent = makeSpinBox(1, 100, rule.percent(), QStringLiteral(" %"), this);
+    spnSessions = makeSpinBox(1, 100, rule.sessions(), QString(), this);
+    spnMinTrials = makeSpinBox(1, 1000, rule.minTrials(), QString(), this);
+    auto* ruleBox = new QGroupBox(QStringLiteral("Mastery rule"), this);
+    auto* ruleForm = new QFormLayout(ruleBox);
+    ruleForm->addRow(QStringLiteral("Right at the first try, at least"), spnPercent);
+    ruleForm->addRow(QStringLiteral("In consecutive sessions"), spnSessions);
+    ruleForm->addRow(QStringLiteral("Trials a session, at least"), spnMinTrials);
+
+    cmdExportCsv = new QPushButton(QStringLiteral("Export CSV"), this);
+    cmdReportPdf = new QPushButton(QStringLiteral("Report PDF"), this);
+    cmdDeleteLearner = new QPushButton(QStringLiteral("Delete learner"), this);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(cmdExportCsv);
+    buttons->addWidget(cmdReportPdf);
+    buttons->addStretch();
+    buttons->addWidget(cmdDeleteLearner);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(chartView, 1);
+    auto* side = new QVBoxLayout;
+    side->addWidget(ruleBox);
+    side->addLayout(buttons);
+    top->addLayout(side);
+
+    auto* tables = new QSplitter(Qt::Horizontal, this);
+    auto* sessionsBox = new QGroupBox(QStringLiteral("Sessions"), tables);
+    (new QVBoxLayout(sessionsBox))->addWidget(tblSessions);
+    auto* targetsBox = new QGroupBox(QStringLiteral("Targets"), tables);
+    (new QVBoxLayout(targetsBox))->addWidget(tblTargets);
+    tables->addWidget(sessionsBox);
+    tables->addWidget(targetsBox);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblLearner);
+    layout->addLayout(top, 1);
+    layout->addWidget(tables, 1);
+
+    for (auto* box : {spnPercent, spnSessions, spnMinTrials})
+        connect(box, &QSpinBox::valueChanged, this,
+                [this] { runUnguarded(m_messageBox, [this] { ruleChanged(); }); });
+    connect(cmdExportCsv, &QPushButton::clicked, this,
+            [this] { runUnguarded(m_messageBox, [this] { cmdExportCsv_Click(); }); });
+    connect(cmdReportPdf, &QPushButton::clicked, this,
+            [this] { runUnguarded(m_messageBox, [this] { cmdReportPdf_Click(); }); });
+    connect(cmdDeleteLearner, &QPushButton::clicked, this,
+            [this] { runUnguarded(m_messageBox, [this] { cmdDeleteLearner_Click(); }); });
+
+    showModel();
+}
+
+void RecordsWindow::showModel() {
+    fill(tblSessions, m_model.sessionRows());
+    fill(tblTargets, m_model.targetRows());
+    showChart();
+}
+
+void RecordsWindow::showChart() {
+    auto* old = chartView->chart();
+    chartView->setChart(createRecordsChart(m_model));
+    // The view releases the chart it showed before without deleting it.
+    delete old;
+}
+
+void RecordsWindow::ruleChanged() {
+    Guard guard(m_messageBox, QStringLiteral("ruleChanged"));
+    if (guard.step([this] {
+            m_model.setRule({spnPercent->value(), spnSessions->value(), spnMinTrials->value()});
+        })) {
+        fill(tblTargets, m_model.targetRows());
+        showChart();
+    }
+}
+
+void RecordsWindow::cmdExportCsv_Click() {
+    Guard guard(m_messageBox, QStringLiteral("cmdExportCsv_Click"));
+    const auto path =
+        m_prompts.saveFileName(QStringLiteral("Export CSV"), m_model.suggestedFileName(QStringLiteral("csv")),
+                               QStringLiteral("CSV files (*.csv)"));
+    if (!path.isEmpty())
+        guard.step([&] { m_model.exportCsv(path); });
+}
+
+void RecordsWindow::cmdReportPdf_Click() {
+    Guard guard(m_messageBox, QStringLiteral("cmdReportPdf_Click"));
+    const auto path =
+        m_prompts.saveFileName(QStringLiteral("Report PDF"), m_model.suggestedFileName(QStringLiteral("pdf")),
+                               QStringLiteral("PDF files (*.pdf)"));
+    if (!path.isEmpty())
+        guard.step([&] { writeRecordsReport(m_model, path); });
+}
+
+void RecordsWindow::cmdDeleteLearner_Click() {
+    const auto learner = m_model.learner();
+    if (!m_prompts.confirm(
+            QStringLiteral("Delete %1 and all of their records? This cannot be undone.").arg(learner)))
+        return;
+    Guard guard(m_messageBox, QStringLiteral("cmdDeleteLearner_Click"));
+    if (guard.step([this] { m_model.deleteLearner(); })) {
+        showModel();
+        Q_EMIT learnerDeleted(learner);
+        close();
+    }
+}
+
+} // namespace tessarine

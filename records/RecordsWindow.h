@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QWidget>
+
+class QChartView;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+namespace tessarine {
+
+class IMessageBox;
+class IRecordsPrompts;
+class RecordsModel;
+
+// The records of one learner: sessions, targets, the chart with the mastery line, the editable
+// mastery rule, and "Export CSV", "Report PDF" and "Delete learner". Everything it shows comes
+// from the model; it only forwards what the user does.
+class RecordsWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMessageBox& messageBox,
+                  QWidget* parent = nullptr);
+
+    void cmdExportCsv_Click();
+    void cmdReportPdf_Click();
+    void cmdDeleteLearner_Click();
+
+    QLabel* lblLearner;
+    QTableWidget* tblSessions;
+    QTableWidget* tblTargets;
+    QChartView* chartView;
+    QSpinBox* spnPercent;
+    QSpinBox* spnSessions;
+    QSpinBox* spnMinTrials;
+    QPushButton* cmdExportCsv;
+    QPushButton* cmdReportPdf;
+    QPushButton* cmdDeleteLearner;
+
+Q_SIGNALS:
+    void learnerDeleted(const QString& learner);
+
+private:
+    void ruleChanged();
+    void showModel();
+    void showChart();
+
+    RecordsModel& m_model;
+    IRecordsPrompts& m_prompts;
+    IMessageBox& m_messageBox;
+};
+
+} // namespace tessarine

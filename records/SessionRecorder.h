@@ -1,0 +1,62 @@
+#pragma once
+
+#include "exercise/AnswerLog.h"
+
+#include <QDateTime>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace tessarine {
+
+class IMessageBox;
+class RecordsStore;
+
+// The exercise's answer log kept in the learner records: numbers the sets, marks the first choice
+// in each row of a set and times every click from the moment its row became visible, and writes
+// each event at once. The file is opened when the first session with a learner starts. When the
+// records cannot be kept, that is reported once and the recorder stays silent for the rest of the
+// run; the exercise never notices.
+class SessionRecorder final : public AnswerLog {
+public:
+    struct Clocks {
+        std::function<qint64()> monotonicMs; // for response times
+        std::function<QDateTime()> now;      // for session start and end
+    };
+
+    SessionRecorder(QString filePath, IMessageBox& messageBox, Clocks clocks = {});
+    ~SessionRecorder() override;
+
+    void sessionStarted(const Session& session) override;
+    void setShown(const Set& set) override;
+    void rowVisible(Row row) override;
+    void clicked(Row row, int element, const QString& file, bool correct) override;
+    void setEnded(SetEnd how) override;
+    void sessionEnded() override;
+
+    // False once the records have failed in this run.
+    bool isRecording() const { return m_sessionId != 0 && !m_failed; }
+
+private:
+    template <typename Body> void record(Body&& body) noexcept;
+
+    struct RowState {
+        std::optional<qint64> visibleSince;
+        bool answered = false;
+    };
+
+    QString m_filePath;
+    IMessageBox& m_messageBox;
+    Clocks m_clocks;
+    std::unique_ptr<RecordsStore> m_store;
+    bool m_failed = false;
+    qint64 m_sessionId = 0;
+    qint64 m_setId = 0;
+    int m_setNumber = 0;
+    qint64 m_setShownAt = 0;
+    std::array<RowState, 2> m_rows;
+};
+
+} // namespace tessarine
