@@ -1,6 +1,7 @@
 #include "platform/JpegDecoder.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <QTransform>
 
 #include <csetjmp>
@@ -254,6 +255,12 @@ bool JpegDecoder::decodeStored(QSize atLeast, QImage& image)
         jpeg_calc_output_dimensions(&s.info);
         if (s.info.output_width >= unsigned(atLeast.width()) && s.info.output_height >= unsigned(atLeast.height()))
             break;
+    }
+    // The same limit as Qt's readers, for pictures decoded at their own size.
+    const qint64 limitMiB = QImageReader::allocationLimit();
+    if (limitMiB > 0 && qint64(s.info.output_width) * s.info.output_height * 4 > limitMiB * 1024 * 1024) {
+        m_error = QStringLiteral("too large to decode at %1 by %2").arg(s.info.output_width).arg(s.info.output_height);
+        return false;
     }
     jpeg_start_decompress(&s.info);
     image = QImage(int(s.info.output_width), int(s.info.output_height), QImage::Format_RGB32);
