@@ -131,6 +131,13 @@ private Q_SLOTS:
             QCOMPARE(image.size(), QSize(40, 80));
             QVERIFY(near(image.pixel(2, 2), qRgb(255, 0, 0)));
         }
+        // Blocks the decoder skips unread (maker notes, colour profiles), longer than one read; they
+        // are full of end markers, in case they were read.
+        QByteArray padded = jpeg;
+        for (int i = 0; i < 3; ++i)
+            padded.insert(2, QByteArray("\xff\xed\xfd\xea", 4) + QByteArray("\xff\xd9", 2).repeated(32500));
+        QCOMPARE(m_loader.load(write(QStringLiteral("padded.jpg"), padded), {40, 80}),
+                 m_loader.load(write(QStringLiteral("plain.jpg"), jpeg), {40, 80}));
     }
 
     void strayBytesAreNotDamageButTruncationIs()
