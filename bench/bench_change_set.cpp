@@ -1,5 +1,6 @@
 // "Change set" with 1000-name folders of 12-megapixel photos, against decoding the same five
-// pictures with QImageReader alone, at their box size and at full size; and the memory it takes.
+// pictures with QImageReader alone, at their box size and at full size, and loading them through
+// the program's picture loader alone; and the memory it takes.
 // Run by hand: bench_change_set [--sets N]; --smoke runs it once on tiny inputs.
 
 #include "BenchSupport.h"
@@ -7,6 +8,7 @@
 #include "core/Module1.h"
 #include "exercise/frmMain.h"
 #include "widgets/PictureBox.h"
+#include "platform/PictureLoader.h"
 #include "platform/doubles/TestDoubles.h"
 
 #include <QApplication>
@@ -33,6 +35,16 @@ double decodeMs(const QStringList& paths, const QList<QSize>& sizes)
         if (reader.read().isNull())
             qFatal("cannot decode %s", qPrintable(paths[i]));
     }
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+double loaderMs(const QStringList& paths, const QList<QSize>& sizes)
+{
+    QtPictureLoader loader;
+    QElapsedTimer timer;
+    timer.start();
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        loader.load(paths[i], sizes[i]);
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
@@ -102,19 +114,24 @@ int main(int argc, char** argv)
     }
     std::vector<double> boxMs;
     std::vector<double> fullMs;
+    std::vector<double> viaLoaderMs;
     for (int i = 0; i < (smoke ? 2 : 20); ++i) {
         boxMs.push_back(decodeMs(paths, boxSizes));
+        viaLoaderMs.push_back(loaderMs(paths, boxSizes));
         fullMs.push_back(decodeMs(paths, QList<QSize>(paths.size())));
     }
 
     const auto change = bench::summarise(setMs);
     const auto box = bench::summarise(boxMs);
     const auto full = bench::summarise(fullMs);
+    const auto viaLoader = bench::summarise(viaLoaderMs);
     const std::size_t early = std::min<std::size_t>(residentMiB.size() - 1, 19);
     std::printf("first set (load step)       %8.1f ms\n", firstSetMs);
     std::printf("Change set  median %8.1f ms   p95 %8.1f ms   over %d sets\n", change.median, change.p95, sets);
     std::printf("5 decodes at box size       median %8.1f ms   -> Change set / box decode = %.2f\n", box.median,
                 change.median / box.median);
+    std::printf("5 loads through the loader  median %8.1f ms   -> loader / QImageReader at box size = %.2f\n",
+                viaLoader.median, viaLoader.median / box.median);
     std::printf("5 decodes at full size      median %8.1f ms   -> Change set / full decode = %.2f\n", full.median,
                 change.median / full.median);
     std::printf("resident memory: before the window %.1f MiB, after set %zu %.1f MiB, after set %d %.1f MiB, "

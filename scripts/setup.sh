@@ -6,7 +6,7 @@ set -euo pipefail
 ROOT_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$ROOT_DIR/build}
 PACKAGES=(cmake make g++ qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libpulse0 fonts-liberation2
-          qt6-charts-dev libqt6sql6-sqlite
+          qt6-charts-dev libqt6sql6-sqlite libjpeg62-turbo-dev
           ${EXTRA_PACKAGES:-})
 
 install_missing() {
