@@ -7,13 +7,6 @@ namespace tessarine {
 FocusRing::FocusRing(const IAnswerTargets& targets)
     : m_targets(targets) {}
 
-std::optional<AnswerTarget> FocusRing::current() const {
-    // A target that has been hidden since (the attribute row of a new set) holds no ring.
-    if (m_current && !m_targets.isTargetVisible(*m_current))
-        return std::nullopt;
-    return m_current;
-}
-
 void FocusRing::next() {
     step(1);
 }

@@ -14,7 +14,7 @@ class FocusRing {
 public:
     explicit FocusRing(const IAnswerTargets& targets);
 
-    std::optional<AnswerTarget> current() const;
+    std::optional<AnswerTarget> current() const { return m_current; }
     void setOnMoved(std::function<void()> onMoved) { m_onMoved = std::move(onMoved); }
 
     void next();

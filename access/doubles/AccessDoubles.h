@@ -51,8 +51,7 @@ private:
 // The visible targets, as the test sets them.
 class FakeTargets final : public IAnswerTargets {
 public:
-    FakeTargets()
-    {
+    FakeTargets() {
         for (AnswerTarget target : AllTargets)
             visible.insert(target);
     }
