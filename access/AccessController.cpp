@@ -152,6 +152,8 @@ AccessOutcome AccessController::press(int source, const Press& what) {
         return perform(what);
     case PressGuard::Verdict::CountsOnRelease:
         m_pending.insert(source, what);
+        if (!what.step)
+            m_scanner.pause();
         return {true, {}};
     case PressGuard::Verdict::Ignored:
         break;
@@ -165,10 +167,11 @@ AccessOutcome AccessController::release(int source) {
         return {};
     const Press what = *pending;
     m_pending.erase(pending);
-    if (!m_guard.released(element(what)))
+    if (!m_guard.released(element(what)) || (!what.step && !m_targets.isTargetVisible(*what.target))) {
+        if (!what.step)
+            m_scanner.resume();
         return {true, {}};
-    if (!what.step && !m_targets.isTargetVisible(*what.target))
-        return {true, {}};
+    }
     return perform(what);
 }
 

@@ -26,6 +26,14 @@ std::optional<AnswerTarget> SwitchScanner::choose() {
     return target;
 }
 
+void SwitchScanner::pause() {
+    m_timer.stop();
+}
+
+void SwitchScanner::resume() {
+    startTimer();
+}
+
 void SwitchScanner::startTimer() {
     if (m_mode == ScanMode::OneSwitch)
         m_timer.start(m_intervalMs, [this] { m_ring.next(); });

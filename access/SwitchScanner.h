@@ -22,6 +22,9 @@ public:
     // A choose press: where the ring is. With one switch the ring then rests a full interval, so
     // that the learner sees what the choice did before it moves on.
     std::optional<AnswerTarget> choose();
+    // While a choose switch is held down the ring stays where the learner pressed.
+    void pause();
+    void resume();
 
 private:
     void startTimer();

