@@ -1,6 +1,7 @@
 #include "access/AccessDialog.h"
 
 #include "access/KeyCaptureButton.h"
+#include "core/ErrorGuard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,8 +52,10 @@ QSpinBox* milliseconds(QWidget* parent) {
 
 } // namespace
 
-AccessDialog::AccessDialog(const AccessSettings& settings, const QString& learner, QWidget* parent)
-    : QDialog(parent) {
+AccessDialog::AccessDialog(IMessageBox& messageBox, const AccessSettings& settings, const QString& learner,
+                           QWidget* parent)
+    : QDialog(parent)
+    , m_messageBox(messageBox) {
     setWindowTitle(learner.isEmpty() ? QStringLiteral("Access")
                                      : QStringLiteral("Access for %1").arg(learner));
 
@@ -123,13 +126,14 @@ AccessDialog::AccessDialog(const AccessSettings& settings, const QString& learne
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this,
-            [this] { showSettings({}); });
-    connect(cboScan, &QComboBox::currentIndexChanged, this, &AccessDialog::refresh);
-    connect(cboStepButton, &QComboBox::currentIndexChanged, this, &AccessDialog::refresh);
-    connect(cboChooseButton, &QComboBox::currentIndexChanged, this, &AccessDialog::refresh);
-    connect(cmdStepKey, &KeyCaptureButton::keyChanged, this, &AccessDialog::refresh);
-    connect(cmdChooseKey, &KeyCaptureButton::keyChanged, this, &AccessDialog::refresh);
-    connect(chkGuard, &QCheckBox::toggled, this, &AccessDialog::refresh);
+            [this] { runUnguarded(m_messageBox, [this] { showSettings({}); }); });
+    const auto refreshGuarded = [this] { runUnguarded(m_messageBox, [this] { refresh(); }); };
+    connect(cboScan, &QComboBox::currentIndexChanged, this, refreshGuarded);
+    connect(cboStepButton, &QComboBox::currentIndexChanged, this, refreshGuarded);
+    connect(cboChooseButton, &QComboBox::currentIndexChanged, this, refreshGuarded);
+    connect(cmdStepKey, &KeyCaptureButton::keyChanged, this, refreshGuarded);
+    connect(cmdChooseKey, &KeyCaptureButton::keyChanged, this, refreshGuarded);
+    connect(chkGuard, &QCheckBox::toggled, this, refreshGuarded);
 }
 
 AccessSettings AccessDialog::settings() const {

@@ -13,6 +13,7 @@ class QSpinBox;
 
 namespace tessarine {
 
+class IMessageBox;
 class KeyCaptureButton;
 
 // "Access..." of the options window's learner row: how one learner answers. It shows the given
@@ -22,7 +23,8 @@ class AccessDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    AccessDialog(const AccessSettings& settings, const QString& learner, QWidget* parent = nullptr);
+    AccessDialog(IMessageBox& messageBox, const AccessSettings& settings, const QString& learner,
+                 QWidget* parent = nullptr);
 
     // The settings as the controls show them.
     AccessSettings settings() const;
@@ -45,6 +47,8 @@ public:
 
 private:
     void refresh();
+
+    IMessageBox& m_messageBox;
 };
 
 } // namespace tessarine

@@ -3,6 +3,7 @@
 #include "core/ErrorGuard.h"
 #include "core/RuntimeError.h"
 #include "sound/SoundPlayback.h"
+#include "speech/AudioOutputs.h"
 #include "speech/SpeechVoice.h"
 #include "speech/WaveCheck.h"
 
@@ -18,18 +19,24 @@ const QString VoiceSubject = QStringLiteral(":voice");
 } // namespace
 
 SpokenCaption::SpokenCaption(IMessageBox& messageBox, ISoundPlayer& player, ISpeechVoice& voice,
-                             QString imagesFolder)
+                             const IAudioOutputs& outputs, QString imagesFolder)
     : m_messageBox(messageBox)
     , m_player(player)
     , m_voice(voice)
+    , m_outputs(outputs)
     , m_imagesFolder(std::move(imagesFolder)) {
+    // The voice tells of its failures from the event loop.
     m_voice.setOnFailure([this](const QString& reason) {
-        reportOnce(VoiceSubject, ErrorNumber::Internal,
-                   QStringLiteral("The voice cannot speak: %1").arg(reason));
+        runUnguarded(m_messageBox, [&] {
+            reportOnce(VoiceSubject, ErrorNumber::Internal,
+                       QStringLiteral("The voice cannot speak: %1").arg(reason));
+        });
     });
 }
 
 SpokenCaption::Spoken SpokenCaption::speak(const QString& objectFile, const QString& caption) {
+    if (!m_outputs.hasAudioOutput())
+        return Spoken::Nothing;
     const QString recording = recordingFor(m_imagesFolder, objectFile);
     if (!recording.isEmpty()) {
         const WaveCheck check = WaveCheck::ofFile(recording);

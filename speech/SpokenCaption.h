@@ -5,6 +5,7 @@
 
 namespace tessarine {
 
+class IAudioOutputs;
 class IMessageBox;
 class ISoundPlayer;
 class ISpeechVoice;
@@ -13,10 +14,12 @@ class ISpeechVoice;
 // picture's name lies beside it in Images (cup.colour.red.jpg, cup.colour.red.wav), otherwise the
 // synthetic voice, otherwise nothing. A recording that cannot be played, or a voice that fails, is
 // reported once by the error convention (as "SpokenCaption"), not at every set; a recording that
-// cannot be played gives way to the voice.
+// cannot be played gives way to the voice. Without any audio output nothing is tried: the options
+// window has said so already.
 class SpokenCaption {
 public:
-    SpokenCaption(IMessageBox& messageBox, ISoundPlayer& player, ISpeechVoice& voice, QString imagesFolder);
+    SpokenCaption(IMessageBox& messageBox, ISoundPlayer& player, ISpeechVoice& voice,
+                  const IAudioOutputs& outputs, QString imagesFolder);
 
     // What was done for the last set, for whoever wants to know.
     enum class Spoken { Nothing, Recording, Voice };
@@ -33,6 +36,7 @@ private:
     IMessageBox& m_messageBox;
     ISoundPlayer& m_player;
     ISpeechVoice& m_voice;
+    const IAudioOutputs& m_outputs;
     QString m_imagesFolder;
     QSet<QString> m_reported;
 };

@@ -1,5 +1,6 @@
 #include "access/AccessDialog.h"
 #include "access/KeyCaptureButton.h"
+#include "platform/doubles/TestDoubles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,7 +22,8 @@ private Q_SLOTS:
         start.spokenCaption = true;
         start.scanMode = ScanMode::OneSwitch;
         start.scanIntervalMs = 3500;
-        AccessDialog dialog(start, QStringLiteral("Ann"));
+        doubles::RecordingMessageBox messages;
+        AccessDialog dialog(messages, start, QStringLiteral("Ann"));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Access for Ann"));
@@ -77,7 +79,8 @@ private Q_SLOTS:
         // "Restore Defaults" brings back the settings that keep the exercise as it always was.
         QTest::mouseClick(dialog.buttons->button(QDialogButtonBox::RestoreDefaults), Qt::LeftButton);
         QCOMPARE(dialog.settings(), AccessSettings());
-        QCOMPARE(AccessDialog({}, {}).windowTitle(), QStringLiteral("Access"));
+        QCOMPARE(AccessDialog(messages, {}, {}).windowTitle(), QStringLiteral("Access"));
+        QVERIFY(messages.shown.isEmpty());
     }
 };
 

@@ -1,5 +1,6 @@
 #include "platform/doubles/TestDoubles.h"
 #include "speech/AudioOutputs.h"
+#include "speech/QtSpeechVoice.h"
 #include "speech/SpokenCaption.h"
 #include "speech/WaveCheck.h"
 #include "speech/doubles/SpeechDoubles.h"
@@ -114,7 +115,8 @@ private Q_SLOTS:
         doubles::RecordingMessageBox messages;
         doubles::RecordingSoundPlayer player;
         doubles::RecordingVoice voice;
-        SpokenCaption spoken(messages, player, voice, images);
+        const doubles::FixedAudioOutputs speakers(true);
+        SpokenCaption spoken(messages, player, voice, speakers, images);
 
         // The teacher's own recording, found in any letter case.
         QCOMPARE(spoken.speak(QStringLiteral("cup.colour.red.jpg"), QStringLiteral("CUP RED")),
@@ -150,12 +152,20 @@ private Q_SLOTS:
 
         doubles::RecordingMessageBox otherMessages;
         doubles::RecordingVoice otherVoice;
-        SpokenCaption other(otherMessages, player, otherVoice, images);
+        SpokenCaption other(otherMessages, player, otherVoice, speakers, images);
         otherVoice.fail(QStringLiteral("audio device lost"));
         otherVoice.fail(QStringLiteral("audio device lost"));
         QCOMPARE(
             otherMessages.shown,
             QStringList({"Error \"The voice cannot speak: audio device lost\" in SpokenCaption() routine"}));
+
+        // No audio output: nothing is tried, and the options window has said why.
+        const doubles::FixedAudioOutputs none(false);
+        SpokenCaption silent(otherMessages, player, otherVoice, none, images);
+        QCOMPARE(silent.speak(QStringLiteral("cup.colour.red.jpg"), QStringLiteral("CUP RED")),
+                 SpokenCaption::Spoken::Nothing);
+        QCOMPARE(player.played.size(), 2);
+        QVERIFY(otherVoice.said.isEmpty());
 
         // No speech engine installed and no recording: nothing, and nothing to report.
         otherVoice.installed = false;
@@ -165,6 +175,13 @@ private Q_SLOTS:
         QVERIFY(otherVoice.said.isEmpty());
         QVERIFY(otherMessages.shown.isEmpty());
         QCOMPARE(SpokenCaption::recordingFor(images, QStringLiteral("pen.colour.blue.jpg")), QString());
+    }
+
+    void theOfflineVoiceIsInstalled() {
+        // The set-up installs an engine that needs no network; loading it must not fail.
+        QtSpeechVoice voice;
+        QVERIFY(voice.available());
+        voice.say(QStringLiteral("cup red"));
     }
 
     void noAudioOutputIsSaidInPlainWords() {
