@@ -6,10 +6,19 @@
 
 namespace tessarine {
 
+namespace {
+
+// Most keyboards label Return "Enter", and so do switch interfaces.
+QString shownName(Qt::Key key) {
+    return key == Qt::Key_Return ? QStringLiteral("Enter") : keyName(key);
+}
+
+} // namespace
+
 KeyCaptureButton::KeyCaptureButton(QWidget* parent)
     : QPushButton(parent) {
     setAutoDefault(false);
-    setText(keyName(m_key));
+    setText(shownName(m_key));
     connect(this, &QPushButton::clicked, this, &KeyCaptureButton::startCapture);
 }
 
@@ -49,7 +58,7 @@ void KeyCaptureButton::startCapture() {
 
 void KeyCaptureButton::endCapture() {
     m_capturing = false;
-    setText(keyName(m_key));
+    setText(shownName(m_key));
 }
 
 } // namespace tessarine

@@ -43,7 +43,7 @@ private Q_SLOTS:
         QTest::mouseClick(dialog.cmdStepKey, Qt::LeftButton);
         QTest::keyClick(dialog.cmdStepKey, Qt::Key_Return);
         QCOMPARE(dialog.cmdStepKey->key(), Qt::Key_Return);
-        QCOMPARE(dialog.cmdStepKey->text(), QStringLiteral("Return"));
+        QCOMPARE(dialog.cmdStepKey->text(), QStringLiteral("Enter"));
         // Both switches on one key: said in plain words, and the dialog cannot be accepted.
         QVERIFY(dialog.lblProblem->isVisible());
         QVERIFY(dialog.lblProblem->text().contains(QStringLiteral("same key")));
