@@ -8,8 +8,9 @@ QtStepTimer::QtStepTimer(IMessageBox& messageBox)
     : m_messageBox(messageBox) {
     QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
         runUnguarded(m_messageBox, [this] {
-            if (m_onTick)
-                m_onTick();
+            // A copy: the tick may start or stop the timer, which replaces the callback.
+            if (const auto tick = m_onTick)
+                tick();
         });
     });
 }

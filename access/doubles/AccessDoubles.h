@@ -34,7 +34,8 @@ public:
         while (m_onTick && m_nextTick <= end) {
             m_clock.now = m_nextTick;
             m_nextTick += m_interval;
-            m_onTick();
+            const auto tick = m_onTick;
+            tick();
         }
         m_clock.now = end;
     }

@@ -3,6 +3,8 @@
 #include "access/PressGuard.h"
 #include "access/ScaledLayout.h"
 #include "access/doubles/AccessDoubles.h"
+#include "core/RuntimeError.h"
+#include "platform/doubles/TestDoubles.h"
 
 #include <QtTest>
 
@@ -241,6 +243,22 @@ private Q_SLOTS:
         access.key(Qt::Key_Space);
         access.attributeRowAppears();
         QCOMPARE(access.controller.ringTarget(), T::Symbol0);
+    }
+
+    void realTimerTicksAndReportsWhatATickThrows() {
+        doubles::RecordingMessageBox messages;
+        QtStepTimer timer(messages);
+        int ticks = 0;
+        timer.start(10, [&] {
+            if (++ticks == 2)
+                throw RuntimeError(ErrorNumber::Internal, QStringLiteral("lost"));
+            if (ticks == 3)
+                timer.stop();
+        });
+        QTRY_COMPARE(ticks, 3);
+        QTest::qWait(50);
+        QCOMPARE(ticks, 3);
+        QCOMPARE(messages.shown, QStringList({"Run-time error '51': lost"}));
     }
 
     void guardEdgesAreExact() {
