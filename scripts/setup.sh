@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build needs (only what is missing), then configures and builds with two jobs.
-# Sourced by run.sh and test.sh; BUILD_DIR and EXTRA_PACKAGES may be set beforehand.
+# Sourced by run.sh and test.sh; BUILD_DIR and EXTRA_PACKAGES may be set beforehand, and
+# SETUP_BUILD=no leaves the build to the caller (build_program).
 set -euo pipefail
 
 ROOT_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -37,5 +38,11 @@ configure_and_build() {
     cmake --build "$dir" -j2
 }
 
+build_program() {
+    configure_and_build "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+}
+
 install_missing "${PACKAGES[@]}"
-configure_and_build "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+if [ "${SETUP_BUILD:-yes}" != no ]; then
+    build_program
+fi
