@@ -27,6 +27,11 @@ if [ "${1:-}" = --fix ]; then
     exit 0
 fi
 
+# One run for the usual case; file by file only to name the files that differ.
+if "$formatter" --dry-run -Werror -- "${files[@]}" >/dev/null 2>&1; then
+    echo "check-format: ${#files[@]} files formatted as .clang-format says ($("$formatter" --version | grep -o 'version [0-9.]*'))"
+    exit 0
+fi
 unformatted=()
 for file in "${files[@]}"; do
     "$formatter" --dry-run -Werror -- "$file" >/dev/null 2>&1 || unformatted+=("$file")
@@ -36,6 +41,5 @@ if [ ${#unformatted[@]} -gt 0 ]; then
     "$formatter" --dry-run -Werror -- "${unformatted[@]}" 2>&1 | head -n 60 >&2 || true
     printf 'check-format: not formatted: %s\n' "${unformatted[@]}" >&2
     echo "check-format: ${#unformatted[@]} of ${#files[@]} files differ; scripts/check-format.sh --fix formats them" >&2
-    exit 1
 fi
-echo "check-format: ${#files[@]} files formatted as .clang-format says ($("$formatter" --version | grep -o 'version [0-9.]*'))"
+exit 1
