@@ -1,6 +1,7 @@
 #include "app/RunFlow.h"
 
 #include "about/frmAbout.h"
+#include "access/AccessDialog.h"
 #include "core/ErrorGuard.h"
 #include "core/Module1.h"
 #include "exercise/frmMain.h"
@@ -8,6 +9,7 @@
 #include "records/RecordsModel.h"
 #include "records/RecordsStore.h"
 #include "records/RecordsWindow.h"
+#include "speech/QtAudioOutputs.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -31,6 +33,8 @@ frmApertura* RunFlow::start()
     actions.openExercise = [this](QPointer<QWidget>& window) { openExercise(window); };
     actions.knownLearners = [this] { return knownLearners(); };
     actions.openRecords = [this](const QString& learner) { openRecords(learner); };
+    actions.openAccess = [this](const QString& learner) { openAccess(learner); };
+    actions.audioNotice = [] { return audioOutputNotice(QtAudioOutputs()); };
     auto* options = new frmApertura(m_module, m_platform, std::move(actions));
     options->show();
     return options;
@@ -58,6 +62,16 @@ void RunFlow::openRecords(const QString& learner)
     // The options wait while the records are looked at; "Start program" comes after.
     m_recordsWindow->setWindowModality(Qt::ApplicationModal);
     m_recordsWindow->show();
+}
+
+void RunFlow::openAccess(const QString& learner)
+{
+    const auto store = tessarine::openRecords(m_recordsFile, m_module.messageBox(), QStringLiteral("cmdAccess_Click"));
+    if (!store)
+        return;
+    AccessDialog dialog(m_module.messageBox(), AccessSettings::fromMap(store->accessSettings(learner)), learner);
+    if (dialog.exec() == QDialog::Accepted)
+        store->setAccessSettings(learner, dialog.settings().toMap());
 }
 
 void RunFlow::openExercise(QPointer<QWidget>& window)

@@ -34,6 +34,7 @@ public:
 private:
     QStringList knownLearners();
     void openRecords(const QString& learner);
+    void openAccess(const QString& learner);
     void openExercise(QPointer<QWidget>& window);
     void openAbout();
 

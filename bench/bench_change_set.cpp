@@ -9,6 +9,7 @@
 #include "core/Module1.h"
 #include "exercise/PictureDecoder.h"
 #include "exercise/frmMain.h"
+#include "platform/PictureLoader.h"
 #include "platform/doubles/TestDoubles.h"
 #include "widgets/PictureBox.h"
 
@@ -27,9 +28,7 @@ using namespace tessarine;
 
 namespace {
 
-double elapsedMs(const QElapsedTimer& timer) {
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
+double elapsedMs(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e6; }
 
 // The five pictures of the set on screen, with the sizes they are shown at.
 struct ShownSet {
@@ -37,20 +36,21 @@ struct ShownSet {
     QList<QSize> sizes;
 };
 
-ShownSet shownSet(const frmMain& window, const ProgramInfo& program) {
+ShownSet shownSet(const frmMain& window, const ProgramInfo& program)
+{
     ShownSet set;
     set.paths << mediaPath(program, Folder::Images, window.Immagine->sourceName());
     set.sizes << window.Immagine->pictureSize();
     for (PictureBox* box : {window.Simbolo[0], window.Simbolo[1], window.Attributo[0], window.Attributo[1]}) {
-        set.paths << mediaPath(program,
-                               box->parentWidget() == window.Frame1 ? Folder::Symbols : Folder::Attributes,
+        set.paths << mediaPath(program, box->parentWidget() == window.Frame1 ? Folder::Symbols : Folder::Attributes,
                                box->sourceName());
         set.sizes << box->pictureSize();
     }
     return set;
 }
 
-double sequentialDecodeMs(const ShownSet& set) {
+double sequentialDecodeMs(const ShownSet& set)
+{
     QElapsedTimer timer;
     timer.start();
     for (qsizetype i = 0; i < set.paths.size(); ++i) {
@@ -62,8 +62,20 @@ double sequentialDecodeMs(const ShownSet& set) {
     return elapsedMs(timer);
 }
 
+// The same through the program's own loader, one after another.
+double loaderDecodeMs(const ShownSet& set)
+{
+    QtPictureLoader loader;
+    QElapsedTimer timer;
+    timer.start();
+    for (qsizetype i = 0; i < set.paths.size(); ++i)
+        loader.load(set.paths[i], set.sizes[i]);
+    return elapsedMs(timer);
+}
+
 // The learner looks at the set: the event loop runs for `ms` milliseconds.
-void look(int ms) {
+void look(int ms)
+{
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < ms) {
@@ -72,7 +84,8 @@ void look(int ms) {
     }
 }
 
-double clickToPaintedMs(frmMain& window) {
+double clickToPaintedMs(frmMain& window)
+{
     QElapsedTimer timer;
     timer.start();
     window.cmdCambia->click();
@@ -82,7 +95,8 @@ double clickToPaintedMs(frmMain& window) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     // The photos are written by a child process, so that the memory it takes to draw them does
     // not count in this process's peak.
     if (argc == 6 && std::strcmp(argv[1], "--write-media") == 0) {
@@ -102,8 +116,9 @@ int main(int argc, char** argv) {
     QTemporaryDir folder;
     std::printf("Writing %d-name folders of %dx%d photos...\n", names, photo.width(), photo.height());
     if (QProcess::execute(QCoreApplication::applicationFilePath(),
-                          {QStringLiteral("--write-media"), folder.path(), QString::number(names),
-                           QString::number(photo.width()), QString::number(photo.height())}) != 0)
+                          {QStringLiteral("--write-media"), folder.path(), QString::number(names), QString::number(photo.width()),
+                           QString::number(photo.height())})
+        != 0)
         qFatal("cannot write the media folders");
     const double baselineMiB = bench::currentResidentMiB();
 
@@ -146,22 +161,28 @@ int main(int argc, char** argv) {
     }
     const double peakMiB = bench::peakResidentMiB();
     look(lookMs);
-    for (int i = 0; i < lookedAtSets; ++i)
+    std::vector<double> loaderMs;
+    for (int i = 0; i < lookedAtSets; ++i) {
         sequentialMs.push_back(sequentialDecodeMs(shownSet(window, platform.program)));
+        loaderMs.push_back(loaderDecodeMs(shownSet(window, platform.program)));
+    }
 
     const auto lookedAt = bench::summarise(lookedAtMs);
     const auto quick = bench::summarise(quickMs);
     const auto sequential = bench::summarise(sequentialMs);
+    const auto viaLoader = bench::summarise(loaderMs);
     const std::size_t early = std::min<std::size_t>(residentMiB.size() - 1, 19);
     std::printf("first set (load step)                 %8.1f ms\n", firstSetMs);
     std::printf("Change set after %4d ms on the set:   median %7.1f ms   p95 %7.1f ms   over %d sets "
                 "(target median at most 16 ms; next set not ready at %d clicks)\n",
                 lookMs, lookedAt.median, lookedAt.p95, lookedAtSets, notReady);
-    std::printf("Change set, no pause between clicks:  median %7.1f ms   p95 %7.1f ms   over %d sets\n",
-                quick.median, quick.p95, quickSets);
+    std::printf("Change set, no pause between clicks:  median %7.1f ms   p95 %7.1f ms   over %d sets\n", quick.median, quick.p95,
+                quickSets);
     std::printf("5 decodes at box size, one by one:    median %7.1f ms   -> no pause / sequential = %.2f "
                 "(target at most 0.6)\n",
                 sequential.median, quick.median / sequential.median);
+    std::printf("5 loads through the loader, one by one: median %7.1f ms   -> loader / QImageReader = %.2f\n", viaLoader.median,
+                viaLoader.median / sequential.median);
     std::printf("resident memory: before the window %.1f MiB, after set %zu %.1f MiB, after set %d %.1f MiB, "
                 "peak %.1f MiB (target at most 60 MiB, no growth)\n",
                 baselineMiB, early + 1, residentMiB[early], quickSets, residentMiB.back(), peakMiB);

@@ -14,7 +14,8 @@
 #include <cstdio>
 #include <cstring>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc == 6 && std::strcmp(argv[1], "--write-media") == 0) {
         QGuiApplication app(argc, argv);
         tessarine::bench::writeMediaFolders(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]),
@@ -29,8 +30,9 @@ int main(int argc, char** argv) {
     QTemporaryDir folder;
     std::printf("Writing %d-name folders of %dx%d photos...\n", names, photo.width(), photo.height());
     if (QProcess::execute(QCoreApplication::applicationFilePath(),
-                          {QStringLiteral("--write-media"), folder.path(), QString::number(names),
-                           QString::number(photo.width()), QString::number(photo.height())}) != 0)
+                          {QStringLiteral("--write-media"), folder.path(), QString::number(names), QString::number(photo.width()),
+                           QString::number(photo.height())})
+        != 0)
         qFatal("cannot write the media folders");
 
     QElapsedTimer timer;

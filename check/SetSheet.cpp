@@ -7,7 +7,6 @@
 
 #include <QFont>
 #include <QHash>
-#include <QImageReader>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -60,7 +59,7 @@ public:
     {
         const QString path = mediaPath(m_program, subFolder, name);
         QSize box(static_cast<int>(boxMm.width() * PictureDpi / 25.4), static_cast<int>(boxMm.height() * PictureDpi / 25.4));
-        const QSize declared = QImageReader(path).size();
+        const QSize declared = QtPictureLoader::uprightSize(path);
         if (declared.isValid() && !declared.isEmpty()) {
             const QSize fitted = declared.scaled(box, Qt::KeepAspectRatio);
             box = fitted.width() < declared.width() ? fitted : declared;

@@ -5,6 +5,7 @@
 #include "check/SetSheet.h"
 #include "platform/ProgramInfo.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QGuiApplication>
 
@@ -12,26 +13,19 @@
 
 namespace {
 
-const char* const Usage = R"(Usage: tessarine-check [--json] [--sheet FILE.pdf] [FOLDER]
+const char* const Synopsis = "tessarine-check [--json] [--sheet FILE.pdf] [FOLDER]";
 
-Checks the pictures and sounds of a Tessarine program folder the way the exercise reads them, and
+const char* const Description = R"(Checks the pictures and sounds of a Tessarine program folder the way the exercise reads them, and
 tells, per file, what will happen in the exercise and how to fix it: object pictures without their
 symbol or attribute, names with too few parts, option settings under which a set stops with an
 error, pictures that cannot be loaded or are never shown, folders over 1000 pictures, missing
 sounds.
 
-FOLDER is the folder that holds the Images, Symbols, Attributes and Sounds folders; without it the
-folder of tessarine-check itself is checked (the program's own folder when it is installed).
-
-Options:
-  --json            print the findings as JSON (schema "tessarine-check/1") instead of text
-  --sheet FILE.pdf  also write a printable A4 sheet with one row per object picture: the picture,
-                    its caption, its symbol and its attribute, problems marked in colour
-  -h, --help        show this help
-
 Exit status: 0 every set works and nothing was found; 1 something was found; 2 the folder cannot
-be read, the sheet cannot be written or the command line is wrong.
-)";
+be read, the sheet cannot be written or the command line is wrong.)";
+
+// Status for a command line that cannot be followed, as for a folder that cannot be read.
+constexpr int UsageError = 2;
 
 void write(std::FILE* stream, const QByteArray& bytes)
 {
@@ -47,48 +41,83 @@ void quietWarnings(QtMsgType type, const QMessageLogContext&, const QString& mes
         write(stderr, message.toLocal8Bit() + '\n');
 }
 
+// One line, so that a script's log shows the whole complaint; --help has the rest.
+int usageError(const QString& problem)
+{
+    write(stderr, QStringLiteral("tessarine-check: %1 Usage: %2 (--help tells more)\n")
+                      .arg(problem, QLatin1String(Synopsis))
+                      .toLocal8Bit());
+    return UsageError;
+}
+
 int run(int argc, char* argv[])
 {
     // The checker never opens a window, so it needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietWarnings);
     QGuiApplication app(argc, argv);
+    const tessarine::ProgramInfo program = tessarine::ProgramInfo::ofRunningProgram();
+    QCoreApplication::setApplicationName(QStringLiteral("tessarine-check"));
+    QCoreApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(program.major).arg(program.minor).arg(program.revision));
 
-    bool json = false;
-    QString sheet;
-    QString folder;
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        if (argument == QStringLiteral("-h") || argument == QStringLiteral("--help")) {
-            write(stdout, Usage);
-            return 0;
-        } else if (argument == QStringLiteral("--json")) {
-            json = true;
-        } else if (argument == QStringLiteral("--sheet") && i + 1 < arguments.size()) {
-            sheet = arguments.at(++i);
-        } else if (argument.startsWith(QStringLiteral("--sheet="))) {
-            sheet = argument.mid(8);
-        } else if (!argument.startsWith(u'-') && folder.isEmpty()) {
-            folder = argument;
-        } else {
-            write(stderr, QStringLiteral("tessarine-check: unexpected argument \"%1\"\n\n").arg(argument).toLocal8Bit() + Usage);
-            return 2;
-        }
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(Description));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("Print the findings as JSON (schema \"tessarine-check/1\") instead of text."));
+    const QCommandLineOption sheet(QStringLiteral("sheet"),
+                                   QStringLiteral("Also write a printable A4 sheet with one row per object picture: the "
+                                                  "picture, its caption, its symbol and its attribute, problems marked in "
+                                                  "colour."),
+                                   QStringLiteral("FILE.pdf"));
+    parser.addOption(json);
+    parser.addOption(sheet);
+    parser.addPositionalArgument(QStringLiteral("FOLDER"),
+                                 QStringLiteral("The folder that holds the Images, Symbols, Attributes and Sounds "
+                                                "folders; without it the folder of tessarine-check itself (the "
+                                                "program's own folder when it is installed)."),
+                                 QStringLiteral("[FOLDER]"));
+
+    // parse(), not process(): process() would leave with status 1 on a wrong command line, which
+    // scripts would take for "something was found".
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usageError(parser.errorText());
+    // --help-all is the help option's Qt-wide twin; the checker has no options of Qt's to add.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        write(stdout, parser.helpText().toLocal8Bit());
+        return 0;
     }
-    if (folder.isEmpty())
-        folder = tessarine::ProgramInfo::ofRunningProgram().folder;
+    if (parser.isSet(version)) {
+        write(stdout, QStringLiteral("tessarine-check %1\n").arg(QCoreApplication::applicationVersion()).toLocal8Bit());
+        return 0;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1)
+        return usageError(QStringLiteral("One folder at a time, not %1: \"%2\".")
+                              .arg(positional.size())
+                              .arg(positional.join(QStringLiteral("\", \""))));
+    if (parser.values(sheet).size() > 1)
+        return usageError(QStringLiteral("One --sheet at a time."));
+    const QString sheetFile = parser.value(sheet);
+    if (parser.isSet(sheet) && sheetFile.isEmpty())
+        return usageError(QStringLiteral("--sheet needs the name of the PDF file to write."));
+    if (!positional.isEmpty() && positional.first().isEmpty())
+        return usageError(QStringLiteral("The folder name is empty."));
+    const QString folder = positional.isEmpty() ? program.folder : positional.first();
 
     const tessarine::check::CheckResult result = tessarine::check::checkProgramFolder(folder);
-    write(stdout, json ? tessarine::check::toJson(result) : tessarine::check::toText(result).toUtf8());
-    if (!sheet.isEmpty() && result.readable) {
-        const QString failure = tessarine::check::writeSetSheet(result, sheet);
+    const bool asJson = parser.isSet(json);
+    write(stdout, asJson ? tessarine::check::toJson(result) : tessarine::check::toText(result).toUtf8());
+    if (!sheetFile.isEmpty() && result.readable) {
+        const QString failure = tessarine::check::writeSetSheet(result, sheetFile);
         if (!failure.isEmpty()) {
             write(stderr, QStringLiteral("tessarine-check: %1\n").arg(failure).toLocal8Bit());
             return 2;
         }
-        if (!json)
-            write(stdout, QStringLiteral("Sheet written to %1\n").arg(QDir::toNativeSeparators(sheet)).toUtf8());
+        if (!asJson)
+            write(stdout, QStringLiteral("Sheet written to %1\n").arg(QDir::toNativeSeparators(sheetFile)).toUtf8());
     }
     return result.exitCode();
 }

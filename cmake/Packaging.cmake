@@ -69,12 +69,15 @@ set(CPACK_PACKAGE_NAME tessarine)
 set(CPACK_PACKAGE_VENDOR "Tessarine")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "picture recognition trainer for special-needs teaching")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Tessarine shows the picture of an object with its caption; the learner finds the object's symbol "
-    "and then the attribute that describes it. For teachers, therapists and parents who work with "
-    "children or adults with autism, intellectual disability or language disorders. The pictures are "
-    "the teacher's own, tied together by their file names; tessarine-check tells which of them will "
-    "not work before a learner sits down.")
+# One text, not a list: set() with several strings would join them with semicolons, and those would
+# show in the package's description. Lines break as `apt show` prints them.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Tessarine shows the picture of an object with its caption; the learner finds\n"
+    "the object's symbol and then the attribute that describes it. For teachers,\n"
+    "therapists and parents who work with children or adults with autism,\n"
+    "intellectual disability or language disorders. The pictures are the\n"
+    "teacher's own, tied together by their file names; tessarine-check tells\n"
+    "which of them will not work before a learner sits down.")
 # The package's layout is fixed (opt/, usr/ below the root), whatever prefix the build folder has.
 set(CPACK_PACKAGING_INSTALL_PREFIX "/")
 set(CPACK_STRIP_FILES TRUE)

@@ -3,40 +3,23 @@
 #include "core/ErrorGuard.h"
 #include "platform/PictureLoader.h"
 
-#include <QMutex>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace tessarine {
 
-namespace {
-
-// The picture loader of this build watches the decoder's warnings through Qt's process-wide message
-// handler while it decodes, so two decodes at once would mix up their damage reports. Until it can
-// decode on several threads at once, decodes off the user-interface thread are taken one at a time.
-constexpr bool LoaderDecodesInParallel = false;
-
-QMutex& loaderLock() {
-    static QMutex lock;
-    return lock;
-}
-
-} // namespace
-
 PictureDecoder::PictureDecoder(IPictureLoader& loader)
-    : m_loader(loader) {}
-
-PictureDecoder::~PictureDecoder() {
-    m_pool.waitForDone();
+    : m_loader(loader)
+{
 }
+
+PictureDecoder::~PictureDecoder() { m_pool.waitForDone(); }
 
 namespace {
 
-DecodedPicture decodeWith(IPictureLoader& loader, const QString& path, QSize box) {
+DecodedPicture decodeWith(IPictureLoader& loader, const QString& path, QSize box)
+{
     DecodedPicture decoded;
     try {
-        std::optional<QMutexLocker<QMutex>> serial;
-        if (!LoaderDecodesInParallel)
-            serial.emplace(&loaderLock());
         decoded.image = loader.load(path, box);
     } catch (...) {
         decoded.error = toRuntimeError(std::current_exception());
@@ -46,13 +29,15 @@ DecodedPicture decodeWith(IPictureLoader& loader, const QString& path, QSize box
 
 } // namespace
 
-QFuture<DecodedPicture> PictureDecoder::decode(const QString& path, QSize box) {
+QFuture<DecodedPicture> PictureDecoder::decode(const QString& path, QSize box)
+{
     // The work holds the loader and copies, never the caller: the caller may be gone when it ends.
     IPictureLoader* loader = &m_loader;
     return QtConcurrent::run(&m_pool, [loader, path, box] { return decodeWith(*loader, path, box); });
 }
 
-QFuture<std::optional<RuntimeError>> PictureDecoder::failure(const QString& path, QSize box) {
+QFuture<std::optional<RuntimeError>> PictureDecoder::failure(const QString& path, QSize box)
+{
     IPictureLoader* loader = &m_loader;
     return QtConcurrent::run(&m_pool, [loader, path, box] { return decodeWith(*loader, path, box).error; });
 }

@@ -10,28 +10,32 @@
 
 namespace tessarine {
 
-SetComposer::SetComposer(Module1& module, PictureDecoder& decoder, const ProgramInfo& program,
-                         IExerciseView& view)
+SetComposer::SetComposer(Module1& module, PictureDecoder& decoder, const ProgramInfo& program, IExerciseView& view)
     : m_module(module)
     , m_decoder(decoder)
     , m_program(program)
     , m_view(view)
-    , m_planner(module) {}
+    , m_planner(module)
+{
+}
 
-SetComposer::PreparedSet SetComposer::prepare() {
+SetComposer::PreparedSet SetComposer::prepare()
+{
     PreparedSet set{m_planner.plan(), {}};
     for (const PlannedPicture& picture : std::as_const(set.plan.pictures))
-        set.pictures.append(
-            m_decoder.decode(mediaPath(m_program, picture.folder, picture.name), picture.box));
+        set.pictures.append(m_decoder.decode(mediaPath(m_program, picture.folder, picture.name), picture.box));
     return set;
 }
 
-bool SetComposer::nextSetReady() const {
-    return m_next && std::all_of(m_next->pictures.begin(), m_next->pictures.end(),
-                                 [](const QFuture<DecodedPicture>& picture) { return picture.isFinished(); });
+bool SetComposer::nextSetReady() const
+{
+    return m_next && std::all_of(m_next->pictures.begin(), m_next->pictures.end(), [](const QFuture<DecodedPicture>& picture) {
+               return picture.isFinished();
+           });
 }
 
-QImage SetComposer::picture(const PreparedSet& set, int index) const {
+QImage SetComposer::picture(const PreparedSet& set, int index) const
+{
     // Waits only when the set is asked for before its pictures are ready.
     const DecodedPicture decoded = set.pictures.at(index).result();
     if (decoded.error)
@@ -39,7 +43,8 @@ QImage SetComposer::picture(const PreparedSet& set, int index) const {
     return decoded.image;
 }
 
-void SetComposer::show(const PreparedSet& set) {
+void SetComposer::show(const PreparedSet& set)
+{
     for (const PlanStep& step : set.plan.steps) {
         switch (step.kind) {
         case PlanStep::Kind::Begin:
@@ -63,8 +68,7 @@ void SetComposer::show(const PreparedSet& set) {
         case PlanStep::Kind::Search:
             break;
         case PlanStep::Kind::AnswerPicture:
-            m_view.setAnswerPicture(step.row, step.index, picture(set, step.picture),
-                                    set.plan.pictures.at(step.picture).name);
+            m_view.setAnswerPicture(step.row, step.index, picture(set, step.picture), set.plan.pictures.at(step.picture).name);
             break;
         case PlanStep::Kind::RightAnswer:
             m_view.setTag(step.row, step.index, QStringLiteral("OK"));
@@ -75,7 +79,8 @@ void SetComposer::show(const PreparedSet& set) {
     }
 }
 
-void SetComposer::cmdCambia_Click() {
+void SetComposer::cmdCambia_Click()
+{
     PreparedSet set = m_next ? std::move(*m_next) : prepare();
     m_next.reset();
     // Waiting for the pictures from the last one back makes this thread decode those the workers

@@ -18,7 +18,8 @@ namespace {
 // Keeps the messages that name parts and the random draw would show, to be shown with the set.
 class CapturedReports final : public IMessageBox {
 public:
-    void showCritical(const QString& text) override {
+    void showCritical(const QString& text) override
+    {
         if (recording)
             shown.append(text);
     }
@@ -33,9 +34,12 @@ public:
         : m_run(run)
         , m_draws(draws)
         , m_helpers(m_reports, run.random())
-        , m_rules(m_helpers) {}
+        , m_rules(m_helpers)
+    {
+    }
 
-    SetPlan run(std::optional<std::int16_t> position) {
+    SetPlan run(std::optional<std::int16_t> position)
+    {
         try {
             compose(position);
         } catch (...) {
@@ -50,7 +54,8 @@ public:
 
 private:
     // The messages gathered so far go before the step that follows them.
-    void flush() {
+    void flush()
+    {
         for (const QString& text : std::as_const(m_reports.shown)) {
             PlanStep report{PlanStep::Kind::Report};
             report.text = text;
@@ -59,17 +64,20 @@ private:
         m_reports.shown.clear();
     }
 
-    void add(PlanStep step) {
+    void add(PlanStep step)
+    {
         flush();
         m_plan.steps.append(std::move(step));
     }
 
-    int picture(const QString& folder, const QString& name, QSize box) {
+    int picture(const QString& folder, const QString& name, QSize box)
+    {
         m_plan.pictures.append({folder, name, box});
         return static_cast<int>(m_plan.pictures.size() - 1);
     }
 
-    void answerPicture(Row row, int index, const QString& folder, const QString& name, int draw = -1) {
+    void answerPicture(Row row, int index, const QString& folder, const QString& name, int draw = -1)
+    {
         PlanStep step{PlanStep::Kind::AnswerPicture};
         step.row = row;
         step.index = index;
@@ -82,8 +90,8 @@ private:
 
     // The first name of the list that matches goes into element `index`, marked as the right answer.
     template <typename Matches>
-    QString rightAnswer(Row row, int index, const QString& folder, const NameTable& names, std::int16_t count,
-                        Matches&& matches) {
+    QString rightAnswer(Row row, int index, const QString& folder, const NameTable& names, std::int16_t count, Matches&& matches)
+    {
         std::optional<QString> found;
         for (std::int16_t i = 1; i <= count; ++i) {
             if (matches(names[i])) {
@@ -107,8 +115,8 @@ private:
 
     // Positions are drawn until a usable name comes up; error 550 after MaxAttempts misses.
     template <typename Usable>
-    void distractor(Row row, int index, const QString& folder, const NameTable& names, std::int16_t count,
-                    Usable&& usable) {
+    void distractor(Row row, int index, const QString& folder, const NameTable& names, std::int16_t count, Usable&& usable)
+    {
         DistractorDraw record;
         record.row = row;
         record.emptyPool = count < 1;
@@ -147,7 +155,8 @@ private:
         answerPicture(row, index, folder, drawn, draw);
     }
 
-    void compose(std::optional<std::int16_t> position) {
+    void compose(std::optional<std::int16_t> position)
+    {
         const Module1& m = m_run;
         PlanStep begin{PlanStep::Kind::Begin};
         begin.attributeRowVisible = !m.UseSequence;
@@ -166,18 +175,15 @@ private:
         caption.text = m_plan.caption;
         add(std::move(caption));
 
-        const auto symbolMatches = [&](const QString& symbol) {
-            return m_rules.symbolMatches(symbol, object);
-        };
+        const auto symbolMatches = [&](const QString& symbol) { return m_rules.symbolMatches(symbol, object); };
         if (m.ShowSymbolsDistractor) {
             const std::int16_t side = drawSide();
-            m_plan.rightSymbol = rightAnswer(Row::Symbols, 1 - side, Folder::Symbols, m.ElencoSimboli,
-                                             m.NumSimboli, symbolMatches);
+            m_plan.rightSymbol = rightAnswer(Row::Symbols, 1 - side, Folder::Symbols, m.ElencoSimboli, m.NumSimboli,
+                                             symbolMatches);
             distractor(Row::Symbols, side, Folder::Symbols, m.ElencoSimboli, m.NumSimboli,
                        [&](const QString& symbol) { return !symbolMatches(symbol); });
         } else {
-            m_plan.rightSymbol =
-                rightAnswer(Row::Symbols, 0, Folder::Symbols, m.ElencoSimboli, m.NumSimboli, symbolMatches);
+            m_plan.rightSymbol = rightAnswer(Row::Symbols, 0, Folder::Symbols, m.ElencoSimboli, m.NumSimboli, symbolMatches);
         }
 
         // The candidates for the attribute distractor are gathered in every set, shown or not.
@@ -191,18 +197,16 @@ private:
             }
         }
 
-        const auto attributeMatches = [&](const QString& attribute) {
-            return m_rules.attributeMatches(attribute, object);
-        };
+        const auto attributeMatches = [&](const QString& attribute) { return m_rules.attributeMatches(attribute, object); };
         if (m.ShowAttributesDistractor) {
             const std::int16_t side = drawSide();
-            m_plan.rightAttribute = rightAnswer(Row::Attributes, 1 - side, Folder::Attributes,
-                                                m.ElencoAttributi, m.NumAttributi, attributeMatches);
+            m_plan.rightAttribute = rightAnswer(Row::Attributes, 1 - side, Folder::Attributes, m.ElencoAttributi, m.NumAttributi,
+                                                attributeMatches);
             distractor(Row::Attributes, side, Folder::Attributes, candidates, candidateCount,
                        [&](const QString& attribute) { return m_rules.valueDiffers(attribute, object); });
         } else {
-            m_plan.rightAttribute = rightAnswer(Row::Attributes, 0, Folder::Attributes, m.ElencoAttributi,
-                                                m.NumAttributi, attributeMatches);
+            m_plan.rightAttribute = rightAnswer(Row::Attributes, 0, Folder::Attributes, m.ElencoAttributi, m.NumAttributi,
+                                                attributeMatches);
         }
     }
 
@@ -217,11 +221,10 @@ private:
 
 } // namespace
 
-int DistractorDraw::usableCount() const {
-    return static_cast<int>(std::count(usable.begin(), usable.end(), true));
-}
+int DistractorDraw::usableCount() const { return static_cast<int>(std::count(usable.begin(), usable.end(), true)); }
 
-QStringList DistractorDraw::usableNames() const {
+QStringList DistractorDraw::usableNames() const
+{
     QStringList names;
     for (qsizetype i = 0; i < pool.size(); ++i)
         if (usable.value(i))
@@ -229,33 +232,34 @@ QStringList DistractorDraw::usableNames() const {
     return names;
 }
 
-double DistractorDraw::failureChance() const {
+double DistractorDraw::failureChance() const
+{
     if (pool.isEmpty())
         return 1.0;
     const double miss = 1.0 - static_cast<double>(usableCount()) / static_cast<double>(pool.size());
     return std::pow(miss, SetPlanner::MaxAttempts);
 }
 
-std::optional<RuntimeError> SetPlan::end() const {
+std::optional<RuntimeError> SetPlan::end() const
+{
     if (!steps.isEmpty() && steps.last().kind == PlanStep::Kind::End)
         return steps.last().error;
     return std::nullopt;
 }
 
-int SetPlan::reportCount() const {
-    return static_cast<int>(std::count_if(
-        steps.begin(), steps.end(), [](const PlanStep& s) { return s.kind == PlanStep::Kind::Report; }));
+int SetPlan::reportCount() const
+{
+    return static_cast<int>(
+        std::count_if(steps.begin(), steps.end(), [](const PlanStep& s) { return s.kind == PlanStep::Kind::Report; }));
 }
 
 SetPlanner::SetPlanner(const Module1& run)
-    : m_run(run) {}
-
-SetPlan SetPlanner::plan() {
-    return Composition(m_run, Draws::Random).run(std::nullopt);
+    : m_run(run)
+{
 }
 
-SetPlan SetPlanner::planAt(std::int16_t position, Draws draws) {
-    return Composition(m_run, draws).run(position);
-}
+SetPlan SetPlanner::plan() { return Composition(m_run, Draws::Random).run(std::nullopt); }
+
+SetPlan SetPlanner::planAt(std::int16_t position, Draws draws) { return Composition(m_run, draws).run(position); }
 
 } // namespace tessarine

@@ -60,7 +60,9 @@ struct PlanStep {
     };
 
     explicit PlanStep(Kind stepKind)
-        : kind(stepKind) {}
+        : kind(stepKind)
+    {
+    }
 
     Kind kind;
     Row row = Row::Symbols;

@@ -134,6 +134,12 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
     Frame1 = frame(this, QStringLiteral("Sounds management"), twipsRect(240, 4080, 5535, 1815));
     chkSuoni = checkBox(Frame1, QStringLiteral("Play sounds"), twipsRect(120, 360, 1455, 375));
     chkSuoni->setValue(1);
+    lblNoAudio = new QLabel(Frame1);
+    lblNoAudio->setTextFormat(Qt::PlainText);
+    lblNoAudio->setWordWrap(true);
+    lblNoAudio->setGeometry(twipsRect(1680, 240, 3735, 570));
+    lblNoAudio->setStyleSheet(QStringLiteral("color: #a00000"));
+    lblNoAudio->hide();
     Label5 = label(Frame1, QStringLiteral("Sound for \"OK\""), twipsRect(120, 870, 1215, 255));
     cboSoundOK = dropDownList(Frame1, twipsRect(1560, 840, 3255, 315));
     cmdPlayOk = playButton(Frame1, twipsRect(4920, 810, 375, 375));
@@ -203,6 +209,11 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
     cmdAccess->setEnabled(false);
 
     m_logic.Form_Load();
+    runUnguarded(box, [this] {
+        const QString notice = m_actions.audioNotice ? m_actions.audioNotice() : QString();
+        lblNoAudio->setText(notice);
+        lblNoAudio->setVisible(!notice.isEmpty());
+    });
 }
 
 void frmApertura::OKButton_Click()

@@ -41,6 +41,8 @@ public:
         // "Records..." and "Access..." for the learner in the learner row.
         std::function<void(const QString& learner)> openRecords;
         std::function<void(const QString& learner)> openAccess;
+        // Plain words about the computer's sound output when it cannot play sounds; else empty.
+        std::function<QString()> audioNotice;
     };
 
     // Builds the window and runs its load step; the caller shows it.
@@ -57,6 +59,8 @@ public:
     TriStateCheckBox* chkSequenza;
     QGroupBox* Frame1;
     TriStateCheckBox* chkSuoni;
+    // Says so beside "Play sounds" when the computer has no sound output; hidden otherwise.
+    QLabel* lblNoAudio;
     QLabel* Label5;
     QComboBox* cboSoundOK;
     QPushButton* cmdPlayOk;

@@ -37,6 +37,16 @@ for package in libqt6widgets6 libqt6gui6 libqt6multimedia6 qt6-qpa-plugins fonts
     grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "the package does not depend on $package"
 done
 
+# The description as `apt show` prints it: a summary line, then the long text. A semicolon glued
+# to the next word or standing after a space is a CMake list that leaked into the control file.
+description=$(dpkg-deb -f "$deb" Description)
+echo "description: $description"
+[ -n "$(head -n 1 <<<"$description")" ] || fail "the package's description has no summary line"
+[ "$(wc -l <<<"$description")" -ge 2 ] || fail "the package's description has no long text"
+if leaks=$(grep -nE ' ;|;[^[:space:]]' <<<"$description"); then
+    fail "the package's description holds list separators: $leaks"
+fi
+
 program=$root/opt/tessarine
 for file in tessarine tessarine-check; do
     [ -f "$program/$file" ] && [ -x "$program/$file" ] || fail "opt/tessarine/$file is missing or not executable"

@@ -1,6 +1,7 @@
 #include "platform/PictureLoader.h"
 
 #include "core/RuntimeError.h"
+#include "platform/JpegDecoder.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -14,42 +15,50 @@ RuntimeError invalidPicture(const QString& path, const QString& reason)
     return {ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture %1 (%2)").arg(path, reason)};
 }
 
-// The JPEG decoder hands back a half-grey picture for a truncated or damaged file and only says so
-// in a warning. While a picture is decoded those warnings are collected (and still passed on), so
-// that such a file counts as not loadable.
-class DecoderWarnings {
-public:
-    DecoderWarnings()
-    {
-        s_current = this;
-        m_previous = qInstallMessageHandler(&DecoderWarnings::handle);
-    }
-    ~DecoderWarnings()
-    {
-        qInstallMessageHandler(m_previous);
-        s_current = nullptr;
-    }
-    DecoderWarnings(const DecoderWarnings&) = delete;
-    DecoderWarnings& operator=(const DecoderWarnings&) = delete;
+void refuseEnormous(const QString& path, QSize declared)
+{
+    if (qint64(declared.width()) * declared.height() > QtPictureLoader::MaxPixels)
+        throw invalidPicture(path, QStringLiteral("too large: %1 by %2").arg(declared.width()).arg(declared.height()));
+}
 
-    // The first warning that tells of damaged data, or the empty text.
-    QString damage() const { return m_damage; }
+bool isBox(QSize box) { return box.isValid() && !box.isEmpty(); }
+
+// A picture saved under the wrong extension (a PNG named .jpg) still loads, through Qt's readers.
+class OtherFormatReader {
+public:
+    explicit OtherFormatReader(const QString& path)
+        : m_reader(path)
+    {
+        m_reader.setDecideFormatFromContent(true);
+        m_reader.setAutoTransform(true);
+    }
+
+    bool liesOnSide() { return m_reader.transformation() & QImageIOHandler::TransformationRotate90; }
+
+    // The stored size, or an empty size when the file is no picture Qt can read.
+    QSize declared()
+    {
+        const QSize size = m_reader.size();
+        return m_reader.canRead() && size.isValid() && !size.isEmpty() ? size : QSize();
+    }
+
+    QImage read(const QString& path, QSize box)
+    {
+        const QSize declared = this->declared();
+        if (declared.isEmpty())
+            throw invalidPicture(path, QStringLiteral("not a readable picture"));
+        refuseEnormous(path, declared);
+        // The reader scales before it turns.
+        if (isBox(box))
+            m_reader.setScaledSize(liesOnSide() ? box.transposed() : box);
+        QImage image = m_reader.read();
+        if (image.isNull())
+            throw invalidPicture(path, m_reader.errorString());
+        return image;
+    }
 
 private:
-    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
-    {
-        DecoderWarnings* self = s_current;
-        if (self && type == QtWarningMsg && qstrcmp(context.category, "qt.gui.imageio.jpeg") == 0
-            && self->m_damage.isEmpty()
-            && (message.contains(QLatin1String("Corrupt JPEG data")) || message.contains(QLatin1String("Premature end"))))
-            self->m_damage = message;
-        if (self && self->m_previous)
-            self->m_previous(type, context, message);
-    }
-
-    static inline DecoderWarnings* s_current = nullptr;
-    QtMessageHandler m_previous = nullptr;
-    QString m_damage;
+    QImageReader m_reader;
 };
 
 } // namespace
@@ -62,24 +71,28 @@ QImage QtPictureLoader::load(const QString& path, const QSize& box)
     if (info.isDir())
         throw invalidPicture(path, QStringLiteral("it is a folder"));
 
-    QImageReader reader(path);
-    // The extension says JPEG, but a picture saved under the wrong extension still loads.
-    reader.setDecideFormatFromContent(true);
-    const QSize declared = reader.size();
-    if (!reader.canRead() || !declared.isValid() || declared.isEmpty())
-        throw invalidPicture(path, QStringLiteral("not a readable picture"));
-    if (qint64(declared.width()) * declared.height() > MaxPixels)
-        throw invalidPicture(path, QStringLiteral("too large: %1 by %2").arg(declared.width()).arg(declared.height()));
-    if (box.isValid() && !box.isEmpty())
-        reader.setScaledSize(box);
-
-    const DecoderWarnings warnings;
-    QImage image = reader.read();
+    JpegDecoder jpeg(path);
+    if (!jpeg.isJpeg())
+        return OtherFormatReader(path).read(path, box);
+    if (!jpeg.readHeader())
+        throw invalidPicture(path, QStringLiteral("not a readable picture: %1").arg(jpeg.error()));
+    refuseEnormous(path, jpeg.storedSize());
+    const QImage image = jpeg.decode(isBox(box) ? box : QSize());
     if (image.isNull())
-        throw invalidPicture(path, reader.errorString());
-    if (!warnings.damage().isEmpty())
-        throw invalidPicture(path, QStringLiteral("damaged: %1").arg(warnings.damage()));
+        throw invalidPicture(path, jpeg.error());
+    if (!jpeg.damage().isEmpty())
+        throw invalidPicture(path, QStringLiteral("damaged: %1").arg(jpeg.damage()));
     return image;
+}
+
+QSize QtPictureLoader::uprightSize(const QString& path)
+{
+    JpegDecoder jpeg(path);
+    if (jpeg.isJpeg())
+        return jpeg.readHeader() ? jpeg.uprightSize() : QSize();
+    OtherFormatReader reader(path);
+    const QSize declared = reader.declared();
+    return reader.liesOnSide() ? declared.transposed() : declared;
 }
 
 } // namespace tessarine

@@ -73,6 +73,9 @@ const QList<QStringList>& migrationSteps() {
              " SELECT st.session_id, st.object, NEW.row, 1, NEW.correct FROM sets st WHERE st.id = NEW.set_id"
              " ON CONFLICT (session_id, object, row) DO UPDATE SET trials = trials + 1,"
              " correct = correct + excluded.correct; END")},
+        // 3: the learner's access settings (keyboard, switches, screen size, spoken caption), as
+        // key=value lines, so that they go with the learner's records.
+        {QStringLiteral("ALTER TABLE learners ADD COLUMN access TEXT NOT NULL DEFAULT ''")},
     };
     return steps;
 }
@@ -355,6 +358,33 @@ void RecordsStore::setMasteryRule(const QString& learner, const MasteryRule& rul
     update.addBindValue(rule.percent());
     update.addBindValue(rule.sessions());
     update.addBindValue(rule.minTrials());
+    update.addBindValue(id);
+    exec(update);
+}
+
+QMap<QString, QString> RecordsStore::accessSettings(const QString& learner) {
+    auto query = prepared(QStringLiteral("SELECT access FROM learners WHERE name = ?"));
+    query.addBindValue(learner);
+    exec(query);
+    QMap<QString, QString> values;
+    if (query.next()) {
+        const QStringList lines = query.value(0).toString().split(u'\n', Qt::SkipEmptyParts);
+        for (const QString& line : lines) {
+            const qsizetype equals = line.indexOf(u'=');
+            if (equals > 0)
+                values.insert(line.left(equals), line.mid(equals + 1));
+        }
+    }
+    return values;
+}
+
+void RecordsStore::setAccessSettings(const QString& learner, const QMap<QString, QString>& values) {
+    const auto id = ensureLearner(learner);
+    QString text;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        text += it.key() + u'=' + QString(it.value()).remove(u'\n') + u'\n';
+    auto update = prepared(QStringLiteral("UPDATE learners SET access = ? WHERE id = ?"));
+    update.addBindValue(text);
     update.addBindValue(id);
     exec(update);
 }

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -61,7 +62,7 @@ struct ClickRecord {
 // records error number; the store never shows anything itself.
 class RecordsStore {
 public:
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
     static constexpr int BusyTimeoutMs = 250;
 
     // records.sqlite in the per-user data folder: $XDG_DATA_HOME/Corvaldi-Tessarine, by default
@@ -89,6 +90,9 @@ public:
     void deleteLearner(const QString& name);
     MasteryRule masteryRule(const QString& learner);
     void setMasteryRule(const QString& learner, const MasteryRule& rule);
+    // The learner's access settings by key; empty for a learner without any (the defaults).
+    QMap<QString, QString> accessSettings(const QString& learner);
+    void setAccessSettings(const QString& learner, const QMap<QString, QString>& values);
 
     qint64 beginSession(qint64 learnerId, const QDateTime& started, const QVariantMap& options,
                         const QString& programVersion, const QString& programFolder);

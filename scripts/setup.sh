@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Installs what the build needs (only what is missing), then configures and builds with two jobs.
-# Sourced by run.sh and test.sh; BUILD_DIR and EXTRA_PACKAGES may be set beforehand.
+# Sourced by run.sh and test.sh; BUILD_DIR and EXTRA_PACKAGES may be set beforehand, and
+# SETUP_BUILD=no leaves the build to the caller (build_program).
 set -euo pipefail
 
 ROOT_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$ROOT_DIR/build}
+# qt6-declarative-dev: Debian's Qt TextToSpeech CMake files need its QmlIntegration module but do
+# not depend on it.
 PACKAGES=(cmake make g++ qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libpulse0 fonts-liberation2
-          qt6-charts-dev libqt6sql6-sqlite
+          qt6-charts-dev libqt6sql6-sqlite libjpeg62-turbo-dev
+          qt6-speech-dev qt6-declarative-dev qt6-speech-flite-plugin
           ${EXTRA_PACKAGES:-})
 
 install_missing() {
@@ -34,5 +38,11 @@ configure_and_build() {
     cmake --build "$dir" -j2
 }
 
+build_program() {
+    configure_and_build "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+}
+
 install_missing "${PACKAGES[@]}"
-configure_and_build "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+if [ "${SETUP_BUILD:-yes}" != no ]; then
+    build_program
+fi

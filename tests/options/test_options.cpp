@@ -62,6 +62,7 @@ struct Rig {
         actions.knownLearners = [] { return QStringList{"Ana", "Ben"}; };
         actions.openRecords = [this](const QString& learner) { opened << "records " + learner; };
         actions.openAccess = [this](const QString& learner) { opened << "access " + learner; };
+        actions.audioNotice = [this] { return audioNotice; };
         window = new frmApertura(*module,
                                  {platform.messageBox, listing ? *listing : platform.listing, platform.pictures,
                                   platform.random, platform.sound, settings ? *settings : platform.settings,
@@ -81,6 +82,7 @@ struct Rig {
     QPointer<frmApertura> window;
     int exercisesOpened = 0;
     QStringList opened;
+    QString audioNotice;
 };
 
 // A user's click on the box or circle of a check box or option button, or on a push button.
@@ -156,6 +158,7 @@ private Q_SLOTS:
             if (auto* frame = qobject_cast<QGroupBox*>(widget))
                 QCOMPARE(frame->title(), caption);
         }
+        QVERIFY(!w.lblNoAudio->isVisible());
         QCOMPARE(w.Line2->geometry(), QRect(twipsPoint(120, 720), twipsPoint(5880, 720)));
         QCOMPARE(w.Line1->geometry(), QRect(twipsPoint(240, 6120), twipsPoint(5990, 6120)));
         QCOMPARE(w.Label1->font().family(), QStringLiteral("MS Sans Serif"));
@@ -216,7 +219,10 @@ private Q_SLOTS:
     {
         Rig rig;
         rig.store(SettingKey::Learner, QStringLiteral("Ben"));
+        rig.audioNotice = QStringLiteral("This computer has no sound output");
         frmApertura& w = rig.open();
+        QVERIFY(w.lblNoAudio->isVisible());
+        QCOMPARE(w.lblNoAudio->text(), rig.audioNotice);
         QCOMPARE(entries(w.cboLearner), QStringList({"Ana", "Ben"}));
         QCOMPARE(w.cboLearner->currentText(), QStringLiteral("Ben"));
         QVERIFY(w.cmdAccess->isEnabled());

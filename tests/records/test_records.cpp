@@ -304,7 +304,7 @@ private Q_SLOTS:
         {
             RecordsStore store(file());
             QVERIFY(!store.open());
-            QCOMPARE(store.schemaVersion(), 2);
+            QCOMPARE(store.schemaVersion(), 3);
             QCOMPARE(store.learners(), QStringList{QStringLiteral("Ada")});
             QCOMPARE(store.masteryRule(QStringLiteral("Ada")), MasteryRule());
             // The scores, set counts and medians kept since v2 are filled from the clicks already there.
@@ -314,6 +314,12 @@ private Q_SLOTS:
             QCOMPARE(session.sets, 1);
             QCOMPARE(session.medianResponseMs.value_or(-1), 1234.0);
             store.setMasteryRule(QStringLiteral("Ada"), {70, 2, 3});
+            // Access settings since v3: none for a learner from an earlier file, then kept whole.
+            QCOMPARE(store.accessSettings(QStringLiteral("Ada")), (QMap<QString, QString>{}));
+            const QMap<QString, QString> access{{QStringLiteral("ScanMode"), QStringLiteral("1")},
+                                                {QStringLiteral("StepKey"), QStringLiteral("a=b")}};
+            store.setAccessSettings(QStringLiteral("Ada"), access);
+            QCOMPARE(store.accessSettings(QStringLiteral("Ada")), access);
         }
         SqlReader db(file());
         QCOMPARE(
@@ -325,7 +331,7 @@ private Q_SLOTS:
                      "SELECT mastery_percent, mastery_sessions, mastery_min_trials FROM learners")),
                  QStringList{QStringLiteral("70|2|3")});
         // A file from a later version is left as it is.
-        db.rows(QStringLiteral("PRAGMA user_version=3"));
+        db.rows(QStringLiteral("PRAGMA user_version=4"));
         RecordsStore later(file());
         try {
             later.open();
@@ -333,7 +339,7 @@ private Q_SLOTS:
         } catch (const RuntimeError& error) {
             QCOMPARE(error.number(), RecordsErrorNumber::NewerVersion);
         }
-        QCOMPARE(db.rows(QStringLiteral("PRAGMA user_version")), QStringList{QStringLiteral("3")});
+        QCOMPARE(db.rows(QStringLiteral("PRAGMA user_version")), QStringList{QStringLiteral("4")});
     }
 
     void damagedFileIsKeptAsideAndReportedOnce() {

@@ -1,0 +1,90 @@
+#include "speech/WaveCheck.h"
+
+#include <QFile>
+#include <QtEndian>
+
+#include <optional>
+
+namespace tessarine {
+
+namespace {
+
+constexpr quint16 FormatPcm = 1;
+constexpr quint16 FormatExtensible = 0xFFFE;
+// The tail every standard sub-format GUID shares; its first two bytes name the format.
+constexpr char GuidTail[] = "\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71";
+
+struct Chunk {
+    QByteArray id;
+    quint32 size = 0;
+    qint64 start = 0;
+};
+
+std::optional<Chunk> readChunkHeader(QFile& file) {
+    const QByteArray header = file.read(8);
+    if (header.size() < 8)
+        return std::nullopt;
+    return Chunk{header.left(4), qFromLittleEndian<quint32>(header.constData() + 4), file.pos()};
+}
+
+QString checkFormat(const QByteArray& format) {
+    if (format.size() < 16)
+        return QStringLiteral("its format description is too short");
+    quint16 tag = qFromLittleEndian<quint16>(format.constData());
+    const quint16 channels = qFromLittleEndian<quint16>(format.constData() + 2);
+    const quint32 rate = qFromLittleEndian<quint32>(format.constData() + 4);
+    const quint16 blockAlign = qFromLittleEndian<quint16>(format.constData() + 12);
+    const quint16 bits = qFromLittleEndian<quint16>(format.constData() + 14);
+    if (tag == FormatExtensible) {
+        if (format.size() < 40 || format.mid(26, 14) != QByteArray(GuidTail, 14))
+            return QStringLiteral("its format description is damaged");
+        tag = qFromLittleEndian<quint16>(format.constData() + 24);
+    }
+    if (tag != FormatPcm)
+        return QStringLiteral("it is compressed (format %1), not PCM; save it again as PCM").arg(tag);
+    if (channels == 0 || rate == 0 || (bits != 8 && bits != 16 && bits != 24 && bits != 32) ||
+        blockAlign != channels * (bits / 8))
+        return QStringLiteral("its format description is damaged");
+    return {};
+}
+
+QString problemOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("it cannot be read");
+    const QByteArray riff = file.read(12);
+    if (riff.size() < 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
+        return QStringLiteral("it is not a wave file");
+    bool haveFormat = false;
+    while (const std::optional<Chunk> chunk = readChunkHeader(file)) {
+        const qint64 end = chunk->start + chunk->size;
+        if (chunk->id == "fmt ") {
+            if (end > file.size())
+                return QStringLiteral("it is damaged: the file ends inside its format description");
+            if (const QString problem = checkFormat(file.read(chunk->size)); !problem.isEmpty())
+                return problem;
+            haveFormat = true;
+        } else if (chunk->id == "data") {
+            if (!haveFormat)
+                return QStringLiteral("it is damaged: its sound comes before its format description");
+            if (end > file.size())
+                return QStringLiteral("it is damaged: the file ends before its sound does");
+            if (chunk->size == 0)
+                return QStringLiteral("it holds no sound");
+            return {};
+        }
+        // Chunks are padded to an even length.
+        if (!file.seek(end + (chunk->size & 1)))
+            break;
+    }
+    return haveFormat ? QStringLiteral("it is damaged: it holds no sound data")
+                      : QStringLiteral("it is damaged: it has no format description");
+}
+
+} // namespace
+
+WaveCheck WaveCheck::ofFile(const QString& path) {
+    return WaveCheck(problemOf(path));
+}
+
+} // namespace tessarine

@@ -1,0 +1,88 @@
+#include "access/AccessDialog.h"
+#include "access/KeyCaptureButton.h"
+#include "platform/doubles/TestDoubles.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QtTest>
+
+using namespace tessarine;
+
+class TestAccessDialog : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void editsOneLearnersSettings() {
+        AccessSettings start;
+        start.spokenCaption = true;
+        start.scanMode = ScanMode::OneSwitch;
+        start.scanIntervalMs = 3500;
+        doubles::RecordingMessageBox messages;
+        AccessDialog dialog(messages, start, QStringLiteral("Ann"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Access for Ann"));
+        QCOMPARE(dialog.settings(), start);
+        QCOMPARE(dialog.spnInterval->value(), 3.5);
+        // One switch: its interval and choose switch matter, the step switch does not.
+        QVERIFY(dialog.spnInterval->isEnabled());
+        QVERIFY(dialog.cmdChooseKey->isEnabled());
+        QVERIFY(!dialog.cmdStepKey->isEnabled());
+        QVERIFY(!dialog.spnHold->isEnabled());
+
+        dialog.cboScan->setCurrentIndex(dialog.cboScan->findData(static_cast<int>(ScanMode::TwoSwitches)));
+        QVERIFY(!dialog.spnInterval->isEnabled());
+        QVERIFY(dialog.cmdStepKey->isEnabled());
+
+        // The teacher presses the switch itself to set its key; a switch that sends Tab is taken too.
+        QTest::mouseClick(dialog.cmdStepKey, Qt::LeftButton);
+        QTest::keyClick(dialog.cmdStepKey, Qt::Key_Return);
+        QCOMPARE(dialog.cmdStepKey->key(), Qt::Key_Return);
+        QCOMPARE(dialog.cmdStepKey->text(), QStringLiteral("Enter"));
+        // Both switches on one key: said in plain words, and the dialog cannot be accepted.
+        QVERIFY(dialog.lblProblem->isVisible());
+        QVERIFY(dialog.lblProblem->text().contains(QStringLiteral("same key")));
+        QPushButton* ok = dialog.buttons->button(QDialogButtonBox::Ok);
+        QVERIFY(!ok->isEnabled());
+        QTest::mouseClick(dialog.cmdStepKey, Qt::LeftButton);
+        QTest::keyClick(dialog.cmdStepKey, Qt::Key_Tab);
+        QCOMPARE(dialog.cmdStepKey->key(), Qt::Key_Tab);
+        QVERIFY(ok->isEnabled());
+        QVERIFY(!dialog.lblProblem->isVisible());
+        // Escape keeps the key it had.
+        QTest::mouseClick(dialog.cmdChooseKey, Qt::LeftButton);
+        QTest::keyClick(dialog.cmdChooseKey, Qt::Key_Escape);
+        QCOMPARE(dialog.cmdChooseKey->key(), Qt::Key_Return);
+        QVERIFY(dialog.isVisible());
+
+        QTest::mouseClick(dialog.chkGuard, Qt::LeftButton, {}, QPoint(8, dialog.chkGuard->height() / 2));
+        QVERIFY(dialog.spnHold->isEnabled());
+        dialog.spnHold->setValue(2500); // beyond the range: the largest allowed
+        dialog.cboChooseButton->setCurrentIndex(
+            dialog.cboChooseButton->findText(QStringLiteral("Right mouse button")));
+
+        AccessSettings expected = start;
+        expected.scanMode = ScanMode::TwoSwitches;
+        expected.stepKey = Qt::Key_Tab;
+        expected.pressGuard = true;
+        expected.holdMs = 2000;
+        expected.chooseButton = Qt::RightButton;
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.settings(), expected);
+
+        // "Restore Defaults" brings back the settings that keep the exercise as it always was.
+        QTest::mouseClick(dialog.buttons->button(QDialogButtonBox::RestoreDefaults), Qt::LeftButton);
+        QCOMPARE(dialog.settings(), AccessSettings());
+        QCOMPARE(AccessDialog(messages, {}, {}).windowTitle(), QStringLiteral("Access"));
+        QVERIFY(messages.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestAccessDialog)
+#include "test_access_dialog.moc"

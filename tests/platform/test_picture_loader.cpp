@@ -1,0 +1,207 @@
+// Pictures as cameras and phones write them: turned by an EXIF tag, progressive with stray bytes,
+// truncated by a copy that went wrong, decoded on several threads at once.
+
+#include "core/RuntimeError.h"
+#include "platform/PictureLoader.h"
+#include "support/MediaFolder.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QLoggingCategory>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <thread>
+
+using namespace tessarine;
+using testing::encoded;
+using testing::photo;
+
+namespace {
+
+// Upright 800 by 1600: red top-left corner, otherwise black and white bands 8 pixels high, which
+// survive decoding at 1/8 only when the picture is decoded at its turned size.
+QImage uprightPhoto()
+{
+    QImage image(800, 1600, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, (y / 8) % 2 ? qRgb(250, 250, 250) : qRgb(5, 5, 5));
+    QPainter(&image).fillRect(0, 0, 256, 256, Qt::red);
+    return image;
+}
+
+// `jpeg` with an APP1 EXIF block that holds `tiff`.
+QByteArray withExif(const QByteArray& jpeg, const QByteArray& tiff)
+{
+    const QByteArray block = QByteArray("Exif\0\0", 6) + tiff;
+    const qsizetype length = block.size() + 2;
+    return jpeg.left(2) + "\xff\xe1" + char(length >> 8) + char(length & 0xff) + block + jpeg.mid(2);
+}
+// A TIFF header with one directory entry: the orientation.
+QByteArray orientationTiff(int orientation, bool bigEndian)
+{
+    if (bigEndian)
+        return QByteArray("MM\0\x2a\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0", 19) + char(orientation) + QByteArray(6, 0);
+    return QByteArray("II\x2a\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0", 18) + char(orientation) + QByteArray(7, 0);
+}
+
+bool near(QRgb a, QRgb b, int tolerance = 40)
+{
+    return qAbs(qRed(a) - qRed(b)) < tolerance && qAbs(qGreen(a) - qGreen(b)) < tolerance
+           && qAbs(qBlue(a) - qBlue(b)) < tolerance;
+}
+
+} // namespace
+
+class TestPictureLoader : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QtPictureLoader m_loader;
+
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(m_dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+        return file.fileName();
+    }
+    // The load's picture, or its error number and description.
+    QString outcome(const QString& path, QImage& image)
+    {
+        try {
+            image = m_loader.load(path, {100, 200});
+            return {};
+        } catch (const RuntimeError& error) {
+            return QString::number(error.number()) + u' ' + error.description();
+        }
+    }
+
+private Q_SLOTS:
+    void phonePhotosComeOutUprightAndSharp()
+    {
+        const QImage upright = uprightPhoto();
+        const QList<std::pair<int, QImage>> stored = {{6, upright.transformed(QTransform().rotate(270))},
+                                                      {8, upright.transformed(QTransform().rotate(90))},
+                                                      {3, upright.mirrored(true, true)}};
+        for (const auto& [orientation, picture] : stored) {
+            const QString path = write(QStringLiteral("turned%1.jpg").arg(orientation),
+                                       withExif(encoded(picture, "JPG"), orientationTiff(orientation, orientation == 8)));
+            QCOMPARE(QtPictureLoader::uprightSize(path), upright.size());
+            const QImage image = m_loader.load(path, {100, 200});
+            QCOMPARE(image.size(), QSize(100, 200));
+            QVERIFY2(near(image.pixel(3, 3), qRgb(255, 0, 0)), qPrintable(QString::number(orientation)));
+            for (int y = 40; y < 199; ++y)
+                QVERIFY2(qAbs(qGray(image.pixel(60, y)) - qGray(image.pixel(60, y + 1))) > 150,
+                         qPrintable(QStringLiteral("orientation %1, row %2").arg(orientation).arg(y)));
+        }
+        // Every orientation, mirrored ones too, turns as Qt's own reader turns it.
+        const QImage corners = photo({64, 32});
+        for (int orientation = 1; orientation <= 8; ++orientation) {
+            const QString path = write(QStringLiteral("corners%1.jpg").arg(orientation),
+                                       withExif(encoded(corners, "JPG"), orientationTiff(orientation, orientation % 2)));
+            QImageReader reader(path);
+            reader.setAutoTransform(true);
+            const QImage expected = reader.read();
+            const QImage image = m_loader.load(path, {});
+            QCOMPARE(image.size(), expected.size());
+            for (const QPoint at : {QPoint(2, 2), QPoint(image.width() - 3, 2), QPoint(2, image.height() - 3)})
+                QVERIFY2(near(image.pixel(at), expected.pixel(at), 12), qPrintable(QString::number(orientation)));
+        }
+    }
+
+    void malformedExifIsIgnored()
+    {
+        const QByteArray jpeg = encoded(uprightPhoto().scaled(80, 160), "JPG");
+        const QByteArray le("II\x2a\0", 4);
+        const QList<QByteArray> blocks = {
+            QByteArray(),                                                  // header only
+            QByteArray("II", 2),                                           // cut in the byte-order mark
+            QByteArray("XX\x2a\0\x08\0\0\0", 8),                         // unknown byte order
+            le + QByteArray("\xf0\xff\xff\xff", 4),                      // directory far past the end
+            le + QByteArray("\x08\0\0\0\xff\xff\x12\x01", 8),            // 65535 entries, one byte of them
+            le + QByteArray("\xfe\xff\xff\xff", 4) + QByteArray(12, 0), // offset that wraps round
+            orientationTiff(9, false),                                     // no such orientation
+            orientationTiff(6, false).replace(12, 1, "\x04"),              // orientation as a LONG
+        };
+        for (const QByteArray& tiff : blocks) {
+            const QImage image = m_loader.load(write(QStringLiteral("exif.jpg"), withExif(jpeg, tiff)), {40, 80});
+            QCOMPARE(image.size(), QSize(40, 80));
+            QVERIFY(near(image.pixel(2, 2), qRgb(255, 0, 0)));
+        }
+        // Blocks the decoder skips unread (maker notes, colour profiles), longer than one read; they
+        // are full of end markers, in case they were read.
+        QByteArray padded = jpeg;
+        for (int i = 0; i < 3; ++i)
+            padded.insert(2, QByteArray("\xff\xed\xfd\xea", 4) + QByteArray("\xff\xd9", 2).repeated(32500));
+        QCOMPARE(m_loader.load(write(QStringLiteral("padded.jpg"), padded), {40, 80}),
+                 m_loader.load(write(QStringLiteral("plain.jpg"), jpeg), {40, 80}));
+    }
+
+    void strayBytesAreNotDamageButTruncationIs()
+    {
+        const QByteArray progressive = encoded(photo({160, 120}), "JPG", true);
+        const QByteArray sos("\xff\xda", 2);
+        const qsizetype secondScan = progressive.indexOf(sos, progressive.indexOf(sos) + 2);
+        QVERIFY(secondScan > 0);
+        QImage clean, stray;
+        QCOMPARE(outcome(write(QStringLiteral("clean.jpg"), progressive), clean), QString());
+        QCOMPARE(outcome(write(QStringLiteral("stray.jpg"), QByteArray(progressive).insert(secondScan, "\x12\x34")), stray),
+                 QString());
+        QCOMPARE(stray, clean);
+
+        const QByteArray sequential = encoded(photo({160, 120}), "JPG");
+        for (const bool jpegWarningsLogged : {true, false}) {
+            QLoggingCategory::setFilterRules(jpegWarningsLogged ? QString() : QStringLiteral("qt.gui.imageio.jpeg.warning=false"));
+            for (const QByteArray& bytes : {sequential, progressive}) {
+                QImage image;
+                const QString path = write(QStringLiteral("cut.jpg"), bytes.left(bytes.size() * 2 / 3));
+                QCOMPARE(outcome(path, image), QStringLiteral("481 Invalid picture %1 (damaged: Premature end of JPEG file)").arg(path));
+            }
+        }
+        QLoggingCategory::setFilterRules(QString());
+
+        // Inverted CMYK as Adobe writes it: the colours Qt's reader gives.
+        const QString cmyk = QStringLiteral(TESSARINE_TEST_DATA "/cmyk.jpg");
+        const QImage expected = QImageReader(cmyk).read().convertToFormat(QImage::Format_RGB32);
+        const QImage image = m_loader.load(cmyk, {});
+        QCOMPARE(image.size(), expected.size());
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                QVERIFY(near(image.pixel(x, y), expected.pixel(x, y), 8));
+    }
+
+    void threadsDecodingAtOnceAgreeWithOne()
+    {
+        const QByteArray jpeg = encoded(photo({640, 480}), "JPG");
+        const QStringList paths = {write(QStringLiteral("a.jpg"), withExif(jpeg, orientationTiff(6, true))),
+                                   write(QStringLiteral("b.jpg"), jpeg.left(jpeg.size() / 2)),
+                                   write(QStringLiteral("c.jpg"), encoded(photo({300, 500}), "JPG", true)),
+                                   write(QStringLiteral("d.jpg"), encoded(photo({64, 48}), "PNG"))};
+        QList<QImage> images(paths.size());
+        QStringList errors;
+        for (qsizetype i = 0; i < paths.size(); ++i)
+            errors << outcome(paths[i], images[i]);
+        QVERIFY(errors[0].isEmpty() && !errors[1].isEmpty() && errors[2].isEmpty() && errors[3].isEmpty());
+
+        std::vector<int> mismatches(4, 0);
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 4; ++t)
+            threads.emplace_back([&, t] {
+                for (int round = 0; round < 20; ++round) {
+                    const qsizetype i = (t + round) % paths.size();
+                    QImage image;
+                    if (outcome(paths[i], image) != errors[i] || image != images[i])
+                        ++mismatches[t];
+                }
+            });
+        for (std::thread& thread : threads)
+            thread.join();
+        QCOMPARE(mismatches, std::vector<int>(4, 0));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPictureLoader)
+#include "test_picture_loader.moc"

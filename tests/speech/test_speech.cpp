@@ -1,0 +1,196 @@
+#include "platform/doubles/TestDoubles.h"
+#include "speech/AudioOutputs.h"
+#include "speech/QtSpeechVoice.h"
+#include "speech/SpokenCaption.h"
+#include "speech/WaveCheck.h"
+#include "speech/doubles/SpeechDoubles.h"
+#include "support/MediaFolder.h"
+
+#include <QDir>
+#include <QtEndian>
+#include <QtTest>
+
+using namespace tessarine;
+using testing::MediaFolder;
+
+namespace {
+
+// The pieces of a wave file, so that each test case can leave one out or spoil it.
+QByteArray chunk(const char* id, const QByteArray& body, qint64 declaredSize = -1) {
+    QByteArray bytes(id, 4);
+    QByteArray size(4, '\0');
+    qToLittleEndian<quint32>(declaredSize < 0 ? quint32(body.size()) : quint32(declaredSize), size.data());
+    bytes.append(size);
+    bytes.append(body);
+    if (body.size() % 2)
+        bytes.append('\0');
+    return bytes;
+}
+
+QByteArray format(quint16 tag, quint16 channels = 1, quint16 bits = 16, QByteArray extension = {}) {
+    QByteArray body(16, '\0');
+    qToLittleEndian<quint16>(tag, body.data());
+    qToLittleEndian<quint16>(channels, body.data() + 2);
+    qToLittleEndian<quint32>(22050, body.data() + 4);
+    qToLittleEndian<quint32>(22050u * channels * (bits / 8), body.data() + 8);
+    qToLittleEndian<quint16>(quint16(channels * (bits / 8)), body.data() + 12);
+    qToLittleEndian<quint16>(bits, body.data() + 14);
+    return chunk("fmt ", body + extension);
+}
+
+QByteArray extensible(quint16 subFormat) {
+    QByteArray extension(24, '\0');
+    qToLittleEndian<quint16>(22, extension.data());
+    qToLittleEndian<quint16>(16, extension.data() + 2);
+    qToLittleEndian<quint16>(subFormat, extension.data() + 8);
+    extension.replace(10, 14, QByteArray("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14));
+    return format(0xFFFE, 1, 16, extension);
+}
+
+QByteArray riff(const QByteArray& chunks) {
+    return chunk("RIFF", "WAVE" + chunks);
+}
+
+const QByteArray Sound(2000, '\x10');
+
+QByteArray playableWave() {
+    return riff(format(1) + chunk("data", Sound));
+}
+
+} // namespace
+
+class TestSpeech : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void waveFilesThatCanAndCannotBePlayed_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("16-bit PCM") << playableWave() << QString();
+        QTest::newRow("8-bit stereo PCM") << riff(format(1, 2, 8) + chunk("data", Sound)) << QString();
+        QTest::newRow("extensible PCM") << riff(extensible(1) + chunk("data", Sound)) << QString();
+        QTest::newRow("odd chunk before the sound")
+            << riff(format(1) + chunk("LIST", "INFOabc") + chunk("data", Sound)) << QString();
+        QTest::newRow("MP3 inside") << riff(format(0x55) + chunk("data", Sound)) << "not PCM";
+        QTest::newRow("floating point") << riff(format(3, 1, 32) + chunk("data", Sound)) << "not PCM";
+        QTest::newRow("extensible float") << riff(extensible(3) + chunk("data", Sound)) << "not PCM";
+        QTest::newRow("cut short") << riff(format(1) + chunk("data", Sound, Sound.size() + 1))
+                                   << "ends before";
+        QTest::newRow("no sound") << riff(format(1)) << "no sound data";
+        QTest::newRow("empty sound") << riff(format(1) + chunk("data", {})) << "holds no sound";
+        QTest::newRow("sound before format") << riff(chunk("data", Sound) + format(1)) << "before its format";
+        QTest::newRow("no format") << riff(chunk("LIST", "INFO")) << "no format";
+        QTest::newRow("bad block size") << riff(format(1, 2, 12) + chunk("data", Sound)) << "damaged";
+        QTest::newRow("text") << QByteArray("not a wave file at all") << "not a wave file";
+        QTest::newRow("empty file") << QByteArray() << "not a wave file";
+    }
+    void waveFilesThatCanAndCannotBePlayed() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, problem);
+        MediaFolder folder;
+        folder.addFile(QStringLiteral("Sounds"), QStringLiteral("test.wav"), content);
+        const WaveCheck check = WaveCheck::ofFile(folder.subFolder(QStringLiteral("Sounds")) + "/test.wav");
+        QCOMPARE(check.playable(), problem.isEmpty());
+        QVERIFY2(check.problem().contains(problem), qPrintable(check.problem()));
+    }
+
+    void theSampleSoundsCanBePlayed() {
+        const QDir sounds(QStringLiteral(TESSARINE_TEST_DATA "/../../samples/Sounds"));
+        const QStringList waves = sounds.entryList({QStringLiteral("*.wav")}, QDir::Files);
+        QVERIFY(!waves.isEmpty());
+        for (const QString& wave : waves)
+            QVERIFY2(WaveCheck::ofFile(sounds.filePath(wave)).playable(), qPrintable(wave));
+        QVERIFY(WaveCheck::ofFile(sounds.filePath(QStringLiteral("missing.wav")))
+                    .problem()
+                    .contains("cannot be read"));
+    }
+
+    void captionSpokenByRecordingOrVoiceOrNothing() {
+        MediaFolder folder;
+        const QString images = folder.subFolder(QStringLiteral("Images"));
+        folder.addFile(QStringLiteral("Images"), QStringLiteral("cup.colour.red.wav"), playableWave());
+        folder.addFile(QStringLiteral("Images"), QStringLiteral("BALL.Size.Big.WAV"), playableWave());
+        folder.addFile(QStringLiteral("Images"), QStringLiteral("hat.colour.red.wav"),
+                       riff(format(0x55) + chunk("data", Sound)));
+        doubles::RecordingMessageBox messages;
+        doubles::RecordingSoundPlayer player;
+        doubles::RecordingVoice voice;
+        const doubles::FixedAudioOutputs speakers(true);
+        SpokenCaption spoken(messages, player, voice, speakers, images);
+
+        // The teacher's own recording, found in any letter case.
+        QCOMPARE(spoken.speak(QStringLiteral("cup.colour.red.jpg"), QStringLiteral("CUP RED")),
+                 SpokenCaption::Spoken::Recording);
+        QCOMPARE(spoken.speak(QStringLiteral("ball.size.big.JPG"), QStringLiteral("BALL BIG")),
+                 SpokenCaption::Spoken::Recording);
+        QCOMPARE(player.played, QStringList({images + "/cup.colour.red.wav", images + "/BALL.Size.Big.WAV"}));
+        // No recording: the voice, in words it will not spell out.
+        QCOMPARE(spoken.speak(QStringLiteral("pen.colour.blue.jpg"), QStringLiteral("PEN  BLUE ")),
+                 SpokenCaption::Spoken::Voice);
+        // A recording that cannot be played is named once, and the voice speaks instead.
+        for (int set = 0; set < 3; ++set)
+            QCOMPARE(spoken.speak(QStringLiteral("hat.colour.red.jpg"), QStringLiteral("HAT RED")),
+                     SpokenCaption::Spoken::Voice);
+        QCOMPARE(voice.said, QStringList({"pen blue", "hat red", "hat red", "hat red"}));
+        QCOMPARE(player.played.size(), 2);
+        QCOMPARE(messages.shown.size(), 1);
+        QVERIFY(messages.shown[0].startsWith(QStringLiteral("Error \"The recording ")));
+        QVERIFY(messages.shown[0].contains(
+            QStringLiteral("hat.colour.red.wav cannot be played: it is compressed")));
+        QVERIFY(messages.shown[0].endsWith(QStringLiteral("\" in SpokenCaption() routine")));
+
+        // A voice that fails is reported once, whether it fails at once or while speaking.
+        voice.failure =
+            RuntimeError(ErrorNumber::Internal, QStringLiteral("The voice cannot speak: no engine"));
+        messages.shown.clear();
+        for (int set = 0; set < 2; ++set)
+            QCOMPARE(spoken.speak(QStringLiteral("pen.colour.blue.jpg"), QStringLiteral("PEN BLUE")),
+                     SpokenCaption::Spoken::Nothing);
+        voice.fail(QStringLiteral("audio device lost"));
+        QCOMPARE(messages.shown,
+                 QStringList({"Error \"The voice cannot speak: no engine\" in SpokenCaption() routine"}));
+
+        doubles::RecordingMessageBox otherMessages;
+        doubles::RecordingVoice otherVoice;
+        SpokenCaption other(otherMessages, player, otherVoice, speakers, images);
+        otherVoice.fail(QStringLiteral("audio device lost"));
+        otherVoice.fail(QStringLiteral("audio device lost"));
+        QCOMPARE(
+            otherMessages.shown,
+            QStringList({"Error \"The voice cannot speak: audio device lost\" in SpokenCaption() routine"}));
+
+        // No audio output: nothing is tried, and the options window has said why.
+        const doubles::FixedAudioOutputs none(false);
+        SpokenCaption silent(otherMessages, player, otherVoice, none, images);
+        QCOMPARE(silent.speak(QStringLiteral("cup.colour.red.jpg"), QStringLiteral("CUP RED")),
+                 SpokenCaption::Spoken::Nothing);
+        QCOMPARE(player.played.size(), 2);
+        QVERIFY(otherVoice.said.isEmpty());
+
+        // No speech engine installed and no recording: nothing, and nothing to report.
+        otherVoice.installed = false;
+        otherMessages.shown.clear();
+        QCOMPARE(other.speak(QStringLiteral("pen.colour.blue.jpg"), QStringLiteral("PEN BLUE")),
+                 SpokenCaption::Spoken::Nothing);
+        QVERIFY(otherVoice.said.isEmpty());
+        QVERIFY(otherMessages.shown.isEmpty());
+        QCOMPARE(SpokenCaption::recordingFor(images, QStringLiteral("pen.colour.blue.jpg")), QString());
+    }
+
+    void theOfflineVoiceIsInstalled() {
+        // The set-up installs an engine that needs no network; loading it must not fail.
+        QtSpeechVoice voice;
+        QVERIFY(voice.available());
+        voice.say(QStringLiteral("cup red"));
+    }
+
+    void noAudioOutputIsSaidInPlainWords() {
+        const QString notice = audioOutputNotice(doubles::FixedAudioOutputs(false));
+        QVERIFY(notice.startsWith(QStringLiteral("This computer has no sound output")));
+        QVERIFY(notice.contains(QStringLiteral("speakers or headphones")));
+        QCOMPARE(audioOutputNotice(doubles::FixedAudioOutputs(true)), QString());
+    }
+};
+
+QTEST_MAIN(TestSpeech)
+#include "test_speech.moc"
