@@ -9,6 +9,9 @@
 #include "records/RecordsModel.h"
 #include "records/RecordsStore.h"
 #include "records/RecordsWindow.h"
+#include "records/SessionRecorder.h"
+#include "speech/QtSpeechVoice.h"
+#include "speech/SpokenCaption.h"
 #include "speech/QtAudioOutputs.h"
 
 #include <QApplication>
@@ -76,10 +79,46 @@ void RunFlow::openAccess(const QString& learner)
 
 void RunFlow::openExercise(QPointer<QWidget>& window)
 {
-    auto* exercise = new frmMain(m_module, m_platform, m_decoder);
+    ExerciseAids aids;
+    const QString learner = m_module.Learner;
+    if (!learner.isEmpty()) {
+        // A learner's records and access settings; records that cannot be kept are reported once
+        // and the exercise goes on without them.
+        if (const auto store = tessarine::openRecords(m_recordsFile, m_module.messageBox(), QStringLiteral("Form_Load")))
+            aids.access = AccessSettings::fromMap(store->accessSettings(learner));
+        m_answerLog = std::make_unique<SessionRecorder>(m_recordsFile, m_module.messageBox());
+        aids.log = m_answerLog.get();
+        const Module1& m = m_module;
+        m_answerLog->sessionStarted(
+            {learner,
+             {{QStringLiteral("ShowSymbolsDistractor"), m.ShowSymbolsDistractor},
+              {QStringLiteral("ShowAttributesDistractor"), m.ShowAttributesDistractor},
+              {QStringLiteral("SameCategoryAttributes"), m.SameCategoryAttributes},
+              {QStringLiteral("UseSequence"), m.UseSequence},
+              {QStringLiteral("PlaySounds"), m.PlaySounds},
+              {QStringLiteral("SoundOk"), m.SoundOk},
+              {QStringLiteral("SoundWrong"), m.SoundWrong}},
+             QStringLiteral("%1.%2.%3").arg(m_platform.program.major).arg(m_platform.program.minor).arg(m_platform.program.revision),
+             m_platform.program.folder});
+    }
+    if (aids.access.spokenCaption) {
+        m_voice = std::make_unique<QtSpeechVoice>();
+        m_audioOutputs = std::make_unique<QtAudioOutputs>();
+        m_spokenCaption = std::make_unique<SpokenCaption>(m_module.messageBox(), m_platform.sound, *m_voice,
+                                                          *m_audioOutputs, joinPath(m_platform.program.folder, Folder::Images));
+        aids.caption = m_spokenCaption.get();
+    }
+    auto* exercise = new frmMain(m_module, m_platform, m_decoder, aids);
     window = exercise;
-    QObject::connect(exercise, &frmMain::closed, exercise,
-            [this] { runUnguarded(m_module.messageBox(), [this] { openAbout(); }); });
+    QObject::connect(exercise, &frmMain::closed, exercise, [this] {
+        runUnguarded(m_module.messageBox(), [this] {
+            if (m_answerLog) {
+                m_answerLog->setEnded(AnswerLog::SetEnd::WindowClosed);
+                m_answerLog->sessionEnded();
+            }
+            openAbout();
+        });
+    });
     exercise->Form_Load();
     exercise->show();
 }

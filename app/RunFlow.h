@@ -13,7 +13,11 @@ class QWidget;
 namespace tessarine {
 
 class Module1;
+class AnswerLog;
+class QtAudioOutputs;
+class QtSpeechVoice;
 class RecordsModel;
+class SpokenCaption;
 class RecordsStore;
 class RecordsWindow;
 class frmApertura;
@@ -48,6 +52,11 @@ private:
     QPointer<RecordsWindow> m_recordsWindow;
     // Outlives the exercise window, so that closing it never waits for a picture being decoded.
     PictureDecoder m_decoder;
+    // What the exercise window of the run brings for its learner.
+    std::unique_ptr<AnswerLog> m_answerLog;
+    std::unique_ptr<QtSpeechVoice> m_voice;
+    std::unique_ptr<QtAudioOutputs> m_audioOutputs;
+    std::unique_ptr<SpokenCaption> m_spokenCaption;
 };
 
 } // namespace tessarine

@@ -84,15 +84,17 @@ set(CPACK_STRIP_FILES TRUE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tessarine developers <tessarine@localhost>")
-# Loaded at run time, so no library scan finds them: the platform plugins, the sound output and the
-# font the windows were laid out for.
-set(_tessarine_runtime_depends "qt6-qpa-plugins, libpulse0, fonts-liberation2")
+# Loaded at run time, so no library scan finds them: the platform plugins, the sound output, the
+# font the windows were laid out for, the SQLite driver of the learners' records and the offline
+# voice of the spoken captions.
+set(_tessarine_runtime_depends
+    "qt6-qpa-plugins, libpulse0, fonts-liberation2, libqt6sql6-sqlite, qt6-speech-flite-plugin")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS ${_tessarine_runtime_depends})
 else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libc6, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), ${_tessarine_runtime_depends}")
+        "libc6, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libqt6sql6 (>= 6.4), libqt6charts6 (>= 6.4), libqt6texttospeech6 (>= 6.4), libjpeg62-turbo, ${_tessarine_runtime_depends}")
 endif()
 include(CPack)

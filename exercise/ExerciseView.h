@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+#include <exception>
+
 namespace tessarine {
 
 // The two answer rows of the exercise window: `Simbolo` in the yellow frame, `Attributo` in the
@@ -25,6 +27,14 @@ public:
 
     // `Frame2`, the frame of the attribute row.
     virtual void setAttributeRowVisible(bool visible) = 0;
+
+    // The inside of the object and answer boxes in device pixels: what pictures are decoded at.
+    // Empty for the design size.
+    virtual QSize objectDecodeSize() const { return {}; }
+    virtual QSize answerDecodeSize() const { return {}; }
+    // A set is about to be shown; it has been shown, or stopped early with `failure`.
+    virtual void setStarting() {}
+    virtual void setShown(const std::exception_ptr& failure) { Q_UNUSED(failure); }
 };
 
 } // namespace tessarine

@@ -81,8 +81,16 @@ void SetComposer::show(const PreparedSet& set)
 
 void SetComposer::cmdCambia_Click()
 {
+    // A window that has grown since the next set was prepared needs sharper pictures.
+    DecodeSizes sizes;
+    if (!m_view.objectDecodeSize().isEmpty())
+        sizes = {m_view.objectDecodeSize(), m_view.answerDecodeSize()};
+    if (m_next && !(sizes == m_planner.decodeSizes()))
+        m_next.reset();
+    m_planner.setDecodeSizes(sizes);
     PreparedSet set = m_next ? std::move(*m_next) : prepare();
     m_next.reset();
+    m_view.setStarting();
     // Waiting for the pictures from the last one back makes this thread decode those the workers
     // have not started yet, alongside them, instead of idling until their turn comes.
     for (auto picture = set.pictures.rbegin(); picture != set.pictures.rend(); ++picture)
@@ -93,6 +101,7 @@ void SetComposer::cmdCambia_Click()
     } catch (...) {
         failure = std::current_exception();
     }
+    m_view.setShown(failure);
     // The shown pictures live on in the window; only the next set is kept here.
     set = {};
     m_next = prepare();

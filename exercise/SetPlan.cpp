@@ -30,9 +30,10 @@ public:
 // One planning: the composition's steps against a recorder instead of the window.
 class Composition {
 public:
-    Composition(const Module1& run, SetPlanner::Draws draws)
+    Composition(const Module1& run, SetPlanner::Draws draws, DecodeSizes sizes)
         : m_run(run)
         , m_draws(draws)
+        , m_sizes(sizes)
         , m_helpers(m_reports, run.random())
         , m_rules(m_helpers)
     {
@@ -81,7 +82,7 @@ private:
         PlanStep step{PlanStep::Kind::AnswerPicture};
         step.row = row;
         step.index = index;
-        step.picture = picture(folder, name, DecodeSize::Answer);
+        step.picture = picture(folder, name, m_sizes.answer);
         step.draw = draw;
         add(std::move(step));
     }
@@ -166,7 +167,7 @@ private:
         const QString object = m.ElencoImmagini[m_plan.objectPosition];
         m_plan.object = object;
         PlanStep objectPicture{PlanStep::Kind::ObjectPicture};
-        objectPicture.picture = picture(Folder::Images, object, DecodeSize::Object);
+        objectPicture.picture = picture(Folder::Images, object, m_sizes.object);
         add(std::move(objectPicture));
 
         const QString key = m_rules.upperPart(object, 1);
@@ -212,6 +213,7 @@ private:
 
     const Module1& m_run;
     SetPlanner::Draws m_draws;
+    DecodeSizes m_sizes;
     CapturedReports m_reports;
     Module1 m_helpers; // name parts and random draws of the run, reporting into the plan
     MatchingRules m_rules;
@@ -258,8 +260,11 @@ SetPlanner::SetPlanner(const Module1& run)
 {
 }
 
-SetPlan SetPlanner::plan() { return Composition(m_run, Draws::Random).run(std::nullopt); }
+SetPlan SetPlanner::plan() { return Composition(m_run, Draws::Random, m_sizes).run(std::nullopt); }
 
-SetPlan SetPlanner::planAt(std::int16_t position, Draws draws) { return Composition(m_run, draws).run(position); }
+SetPlan SetPlanner::planAt(std::int16_t position, Draws draws)
+{
+    return Composition(m_run, draws, m_sizes).run(position);
+}
 
 } // namespace tessarine

@@ -23,6 +23,13 @@ inline constexpr QSize Object{598, 298};
 inline constexpr QSize Answer{199, 199};
 } // namespace DecodeSize
 
+// The sizes of one window's boxes, which grow when the layout fills the screen.
+struct DecodeSizes {
+    QSize object = DecodeSize::Object;
+    QSize answer = DecodeSize::Answer;
+    friend bool operator==(const DecodeSizes&, const DecodeSizes&) = default;
+};
+
 // A picture a set shows: its media folder, its bare name and the size it is decoded at.
 struct PlannedPicture {
     QString folder;
@@ -105,6 +112,9 @@ public:
 
     explicit SetPlanner(const Module1& run);
 
+    void setDecodeSizes(const DecodeSizes& sizes) { m_sizes = sizes; }
+    const DecodeSizes& decodeSizes() const { return m_sizes; }
+
     // A set as "Change set" composes it: the object drawn at random.
     SetPlan plan();
     // A set of the object at `position` of the image list.
@@ -114,6 +124,7 @@ private:
     SetPlan compose(std::optional<std::int16_t> position, Draws draws);
 
     const Module1& m_run;
+    DecodeSizes m_sizes;
 };
 
 } // namespace tessarine

@@ -2,7 +2,9 @@
 
 #include "core/ErrorGuard.h"
 #include "core/Module1.h"
+#include "access/ScaledLayout.h"
 #include "media/MediaCatalogue.h"
+#include "speech/SpokenCaption.h"
 #include "widgets/AppIcon.h"
 #include "widgets/DesignFont.h"
 #include "widgets/PictureBox.h"
@@ -13,6 +15,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScreen>
 
 #include <utility>
@@ -41,12 +45,16 @@ PictureBox* answerElement(QFrame* frame, int index, const QRect& geometry)
 
 } // namespace
 
-frmMain::frmMain(Module1& module, const Platform& platform, PictureDecoder& decoder, QWidget* parent)
+frmMain::frmMain(Module1& module, const Platform& platform, PictureDecoder& decoder, ExerciseAids aids,
+                 QWidget* parent)
     : QWidget(parent)
     , m_module(module)
     , m_platform(platform)
     , m_composer(module, decoder, m_platform.program, *this)
     , m_checker(module, m_platform.sound, m_platform.program, *this, m_composer)
+    , m_aids(std::move(aids))
+    , m_timer(module.messageBox())
+    , m_access(m_aids.access, *this, m_clock, m_timer)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(m_platform.program.title);
@@ -74,21 +82,263 @@ frmMain::frmMain(Module1& module, const Platform& platform, PictureDecoder& deco
     Attributo = {answerElement(Frame2, 0, twipsRect(360, 480, 3015, 3015)),
                  answerElement(Frame2, 1, twipsRect(3915, 480, 3015, 3015))};
 
-    // "Change set" is the only control that takes the keyboard focus, so it has it from the start;
-    // Enter presses it, as Space does.
-    cmdCambia->setAutoDefault(true);
-    cmdCambia->setFocus();
+    // A thick ring in two colours, seen on the yellow and the red frame alike; clicks pass through.
+    Ring = new QFrame(this);
+    Ring->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Ring->setLineWidth(6);
+    Ring->setStyleSheet(QStringLiteral("QFrame { border: 6px solid #0033cc; background: transparent; }"));
+    Ring->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Ring->hide();
+    m_access.setOnRingMoved([this] { moveRing(); });
+
+    const AccessSettings& access = m_aids.access;
+    if (access.keyboardAccess || access.scanMode != ScanMode::Off) {
+        // The window takes every key itself, so that Tab and the arrows move the ring; Enter and
+        // Space choose what the ring is on, at first "Change set", as they pressed it before.
+        cmdCambia->setFocusPolicy(Qt::NoFocus);
+        setFocusPolicy(Qt::StrongFocus);
+        setFocus();
+    } else {
+        // "Change set" is the only control that takes the keyboard focus, so it has it from the
+        // start; Enter presses it, as Space does.
+        cmdCambia->setAutoDefault(true);
+        cmdCambia->setFocus();
+    }
+    // Mouse presses pass by the access rules first: switch buttons, the press guard.
+    const QList<QWidget*> pressable{cmdCambia, Simbolo[0], Simbolo[1], Attributo[0], Attributo[1],
+                                    Frame1,    Frame2,     Immagine,   lblImmagine,  this};
+    for (QWidget* target : pressable)
+        target->installEventFilter(this);
 
     IMessageBox& box = module.messageBox();
-    connect(cmdCambia, &QPushButton::clicked, this, [this, &box] { runUnguarded(box, [this] { cmdCambia_Click(); }); });
+    connect(cmdCambia, &QPushButton::clicked, this, [this, &box] {
+        runUnguarded(box, [this] {
+            if (m_access.pointerClicked(AnswerTarget::ChangeSet))
+                choose(AnswerTarget::ChangeSet);
+        });
+    });
     for (PictureBox* symbol : Simbolo)
         connect(symbol, &PictureBox::clicked, this, [this, &box](int index) {
-            runUnguarded(box, [&] { m_checker.Simbolo_Click(static_cast<std::int16_t>(index)); });
+            runUnguarded(box, [&] {
+                const AnswerTarget target = index == 0 ? AnswerTarget::Symbol0 : AnswerTarget::Symbol1;
+                if (m_access.pointerClicked(target))
+                    choose(target);
+            });
         });
     for (PictureBox* attribute : Attributo)
         connect(attribute, &PictureBox::clicked, this, [this, &box](int index) {
-            runUnguarded(box, [&] { m_checker.Attributo_Click(static_cast<std::int16_t>(index)); });
+            runUnguarded(box, [&] {
+                const AnswerTarget target = index == 0 ? AnswerTarget::Attribute0 : AnswerTarget::Attribute1;
+                if (m_access.pointerClicked(target))
+                    choose(target);
+            });
         });
+}
+
+void frmMain::choose(AnswerTarget target)
+{
+    switch (target) {
+    case AnswerTarget::Symbol0:
+    case AnswerTarget::Symbol1:
+        click(Row::Symbols, target == AnswerTarget::Symbol0 ? 0 : 1);
+        return;
+    case AnswerTarget::Attribute0:
+    case AnswerTarget::Attribute1:
+        click(Row::Attributes, target == AnswerTarget::Attribute0 ? 0 : 1);
+        return;
+    case AnswerTarget::ChangeSet:
+        m_nextEnd = AnswerLog::SetEnd::ChangeSet;
+        cmdCambia_Click();
+        return;
+    }
+}
+
+void frmMain::click(Row row, int index)
+{
+    if (m_aids.log) {
+        const PictureBox* box = element(row, index);
+        m_aids.log->clicked(row == Row::Symbols ? AnswerLog::Row::Symbol : AnswerLog::Row::Attribute, index,
+                            box->sourceName(), box->Tag == QStringLiteral("OK"));
+    }
+    if (row == Row::Symbols)
+        m_checker.Simbolo_Click(static_cast<std::int16_t>(index));
+    else
+        m_checker.Attributo_Click(static_cast<std::int16_t>(index));
+}
+
+void frmMain::applyOutcome(const AccessOutcome& outcome)
+{
+    if (outcome.chosen)
+        choose(*outcome.chosen);
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    AccessOutcome outcome;
+    runUnguarded(m_module.messageBox(), [&] {
+        outcome = m_access.keyPressed(event->key(), event->modifiers(), event->isAutoRepeat());
+    });
+    if (!outcome.handled) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    runUnguarded(m_module.messageBox(), [&] { applyOutcome(outcome); });
+}
+
+void frmMain::keyReleaseEvent(QKeyEvent* event)
+{
+    AccessOutcome outcome;
+    runUnguarded(m_module.messageBox(), [&] { outcome = m_access.keyReleased(event->key(), event->isAutoRepeat()); });
+    if (!outcome.handled) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    runUnguarded(m_module.messageBox(), [&] { applyOutcome(outcome); });
+}
+
+bool frmMain::focusNextPrevChild(bool next)
+{
+    // Tab moves the ring, not the focus, while the window takes the keys itself.
+    if (focusPolicy() == Qt::StrongFocus)
+        return false;
+    return QWidget::focusNextPrevChild(next);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (!press && event->type() != QEvent::MouseButtonRelease)
+        return QWidget::eventFilter(watched, event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    AccessOutcome outcome;
+    bool swallow = false;
+    runUnguarded(m_module.messageBox(), [&] {
+        outcome = press ? m_access.buttonPressed(mouse->button()) : m_access.buttonReleased(mouse->button());
+        swallow = outcome.handled;
+        if (!swallow && press) {
+            if (const auto target = targetOf(watched))
+                m_access.pointerPressed(*target);
+        }
+        if (swallow)
+            applyOutcome(outcome);
+    });
+    return swallow || QWidget::eventFilter(watched, event);
+}
+
+std::optional<AnswerTarget> frmMain::targetOf(QObject* object) const
+{
+    for (const AnswerTarget target : AllTargets)
+        if (targetWidget(target) == object)
+            return target;
+    return std::nullopt;
+}
+
+QWidget* frmMain::targetWidget(AnswerTarget target) const
+{
+    switch (target) {
+    case AnswerTarget::Symbol0:
+        return Simbolo[0];
+    case AnswerTarget::Symbol1:
+        return Simbolo[1];
+    case AnswerTarget::Attribute0:
+        return Attributo[0];
+    case AnswerTarget::Attribute1:
+        return Attributo[1];
+    case AnswerTarget::ChangeSet:
+        return cmdCambia;
+    }
+    return nullptr;
+}
+
+bool frmMain::isTargetVisible(AnswerTarget target) const { return targetWidget(target)->isVisibleTo(this); }
+
+void frmMain::moveRing()
+{
+    const auto target = m_access.ringTarget();
+    if (!target) {
+        Ring->hide();
+        return;
+    }
+    const QWidget* widget = targetWidget(*target);
+    const QRect box(widget->mapTo(this, QPoint(0, 0)), widget->size());
+    Ring->setGeometry(box.adjusted(-8, -8, 8, 8));
+    Ring->raise();
+    Ring->show();
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    runUnguarded(m_module.messageBox(), [this] { applyLayout(); });
+}
+
+void frmMain::applyLayout()
+{
+    if (!m_aids.access.fillScreen)
+        return;
+    const ScaledLayout layout = ScaledLayout::compute(exerciseDesignLayout(), size(), true, devicePixelRatioF());
+    lblImmagine->setGeometry(layout.caption);
+    QFont captionFont = lblImmagine->font();
+    captionFont.setPointSizeF(layout.captionPointSize);
+    lblImmagine->setFont(captionFont);
+    Immagine->setGeometry(layout.objectPicture);
+    cmdCambia->setGeometry(layout.changeSet);
+    Frame1->setGeometry(layout.symbolFrame);
+    Frame2->setGeometry(layout.attributeFrame);
+    for (std::size_t i = 0; i < 2; ++i) {
+        Simbolo[i]->setGeometry(layout.symbols[i]);
+        Attributo[i]->setGeometry(layout.attributes[i]);
+    }
+    m_objectDecode = layout.objectDecodeSize;
+    m_answerDecode = layout.answerDecodeSize;
+    moveRing();
+}
+
+QSize frmMain::objectDecodeSize() const { return m_objectDecode; }
+QSize frmMain::answerDecodeSize() const { return m_answerDecode; }
+
+void frmMain::setStarting()
+{
+    if (m_aids.log && m_setOnScreen)
+        m_aids.log->setEnded(std::exchange(m_nextEnd, AnswerLog::SetEnd::NextInSequence));
+    m_nextEnd = AnswerLog::SetEnd::NextInSequence;
+    m_showingSet = true;
+}
+
+void frmMain::setShown(const std::exception_ptr& failure)
+{
+    m_showingSet = false;
+    m_setOnScreen = true;
+    if (m_aids.log) {
+        AnswerLog::Set set;
+        set.object = Immagine->sourceName();
+        set.caption = lblImmagine->text();
+        const auto row = [](const std::array<PictureBox*, 2>& elements) {
+            AnswerLog::RowContent content;
+            for (int i : {0, 1}) {
+                const PictureBox* box = elements[static_cast<std::size_t>(i)];
+                if (box->Tag == QStringLiteral("OK")) {
+                    content.right = box->sourceName();
+                    content.rightElement = i;
+                } else if (box->isVisibleTo(box->parentWidget())) {
+                    content.distractor = box->sourceName();
+                }
+            }
+            return content;
+        };
+        set.symbols = row(Simbolo);
+        set.attributes = row(Attributo);
+        if (failure)
+            set.error = toRuntimeError(failure).description();
+        m_aids.log->setShown(set);
+        if (Frame2->isVisibleTo(this))
+            m_aids.log->rowVisible(AnswerLog::Row::Attribute);
+    }
+    m_access.setAppeared();
+    if (m_aids.caption && m_aids.access.spokenCaption && !failure)
+        m_aids.caption->speak(Immagine->sourceName(), lblImmagine->text());
 }
 
 void frmMain::Form_Load()
@@ -143,6 +393,16 @@ QString frmMain::tag(Row row, int index) const { return element(row, index)->Tag
 
 void frmMain::setTag(Row row, int index, const QString& tag) { element(row, index)->Tag = tag; }
 
-void frmMain::setAttributeRowVisible(bool visible) { Frame2->setVisible(visible); }
+void frmMain::setAttributeRowVisible(bool visible)
+{
+    const bool revealed = visible && !Frame2->isVisibleTo(this);
+    Frame2->setVisible(visible);
+    // Revealed by a right symbol, not by the start of a set.
+    if (revealed && !m_showingSet) {
+        if (m_aids.log)
+            m_aids.log->rowVisible(AnswerLog::Row::Attribute);
+        m_access.rowAppeared();
+    }
+}
 
 } // namespace tessarine

@@ -33,7 +33,8 @@ dpkg-deb -x "$deb" "$root"
 # Declared dependencies, including what is only loaded at run time.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
-for package in libqt6widgets6 libqt6gui6 libqt6multimedia6 qt6-qpa-plugins fonts-liberation2; do
+for package in libqt6widgets6 libqt6gui6 libqt6multimedia6 libqt6sql6 libqt6charts6 libqt6texttospeech6 \
+               libjpeg62-turbo qt6-qpa-plugins fonts-liberation2 libqt6sql6-sqlite qt6-speech-flite-plugin; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "the package does not depend on $package"
 done
 

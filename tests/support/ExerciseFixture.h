@@ -28,7 +28,7 @@ struct Options {
 class Exercise {
 public:
     Exercise(const QStringList& images, const QStringList& symbols, const QStringList& attributes,
-             Options options = {})
+             Options options = {}, ExerciseAids aids = {})
         : platform(folder.path())
         , module(platform.messageBox, platform.random)
     {
@@ -42,7 +42,7 @@ public:
         module.PlaySounds = options.sounds;
         module.SoundOk = QStringLiteral("ok.wav");
         module.SoundWrong = QStringLiteral("error.wav");
-        window = std::make_unique<frmMain>(module, platform.platform(), decoder);
+        window = std::make_unique<frmMain>(module, platform.platform(), decoder, aids);
         window->setAttribute(Qt::WA_DeleteOnClose, false);
     }
 
