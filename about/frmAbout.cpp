@@ -4,11 +4,11 @@
 #include "core/ErrorGuard.h"
 #include "core/Module1.h"
 #include "core/ProgramRecord.h"
+#include "platform/RunLifetime.h"
+#include "settings/SettingsStore.h"
 #include "widgets/AppIcon.h"
 #include "widgets/DesignFont.h"
-#include "platform/RunLifetime.h"
 #include "widgets/Twips.h"
-#include "settings/SettingsStore.h"
 
 #include <QCloseEvent>
 #include <QKeySequence>
@@ -40,8 +40,8 @@ QLabel* label(QWidget* parent, const QRect& geometry, const QString& text, const
 // A tool window: a dialog border and no entry in the task bar (window managers leave utility
 // windows out of it), while it still takes the focus, so Enter and Esc reach it.
 frmAbout::frmAbout(Module1& module, const Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_module(module)
     , m_platform(platform)
 {
@@ -87,9 +87,8 @@ void frmAbout::Form_Load()
         guard.step([&] { textToInt32(store.read(counter)); });
     guard.step([&] {
         const QString lineBreak = QStringLiteral("\r\n");
-        description = QStringLiteral("Developed by ") + ProgramRecord::Author + QStringLiteral(" - ")
-                      + ProgramRecord::CreditYear + lineBreak + ProgramRecord::Contact + QStringLiteral(" - ")
-                      + ProgramRecord::Website + lineBreak;
+        description = QStringLiteral("Developed by ") + ProgramRecord::Author + QStringLiteral(" - ") + ProgramRecord::CreditYear
+                      + lineBreak + ProgramRecord::Contact + QStringLiteral(" - ") + ProgramRecord::Website + lineBreak;
     });
     guard.step([&] { setWindowTitle(QStringLiteral("About ") + program.title); });
     guard.step([&] {

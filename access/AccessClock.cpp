@@ -5,7 +5,8 @@
 namespace tessarine {
 
 QtStepTimer::QtStepTimer(IMessageBox& messageBox)
-    : m_messageBox(messageBox) {
+    : m_messageBox(messageBox)
+{
     QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
         runUnguarded(m_messageBox, [this] {
             // A copy: the tick may start or stop the timer, which replaces the callback.
@@ -15,12 +16,14 @@ QtStepTimer::QtStepTimer(IMessageBox& messageBox)
     });
 }
 
-void QtStepTimer::start(int intervalMs, std::function<void()> onTick) {
+void QtStepTimer::start(int intervalMs, std::function<void()> onTick)
+{
     m_onTick = std::move(onTick);
     m_timer.start(intervalMs);
 }
 
-void QtStepTimer::stop() {
+void QtStepTimer::stop()
+{
     m_timer.stop();
     m_onTick = nullptr;
 }

@@ -8,47 +8,44 @@ namespace {
 constexpr int StepElement = 100;
 
 // Keypad Enter is the same key to a learner as Return.
-int normalised(int key) {
-    return key == Qt::Key_Enter ? Qt::Key_Return : key;
-}
+int normalised(int key) { return key == Qt::Key_Enter ? Qt::Key_Return : key; }
 
 // Mouse buttons and keys share one table of presses under way.
-int buttonSource(Qt::MouseButton button) {
-    return -static_cast<int>(button);
-}
+int buttonSource(Qt::MouseButton button) { return -static_cast<int>(button); }
 
-int element(const auto& press) {
-    return press.step ? StepElement : static_cast<int>(*press.target);
-}
+int element(const auto& press) { return press.step ? StepElement : static_cast<int>(*press.target); }
 
 } // namespace
 
-AccessController::AccessController(const AccessSettings& settings, const IAnswerTargets& targets,
-                                   const IClock& clock, IStepTimer& timer)
+AccessController::AccessController(const AccessSettings& settings, const IAnswerTargets& targets, const IClock& clock,
+                                   IStepTimer& timer)
     : m_settings(settings)
     , m_targets(targets)
     , m_ring(targets)
     , m_scanner(m_ring, timer, settings.scanMode, settings.scanIntervalMs)
-    , m_guard(clock, settings.pressGuard, settings.repeatWindowMs, settings.holdMs) {}
+    , m_guard(clock, settings.pressGuard, settings.repeatWindowMs, settings.holdMs)
+{
+}
 
-std::optional<AnswerTarget> AccessController::ringTarget() const {
+std::optional<AnswerTarget> AccessController::ringTarget() const
+{
     if (!m_settings.keyboardAccess && !m_scanner.active())
         return std::nullopt;
     return m_ring.current();
 }
 
-void AccessController::setAppeared() {
+void AccessController::setAppeared()
+{
     if (m_scanner.active())
         m_scanner.restart();
     else if (m_settings.keyboardAccess)
         m_ring.moveToChangeSet();
 }
 
-void AccessController::rowAppeared() {
-    m_scanner.restart();
-}
+void AccessController::rowAppeared() { m_scanner.restart(); }
 
-AccessOutcome AccessController::keyPressed(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat) {
+AccessOutcome AccessController::keyPressed(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
+{
     key = normalised(key);
     std::optional<Press> what = switchPress(key, Qt::NoButton);
     if (!what)
@@ -64,31 +61,36 @@ AccessOutcome AccessController::keyPressed(int key, Qt::KeyboardModifiers modifi
     return press(key, *what);
 }
 
-AccessOutcome AccessController::keyReleased(int key, bool autoRepeat) {
+AccessOutcome AccessController::keyReleased(int key, bool autoRepeat)
+{
     if (autoRepeat)
         return {m_pending.contains(normalised(key)), {}};
     return release(normalised(key));
 }
 
-AccessOutcome AccessController::buttonPressed(Qt::MouseButton button) {
+AccessOutcome AccessController::buttonPressed(Qt::MouseButton button)
+{
     const std::optional<Press> what = switchPress(Qt::Key_unknown, button);
     if (!what)
         return {};
     return press(buttonSource(button), *what);
 }
 
-AccessOutcome AccessController::buttonReleased(Qt::MouseButton button) {
+AccessOutcome AccessController::buttonReleased(Qt::MouseButton button)
+{
     if (!switchPress(Qt::Key_unknown, button))
         return {};
     return release(buttonSource(button));
 }
 
-void AccessController::pointerPressed(AnswerTarget target) {
+void AccessController::pointerPressed(AnswerTarget target)
+{
     if (m_settings.pressGuard && m_settings.holdMs > 0)
         m_guard.pressed(static_cast<int>(target));
 }
 
-bool AccessController::pointerClicked(AnswerTarget target) {
+bool AccessController::pointerClicked(AnswerTarget target)
+{
     if (!m_settings.pressGuard)
         return true;
     if (m_settings.holdMs > 0)
@@ -96,22 +98,23 @@ bool AccessController::pointerClicked(AnswerTarget target) {
     return m_guard.pressed(static_cast<int>(target)) == PressGuard::Verdict::Counts;
 }
 
-std::optional<AccessController::Press> AccessController::switchPress(int key, Qt::MouseButton button) const {
+std::optional<AccessController::Press> AccessController::switchPress(int key, Qt::MouseButton button) const
+{
     if (!m_scanner.active())
         return std::nullopt;
-    const bool isChoose = (key != Qt::Key_unknown && key == normalised(m_settings.chooseKey)) ||
-                          (button != Qt::NoButton && button == m_settings.chooseButton);
+    const bool isChoose = (key != Qt::Key_unknown && key == normalised(m_settings.chooseKey))
+                          || (button != Qt::NoButton && button == m_settings.chooseButton);
     if (isChoose)
         return Press{false, m_ring.current()};
-    const bool isStep = (key != Qt::Key_unknown && key == normalised(m_settings.stepKey)) ||
-                        (button != Qt::NoButton && button == m_settings.stepButton);
+    const bool isStep = (key != Qt::Key_unknown && key == normalised(m_settings.stepKey))
+                        || (button != Qt::NoButton && button == m_settings.stepButton);
     if (isStep && m_settings.scanMode == ScanMode::TwoSwitches)
         return Press{true, {}};
     return std::nullopt;
 }
 
-std::optional<AccessController::Press> AccessController::keyboardPress(int key,
-                                                                       Qt::KeyboardModifiers modifiers) {
+std::optional<AccessController::Press> AccessController::keyboardPress(int key, Qt::KeyboardModifiers modifiers)
+{
     if (!m_settings.keyboardAccess)
         return std::nullopt;
     const bool backwards = key == Qt::Key_Backtab || (key == Qt::Key_Tab && (modifiers & Qt::ShiftModifier));
@@ -143,7 +146,8 @@ std::optional<AccessController::Press> AccessController::keyboardPress(int key,
     }
 }
 
-AccessOutcome AccessController::press(int source, const Press& what) {
+AccessOutcome AccessController::press(int source, const Press& what)
+{
     // A choice of nothing (no ring, a hidden picture) is still the learner's key: taken, no effect.
     if (!what.step && (!what.target || !m_targets.isTargetVisible(*what.target)))
         return {true, {}};
@@ -161,7 +165,8 @@ AccessOutcome AccessController::press(int source, const Press& what) {
     return {true, {}};
 }
 
-AccessOutcome AccessController::release(int source) {
+AccessOutcome AccessController::release(int source)
+{
     const auto pending = m_pending.constFind(source);
     if (pending == m_pending.constEnd())
         return {};
@@ -175,7 +180,8 @@ AccessOutcome AccessController::release(int source) {
     return perform(what);
 }
 
-AccessOutcome AccessController::perform(const Press& what) {
+AccessOutcome AccessController::perform(const Press& what)
+{
     if (what.step) {
         m_scanner.step();
         return {true, {}};

@@ -25,8 +25,7 @@ struct AccessOutcome {
 // the keyboard access are taken; clicks and everything else go on as they always did.
 class AccessController {
 public:
-    AccessController(const AccessSettings& settings, const IAnswerTargets& targets, const IClock& clock,
-                     IStepTimer& timer);
+    AccessController(const AccessSettings& settings, const IAnswerTargets& targets, const IClock& clock, IStepTimer& timer);
 
     // Where to draw the ring; nothing when neither the keyboard nor a switch moves it.
     std::optional<AnswerTarget> ringTarget() const;

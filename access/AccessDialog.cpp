@@ -18,7 +18,8 @@ namespace tessarine {
 
 namespace {
 
-QString buttonCaption(Qt::MouseButton button) {
+QString buttonCaption(Qt::MouseButton button)
+{
     switch (button) {
     case Qt::LeftButton:
         return QStringLiteral("Left mouse button");
@@ -35,14 +36,16 @@ QString buttonCaption(Qt::MouseButton button) {
     }
 }
 
-QComboBox* buttonList(QWidget* parent) {
+QComboBox* buttonList(QWidget* parent)
+{
     auto* list = new QComboBox(parent);
     for (Qt::MouseButton button : switchButtons())
         list->addItem(buttonCaption(button), static_cast<int>(button));
     return list;
 }
 
-QSpinBox* milliseconds(QWidget* parent) {
+QSpinBox* milliseconds(QWidget* parent)
+{
     auto* box = new QSpinBox(parent);
     box->setRange(0, AccessSettings::MaxGuardMs);
     box->setSingleStep(50);
@@ -52,28 +55,23 @@ QSpinBox* milliseconds(QWidget* parent) {
 
 } // namespace
 
-AccessDialog::AccessDialog(IMessageBox& messageBox, const AccessSettings& settings, const QString& learner,
-                           QWidget* parent)
+AccessDialog::AccessDialog(IMessageBox& messageBox, const AccessSettings& settings, const QString& learner, QWidget* parent)
     : QDialog(parent)
-    , m_messageBox(messageBox) {
-    setWindowTitle(learner.isEmpty() ? QStringLiteral("Access")
-                                     : QStringLiteral("Access for %1").arg(learner));
+    , m_messageBox(messageBox)
+{
+    setWindowTitle(learner.isEmpty() ? QStringLiteral("Access") : QStringLiteral("Access for %1").arg(learner));
 
-    chkKeyboard =
-        new QCheckBox(QStringLiteral("Answer with the keyboard: arrows and Tab move, Space and Enter "
-                                     "choose, 1 to 4 choose a picture"),
-                      this);
+    chkKeyboard = new QCheckBox(QStringLiteral("Answer with the keyboard: arrows and Tab move, Space and Enter "
+                                               "choose, 1 to 4 choose a picture"),
+                                this);
 
     auto* switches = new QGroupBox(QStringLiteral("Switches"), this);
     cboScan = new QComboBox(switches);
     cboScan->addItem(QStringLiteral("No switch"), static_cast<int>(ScanMode::Off));
-    cboScan->addItem(QStringLiteral("One switch: the ring moves by itself"),
-                     static_cast<int>(ScanMode::OneSwitch));
-    cboScan->addItem(QStringLiteral("Two switches: one moves, one chooses"),
-                     static_cast<int>(ScanMode::TwoSwitches));
+    cboScan->addItem(QStringLiteral("One switch: the ring moves by itself"), static_cast<int>(ScanMode::OneSwitch));
+    cboScan->addItem(QStringLiteral("Two switches: one moves, one chooses"), static_cast<int>(ScanMode::TwoSwitches));
     spnInterval = new QDoubleSpinBox(switches);
-    spnInterval->setRange(AccessSettings::MinScanIntervalMs / 1000.0,
-                          AccessSettings::MaxScanIntervalMs / 1000.0);
+    spnInterval->setRange(AccessSettings::MinScanIntervalMs / 1000.0, AccessSettings::MaxScanIntervalMs / 1000.0);
     spnInterval->setDecimals(1);
     spnInterval->setSingleStep(0.5);
     spnInterval->setSuffix(QStringLiteral(" s"));
@@ -109,8 +107,7 @@ AccessDialog::AccessDialog(IMessageBox& messageBox, const AccessSettings& settin
     palette.setColor(QPalette::WindowText, QColor(180, 0, 0));
     lblProblem->setPalette(palette);
 
-    buttons = new QDialogButtonBox(
-        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults, this);
+    buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(chkKeyboard);
@@ -136,7 +133,8 @@ AccessDialog::AccessDialog(IMessageBox& messageBox, const AccessSettings& settin
     connect(chkGuard, &QCheckBox::toggled, this, refreshGuarded);
 }
 
-AccessSettings AccessDialog::settings() const {
+AccessSettings AccessDialog::settings() const
+{
     AccessSettings settings;
     settings.keyboardAccess = chkKeyboard->isChecked();
     settings.scanMode = static_cast<ScanMode>(cboScan->currentData().toInt());
@@ -153,7 +151,8 @@ AccessSettings AccessDialog::settings() const {
     return settings;
 }
 
-void AccessDialog::showSettings(const AccessSettings& settings) {
+void AccessDialog::showSettings(const AccessSettings& settings)
+{
     chkKeyboard->setChecked(settings.keyboardAccess);
     cboScan->setCurrentIndex(cboScan->findData(static_cast<int>(settings.scanMode)));
     spnInterval->setValue(settings.scanIntervalMs / 1000.0);
@@ -169,7 +168,8 @@ void AccessDialog::showSettings(const AccessSettings& settings) {
     refresh();
 }
 
-void AccessDialog::refresh() {
+void AccessDialog::refresh()
+{
     const AccessSettings current = settings();
     const AccessControls used = usedControls(current);
     spnInterval->setEnabled(used.scanInterval);

@@ -23,8 +23,7 @@ class AccessDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    AccessDialog(IMessageBox& messageBox, const AccessSettings& settings, const QString& learner,
-                 QWidget* parent = nullptr);
+    AccessDialog(IMessageBox& messageBox, const AccessSettings& settings, const QString& learner, QWidget* parent = nullptr);
 
     // The settings as the controls show them.
     AccessSettings settings() const;

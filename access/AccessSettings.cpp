@@ -17,9 +17,9 @@ struct Field {
     std::function<bool(AccessSettings&, const QString&)> read;
 };
 
-Field flag(const char* key, bool AccessSettings::*member) {
-    return {QString::fromLatin1(key),
-            [member](const AccessSettings& s) { return QString::number(s.*member ? 1 : 0); },
+Field flag(const char* key, bool AccessSettings::*member)
+{
+    return {QString::fromLatin1(key), [member](const AccessSettings& s) { return QString::number(s.*member ? 1 : 0); },
             [member](AccessSettings& s, const QString& text) {
                 if (text != u"0" && text != u"1")
                     return false;
@@ -28,9 +28,9 @@ Field flag(const char* key, bool AccessSettings::*member) {
             }};
 }
 
-Field milliseconds(const char* key, int AccessSettings::*member, int minimum, int maximum) {
-    return {QString::fromLatin1(key),
-            [member](const AccessSettings& s) { return QString::number(s.*member); },
+Field milliseconds(const char* key, int AccessSettings::*member, int minimum, int maximum)
+{
+    return {QString::fromLatin1(key), [member](const AccessSettings& s) { return QString::number(s.*member); },
             [member, minimum, maximum](AccessSettings& s, const QString& text) {
                 bool ok = false;
                 const int value = text.toInt(&ok);
@@ -41,7 +41,8 @@ Field milliseconds(const char* key, int AccessSettings::*member, int minimum, in
             }};
 }
 
-Field key(const char* name, Qt::Key AccessSettings::*member) {
+Field key(const char* name, Qt::Key AccessSettings::*member)
+{
     return {QString::fromLatin1(name), [member](const AccessSettings& s) { return keyName(s.*member); },
             [member](AccessSettings& s, const QString& text) {
                 const Qt::Key key = keyFromName(text);
@@ -52,7 +53,8 @@ Field key(const char* name, Qt::Key AccessSettings::*member) {
             }};
 }
 
-Field button(const char* name, Qt::MouseButton AccessSettings::*member) {
+Field button(const char* name, Qt::MouseButton AccessSettings::*member)
+{
     return {QString::fromLatin1(name), [member](const AccessSettings& s) { return buttonName(s.*member); },
             [member](AccessSettings& s, const QString& text) {
                 bool ok = false;
@@ -63,14 +65,16 @@ Field button(const char* name, Qt::MouseButton AccessSettings::*member) {
             }};
 }
 
-const QList<QPair<ScanMode, QString>>& scanModeNames() {
+const QList<QPair<ScanMode, QString>>& scanModeNames()
+{
     static const QList<QPair<ScanMode, QString>> names{{ScanMode::Off, QStringLiteral("off")},
                                                        {ScanMode::OneSwitch, QStringLiteral("one")},
                                                        {ScanMode::TwoSwitches, QStringLiteral("two")}};
     return names;
 }
 
-Field scanMode() {
+Field scanMode()
+{
     return {QStringLiteral("ScanMode"),
             [](const AccessSettings& s) {
                 for (const auto& [mode, name] : scanModeNames())
@@ -88,7 +92,8 @@ Field scanMode() {
             }};
 }
 
-const QList<Field>& fields() {
+const QList<Field>& fields()
+{
     static const QList<Field> table{
         flag("KeyboardAccess", &AccessSettings::keyboardAccess),
         scanMode(),
@@ -107,7 +112,8 @@ const QList<Field>& fields() {
     return table;
 }
 
-const QList<QPair<Qt::MouseButton, QString>>& buttonNames() {
+const QList<QPair<Qt::MouseButton, QString>>& buttonNames()
+{
     static const QList<QPair<Qt::MouseButton, QString>> names{
         {Qt::NoButton, QStringLiteral("none")},     {Qt::LeftButton, QStringLiteral("left")},
         {Qt::RightButton, QStringLiteral("right")}, {Qt::MiddleButton, QStringLiteral("middle")},
@@ -117,14 +123,16 @@ const QList<QPair<Qt::MouseButton, QString>>& buttonNames() {
 
 } // namespace
 
-QMap<QString, QString> AccessSettings::toMap() const {
+QMap<QString, QString> AccessSettings::toMap() const
+{
     QMap<QString, QString> values;
     for (const Field& field : fields())
         values.insert(field.key, field.write(*this));
     return values;
 }
 
-AccessSettings AccessSettings::fromMap(const QMap<QString, QString>& values) {
+AccessSettings AccessSettings::fromMap(const QMap<QString, QString>& values)
+{
     AccessSettings settings;
     for (const Field& field : fields()) {
         const auto found = values.constFind(field.key);
@@ -134,29 +142,28 @@ AccessSettings AccessSettings::fromMap(const QMap<QString, QString>& values) {
     return settings;
 }
 
-QString AccessSettings::problem() const {
+QString AccessSettings::problem() const
+{
     if (scanMode != ScanMode::TwoSwitches)
         return {};
     if (stepKey == chooseKey)
-        return QStringLiteral(
-            "The step switch and the choose switch send the same key. Give each switch its own key.");
+        return QStringLiteral("The step switch and the choose switch send the same key. Give each switch its own key.");
     if (stepButton != Qt::NoButton && stepButton == chooseButton)
-        return QStringLiteral(
-            "The step switch and the choose switch use the same mouse button. Give each switch its "
-            "own button, or none.");
+        return QStringLiteral("The step switch and the choose switch use the same mouse button. Give each switch its "
+                              "own button, or none.");
     return {};
 }
 
-AccessControls usedControls(const AccessSettings& settings) {
+AccessControls usedControls(const AccessSettings& settings)
+{
     return {settings.scanMode == ScanMode::OneSwitch, settings.scanMode == ScanMode::TwoSwitches,
             settings.scanMode != ScanMode::Off, settings.pressGuard};
 }
 
-QString keyName(Qt::Key key) {
-    return QKeySequence(key).toString(QKeySequence::PortableText);
-}
+QString keyName(Qt::Key key) { return QKeySequence(key).toString(QKeySequence::PortableText); }
 
-Qt::Key keyFromName(const QString& name) {
+Qt::Key keyFromName(const QString& name)
+{
     const QKeySequence sequence = QKeySequence::fromString(name, QKeySequence::PortableText);
     if (sequence.count() != 1 || sequence[0].keyboardModifiers() != Qt::NoModifier)
         return Qt::Key_unknown;
@@ -167,14 +174,16 @@ Qt::Key keyFromName(const QString& name) {
     return key;
 }
 
-QString buttonName(Qt::MouseButton button) {
+QString buttonName(Qt::MouseButton button)
+{
     for (const auto& [value, name] : buttonNames())
         if (value == button)
             return name;
     return QStringLiteral("none");
 }
 
-Qt::MouseButton buttonFromName(const QString& name, bool* ok) {
+Qt::MouseButton buttonFromName(const QString& name, bool* ok)
+{
     for (const auto& [value, text] : buttonNames())
         if (text == name) {
             if (ok)
@@ -186,7 +195,8 @@ Qt::MouseButton buttonFromName(const QString& name, bool* ok) {
     return Qt::NoButton;
 }
 
-const QList<Qt::MouseButton>& switchButtons() {
+const QList<Qt::MouseButton>& switchButtons()
+{
     static const QList<Qt::MouseButton> buttons = [] {
         QList<Qt::MouseButton> result;
         for (const auto& entry : buttonNames())

@@ -5,40 +5,41 @@
 namespace tessarine {
 
 FocusRing::FocusRing(const IAnswerTargets& targets)
-    : m_targets(targets) {}
-
-void FocusRing::next() {
-    step(1);
+    : m_targets(targets)
+{
 }
 
-void FocusRing::previous() {
-    step(-1);
-}
+void FocusRing::next() { step(1); }
 
-void FocusRing::moveToChangeSet() {
+void FocusRing::previous() { step(-1); }
+
+void FocusRing::moveToChangeSet()
+{
     if (!moveTo(AnswerTarget::ChangeSet))
         place(std::nullopt);
 }
 
-void FocusRing::moveToFirstAnswer() {
+void FocusRing::moveToFirstAnswer()
+{
     for (AnswerTarget target : AllTargets)
         if (moveTo(target))
             return;
     place(std::nullopt);
 }
 
-bool FocusRing::moveTo(AnswerTarget target) {
+bool FocusRing::moveTo(AnswerTarget target)
+{
     if (!m_targets.isTargetVisible(target))
         return false;
     place(target);
     return true;
 }
 
-void FocusRing::step(int direction) {
+void FocusRing::step(int direction)
+{
     const int count = static_cast<int>(AllTargets.size());
     // From nowhere, forwards starts at the first target and backwards at the last.
-    int position = m_current ? static_cast<int>(std::find(AllTargets.begin(), AllTargets.end(), *m_current) -
-                                                AllTargets.begin())
+    int position = m_current ? static_cast<int>(std::find(AllTargets.begin(), AllTargets.end(), *m_current) - AllTargets.begin())
                              : (direction > 0 ? -1 : count);
     for (int tried = 0; tried < count; ++tried) {
         position = ((position + direction) % count + count) % count;
@@ -48,7 +49,8 @@ void FocusRing::step(int direction) {
     place(std::nullopt);
 }
 
-void FocusRing::place(std::optional<AnswerTarget> target) {
+void FocusRing::place(std::optional<AnswerTarget> target)
+{
     m_current = target;
     if (m_onMoved)
         m_onMoved();

@@ -9,25 +9,26 @@ namespace tessarine {
 namespace {
 
 // Most keyboards label Return "Enter", and so do switch interfaces.
-QString shownName(Qt::Key key) {
-    return key == Qt::Key_Return ? QStringLiteral("Enter") : keyName(key);
-}
+QString shownName(Qt::Key key) { return key == Qt::Key_Return ? QStringLiteral("Enter") : keyName(key); }
 
 } // namespace
 
 KeyCaptureButton::KeyCaptureButton(QWidget* parent)
-    : QPushButton(parent) {
+    : QPushButton(parent)
+{
     setAutoDefault(false);
     setText(shownName(m_key));
     connect(this, &QPushButton::clicked, this, &KeyCaptureButton::startCapture);
 }
 
-void KeyCaptureButton::setKey(Qt::Key key) {
+void KeyCaptureButton::setKey(Qt::Key key)
+{
     m_key = key;
     endCapture();
 }
 
-bool KeyCaptureButton::event(QEvent* event) {
+bool KeyCaptureButton::event(QEvent* event)
+{
     // While waiting, every key is the answer, including those that would move the focus.
     if (m_capturing && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
@@ -46,17 +47,20 @@ bool KeyCaptureButton::event(QEvent* event) {
     return QPushButton::event(event);
 }
 
-void KeyCaptureButton::focusOutEvent(QFocusEvent* event) {
+void KeyCaptureButton::focusOutEvent(QFocusEvent* event)
+{
     endCapture();
     QPushButton::focusOutEvent(event);
 }
 
-void KeyCaptureButton::startCapture() {
+void KeyCaptureButton::startCapture()
+{
     m_capturing = true;
     setText(QStringLiteral("Press the key or the switch..."));
 }
 
-void KeyCaptureButton::endCapture() {
+void KeyCaptureButton::endCapture()
+{
     m_capturing = false;
     setText(shownName(m_key));
 }

@@ -6,9 +6,12 @@ PressGuard::PressGuard(const IClock& clock, bool enabled, int repeatWindowMs, in
     : m_clock(clock)
     , m_enabled(enabled)
     , m_repeatWindowMs(repeatWindowMs)
-    , m_holdMs(holdMs) {}
+    , m_holdMs(holdMs)
+{
+}
 
-PressGuard::Verdict PressGuard::pressed(int element) {
+PressGuard::Verdict PressGuard::pressed(int element)
+{
     if (!m_enabled)
         return Verdict::Counts;
     const qint64 now = m_clock.nowMs();
@@ -22,7 +25,8 @@ PressGuard::Verdict PressGuard::pressed(int element) {
     return Verdict::Counts;
 }
 
-bool PressGuard::released(int element) {
+bool PressGuard::released(int element)
+{
     if (!m_enabled || m_holdMs <= 0)
         return false;
     const auto pressed = m_pressedAt.constFind(element);
@@ -37,7 +41,8 @@ bool PressGuard::released(int element) {
     return true;
 }
 
-bool PressGuard::withinRepeatWindow(int element, qint64 now) const {
+bool PressGuard::withinRepeatWindow(int element, qint64 now) const
+{
     const auto last = m_lastCounted.constFind(element);
     return last != m_lastCounted.constEnd() && now - *last < m_repeatWindowMs;
 }

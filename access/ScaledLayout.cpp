@@ -15,14 +15,15 @@ struct Placement {
     double top;
 
     // The box's edges in the window, unrounded.
-    QRectF place(const QRect& twips, QPointF origin = {}) const {
-        return {origin.x() + twips.x() / TwipsPerPixel * scale,
-                origin.y() + twips.y() / TwipsPerPixel * scale, twips.width() / TwipsPerPixel * scale,
-                twips.height() / TwipsPerPixel * scale};
+    QRectF place(const QRect& twips, QPointF origin = {}) const
+    {
+        return {origin.x() + twips.x() / TwipsPerPixel * scale, origin.y() + twips.y() / TwipsPerPixel * scale,
+                twips.width() / TwipsPerPixel * scale, twips.height() / TwipsPerPixel * scale};
     }
 };
 
-QRect rounded(const QRectF& box, QPoint origin = {}) {
+QRect rounded(const QRectF& box, QPoint origin = {})
+{
     const int left = static_cast<int>(std::lround(box.left()));
     const int top = static_cast<int>(std::lround(box.top()));
     const int right = static_cast<int>(std::lround(box.right()));
@@ -30,7 +31,8 @@ QRect rounded(const QRectF& box, QPoint origin = {}) {
     return QRect(left, top, right - left, bottom - top).translated(-origin);
 }
 
-QSize decodeSize(const QRect& box, int border, double devicePixelRatio) {
+QSize decodeSize(const QRect& box, int border, double devicePixelRatio)
+{
     const QSize inside = box.size().shrunkBy({border, border, border, border}).expandedTo({0, 0});
     return {static_cast<int>(std::lround(inside.width() * devicePixelRatio)),
             static_cast<int>(std::lround(inside.height() * devicePixelRatio))};
@@ -38,7 +40,8 @@ QSize decodeSize(const QRect& box, int border, double devicePixelRatio) {
 
 } // namespace
 
-DesignLayout exerciseDesignLayout() {
+DesignLayout exerciseDesignLayout()
+{
     DesignLayout design;
     design.client = {15135, 10140};
     design.caption = {720, 120, 9015, 615};
@@ -53,8 +56,8 @@ DesignLayout exerciseDesignLayout() {
     return design;
 }
 
-ScaledLayout ScaledLayout::compute(const DesignLayout& design, QSize window, bool fill,
-                                   double devicePixelRatio) {
+ScaledLayout ScaledLayout::compute(const DesignLayout& design, QSize window, bool fill, double devicePixelRatio)
+{
     Placement placement{1.0, 0.0, 0.0};
     const double designWidth = design.client.width() / TwipsPerPixel;
     const double designHeight = design.client.height() / TwipsPerPixel;
@@ -75,8 +78,7 @@ ScaledLayout ScaledLayout::compute(const DesignLayout& design, QSize window, boo
     layout.symbolFrame = rounded(symbolFrame);
     layout.attributeFrame = rounded(attributeFrame);
     for (std::size_t i = 0; i < 2; ++i) {
-        layout.symbols[i] =
-            rounded(placement.place(design.symbols[i], symbolFrame.topLeft()), layout.symbolFrame.topLeft());
+        layout.symbols[i] = rounded(placement.place(design.symbols[i], symbolFrame.topLeft()), layout.symbolFrame.topLeft());
         layout.attributes[i] = rounded(placement.place(design.attributes[i], attributeFrame.topLeft()),
                                        layout.attributeFrame.topLeft());
     }

@@ -44,8 +44,7 @@ struct ScaledLayout {
     QSize objectDecodeSize;
     QSize answerDecodeSize;
 
-    static ScaledLayout compute(const DesignLayout& design, QSize window, bool fill,
-                                double devicePixelRatio = 1.0);
+    static ScaledLayout compute(const DesignLayout& design, QSize window, bool fill, double devicePixelRatio = 1.0);
 };
 
 } // namespace tessarine

@@ -6,35 +6,37 @@ SwitchScanner::SwitchScanner(FocusRing& ring, IStepTimer& timer, ScanMode mode, 
     : m_ring(ring)
     , m_timer(timer)
     , m_mode(mode)
-    , m_intervalMs(intervalMs) {}
+    , m_intervalMs(intervalMs)
+{
+}
 
-void SwitchScanner::restart() {
+void SwitchScanner::restart()
+{
     if (!active())
         return;
     m_ring.moveToFirstAnswer();
     startTimer();
 }
 
-void SwitchScanner::step() {
+void SwitchScanner::step()
+{
     if (active())
         m_ring.next();
 }
 
-std::optional<AnswerTarget> SwitchScanner::choose() {
+std::optional<AnswerTarget> SwitchScanner::choose()
+{
     const std::optional<AnswerTarget> target = m_ring.current();
     startTimer();
     return target;
 }
 
-void SwitchScanner::pause() {
-    m_timer.stop();
-}
+void SwitchScanner::pause() { m_timer.stop(); }
 
-void SwitchScanner::resume() {
-    startTimer();
-}
+void SwitchScanner::resume() { startTimer(); }
 
-void SwitchScanner::startTimer() {
+void SwitchScanner::startTimer()
+{
     if (m_mode == ScanMode::OneSwitch)
         m_timer.start(m_intervalMs, [this] { m_ring.next(); });
 }

@@ -10,9 +10,9 @@
 #include "records/RecordsStore.h"
 #include "records/RecordsWindow.h"
 #include "records/SessionRecorder.h"
+#include "speech/QtAudioOutputs.h"
 #include "speech/QtSpeechVoice.h"
 #include "speech/SpokenCaption.h"
-#include "speech/QtAudioOutputs.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -89,23 +89,25 @@ void RunFlow::openExercise(QPointer<QWidget>& window)
         m_answerLog = std::make_unique<SessionRecorder>(m_recordsFile, m_module.messageBox());
         aids.log = m_answerLog.get();
         const Module1& m = m_module;
-        m_answerLog->sessionStarted(
-            {learner,
-             {{QStringLiteral("ShowSymbolsDistractor"), m.ShowSymbolsDistractor},
-              {QStringLiteral("ShowAttributesDistractor"), m.ShowAttributesDistractor},
-              {QStringLiteral("SameCategoryAttributes"), m.SameCategoryAttributes},
-              {QStringLiteral("UseSequence"), m.UseSequence},
-              {QStringLiteral("PlaySounds"), m.PlaySounds},
-              {QStringLiteral("SoundOk"), m.SoundOk},
-              {QStringLiteral("SoundWrong"), m.SoundWrong}},
-             QStringLiteral("%1.%2.%3").arg(m_platform.program.major).arg(m_platform.program.minor).arg(m_platform.program.revision),
-             m_platform.program.folder});
+        m_answerLog->sessionStarted({learner,
+                                     {{QStringLiteral("ShowSymbolsDistractor"), m.ShowSymbolsDistractor},
+                                      {QStringLiteral("ShowAttributesDistractor"), m.ShowAttributesDistractor},
+                                      {QStringLiteral("SameCategoryAttributes"), m.SameCategoryAttributes},
+                                      {QStringLiteral("UseSequence"), m.UseSequence},
+                                      {QStringLiteral("PlaySounds"), m.PlaySounds},
+                                      {QStringLiteral("SoundOk"), m.SoundOk},
+                                      {QStringLiteral("SoundWrong"), m.SoundWrong}},
+                                     QStringLiteral("%1.%2.%3")
+                                         .arg(m_platform.program.major)
+                                         .arg(m_platform.program.minor)
+                                         .arg(m_platform.program.revision),
+                                     m_platform.program.folder});
     }
     if (aids.access.spokenCaption) {
         m_voice = std::make_unique<QtSpeechVoice>();
         m_audioOutputs = std::make_unique<QtAudioOutputs>();
-        m_spokenCaption = std::make_unique<SpokenCaption>(m_module.messageBox(), m_platform.sound, *m_voice,
-                                                          *m_audioOutputs, joinPath(m_platform.program.folder, Folder::Images));
+        m_spokenCaption = std::make_unique<SpokenCaption>(m_module.messageBox(), m_platform.sound, *m_voice, *m_audioOutputs,
+                                                          joinPath(m_platform.program.folder, Folder::Images));
         aids.caption = m_spokenCaption.get();
     }
     auto* exercise = new frmMain(m_module, m_platform, m_decoder, aids);

@@ -34,8 +34,7 @@ int main(int argc, char* argv[])
         return exportRecords(argc, argv);
 
     QApplication app(argc, argv);
-    tessarine::QtPlatform platform(
-        tessarine::QtSettingsBacking::defaultFilePath(tessarine::SettingsStore::ApplicationName));
+    tessarine::QtPlatform platform(tessarine::QtSettingsBacking::defaultFilePath(tessarine::SettingsStore::ApplicationName));
     const tessarine::Platform services = platform.platform();
     tessarine::Module1 module(services.messageBox, services.random);
     tessarine::RunFlow flow(module, services, tessarine::RecordsStore::defaultFilePath());

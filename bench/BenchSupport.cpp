@@ -40,8 +40,7 @@ void writePhoto(const QString& path, QSize size, int seed)
         for (int x = 0; x < size.width(); ++x) {
             const int n = static_cast<int>(random.bounded(48)) - 24;
             const QRgb p = line[x];
-            line[x] = qRgb(std::clamp(qRed(p) + n, 0, 255), std::clamp(qGreen(p) + n, 0, 255),
-                           std::clamp(qBlue(p) + n, 0, 255));
+            line[x] = qRgb(std::clamp(qRed(p) + n, 0, 255), std::clamp(qGreen(p) + n, 0, 255), std::clamp(qBlue(p) + n, 0, 255));
         }
     }
     if (!image.save(path, "JPG", 92))
@@ -62,8 +61,7 @@ void writeMediaFolders(const QString& folder, int names, QSize photoSize)
         writePhoto(sources.last(), photoSize, i + 1);
     }
     const auto link = [&](int i, const QString& sub, const QString& name) {
-        std::filesystem::create_hard_link(sources[i % distinct].toStdString(),
-                                          root.filePath(sub + u'/' + name).toStdString());
+        std::filesystem::create_hard_link(sources[i % distinct].toStdString(), root.filePath(sub + u'/' + name).toStdString());
     };
     const int categories = 10;
     const int values = names / categories;

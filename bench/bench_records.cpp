@@ -28,11 +28,10 @@ using namespace tessarine;
 
 namespace {
 
-double msSince(const QElapsedTimer& timer) {
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
+double msSince(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e6; }
 
-int intOption(int argc, char** argv, const char* name, int fallback) {
+int intOption(int argc, char** argv, const char* name, int fallback)
+{
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], name) == 0)
             return std::atoi(argv[i + 1]);
@@ -46,8 +45,8 @@ const QStringList Objects{QStringLiteral("cup.colour.red.jpg"),    QStringLitera
                           QStringLiteral("car.colour.yellow.jpg"), QStringLiteral("fish.number.one.jpg")};
 
 // Writes a learner's history straight into the file in one transaction, as sessions would have.
-void fillLearner(RecordsStore& store, const QString& file, const QString& learner, int sessions,
-                 int setsPerSession) {
+void fillLearner(RecordsStore& store, const QString& file, const QString& learner, int sessions, int setsPerSession)
+{
     const auto learnerId = store.ensureLearner(learner);
     auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
     db.setDatabaseName(file);
@@ -58,11 +57,10 @@ void fillLearner(RecordsStore& store, const QString& file, const QString& learne
         QSqlQuery session(db), set(db), click(db);
         session.prepare(QStringLiteral("INSERT INTO sessions (learner_id, started, options, program_version,"
                                        " program_folder) VALUES (?, ?, '{}', '1.0.0', '/opt/tessarine')"));
-        set.prepare(
-            QStringLiteral("INSERT INTO sets (session_id, number, object, caption, symbol_right,"
-                           " symbol_distractor, symbol_right_element, attribute_right, attribute_distractor,"
-                           " attribute_right_element, error, ended_by) VALUES (?, ?, ?, 'CAPTION', 's.jpg',"
-                           " 'd.jpg', 0, 'a.b.jpg', 'a.c.jpg', 1, '', 'next in sequence')"));
+        set.prepare(QStringLiteral("INSERT INTO sets (session_id, number, object, caption, symbol_right,"
+                                   " symbol_distractor, symbol_right_element, attribute_right, attribute_distractor,"
+                                   " attribute_right_element, error, ended_by) VALUES (?, ?, ?, 'CAPTION', 's.jpg',"
+                                   " 'd.jpg', 0, 'a.b.jpg', 'a.c.jpg', 1, '', 'next in sequence')"));
         click.prepare(QStringLiteral("INSERT INTO clicks (set_id, row, element, file, correct, first_try,"
                                      " response_ms) VALUES (?, ?, ?, 's.jpg', ?, 1, ?)"));
         const auto start = QDateTime(QDate(2025, 1, 1), QTime(9, 0), Qt::UTC);
@@ -99,7 +97,8 @@ void fillLearner(RecordsStore& store, const QString& file, const QString& learne
 }
 
 // Opening the window as the program will: open the file, read the learner, build and paint.
-double openWindowMs(const QString& file, const QString& learner) {
+double openWindowMs(const QString& file, const QString& learner)
+{
     doubles::RecordingMessageBox box;
     QtRecordsPrompts prompts;
     QElapsedTimer timer;
@@ -116,8 +115,7 @@ double openWindowMs(const QString& file, const QString& learner) {
     QApplication::processEvents();
     window.repaint();
     if (qEnvironmentVariableIsSet("BENCH_PARTS"))
-        std::printf("open %.1f reload %.1f window %.1f paint %.1f\n", t0, t1 - t0, t2 - t1,
-                    msSince(timer) - t2);
+        std::printf("open %.1f reload %.1f window %.1f paint %.1f\n", t0, t1 - t0, t2 - t1, msSince(timer) - t2);
     const double ms = msSince(timer);
     if (!box.shown.isEmpty())
         qFatal("%s", qPrintable(box.shown.first()));
@@ -126,7 +124,8 @@ double openWindowMs(const QString& file, const QString& learner) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication app(argc, argv);
     const bool smoke = bench::hasFlag(argc, argv, "--smoke");
     const int clicks = smoke ? 5 : intOption(argc, argv, "--clicks", 400);
@@ -157,9 +156,8 @@ int main(int argc, char** argv) {
                                       " correct INTEGER NOT NULL, first_try INTEGER NOT NULL,"
                                       " response_ms INTEGER NOT NULL)"));
     QSqlQuery insert(db);
-    insert.prepare(
-        QStringLiteral("INSERT INTO clicks (set_id, row, element, file, correct, first_try, response_ms)"
-                       " VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    insert.prepare(QStringLiteral("INSERT INTO clicks (set_id, row, element, file, correct, first_try, response_ms)"
+                                  " VALUES (?, ?, ?, ?, ?, ?, ?)"));
     std::vector<double> recordMs, bareMs;
     QElapsedTimer timer;
     // Each timed click is the first in its set, so it also keeps the set's first-try score.
@@ -189,10 +187,9 @@ int main(int argc, char** argv) {
         qFatal("%s", qPrintable(box.shown.first()));
     const auto rec = bench::summarise(recordMs);
     const auto raw = bench::summarise(bareMs);
-    std::printf(
-        "click: recorder median %.3f ms (p95 %.3f), bare insert median %.3f ms (p95 %.3f), ratio %.2f "
-        "(%d clicks each)\n",
-        rec.median, rec.p95, raw.median, raw.p95, rec.median / raw.median, clicks);
+    std::printf("click: recorder median %.3f ms (p95 %.3f), bare insert median %.3f ms (p95 %.3f), ratio %.2f "
+                "(%d clicks each)\n",
+                rec.median, rec.p95, raw.median, raw.p95, rec.median / raw.median, clicks);
 
     // 2. The Records window for a large and a small learner in one file.
     const auto history = dir.filePath(QStringLiteral("history.sqlite"));

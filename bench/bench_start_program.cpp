@@ -6,9 +6,9 @@
 
 #include "BenchSupport.h"
 
+#include "app/RunFlow.h"
 #include "core/Module1.h"
 #include "exercise/frmMain.h"
-#include "app/RunFlow.h"
 #include "options/frmApertura.h"
 #include "platform/doubles/TestDoubles.h"
 

@@ -6,10 +6,10 @@
 
 #include "BenchSupport.h"
 
-#include "core/Module1.h"
 #include "app/RunFlow.h"
-#include "records/RecordsStore.h"
+#include "core/Module1.h"
 #include "platform/QtPlatform.h"
+#include "records/RecordsStore.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -31,8 +31,7 @@ class FirstPaint final : public QObject {
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()
-            && static_cast<QWidget*>(watched)->isWindow()) {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
             std::printf("painted\n");
             std::fflush(stdout);
             std::_Exit(0);
@@ -111,7 +110,7 @@ int main(int argc, char** argv)
     std::printf("empty Qt window painted          median %7.1f ms   p95 %7.1f ms   (%d runs)\n", e.median, e.p95, runs);
     std::printf("Qt window with a label painted   median %7.1f ms   p95 %7.1f ms\n", b.median, b.p95);
     std::printf("options window painted           median %7.1f ms   p95 %7.1f ms\n", t.median, t.p95);
-    std::printf("options window / window with a label  %.2f (target at most 1.25); / empty window %.2f\n",
-                t.median / b.median, t.median / e.median);
+    std::printf("options window / window with a label  %.2f (target at most 1.25); / empty window %.2f\n", t.median / b.median,
+                t.median / e.median);
     return 0;
 }

@@ -11,6 +11,8 @@
 #include "platform/PictureLoader.h"
 #include "platform/ProgramInfo.h"
 #include "platform/RandomSource.h"
+#include "speech/SpokenCaption.h"
+#include "speech/WaveCheck.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -88,10 +90,10 @@ int editDistance(const QString& a, const QString& b)
 // ends, and which of its steps it gets to.
 struct SetWalk {
     SetVerdict verdict;
-    double chance = 0;            // of stopping, for a set that may fail
+    double chance = 0;             // of stopping, for a set that may fail
     bool rightSymbolShown = false; // the right answers' pictures are reached
     bool rightAttributeShown = false;
-    QList<int> drawsReached;       // draws the set gets to, by their index in the plan
+    QList<int> drawsReached; // draws the set gets to, by their index in the plan
 };
 
 // The smallest condition that holds for exactly these combinations, if there is one.
@@ -165,9 +167,8 @@ QString failureSummary(const ObjectReport& report)
         }
         done.append(group.values());
         sentences.append(QStringLiteral("%1, the set %2 with error %3 %4.")
-                             .arg(when,
-                                  verdict.outcome == Outcome::Fails ? QStringLiteral("stops half-way")
-                                                                    : QStringLiteral("can stop half-way"))
+                             .arg(when, verdict.outcome == Outcome::Fails ? QStringLiteral("stops half-way")
+                                                                          : QStringLiteral("can stop half-way"))
                              .arg(verdict.errorNumber)
                              .arg(quoted(verdict.errorMessage)));
     }
@@ -185,10 +186,10 @@ struct FolderScan {
     QString name;
     bool exists = false;
     bool readable = false;
-    QStringList used;        // the names the exercise's list holds (position 1 upwards)
-    QStringList notListed;   // names the listing returned beyond the list's end
-    int loaderReports = 0;   // message boxes the loader showed
-    QString loaderMessage;   // the first of them
+    QStringList used;      // the names the exercise's list holds (position 1 upwards)
+    QStringList notListed; // names the listing returned beyond the list's end
+    int loaderReports = 0; // message boxes the loader showed
+    QString loaderMessage; // the first of them
     bool empty() const { return used.size() == 1 && used.first().isEmpty(); }
 };
 
@@ -208,8 +209,7 @@ public:
 private:
     std::optional<RuntimeError> loadError(const QString& folder, const QString& name, QSize box);
     FolderScan scanPictures(const QString& folder, void (*loader)(Module1&, IDirectoryListing&, const ProgramInfo&),
-                            const NameTable& table,
-                            const std::int16_t& count);
+                            const NameTable& table, const std::int16_t& count);
     void scanStrayFiles(const QString& folder, const QStringList& used);
     void scanSounds();
     void checkFolder(const FolderScan& scan);
@@ -273,9 +273,8 @@ std::optional<RuntimeError> Checker::loadError(const QString& folder, const QStr
     return error;
 }
 
-FolderScan Checker::scanPictures(const QString& folder,
-                                 void (*loader)(Module1&, IDirectoryListing&, const ProgramInfo&), const NameTable& table,
-                                 const std::int16_t& count)
+FolderScan Checker::scanPictures(const QString& folder, void (*loader)(Module1&, IDirectoryListing&, const ProgramInfo&),
+                                 const NameTable& table, const std::int16_t& count)
 {
     FolderScan scan;
     scan.name = folder;
@@ -313,8 +312,8 @@ void Checker::scanStrayFiles(const QString& folder, const QStringList& used)
     const QDir dir(QDir(m_program.folder).filePath(folder));
     if (!dir.exists())
         return;
-    const QFileInfoList entries =
-        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    const QFileInfoList entries = dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                                    QDir::Name);
     const QSet<QString> usedNames(used.begin(), used.end());
     for (const QFileInfo& entry : entries) {
         const QString name = entry.fileName();
@@ -331,7 +330,10 @@ void Checker::scanStrayFiles(const QString& folder, const QStringList& used)
                 filters.append(QStringLiteral("*.") + s);
             if (inner.entryList(filters, QDir::Files).isEmpty())
                 continue;
-            add({QStringLiteral("subfolder"), Severity::Warning, folder, name,
+            add({QStringLiteral("subfolder"),
+                 Severity::Warning,
+                 folder,
+                 name,
                  QStringLiteral("This is a folder inside %1; the pictures in it are never looked at.").arg(folder),
                  QStringLiteral("None of its pictures is ever shown."),
                  QStringLiteral("Move the pictures you want into the %1 folder itself.").arg(folder),
@@ -349,7 +351,10 @@ void Checker::scanStrayFiles(const QString& folder, const QStringList& used)
                                          .arg(target, folder);
         if (isHiddenName(name) || entry.isHidden()) {
             m_stray[folder].append(name);
-            add({QStringLiteral("hidden-file"), Severity::Warning, folder, name,
+            add({QStringLiteral("hidden-file"),
+                 Severity::Warning,
+                 folder,
+                 name,
                  QStringLiteral("This file is hidden (its name starts with a full stop)."),
                  QStringLiteral("Hidden files are never listed, so this picture is never shown."),
                  free ? QStringLiteral("Rename it without the leading full stop, to %1.").arg(target) : taken.trimmed(),
@@ -364,7 +369,10 @@ void Checker::scanStrayFiles(const QString& folder, const QStringList& used)
                 ending = QStringLiteral("this one ends in a blank");
             else if (!name.contains(u'.'))
                 ending = QStringLiteral("this one has no ending at all");
-            add({QStringLiteral("wrong-extension"), Severity::Warning, folder, name,
+            add({QStringLiteral("wrong-extension"),
+                 Severity::Warning,
+                 folder,
+                 name,
                  QStringLiteral("Only pictures whose names end in \".jpg\" are used; %1.").arg(ending),
                  QStringLiteral("This picture is never shown."),
                  !free ? taken.trimmed()
@@ -407,14 +415,19 @@ void Checker::checkFolder(const FolderScan& scan)
         } else if (folder == Folder::Symbols) {
             finding.effect = QStringLiteral("No set has a right symbol, and with %1 on %2.").arg(SymbolDistractorOption, stop);
         } else {
-            finding.effect = QStringLiteral("No set has a right attribute, and with %1 on %2.").arg(AttributeDistractorOption, stop);
+            finding.effect
+                = QStringLiteral("No set has a right attribute, and with %1 on %2.").arg(AttributeDistractorOption, stop);
         }
         if (scan.loaderReports > 0)
-            finding.effect += QStringLiteral(" The exercise also shows the message %1 when it opens.").arg(quoted(scan.loaderMessage));
+            finding.effect
+                += QStringLiteral(" The exercise also shows the message %1 when it opens.").arg(quoted(scan.loaderMessage));
         add(finding);
     }
     if (!scan.notListed.isEmpty()) {
-        add({QStringLiteral("too-many-pictures"), Severity::Warning, folder, QString(),
+        add({QStringLiteral("too-many-pictures"),
+             Severity::Warning,
+             folder,
+             QString(),
              QStringLiteral("The %1 folder holds %2 pictures; only the first %3 (in name order) are used.")
                  .arg(folder)
                  .arg(scan.used.size() + scan.notListed.size())
@@ -447,7 +460,10 @@ void Checker::checkDuplicates(const FolderScan& scan, const std::function<QStrin
         const bool caseDuplicate = !same.isEmpty();
         if (caseDuplicate) {
             const bool answer = scan.name != Folder::Images;
-            add({QStringLiteral("case-duplicate"), Severity::Warning, scan.name, name,
+            add({QStringLiteral("case-duplicate"),
+                 Severity::Warning,
+                 scan.name,
+                 name,
                  QStringLiteral("Its name differs from %1 only in capital and small letters.").arg(same),
                  answer ? QStringLiteral("Names are compared without regard to capitals, so only %1 is ever shown as "
                                          "the right answer. Copied to a memory stick or a Windows computer, one file "
@@ -468,7 +484,10 @@ void Checker::checkDuplicates(const FolderScan& scan, const std::function<QStrin
         if (earlier == byKey.constEnd()) {
             byKey.insert(k, name);
         } else if (!caseDuplicate && !m_rightFor.value(scan.name + u'/' + *earlier).isEmpty()) {
-            add({QStringLiteral("never-right-answer"), Severity::Warning, scan.name, name,
+            add({QStringLiteral("never-right-answer"),
+                 Severity::Warning,
+                 scan.name,
+                 name,
                  scan.name == Folder::Symbols
                      ? QStringLiteral("It has the same symbol name as %1, which comes first.").arg(*earlier)
                      : QStringLiteral("It has the same category and value as %1, which comes first.").arg(*earlier),
@@ -498,8 +517,8 @@ QStringList Checker::valuesOf(const QString& category) const
     QStringList found;
     for (const QString& attribute : m_attributes.used) {
         const QString value = plainPart(attribute, 2);
-        if (plainPart(attribute, 1).compare(category, Qt::CaseInsensitive) == 0 && attribute.count(u'.') >= 2
-            && !value.isEmpty() && !found.contains(value, Qt::CaseInsensitive))
+        if (plainPart(attribute, 1).compare(category, Qt::CaseInsensitive) == 0 && attribute.count(u'.') >= 2 && !value.isEmpty()
+            && !found.contains(value, Qt::CaseInsensitive))
             found.append(value);
     }
     return found;
@@ -695,8 +714,8 @@ SetWalk Checker::walk(const SetPlan& plan, const SetOptions& options)
         }
         const double noneFound = draw.failureChance();
         const double badPicture = (1.0 - noneFound) * unreadable / static_cast<double>(usable.size());
-        for (const auto& [chance, error] : {std::pair{noneFound, std::optional<RuntimeError>(noImageFound())},
-                                            std::pair{badPicture, unreadableError}}) {
+        for (const auto& [chance, error] :
+             {std::pair{noneFound, std::optional<RuntimeError>(noImageFound())}, std::pair{badPicture, unreadableError}}) {
             if (chance > possibleChance) {
                 possibleChance = chance;
                 possible = error;
@@ -735,6 +754,23 @@ void Checker::analyseObject(std::int16_t position)
     }
     const SetPlan& plain = plans[static_cast<std::size_t>(SetOptions{false, false, true}.index())];
     report.caption = plain.caption;
+    // The teacher's own recording of the caption, spoken instead of the synthetic voice.
+    const QString recording = SpokenCaption::recordingFor(joinPath(m_program.folder, Folder::Images), object);
+    report.recording = QFileInfo(recording).fileName();
+    if (!recording.isEmpty()) {
+        const WaveCheck wave = WaveCheck::ofFile(recording);
+        if (!wave.playable())
+            add({QStringLiteral("sound-unplayable"),
+                 Severity::Warning,
+                 Folder::Images,
+                 report.recording,
+                 QStringLiteral("The recording %1 cannot be played: %2").arg(quoted(report.recording), wave.problem()),
+                 QStringLiteral("With the spoken caption on, the synthetic voice speaks instead, and the first set "
+                                "with this picture shows an error message."),
+                 QStringLiteral("Record it again and save it as a PCM wave file (WAV, 16 bit)."),
+                 {object},
+                 {}});
+    }
     report.symbol = plain.rightSymbol;
     report.attribute = plain.rightAttribute;
     report.reportsPerSet = plain.reportCount();
@@ -785,8 +821,15 @@ void Checker::analyseObject(std::int16_t position)
     if (!report.pictureError.isEmpty()) {
         const RuntimeError error = *loadError(Folder::Images, object, ObjectBox);
         const auto [problem, fix] = unreadableWords(Folder::Images, object, error);
-        addHere({QStringLiteral("picture-unreadable"), Severity::Error, {}, {}, problem,
-                 QStringLiteral("Whenever this picture is drawn, %1.").arg(stopsWith(error)), fix, {}, {}});
+        addHere({QStringLiteral("picture-unreadable"),
+                 Severity::Error,
+                 {},
+                 {},
+                 problem,
+                 QStringLiteral("Whenever this picture is drawn, %1.").arg(stopsWith(error)),
+                 fix,
+                 {},
+                 {}});
     }
 
     // A name with too few or empty parts is one mistake with many consequences: it is told as one
@@ -831,7 +874,10 @@ void Checker::analyseObject(std::int16_t position)
     }
 
     if (report.symbol.isEmpty() && symbolsThere) {
-        addHere({QStringLiteral("no-symbol"), Severity::Error, {}, {},
+        addHere({QStringLiteral("no-symbol"),
+                 Severity::Error,
+                 {},
+                 {},
                  QStringLiteral("There is no symbol picture for \"%1\".").arg(plainPart(object, 1)),
                  QStringLiteral("The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong "
                                 "symbol is shown. With \"Use sequence\" on, the attribute row never appears, so the "
@@ -840,13 +886,19 @@ void Checker::analyseObject(std::int16_t position)
                  QStringLiteral("Add a symbol picture named %1.jpg to the Symbols folder (the first part of this "
                                 "picture's name).%2")
                      .arg(plainPart(object, 1), symbolHint(object)),
-                 {}, {}});
+                 {},
+                 {}});
     }
     if (symbolError) {
-        addHere({QStringLiteral("symbol-unreadable"), Severity::Error, {}, {},
+        addHere({QStringLiteral("symbol-unreadable"),
+                 Severity::Error,
+                 {},
+                 {},
                  QStringLiteral("Its symbol %1 cannot be loaded.").arg(report.symbol),
                  QStringLiteral("Whenever this picture is drawn, %1.").arg(stopsWith(*symbolError)),
-                 QStringLiteral("Replace Symbols/%1 (see below).").arg(report.symbol), {report.symbol}, {}});
+                 QStringLiteral("Replace Symbols/%1 (see below).").arg(report.symbol),
+                 {report.symbol},
+                 {}});
     }
 
     // The distractor draws, told only where a set gets to them.
@@ -873,8 +925,8 @@ void Checker::analyseObject(std::int16_t position)
                     const QString folder = row == Row::Symbols ? Folder::Symbols : Folder::Attributes;
                     const QStringList names = draw.usableNames();
                     const bool allUnreadable = usable > 0 && std::all_of(names.begin(), names.end(), [&](const QString& n) {
-                        return loadError(folder, n, AnswerBox).has_value();
-                    });
+                                                   return loadError(folder, n, AnswerBox).has_value();
+                                               });
                     if (usable == 0)
                         never.insert(static_cast<int>(i));
                     else if (allUnreadable)
@@ -895,7 +947,14 @@ void Checker::analyseObject(std::int16_t position)
                 if (combos->isEmpty())
                     continue;
                 Finding finding{symbols ? QStringLiteral("no-symbol-distractor") : QStringLiteral("no-attribute-distractor"),
-                                Severity::Error, {}, {}, {}, {}, {}, {}, {}};
+                                Severity::Error,
+                                {},
+                                {},
+                                {},
+                                {},
+                                {},
+                                {},
+                                {}};
                 finding.when = exactCondition(*combos).value_or(
                     Condition{std::nullopt, !symbols ? std::optional<bool>(true) : std::nullopt,
                               !symbols ? std::optional<bool>(sameCategory) : std::nullopt});
@@ -917,7 +976,8 @@ void Checker::analyseObject(std::int16_t position)
                 if (combos == &byChance) {
                     finding.severity = Severity::Warning;
                     finding.problem = QStringLiteral("Of the %1 that the wrong choice is drawn from, only %2 can serve.")
-                                          .arg(plural(seen->pool.size(), symbols ? QStringLiteral("symbol") : QStringLiteral("attribute")))
+                                          .arg(plural(seen->pool.size(),
+                                                      symbols ? QStringLiteral("symbol") : QStringLiteral("attribute")))
                                           .arg(seen->usableCount());
                     finding.effect = QStringLiteral("%1, the exercise gives up after %2 draws that miss, so the set can "
                                                     "stop half-way with error 550 %3 (%4).")
@@ -926,7 +986,8 @@ void Checker::analyseObject(std::int16_t position)
                                          .arg(quoted(noImageFound().description()), onceIn(chance));
                     finding.fix = symbols ? QStringLiteral("Add symbol pictures for other objects.")
                                           : QStringLiteral("Add attributes with other values%1.")
-                                                .arg(sameCategory ? QStringLiteral(" to the category \"%1\"").arg(category) : QString());
+                                                .arg(sameCategory ? QStringLiteral(" to the category \"%1\"").arg(category)
+                                                                  : QString());
                     addHere(finding);
                     continue;
                 }
@@ -935,7 +996,8 @@ void Checker::analyseObject(std::int16_t position)
                     finding.problem = QStringLiteral("There is no symbol with another name to show as the wrong choice: "
                                                      "every symbol picture is a \"%1\".")
                                           .arg(plainPart(object, 1));
-                    finding.fix = QStringLiteral("Add symbol pictures for other objects, or turn off %1.").arg(SymbolDistractorOption);
+                    finding.fix
+                        = QStringLiteral("Add symbol pictures for other objects, or turn off %1.").arg(SymbolDistractorOption);
                 } else if (sameCategory && seen->emptyPool) {
                     finding.code = QStringLiteral("category-without-attributes");
                     finding.problem = QStringLiteral("There is no attribute of the category \"%1\" at all.").arg(category);
@@ -956,28 +1018,39 @@ void Checker::analyseObject(std::int16_t position)
                     finding.problem = QStringLiteral("Every attribute carries the value \"%1\", so there is none to show "
                                                      "as the wrong choice.")
                                           .arg(value);
-                    finding.fix = QStringLiteral("Add an attribute with another value, or turn off %1.").arg(AttributeDistractorOption);
+                    finding.fix
+                        = QStringLiteral("Add an attribute with another value, or turn off %1.").arg(AttributeDistractorOption);
                 }
                 addHere(finding);
             }
         }
         if (row == Row::Symbols) {
             if (report.attribute.isEmpty() && attributesThere && !badName) {
-                addHere({QStringLiteral("no-attribute"), Severity::Error, {}, {},
-                         QStringLiteral("There is no attribute picture for \"%1\" \"%2\".").arg(plainPart(object, 2), plainPart(object, 3)),
+                addHere({QStringLiteral("no-attribute"),
+                         Severity::Error,
+                         {},
+                         {},
+                         QStringLiteral("There is no attribute picture for \"%1\" \"%2\".")
+                             .arg(plainPart(object, 2), plainPart(object, 3)),
                          QStringLiteral("The attribute row has no right answer (with %1 on only a wrong one is shown). With "
                                         "\"Use sequence\" on, the learner cannot finish the set: only \"Change set\" leaves it.")
                              .arg(AttributeDistractorOption),
                          QStringLiteral("Add an attribute picture named %1.%2.jpg to the Attributes folder, or rename this "
                                         "picture after an attribute that exists.%3")
                              .arg(plainPart(object, 2), plainPart(object, 3), attributeHint(object)),
-                         {}, {}});
+                         {},
+                         {}});
             }
             if (attributeError) {
-                addHere({QStringLiteral("attribute-unreadable"), Severity::Error, {}, {},
+                addHere({QStringLiteral("attribute-unreadable"),
+                         Severity::Error,
+                         {},
+                         {},
                          QStringLiteral("Its attribute %1 cannot be loaded.").arg(report.attribute),
                          QStringLiteral("Whenever this picture is drawn, %1.").arg(stopsWith(*attributeError)),
-                         QStringLiteral("Replace Attributes/%1 (see below).").arg(report.attribute), {report.attribute}, {}});
+                         QStringLiteral("Replace Attributes/%1 (see below).").arg(report.attribute),
+                         {report.attribute},
+                         {}});
             }
         }
     }
@@ -1016,13 +1089,19 @@ void Checker::checkAnswerPictures(const QString& folder, const QStringList& name
         if (effects.isEmpty())
             effects.append(QStringLiteral("It is not used in any set at the moment, but would stop any set it is shown in."));
         const auto [problem, fix] = unreadableWords(folder, name, *error);
-        add({QStringLiteral("picture-unreadable"), Severity::Error, folder, name, problem, effects.join(u' '), fix,
-             rightFor, {}});
+        add({QStringLiteral("picture-unreadable"),
+             Severity::Error,
+             folder,
+             name,
+             problem,
+             effects.join(u' '),
+             fix,
+             rightFor,
+             {}});
     }
 }
 
-std::pair<QString, QString> Checker::unreadableWords(const QString& folder, const QString& name,
-                                                    const RuntimeError& error) const
+std::pair<QString, QString> Checker::unreadableWords(const QString& folder, const QString& name, const RuntimeError& error) const
 {
     if (QFileInfo(mediaPath(m_program, folder, name)).size() == 0)
         return {QStringLiteral("This file is empty."), QStringLiteral("Copy the picture again; the copy went wrong.")};
@@ -1037,11 +1116,15 @@ void Checker::scanSounds()
     const QString folder = Folder::Sounds;
     const QFileInfo info(QDir(m_program.folder).filePath(folder));
     if (!info.isDir()) {
-        add({QStringLiteral("folder-missing"), Severity::Warning, folder, {},
+        add({QStringLiteral("folder-missing"),
+             Severity::Warning,
+             folder,
+             {},
              QStringLiteral("The Sounds folder is missing."),
              QStringLiteral("No feedback sound can be chosen: both sound lists offer only \"*** NO SOUND ***\"."),
              QStringLiteral("Create a folder named Sounds beside the program with the wave files ok.wav and error.wav."),
-             {}, {}});
+             {},
+             {}});
         return;
     }
     QStringList sounds;
@@ -1050,10 +1133,15 @@ void Checker::scanSounds()
              name = m_listing.next())
             sounds.append(name);
     } catch (const RuntimeError& error) {
-        add({QStringLiteral("folder-unreadable"), Severity::Warning, folder, {},
+        add({QStringLiteral("folder-unreadable"),
+             Severity::Warning,
+             folder,
+             {},
              QStringLiteral("The Sounds folder cannot be read (%1).").arg(error.description()),
              QStringLiteral("No feedback sound can be chosen."),
-             QStringLiteral("Give every user permission to read the folder."), {}, {}});
+             QStringLiteral("Give every user permission to read the folder."),
+             {},
+             {}});
         return;
     }
     m_result.sounds = static_cast<int>(sounds.size());
@@ -1061,17 +1149,35 @@ void Checker::scanSounds()
     const std::array<std::pair<QString, QString>, 2> defaults{
         std::pair{QStringLiteral("ok.wav"), QStringLiteral("right-answer")},
         std::pair{QStringLiteral("error.wav"), QStringLiteral("wrong-answer")}};
+    for (const QString& name : sounds) {
+        const WaveCheck wave = WaveCheck::ofFile(mediaPath(m_program, folder, name));
+        if (!wave.playable())
+            add({QStringLiteral("sound-unplayable"),
+                 Severity::Warning,
+                 folder,
+                 name,
+                 QStringLiteral("%1 cannot be played: %2").arg(quoted(name), wave.problem()),
+                 QStringLiteral("Chosen as a feedback sound, it is not heard, and the learner gets no answer."),
+                 QStringLiteral("Save it again as a PCM wave file (WAV, 16 bit), or choose another sound."),
+                 {},
+                 {}});
+    }
     for (const auto& [name, role] : defaults) {
         const bool there = std::any_of(sounds.begin(), sounds.end(),
                                        [&](const QString& s) { return s.toUpper() == name.toUpper(); });
         if (there)
             continue;
-        add({QStringLiteral("sound-missing"), Severity::Warning, folder, name,
+        add({QStringLiteral("sound-missing"),
+             Severity::Warning,
+             folder,
+             name,
              QStringLiteral("There is no %1 in the Sounds folder.").arg(name),
              QStringLiteral("On a first start (or when the chosen sound has gone) no %1 sound is chosen, so a %1 "
                             "click is silent.")
                  .arg(role),
-             QStringLiteral("Add a wave file named %1, or choose another sound in the options window.").arg(name), {}, {}});
+             QStringLiteral("Add a wave file named %1, or choose another sound in the options window.").arg(name),
+             {},
+             {}});
     }
 }
 
@@ -1081,12 +1187,16 @@ CheckResult Checker::run()
     const QFileInfo info(m_program.folder);
     m_result.readable = info.isDir() && info.isReadable() && info.isExecutable();
     if (!m_result.readable) {
-        add({QStringLiteral("program-folder-unreadable"), Severity::Error, {}, {},
+        add({QStringLiteral("program-folder-unreadable"),
+             Severity::Error,
+             {},
+             {},
              info.exists() ? QStringLiteral("The folder %1 cannot be read.").arg(m_result.folder)
                            : QStringLiteral("There is no folder %1.").arg(m_result.folder),
              QStringLiteral("Nothing can be checked."),
              QStringLiteral("Give the folder that holds the program and its Images, Symbols, Attributes and Sounds folders."),
-             {}, {}});
+             {},
+             {}});
         return m_result;
     }
 
@@ -1114,14 +1224,20 @@ CheckResult Checker::run()
     m_messageBox.shown.clear();
     for (const QString& attribute : std::as_const(m_attributes.used)) {
         // "colour.jpg" may be meant: a picture named like "pen.colour.jpg" goes with it.
-        if (attribute.isEmpty() || attribute.count(u'.') >= 2 || !m_rightFor.value(Folder::Attributes + u'/' + attribute).isEmpty())
+        if (attribute.isEmpty() || attribute.count(u'.') >= 2
+            || !m_rightFor.value(Folder::Attributes + u'/' + attribute).isEmpty())
             continue;
-        add({QStringLiteral("name-too-few-parts"), Severity::Warning, Folder::Attributes, attribute,
+        add({QStringLiteral("name-too-few-parts"),
+             Severity::Warning,
+             Folder::Attributes,
+             attribute,
              QStringLiteral("The name has only one part before \".jpg\"; attribute pictures need two: category.value.jpg."),
              QStringLiteral("It is read as the category \"%1\" with the value \"jpg\", so it is the right answer of no "
                             "picture.")
                  .arg(plainPart(attribute, 1)),
-             QStringLiteral("Rename it to category.value.jpg, for example %1.").arg(attributeRenameExample(attribute)), {}, {}});
+             QStringLiteral("Rename it to category.value.jpg, for example %1.").arg(attributeRenameExample(attribute)),
+             {},
+             {}});
     }
     checkAnswerPictures(Folder::Symbols, m_symbols.used);
     checkAnswerPictures(Folder::Attributes, m_attributes.used);
@@ -1175,7 +1291,10 @@ QString outcomeName(Outcome outcome)
     return {};
 }
 
-QString severityName(Severity severity) { return severity == Severity::Error ? QStringLiteral("error") : QStringLiteral("warning"); }
+QString severityName(Severity severity)
+{
+    return severity == Severity::Error ? QStringLiteral("error") : QStringLiteral("warning");
+}
 
 QString describe(const Condition& condition)
 {
@@ -1265,9 +1384,9 @@ QString toText(const CheckResult& result)
                                        [](const ObjectReport& o) { return o.worksEverywhere() && o.problems.isEmpty(); });
     out += u'\n';
     if (result.findings.isEmpty()) {
-        out += result.objects.size() == 1 ? QStringLiteral("The one set works with every option. Nothing to fix.\n")
-                                          : QStringLiteral("All %1 sets work with every option. Nothing to fix.\n")
-                                                .arg(result.objects.size());
+        out += result.objects.size() == 1
+                   ? QStringLiteral("The one set works with every option. Nothing to fix.\n")
+                   : QStringLiteral("All %1 sets work with every option. Nothing to fix.\n").arg(result.objects.size());
     } else {
         out += QStringLiteral("%1 and %2 in %3. %4 of %5 work with every option and need nothing.\n")
                    .arg(plural(errors, QStringLiteral("problem")), plural(warnings, QStringLiteral("warning")),
@@ -1330,6 +1449,7 @@ QByteArray toJson(const CheckResult& result)
                                    {QStringLiteral("symbol"), nullable(object.symbol)},
                                    {QStringLiteral("attribute"), nullable(object.attribute)},
                                    {QStringLiteral("loads"), object.pictureError.isEmpty()},
+                                   {QStringLiteral("recording"), nullable(object.recording)},
                                    {QStringLiteral("reportsPerSet"), object.reportsPerSet},
                                    {QStringLiteral("problems"), QJsonArray::fromStringList(object.problems)},
                                    {QStringLiteral("sets"), sets}});

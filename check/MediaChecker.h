@@ -67,9 +67,10 @@ struct Finding {
 // What the exercise makes of one object picture.
 struct ObjectReport {
     QString file;
-    QString caption;   // as the exercise shows it
-    QString symbol;    // the right symbol's file, empty when there is none
-    QString attribute; // the right attribute's file, empty when there is none
+    QString caption;            // as the exercise shows it
+    QString recording;          // the teacher's recording of the caption beside the picture, empty for none
+    QString symbol;             // the right symbol's file, empty when there is none
+    QString attribute;          // the right attribute's file, empty when there is none
     QString pictureError;       // why the picture cannot be loaded, empty when it loads
     QString symbolPictureError; // the same for the right symbol
     QString attributePictureError;
@@ -83,8 +84,8 @@ struct ObjectReport {
 
 struct CheckResult {
     QString folder;
-    bool readable = false;   // false: the program folder itself cannot be read
-    int images = 0;          // pictures each list holds, as the exercise sees them
+    bool readable = false; // false: the program folder itself cannot be read
+    int images = 0;        // pictures each list holds, as the exercise sees them
     int symbols = 0;
     int attributes = 0;
     int sounds = 0;

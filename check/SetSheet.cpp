@@ -16,7 +16,7 @@ namespace tessarine::check {
 
 namespace {
 
-constexpr int Dpi = 300;      // of the drawing
+constexpr int Dpi = 300;        // of the drawing
 constexpr int PictureDpi = 200; // pictures are decoded for this print resolution, enough for cards
 constexpr double MarginMm = 12;
 constexpr double HeaderMm = 16;
@@ -128,8 +128,8 @@ Columns columnsOf(const QRectF& row)
     return {picture, caption, symbol, attribute};
 }
 
-void drawAnswer(QPainter& painter, const QRectF& column, PictureSource& pictures, const QString& subFolder,
-                const QString& name, const QString& missingText, bool problem)
+void drawAnswer(QPainter& painter, const QRectF& column, PictureSource& pictures, const QString& subFolder, const QString& name,
+                const QString& missingText, bool problem)
 {
     const QRectF box(column.left() + px(2), column.top() + px(2), column.width() - px(4), column.width() - px(4));
     if (name.isEmpty())
@@ -142,8 +142,7 @@ void drawAnswer(QPainter& painter, const QRectF& column, PictureSource& pictures
                      Qt::AlignHCenter | Qt::AlignTop | Qt::TextWrapAnywhere, name.isEmpty() ? missingText : name);
 }
 
-void drawRow(QPainter& painter, const QRectF& row, const ObjectReport& object, const CheckResult& result,
-             PictureSource& pictures)
+void drawRow(QPainter& painter, const QRectF& row, const ObjectReport& object, const CheckResult& result, PictureSource& pictures)
 {
     const QList<Finding> findings = result.findingsFor(Folder::Images, object.file);
     bool errors = false;

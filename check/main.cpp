@@ -15,7 +15,8 @@ namespace {
 
 const char* const Synopsis = "tessarine-check [--json] [--sheet FILE.pdf] [FOLDER]";
 
-const char* const Description = R"(Checks the pictures and sounds of a Tessarine program folder the way the exercise reads them, and
+const char* const Description
+    = R"(Checks the pictures and sounds of a Tessarine program folder the way the exercise reads them, and
 tells, per file, what will happen in the exercise and how to fix it: object pictures without their
 symbol or attribute, names with too few parts, option settings under which a set stops with an
 error, pictures that cannot be loaded or are never shown, folders over 1000 pictures, missing

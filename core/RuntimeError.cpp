@@ -11,18 +11,9 @@ RuntimeError::RuntimeError(int number, QString description)
 
 RuntimeError invalidArgument() { return {ErrorNumber::InvalidArgument, QStringLiteral("Invalid argument")}; }
 RuntimeError overflow() { return {ErrorNumber::Overflow, QStringLiteral("Overflow")}; }
-RuntimeError positionOutOfRange()
-{
-    return {ErrorNumber::PositionOutOfRange, QStringLiteral("Position out of range")};
-}
+RuntimeError positionOutOfRange() { return {ErrorNumber::PositionOutOfRange, QStringLiteral("Position out of range")}; }
 RuntimeError typeMismatch() { return {ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch")}; }
-RuntimeError invalidPropertyValue()
-{
-    return {ErrorNumber::InvalidPropertyValue, QStringLiteral("Invalid property value")};
-}
-RuntimeError noImageFound()
-{
-    return {ErrorNumber::NoImageFound, QStringLiteral("No image found: plase check images folders")};
-}
+RuntimeError invalidPropertyValue() { return {ErrorNumber::InvalidPropertyValue, QStringLiteral("Invalid property value")}; }
+RuntimeError noImageFound() { return {ErrorNumber::NoImageFound, QStringLiteral("No image found: plase check images folders")}; }
 
 } // namespace tessarine

@@ -20,10 +20,7 @@ AnswerChecker::AnswerChecker(Module1& module, ISoundPlayer& sound, const Program
 
 void AnswerChecker::Simbolo_Click(std::int16_t index) { judge(Row::Symbols, index, QStringLiteral("Simbolo_Click")); }
 
-void AnswerChecker::Attributo_Click(std::int16_t index)
-{
-    judge(Row::Attributes, index, QStringLiteral("Attributo_Click"));
-}
+void AnswerChecker::Attributo_Click(std::int16_t index) { judge(Row::Attributes, index, QStringLiteral("Attributo_Click")); }
 
 void AnswerChecker::judge(Row row, std::int16_t index, const QString& procedure)
 {

@@ -18,8 +18,7 @@ class SetComposer;
 // clicks sound when sounds are on. With the sequence option off, clicks change nothing.
 class AnswerChecker {
 public:
-    AnswerChecker(Module1& module, ISoundPlayer& sound, const ProgramInfo& program, IExerciseView& view,
-                  SetComposer& composer);
+    AnswerChecker(Module1& module, ISoundPlayer& sound, const ProgramInfo& program, IExerciseView& view, SetComposer& composer);
 
     void Simbolo_Click(std::int16_t index);
     void Attributo_Click(std::int16_t index);

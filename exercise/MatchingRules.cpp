@@ -9,10 +9,7 @@ MatchingRules::MatchingRules(Module1& module)
 {
 }
 
-QString MatchingRules::upperPart(const QString& name, std::int16_t part)
-{
-    return m_module.EstraiParte(name, part).toUpper();
-}
+QString MatchingRules::upperPart(const QString& name, std::int16_t part) { return m_module.EstraiParte(name, part).toUpper(); }
 
 bool MatchingRules::symbolMatches(const QString& symbol, const QString& object)
 {

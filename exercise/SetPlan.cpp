@@ -262,9 +262,6 @@ SetPlanner::SetPlanner(const Module1& run)
 
 SetPlan SetPlanner::plan() { return Composition(m_run, Draws::Random, m_sizes).run(std::nullopt); }
 
-SetPlan SetPlanner::planAt(std::int16_t position, Draws draws)
-{
-    return Composition(m_run, draws, m_sizes).run(position);
-}
+SetPlan SetPlanner::planAt(std::int16_t position, Draws draws) { return Composition(m_run, draws, m_sizes).run(position); }
 
 } // namespace tessarine

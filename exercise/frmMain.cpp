@@ -1,8 +1,8 @@
 #include "exercise/frmMain.h"
 
+#include "access/ScaledLayout.h"
 #include "core/ErrorGuard.h"
 #include "core/Module1.h"
-#include "access/ScaledLayout.h"
 #include "media/MediaCatalogue.h"
 #include "speech/SpokenCaption.h"
 #include "widgets/AppIcon.h"
@@ -13,10 +13,10 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QPushButton>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 
 #include <utility>
@@ -45,8 +45,7 @@ PictureBox* answerElement(QFrame* frame, int index, const QRect& geometry)
 
 } // namespace
 
-frmMain::frmMain(Module1& module, const Platform& platform, PictureDecoder& decoder, ExerciseAids aids,
-                 QWidget* parent)
+frmMain::frmMain(Module1& module, const Platform& platform, PictureDecoder& decoder, ExerciseAids aids, QWidget* parent)
     : QWidget(parent)
     , m_module(module)
     , m_platform(platform)
@@ -157,8 +156,8 @@ void frmMain::click(Row row, int index)
 {
     if (m_aids.log) {
         const PictureBox* box = element(row, index);
-        m_aids.log->clicked(row == Row::Symbols ? AnswerLog::Row::Symbol : AnswerLog::Row::Attribute, index,
-                            box->sourceName(), box->Tag == QStringLiteral("OK"));
+        m_aids.log->clicked(row == Row::Symbols ? AnswerLog::Row::Symbol : AnswerLog::Row::Attribute, index, box->sourceName(),
+                            box->Tag == QStringLiteral("OK"));
     }
     if (row == Row::Symbols)
         m_checker.Simbolo_Click(static_cast<std::int16_t>(index));
@@ -175,9 +174,8 @@ void frmMain::applyOutcome(const AccessOutcome& outcome)
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
     AccessOutcome outcome;
-    runUnguarded(m_module.messageBox(), [&] {
-        outcome = m_access.keyPressed(event->key(), event->modifiers(), event->isAutoRepeat());
-    });
+    runUnguarded(m_module.messageBox(),
+                 [&] { outcome = m_access.keyPressed(event->key(), event->modifiers(), event->isAutoRepeat()); });
     if (!outcome.handled) {
         QWidget::keyPressEvent(event);
         return;
@@ -375,10 +373,7 @@ PictureBox* frmMain::element(Row row, int index) const
     return elements[static_cast<std::size_t>(index)];
 }
 
-void frmMain::setObjectPicture(const QImage& picture, const QString& sourceName)
-{
-    Immagine->setPicture(picture, sourceName);
-}
+void frmMain::setObjectPicture(const QImage& picture, const QString& sourceName) { Immagine->setPicture(picture, sourceName); }
 
 void frmMain::setCaption(const QString& caption) { lblImmagine->setText(caption); }
 

@@ -3,8 +3,8 @@
 // A Module1 with a counting message box and a fixed generator, for the fuzz targets: they exercise the name and
 // number rules alone and count the error reports instead of showing them.
 
-#include "core/Module1.h"
 #include "core/MessageBox.h"
+#include "core/Module1.h"
 #include "core/RandomSource.h"
 
 #include <QByteArray>

@@ -14,8 +14,8 @@ namespace {
 
 const QString PicturePattern = QStringLiteral("*.jpg");
 
-void loadFolder(Module1& module, IDirectoryListing& listing, const ProgramInfo& program, const QString& subFolder, NameTable& names, std::int16_t& count,
-                const QString& procedure)
+void loadFolder(Module1& module, IDirectoryListing& listing, const ProgramInfo& program, const QString& subFolder,
+                NameTable& names, std::int16_t& count, const QString& procedure)
 {
     Guard guard(module.messageBox(), procedure);
     long long position = 1;
@@ -41,12 +41,14 @@ void loadFolder(Module1& module, IDirectoryListing& listing, const ProgramInfo& 
 
 void CaricaImmagini(Module1& module, IDirectoryListing& listing, const ProgramInfo& program)
 {
-    loadFolder(module, listing, program, Folder::Images, module.ElencoImmagini, module.NumImmagini, QStringLiteral("CaricaImmagini"));
+    loadFolder(module, listing, program, Folder::Images, module.ElencoImmagini, module.NumImmagini,
+               QStringLiteral("CaricaImmagini"));
 }
 
 void CaricaSimboli(Module1& module, IDirectoryListing& listing, const ProgramInfo& program)
 {
-    loadFolder(module, listing, program, Folder::Symbols, module.ElencoSimboli, module.NumSimboli, QStringLiteral("CaricaSimboli"));
+    loadFolder(module, listing, program, Folder::Symbols, module.ElencoSimboli, module.NumSimboli,
+               QStringLiteral("CaricaSimboli"));
 }
 
 void CaricaAttributi(Module1& module, IDirectoryListing& listing, const ProgramInfo& program)

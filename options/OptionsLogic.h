@@ -16,8 +16,7 @@ class Module1;
 class OptionsLogic {
 public:
     // `knownLearners` lists the learners with records, for the learner row; it may be empty.
-    OptionsLogic(Module1& module, const Platform& platform, IOptionsView& view,
-                 std::function<QStringList()> knownLearners = {});
+    OptionsLogic(Module1& module, const Platform& platform, IOptionsView& view, std::function<QStringList()> knownLearners = {});
 
     void Form_Load();
     void CaricaSuoni();

@@ -15,9 +15,12 @@ TriStateCheckBox::TriStateCheckBox(const QString& text, QWidget* parent)
 std::int16_t TriStateCheckBox::Value() const
 {
     switch (checkState()) {
-    case Qt::Unchecked: return 0;
-    case Qt::Checked: return 1;
-    case Qt::PartiallyChecked: return 2;
+    case Qt::Unchecked:
+        return 0;
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
     }
     return 0;
 }
@@ -25,10 +28,17 @@ std::int16_t TriStateCheckBox::Value() const
 void TriStateCheckBox::setValue(std::int16_t value)
 {
     switch (value) {
-    case 0: setCheckState(Qt::Unchecked); break;
-    case 1: setCheckState(Qt::Checked); break;
-    case 2: setCheckState(Qt::PartiallyChecked); break;
-    default: throw invalidPropertyValue();
+    case 0:
+        setCheckState(Qt::Unchecked);
+        break;
+    case 1:
+        setCheckState(Qt::Checked);
+        break;
+    case 2:
+        setCheckState(Qt::PartiallyChecked);
+        break;
+    default:
+        throw invalidPropertyValue();
     }
 }
 

@@ -96,8 +96,8 @@ void assignText(QComboBox* list, const QString& text)
 } // namespace
 
 frmApertura::frmApertura(Module1& module, const Platform& platform, Actions actions, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_module(module)
     , m_platform(platform)
     , m_actions(std::move(actions))
@@ -117,10 +117,10 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
     Line2 = line(this, 120, 5880, 720);
 
     frmDistractors = frame(this, QStringLiteral("Distractors management"), twipsRect(240, 960, 5535, 2175));
-    chkShowSymbolsDistractor =
-        checkBox(frmDistractors, QStringLiteral("Show distractor for symbols"), twipsRect(120, 360, 2655, 255));
-    chkShowAttributesDistractor =
-        checkBox(frmDistractors, QStringLiteral("Show distractor for attributes"), twipsRect(120, 720, 2535, 255));
+    chkShowSymbolsDistractor = checkBox(frmDistractors, QStringLiteral("Show distractor for symbols"),
+                                        twipsRect(120, 360, 2655, 255));
+    chkShowAttributesDistractor = checkBox(frmDistractors, QStringLiteral("Show distractor for attributes"),
+                                           twipsRect(120, 720, 2535, 255));
     Label3 = label(frmDistractors, QStringLiteral("Attribute distractor chosing method"), twipsRect(120, 1200, 2895, 255));
     // Both option buttons share the frame, which makes them one group.
     Option1 = placeCaption(new QRadioButton(QStringLiteral("Same category of image"), frmDistractors),
@@ -128,8 +128,7 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
     Option2 = placeCaption(new QRadioButton(QStringLiteral("Full random (regardless of category)"), frmDistractors),
                            twipsRect(120, 1680, 2895, 255));
 
-    chkSequenza =
-        checkBox(this, QStringLiteral("Use sequence between symbols and attributes"), twipsRect(360, 3360, 3975, 255));
+    chkSequenza = checkBox(this, QStringLiteral("Use sequence between symbols and attributes"), twipsRect(360, 3360, 3975, 255));
 
     Frame1 = frame(this, QStringLiteral("Sounds management"), twipsRect(240, 4080, 5535, 1815));
     chkSuoni = checkBox(Frame1, QStringLiteral("Play sounds"), twipsRect(120, 360, 1455, 375));
@@ -172,9 +171,20 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
     cmdAccess->setAutoDefault(true);
 
     // "Start program" comes first, so it has the focus when the window opens.
-    QWidget* const tabOrder[] = {OKButton, chkShowAttributesDistractor, chkShowSymbolsDistractor, Option1, Option2,
-                                 chkSequenza, cmdPlayWrong, cmdPlayOk, chkSuoni, cboSoundWrong, cboSoundOK,
-                                 cboLearner, cmdRecords, cmdAccess};
+    QWidget* const tabOrder[] = {OKButton,
+                                 chkShowAttributesDistractor,
+                                 chkShowSymbolsDistractor,
+                                 Option1,
+                                 Option2,
+                                 chkSequenza,
+                                 cmdPlayWrong,
+                                 cmdPlayOk,
+                                 chkSuoni,
+                                 cboSoundWrong,
+                                 cboSoundOK,
+                                 cboLearner,
+                                 cmdRecords,
+                                 cmdAccess};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     OKButton->setFocus();
@@ -184,8 +194,8 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
         connect(button, &QAbstractButton::clicked, this, [&box, handler] { runUnguarded(box, handler); });
     };
     // Each distractor and sequence control only refreshes the shared flags.
-    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
-             chkShowSymbolsDistractor, chkShowAttributesDistractor, chkSequenza, Option1, Option2})
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{chkShowSymbolsDistractor, chkShowAttributesDistractor,
+                                                                           chkSequenza, Option1, Option2})
         wire(button, [this] { m_logic.AggiornaStatoImpostazioni(); });
     wire(OKButton, [this] { OKButton_Click(); });
     wire(cmdPlayOk, [this] { m_logic.cmdPlayOk_Click(); });

@@ -9,8 +9,7 @@ namespace tessarine {
 
 ProgramInfo ProgramInfo::withFolder(const QString& folder)
 {
-    return {folder, QStringLiteral("Tessarine"), TESSARINE_VERSION_MAJOR, TESSARINE_VERSION_MINOR,
-            TESSARINE_VERSION_PATCH};
+    return {folder, QStringLiteral("Tessarine"), TESSARINE_VERSION_MAJOR, TESSARINE_VERSION_MINOR, TESSARINE_VERSION_PATCH};
 }
 
 ProgramInfo ProgramInfo::ofRunningProgram() { return withFolder(QCoreApplication::applicationDirPath()); }

@@ -7,7 +7,8 @@ namespace tessarine {
 
 void QtRunLifetime::endRun()
 {
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 QtPlatform::QtPlatform(const QString& settingsFile)

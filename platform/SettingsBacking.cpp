@@ -20,12 +20,18 @@ bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 QString escapedChar(QChar c)
 {
     switch (c.unicode()) {
-    case u'\\': return QStringLiteral("\\\\");
-    case u'\n': return QStringLiteral("\\n");
-    case u'\r': return QStringLiteral("\\r");
-    case u' ': return QStringLiteral("\\s");
-    case u'\t': return QStringLiteral("\\t");
-    default: return QString(c);
+    case u'\\':
+        return QStringLiteral("\\\\");
+    case u'\n':
+        return QStringLiteral("\\n");
+    case u'\r':
+        return QStringLiteral("\\r");
+    case u' ':
+        return QStringLiteral("\\s");
+    case u'\t':
+        return QStringLiteral("\\t");
+    default:
+        return QString(c);
     }
 }
 
@@ -54,11 +60,21 @@ QString unescaped(QStringView text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == u'\\' && i + 1 < text.size()) {
             switch (text[++i].unicode()) {
-            case u'n': result += u'\n'; break;
-            case u'r': result += u'\r'; break;
-            case u's': result += u' '; break;
-            case u't': result += u'\t'; break;
-            default: result += text[i]; break;
+            case u'n':
+                result += u'\n';
+                break;
+            case u'r':
+                result += u'\r';
+                break;
+            case u's':
+                result += u' ';
+                break;
+            case u't':
+                result += u'\t';
+                break;
+            default:
+                result += text[i];
+                break;
             }
         } else {
             result += text[i];

@@ -9,7 +9,8 @@
 
 namespace tessarine {
 
-QChart* createRecordsChart(const RecordsModel& model) {
+QChart* createRecordsChart(const RecordsModel& model)
+{
     auto* chart = new QChart;
     chart->setTitle(QStringLiteral("First try right, per session"));
     const auto sessions = static_cast<double>(std::max<qsizetype>(1, model.progress().sessions.size()));

@@ -14,7 +14,8 @@ namespace tessarine {
 namespace {
 
 // RFC 4180: a field with a comma, a double quote or a line break is quoted, its quotes doubled.
-void appendField(QByteArray& line, const QString& text) {
+void appendField(QByteArray& line, const QString& text)
+{
     const auto bytes = text.toUtf8();
     if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r')) {
         line += '"';
@@ -27,7 +28,8 @@ void appendField(QByteArray& line, const QString& text) {
 
 } // namespace
 
-void writeRecordsCsv(RecordsStore& store, const QString& learner, QIODevice& out) {
+void writeRecordsCsv(RecordsStore& store, const QString& learner, QIODevice& out)
+{
     QByteArray buffer = QByteArray(RecordsCsvHeader) + "\r\n";
     const auto flush = [&] {
         if (out.write(buffer) != buffer.size())
@@ -57,25 +59,27 @@ void writeRecordsCsv(RecordsStore& store, const QString& learner, QIODevice& out
     flush();
 }
 
-void exportRecordsCsv(RecordsStore& store, const QString& learner, const QString& filePath) {
+void exportRecordsCsv(RecordsStore& store, const QString& learner, const QString& filePath)
+{
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly))
-        throw RuntimeError(RecordsErrorNumber::ExportFailed,
-                           QStringLiteral("%1 cannot be written: %2")
-                               .arg(QDir::toNativeSeparators(filePath), file.errorString()));
+        throw RuntimeError(
+            RecordsErrorNumber::ExportFailed,
+            QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(filePath), file.errorString()));
     writeRecordsCsv(store, learner, file);
     if (!file.commit())
-        throw RuntimeError(RecordsErrorNumber::ExportFailed,
-                           QStringLiteral("%1 cannot be written: %2")
-                               .arg(QDir::toNativeSeparators(filePath), file.errorString()));
+        throw RuntimeError(
+            RecordsErrorNumber::ExportFailed,
+            QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(filePath), file.errorString()));
 }
 
-int exportRecordsCommand(const QString& learner, const QString& filePath, QTextStream& err) {
+int exportRecordsCommand(const QString& learner, const QString& filePath, QTextStream& err)
+{
     return exportRecordsCommand(learner, filePath, err, RecordsStore::defaultFilePath());
 }
 
-int exportRecordsCommand(const QString& learner, const QString& filePath, QTextStream& err,
-                         const QString& recordsFile) {
+int exportRecordsCommand(const QString& learner, const QString& filePath, QTextStream& err, const QString& recordsFile)
+{
     try {
         // Asking for an export must not create an empty records file.
         if (!QFileInfo::exists(recordsFile))

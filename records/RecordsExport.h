@@ -10,8 +10,7 @@ namespace tessarine {
 class RecordsStore;
 
 // The CSV header of the click export, one row per click.
-inline constexpr char RecordsCsvHeader[] =
-    "learner,session_start,set,object,row,element,file,correct,first_try,response_ms";
+inline constexpr char RecordsCsvHeader[] = "learner,session_start,set,object,row,element,file,correct,first_try,response_ms";
 
 // Writes the learner's clicks as UTF-8 CSV with RFC 4180 quoting and CRLF line ends.
 void writeRecordsCsv(RecordsStore& store, const QString& learner, QIODevice& out);
@@ -21,7 +20,6 @@ void exportRecordsCsv(RecordsStore& store, const QString& learner, const QString
 // `tessarine --export-records LEARNER FILE.csv`: 0 when written; 2 with one line on `err` for an
 // unknown learner, records that cannot be read or a file that cannot be written.
 int exportRecordsCommand(const QString& learner, const QString& filePath, QTextStream& err);
-int exportRecordsCommand(const QString& learner, const QString& filePath, QTextStream& err,
-                         const QString& recordsFile);
+int exportRecordsCommand(const QString& learner, const QString& filePath, QTextStream& err, const QString& recordsFile);
 
 } // namespace tessarine

@@ -8,13 +8,15 @@ namespace tessarine {
 
 namespace {
 
-QString percentText(MasteryRule::Score score) {
+QString percentText(MasteryRule::Score score)
+{
     if (score.trials == 0)
         return QStringLiteral("-");
     return QStringLiteral("%1 %").arg(100.0 * score.correct / score.trials, 0, 'f', 0);
 }
 
-QList<QPointF> series(const QList<SessionSummary>& sessions, bool symbols) {
+QList<QPointF> series(const QList<SessionSummary>& sessions, bool symbols)
+{
     QList<QPointF> points;
     for (qsizetype i = 0; i < sessions.size(); ++i) {
         const auto score = symbols ? sessions[i].symbols : sessions[i].attributes;
@@ -28,63 +30,64 @@ QList<QPointF> series(const QList<SessionSummary>& sessions, bool symbols) {
 
 RecordsModel::RecordsModel(RecordsStore& store, QString learner)
     : m_store(store)
-    , m_learner(std::move(learner)) {}
+    , m_learner(std::move(learner))
+{
+}
 
-void RecordsModel::reload() {
+void RecordsModel::reload()
+{
     m_rule = m_store.masteryRule(m_learner);
     m_progress = m_store.progress(m_learner, m_rule);
 }
 
-void RecordsModel::setRule(const MasteryRule& rule) {
+void RecordsModel::setRule(const MasteryRule& rule)
+{
     m_store.setMasteryRule(m_learner, rule);
     reload();
 }
 
-QStringList RecordsModel::sessionHeaders() {
+QStringList RecordsModel::sessionHeaders()
+{
     return {QStringLiteral("Date"), QStringLiteral("Sets"), QStringLiteral("Symbols first try"),
             QStringLiteral("Attributes first try"), QStringLiteral("Median response")};
 }
 
-QList<QStringList> RecordsModel::sessionRows() const {
+QList<QStringList> RecordsModel::sessionRows() const
+{
     QList<QStringList> rows;
     rows.reserve(m_progress.sessions.size());
     for (const auto& session : m_progress.sessions) {
-        rows.append({session.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                     QString::number(session.sets), percentText(session.symbols),
-                     percentText(session.attributes),
-                     session.medianResponseMs
-                         ? QStringLiteral("%1 s").arg(*session.medianResponseMs / 1000.0, 0, 'f', 1)
-                         : QStringLiteral("-")});
+        rows.append({session.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")), QString::number(session.sets),
+                     percentText(session.symbols), percentText(session.attributes),
+                     session.medianResponseMs ? QStringLiteral("%1 s").arg(*session.medianResponseMs / 1000.0, 0, 'f', 1)
+                                              : QStringLiteral("-")});
     }
     return rows;
 }
 
-QStringList RecordsModel::targetHeaders() {
-    return {QStringLiteral("Target"), QStringLiteral("Row"), QStringLiteral("Trials"),
-            QStringLiteral("First try, last sessions"), QStringLiteral("Mastered")};
+QStringList RecordsModel::targetHeaders()
+{
+    return {QStringLiteral("Target"), QStringLiteral("Row"), QStringLiteral("Trials"), QStringLiteral("First try, last sessions"),
+            QStringLiteral("Mastered")};
 }
 
-QList<QStringList> RecordsModel::targetRows() const {
+QList<QStringList> RecordsModel::targetRows() const
+{
     QList<QStringList> rows;
     for (const auto& target : m_progress.targets) {
-        rows.append(
-            {target.key,
-             target.row == AnswerLog::Row::Symbol ? QStringLiteral("Symbol") : QStringLiteral("Attribute"),
-             QString::number(target.trials), percentText(target.recent),
-             target.mastered ? QStringLiteral("Yes") : QStringLiteral("No")});
+        rows.append({target.key, target.row == AnswerLog::Row::Symbol ? QStringLiteral("Symbol") : QStringLiteral("Attribute"),
+                     QString::number(target.trials), percentText(target.recent),
+                     target.mastered ? QStringLiteral("Yes") : QStringLiteral("No")});
     }
     return rows;
 }
 
-QList<QPointF> RecordsModel::symbolSeries() const {
-    return series(m_progress.sessions, true);
-}
+QList<QPointF> RecordsModel::symbolSeries() const { return series(m_progress.sessions, true); }
 
-QList<QPointF> RecordsModel::attributeSeries() const {
-    return series(m_progress.sessions, false);
-}
+QList<QPointF> RecordsModel::attributeSeries() const { return series(m_progress.sessions, false); }
 
-QString RecordsModel::ruleText() const {
+QString RecordsModel::ruleText() const
+{
     return QStringLiteral("Mastered: at least %1 % right at the first try in each of the last %2 sessions, "
                           "with at least %3 trials in each")
         .arg(m_rule.percent())
@@ -92,7 +95,8 @@ QString RecordsModel::ruleText() const {
         .arg(m_rule.minTrials());
 }
 
-QString RecordsModel::suggestedFileName(const QString& suffix) const {
+QString RecordsModel::suggestedFileName(const QString& suffix) const
+{
     QString name = m_learner;
     // Characters that file systems or file dialogs refuse.
     static const QString unsafe = QStringLiteral("/\\:*?\"<>|");
@@ -103,11 +107,10 @@ QString RecordsModel::suggestedFileName(const QString& suffix) const {
     return QStringLiteral("%1 records.%2").arg(name, suffix);
 }
 
-void RecordsModel::exportCsv(const QString& filePath) {
-    exportRecordsCsv(m_store, m_learner, filePath);
-}
+void RecordsModel::exportCsv(const QString& filePath) { exportRecordsCsv(m_store, m_learner, filePath); }
 
-void RecordsModel::deleteLearner() {
+void RecordsModel::deleteLearner()
+{
     m_store.deleteLearner(m_learner);
     m_progress = {};
 }

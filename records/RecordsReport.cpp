@@ -29,19 +29,23 @@ public:
     ReportPainter(QPdfWriter& writer, QPainter& painter)
         : m_writer(writer)
         , m_painter(painter)
-        , m_page(writer.pageLayout().paintRect(QPageLayout::Point)) {}
+        , m_page(writer.pageLayout().paintRect(QPageLayout::Point))
+    {
+    }
 
     int pages() const { return m_pages; }
     double width() const { return m_page.width(); }
 
-    void newPage() {
+    void newPage()
+    {
         if (!m_writer.newPage())
             throw RuntimeError(RecordsErrorNumber::ExportFailed, QStringLiteral("A page cannot be added"));
         ++m_pages;
         m_y = 0;
     }
 
-    void heading(const QString& text, int pointSize) {
+    void heading(const QString& text, int pointSize)
+    {
         QFont font = m_painter.font();
         font.setPointSize(pointSize);
         font.setBold(true);
@@ -51,7 +55,8 @@ public:
         m_y += height;
     }
 
-    void paragraph(const QString& text) {
+    void paragraph(const QString& text)
+    {
         setBodyFont(false);
         const QRectF box(0, m_y, width(), 1000);
         const auto used = m_painter.boundingRect(box, Qt::TextWordWrap, text);
@@ -59,7 +64,8 @@ public:
         m_y += used.height() + 6;
     }
 
-    void chart(QChart* chart, double height) {
+    void chart(QChart* chart, double height)
+    {
         QGraphicsScene scene;
         scene.addItem(chart);
         chart->resize(width(), height);
@@ -70,7 +76,8 @@ public:
     }
 
     // A table that continues on as many pages as it needs, its header on each.
-    void table(const QString& title, const QStringList& headers, const QList<QStringList>& rows) {
+    void table(const QString& title, const QStringList& headers, const QList<QStringList>& rows)
+    {
         newPage();
         heading(title, 14);
         tableRow(headers, true);
@@ -87,20 +94,21 @@ public:
     }
 
 private:
-    void setBodyFont(bool bold) {
+    void setBodyFont(bool bold)
+    {
         QFont font = m_painter.font();
         font.setPointSize(9);
         font.setBold(bold);
         m_painter.setFont(font);
     }
 
-    void tableRow(const QStringList& cells, bool header) {
+    void tableRow(const QStringList& cells, bool header)
+    {
         setBodyFont(header);
         double x = 0;
         for (qsizetype i = 0; i < cells.size() && i < qsizetype(std::size(ColumnShares)); ++i) {
             const double w = width() * ColumnShares[i];
-            m_painter.drawText(QRectF(x + 2, m_y, w - 4, RowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                               cells[i]);
+            m_painter.drawText(QRectF(x + 2, m_y, w - 4, RowHeight), Qt::AlignLeft | Qt::AlignVCenter, cells[i]);
             x += w;
         }
         m_painter.setPen(header ? Qt::black : Qt::lightGray);
@@ -118,11 +126,11 @@ private:
 
 } // namespace
 
-int writeRecordsReport(const RecordsModel& model, const QString& filePath) {
+int writeRecordsReport(const RecordsModel& model, const QString& filePath)
+{
     const auto cannotWrite = [&](const QString& why) {
-        return RuntimeError(
-            RecordsErrorNumber::ExportFailed,
-            QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(filePath), why));
+        return RuntimeError(RecordsErrorNumber::ExportFailed,
+                            QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(filePath), why));
     };
     // QPdfWriter says nothing about a file it cannot open, so that is checked first.
     {
@@ -132,8 +140,8 @@ int writeRecordsReport(const RecordsModel& model, const QString& filePath) {
     }
     QPdfWriter writer(filePath);
     writer.setResolution(Resolution);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(42, 42, 42, 42), QPageLayout::Point));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(42, 42, 42, 42), QPageLayout::Point));
     writer.setTitle(QStringLiteral("Records of %1").arg(model.learner()));
     writer.setCreator(QStringLiteral("Tessarine"));
     QPainter painter;

@@ -23,7 +23,8 @@ namespace {
 
 // Each step brings the file from the version before it to its own; a file is migrated through
 // every step after the version it carries, in one transaction.
-const QList<QStringList>& migrationSteps() {
+const QList<QStringList>& migrationSteps()
+{
     static const QList<QStringList> steps{
         // 1: learners, sessions, sets and clicks.
         {QStringLiteral("CREATE TABLE learners (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE)"),
@@ -56,23 +57,20 @@ const QList<QStringList>& migrationSteps() {
          QStringLiteral("CREATE INDEX sessions_by_learner ON sessions(learner_id, started)"),
          QStringLiteral("CREATE INDEX sets_by_session ON sets(session_id, number)"),
          QStringLiteral("CREATE INDEX clicks_by_set ON clicks(set_id)"),
-         QStringLiteral(
-             "CREATE TABLE scores (session_id INTEGER NOT NULL REFERENCES sessions(id) ON DELETE CASCADE,"
-             " object TEXT NOT NULL, row TEXT NOT NULL, trials INTEGER NOT NULL, correct INTEGER NOT NULL,"
-             " PRIMARY KEY (session_id, object, row)) WITHOUT ROWID"),
+         QStringLiteral("CREATE TABLE scores (session_id INTEGER NOT NULL REFERENCES sessions(id) ON DELETE CASCADE,"
+                        " object TEXT NOT NULL, row TEXT NOT NULL, trials INTEGER NOT NULL, correct INTEGER NOT NULL,"
+                        " PRIMARY KEY (session_id, object, row)) WITHOUT ROWID"),
          QStringLiteral("INSERT INTO scores SELECT st.session_id, st.object, c.row, count(*), sum(c.correct)"
                         " FROM clicks c JOIN sets st ON st.id = c.set_id WHERE c.first_try = 1"
                         " GROUP BY st.session_id, st.object, c.row"),
-         QStringLiteral(
-             "UPDATE sessions SET set_count = (SELECT count(*) FROM sets WHERE session_id = sessions.id)"),
+         QStringLiteral("UPDATE sessions SET set_count = (SELECT count(*) FROM sets WHERE session_id = sessions.id)"),
          QStringLiteral("CREATE TRIGGER count_set AFTER INSERT ON sets BEGIN"
                         " UPDATE sessions SET set_count = set_count + 1 WHERE id = NEW.session_id; END"),
-         QStringLiteral(
-             "CREATE TRIGGER score_first_try AFTER INSERT ON clicks WHEN NEW.first_try = 1 BEGIN"
-             " INSERT INTO scores (session_id, object, row, trials, correct)"
-             " SELECT st.session_id, st.object, NEW.row, 1, NEW.correct FROM sets st WHERE st.id = NEW.set_id"
-             " ON CONFLICT (session_id, object, row) DO UPDATE SET trials = trials + 1,"
-             " correct = correct + excluded.correct; END")},
+         QStringLiteral("CREATE TRIGGER score_first_try AFTER INSERT ON clicks WHEN NEW.first_try = 1 BEGIN"
+                        " INSERT INTO scores (session_id, object, row, trials, correct)"
+                        " SELECT st.session_id, st.object, NEW.row, 1, NEW.correct FROM sets st WHERE st.id = NEW.set_id"
+                        " ON CONFLICT (session_id, object, row) DO UPDATE SET trials = trials + 1,"
+                        " correct = correct + excluded.correct; END")},
         // 3: the learner's access settings (keyboard, switches, screen size, spoken caption), as
         // key=value lines, so that they go with the learner's records.
         {QStringLiteral("ALTER TABLE learners ADD COLUMN access TEXT NOT NULL DEFAULT ''")},
@@ -80,32 +78,30 @@ const QList<QStringList>& migrationSteps() {
     return steps;
 }
 
-QString isoUtc(const QDateTime& time) {
-    return time.toUTC().toString(Qt::ISODateWithMs);
-}
+QString isoUtc(const QDateTime& time) { return time.toUTC().toString(Qt::ISODateWithMs); }
 
-QDateTime fromIsoUtc(const QString& text) {
+QDateTime fromIsoUtc(const QString& text)
+{
     // Written with a "Z", so read back as UTC.
     return QDateTime::fromString(text, Qt::ISODateWithMs).toUTC();
 }
 
-AnswerLog::Row rowFromName(const QString& name) {
+AnswerLog::Row rowFromName(const QString& name)
+{
     return name == QLatin1String("attribute") ? AnswerLog::Row::Attribute : AnswerLog::Row::Symbol;
 }
 
-int nativeCode(const QSqlError& error) {
-    return error.nativeErrorCode().toInt() & 0xff;
-}
+int nativeCode(const QSqlError& error) { return error.nativeErrorCode().toInt() & 0xff; }
 
 // A file name beside `path` that no file has yet: records.damaged-<time>[-n].sqlite.
-QString asideName(const QString& path) {
+QString asideName(const QString& path)
+{
     const QFileInfo info(path);
     const auto stem = QStringLiteral("%1/%2.damaged-%3")
                           .arg(info.absolutePath(), info.completeBaseName(),
                                QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
     QString candidate = stem + QStringLiteral(".sqlite");
-    for (int n = 2; QFileInfo::exists(candidate) || QFileInfo::exists(candidate + QStringLiteral("-wal"));
-         ++n)
+    for (int n = 2; QFileInfo::exists(candidate) || QFileInfo::exists(candidate + QStringLiteral("-wal")); ++n)
         candidate = QStringLiteral("%1-%2.sqlite").arg(stem).arg(n);
     return candidate;
 }
@@ -114,11 +110,13 @@ class DamagedFile {};
 
 } // namespace
 
-QString rowName(AnswerLog::Row row) {
+QString rowName(AnswerLog::Row row)
+{
     return row == AnswerLog::Row::Symbol ? QStringLiteral("symbol") : QStringLiteral("attribute");
 }
 
-QString setEndName(AnswerLog::SetEnd how) {
+QString setEndName(AnswerLog::SetEnd how)
+{
     switch (how) {
     case AnswerLog::SetEnd::ChangeSet:
         return QStringLiteral("change set");
@@ -130,8 +128,8 @@ QString setEndName(AnswerLog::SetEnd how) {
     return {};
 }
 
-std::unique_ptr<RecordsStore> openRecords(const QString& filePath, IMessageBox& messageBox,
-                                          const QString& procedure) {
+std::unique_ptr<RecordsStore> openRecords(const QString& filePath, IMessageBox& messageBox, const QString& procedure)
+{
     auto store = std::make_unique<RecordsStore>(filePath);
     Guard guard(messageBox, procedure);
     const bool opened = guard.step([&] {
@@ -142,16 +140,20 @@ std::unique_ptr<RecordsStore> openRecords(const QString& filePath, IMessageBox& 
     return opened || store->isOpen() ? std::move(store) : nullptr;
 }
 
-QString RecordsStore::defaultFilePath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/Corvaldi-Tessarine/records.sqlite");
+QString RecordsStore::defaultFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+           + QStringLiteral("/Corvaldi-Tessarine/records.sqlite");
 }
 
 RecordsStore::RecordsStore(QString filePath)
     : m_filePath(std::move(filePath))
-    , m_connection(QStringLiteral("records-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+    , m_connection(QStringLiteral("records-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+{
+}
 
-RecordsStore::~RecordsStore() {
+RecordsStore::~RecordsStore()
+{
     m_insertClick.reset();
     if (m_db.isValid())
         m_db.close();
@@ -159,22 +161,21 @@ RecordsStore::~RecordsStore() {
     QSqlDatabase::removeDatabase(m_connection);
 }
 
-RuntimeError RecordsStore::failure(const QString& doing, const QString& code, const QString& text) const {
+RuntimeError RecordsStore::failure(const QString& doing, const QString& code, const QString& text) const
+{
     const int native = code.toInt() & 0xff;
     const auto file = QDir::toNativeSeparators(m_filePath);
     if (native == 5 || native == 6)
         return {RecordsErrorNumber::Locked,
-                QStringLiteral("The records file %1 is in use by another program; records are not kept (%2)")
-                    .arg(file, text)};
+                QStringLiteral("The records file %1 is in use by another program; records are not kept (%2)").arg(file, text)};
     if (native == 11 || native == 26)
-        return {RecordsErrorNumber::Damaged,
-                QStringLiteral("The records file %1 is damaged (%2)").arg(file, text)};
-    return {
-        RecordsErrorNumber::CannotOpen,
-        QStringLiteral("The records file %1 cannot be %2; records are not kept (%3)").arg(file, doing, text)};
+        return {RecordsErrorNumber::Damaged, QStringLiteral("The records file %1 is damaged (%2)").arg(file, text)};
+    return {RecordsErrorNumber::CannotOpen,
+            QStringLiteral("The records file %1 cannot be %2; records are not kept (%3)").arg(file, doing, text)};
 }
 
-std::optional<RuntimeError> RecordsStore::open() {
+std::optional<RuntimeError> RecordsStore::open()
+{
     if (m_open)
         return std::nullopt;
     const QFileInfo info(m_filePath);
@@ -193,8 +194,7 @@ std::optional<RuntimeError> RecordsStore::open() {
         m_db.setDatabaseName(m_filePath);
         try {
             if (!m_db.open())
-                throw failure(QStringLiteral("opened"), m_db.lastError().nativeErrorCode(),
-                              m_db.lastError().text());
+                throw failure(QStringLiteral("opened"), m_db.lastError().nativeErrorCode(), m_db.lastError().text());
             // Reading the schema is the first thing that looks into the file: a file that is not a
             // database fails here, before anything is written to it.
             QSqlQuery probe(m_db);
@@ -202,16 +202,14 @@ std::optional<RuntimeError> RecordsStore::open() {
                 const int code = nativeCode(probe.lastError());
                 if ((code == 11 || code == 26) && attempt == 0)
                     throw DamagedFile();
-                throw failure(QStringLiteral("read"), probe.lastError().nativeErrorCode(),
-                              probe.lastError().text());
+                throw failure(QStringLiteral("read"), probe.lastError().nativeErrorCode(), probe.lastError().text());
             }
             probe.finish();
             QSqlQuery mode(m_db);
-            if (!mode.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !mode.next() ||
-                mode.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
+            if (!mode.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !mode.next()
+                || mode.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
                 throw failure(QStringLiteral("written"), mode.lastError().nativeErrorCode(),
-                              mode.lastError().isValid() ? mode.lastError().text()
-                                                         : QStringLiteral("no write-ahead log"));
+                              mode.lastError().isValid() ? mode.lastError().text() : QStringLiteral("no write-ahead log"));
             mode.finish();
             exec(QStringLiteral("PRAGMA synchronous=FULL"));
             exec(QStringLiteral("PRAGMA foreign_keys=ON"));
@@ -244,18 +242,18 @@ std::optional<RuntimeError> RecordsStore::open() {
     }
 }
 
-void RecordsStore::migrate() {
+void RecordsStore::migrate()
+{
     // Taking the write lock at once also finds a file that cannot be written or is held by
     // another program, before the first click depends on it.
     exec(QStringLiteral("BEGIN IMMEDIATE"));
     try {
         const int version = schemaVersion();
         if (version > SchemaVersion)
-            throw RuntimeError(
-                RecordsErrorNumber::NewerVersion,
-                QStringLiteral("The records file %1 was written by a later version of Tessarine; "
-                               "records are not kept")
-                    .arg(QDir::toNativeSeparators(m_filePath)));
+            throw RuntimeError(RecordsErrorNumber::NewerVersion,
+                               QStringLiteral("The records file %1 was written by a later version of Tessarine; "
+                                              "records are not kept")
+                                   .arg(QDir::toNativeSeparators(m_filePath)));
         const auto& steps = migrationSteps();
         for (int to = version + 1; to <= SchemaVersion; ++to) {
             for (const auto& statement : steps[to - 1])
@@ -272,33 +270,36 @@ void RecordsStore::migrate() {
     }
 }
 
-int RecordsStore::schemaVersion() {
+int RecordsStore::schemaVersion()
+{
     auto query = prepared(QStringLiteral("PRAGMA user_version"));
     exec(query);
     return query.next() ? query.value(0).toInt() : 0;
 }
 
-QSqlQuery RecordsStore::prepared(const QString& sql) {
+QSqlQuery RecordsStore::prepared(const QString& sql)
+{
     QSqlQuery query(m_db);
     if (!query.prepare(sql))
         throw failure(QStringLiteral("read"), query.lastError().nativeErrorCode(), query.lastError().text());
     return query;
 }
 
-void RecordsStore::exec(QSqlQuery& query) {
+void RecordsStore::exec(QSqlQuery& query)
+{
     if (!query.exec())
-        throw failure(QStringLiteral("written"), query.lastError().nativeErrorCode(),
-                      query.lastError().text());
+        throw failure(QStringLiteral("written"), query.lastError().nativeErrorCode(), query.lastError().text());
 }
 
-void RecordsStore::exec(const QString& sql) {
+void RecordsStore::exec(const QString& sql)
+{
     QSqlQuery query(m_db);
     if (!query.exec(sql))
-        throw failure(QStringLiteral("written"), query.lastError().nativeErrorCode(),
-                      query.lastError().text());
+        throw failure(QStringLiteral("written"), query.lastError().nativeErrorCode(), query.lastError().text());
 }
 
-QStringList RecordsStore::learners() {
+QStringList RecordsStore::learners()
+{
     auto query = prepared(QStringLiteral("SELECT name FROM learners ORDER BY name COLLATE NOCASE, name"));
     query.setForwardOnly(true);
     exec(query);
@@ -308,14 +309,16 @@ QStringList RecordsStore::learners() {
     return names;
 }
 
-bool RecordsStore::hasLearner(const QString& name) {
+bool RecordsStore::hasLearner(const QString& name)
+{
     auto query = prepared(QStringLiteral("SELECT id FROM learners WHERE name = ?"));
     query.addBindValue(name);
     exec(query);
     return query.next();
 }
 
-qint64 RecordsStore::learnerIdOf(const QString& name) {
+qint64 RecordsStore::learnerIdOf(const QString& name)
+{
     auto query = prepared(QStringLiteral("SELECT id FROM learners WHERE name = ?"));
     query.addBindValue(name);
     exec(query);
@@ -325,14 +328,16 @@ qint64 RecordsStore::learnerIdOf(const QString& name) {
     return query.value(0).toLongLong();
 }
 
-qint64 RecordsStore::ensureLearner(const QString& name) {
+qint64 RecordsStore::ensureLearner(const QString& name)
+{
     auto insert = prepared(QStringLiteral("INSERT OR IGNORE INTO learners (name) VALUES (?)"));
     insert.addBindValue(name);
     exec(insert);
     return learnerIdOf(name);
 }
 
-void RecordsStore::deleteLearner(const QString& name) {
+void RecordsStore::deleteLearner(const QString& name)
+{
     const auto id = learnerIdOf(name);
     auto remove = prepared(QStringLiteral("DELETE FROM learners WHERE id = ?"));
     remove.addBindValue(id);
@@ -341,9 +346,10 @@ void RecordsStore::deleteLearner(const QString& name) {
     QSqlQuery(m_db).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
 }
 
-MasteryRule RecordsStore::masteryRule(const QString& learner) {
-    auto query = prepared(QStringLiteral(
-        "SELECT mastery_percent, mastery_sessions, mastery_min_trials FROM learners WHERE name = ?"));
+MasteryRule RecordsStore::masteryRule(const QString& learner)
+{
+    auto query = prepared(
+        QStringLiteral("SELECT mastery_percent, mastery_sessions, mastery_min_trials FROM learners WHERE name = ?"));
     query.addBindValue(learner);
     exec(query);
     if (!query.next())
@@ -351,7 +357,8 @@ MasteryRule RecordsStore::masteryRule(const QString& learner) {
     return {query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt()};
 }
 
-void RecordsStore::setMasteryRule(const QString& learner, const MasteryRule& rule) {
+void RecordsStore::setMasteryRule(const QString& learner, const MasteryRule& rule)
+{
     const auto id = ensureLearner(learner);
     auto update = prepared(QStringLiteral("UPDATE learners SET mastery_percent = ?, mastery_sessions = ?,"
                                           " mastery_min_trials = ? WHERE id = ?"));
@@ -362,7 +369,8 @@ void RecordsStore::setMasteryRule(const QString& learner, const MasteryRule& rul
     exec(update);
 }
 
-QMap<QString, QString> RecordsStore::accessSettings(const QString& learner) {
+QMap<QString, QString> RecordsStore::accessSettings(const QString& learner)
+{
     auto query = prepared(QStringLiteral("SELECT access FROM learners WHERE name = ?"));
     query.addBindValue(learner);
     exec(query);
@@ -378,7 +386,8 @@ QMap<QString, QString> RecordsStore::accessSettings(const QString& learner) {
     return values;
 }
 
-void RecordsStore::setAccessSettings(const QString& learner, const QMap<QString, QString>& values) {
+void RecordsStore::setAccessSettings(const QString& learner, const QMap<QString, QString>& values)
+{
     const auto id = ensureLearner(learner);
     QString text;
     for (auto it = values.cbegin(); it != values.cend(); ++it)
@@ -390,34 +399,33 @@ void RecordsStore::setAccessSettings(const QString& learner, const QMap<QString,
 }
 
 qint64 RecordsStore::beginSession(qint64 learnerId, const QDateTime& started, const QVariantMap& options,
-                                  const QString& programVersion, const QString& programFolder) {
-    auto insert =
-        prepared(QStringLiteral("INSERT INTO sessions (learner_id, started, options, program_version,"
-                                " program_folder) VALUES (?, ?, ?, ?, ?)"));
+                                  const QString& programVersion, const QString& programFolder)
+{
+    auto insert = prepared(QStringLiteral("INSERT INTO sessions (learner_id, started, options, program_version,"
+                                          " program_folder) VALUES (?, ?, ?, ?, ?)"));
     insert.addBindValue(learnerId);
     insert.addBindValue(isoUtc(started));
-    insert.addBindValue(QString::fromUtf8(
-        QJsonDocument(QJsonObject::fromVariantMap(options)).toJson(QJsonDocument::Compact)));
+    insert.addBindValue(QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(options)).toJson(QJsonDocument::Compact)));
     insert.addBindValue(programVersion.isNull() ? QStringLiteral("") : programVersion);
     insert.addBindValue(programFolder.isNull() ? QStringLiteral("") : programFolder);
     exec(insert);
     return insert.lastInsertId().toLongLong();
 }
 
-void RecordsStore::endSession(qint64 sessionId, const QDateTime& ended) {
+void RecordsStore::endSession(qint64 sessionId, const QDateTime& ended)
+{
     const auto median = medianOf(sessionId);
-    auto update = prepared(
-        QStringLiteral("UPDATE sessions SET ended = ?, median_ms = ?, median_done = 1 WHERE id = ?"));
+    auto update = prepared(QStringLiteral("UPDATE sessions SET ended = ?, median_ms = ?, median_done = 1 WHERE id = ?"));
     update.addBindValue(isoUtc(ended));
     update.addBindValue(median ? QVariant(*median) : QVariant());
     update.addBindValue(sessionId);
     exec(update);
 }
 
-std::optional<double> RecordsStore::medianOf(qint64 sessionId) {
-    auto query =
-        prepared(QStringLiteral("SELECT c.response_ms FROM clicks c JOIN sets st ON st.id = c.set_id"
-                                " WHERE st.session_id = ? AND c.first_try = 1 ORDER BY c.response_ms"));
+std::optional<double> RecordsStore::medianOf(qint64 sessionId)
+{
+    auto query = prepared(QStringLiteral("SELECT c.response_ms FROM clicks c JOIN sets st ON st.id = c.set_id"
+                                         " WHERE st.session_id = ? AND c.first_try = 1 ORDER BY c.response_ms"));
     query.setForwardOnly(true);
     query.addBindValue(sessionId);
     exec(query);
@@ -430,7 +438,8 @@ std::optional<double> RecordsStore::medianOf(qint64 sessionId) {
     return times.size() % 2 == 1 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
 }
 
-void RecordsStore::storeMedians(const QString& sessionsSql) {
+void RecordsStore::storeMedians(const QString& sessionsSql)
+{
     auto sessions = prepared(sessionsSql);
     exec(sessions);
     QList<qint64> ids;
@@ -445,11 +454,12 @@ void RecordsStore::storeMedians(const QString& sessionsSql) {
     }
 }
 
-qint64 RecordsStore::addSet(qint64 sessionId, int number, const AnswerLog::Set& set) {
-    auto insert = prepared(QStringLiteral(
-        "INSERT INTO sets (session_id, number, object, caption, symbol_right, symbol_distractor,"
-        " symbol_right_element, attribute_right, attribute_distractor, attribute_right_element, error)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+qint64 RecordsStore::addSet(qint64 sessionId, int number, const AnswerLog::Set& set)
+{
+    auto insert = prepared(
+        QStringLiteral("INSERT INTO sets (session_id, number, object, caption, symbol_right, symbol_distractor,"
+                       " symbol_right_element, attribute_right, attribute_distractor, attribute_right_element, error)"
+                       " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     // Qt binds a null text as NULL; the records keep an empty text instead.
     const auto text = [](const QString& value) { return value.isNull() ? QStringLiteral("") : value; };
     insert.addBindValue(sessionId);
@@ -467,15 +477,17 @@ qint64 RecordsStore::addSet(qint64 sessionId, int number, const AnswerLog::Set& 
     return insert.lastInsertId().toLongLong();
 }
 
-void RecordsStore::endSet(qint64 setId, AnswerLog::SetEnd how) {
+void RecordsStore::endSet(qint64 setId, AnswerLog::SetEnd how)
+{
     auto update = prepared(QStringLiteral("UPDATE sets SET ended_by = ? WHERE id = ?"));
     update.addBindValue(setEndName(how));
     update.addBindValue(setId);
     exec(update);
 }
 
-void RecordsStore::addClick(qint64 setId, AnswerLog::Row row, int element, const QString& file, bool correct,
-                            bool firstTry, qint64 responseMs) {
+void RecordsStore::addClick(qint64 setId, AnswerLog::Row row, int element, const QString& file, bool correct, bool firstTry,
+                            qint64 responseMs)
+{
     // The one statement of every click, prepared once.
     if (!m_insertClick)
         m_insertClick = prepared(QStringLiteral("INSERT INTO clicks (set_id, row, element, file, correct,"
@@ -491,14 +503,14 @@ void RecordsStore::addClick(qint64 setId, AnswerLog::Row row, int element, const
     exec(insert);
 }
 
-LearnerProgress RecordsStore::progress(const QString& learner, const MasteryRule& rule) {
+LearnerProgress RecordsStore::progress(const QString& learner, const MasteryRule& rule)
+{
     LearnerProgress result;
     const auto learnerId = learnerIdOf(learner);
 
     QHash<qint64, int> indexOf;
-    auto sessions =
-        prepared(QStringLiteral("SELECT id, started, set_count, median_ms, median_done FROM sessions"
-                                " WHERE learner_id = ? ORDER BY started, id"));
+    auto sessions = prepared(QStringLiteral("SELECT id, started, set_count, median_ms, median_done FROM sessions"
+                                            " WHERE learner_id = ? ORDER BY started, id"));
     sessions.setForwardOnly(true);
     sessions.addBindValue(learnerId);
     exec(sessions);
@@ -546,8 +558,7 @@ LearnerProgress RecordsStore::progress(const QString& learner, const MasteryRule
                                                            : result.sessions[session].attributes;
         sessionScore.trials += trials;
         sessionScore.correct += correct;
-        auto& target =
-            row == AnswerLog::Row::Symbol ? symbolTargets[keys->first] : attributeTargets[keys->second];
+        auto& target = row == AnswerLog::Row::Symbol ? symbolTargets[keys->first] : attributeTargets[keys->second];
         target.trials += trials;
         auto& score = target.bySession[session];
         score.trials += trials;
@@ -561,8 +572,7 @@ LearnerProgress RecordsStore::progress(const QString& learner, const MasteryRule
             target.key = it.key();
             target.trials = it->trials;
             const auto scores = it->bySession.values();
-            for (qsizetype i = std::max<qsizetype>(0, scores.size() - rule.sessions()); i < scores.size();
-                 ++i) {
+            for (qsizetype i = std::max<qsizetype>(0, scores.size() - rule.sessions()); i < scores.size(); ++i) {
                 target.recent.trials += scores[i].trials;
                 target.recent.correct += scores[i].correct;
             }
@@ -575,14 +585,14 @@ LearnerProgress RecordsStore::progress(const QString& learner, const MasteryRule
     return result;
 }
 
-void RecordsStore::forEachClick(const QString& learner,
-                                const std::function<void(const ClickRecord&)>& visit) {
+void RecordsStore::forEachClick(const QString& learner, const std::function<void(const ClickRecord&)>& visit)
+{
     const auto learnerId = learnerIdOf(learner);
-    auto query = prepared(QStringLiteral(
-        "SELECT s.started, st.number, st.object, c.row, c.element, c.file, c.correct, c.first_try, "
-        "c.response_ms"
-        " FROM clicks c JOIN sets st ON st.id = c.set_id JOIN sessions s ON s.id = st.session_id"
-        " WHERE s.learner_id = ? ORDER BY s.started, s.id, st.number, c.id"));
+    auto query = prepared(
+        QStringLiteral("SELECT s.started, st.number, st.object, c.row, c.element, c.file, c.correct, c.first_try, "
+                       "c.response_ms"
+                       " FROM clicks c JOIN sets st ON st.id = c.set_id JOIN sessions s ON s.id = st.session_id"
+                       " WHERE s.learner_id = ? ORDER BY s.started, s.id, st.number, c.id"));
     query.setForwardOnly(true);
     query.addBindValue(learnerId);
     exec(query);

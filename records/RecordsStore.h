@@ -94,13 +94,13 @@ public:
     QMap<QString, QString> accessSettings(const QString& learner);
     void setAccessSettings(const QString& learner, const QMap<QString, QString>& values);
 
-    qint64 beginSession(qint64 learnerId, const QDateTime& started, const QVariantMap& options,
-                        const QString& programVersion, const QString& programFolder);
+    qint64 beginSession(qint64 learnerId, const QDateTime& started, const QVariantMap& options, const QString& programVersion,
+                        const QString& programFolder);
     void endSession(qint64 sessionId, const QDateTime& ended);
     qint64 addSet(qint64 sessionId, int number, const AnswerLog::Set& set);
     void endSet(qint64 setId, AnswerLog::SetEnd how);
-    void addClick(qint64 setId, AnswerLog::Row row, int element, const QString& file, bool correct,
-                  bool firstTry, qint64 responseMs);
+    void addClick(qint64 setId, AnswerLog::Row row, int element, const QString& file, bool correct, bool firstTry,
+                  qint64 responseMs);
 
     LearnerProgress progress(const QString& learner, const MasteryRule& rule);
     // Every click of the learner in the order they happened.
@@ -128,8 +128,7 @@ class IMessageBox;
 // Opens the records for a window (the learner list, the Records window): a damaged file set aside
 // or a file that cannot be used is reported once with the error convention under `procedure`.
 // Null when the records cannot be used.
-std::unique_ptr<RecordsStore> openRecords(const QString& filePath, IMessageBox& messageBox,
-                                          const QString& procedure);
+std::unique_ptr<RecordsStore> openRecords(const QString& filePath, IMessageBox& messageBox, const QString& procedure);
 
 QString rowName(AnswerLog::Row row);
 QString setEndName(AnswerLog::SetEnd how);

@@ -23,7 +23,8 @@ namespace tessarine {
 
 namespace {
 
-QTableWidget* makeTable(const QStringList& headers, QWidget* parent) {
+QTableWidget* makeTable(const QStringList& headers, QWidget* parent)
+{
     auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
     table->setHorizontalHeaderLabels(headers);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -34,7 +35,8 @@ QTableWidget* makeTable(const QStringList& headers, QWidget* parent) {
     return table;
 }
 
-void fill(QTableWidget* table, const QList<QStringList>& rows) {
+void fill(QTableWidget* table, const QList<QStringList>& rows)
+{
     table->setUpdatesEnabled(false);
     table->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
@@ -45,8 +47,7 @@ void fill(QTableWidget* table, const QList<QStringList>& rows) {
     // opening, and the rows of a column are alike.
     const auto& metrics = table->fontMetrics();
     for (int c = 0; c < table->columnCount(); ++c) {
-        int width = table->horizontalHeader()->fontMetrics().horizontalAdvance(
-            table->horizontalHeaderItem(c)->text());
+        int width = table->horizontalHeader()->fontMetrics().horizontalAdvance(table->horizontalHeaderItem(c)->text());
         for (int r = 0; r < std::min<qsizetype>(rows.size(), 100); ++r)
             width = std::max(width, metrics.horizontalAdvance(rows[r].value(c)));
         table->setColumnWidth(c, width + 24);
@@ -54,7 +55,8 @@ void fill(QTableWidget* table, const QList<QStringList>& rows) {
     table->setUpdatesEnabled(true);
 }
 
-QSpinBox* makeSpinBox(int minimum, int maximum, int value, const QString& suffix, QWidget* parent) {
+QSpinBox* makeSpinBox(int minimum, int maximum, int value, const QString& suffix, QWidget* parent)
+{
     auto* box = new QSpinBox(parent);
     box->setRange(minimum, maximum);
     box->setValue(value);
@@ -64,12 +66,12 @@ QSpinBox* makeSpinBox(int minimum, int maximum, int value, const QString& suffix
 
 } // namespace
 
-RecordsWindow::RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMessageBox& messageBox,
-                             QWidget* parent)
+RecordsWindow::RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMessageBox& messageBox, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_model(model)
     , m_prompts(prompts)
-    , m_messageBox(messageBox) {
+    , m_messageBox(messageBox)
+{
     setWindowTitle(QStringLiteral("Records of %1").arg(model.learner()));
     resize(1000, 720);
 
@@ -120,63 +122,61 @@ RecordsWindow::RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMes
     layout->addWidget(tables, 1);
 
     for (auto* box : {spnPercent, spnSessions, spnMinTrials})
-        connect(box, &QSpinBox::valueChanged, this,
-                [this] { runUnguarded(m_messageBox, [this] { ruleChanged(); }); });
-    connect(cmdExportCsv, &QPushButton::clicked, this,
-            [this] { runUnguarded(m_messageBox, [this] { cmdExportCsv_Click(); }); });
-    connect(cmdReportPdf, &QPushButton::clicked, this,
-            [this] { runUnguarded(m_messageBox, [this] { cmdReportPdf_Click(); }); });
+        connect(box, &QSpinBox::valueChanged, this, [this] { runUnguarded(m_messageBox, [this] { ruleChanged(); }); });
+    connect(cmdExportCsv, &QPushButton::clicked, this, [this] { runUnguarded(m_messageBox, [this] { cmdExportCsv_Click(); }); });
+    connect(cmdReportPdf, &QPushButton::clicked, this, [this] { runUnguarded(m_messageBox, [this] { cmdReportPdf_Click(); }); });
     connect(cmdDeleteLearner, &QPushButton::clicked, this,
             [this] { runUnguarded(m_messageBox, [this] { cmdDeleteLearner_Click(); }); });
 
     showModel();
 }
 
-void RecordsWindow::showModel() {
+void RecordsWindow::showModel()
+{
     fill(tblSessions, m_model.sessionRows());
     fill(tblTargets, m_model.targetRows());
     showChart();
 }
 
-void RecordsWindow::showChart() {
+void RecordsWindow::showChart()
+{
     auto* old = chartView->chart();
     chartView->setChart(createRecordsChart(m_model));
     // The view releases the chart it showed before without deleting it.
     delete old;
 }
 
-void RecordsWindow::ruleChanged() {
+void RecordsWindow::ruleChanged()
+{
     Guard guard(m_messageBox, QStringLiteral("ruleChanged"));
-    if (guard.step([this] {
-            m_model.setRule({spnPercent->value(), spnSessions->value(), spnMinTrials->value()});
-        })) {
+    if (guard.step([this] { m_model.setRule({spnPercent->value(), spnSessions->value(), spnMinTrials->value()}); })) {
         fill(tblTargets, m_model.targetRows());
         showChart();
     }
 }
 
-void RecordsWindow::cmdExportCsv_Click() {
+void RecordsWindow::cmdExportCsv_Click()
+{
     Guard guard(m_messageBox, QStringLiteral("cmdExportCsv_Click"));
-    const auto path =
-        m_prompts.saveFileName(QStringLiteral("Export CSV"), m_model.suggestedFileName(QStringLiteral("csv")),
-                               QStringLiteral("CSV files (*.csv)"));
+    const auto path = m_prompts.saveFileName(QStringLiteral("Export CSV"), m_model.suggestedFileName(QStringLiteral("csv")),
+                                             QStringLiteral("CSV files (*.csv)"));
     if (!path.isEmpty())
         guard.step([&] { m_model.exportCsv(path); });
 }
 
-void RecordsWindow::cmdReportPdf_Click() {
+void RecordsWindow::cmdReportPdf_Click()
+{
     Guard guard(m_messageBox, QStringLiteral("cmdReportPdf_Click"));
-    const auto path =
-        m_prompts.saveFileName(QStringLiteral("Report PDF"), m_model.suggestedFileName(QStringLiteral("pdf")),
-                               QStringLiteral("PDF files (*.pdf)"));
+    const auto path = m_prompts.saveFileName(QStringLiteral("Report PDF"), m_model.suggestedFileName(QStringLiteral("pdf")),
+                                             QStringLiteral("PDF files (*.pdf)"));
     if (!path.isEmpty())
         guard.step([&] { writeRecordsReport(m_model, path); });
 }
 
-void RecordsWindow::cmdDeleteLearner_Click() {
+void RecordsWindow::cmdDeleteLearner_Click()
+{
     const auto learner = m_model.learner();
-    if (!m_prompts.confirm(
-            QStringLiteral("Delete %1 and all of their records? This cannot be undone.").arg(learner)))
+    if (!m_prompts.confirm(QStringLiteral("Delete %1 and all of their records? This cannot be undone.").arg(learner)))
         return;
     Guard guard(m_messageBox, QStringLiteral("cmdDeleteLearner_Click"));
     if (guard.step([this] { m_model.deleteLearner(); })) {

@@ -21,8 +21,7 @@ class RecordsWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMessageBox& messageBox,
-                  QWidget* parent = nullptr);
+    RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMessageBox& messageBox, QWidget* parent = nullptr);
 
     void cmdExportCsv_Click();
     void cmdReportPdf_Click();

@@ -9,16 +9,15 @@ namespace tessarine {
 
 namespace {
 
-std::size_t indexOf(AnswerLog::Row row) {
-    return row == AnswerLog::Row::Symbol ? 0 : 1;
-}
+std::size_t indexOf(AnswerLog::Row row) { return row == AnswerLog::Row::Symbol ? 0 : 1; }
 
 } // namespace
 
 SessionRecorder::SessionRecorder(QString filePath, IMessageBox& messageBox, Clocks clocks)
     : m_filePath(std::move(filePath))
     , m_messageBox(messageBox)
-    , m_clocks(std::move(clocks)) {
+    , m_clocks(std::move(clocks))
+{
     if (!m_clocks.monotonicMs) {
         auto timer = std::make_shared<QElapsedTimer>();
         timer->start();
@@ -32,7 +31,9 @@ SessionRecorder::~SessionRecorder() = default;
 
 // Every event runs here: the first failure is reported with the error convention and ends the
 // recording; the exercise goes on.
-template <typename Body> void SessionRecorder::record(Body&& body) noexcept {
+template <typename Body>
+void SessionRecorder::record(Body&& body) noexcept
+{
     if (m_failed)
         return;
     Guard guard(m_messageBox, QStringLiteral("SessionRecorder"));
@@ -43,7 +44,8 @@ template <typename Body> void SessionRecorder::record(Body&& body) noexcept {
     }
 }
 
-void SessionRecorder::sessionStarted(const Session& session) {
+void SessionRecorder::sessionStarted(const Session& session)
+{
     m_sessionId = 0;
     m_setId = 0;
     m_setNumber = 0;
@@ -57,16 +59,16 @@ void SessionRecorder::sessionStarted(const Session& session) {
             const auto notice = store->open();
             m_store = std::move(store);
             if (notice)
-                Guard(m_messageBox, QStringLiteral("SessionRecorder"))
-                    .report(std::make_exception_ptr(*notice));
+                Guard(m_messageBox, QStringLiteral("SessionRecorder")).report(std::make_exception_ptr(*notice));
         }
         const auto learnerId = m_store->ensureLearner(learner);
-        m_sessionId = m_store->beginSession(learnerId, m_clocks.now(), session.options,
-                                            session.programVersion, session.programFolder);
+        m_sessionId = m_store->beginSession(learnerId, m_clocks.now(), session.options, session.programVersion,
+                                            session.programFolder);
     });
 }
 
-void SessionRecorder::setShown(const Set& set) {
+void SessionRecorder::setShown(const Set& set)
+{
     if (m_sessionId == 0)
         return;
     m_rows = {};
@@ -76,24 +78,26 @@ void SessionRecorder::setShown(const Set& set) {
     record([&] { m_setId = m_store->addSet(m_sessionId, ++m_setNumber, set); });
 }
 
-void SessionRecorder::rowVisible(Row row) {
+void SessionRecorder::rowVisible(Row row)
+{
     if (m_setId != 0)
         m_rows[indexOf(row)].visibleSince = m_clocks.monotonicMs();
 }
 
-void SessionRecorder::clicked(Row row, int element, const QString& file, bool correct) {
+void SessionRecorder::clicked(Row row, int element, const QString& file, bool correct)
+{
     if (m_setId == 0)
         return;
     auto& state = m_rows[indexOf(row)];
     // A row clicked without having been reported visible is timed from the set's showing.
-    const qint64 elapsed =
-        std::max<qint64>(0, m_clocks.monotonicMs() - state.visibleSince.value_or(m_setShownAt));
+    const qint64 elapsed = std::max<qint64>(0, m_clocks.monotonicMs() - state.visibleSince.value_or(m_setShownAt));
     const bool firstTry = !state.answered;
     state.answered = true;
     record([&] { m_store->addClick(m_setId, row, element, file, correct, firstTry, elapsed); });
 }
 
-void SessionRecorder::setEnded(SetEnd how) {
+void SessionRecorder::setEnded(SetEnd how)
+{
     if (m_setId == 0)
         return;
     const auto setId = m_setId;
@@ -101,7 +105,8 @@ void SessionRecorder::setEnded(SetEnd how) {
     record([&] { m_store->endSet(setId, how); });
 }
 
-void SessionRecorder::sessionEnded() {
+void SessionRecorder::sessionEnded()
+{
     if (m_sessionId == 0)
         return;
     const auto sessionId = m_sessionId;

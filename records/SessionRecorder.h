@@ -40,7 +40,8 @@ public:
     bool isRecording() const { return m_sessionId != 0 && !m_failed; }
 
 private:
-    template <typename Body> void record(Body&& body) noexcept;
+    template <typename Body>
+    void record(Body&& body) noexcept;
 
     struct RowState {
         std::optional<qint64> visibleSince;

@@ -2,7 +2,8 @@
 
 namespace tessarine::TargetKeys {
 
-QString namePart(const QString& name, int part) {
+QString namePart(const QString& name, int part)
+{
     if (part < 1)
         return {};
     qsizetype start = 0;
@@ -16,12 +17,8 @@ QString namePart(const QString& name, int part) {
     return name.mid(start, end < 0 ? -1 : end - start);
 }
 
-QString symbolKey(const QString& object) {
-    return namePart(object, 1).toUpper();
-}
+QString symbolKey(const QString& object) { return namePart(object, 1).toUpper(); }
 
-QString attributeKey(const QString& object) {
-    return (namePart(object, 2) + u'.' + namePart(object, 3)).toUpper();
-}
+QString attributeKey(const QString& object) { return (namePart(object, 2) + u'.' + namePart(object, 3)).toUpper(); }
 
 } // namespace tessarine::TargetKeys

@@ -34,9 +34,9 @@ constexpr int kJpegQuality = 88;
 constexpr int kSampleRate = 22050;
 constexpr double kPeak = 0.5; // -6 dBFS: loud enough, never harsh
 
-const char *const kEmojiFontFile = "/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf";
-const char *const kEmojiFamily = "Noto Color Emoji";
-const char *const kDigitFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+const char* const kEmojiFontFile = "/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf";
+const char* const kEmojiFamily = "Noto Color Emoji";
+const char* const kDigitFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 // The colour bitmaps in Noto Color Emoji are stored at this size; drawing at
 // it gives the glyph pixel for pixel, and we do the enlarging ourselves.
 constexpr int kEmojiStrike = 109;
@@ -77,12 +77,9 @@ struct SymbolEntry {
 };
 
 const std::array kSymbols{
-    SymbolEntry{"apple", "🍎"},
-    SymbolEntry{"car", "🚗"},
-    SymbolEntry{"heart", "❤️"},
-    SymbolEntry{"flower", "🌷"}, // a neutral flower, neither the rose nor the sunflower
-    SymbolEntry{"book", "📕"},
-    SymbolEntry{"star", "⭐"},
+    SymbolEntry{"apple", "🍎"},      SymbolEntry{"car", "🚗"},
+    SymbolEntry{"heart", "❤️"}, SymbolEntry{"flower", "🌷"}, // a neutral flower, neither the rose nor the sunflower
+    SymbolEntry{"book", "📕"},       SymbolEntry{"star", "⭐"},
 };
 
 struct ObjectEntry {
@@ -91,46 +88,31 @@ struct ObjectEntry {
 };
 
 const std::array kObjects{
-    ObjectEntry{"apple.colour.red", "🍎"},
-    ObjectEntry{"apple.colour.green", "🍏"},
-    ObjectEntry{"car.colour.red", "🚗"},
-    ObjectEntry{"car.colour.blue", "🚙"},
+    ObjectEntry{"apple.colour.red", "🍎"},       ObjectEntry{"apple.colour.green", "🍏"},
+    ObjectEntry{"car.colour.red", "🚗"},         ObjectEntry{"car.colour.blue", "🚙"},
     ObjectEntry{"car.colour.yellow.taxi", "🚕"}, // also shows an extra name part
-    ObjectEntry{"heart.colour.red", "❤️"},
-    ObjectEntry{"heart.colour.green", "💚"},
-    ObjectEntry{"heart.colour.blue", "💙"},
-    ObjectEntry{"heart.colour.yellow", "💛"},
-    ObjectEntry{"flower.colour.red", "🌹"},
-    ObjectEntry{"flower.colour.yellow", "🌻"},
-    ObjectEntry{"book.colour.red", "📕"},
-    ObjectEntry{"book.colour.green", "📗"},
-    ObjectEntry{"book.colour.blue", "📘"},
-    ObjectEntry{"star.colour.yellow", "⭐"},
-    ObjectEntry{"apple.number.one", "🍎"},
-    ObjectEntry{"apple.number.two", "🍎"},
-    ObjectEntry{"apple.number.three", "🍎"},
-    ObjectEntry{"car.number.one", "🚗"},
-    ObjectEntry{"car.number.three", "🚗"},
-    ObjectEntry{"heart.number.two", "❤️"},
-    ObjectEntry{"flower.number.two", "🌻"},
-    ObjectEntry{"book.number.three", "📘"},
-    ObjectEntry{"star.number.one", "⭐"},
-    ObjectEntry{"star.number.two", "⭐"},
+    ObjectEntry{"heart.colour.red", "❤️"},  ObjectEntry{"heart.colour.green", "💚"},
+    ObjectEntry{"heart.colour.blue", "💙"},      ObjectEntry{"heart.colour.yellow", "💛"},
+    ObjectEntry{"flower.colour.red", "🌹"},      ObjectEntry{"flower.colour.yellow", "🌻"},
+    ObjectEntry{"book.colour.red", "📕"},        ObjectEntry{"book.colour.green", "📗"},
+    ObjectEntry{"book.colour.blue", "📘"},       ObjectEntry{"star.colour.yellow", "⭐"},
+    ObjectEntry{"apple.number.one", "🍎"},       ObjectEntry{"apple.number.two", "🍎"},
+    ObjectEntry{"apple.number.three", "🍎"},     ObjectEntry{"car.number.one", "🚗"},
+    ObjectEntry{"car.number.three", "🚗"},       ObjectEntry{"heart.number.two", "❤️"},
+    ObjectEntry{"flower.number.two", "🌻"},      ObjectEntry{"book.number.three", "📘"},
+    ObjectEntry{"star.number.one", "⭐"},        ObjectEntry{"star.number.two", "⭐"},
     ObjectEntry{"star.number.three", "⭐"},
 };
 
 // ---------------------------------------------------------------- helpers
 
-[[noreturn]] void fail(const QString &message)
+[[noreturn]] void fail(const QString& message)
 {
     std::fprintf(stderr, "make_samples: %s\n", qPrintable(message));
     std::exit(1);
 }
 
-QString qs(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 struct ParsedName {
     QString symbol, category, value;
@@ -144,17 +126,17 @@ ParsedName parseObjectName(std::string_view name)
     return {parts[0], parts[1], parts[2]};
 }
 
-const ColourValue *findColour(const QString &name)
+const ColourValue* findColour(const QString& name)
 {
-    for (const auto &c : kColours)
+    for (const auto& c : kColours)
         if (qs(c.name) == name)
             return &c;
     return nullptr;
 }
 
-const NumberValue *findNumber(const QString &name)
+const NumberValue* findNumber(const QString& name)
 {
-    for (const auto &n : kNumbers)
+    for (const auto& n : kNumbers)
         if (qs(n.name) == name)
             return &n;
     return nullptr;
@@ -163,9 +145,9 @@ const NumberValue *findNumber(const QString &name)
 // Every object must be answerable: its symbol and its attribute picture exist.
 void checkTables()
 {
-    for (const auto &o : kObjects) {
+    for (const auto& o : kObjects) {
         const ParsedName p = parseObjectName(o.name);
-        const bool hasSymbol = std::ranges::any_of(kSymbols, [&](const SymbolEntry &s) { return qs(s.key) == p.symbol; });
+        const bool hasSymbol = std::ranges::any_of(kSymbols, [&](const SymbolEntry& s) { return qs(s.key) == p.symbol; });
         if (!hasSymbol)
             fail(QStringLiteral("%1: no symbol picture for %2").arg(qs(o.name), p.symbol));
         const bool hasAttribute = (p.category == u"colour" && findColour(p.value))
@@ -175,7 +157,7 @@ void checkTables()
     }
 }
 
-void savePicture(const QImage &image, const QString &path)
+void savePicture(const QImage& image, const QString& path)
 {
     QImageWriter writer(path, "jpg");
     writer.setQuality(kJpegQuality);
@@ -184,7 +166,7 @@ void savePicture(const QImage &image, const QString &path)
         fail(QStringLiteral("cannot write %1: %2").arg(path, writer.errorString()));
 }
 
-QImage blankPicture(const QColor &background)
+QImage blankPicture(const QColor& background)
 {
     QImage image(kSide, kSide, QImage::Format_ARGB32_Premultiplied);
     image.fill(background);
@@ -193,11 +175,11 @@ QImage blankPicture(const QColor &background)
 
 // ---------------------------------------------------------------- emoji
 
-QRect opaqueBounds(const QImage &image)
+QRect opaqueBounds(const QImage& image)
 {
     int left = image.width(), top = image.height(), right = -1, bottom = -1;
     for (int y = 0; y < image.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             if (qAlpha(line[x]) > 8) {
                 left = std::min(left, x);
@@ -229,7 +211,7 @@ struct ColourCensus {
     }
 };
 
-ColourCensus takeCensus(const QImage &glyph)
+ColourCensus takeCensus(const QImage& glyph)
 {
     ColourCensus census;
     for (int y = 0; y < glyph.height(); ++y) {
@@ -292,7 +274,7 @@ double cubicWeight(double t)
 
 using Plane = std::vector<std::array<double, 4>>; // premultiplied a, r, g, b
 
-Plane resampleAxis(const Plane &src, int srcW, int srcH, int dstW, int dstH, bool horizontal)
+Plane resampleAxis(const Plane& src, int srcW, int srcH, int dstW, int dstH, bool horizontal)
 {
     Plane dst(size_t(dstW) * size_t(dstH));
     const int srcLen = horizontal ? srcW : srcH;
@@ -310,7 +292,7 @@ Plane resampleAxis(const Plane &src, int srcW, int srcH, int dstW, int dstH, boo
             std::array<double, 4> sum{};
             for (int k = 0; k < 4; ++k) {
                 const int s = std::clamp(first + k, 0, srcLen - 1);
-                const auto &px = horizontal ? src[size_t(j) * srcW + s] : src[size_t(s) * srcW + j];
+                const auto& px = horizontal ? src[size_t(j) * srcW + s] : src[size_t(s) * srcW + j];
                 for (int ch = 0; ch < 4; ++ch)
                     sum[size_t(ch)] += px[size_t(ch)] * weights[size_t(k)] / total;
             }
@@ -320,7 +302,7 @@ Plane resampleAxis(const Plane &src, int srcW, int srcH, int dstW, int dstH, boo
     return dst;
 }
 
-QImage enlarge(const QImage &source, QSize size)
+QImage enlarge(const QImage& source, QSize size)
 {
     const QImage src = source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     Plane plane(size_t(src.width()) * size_t(src.height()));
@@ -335,7 +317,7 @@ QImage enlarge(const QImage &source, QSize size)
     QImage out(size, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x) {
-            const auto &p = full[size_t(y) * size.width() + x];
+            const auto& p = full[size_t(y) * size.width() + x];
             const int a = std::clamp(int(std::lround(p[0])), 0, 255);
             auto channel = [a](double v) { return std::clamp(int(std::lround(v)), 0, a); };
             out.setPixel(x, y, qRgba(channel(p[1]), channel(p[2]), channel(p[3]), a));
@@ -344,7 +326,7 @@ QImage enlarge(const QImage &source, QSize size)
 }
 
 // Largest copy of the glyph that fits in the box, centred in it.
-void drawFitted(QPainter &painter, const QImage &glyph, const QRectF &box)
+void drawFitted(QPainter& painter, const QImage& glyph, const QRectF& box)
 {
     const QSize size = glyph.size().scaled(box.size().toSize(), Qt::KeepAspectRatio);
     const QImage big = enlarge(glyph, size);
@@ -370,33 +352,30 @@ std::vector<QRectF> copyBoxes(int count)
     }
 }
 
-QImage objectPicture(const ObjectEntry &entry)
+QImage objectPicture(const ObjectEntry& entry)
 {
     const ParsedName name = parseObjectName(entry.name);
     const QImage glyph = renderEmoji(entry.emoji);
 
     if (name.category == u"colour") {
-        const ColourValue *colour = findColour(name.value);
+        const ColourValue* colour = findColour(name.value);
         const ColourCensus census = takeCensus(glyph);
         const double share = census.shareIn(colour->hueFrom, colour->hueTo);
         if (share < 0.5)
-            fail(QStringLiteral("%1: only %2% of the emoji is %3")
-                     .arg(qs(entry.name))
-                     .arg(int(share * 100))
-                     .arg(name.value));
+            fail(QStringLiteral("%1: only %2% of the emoji is %3").arg(qs(entry.name)).arg(int(share * 100)).arg(name.value));
     }
 
     const int count = name.category == u"number" ? findNumber(name.value)->count : 1;
     QImage image = blankPicture(kObjectBackground);
     QPainter painter(&image);
-    for (const QRectF &box : copyBoxes(count))
+    for (const QRectF& box : copyBoxes(count))
         drawFitted(painter, glyph, box);
     return image;
 }
 
 // Grey, contrast-stretched and ringed with a dark outline: clearly the same
 // thing as the coloured object, but a pictogram rather than a copy of it.
-QImage greyPictogram(const QImage &glyph, QSize size)
+QImage greyPictogram(const QImage& glyph, QSize size)
 {
     QImage grey = enlarge(glyph, size);
     int darkest = 255, lightest = 0;
@@ -441,7 +420,7 @@ QImage greyPictogram(const QImage &glyph, QSize size)
     return out;
 }
 
-QImage symbolPicture(const SymbolEntry &entry)
+QImage symbolPicture(const SymbolEntry& entry)
 {
     const QImage glyph = renderEmoji(entry.emoji);
     const QSize size = glyph.size().scaled(QSize(372, 372), Qt::KeepAspectRatio);
@@ -459,7 +438,7 @@ QPainterPath cardOutline()
     return path;
 }
 
-QImage cardPicture(const QColor &fill)
+QImage cardPicture(const QColor& fill)
 {
     QImage image = blankPicture(Qt::white);
     QPainter painter(&image);
@@ -479,7 +458,7 @@ QFont digitFont()
     return font;
 }
 
-QImage numberPicture(const NumberValue &number)
+QImage numberPicture(const NumberValue& number)
 {
     QImage image = cardPicture(Qt::white);
     QPainter painter(&image);
@@ -516,7 +495,7 @@ struct Partial {
 
 // One note added into the buffer: soft attack, exponential decay, and a short
 // fade at the end so nothing clicks.
-void addNote(std::vector<double> &buffer, double start, double length, double frequency, double attack,
+void addNote(std::vector<double>& buffer, double start, double length, double frequency, double attack,
              std::initializer_list<Partial> partials)
 {
     const size_t first = size_t(start * kSampleRate);
@@ -528,7 +507,7 @@ void addNote(std::vector<double> &buffer, double start, double length, double fr
         const double rise = t < attack ? std::sin(t / attack * std::numbers::pi / 2) : 1.0;
         const double tail = std::min(1.0, (length - t) / fade);
         double v = 0;
-        for (const Partial &p : partials)
+        for (const Partial& p : partials)
             v += p.gain * std::exp(-p.decay * t) * std::sin(2 * std::numbers::pi * frequency * p.ratio * t);
         buffer[first + i] += v * rise * std::max(0.0, tail);
     }
@@ -578,19 +557,19 @@ std::vector<double> pop()
     return b;
 }
 
-void put16(QByteArray &out, int v)
+void put16(QByteArray& out, int v)
 {
     out.append(char(v & 0xFF));
     out.append(char((v >> 8) & 0xFF));
 }
 
-void put32(QByteArray &out, quint32 v)
+void put32(QByteArray& out, quint32 v)
 {
     put16(out, int(v & 0xFFFF));
     put16(out, int(v >> 16));
 }
 
-void saveWav(const std::vector<double> &samples, const QString &path)
+void saveWav(const std::vector<double>& samples, const QString& path)
 {
     const double loudest = std::ranges::max(samples, {}, [](double v) { return std::abs(v); });
     const double gain = kPeak / std::abs(loudest) * 32767.0;
@@ -600,13 +579,13 @@ void saveWav(const std::vector<double> &samples, const QString &path)
     out.append("RIFF");
     put32(out, 36 + dataBytes);
     out.append("WAVEfmt ");
-    put32(out, 16);             // fmt chunk size
-    put16(out, 1);              // PCM
-    put16(out, 1);              // mono
+    put32(out, 16); // fmt chunk size
+    put16(out, 1);  // PCM
+    put16(out, 1);  // mono
     put32(out, kSampleRate);
     put32(out, kSampleRate * 2); // bytes per second
-    put16(out, 2);              // bytes per frame
-    put16(out, 16);             // bits per sample
+    put16(out, 2);               // bytes per frame
+    put16(out, 16);              // bits per sample
     out.append("data");
     put32(out, dataBytes);
     for (double v : samples)
@@ -620,13 +599,13 @@ void saveWav(const std::vector<double> &samples, const QString &path)
 // ---------------------------------------------------------------- main
 
 // Stale files from an older table would otherwise linger and be picked up.
-QDir freshFolder(const QString &root, const QString &name, const QString &pattern)
+QDir freshFolder(const QString& root, const QString& name, const QString& pattern)
 {
     QDir dir(root);
     if (!dir.mkpath(name))
         fail(QStringLiteral("cannot create %1/%2").arg(root, name));
     dir.cd(name);
-    for (const QString &old : dir.entryList({pattern}, QDir::Files))
+    for (const QString& old : dir.entryList({pattern}, QDir::Files))
         dir.remove(old);
     return dir;
 }
@@ -642,7 +621,7 @@ void loadFonts()
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
@@ -654,17 +633,17 @@ int main(int argc, char *argv[])
     loadFonts();
 
     const QDir images = freshFolder(root, QStringLiteral("Images"), QStringLiteral("*.jpg"));
-    for (const auto &o : kObjects)
+    for (const auto& o : kObjects)
         savePicture(objectPicture(o), images.filePath(qs(o.name) + QStringLiteral(".jpg")));
 
     const QDir symbols = freshFolder(root, QStringLiteral("Symbols"), QStringLiteral("*.jpg"));
-    for (const auto &s : kSymbols)
+    for (const auto& s : kSymbols)
         savePicture(symbolPicture(s), symbols.filePath(qs(s.key) + QStringLiteral(".jpg")));
 
     const QDir attributes = freshFolder(root, QStringLiteral("Attributes"), QStringLiteral("*.jpg"));
-    for (const auto &c : kColours)
+    for (const auto& c : kColours)
         savePicture(cardPicture(c.card), attributes.filePath(QStringLiteral("colour.%1.jpg").arg(qs(c.name))));
-    for (const auto &n : kNumbers)
+    for (const auto& n : kNumbers)
         savePicture(numberPicture(n), attributes.filePath(QStringLiteral("number.%1.jpg").arg(qs(n.name))));
 
     const QDir sounds = freshFolder(root, QStringLiteral("Sounds"), QStringLiteral("*.wav"));
@@ -673,7 +652,7 @@ int main(int argc, char *argv[])
     saveWav(bell(), sounds.filePath(QStringLiteral("bell.wav")));
     saveWav(pop(), sounds.filePath(QStringLiteral("pop.wav")));
 
-    std::printf("wrote %zu objects, %zu symbols, %zu attributes, 4 sounds to %s\n", kObjects.size(),
-                kSymbols.size(), kColours.size() + kNumbers.size(), qPrintable(QDir(root).absolutePath()));
+    std::printf("wrote %zu objects, %zu symbols, %zu attributes, 4 sounds to %s\n", kObjects.size(), kSymbols.size(),
+                kColours.size() + kNumbers.size(), qPrintable(QDir(root).absolutePath()));
     return 0;
 }

@@ -5,8 +5,6 @@
 
 namespace tessarine {
 
-bool QtAudioOutputs::hasAudioOutput() const {
-    return !QMediaDevices::audioOutputs().isEmpty();
-}
+bool QtAudioOutputs::hasAudioOutput() const { return !QMediaDevices::audioOutputs().isEmpty(); }
 
 } // namespace tessarine

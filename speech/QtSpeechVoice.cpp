@@ -8,7 +8,8 @@ namespace tessarine {
 
 namespace {
 
-QString offlineEngine() {
+QString offlineEngine()
+{
     const QStringList engines = QTextToSpeech::availableEngines();
     for (const char* preferred : {"flite", "speechd"})
         if (engines.contains(QLatin1String(preferred)))
@@ -21,11 +22,10 @@ QString offlineEngine() {
 QtSpeechVoice::QtSpeechVoice() = default;
 QtSpeechVoice::~QtSpeechVoice() = default;
 
-bool QtSpeechVoice::available() {
-    return !QTextToSpeech::availableEngines().isEmpty();
-}
+bool QtSpeechVoice::available() { return !QTextToSpeech::availableEngines().isEmpty(); }
 
-void QtSpeechVoice::say(const QString& text) {
+void QtSpeechVoice::say(const QString& text)
+{
     if (!m_speech) {
         m_speech = std::make_unique<QTextToSpeech>(offlineEngine());
         QObject::connect(m_speech.get(), &QTextToSpeech::errorOccurred, m_speech.get(),
@@ -35,13 +35,10 @@ void QtSpeechVoice::say(const QString& text) {
                          });
     }
     if (m_speech->state() == QTextToSpeech::Error)
-        throw RuntimeError(ErrorNumber::Internal,
-                           QStringLiteral("The voice cannot speak: %1").arg(m_speech->errorString()));
+        throw RuntimeError(ErrorNumber::Internal, QStringLiteral("The voice cannot speak: %1").arg(m_speech->errorString()));
     m_speech->say(text);
 }
 
-void QtSpeechVoice::setOnFailure(std::function<void(const QString& reason)> onFailure) {
-    m_onFailure = std::move(onFailure);
-}
+void QtSpeechVoice::setOnFailure(std::function<void(const QString& reason)> onFailure) { m_onFailure = std::move(onFailure); }
 
 } // namespace tessarine

@@ -18,23 +18,24 @@ const QString VoiceSubject = QStringLiteral(":voice");
 
 } // namespace
 
-SpokenCaption::SpokenCaption(IMessageBox& messageBox, ISoundPlayer& player, ISpeechVoice& voice,
-                             const IAudioOutputs& outputs, QString imagesFolder)
+SpokenCaption::SpokenCaption(IMessageBox& messageBox, ISoundPlayer& player, ISpeechVoice& voice, const IAudioOutputs& outputs,
+                             QString imagesFolder)
     : m_messageBox(messageBox)
     , m_player(player)
     , m_voice(voice)
     , m_outputs(outputs)
-    , m_imagesFolder(std::move(imagesFolder)) {
+    , m_imagesFolder(std::move(imagesFolder))
+{
     // The voice tells of its failures from the event loop.
     m_voice.setOnFailure([this](const QString& reason) {
         runUnguarded(m_messageBox, [&] {
-            reportOnce(VoiceSubject, ErrorNumber::Internal,
-                       QStringLiteral("The voice cannot speak: %1").arg(reason));
+            reportOnce(VoiceSubject, ErrorNumber::Internal, QStringLiteral("The voice cannot speak: %1").arg(reason));
         });
     });
 }
 
-SpokenCaption::Spoken SpokenCaption::speak(const QString& objectFile, const QString& caption) {
+SpokenCaption::Spoken SpokenCaption::speak(const QString& objectFile, const QString& caption)
+{
     if (!m_outputs.hasAudioOutput())
         return Spoken::Nothing;
     const QString recording = recordingFor(m_imagesFolder, objectFile);
@@ -44,9 +45,9 @@ SpokenCaption::Spoken SpokenCaption::speak(const QString& objectFile, const QStr
             API_PlaySound(m_messageBox, m_player, recording);
             return Spoken::Recording;
         }
-        reportOnce(recording, ErrorNumber::InvalidArgument,
-                   QStringLiteral("The recording %1 cannot be played: %2")
-                       .arg(QDir::toNativeSeparators(recording), check.problem()));
+        reportOnce(
+            recording, ErrorNumber::InvalidArgument,
+            QStringLiteral("The recording %1 cannot be played: %2").arg(QDir::toNativeSeparators(recording), check.problem()));
     }
     // Captions are in capitals, which a voice may spell out letter by letter.
     const QString words = caption.simplified().toLower();
@@ -62,7 +63,8 @@ SpokenCaption::Spoken SpokenCaption::speak(const QString& objectFile, const QStr
     return Spoken::Voice;
 }
 
-QString SpokenCaption::recordingFor(const QString& imagesFolder, const QString& objectFile) {
+QString SpokenCaption::recordingFor(const QString& imagesFolder, const QString& objectFile)
+{
     QString name = objectFile;
     if (name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive))
         name.chop(4);
@@ -78,7 +80,8 @@ QString SpokenCaption::recordingFor(const QString& imagesFolder, const QString& 
     return {};
 }
 
-void SpokenCaption::reportOnce(const QString& subject, int number, const QString& description) {
+void SpokenCaption::reportOnce(const QString& subject, int number, const QString& description)
+{
     if (m_reported.contains(subject))
         return;
     m_reported.insert(subject);

@@ -18,8 +18,8 @@ class ISpeechVoice;
 // window has said so already.
 class SpokenCaption {
 public:
-    SpokenCaption(IMessageBox& messageBox, ISoundPlayer& player, ISpeechVoice& voice,
-                  const IAudioOutputs& outputs, QString imagesFolder);
+    SpokenCaption(IMessageBox& messageBox, ISoundPlayer& player, ISpeechVoice& voice, const IAudioOutputs& outputs,
+                  QString imagesFolder);
 
     // What was done for the last set, for whoever wants to know.
     enum class Spoken { Nothing, Recording, Voice };

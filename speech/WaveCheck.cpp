@@ -20,14 +20,16 @@ struct Chunk {
     qint64 start = 0;
 };
 
-std::optional<Chunk> readChunkHeader(QFile& file) {
+std::optional<Chunk> readChunkHeader(QFile& file)
+{
     const QByteArray header = file.read(8);
     if (header.size() < 8)
         return std::nullopt;
     return Chunk{header.left(4), qFromLittleEndian<quint32>(header.constData() + 4), file.pos()};
 }
 
-QString checkFormat(const QByteArray& format) {
+QString checkFormat(const QByteArray& format)
+{
     if (format.size() < 16)
         return QStringLiteral("its format description is too short");
     quint16 tag = qFromLittleEndian<quint16>(format.constData());
@@ -42,13 +44,14 @@ QString checkFormat(const QByteArray& format) {
     }
     if (tag != FormatPcm)
         return QStringLiteral("it is compressed (format %1), not PCM; save it again as PCM").arg(tag);
-    if (channels == 0 || rate == 0 || (bits != 8 && bits != 16 && bits != 24 && bits != 32) ||
-        blockAlign != channels * (bits / 8))
+    if (channels == 0 || rate == 0 || (bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        || blockAlign != channels * (bits / 8))
         return QStringLiteral("its format description is damaged");
     return {};
 }
 
-QString problemOf(const QString& path) {
+QString problemOf(const QString& path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("it cannot be read");
@@ -83,8 +86,6 @@ QString problemOf(const QString& path) {
 
 } // namespace
 
-WaveCheck WaveCheck::ofFile(const QString& path) {
-    return WaveCheck(problemOf(path));
-}
+WaveCheck WaveCheck::ofFile(const QString& path) { return WaveCheck(problemOf(path)); }
 
 } // namespace tessarine

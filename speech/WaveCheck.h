@@ -17,7 +17,9 @@ public:
 
 private:
     explicit WaveCheck(QString problem)
-        : m_problem(std::move(problem)) {}
+        : m_problem(std::move(problem))
+    {
+    }
 
     QString m_problem;
 };

@@ -19,8 +19,11 @@ public:
 class FakeStepTimer final : public IStepTimer {
 public:
     explicit FakeStepTimer(FakeClock& clock)
-        : m_clock(clock) {}
-    void start(int intervalMs, std::function<void()> onTick) override {
+        : m_clock(clock)
+    {
+    }
+    void start(int intervalMs, std::function<void()> onTick) override
+    {
         m_interval = intervalMs;
         m_onTick = std::move(onTick);
         m_nextTick = m_clock.now + intervalMs;
@@ -29,7 +32,8 @@ public:
     void stop() override { m_onTick = nullptr; }
     bool running() const { return static_cast<bool>(m_onTick); }
 
-    void advance(qint64 ms) {
+    void advance(qint64 ms)
+    {
         const qint64 end = m_clock.now + ms;
         while (m_onTick && m_nextTick <= end) {
             m_clock.now = m_nextTick;
@@ -52,7 +56,8 @@ private:
 // The visible targets, as the test sets them.
 class FakeTargets final : public IAnswerTargets {
 public:
-    FakeTargets() {
+    FakeTargets()
+    {
         for (AnswerTarget target : AllTargets)
             visible.insert(target);
     }

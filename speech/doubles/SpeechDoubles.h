@@ -18,15 +18,15 @@ namespace tessarine::doubles {
 class RecordingVoice final : public ISpeechVoice {
 public:
     bool available() override { return installed; }
-    void say(const QString& text) override {
+    void say(const QString& text) override
+    {
         if (failure)
             throw *failure;
         said.append(text);
     }
-    void setOnFailure(std::function<void(const QString&)> onFailure) override {
-        m_onFailure = std::move(onFailure);
-    }
-    void fail(const QString& reason) const {
+    void setOnFailure(std::function<void(const QString&)> onFailure) override { m_onFailure = std::move(onFailure); }
+    void fail(const QString& reason) const
+    {
         if (m_onFailure)
             m_onFailure(reason);
     }
@@ -42,7 +42,9 @@ private:
 class FixedAudioOutputs final : public IAudioOutputs {
 public:
     explicit FixedAudioOutputs(bool present)
-        : m_present(present) {}
+        : m_present(present)
+    {
+    }
     bool hasAudioOutput() const override { return m_present; }
 
 private:

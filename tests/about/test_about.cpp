@@ -59,9 +59,8 @@ private Q_SLOTS:
         QCOMPARE(w.windowTitle(), QStringLiteral("About Tessarine"));
         QCOMPARE(w.lblTitle->text(), QStringLiteral("Tessarine"));
         QCOMPARE(w.lblVersion->text(), QStringLiteral("Version 1.0.0"));
-        QCOMPARE(w.lblDescription->text(), QStringLiteral("Developed by ") + ProgramRecord::Author
-                                               + QStringLiteral(" - 2008\r\n") + ProgramRecord::Contact
-                                               + QStringLiteral(" - ") + ProgramRecord::Website
+        QCOMPARE(w.lblDescription->text(), QStringLiteral("Developed by ") + ProgramRecord::Author + QStringLiteral(" - 2008\r\n")
+                                               + ProgramRecord::Contact + QStringLiteral(" - ") + ProgramRecord::Website
                                                + QStringLiteral("\r\n"));
         QVERIFY(w.lblDescription->text().endsWith(QStringLiteral("\r\n")));
         QCOMPARE(w.lblDisclaimer->text(), QString());
@@ -90,7 +89,8 @@ private Q_SLOTS:
                                                        << "Error \"Overflow\" in Form_Load() routine";
         QTest::newRow("WrongAnswers empty") << int(SettingKey::WrongAnswers) << ""
                                             << "Error \"Type mismatch\" in Form_Load() routine";
-        QTest::newRow("largest count") << int(SettingKey::Shown) << "2147483647" << "";
+        QTest::newRow("largest count") << int(SettingKey::Shown) << "2147483647"
+                                       << "";
     }
     void badCounterIsReportedAndTheRestStillLoads()
     {

@@ -20,19 +20,24 @@ namespace {
 struct Access {
     explicit Access(const AccessSettings& settings)
         : timer(clock)
-        , controller(settings, targets, clock, timer) {}
+        , controller(settings, targets, clock, timer)
+    {
+    }
 
-    AccessOutcome key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    AccessOutcome key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
         const AccessOutcome pressed = controller.keyPressed(key, modifiers, false);
         const AccessOutcome released = controller.keyReleased(key, false);
         return released.chosen ? released : pressed;
     }
     // The sequence rule's start of a set: the symbol row only.
-    void newSetWithSymbolsOnly() {
+    void newSetWithSymbolsOnly()
+    {
         targets.visible = {T::Symbol0, T::Symbol1, T::ChangeSet};
         controller.setAppeared();
     }
-    void attributeRowAppears() {
+    void attributeRowAppears()
+    {
         targets.visible += {T::Attribute0, T::Attribute1};
         controller.rowAppeared();
     }
@@ -49,7 +54,8 @@ class TestAccess : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void settingsKeepTodaysBehaviourAndSurviveTheStore() {
+    void settingsKeepTodaysBehaviourAndSurviveTheStore()
+    {
         const AccessSettings defaults;
         QVERIFY(defaults.keyboardAccess);
         QCOMPARE(defaults.scanMode, ScanMode::Off);
@@ -76,7 +82,8 @@ private Q_SLOTS:
         QCOMPARE(AccessSettings::fromMap(stored), edited);
     }
 
-    void badStoredValuesFallBackOneByOne_data() {
+    void badStoredValuesFallBackOneByOne_data()
+    {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
         const QList<std::array<const char*, 3>> rows{{"interval below range", "ScanInterval", "499"},
@@ -91,7 +98,8 @@ private Q_SLOTS:
         for (const auto& [name, key, value] : rows)
             QTest::newRow(name) << QString::fromLatin1(key) << QString::fromLatin1(value);
     }
-    void badStoredValuesFallBackOneByOne() {
+    void badStoredValuesFallBackOneByOne()
+    {
         QFETCH(QString, key);
         QFETCH(QString, value);
         AccessSettings good;
@@ -111,7 +119,8 @@ private Q_SLOTS:
             QCOMPARE(it.value(), it.key() == key ? defaults.value(key) : good.toMap().value(it.key()));
     }
 
-    void twoSwitchesNeedTwoKeys() {
+    void twoSwitchesNeedTwoKeys()
+    {
         AccessSettings settings;
         settings.scanMode = ScanMode::TwoSwitches;
         settings.stepKey = settings.chooseKey = Qt::Key_Space;
@@ -124,7 +133,8 @@ private Q_SLOTS:
         QVERIFY(settings.problem().contains(QStringLiteral("same mouse button")));
     }
 
-    void keyboardRingOverVisibleTargets() {
+    void keyboardRingOverVisibleTargets()
+    {
         Access access{AccessSettings{}};
         access.targets.visible = {T::Symbol0, T::ChangeSet}; // no symbol distractor, sequence on
         access.controller.setAppeared();
@@ -174,7 +184,8 @@ private Q_SLOTS:
         QVERIFY(plain.controller.pointerClicked(T::Symbol0));
     }
 
-    void oneSwitchStepsByItself() {
+    void oneSwitchStepsByItself()
+    {
         AccessSettings settings;
         settings.scanMode = ScanMode::OneSwitch;
         settings.scanIntervalMs = 2000;
@@ -222,7 +233,8 @@ private Q_SLOTS:
         QCOMPARE(access.key(Qt::Key_Space).chosen, T::Symbol0);
     }
 
-    void twoSwitchesStepAndChoose() {
+    void twoSwitchesStepAndChoose()
+    {
         AccessSettings settings;
         settings.scanMode = ScanMode::TwoSwitches;
         settings.stepKey = Qt::Key_Space;
@@ -245,7 +257,8 @@ private Q_SLOTS:
         QCOMPARE(access.controller.ringTarget(), T::Symbol0);
     }
 
-    void realTimerTicksAndReportsWhatATickThrows() {
+    void realTimerTicksAndReportsWhatATickThrows()
+    {
         doubles::RecordingMessageBox messages;
         QtStepTimer timer(messages);
         int ticks = 0;
@@ -261,7 +274,8 @@ private Q_SLOTS:
         QCOMPARE(messages.shown, QStringList({"Run-time error '51': lost"}));
     }
 
-    void guardEdgesAreExact() {
+    void guardEdgesAreExact()
+    {
         FakeClock clock;
         PressGuard repeat(clock, true, 500, 0);
         QList<bool> counted;
@@ -304,7 +318,8 @@ private Q_SLOTS:
             QCOMPARE(off.pressed(1), PressGuard::Verdict::Counts);
     }
 
-    void guardedPressesThroughTheController() {
+    void guardedPressesThroughTheController()
+    {
         AccessSettings settings;
         settings.pressGuard = true;
         settings.repeatWindowMs = 1000;
@@ -361,7 +376,8 @@ private Q_SLOTS:
         QVERIFY(!held.controller.pointerClicked(T::Symbol0));
     }
 
-    void layoutScalesUniformly_data() {
+    void layoutScalesUniformly_data()
+    {
         QTest::addColumn<QSize>("window");
         QTest::addColumn<QRect>("objectPicture");
         QTest::addColumn<QRect>("symbolFrame");
@@ -371,17 +387,16 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("answerDecode");
         QTest::addColumn<double>("captionPoints");
         // Wide screen: the height decides, the layout is centred across.
-        QTest::newRow("1920x1080") << QSize(1920, 1080) << QRect(231, 89, 958, 480)
-                                   << QRect(192, 639, 769, 398) << QRect(405, 51, 321, 321)
-                                   << QRect(417, 51, 321, 321) << QRect(1445, 89, 206, 53) << QSize(319, 319)
-                                   << 38.343;
+        QTest::newRow("1920x1080") << QSize(1920, 1080) << QRect(231, 89, 958, 480) << QRect(192, 639, 769, 398)
+                                   << QRect(405, 51, 321, 321) << QRect(417, 51, 321, 321) << QRect(1445, 89, 206, 53)
+                                   << QSize(319, 319) << 38.343;
         // Square-ish screen: the width decides, the layout is centred down.
-        QTest::newRow("1280x1024") << QSize(1280, 1024) << QRect(61, 154, 761, 381)
-                                   << QRect(30, 591, 611, 316) << QRect(321, 40, 255, 255)
-                                   << QRect(331, 40, 255, 255) << QRect(1025, 154, 164, 42) << QSize(253, 253)
-                                   << 30.446;
+        QTest::newRow("1280x1024") << QSize(1280, 1024) << QRect(61, 154, 761, 381) << QRect(30, 591, 611, 316)
+                                   << QRect(321, 40, 255, 255) << QRect(331, 40, 255, 255) << QRect(1025, 154, 164, 42)
+                                   << QSize(253, 253) << 30.446;
     }
-    void layoutScalesUniformly() {
+    void layoutScalesUniformly()
+    {
         QFETCH(QSize, window);
         QFETCH(QRect, objectPicture);
         QFETCH(QRect, symbolFrame);
@@ -403,15 +418,16 @@ private Q_SLOTS:
         QVERIFY(qAbs(layout.objectPicture.width() - 2 * layout.objectPicture.height()) <= 2);
         // Everything inside the window.
         const QRect inside({0, 0}, window);
-        for (const QRect& box : {layout.caption, layout.objectPicture, layout.changeSet, layout.symbolFrame,
-                                 layout.attributeFrame})
+        for (const QRect& box :
+             {layout.caption, layout.objectPicture, layout.changeSet, layout.symbolFrame, layout.attributeFrame})
             QVERIFY(inside.contains(box));
         // Sharp on a high-density screen: decoded at device pixels.
         const ScaledLayout dense = ScaledLayout::compute(exerciseDesignLayout(), window, true, 2.0);
         QCOMPARE(dense.answerDecodeSize, answerDecode * 2);
     }
 
-    void layoutOffIsTheDesign() {
+    void layoutOffIsTheDesign()
+    {
         // The exercise window's own geometry, whatever the window's size.
         for (const QSize window : {QSize(1920, 1080), QSize(800, 600)}) {
             const ScaledLayout layout = ScaledLayout::compute(exerciseDesignLayout(), window, false);

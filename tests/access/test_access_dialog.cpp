@@ -17,7 +17,8 @@ class TestAccessDialog : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void editsOneLearnersSettings() {
+    void editsOneLearnersSettings()
+    {
         AccessSettings start;
         start.spokenCaption = true;
         start.scanMode = ScanMode::OneSwitch;
@@ -63,8 +64,7 @@ private Q_SLOTS:
         QTest::mouseClick(dialog.chkGuard, Qt::LeftButton, {}, QPoint(8, dialog.chkGuard->height() / 2));
         QVERIFY(dialog.spnHold->isEnabled());
         dialog.spnHold->setValue(2500); // beyond the range: the largest allowed
-        dialog.cboChooseButton->setCurrentIndex(
-            dialog.cboChooseButton->findText(QStringLiteral("Right mouse button")));
+        dialog.cboChooseButton->setCurrentIndex(dialog.cboChooseButton->findText(QStringLiteral("Right mouse button")));
 
         AccessSettings expected = start;
         expected.scanMode = ScanMode::TwoSwitches;

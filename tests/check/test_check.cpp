@@ -84,13 +84,21 @@ struct Media {
 Q_DECLARE_METATYPE(Media)
 namespace {
 
+// A playable wave file: PCM, mono, 8 kHz, 16 bit, two samples.
+QByteArray waveBytes()
+{
+    return QByteArray("RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x80\x3e\0\0\x02\0\x10\0"
+                      "data\x04\0\0\0\0\0\0\0",
+                      48);
+}
+
 void fill(MediaFolder& folder, const Media& media)
 {
     folder.addPictures(QStringLiteral("Images"), media.images);
     folder.addPictures(QStringLiteral("Symbols"), media.symbols);
     folder.addPictures(QStringLiteral("Attributes"), media.attributes);
     for (const QString& sound : media.sounds)
-        folder.addFile(QStringLiteral("Sounds"), sound, QByteArray("RIFF"));
+        folder.addFile(QStringLiteral("Sounds"), sound, waveBytes());
     for (const auto& [where, content] : media.files) {
         if (content.isNull())
             QDir(folder.path()).rmdir(where);
@@ -204,63 +212,75 @@ private Q_SLOTS:
         QTest::newRow("missing symbol and attribute")
             << Media{{"cup.colour.red.jpg", "ball.colour.green.jpg"}, HealthySymbols, HealthyAttributes}
             << QStringList{"no-symbol Images/ball.colour.green.jpg", "no-attribute Images/ball.colour.green.jpg"};
-        QTest::newRow("too few parts")
-            << Media{{"cup.jpg", "pen.colour.jpg", "cup.colour.red.jpg"}, HealthySymbols, {"colour.red.jpg", "colour.jpg", "size.big.jpg"}}
-            << QStringList{"name-too-few-parts Images/cup.jpg", "name-too-few-parts Images/pen.colour.jpg"};
+        QTest::newRow("too few parts") << Media{{"cup.jpg", "pen.colour.jpg", "cup.colour.red.jpg"},
+                                                HealthySymbols,
+                                                {"colour.red.jpg", "colour.jpg", "size.big.jpg"}}
+                                       << QStringList{"name-too-few-parts Images/cup.jpg",
+                                                      "name-too-few-parts Images/pen.colour.jpg"};
         QTest::newRow("one symbol key")
             << Media{{"cup.colour.red.jpg", "cup.colour.blue.jpg"}, {"cup.jpg", "CUP.2.jpg"}, HealthyAttributes}
             << QStringList{"no-symbol-distractor Images/cup.colour.red.jpg", "never-right-answer Symbols/cup.jpg"};
-        QTest::newRow("one value in the category")
-            << Media{{"cup.colour.red.jpg", "pen.size.big.jpg"}, HealthySymbols, {"colour.red.jpg", "size.big.jpg", "size.small.jpg"}}
-            << QStringList{"no-attribute-distractor Images/cup.colour.red.jpg"};
+        QTest::newRow("one value in the category") << Media{{"cup.colour.red.jpg", "pen.size.big.jpg"},
+                                                            HealthySymbols,
+                                                            {"colour.red.jpg", "size.big.jpg", "size.small.jpg"}}
+                                                   << QStringList{"no-attribute-distractor Images/cup.colour.red.jpg"};
         QTest::newRow("one value name everywhere")
             << Media{{"cup.colour.red.jpg", "pen.size.red.jpg"}, HealthySymbols, {"colour.red.jpg", "size.red.jpg"}}
-            << QStringList{"no-attribute-distractor Images/cup.colour.red.jpg", "no-attribute-distractor Images/pen.size.red.jpg"};
+            << QStringList{"no-attribute-distractor Images/cup.colour.red.jpg",
+                           "no-attribute-distractor Images/pen.size.red.jpg"};
         QTest::newRow("category without attributes")
             << Media{{"cup.shape.round.jpg", "pen.colour.red.jpg"}, HealthySymbols, {"colour.red.jpg", "colour.blue.jpg"}}
             << QStringList{"category-without-attributes Images/cup.shape.round.jpg", "no-attribute Images/cup.shape.round.jpg"};
         QTest::newRow("pictures that cannot be loaded")
             << Media{{"cup.colour.red.jpg", "pen.colour.blue.jpg", "pen.size.big.jpg"},
-                      {"cup.jpg", "pen.jpg"},
-                      {"colour.red.jpg", "colour.green.jpg", "size.big.jpg", "size.small.jpg"},
-                      {"ok.wav", "error.wav"},
-                      {{"Images/box.colour.red.jpg", truncatedJpeg()},
-                       {"Images/car.colour.red.jpg", hugeJpeg()},
-                       {"Symbols/box.jpg", QByteArray("")},
-                       {"Symbols/car.jpg", jpegBytes({8, 8})},
-                       {"Attributes/colour.blue.jpg", QByteArray("not a picture")}}}
+                     {"cup.jpg", "pen.jpg"},
+                     {"colour.red.jpg", "colour.green.jpg", "size.big.jpg", "size.small.jpg"},
+                     {"ok.wav", "error.wav"},
+                     {{"Images/box.colour.red.jpg", truncatedJpeg()},
+                      {"Images/car.colour.red.jpg", hugeJpeg()},
+                      {"Symbols/box.jpg", QByteArray("")},
+                      {"Symbols/car.jpg", jpegBytes({8, 8})},
+                      {"Attributes/colour.blue.jpg", QByteArray("not a picture")}}}
             << QStringList{"picture-unreadable Images/box.colour.red.jpg", "picture-unreadable Images/car.colour.red.jpg",
                            "picture-unreadable Symbols/box.jpg", "picture-unreadable Attributes/colour.blue.jpg",
                            "attribute-unreadable Images/pen.colour.blue.jpg"};
         QTest::newRow("only unreadable distractors")
-            << Media{{"cup.colour.red.jpg"}, {"cup.jpg"}, {"colour.red.jpg"}, {"ok.wav", "error.wav"},
-                      {{"Symbols/pen.jpg", QByteArray("x")}, {"Attributes/colour.blue.jpg", QByteArray("x")}}}
+            << Media{{"cup.colour.red.jpg"},
+                     {"cup.jpg"},
+                     {"colour.red.jpg"},
+                     {"ok.wav", "error.wav"},
+                     {{"Symbols/pen.jpg", QByteArray("x")}, {"Attributes/colour.blue.jpg", QByteArray("x")}}}
             << QStringList{"distractor-unreadable Images/cup.colour.red.jpg", "picture-unreadable Symbols/pen.jpg"};
-        QTest::newRow("empty answer folders")
-            << Media{{"cup.colour.red.jpg", "pen.jpg"}, {}, {}}
-            << QStringList{"folder-empty Symbols/", "folder-empty Attributes/"};
+        QTest::newRow("empty answer folders") << Media{{"cup.colour.red.jpg", "pen.jpg"}, {}, {}}
+                                              << QStringList{"folder-empty Symbols/", "folder-empty Attributes/"};
         QTest::newRow("missing answer folders")
-            << Media{{"cup.colour.red.jpg"}, {}, {}, {}, {{"Symbols", QByteArray()}, {"Attributes", QByteArray()}, {"Sounds", QByteArray()}}}
+            << Media{{"cup.colour.red.jpg"},
+                     {},
+                     {},
+                     {},
+                     {{"Symbols", QByteArray()}, {"Attributes", QByteArray()}, {"Sounds", QByteArray()}}}
             << QStringList{"folder-missing Symbols/", "folder-missing Attributes/", "folder-missing Sounds/"};
-        QTest::newRow("letter case and extra parts")
-            << Media{{"Cup.Colour.Red.jpg", "cup.colour.blue.extra.JPG"}, {"CUP.jpg", "pen.jpg"}, {"colour.RED.jpg", "COLOUR.blue.jpg"}}
-            << QStringList{};
+        QTest::newRow("letter case and extra parts") << Media{{"Cup.Colour.Red.jpg", "cup.colour.blue.extra.JPG"},
+                                                              {"CUP.jpg", "pen.jpg"},
+                                                              {"colour.RED.jpg", "COLOUR.blue.jpg"}}
+                                                     << QStringList{};
         // The set stops at the object picture: the draw after it is never reached.
         QTest::newRow("stops before the draw")
-            << Media{{"pen.colour.red.jpg"}, {"cup.jpg"}, HealthyAttributes, {"ok.wav", "error.wav"},
-                      {{"Images/cup.colour.red.jpg", truncatedJpeg()}}}
+            << Media{{"pen.colour.red.jpg"},
+                     {"cup.jpg"},
+                     HealthyAttributes,
+                     {"ok.wav", "error.wav"},
+                     {{"Images/cup.colour.red.jpg", truncatedJpeg()}}}
             << QStringList{"picture-unreadable Images/cup.colour.red.jpg", "!no-symbol-distractor Images/cup.colour.red.jpg",
                            "no-symbol Images/pen.colour.red.jpg"};
         QStringList oneOther;
         for (int i = 1; i < 1000; ++i)
             oneOther.append(QStringLiteral("cup.%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
         oneOther.append(QStringLiteral("pen.jpg"));
-        QTest::newRow("one usable distractor in a thousand")
-            << Media{{"cup.colour.red.jpg"}, oneOther, HealthyAttributes}
-            << QStringList{"no-symbol-distractor Images/cup.colour.red.jpg"};
-        QTest::newRow("empty parts")
-            << Media{{"cup..red.jpg", "cup.colour.red.jpg"}, HealthySymbols, HealthyAttributes}
-            << QStringList{"name-empty-part Images/cup..red.jpg"};
+        QTest::newRow("one usable distractor in a thousand") << Media{{"cup.colour.red.jpg"}, oneOther, HealthyAttributes}
+                                                             << QStringList{"no-symbol-distractor Images/cup.colour.red.jpg"};
+        QTest::newRow("empty parts") << Media{{"cup..red.jpg", "cup.colour.red.jpg"}, HealthySymbols, HealthyAttributes}
+                                     << QStringList{"name-empty-part Images/cup..red.jpg"};
     }
     void verdictsAgreeWithTheComposer()
     {
@@ -272,7 +292,8 @@ private Q_SLOTS:
 
         const QStringList codes = codesOf(result);
         for (const QString& code : expected)
-            QVERIFY2(codes.contains(code) != code.startsWith(u'!'), qPrintable(code + QStringLiteral(" in: ") + codes.join(u',')));
+            QVERIFY2(codes.contains(code) != code.startsWith(u'!'),
+                     qPrintable(code + QStringLiteral(" in: ") + codes.join(u',')));
         QCOMPARE(result.exitCode(), expected.isEmpty() ? 0 : 1);
         const auto extraImages = std::count_if(folder.files.begin(), folder.files.end(),
                                                [](const auto& file) { return file.first.startsWith(QStringLiteral("Images/")); });
@@ -305,7 +326,8 @@ private Q_SLOTS:
                 case Outcome::MayFail:
                     // A chance too small to show in a hundred sets is only known by its figure.
                     QVERIFY2(seen.failures < seen.sets && (verdict.chance < 0.05 || seen.failures > 0), qPrintable(where));
-                    QVERIFY2(seen.errorNumbers.isEmpty() || seen.errorNumbers == QSet<int>{verdict.errorNumber}, qPrintable(where));
+                    QVERIFY2(seen.errorNumbers.isEmpty() || seen.errorNumbers == QSet<int>{verdict.errorNumber},
+                             qPrintable(where));
                     break;
                 }
                 // The caption showing the extension as the value ("PEN JPG") is trouble the learner sees.
@@ -342,22 +364,31 @@ private Q_SLOTS:
         media.addFile(QStringLiteral("Images"), QStringLiteral("._cup.colour.red.jpg"), QByteArray("resource fork"));
         media.addFile(QStringLiteral("Images"), QStringLiteral("notes.txt"), QByteArray("not a picture"));
         QDir(media.subFolder(QStringLiteral("Images"))).mkdir(QStringLiteral("animals"));
+        // Wave files that cannot be played are named; a recording beside a picture is listed.
+        media.addFile(QStringLiteral("Sounds"), QStringLiteral("broken.wav"), QByteArray("RIFF"));
+        media.addFile(QStringLiteral("Images"), QStringLiteral("Cup.Colour.Red.WAV"), waveBytes());
         media.addFile(QStringLiteral("Images/animals"), QStringLiteral("cat.colour.red.jpg"), jpegBytes({8, 8}));
 
         const CheckResult result = checkProgramFolder(media.path());
-        const QStringList expected{"wrong-extension Images/ball.colour.red.png", "wrong-extension Images/ball.colour.red.jpeg",
-                                   "hidden-file Images/.ball.colour.blue.jpg", "subfolder Images/animals",
-                                   "case-duplicate Symbols/cup.jpg", "sound-missing Sounds/error.wav"};
+        const QStringList expected{"wrong-extension Images/ball.colour.red.png",
+                                   "wrong-extension Images/ball.colour.red.jpeg",
+                                   "hidden-file Images/.ball.colour.blue.jpg",
+                                   "subfolder Images/animals",
+                                   "case-duplicate Symbols/cup.jpg",
+                                   "sound-missing Sounds/error.wav",
+                                   "sound-unplayable Sounds/broken.wav"};
         QStringList codes = codesOf(result);
         codes.sort();
         QStringList sorted = expected;
         sorted.sort();
         // Nothing else: not the Finder's "._" file, not the text file, not ok.wav in capitals.
-        QCOMPARE(codes, sorted);
+        QCOMPARE(codes.join(u'\n'), sorted.join(u'\n'));
         QCOMPARE(findingOf(result, "wrong-extension", "Images", "ball.colour.red.jpeg")->fix,
                  QStringLiteral("It is a JPEG picture: rename it to ball.colour.red.jpg."));
         QVERIFY(findingOf(result, "case-duplicate", "Symbols", "cup.jpg")->effect.contains(QStringLiteral("only Cup.jpg")));
         QCOMPARE(result.exitCode(), 1);
+        for (const ObjectReport& object : result.objects)
+            QCOMPARE(object.recording, object.file == QStringLiteral("cup.colour.red.jpg") ? "Cup.Colour.Red.WAV" : "");
     }
 
     // Fixes fit the folder: JPEGs whose names lack ".jpg", renames onto taken names, examples made of
@@ -426,8 +457,9 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QFETCH(QString, shown);
         MediaFolder media;
-        fill(media, folderKind == QStringLiteral("problems") ? Media{{"cup.jpg", "pen.colour.red.jpg"}, HealthySymbols, HealthyAttributes}
-                                                             : Media{HealthyImages, HealthySymbols, HealthyAttributes});
+        fill(media, folderKind == QStringLiteral("problems")
+                        ? Media{{"cup.jpg", "pen.colour.red.jpg"}, HealthySymbols, HealthyAttributes}
+                        : Media{HealthyImages, HealthySymbols, HealthyAttributes});
         QStringList arguments = options;
         if (folderKind == QStringLiteral("missing"))
             arguments.append(media.path() + QStringLiteral("/nowhere"));
@@ -506,7 +538,8 @@ private Q_SLOTS:
         MediaFolder media;
         QStringList images;
         for (int i = 1; i < objects; ++i)
-            images.append(i % 2 ? QStringLiteral("cup.colour.red.%1.jpg").arg(i) : QStringLiteral("pen.colour.blue.%1.jpg").arg(i));
+            images.append(i % 2 ? QStringLiteral("cup.colour.red.%1.jpg").arg(i)
+                                : QStringLiteral("pen.colour.blue.%1.jpg").arg(i));
         fill(media, Media{images, {"cup.jpg"}, {"colour.red.jpg", "colour.blue.jpg"}});
         // A photo-sized picture, which the sheet must not embed at full size.
         if (objects > 0)
@@ -526,7 +559,9 @@ private Q_SLOTS:
         QCOMPARE(bytes.contains("/Subtype /Image"), objects > 0);
         QVERIFY2(bytes.size() < 1'000'000, QByteArray::number(bytes.size()));
 
-        QCOMPARE(runChecker({QStringLiteral("--sheet"), media.path() + QStringLiteral("/no/such/dir/x.pdf"), media.path()}).exitCode, 2);
+        QCOMPARE(
+            runChecker({QStringLiteral("--sheet"), media.path() + QStringLiteral("/no/such/dir/x.pdf"), media.path()}).exitCode,
+            2);
     }
 };
 

@@ -139,10 +139,9 @@ private Q_SLOTS:
         QVERIFY(!guard.test([] { return false; }));
         QVERIFY(!guard.step([] { throw std::runtime_error("boom"); }));
         QCOMPARE(done, QStringList({QStringLiteral("next step")}));
-        QCOMPARE(m_platform->messageBox.shown,
-                 QStringList({QStringLiteral("Error \"Type mismatch\" in Form_Load() routine"),
-                              QStringLiteral("Error \"Out of memory\" in Form_Load() routine"),
-                              QStringLiteral("Error \"boom\" in Form_Load() routine")}));
+        QCOMPARE(m_platform->messageBox.shown, QStringList({QStringLiteral("Error \"Type mismatch\" in Form_Load() routine"),
+                                                            QStringLiteral("Error \"Out of memory\" in Form_Load() routine"),
+                                                            QStringLiteral("Error \"boom\" in Form_Load() routine")}));
 
         m_platform->messageBox.shown.clear();
         runUnguarded(m_platform->messageBox, [] { throw noImageFound(); });

@@ -23,8 +23,8 @@
 using namespace tessarine;
 using testing::encoded;
 using testing::Exercise;
-using testing::photo;
 using testing::Options;
+using testing::photo;
 
 namespace {
 
@@ -56,8 +56,9 @@ struct OptionsOnFile {
         Platform services = platform.platform();
         frmApertura::Actions actions;
         actions.openExercise = [](QPointer<QWidget>&) {};
-        window = new frmApertura(module, {services.messageBox, services.listing, services.pictures, services.random,
-                                          services.sound, settings, services.lifetime, services.program},
+        window = new frmApertura(module,
+                                 {services.messageBox, services.listing, services.pictures, services.random, services.sound,
+                                  settings, services.lifetime, services.program},
                                  actions);
         window->show();
     }
@@ -141,12 +142,16 @@ private Q_SLOTS:
             QCOMPARE(exercise.module.NumImmagini, 1);
             QCOMPARE(exercise.module.ElencoImmagini[1], QStringLiteral("cup.colour.red.jpg"));
         }
-        // A picture removed after the folder was read is reported by name when its turn comes.
+        // A picture removed after the folder was read is reported by name when its turn comes. The
+        // set prepared before it went still shows as it was decoded.
         {
             Exercise exercise({"cup.colour.red.jpg"}, {"cup.jpg", "pen.jpg"}, {"colour.red.jpg", "colour.blue.jpg"},
                               plainOptions());
             QVERIFY(!exercise.open());
+            QTRY_VERIFY(exercise.window->nextSetReady());
             QVERIFY(QFile::remove(exercise.folder.subFolder(QStringLiteral("Symbols")) + QStringLiteral("/pen.jpg")));
+            exercise.changeSet();
+            QVERIFY(exercise.platform.messageBox.shown.isEmpty());
             exercise.changeSet();
             QCOMPARE(exercise.platform.messageBox.shown.size(), 1);
             QVERIFY2(exercise.platform.messageBox.shown[0].startsWith(QStringLiteral("Run-time error '53': File not found: ")),
@@ -176,30 +181,41 @@ private Q_SLOTS:
         QTest::addColumn<int>("reports");
         QTest::newRow("spaces") << QStringList{"ice cream.colour.light blue.jpg"} << QStringList{"ice cream.jpg", "pen.jpg"}
                                 << QStringList{"colour.light blue.jpg", "colour.red.jpg"} << "ICE CREAM LIGHT BLUE"
-                                << "ice cream.jpg" << "colour.light blue.jpg" << 0;
-        QTest::newRow("quotes") << QStringList{"o'neil's \"cup\".colour.red.jpg"} << QStringList{"O'NEIL'S \"CUP\".jpg", "pen.jpg"}
+                                << "ice cream.jpg"
+                                << "colour.light blue.jpg" << 0;
+        QTest::newRow("quotes") << QStringList{"o'neil's \"cup\".colour.red.jpg"}
+                                << QStringList{"O'NEIL'S \"CUP\".jpg", "pen.jpg"}
                                 << QStringList{"colour.red.jpg", "colour.blue.jpg"} << "O'NEIL'S \"CUP\" RED"
-                                << "O'NEIL'S \"CUP\".jpg" << "colour.red.jpg" << 0;
+                                << "O'NEIL'S \"CUP\".jpg"
+                                << "colour.red.jpg" << 0;
         QTest::newRow("non-Latin letters") << QStringList{"чашка.цвет.красный.jpg"} << QStringList{"ЧАШКА.jpg", "ручка.jpg"}
                                            << QStringList{"Цвет.Красный.jpg", "цвет.синий.jpg"} << "ЧАШКА КРАСНЫЙ"
-                                           << "ЧАШКА.jpg" << "Цвет.Красный.jpg" << 0;
+                                           << "ЧАШКА.jpg"
+                                           << "Цвет.Красный.jpg" << 0;
         QTest::newRow("accents") << QStringList{"café.couleur.écru.jpg"} << QStringList{"CAFÉ.jpg", "thé.jpg"}
-                                 << QStringList{"couleur.ÉCRU.jpg", "couleur.noir.jpg"} << "CAFÉ ÉCRU" << "CAFÉ.jpg"
+                                 << QStringList{"couleur.ÉCRU.jpg", "couleur.noir.jpg"} << "CAFÉ ÉCRU"
+                                 << "CAFÉ.jpg"
                                  << "couleur.ÉCRU.jpg" << 0;
         // ".." splits into empty parts: nothing matches, but nothing breaks either (any attribute
         // may be the distractor: the distractors are drawn regardless of category here).
         QTest::newRow("two dots") << QStringList{"cup..jpg"} << QStringList{"cup.jpg", "pen.jpg"}
-                                  << QStringList{"colour.red.jpg", "colour.blue.jpg"} << "CUP JPG" << "cup.jpg" << "" << 0;
+                                  << QStringList{"colour.red.jpg", "colour.blue.jpg"} << "CUP JPG"
+                                  << "cup.jpg"
+                                  << "" << 0;
         // Names that differ only in letter case are one symbol: the first listed is shown.
         QTest::newRow("objects differing in letter case only")
             << QStringList{"cup.colour.red.jpg", "CUP.COLOUR.RED.jpg"} << QStringList{"cup.jpg", "pen.jpg"}
-            << QStringList{"colour.red.jpg", "colour.blue.jpg"} << "CUP RED" << "cup.jpg" << "colour.red.jpg" << 0;
+            << QStringList{"colour.red.jpg", "colour.blue.jpg"} << "CUP RED"
+            << "cup.jpg"
+            << "colour.red.jpg" << 0;
         // Names are text, never markup: the caption shows the angle brackets.
         QTest::newRow("markup") << QStringList{"<b>cup.colour.red.jpg"} << QStringList{"<b>cup.jpg", "pen.jpg"}
-                                << QStringList{"colour.red.jpg", "colour.blue.jpg"} << "<B>CUP RED" << "<b>cup.jpg"
+                                << QStringList{"colour.red.jpg", "colour.blue.jpg"} << "<B>CUP RED"
+                                << "<b>cup.jpg"
                                 << "colour.red.jpg" << 0;
         QTest::newRow("letter case only") << QStringList{"cup.colour.red.jpg"} << QStringList{"cup.jpg", "CUP.jpg", "pen.jpg"}
-                                          << QStringList{"colour.red.jpg", "colour.blue.jpg"} << "CUP RED" << "CUP.jpg"
+                                          << QStringList{"colour.red.jpg", "colour.blue.jpg"} << "CUP RED"
+                                          << "CUP.jpg"
                                           << "colour.red.jpg" << 0;
     }
     void oddNames()

@@ -1,10 +1,10 @@
 #include "core/Module1.h"
 #include "exercise/PictureDecoder.h"
 #include "exercise/frmMain.h"
-#include "widgets/PictureBox.h"
 #include "platform/doubles/TestDoubles.h"
 #include "support/ExerciseFixture.h"
 #include "support/MediaFolder.h"
+#include "widgets/PictureBox.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -15,8 +15,8 @@
 #include <memory>
 
 using namespace tessarine;
-using testing::jpegBytes;
 using testing::Exercise;
+using testing::jpegBytes;
 using testing::MediaFolder;
 using testing::Options;
 
@@ -226,8 +226,7 @@ private Q_SLOTS:
 
     void sequenceLeadsFromSymbolToAttributeToNextSet()
     {
-        Exercise exercise({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, CupSymbols,
-                          {"colour.red.jpg", "colour.blue.jpg"});
+        Exercise exercise({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, CupSymbols, {"colour.red.jpg", "colour.blue.jpg"});
         // The first set shows the cup (object, side, pen as distractor, side, blue as distractor);
         // the next one, prepared while the first is shown, the pen.
         exercise.platform.random.values = {0.0f, 0.0f, 0.99f, 0.0f, 0.0f, 0.99f};
@@ -306,10 +305,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("tag");
         QTest::addColumn<QString>("sound");
-        QTest::newRow("exact") << "OK" << "ok.wav";
-        QTest::newRow("small letters") << "ok" << "error.wav";
-        QTest::newRow("trailing blank") << "OK " << "error.wav";
-        QTest::newRow("empty") << "" << "error.wav";
+        QTest::newRow("exact") << "OK"
+                               << "ok.wav";
+        QTest::newRow("small letters") << "ok"
+                                       << "error.wav";
+        QTest::newRow("trailing blank") << "OK "
+                                        << "error.wav";
+        QTest::newRow("empty") << ""
+                               << "error.wav";
     }
     void onlyAnExactMarkIsRight()
     {

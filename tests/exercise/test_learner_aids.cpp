@@ -79,8 +79,7 @@ private Q_SLOTS:
         QVERIFY(w.Ring->geometry().contains(w.Simbolo[1]->mapTo(&w, QPoint(0, 0))));
         press(w, Qt::Key_Return);
         const bool secondIsRight = Exercise::rightElement(w.Simbolo) == 1;
-        QCOMPARE(exercise.platform.sound.played,
-                 QStringList{exercise.sound(secondIsRight ? "ok.wav" : "error.wav")});
+        QCOMPARE(exercise.platform.sound.played, QStringList{exercise.sound(secondIsRight ? "ok.wav" : "error.wav")});
         // Keys of the keyboard access are not taken in switch-only mode.
         press(w, Qt::Key_1);
         QCOMPARE(exercise.platform.sound.played.size(), 1);

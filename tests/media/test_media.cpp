@@ -78,8 +78,7 @@ private Q_SLOTS:
         QCOMPARE(listing.patterns, QStringList({"/program/Symbols/*.jpg"}));
         QCOMPARE(module.NumSimboli, 1);
         QCOMPARE(module.ElencoSimboli[1], QString());
-        QCOMPARE(platform.messageBox.shown,
-                 QStringList({"Error \"Folder cannot be read\" in CaricaSimboli() routine"}));
+        QCOMPARE(platform.messageBox.shown, QStringList({"Error \"Folder cannot be read\" in CaricaSimboli() routine"}));
 
         // Names stay in the order the listing gives them; a reload overwrites from position 1.
         listing.failFirst = false;

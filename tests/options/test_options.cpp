@@ -2,10 +2,10 @@
 #include "options/TriStateCheckBox.h"
 #include "options/frmApertura.h"
 #include "platform/SettingsBacking.h"
-#include "widgets/Twips.h"
 #include "platform/doubles/TestDoubles.h"
 #include "settings/SettingsStore.h"
 #include "support/MediaFolder.h"
+#include "widgets/Twips.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -64,9 +64,8 @@ struct Rig {
         actions.openAccess = [this](const QString& learner) { opened << "access " + learner; };
         actions.audioNotice = [this] { return audioNotice; };
         window = new frmApertura(*module,
-                                 {platform.messageBox, listing ? *listing : platform.listing, platform.pictures,
-                                  platform.random, platform.sound, settings ? *settings : platform.settings,
-                                  platform.lifetime, platform.program},
+                                 {platform.messageBox, listing ? *listing : platform.listing, platform.pictures, platform.random,
+                                  platform.sound, settings ? *settings : platform.settings, platform.lifetime, platform.program},
                                  actions);
         window->show();
         return *window;
@@ -177,9 +176,18 @@ private Q_SLOTS:
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         // Tab passes by the option button that is not selected.
-        const QList<QWidget*> expected{w.OKButton, w.chkShowAttributesDistractor, w.chkShowSymbolsDistractor,
-                                       w.Option1, w.chkSequenza, w.cmdPlayWrong, w.cmdPlayOk, w.chkSuoni,
-                                       w.cboSoundWrong, w.cboSoundOK, w.cboLearner, w.OKButton};
+        const QList<QWidget*> expected{w.OKButton,
+                                       w.chkShowAttributesDistractor,
+                                       w.chkShowSymbolsDistractor,
+                                       w.Option1,
+                                       w.chkSequenza,
+                                       w.cmdPlayWrong,
+                                       w.cmdPlayOk,
+                                       w.chkSuoni,
+                                       w.cboSoundWrong,
+                                       w.cboSoundOK,
+                                       w.cboLearner,
+                                       w.OKButton};
         QList<QWidget*> visited{QApplication::focusWidget()};
         while (visited.size() < expected.size()) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -359,13 +367,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shownOk");
         QTest::addColumn<QString>("shownWrong");
         const QStringList files{"Bell.wav", "error.wav", "ok.wav"};
-        QTest::newRow("first start") << files << QString() << QString() << "ok.wav" << "error.wav";
+        QTest::newRow("first start") << files << QString() << QString() << "ok.wav"
+                                     << "error.wav";
         QTest::newRow("no ok.wav") << QStringList{"error.wav"} << QString() << QString() << NoSound << "error.wav";
-        QTest::newRow("other letter case") << files << "OK.WAV" << "bell.wav" << "ok.wav" << "Bell.wav";
-        QTest::newRow("stored empty text") << files << "" << "" << NoSound << NoSound;
-        QTest::newRow("file gone") << files << "chime.wav" << "error.wav" << NoSound << "error.wav";
-        QTest::newRow("case-only twins") << QStringList{"OK.wav", "ok.wav"} << "ok.wav" << "Ok.wav" << "ok.wav" << "OK.wav";
-        QTest::newRow("empty folder") << QStringList() << "ok.wav" << "error.wav" << NoSound << NoSound;
+        QTest::newRow("other letter case") << files << "OK.WAV"
+                                           << "bell.wav"
+                                           << "ok.wav"
+                                           << "Bell.wav";
+        QTest::newRow("stored empty text") << files << ""
+                                           << "" << NoSound << NoSound;
+        QTest::newRow("file gone") << files << "chime.wav"
+                                   << "error.wav" << NoSound << "error.wav";
+        QTest::newRow("case-only twins") << QStringList{"OK.wav", "ok.wav"} << "ok.wav"
+                                         << "Ok.wav"
+                                         << "ok.wav"
+                                         << "OK.wav";
+        QTest::newRow("empty folder") << QStringList() << "ok.wav"
+                                      << "error.wav" << NoSound << NoSound;
     }
     void storedSoundChoices()
     {
@@ -432,16 +450,15 @@ private Q_SLOTS:
         choose(w.cboSoundWrong, NoSound);
         click(w.cmdPlayOk);
         click(w.cmdPlayWrong);
-        QCOMPARE(rig.platform.sound.played, QStringList({rig.sound("ok.wav"), rig.sound("error.wav"),
-                                                         rig.sound("bell.wav"), rig.sound(NoSound)}));
+        QCOMPARE(rig.platform.sound.played,
+                 QStringList({rig.sound("ok.wav"), rig.sound("error.wav"), rig.sound("bell.wav"), rig.sound(NoSound)}));
         QVERIFY(rig.platform.settings.written.isEmpty());
 
         // Sounds off: the chosen files are still stored and set, for the next time.
         w.close();
         QCOMPARE(rig.platform.settings.written,
                  QStringList({"ShowSymbolsDistractor", "ShowAttributesDistractor", "UseSequence", "SameCategoryAttributes",
-                              "PlaySounds", "SoundOk", "SoundWrong", "Author", "Year", "Contact", "Website",
-                              "Learner"}));
+                              "PlaySounds", "SoundOk", "SoundWrong", "Author", "Year", "Contact", "Website", "Learner"}));
         QCOMPARE(rig.platform.settings.flushes, 1);
         QCOMPARE(rig.stored(SettingKey::PlaySounds), "0");
         QCOMPARE(rig.stored(SettingKey::SoundOk), "bell.wav");

@@ -117,14 +117,14 @@ private Q_SLOTS:
         const QByteArray jpeg = encoded(uprightPhoto().scaled(80, 160), "JPG");
         const QByteArray le("II\x2a\0", 4);
         const QList<QByteArray> blocks = {
-            QByteArray(),                                                  // header only
-            QByteArray("II", 2),                                           // cut in the byte-order mark
-            QByteArray("XX\x2a\0\x08\0\0\0", 8),                         // unknown byte order
-            le + QByteArray("\xf0\xff\xff\xff", 4),                      // directory far past the end
-            le + QByteArray("\x08\0\0\0\xff\xff\x12\x01", 8),            // 65535 entries, one byte of them
+            QByteArray(),                                               // header only
+            QByteArray("II", 2),                                        // cut in the byte-order mark
+            QByteArray("XX\x2a\0\x08\0\0\0", 8),                        // unknown byte order
+            le + QByteArray("\xf0\xff\xff\xff", 4),                     // directory far past the end
+            le + QByteArray("\x08\0\0\0\xff\xff\x12\x01", 8),           // 65535 entries, one byte of them
             le + QByteArray("\xfe\xff\xff\xff", 4) + QByteArray(12, 0), // offset that wraps round
-            orientationTiff(9, false),                                     // no such orientation
-            orientationTiff(6, false).replace(12, 1, "\x04"),              // orientation as a LONG
+            orientationTiff(9, false),                                  // no such orientation
+            orientationTiff(6, false).replace(12, 1, "\x04"),           // orientation as a LONG
         };
         for (const QByteArray& tiff : blocks) {
             const QImage image = m_loader.load(write(QStringLiteral("exif.jpg"), withExif(jpeg, tiff)), {40, 80});
@@ -154,11 +154,13 @@ private Q_SLOTS:
 
         const QByteArray sequential = encoded(photo({160, 120}), "JPG");
         for (const bool jpegWarningsLogged : {true, false}) {
-            QLoggingCategory::setFilterRules(jpegWarningsLogged ? QString() : QStringLiteral("qt.gui.imageio.jpeg.warning=false"));
+            QLoggingCategory::setFilterRules(jpegWarningsLogged ? QString()
+                                                                : QStringLiteral("qt.gui.imageio.jpeg.warning=false"));
             for (const QByteArray& bytes : {sequential, progressive}) {
                 QImage image;
                 const QString path = write(QStringLiteral("cut.jpg"), bytes.left(bytes.size() * 2 / 3));
-                QCOMPARE(outcome(path, image), QStringLiteral("481 Invalid picture %1 (damaged: Premature end of JPEG file)").arg(path));
+                QCOMPARE(outcome(path, image),
+                         QStringLiteral("481 Invalid picture %1 (damaged: Premature end of JPEG file)").arg(path));
             }
         }
         QLoggingCategory::setFilterRules(QString());

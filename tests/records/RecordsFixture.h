@@ -16,13 +16,16 @@ namespace tessarine::testing {
 // A recorder over a records file with clocks the test moves by hand.
 struct ScriptedRecorder {
     ScriptedRecorder(const QString& file, IMessageBox& box)
-        : recorder(file, box, {[this] { return ms; }, [this] { return now; }}) {}
+        : recorder(file, box, {[this] { return ms; }, [this] { return now; }})
+    {
+    }
     qint64 ms = 0;
     QDateTime now = QDateTime(QDate(2026, 3, 2), QTime(9, 30), Qt::UTC);
     SessionRecorder recorder;
 };
 
-inline AnswerLog::Set makeSet(const QString& object, const QString& symbol, const QString& attribute) {
+inline AnswerLog::Set makeSet(const QString& object, const QString& symbol, const QString& attribute)
+{
     return {object,
             object.section(u'.', 0, 0).toUpper(),
             {symbol, QStringLiteral("other.jpg"), 0},
@@ -32,8 +35,8 @@ inline AnswerLog::Set makeSet(const QString& object, const QString& symbol, cons
 
 // One session in which every set gets a symbol and an attribute click, the first `right` sets
 // right at the first try and the rest wrong first, then right.
-inline void recordSession(ScriptedRecorder& r, const QString& learner, const QString& object, int sets,
-                          int right) {
+inline void recordSession(ScriptedRecorder& r, const QString& learner, const QString& object, int sets, int right)
+{
     r.recorder.sessionStarted({learner, {}, QStringLiteral("1.0.0"), QStringLiteral("/opt/tessarine")});
     const auto symbol = object.section(u'.', 0, 0) + QStringLiteral(".jpg");
     const auto attribute = object.section(u'.', 1, 2) + QStringLiteral(".jpg");
@@ -58,17 +61,20 @@ inline void recordSession(ScriptedRecorder& r, const QString& learner, const QSt
 class SqlReader {
 public:
     explicit SqlReader(const QString& file)
-        : m_name(QUuid::createUuid().toString()) {
+        : m_name(QUuid::createUuid().toString())
+    {
         auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         db.setDatabaseName(file);
         db.open();
     }
-    ~SqlReader() {
+    ~SqlReader()
+    {
         QSqlDatabase::database(m_name).close();
         QSqlDatabase::removeDatabase(m_name);
     }
     // Every row of the query, columns joined with "|".
-    QStringList rows(const QString& sql) const {
+    QStringList rows(const QString& sql) const
+    {
         QSqlQuery query(QSqlDatabase::database(m_name));
         QStringList result;
         if (!query.exec(sql))

@@ -23,14 +23,16 @@ using Row = AnswerLog::Row;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
+QByteArray readAll(const QString& path)
+{
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     return file.readAll();
 }
 
 // RFC 4180 reading, as a spreadsheet does.
-QList<QStringList> parseCsv(const QByteArray& bytes) {
+QList<QStringList> parseCsv(const QByteArray& bytes)
+{
     const auto text = QString::fromUtf8(bytes);
     QList<QStringList> rows;
     QStringList row;
@@ -64,38 +66,36 @@ QList<QStringList> parseCsv(const QByteArray& bytes) {
 }
 
 // The v1 layout as the first version wrote it, with one session of data.
-void writeVersion1File(const QString& path) {
+void writeVersion1File(const QString& path)
+{
     SqlReader db(path);
-    for (const auto& sql : QStringList{
-             QStringLiteral("CREATE TABLE learners (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE)"),
-             QStringLiteral(
-                 "CREATE TABLE sessions (id INTEGER PRIMARY KEY, learner_id INTEGER NOT NULL REFERENCES "
-                 "learners(id) ON DELETE CASCADE, started TEXT NOT NULL, ended TEXT, options TEXT NOT NULL, "
-                 "program_version TEXT NOT NULL, program_folder TEXT NOT NULL)"),
-             QStringLiteral(
-                 "CREATE TABLE sets (id INTEGER PRIMARY KEY, session_id INTEGER NOT NULL REFERENCES "
-                 "sessions(id) ON DELETE CASCADE, number INTEGER NOT NULL, object TEXT NOT NULL, caption "
-                 "TEXT NOT NULL, symbol_right TEXT NOT NULL, symbol_distractor TEXT NOT NULL, "
-                 "symbol_right_element INTEGER NOT NULL, attribute_right TEXT NOT NULL, "
-                 "attribute_distractor TEXT NOT NULL, attribute_right_element INTEGER NOT NULL, error TEXT "
-                 "NOT NULL, ended_by TEXT)"),
-             QStringLiteral(
-                 "CREATE TABLE clicks (id INTEGER PRIMARY KEY, set_id INTEGER NOT NULL REFERENCES sets(id) "
-                 "ON DELETE CASCADE, row TEXT NOT NULL CHECK (row IN ('symbol', 'attribute')), element "
-                 "INTEGER NOT NULL, file TEXT NOT NULL, correct INTEGER NOT NULL, first_try INTEGER NOT "
-                 "NULL, response_ms INTEGER NOT NULL)"),
-             QStringLiteral("INSERT INTO learners VALUES (1, 'Ada')"),
-             QStringLiteral("INSERT INTO sessions VALUES (1, 1, '2025-01-05T10:00:00.000Z', "
-                            "'2025-01-05T10:20:00.000Z', '{}', '0.9.0', '/opt/tessarine')"),
-             QStringLiteral(
-                 "INSERT INTO sets VALUES (1, 1, 1, 'cup.colour.red.jpg', 'CUP RED', 'cup.jpg', 'ball.jpg', "
-                 "0, 'colour.red.jpg', 'colour.blue.jpg', 1, '', 'change set')"),
-             QStringLiteral("INSERT INTO clicks VALUES (1, 1, 'symbol', 0, 'cup.jpg', 1, 1, 1234)"),
-             QStringLiteral("PRAGMA user_version=1")})
+    for (const auto& sql :
+         QStringList{QStringLiteral("CREATE TABLE learners (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE)"),
+                     QStringLiteral("CREATE TABLE sessions (id INTEGER PRIMARY KEY, learner_id INTEGER NOT NULL REFERENCES "
+                                    "learners(id) ON DELETE CASCADE, started TEXT NOT NULL, ended TEXT, options TEXT NOT NULL, "
+                                    "program_version TEXT NOT NULL, program_folder TEXT NOT NULL)"),
+                     QStringLiteral("CREATE TABLE sets (id INTEGER PRIMARY KEY, session_id INTEGER NOT NULL REFERENCES "
+                                    "sessions(id) ON DELETE CASCADE, number INTEGER NOT NULL, object TEXT NOT NULL, caption "
+                                    "TEXT NOT NULL, symbol_right TEXT NOT NULL, symbol_distractor TEXT NOT NULL, "
+                                    "symbol_right_element INTEGER NOT NULL, attribute_right TEXT NOT NULL, "
+                                    "attribute_distractor TEXT NOT NULL, attribute_right_element INTEGER NOT NULL, error TEXT "
+                                    "NOT NULL, ended_by TEXT)"),
+                     QStringLiteral("CREATE TABLE clicks (id INTEGER PRIMARY KEY, set_id INTEGER NOT NULL REFERENCES sets(id) "
+                                    "ON DELETE CASCADE, row TEXT NOT NULL CHECK (row IN ('symbol', 'attribute')), element "
+                                    "INTEGER NOT NULL, file TEXT NOT NULL, correct INTEGER NOT NULL, first_try INTEGER NOT "
+                                    "NULL, response_ms INTEGER NOT NULL)"),
+                     QStringLiteral("INSERT INTO learners VALUES (1, 'Ada')"),
+                     QStringLiteral("INSERT INTO sessions VALUES (1, 1, '2025-01-05T10:00:00.000Z', "
+                                    "'2025-01-05T10:20:00.000Z', '{}', '0.9.0', '/opt/tessarine')"),
+                     QStringLiteral("INSERT INTO sets VALUES (1, 1, 1, 'cup.colour.red.jpg', 'CUP RED', 'cup.jpg', 'ball.jpg', "
+                                    "0, 'colour.red.jpg', 'colour.blue.jpg', 1, '', 'change set')"),
+                     QStringLiteral("INSERT INTO clicks VALUES (1, 1, 'symbol', 0, 'cup.jpg', 1, 1, 1234)"),
+                     QStringLiteral("PRAGMA user_version=1")})
         db.rows(sql);
 }
 
-int childHoldLock(const QString& file) {
+int childHoldLock(const QString& file)
+{
     SqlReader db(file);
     db.rows(QStringLiteral("BEGIN EXCLUSIVE"));
     std::printf("locked\n");
@@ -107,13 +107,14 @@ int childHoldLock(const QString& file) {
 }
 
 // Records clicks without end, saying so after each one has been written.
-int childRecord(const QString& file) {
+int childRecord(const QString& file)
+{
     doubles::RecordingMessageBox box;
     SessionRecorder recorder(file, box);
     recorder.sessionStarted({QStringLiteral("Kim"), {}, QStringLiteral("1.0.0"), QStringLiteral("/opt")});
     for (int i = 1;; ++i) {
-        recorder.setShown(makeSet(QStringLiteral("cup.colour.red.jpg"), QStringLiteral("cup.jpg"),
-                                  QStringLiteral("colour.red.jpg")));
+        recorder.setShown(
+            makeSet(QStringLiteral("cup.colour.red.jpg"), QStringLiteral("cup.jpg"), QStringLiteral("colour.red.jpg")));
         recorder.clicked(Row::Symbol, 0, QStringLiteral("cup.jpg"), true);
         if (!box.shown.isEmpty())
             return 1;
@@ -131,22 +132,24 @@ class TestRecords : public QObject {
     QString file() const { return m_dir.filePath(QStringLiteral("records.sqlite")); }
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         // Every case starts from no records file.
         for (const auto& name : QDir(m_dir.path()).entryList(QDir::Files))
             QFile::remove(m_dir.filePath(name));
     }
 
-    void fileLivesInTheDataFolder() {
+    void fileLivesInTheDataFolder()
+    {
         qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toUtf8());
-        QCOMPARE(RecordsStore::defaultFilePath(),
-                 m_dir.filePath(QStringLiteral("data/Corvaldi-Tessarine/records.sqlite")));
+        QCOMPARE(RecordsStore::defaultFilePath(), m_dir.filePath(QStringLiteral("data/Corvaldi-Tessarine/records.sqlite")));
         qunsetenv("XDG_DATA_HOME");
         QCOMPARE(RecordsStore::defaultFilePath(),
                  QDir::homePath() + QStringLiteral("/.local/share/Corvaldi-Tessarine/records.sqlite"));
     }
 
-    void scriptedSessionGivesExactRows() {
+    void scriptedSessionGivesExactRows()
+    {
         doubles::RecordingMessageBox box;
         ScriptedRecorder r(file(), box);
         r.recorder.sessionStarted({QString(), {}, QStringLiteral("1.0.0"), QStringLiteral("/opt/tessarine")});
@@ -173,8 +176,8 @@ private Q_SLOTS:
         r.recorder.clicked(Row::Attribute, 0, QStringLiteral("colour.red.jpg"), true);
         r.recorder.setEnded(AnswerLog::SetEnd::NextInSequence);
         r.ms = 4000;
-        r.recorder.setShown(makeSet(QStringLiteral("ball.number.two.jpg"), QStringLiteral("ball.jpg"),
-                                    QStringLiteral("number.two.jpg")));
+        r.recorder.setShown(
+            makeSet(QStringLiteral("ball.number.two.jpg"), QStringLiteral("ball.jpg"), QStringLiteral("number.two.jpg")));
         r.ms = 4800;
         r.recorder.clicked(Row::Symbol, 0, QStringLiteral("ball.jpg"), true);
         r.recorder.setEnded(AnswerLog::SetEnd::ChangeSet);
@@ -189,30 +192,24 @@ private Q_SLOTS:
         QVERIFY(box.shown.isEmpty());
 
         SqlReader db(file());
-        QCOMPARE(db.rows(QStringLiteral(
-                     "SELECT l.name, s.started, s.ended, s.options, s.program_version, "
-                     "s.program_folder FROM sessions s JOIN learners l ON l.id = s.learner_id")),
+        QCOMPARE(db.rows(QStringLiteral("SELECT l.name, s.started, s.ended, s.options, s.program_version, "
+                                        "s.program_folder FROM sessions s JOIN learners l ON l.id = s.learner_id")),
                  QStringList{QStringLiteral("Anna|2026-03-02T09:30:00.000Z|2026-03-02T09:40:00.000Z|"
                                             "{\"UseSequence\":-1}|1.0.0|/opt/tessarine")});
         QCOMPARE(db.rows(QStringLiteral("SELECT number, object, caption, symbol_right, symbol_distractor, "
                                         "symbol_right_element, attribute_right, attribute_distractor, "
                                         "attribute_right_element, error, ended_by FROM sets ORDER BY id")),
-                 (QStringList{
-                     QStringLiteral(
-                         "1|cup.colour.red.jpg|CUP RED|cup.jpg|ball.jpg|1|colour.red.jpg|colour.blue.jpg|0||"
-                         "next in sequence"),
-                     QStringLiteral(
-                         "2|ball.number.two.jpg|BALL|ball.jpg|other.jpg|0|number.two.jpg|colour.other.jpg|"
-                         "1||change set"),
-                     QStringLiteral("3|cup.jpg|CUP |||0|||0|No image found: plase check images folders|"
-                                    "window closed")}));
-        QCOMPARE(db.rows(QStringLiteral(
-                     "SELECT st.number, c.row, c.element, c.file, c.correct, c.first_try, "
-                     "c.response_ms FROM clicks c JOIN sets st ON st.id = c.set_id ORDER BY c.id")),
-                 (QStringList{QStringLiteral("1|symbol|0|ball.jpg|0|1|1500"),
-                              QStringLiteral("1|symbol|1|cup.jpg|1|0|2000"),
-                              QStringLiteral("1|attribute|0|colour.red.jpg|1|1|700"),
-                              QStringLiteral("2|symbol|0|ball.jpg|1|1|800")}));
+                 (QStringList{QStringLiteral("1|cup.colour.red.jpg|CUP RED|cup.jpg|ball.jpg|1|colour.red.jpg|colour.blue.jpg|0||"
+                                             "next in sequence"),
+                              QStringLiteral("2|ball.number.two.jpg|BALL|ball.jpg|other.jpg|0|number.two.jpg|colour.other.jpg|"
+                                             "1||change set"),
+                              QStringLiteral("3|cup.jpg|CUP |||0|||0|No image found: plase check images folders|"
+                                             "window closed")}));
+        QCOMPARE(
+            db.rows(QStringLiteral("SELECT st.number, c.row, c.element, c.file, c.correct, c.first_try, "
+                                   "c.response_ms FROM clicks c JOIN sets st ON st.id = c.set_id ORDER BY c.id")),
+            (QStringList{QStringLiteral("1|symbol|0|ball.jpg|0|1|1500"), QStringLiteral("1|symbol|1|cup.jpg|1|0|2000"),
+                         QStringLiteral("1|attribute|0|colour.red.jpg|1|1|700"), QStringLiteral("2|symbol|0|ball.jpg|1|1|800")}));
 
         RecordsStore store(file());
         store.open();
@@ -226,26 +223,24 @@ private Q_SLOTS:
         QCOMPARE(session.medianResponseMs.value_or(-1), 800.0);
         QStringList targets;
         for (const auto& target : progress.targets)
-            targets.append(
-                QStringLiteral("%1 %2/%3").arg(target.key).arg(target.recent.correct).arg(target.trials));
-        QCOMPARE(targets, (QStringList{QStringLiteral("BALL 1/1"), QStringLiteral("CUP 0/1"),
-                                       QStringLiteral("COLOUR.RED 1/1")}));
+            targets.append(QStringLiteral("%1 %2/%3").arg(target.key).arg(target.recent.correct).arg(target.trials));
+        QCOMPARE(targets, (QStringList{QStringLiteral("BALL 1/1"), QStringLiteral("CUP 0/1"), QStringLiteral("COLOUR.RED 1/1")}));
     }
 
-    void targetKeysFollowTheExercisesNameParts() {
+    void targetKeysFollowTheExercisesNameParts()
+    {
         doubles::TestPlatform platform(m_dir.path());
         Module1 module(platform.messageBox, platform.random);
-        for (const auto& name :
-             {QStringLiteral("cup.colour.red.jpg"), QStringLiteral("Cup.Colour.Red.2.JPG"),
-              QStringLiteral("a..b.jpg"), QStringLiteral(".b.c"), QStringLiteral("plain")}) {
+        for (const auto& name : {QStringLiteral("cup.colour.red.jpg"), QStringLiteral("Cup.Colour.Red.2.JPG"),
+                                 QStringLiteral("a..b.jpg"), QStringLiteral(".b.c"), QStringLiteral("plain")}) {
             for (std::int16_t part = 1; part <= 3; ++part)
                 QCOMPARE(TargetKeys::namePart(name, part), module.EstraiParte(name, part));
         }
-        QCOMPARE(TargetKeys::attributeKey(QStringLiteral("Cup.Colour.Red.2.JPG")),
-                 QStringLiteral("COLOUR.RED"));
+        QCOMPARE(TargetKeys::attributeKey(QStringLiteral("Cup.Colour.Red.2.JPG")), QStringLiteral("COLOUR.RED"));
     }
 
-    void masteryRuleEdges_data() {
+    void masteryRuleEdges_data()
+    {
         QTest::addColumn<QList<int>>("scores"); // trials, correct, trials, correct, ... oldest first
         QTest::addColumn<bool>("mastered");
         QTest::newRow("exactly 90 % three times") << QList<int>{10, 9, 10, 9, 20, 18} << true;
@@ -253,11 +248,11 @@ private Q_SLOTS:
         QTest::newRow("too few trials in one session") << QList<int>{10, 10, 4, 4, 10, 10} << false;
         QTest::newRow("exactly the minimum of trials") << QList<int>{5, 5, 5, 5, 5, 5} << true;
         QTest::newRow("only two sessions") << QList<int>{10, 10, 10, 10} << false;
-        QTest::newRow("an old bad session no longer counts")
-            << QList<int>{10, 0, 10, 10, 10, 10, 10, 10} << true;
+        QTest::newRow("an old bad session no longer counts") << QList<int>{10, 0, 10, 10, 10, 10, 10, 10} << true;
         QTest::newRow("a recent bad session breaks it") << QList<int>{10, 10, 10, 10, 10, 10, 10, 5} << false;
     }
-    void masteryRuleEdges() {
+    void masteryRuleEdges()
+    {
         QFETCH(QList<int>, scores);
         QFETCH(bool, mastered);
         QList<MasteryRule::Score> list;
@@ -266,7 +261,8 @@ private Q_SLOTS:
         QCOMPARE(MasteryRule().isMastered(list), mastered);
     }
 
-    void masteryIsJudgedPerTargetAndKeptPerLearner() {
+    void masteryIsJudgedPerTargetAndKeptPerLearner()
+    {
         doubles::RecordingMessageBox box;
         ScriptedRecorder r(file(), box);
         for (int day = 0; day < 3; ++day) {
@@ -281,18 +277,17 @@ private Q_SLOTS:
         QStringList judged;
         for (const auto& rule : {MasteryRule(), MasteryRule(80, 3, 5), MasteryRule(90, 3, 11)}) {
             for (const auto& target : store.progress(QStringLiteral("Ben"), rule).targets)
-                judged.append(target.key +
-                              (target.mastered ? QStringLiteral(" yes") : QStringLiteral(" no")));
+                judged.append(target.key + (target.mastered ? QStringLiteral(" yes") : QStringLiteral(" no")));
         }
-        QCOMPARE(judged, (QStringList{QStringLiteral("BALL no"), QStringLiteral("CUP yes"),
-                                      QStringLiteral("COLOUR.BLUE no"), QStringLiteral("COLOUR.RED yes"),
-                                      QStringLiteral("BALL yes"), QStringLiteral("CUP yes"),
-                                      QStringLiteral("COLOUR.BLUE yes"), QStringLiteral("COLOUR.RED yes"),
-                                      QStringLiteral("BALL no"), QStringLiteral("CUP no"),
-                                      QStringLiteral("COLOUR.BLUE no"), QStringLiteral("COLOUR.RED no")}));
+        QCOMPARE(judged,
+                 (QStringList{QStringLiteral("BALL no"), QStringLiteral("CUP yes"), QStringLiteral("COLOUR.BLUE no"),
+                              QStringLiteral("COLOUR.RED yes"), QStringLiteral("BALL yes"), QStringLiteral("CUP yes"),
+                              QStringLiteral("COLOUR.BLUE yes"), QStringLiteral("COLOUR.RED yes"), QStringLiteral("BALL no"),
+                              QStringLiteral("CUP no"), QStringLiteral("COLOUR.BLUE no"), QStringLiteral("COLOUR.RED no")}));
     }
 
-    void migrationsFromEveryEarlierVersion() {
+    void migrationsFromEveryEarlierVersion()
+    {
         {
             RecordsStore fresh(file());
             QVERIFY(!fresh.open());
@@ -322,13 +317,10 @@ private Q_SLOTS:
             QCOMPARE(store.accessSettings(QStringLiteral("Ada")), access);
         }
         SqlReader db(file());
-        QCOMPARE(
-            db.rows(QStringLiteral(
-                "SELECT name FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL ORDER BY name")),
-            (QStringList{QStringLiteral("clicks_by_set"), QStringLiteral("sessions_by_learner"),
-                         QStringLiteral("sets_by_session")}));
-        QCOMPARE(db.rows(QStringLiteral(
-                     "SELECT mastery_percent, mastery_sessions, mastery_min_trials FROM learners")),
+        QCOMPARE(db.rows(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL ORDER BY name")),
+                 (QStringList{QStringLiteral("clicks_by_set"), QStringLiteral("sessions_by_learner"),
+                              QStringLiteral("sets_by_session")}));
+        QCOMPARE(db.rows(QStringLiteral("SELECT mastery_percent, mastery_sessions, mastery_min_trials FROM learners")),
                  QStringList{QStringLiteral("70|2|3")});
         // A file from a later version is left as it is.
         db.rows(QStringLiteral("PRAGMA user_version=4"));
@@ -342,7 +334,8 @@ private Q_SLOTS:
         QCOMPARE(db.rows(QStringLiteral("PRAGMA user_version")), QStringList{QStringLiteral("4")});
     }
 
-    void damagedFileIsKeptAsideAndReportedOnce() {
+    void damagedFileIsKeptAsideAndReportedOnce()
+    {
         const QByteArray garbage = QByteArray("These are a teacher's notes, not a database.\n").repeated(200);
         {
             QFile damaged(file());
@@ -373,11 +366,11 @@ private Q_SLOTS:
         QVERIFY(!openRecords(m_dir.filePath(QStringLiteral("second.sqlite/records.sqlite")), windowBox,
                              QStringLiteral("cmdRecords_Click")));
         QCOMPARE(windowBox.shown.size(), 2);
-        QVERIFY2(windowBox.shown.last().contains(QStringLiteral("cannot be created")),
-                 qPrintable(windowBox.shown.last()));
+        QVERIFY2(windowBox.shown.last().contains(QStringLiteral("cannot be created")), qPrintable(windowBox.shown.last()));
     }
 
-    void readOnlyFolderIsReportedOnceAndTheExerciseGoesOn() {
+    void readOnlyFolderIsReportedOnceAndTheExerciseGoesOn()
+    {
         if (::geteuid() == 0)
             QSKIP("root writes into read-only folders");
         const auto folder = m_dir.filePath(QStringLiteral("locked-folder"));
@@ -389,19 +382,18 @@ private Q_SLOTS:
         recordSession(r, QStringLiteral("Dev"), QStringLiteral("cup.colour.red.jpg"), 3, 1);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(box.shown.size(), 1);
-        QVERIFY2(box.shown.first().startsWith(QStringLiteral("Error \"The records file")),
-                 qPrintable(box.shown.first()));
+        QVERIFY2(box.shown.first().startsWith(QStringLiteral("Error \"The records file")), qPrintable(box.shown.first()));
         QVERIFY(box.shown.first().endsWith(QStringLiteral(" in SessionRecorder() routine")));
         QVERIFY(QDir(folder).isEmpty());
     }
 
-    void lockedStoreIsReportedOnceAndKeepsWhatWasWritten() {
+    void lockedStoreIsReportedOnceAndKeepsWhatWasWritten()
+    {
         doubles::RecordingMessageBox box;
         ScriptedRecorder r(file(), box);
         recordSession(r, QStringLiteral("Eli"), QStringLiteral("cup.colour.red.jpg"), 2, 2);
         // A second copy of the program takes the file in the middle of a session.
-        r.recorder.sessionStarted(
-            {QStringLiteral("Eli"), {}, QStringLiteral("1.0.0"), QStringLiteral("/opt")});
+        r.recorder.sessionStarted({QStringLiteral("Eli"), {}, QStringLiteral("1.0.0"), QStringLiteral("/opt")});
         r.recorder.setShown(makeSet(QStringLiteral("cup.colour.red.jpg"), QStringLiteral("cup.jpg"), {}));
         QProcess holder;
         holder.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold-lock"), file()});
@@ -413,13 +405,13 @@ private Q_SLOTS:
         holder.closeWriteChannel();
         QVERIFY(holder.waitForFinished(10000));
         QCOMPARE(box.shown.size(), 1);
-        QVERIFY2(box.shown.first().contains(QStringLiteral("in use by another program")),
-                 qPrintable(box.shown.first()));
+        QVERIFY2(box.shown.first().contains(QStringLiteral("in use by another program")), qPrintable(box.shown.first()));
         SqlReader db(file());
         QCOMPARE(db.rows(QStringLiteral("SELECT count(*) FROM clicks")), QStringList{QStringLiteral("4")});
     }
 
-    void killedMidSessionKeepsEveryCommittedClick() {
+    void killedMidSessionKeepsEveryCommittedClick()
+    {
         QProcess child;
         child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--record"), file()});
         int acknowledged = 0;
@@ -440,19 +432,18 @@ private Q_SLOTS:
             QCOMPARE(click.set, clicks);
             QCOMPARE(click.file, QStringLiteral("cup.jpg"));
         });
-        QVERIFY2(clicks >= acknowledged,
-                 qPrintable(QStringLiteral("%1 of %2").arg(clicks).arg(acknowledged)));
+        QVERIFY2(clicks >= acknowledged, qPrintable(QStringLiteral("%1 of %2").arg(clicks).arg(acknowledged)));
         QVERIFY(clicks <= acknowledged + 1);
     }
 
-    void csvReadsBackWithCommasQuotesAndAccents() {
+    void csvReadsBackWithCommasQuotesAndAccents()
+    {
         doubles::RecordingMessageBox box;
         ScriptedRecorder r(file(), box);
         const auto learner = QStringLiteral("O'Brien, \"Jo\"");
         const auto object = QStringLiteral("tazza, grande.colore.rosé.jpg");
         r.recorder.sessionStarted({learner, {}, QStringLiteral("1.0.0"), QStringLiteral("/opt")});
-        r.recorder.setShown(
-            makeSet(object, QStringLiteral("tazza, grande.jpg"), QStringLiteral("colore.rosé.jpg")));
+        r.recorder.setShown(makeSet(object, QStringLiteral("tazza, grande.jpg"), QStringLiteral("colore.rosé.jpg")));
         r.ms = 640;
         r.recorder.clicked(Row::Symbol, 1, QStringLiteral("\"Ελληνικά\" 猫.jpg"), false);
         r.recorder.clicked(Row::Symbol, 0, QStringLiteral("tazza, grande.jpg"), true);
@@ -468,10 +459,9 @@ private Q_SLOTS:
         QCOMPARE(rows.size(), 3);
         const auto start = QDateTime::fromString(rows[1][1], Qt::ISODate);
         QCOMPARE(start.toUTC(), QDateTime(QDate(2026, 3, 2), QTime(9, 30), Qt::UTC));
-        QCOMPARE(rows[1].mid(2),
-                 (QStringList{QStringLiteral("1"), object, QStringLiteral("symbol"), QStringLiteral("1"),
-                              QStringLiteral("\"Ελληνικά\" 猫.jpg"), QStringLiteral("0"), QStringLiteral("1"),
-                              QStringLiteral("640")}));
+        QCOMPARE(rows[1].mid(2), (QStringList{QStringLiteral("1"), object, QStringLiteral("symbol"), QStringLiteral("1"),
+                                              QStringLiteral("\"Ελληνικά\" 猫.jpg"), QStringLiteral("0"), QStringLiteral("1"),
+                                              QStringLiteral("640")}));
         QCOMPARE(rows[1][0], learner);
         QCOMPARE(rows[2][6], QStringLiteral("tazza, grande.jpg"));
         QCOMPARE(rows[2][8], QStringLiteral("0"));
@@ -482,15 +472,14 @@ private Q_SLOTS:
         QCOMPARE(message.count(u'\n'), 1);
         QVERIFY(message.contains(QStringLiteral("Nobody")));
         message.clear();
-        QCOMPARE(exportRecordsCommand(learner, m_dir.filePath(QStringLiteral("no/such/folder/x.csv")),
-                                      capture, file()),
-                 2);
+        QCOMPARE(exportRecordsCommand(learner, m_dir.filePath(QStringLiteral("no/such/folder/x.csv")), capture, file()), 2);
         QCOMPARE(message.count(u'\n'), 1);
         QVERIFY(message.contains(QStringLiteral("cannot be written")));
         QCOMPARE(readAll(csv), bytes);
     }
 
-    void deletingALearnerLeavesNothingOfThem() {
+    void deletingALearnerLeavesNothingOfThem()
+    {
         doubles::RecordingMessageBox box;
         ScriptedRecorder r(file(), box);
         recordSession(r, QStringLiteral("Zebulon-Unique"), QStringLiteral("zanzibar.colour.red.jpg"), 4, 2);
@@ -510,7 +499,8 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QCoreApplication app(argc, argv);
     if (argc == 3 && qstrcmp(argv[1], "--hold-lock") == 0)
         return childHoldLock(QString::fromLocal8Bit(argv[2]));

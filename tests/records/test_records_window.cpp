@@ -23,11 +23,13 @@ namespace {
 
 class ScriptedPrompts final : public IRecordsPrompts {
 public:
-    bool confirm(const QString& question) override {
+    bool confirm(const QString& question) override
+    {
         asked.append(question);
         return answer;
     }
-    QString saveFileName(const QString& caption, const QString&, const QString&) override {
+    QString saveFileName(const QString& caption, const QString&, const QString&) override
+    {
         asked.append(caption);
         return path;
     }
@@ -36,14 +38,15 @@ public:
     QStringList asked;
 };
 
-int pdfPages(const QString& path) {
+int pdfPages(const QString& path)
+{
     QFile file(path);
     file.open(QIODevice::ReadOnly);
-    return static_cast<int>(
-        QString::fromLatin1(file.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+    return static_cast<int>(QString::fromLatin1(file.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
 }
 
-QStringList rowTexts(const QTableWidget* table, int row) {
+QStringList rowTexts(const QTableWidget* table, int row)
+{
     QStringList texts;
     for (int c = 0; c < table->columnCount(); ++c)
         texts.append(table->item(row, c) ? table->item(row, c)->text() : QString());
@@ -64,7 +67,8 @@ class TestRecordsWindow : public QObject {
 
     QString file() const { return m_dir.filePath(QStringLiteral("records.sqlite")); }
 
-    void open(const QString& learner) {
+    void open(const QString& learner)
+    {
         m_model = std::make_unique<RecordsModel>(*m_store, learner);
         m_model->reload();
         m_window = std::make_unique<RecordsWindow>(*m_model, m_prompts, m_box);
@@ -73,7 +77,8 @@ class TestRecordsWindow : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() {
+    void initTestCase()
+    {
         doubles::RecordingMessageBox box;
         ScriptedRecorder r(file(), box);
         for (int day = 0; day < 3; ++day) {
@@ -86,24 +91,25 @@ private Q_SLOTS:
         m_store = std::make_unique<RecordsStore>(file());
         m_store->open();
     }
-    void cleanup() {
+    void cleanup()
+    {
         m_window.reset();
         m_model.reset();
         m_box.shown.clear();
         m_prompts = {};
     }
 
-    void showsSessionsTargetsAndChart() {
+    void showsSessionsTargetsAndChart()
+    {
         open(QStringLiteral("Gil"));
         QCOMPARE(m_window->tblSessions->rowCount(), 6);
         QCOMPARE(rowTexts(m_window->tblSessions, 0).mid(1),
-                 (QStringList{QStringLiteral("10"), QStringLiteral("90 %"), QStringLiteral("90 %"),
-                              QStringLiteral("0.8 s")}));
+                 (QStringList{QStringLiteral("10"), QStringLiteral("90 %"), QStringLiteral("90 %"), QStringLiteral("0.8 s")}));
         QCOMPARE(rowTexts(m_window->tblSessions, 1)[2], QStringLiteral("80 %"));
         QCOMPARE(m_window->tblTargets->rowCount(), 4);
         QCOMPARE(rowTexts(m_window->tblTargets, 1),
-                 (QStringList{QStringLiteral("CUP"), QStringLiteral("Symbol"), QStringLiteral("30"),
-                              QStringLiteral("90 %"), QStringLiteral("Yes")}));
+                 (QStringList{QStringLiteral("CUP"), QStringLiteral("Symbol"), QStringLiteral("30"), QStringLiteral("90 %"),
+                              QStringLiteral("Yes")}));
         QCOMPARE(rowTexts(m_window->tblTargets, 0).last(), QStringLiteral("No"));
 
         const auto series = m_window->chartView->chart()->series();
@@ -116,7 +122,8 @@ private Q_SLOTS:
         QCOMPARE(mastery->at(1), QPointF(6, 90));
     }
 
-    void editedRuleJudgesAgainAndIsKept() {
+    void editedRuleJudgesAgainAndIsKept()
+    {
         open(QStringLiteral("Gil"));
         m_window->spnPercent->selectAll();
         QTest::keyClicks(m_window->spnPercent, QStringLiteral("80"));
@@ -134,7 +141,8 @@ private Q_SLOTS:
         QVERIFY(m_box.shown.isEmpty());
     }
 
-    void exportsCsvAndPrintsTheReport() {
+    void exportsCsvAndPrintsTheReport()
+    {
         open(QStringLiteral("Gil"));
         m_prompts.path = m_dir.filePath(QStringLiteral("gil.csv"));
         QTest::mouseClick(m_window->cmdExportCsv, Qt::LeftButton);
@@ -155,12 +163,12 @@ private Q_SLOTS:
         m_prompts.path = m_dir.filePath(QStringLiteral("missing/folder/gil.csv"));
         QTest::mouseClick(m_window->cmdExportCsv, Qt::LeftButton);
         QCOMPARE(m_box.shown.size(), 1);
-        QVERIFY2(m_box.shown.first().contains(QStringLiteral("cannot be written")),
-                 qPrintable(m_box.shown.first()));
+        QVERIFY2(m_box.shown.first().contains(QStringLiteral("cannot be written")), qPrintable(m_box.shown.first()));
         QVERIFY(m_box.shown.first().endsWith(QStringLiteral("in cmdExportCsv_Click() routine")));
     }
 
-    void longReportContinuesOnMorePages() {
+    void longReportContinuesOnMorePages()
+    {
         open(QStringLiteral("Hana"));
         QCOMPARE(m_window->tblSessions->rowCount(), 120);
         m_prompts.path = m_dir.filePath(QStringLiteral("hana.pdf"));
@@ -169,7 +177,8 @@ private Q_SLOTS:
         QCOMPARE(pdfPages(m_prompts.path), 5);
     }
 
-    void deletesTheLearnerOnlyWhenConfirmed() {
+    void deletesTheLearnerOnlyWhenConfirmed()
+    {
         open(QStringLiteral("Gil"));
         QSignalSpy deleted(m_window.get(), &RecordsWindow::learnerDeleted);
         QTest::mouseClick(m_window->cmdDeleteLearner, Qt::LeftButton);

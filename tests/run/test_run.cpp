@@ -1,14 +1,14 @@
 #include "about/frmAbout.h"
+#include "app/RunFlow.h"
 #include "core/Module1.h"
 #include "exercise/frmMain.h"
-#include "app/RunFlow.h"
 #include "options/TriStateCheckBox.h"
 #include "options/frmApertura.h"
-#include "widgets/PictureBox.h"
 #include "platform/QtPlatform.h"
 #include "platform/doubles/TestDoubles.h"
 #include "settings/SettingsStore.h"
 #include "support/MediaFolder.h"
+#include "widgets/PictureBox.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -61,9 +61,9 @@ public:
     {
         settings = std::make_unique<QtSettingsBacking>(settingsFile());
         module = std::make_unique<Module1>(platform.messageBox, platform.random);
-        flow = std::make_unique<RunFlow>(*module, Platform{platform.messageBox, platform.listing, platform.pictures,
-                                                           platform.random, platform.sound, *settings, lifetime,
-                                                           platform.program},
+        flow = std::make_unique<RunFlow>(*module,
+                                         Platform{platform.messageBox, platform.listing, platform.pictures, platform.random,
+                                                  platform.sound, *settings, lifetime, platform.program},
                                          config.filePath(QStringLiteral("records.sqlite")));
         return flow->start();
     }
@@ -225,10 +225,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("situation");
         QTest::addColumn<QString>("message");
-        QTest::newRow("empty Images folder") << "empty" << "";
-        QTest::newRow("picture cannot be loaded") << "broken" << "";
+        QTest::newRow("empty Images folder") << "empty"
+                                             << "";
+        QTest::newRow("picture cannot be loaded") << "broken"
+                                                  << "";
         QTest::newRow("no distractor to be found")
-            << "550" << "Error \"No image found: plase check images folders\" in OKButton_Click() routine";
+            << "550"
+            << "Error \"No image found: plase check images folders\" in OKButton_Click() routine";
     }
     void failedExerciseOpeningStillShowsTheWindow()
     {

@@ -75,13 +75,18 @@ private Q_SLOTS:
     void missingKeysReadAsDefaultsEmptyOnesAsEmpty()
     {
         SettingsFile file;
-        const QList<QPair<SettingKey, QString>> defaults{
-            {SettingKey::ShowSymbolsDistractor, "1"}, {SettingKey::ShowAttributesDistractor, "1"},
-            {SettingKey::UseSequence, "1"},           {SettingKey::SameCategoryAttributes, "S"},
-            {SettingKey::PlaySounds, "1"},            {SettingKey::SoundOk, "ok.wav"},
-            {SettingKey::SoundWrong, "error.wav"},    {SettingKey::Shown, "0"},
-            {SettingKey::CorrectAnswers, "0"},        {SettingKey::WrongAnswers, "0"},
-            {SettingKey::Author, ""},                 {SettingKey::Website, ""}};
+        const QList<QPair<SettingKey, QString>> defaults{{SettingKey::ShowSymbolsDistractor, "1"},
+                                                         {SettingKey::ShowAttributesDistractor, "1"},
+                                                         {SettingKey::UseSequence, "1"},
+                                                         {SettingKey::SameCategoryAttributes, "S"},
+                                                         {SettingKey::PlaySounds, "1"},
+                                                         {SettingKey::SoundOk, "ok.wav"},
+                                                         {SettingKey::SoundWrong, "error.wav"},
+                                                         {SettingKey::Shown, "0"},
+                                                         {SettingKey::CorrectAnswers, "0"},
+                                                         {SettingKey::WrongAnswers, "0"},
+                                                         {SettingKey::Author, ""},
+                                                         {SettingKey::Website, ""}};
         for (const auto& [key, value] : defaults)
             QCOMPARE(file.store->read(key), value);
 

@@ -39,15 +39,14 @@ private Q_SLOTS:
     void playbackGoesToThePlayerUnchanged()
     {
         doubles::TestPlatform platform(QStringLiteral("/program"));
-                API_PlaySound(platform.messageBox, platform.sound, QStringLiteral("/program/Sounds/*** NO SOUND ***"));
+        API_PlaySound(platform.messageBox, platform.sound, QStringLiteral("/program/Sounds/*** NO SOUND ***"));
         QCOMPARE(platform.sound.played, QStringList({"/program/Sounds/*** NO SOUND ***"}));
         QVERIFY(platform.messageBox.shown.isEmpty());
 
         // Only a player that cannot be reached at all is reported; the caller goes on.
         platform.sound.failure = RuntimeError(ErrorNumber::FileNotFound, QStringLiteral("Sound player not found"));
         API_PlaySound(platform.messageBox, platform.sound, QStringLiteral("/program/Sounds/ok.wav"));
-        QCOMPARE(platform.messageBox.shown,
-                 QStringList({"Error \"Sound player not found\" in API_PlaySound() routine"}));
+        QCOMPARE(platform.messageBox.shown, QStringList({"Error \"Sound player not found\" in API_PlaySound() routine"}));
     }
 
     void realPlayerIsSilentAboutWhatItCannotPlay()

@@ -16,7 +16,8 @@ using testing::MediaFolder;
 namespace {
 
 // The pieces of a wave file, so that each test case can leave one out or spoil it.
-QByteArray chunk(const char* id, const QByteArray& body, qint64 declaredSize = -1) {
+QByteArray chunk(const char* id, const QByteArray& body, qint64 declaredSize = -1)
+{
     QByteArray bytes(id, 4);
     QByteArray size(4, '\0');
     qToLittleEndian<quint32>(declaredSize < 0 ? quint32(body.size()) : quint32(declaredSize), size.data());
@@ -27,7 +28,8 @@ QByteArray chunk(const char* id, const QByteArray& body, qint64 declaredSize = -
     return bytes;
 }
 
-QByteArray format(quint16 tag, quint16 channels = 1, quint16 bits = 16, QByteArray extension = {}) {
+QByteArray format(quint16 tag, quint16 channels = 1, quint16 bits = 16, QByteArray extension = {})
+{
     QByteArray body(16, '\0');
     qToLittleEndian<quint16>(tag, body.data());
     qToLittleEndian<quint16>(channels, body.data() + 2);
@@ -38,7 +40,8 @@ QByteArray format(quint16 tag, quint16 channels = 1, quint16 bits = 16, QByteArr
     return chunk("fmt ", body + extension);
 }
 
-QByteArray extensible(quint16 subFormat) {
+QByteArray extensible(quint16 subFormat)
+{
     QByteArray extension(24, '\0');
     qToLittleEndian<quint16>(22, extension.data());
     qToLittleEndian<quint16>(16, extension.data() + 2);
@@ -47,15 +50,11 @@ QByteArray extensible(quint16 subFormat) {
     return format(0xFFFE, 1, 16, extension);
 }
 
-QByteArray riff(const QByteArray& chunks) {
-    return chunk("RIFF", "WAVE" + chunks);
-}
+QByteArray riff(const QByteArray& chunks) { return chunk("RIFF", "WAVE" + chunks); }
 
 const QByteArray Sound(2000, '\x10');
 
-QByteArray playableWave() {
-    return riff(format(1) + chunk("data", Sound));
-}
+QByteArray playableWave() { return riff(format(1) + chunk("data", Sound)); }
 
 } // namespace
 
@@ -63,7 +62,8 @@ class TestSpeech : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void waveFilesThatCanAndCannotBePlayed_data() {
+    void waveFilesThatCanAndCannotBePlayed_data()
+    {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("problem");
         QTest::newRow("16-bit PCM") << playableWave() << QString();
@@ -74,8 +74,7 @@ private Q_SLOTS:
         QTest::newRow("MP3 inside") << riff(format(0x55) + chunk("data", Sound)) << "not PCM";
         QTest::newRow("floating point") << riff(format(3, 1, 32) + chunk("data", Sound)) << "not PCM";
         QTest::newRow("extensible float") << riff(extensible(3) + chunk("data", Sound)) << "not PCM";
-        QTest::newRow("cut short") << riff(format(1) + chunk("data", Sound, Sound.size() + 1))
-                                   << "ends before";
+        QTest::newRow("cut short") << riff(format(1) + chunk("data", Sound, Sound.size() + 1)) << "ends before";
         QTest::newRow("no sound") << riff(format(1)) << "no sound data";
         QTest::newRow("empty sound") << riff(format(1) + chunk("data", {})) << "holds no sound";
         QTest::newRow("sound before format") << riff(chunk("data", Sound) + format(1)) << "before its format";
@@ -84,7 +83,8 @@ private Q_SLOTS:
         QTest::newRow("text") << QByteArray("not a wave file at all") << "not a wave file";
         QTest::newRow("empty file") << QByteArray() << "not a wave file";
     }
-    void waveFilesThatCanAndCannotBePlayed() {
+    void waveFilesThatCanAndCannotBePlayed()
+    {
         QFETCH(QByteArray, content);
         QFETCH(QString, problem);
         MediaFolder folder;
@@ -94,24 +94,23 @@ private Q_SLOTS:
         QVERIFY2(check.problem().contains(problem), qPrintable(check.problem()));
     }
 
-    void theSampleSoundsCanBePlayed() {
+    void theSampleSoundsCanBePlayed()
+    {
         const QDir sounds(QStringLiteral(TESSARINE_TEST_DATA "/../../samples/Sounds"));
         const QStringList waves = sounds.entryList({QStringLiteral("*.wav")}, QDir::Files);
         QVERIFY(!waves.isEmpty());
         for (const QString& wave : waves)
             QVERIFY2(WaveCheck::ofFile(sounds.filePath(wave)).playable(), qPrintable(wave));
-        QVERIFY(WaveCheck::ofFile(sounds.filePath(QStringLiteral("missing.wav")))
-                    .problem()
-                    .contains("cannot be read"));
+        QVERIFY(WaveCheck::ofFile(sounds.filePath(QStringLiteral("missing.wav"))).problem().contains("cannot be read"));
     }
 
-    void captionSpokenByRecordingOrVoiceOrNothing() {
+    void captionSpokenByRecordingOrVoiceOrNothing()
+    {
         MediaFolder folder;
         const QString images = folder.subFolder(QStringLiteral("Images"));
         folder.addFile(QStringLiteral("Images"), QStringLiteral("cup.colour.red.wav"), playableWave());
         folder.addFile(QStringLiteral("Images"), QStringLiteral("BALL.Size.Big.WAV"), playableWave());
-        folder.addFile(QStringLiteral("Images"), QStringLiteral("hat.colour.red.wav"),
-                       riff(format(0x55) + chunk("data", Sound)));
+        folder.addFile(QStringLiteral("Images"), QStringLiteral("hat.colour.red.wav"), riff(format(0x55) + chunk("data", Sound)));
         doubles::RecordingMessageBox messages;
         doubles::RecordingSoundPlayer player;
         doubles::RecordingVoice voice;
@@ -119,72 +118,64 @@ private Q_SLOTS:
         SpokenCaption spoken(messages, player, voice, speakers, images);
 
         // The teacher's own recording, found in any letter case.
-        QCOMPARE(spoken.speak(QStringLiteral("cup.colour.red.jpg"), QStringLiteral("CUP RED")),
-                 SpokenCaption::Spoken::Recording);
-        QCOMPARE(spoken.speak(QStringLiteral("ball.size.big.JPG"), QStringLiteral("BALL BIG")),
-                 SpokenCaption::Spoken::Recording);
+        QCOMPARE(spoken.speak(QStringLiteral("cup.colour.red.jpg"), QStringLiteral("CUP RED")), SpokenCaption::Spoken::Recording);
+        QCOMPARE(spoken.speak(QStringLiteral("ball.size.big.JPG"), QStringLiteral("BALL BIG")), SpokenCaption::Spoken::Recording);
         QCOMPARE(player.played, QStringList({images + "/cup.colour.red.wav", images + "/BALL.Size.Big.WAV"}));
         // No recording: the voice, in words it will not spell out.
-        QCOMPARE(spoken.speak(QStringLiteral("pen.colour.blue.jpg"), QStringLiteral("PEN  BLUE ")),
-                 SpokenCaption::Spoken::Voice);
+        QCOMPARE(spoken.speak(QStringLiteral("pen.colour.blue.jpg"), QStringLiteral("PEN  BLUE ")), SpokenCaption::Spoken::Voice);
         // A recording that cannot be played is named once, and the voice speaks instead.
         for (int set = 0; set < 3; ++set)
-            QCOMPARE(spoken.speak(QStringLiteral("hat.colour.red.jpg"), QStringLiteral("HAT RED")),
-                     SpokenCaption::Spoken::Voice);
+            QCOMPARE(spoken.speak(QStringLiteral("hat.colour.red.jpg"), QStringLiteral("HAT RED")), SpokenCaption::Spoken::Voice);
         QCOMPARE(voice.said, QStringList({"pen blue", "hat red", "hat red", "hat red"}));
         QCOMPARE(player.played.size(), 2);
         QCOMPARE(messages.shown.size(), 1);
         QVERIFY(messages.shown[0].startsWith(QStringLiteral("Error \"The recording ")));
-        QVERIFY(messages.shown[0].contains(
-            QStringLiteral("hat.colour.red.wav cannot be played: it is compressed")));
+        QVERIFY(messages.shown[0].contains(QStringLiteral("hat.colour.red.wav cannot be played: it is compressed")));
         QVERIFY(messages.shown[0].endsWith(QStringLiteral("\" in SpokenCaption() routine")));
 
         // A voice that fails is reported once, whether it fails at once or while speaking.
-        voice.failure =
-            RuntimeError(ErrorNumber::Internal, QStringLiteral("The voice cannot speak: no engine"));
+        voice.failure = RuntimeError(ErrorNumber::Internal, QStringLiteral("The voice cannot speak: no engine"));
         messages.shown.clear();
         for (int set = 0; set < 2; ++set)
             QCOMPARE(spoken.speak(QStringLiteral("pen.colour.blue.jpg"), QStringLiteral("PEN BLUE")),
                      SpokenCaption::Spoken::Nothing);
         voice.fail(QStringLiteral("audio device lost"));
-        QCOMPARE(messages.shown,
-                 QStringList({"Error \"The voice cannot speak: no engine\" in SpokenCaption() routine"}));
+        QCOMPARE(messages.shown, QStringList({"Error \"The voice cannot speak: no engine\" in SpokenCaption() routine"}));
 
         doubles::RecordingMessageBox otherMessages;
         doubles::RecordingVoice otherVoice;
         SpokenCaption other(otherMessages, player, otherVoice, speakers, images);
         otherVoice.fail(QStringLiteral("audio device lost"));
         otherVoice.fail(QStringLiteral("audio device lost"));
-        QCOMPARE(
-            otherMessages.shown,
-            QStringList({"Error \"The voice cannot speak: audio device lost\" in SpokenCaption() routine"}));
+        QCOMPARE(otherMessages.shown,
+                 QStringList({"Error \"The voice cannot speak: audio device lost\" in SpokenCaption() routine"}));
 
         // No audio output: nothing is tried, and the options window has said why.
         const doubles::FixedAudioOutputs none(false);
         SpokenCaption silent(otherMessages, player, otherVoice, none, images);
-        QCOMPARE(silent.speak(QStringLiteral("cup.colour.red.jpg"), QStringLiteral("CUP RED")),
-                 SpokenCaption::Spoken::Nothing);
+        QCOMPARE(silent.speak(QStringLiteral("cup.colour.red.jpg"), QStringLiteral("CUP RED")), SpokenCaption::Spoken::Nothing);
         QCOMPARE(player.played.size(), 2);
         QVERIFY(otherVoice.said.isEmpty());
 
         // No speech engine installed and no recording: nothing, and nothing to report.
         otherVoice.installed = false;
         otherMessages.shown.clear();
-        QCOMPARE(other.speak(QStringLiteral("pen.colour.blue.jpg"), QStringLiteral("PEN BLUE")),
-                 SpokenCaption::Spoken::Nothing);
+        QCOMPARE(other.speak(QStringLiteral("pen.colour.blue.jpg"), QStringLiteral("PEN BLUE")), SpokenCaption::Spoken::Nothing);
         QVERIFY(otherVoice.said.isEmpty());
         QVERIFY(otherMessages.shown.isEmpty());
         QCOMPARE(SpokenCaption::recordingFor(images, QStringLiteral("pen.colour.blue.jpg")), QString());
     }
 
-    void theOfflineVoiceIsInstalled() {
+    void theOfflineVoiceIsInstalled()
+    {
         // The set-up installs an engine that needs no network; loading it must not fail.
         QtSpeechVoice voice;
         QVERIFY(voice.available());
         voice.say(QStringLiteral("cup red"));
     }
 
-    void noAudioOutputIsSaidInPlainWords() {
+    void noAudioOutputIsSaidInPlainWords()
+    {
         const QString notice = audioOutputNotice(doubles::FixedAudioOutputs(false));
         QVERIFY(notice.startsWith(QStringLiteral("This computer has no sound output")));
         QVERIFY(notice.contains(QStringLiteral("speakers or headphones")));

@@ -3,9 +3,9 @@
 #include "core/Module1.h"
 #include "exercise/PictureDecoder.h"
 #include "exercise/frmMain.h"
-#include "widgets/PictureBox.h"
 #include "platform/doubles/TestDoubles.h"
 #include "support/MediaFolder.h"
+#include "widgets/PictureBox.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -27,8 +27,8 @@ struct Options {
 // box and the sound player.
 class Exercise {
 public:
-    Exercise(const QStringList& images, const QStringList& symbols, const QStringList& attributes,
-             Options options = {}, ExerciseAids aids = {})
+    Exercise(const QStringList& images, const QStringList& symbols, const QStringList& attributes, Options options = {},
+             ExerciseAids aids = {})
         : platform(folder.path())
         , module(platform.messageBox, platform.random)
     {
