@@ -299,9 +299,9 @@ QSize frmMain::answerDecodeSize() const { return m_answerDecode; }
 
 void frmMain::setStarting()
 {
+    const AnswerLog::SetEnd how = std::exchange(m_nextEnd, AnswerLog::SetEnd::NextInSequence);
     if (m_aids.log && m_setOnScreen)
-        m_aids.log->setEnded(std::exchange(m_nextEnd, AnswerLog::SetEnd::NextInSequence));
-    m_nextEnd = AnswerLog::SetEnd::NextInSequence;
+        m_aids.log->setEnded(how);
     m_showingSet = true;
 }
 
