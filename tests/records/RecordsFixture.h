@@ -1,15 +1,10 @@
 #pragma once
 
-#include "exercise/AnswerLog.h"
 #include "records/SessionRecorder.h"
 
-#include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QUuid>
-
-#include <memory>
 
 namespace tessarine::testing {
 
@@ -26,11 +21,8 @@ struct ScriptedRecorder {
 
 inline AnswerLog::Set makeSet(const QString& object, const QString& symbol, const QString& attribute)
 {
-    return {object,
-            object.section(u'.', 0, 0).toUpper(),
-            {symbol, QStringLiteral("other.jpg"), 0},
-            {attribute, QStringLiteral("colour.other.jpg"), 1},
-            {}};
+    const auto caption = object.section(u'.', 0, 0).toUpper();
+    return {object, caption, {symbol, QStringLiteral("other.jpg"), 0}, {attribute, QStringLiteral("colour.other.jpg"), 1}, {}};
 }
 
 // One session in which every set gets a symbol and an attribute click, the first `right` sets
@@ -38,58 +30,45 @@ inline AnswerLog::Set makeSet(const QString& object, const QString& symbol, cons
 inline void recordSession(ScriptedRecorder& r, const QString& learner, const QString& object, int sets, int right)
 {
     r.recorder.sessionStarted({learner, {}, QStringLiteral("1.0.0"), QStringLiteral("/opt/tessarine")});
-    const auto symbol = object.section(u'.', 0, 0) + QStringLiteral(".jpg");
-    const auto attribute = object.section(u'.', 1, 2) + QStringLiteral(".jpg");
+    const auto set = makeSet(object, object.section(u'.', 0, 0) + ".jpg", object.section(u'.', 1, 2) + ".jpg");
     for (int i = 0; i < sets; ++i) {
-        r.recorder.setShown(makeSet(object, symbol, attribute));
+        r.recorder.setShown(set);
         r.ms += 900;
         if (i >= right)
-            r.recorder.clicked(AnswerLog::Row::Symbol, 1, QStringLiteral("other.jpg"), false);
-        r.recorder.clicked(AnswerLog::Row::Symbol, 0, symbol, true);
+            r.recorder.clicked(AnswerLog::Row::Symbol, 1, set.symbols.distractor, false);
+        r.recorder.clicked(AnswerLog::Row::Symbol, 0, set.symbols.right, true);
         r.recorder.rowVisible(AnswerLog::Row::Attribute);
         r.ms += 700;
         if (i >= right)
-            r.recorder.clicked(AnswerLog::Row::Attribute, 0, QStringLiteral("colour.other.jpg"), false);
-        r.recorder.clicked(AnswerLog::Row::Attribute, 1, attribute, true);
+            r.recorder.clicked(AnswerLog::Row::Attribute, 0, set.attributes.distractor, false);
+        r.recorder.clicked(AnswerLog::Row::Attribute, 1, set.attributes.right, true);
         r.recorder.setEnded(AnswerLog::SetEnd::NextInSequence);
     }
     r.recorder.sessionEnded();
     r.now = r.now.addDays(1);
 }
 
-// Reads a records file with plain SQL, as another tool would.
-class SqlReader {
-public:
-    explicit SqlReader(const QString& file)
-        : m_name(QUuid::createUuid().toString())
+// Every row of a query on a records file, columns joined with "|": plain SQL, as another tool
+// would read or write the file.
+inline QStringList sqlRows(const QString& file, const QString& sql)
+{
+    QStringList result;
     {
-        auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("sqlRows"));
         db.setDatabaseName(file);
         db.open();
-    }
-    ~SqlReader()
-    {
-        QSqlDatabase::database(m_name).close();
-        QSqlDatabase::removeDatabase(m_name);
-    }
-    // Every row of the query, columns joined with "|".
-    QStringList rows(const QString& sql) const
-    {
-        QSqlQuery query(QSqlDatabase::database(m_name));
-        QStringList result;
+        QSqlQuery query(db);
         if (!query.exec(sql))
-            return {QStringLiteral("ERROR ") + sql};
+            result.append(QStringLiteral("ERROR ") + sql);
         while (query.next()) {
             QStringList columns;
             for (int i = 0; i < query.record().count(); ++i)
                 columns.append(query.value(i).toString());
             result.append(columns.join(u'|'));
         }
-        return result;
     }
-
-private:
-    QString m_name;
-};
+    QSqlDatabase::removeDatabase(QStringLiteral("sqlRows"));
+    return result;
+}
 
 } // namespace tessarine::testing

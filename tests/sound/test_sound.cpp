@@ -1,4 +1,4 @@
-#include "core/Module1.h"
+#include "core/RuntimeError.h"
 #include "platform/SoundPlayer.h"
 #include "platform/doubles/TestDoubles.h"
 #include "sound/SoundPlayback.h"
@@ -11,23 +11,12 @@ using namespace tessarine;
 
 namespace {
 
-// A valid 16-bit mono PCM wave file of `seconds` of a quiet tone.
-QByteArray waveFile(double seconds)
+// A valid 16-bit mono PCM wave file: 30 seconds of silence at 22050 Hz.
+QByteArray longWave()
 {
-    const int rate = 22050;
-    const auto samples = static_cast<quint32>(rate * seconds);
-    QByteArray data;
-    QDataStream out(&data, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + samples * 2);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2) << quint16(2) << quint16(16);
-    out.writeRawData("data", 4);
-    out << quint32(samples * 2);
-    for (quint32 i = 0; i < samples; ++i)
-        out << qint16((i / 25) % 2 ? 2000 : -2000);
-    return data;
+    return QByteArray("RIFF\x1c\x30\x14\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xac\0\0\x02\0\x10\0data\xf8\x2f\x14\0",
+                      44)
+           + QByteArray(22050 * 2 * 30, '\0');
 }
 
 } // namespace
@@ -41,9 +30,8 @@ private Q_SLOTS:
         doubles::TestPlatform platform(QStringLiteral("/program"));
         API_PlaySound(platform.messageBox, platform.sound, QStringLiteral("/program/Sounds/*** NO SOUND ***"));
         QCOMPARE(platform.sound.played, QStringList({"/program/Sounds/*** NO SOUND ***"}));
-        QVERIFY(platform.messageBox.shown.isEmpty());
 
-        // Only a player that cannot be reached at all is reported; the caller goes on.
+        // Only a player that cannot be reached at all is reported (once: the play above was silent).
         platform.sound.failure = RuntimeError(ErrorNumber::FileNotFound, QStringLiteral("Sound player not found"));
         API_PlaySound(platform.messageBox, platform.sound, QStringLiteral("/program/Sounds/ok.wav"));
         QCOMPARE(platform.messageBox.shown, QStringList({"Error \"Sound player not found\" in API_PlaySound() routine"}));
@@ -51,18 +39,20 @@ private Q_SLOTS:
 
     void realPlayerIsSilentAboutWhatItCannotPlay()
     {
-        // Without an audio device (as in CI) and with files that are no sound, playing must neither
-        // fail, nor wait, nor leave anything behind.
+        // Without an audio device (as in CI) playing must neither fail nor wait for a long sound;
+        // a new sound cuts off the last, and a missing file or a folder is simply not heard (files
+        // that are no sound: test_bad_input).
         testing::MediaFolder folder;
-        folder.addFile(QStringLiteral("Sounds"), QStringLiteral("long.wav"), waveFile(30));
-        folder.addFile(QStringLiteral("Sounds"), QStringLiteral("empty.wav"), {});
-        folder.addFile(QStringLiteral("Sounds"), QStringLiteral("text.wav"), "not a wave file");
-        QDir(folder.subFolder(QStringLiteral("Sounds"))).mkdir(QStringLiteral("folder.wav"));
+        const QString sounds = folder.subFolder(QStringLiteral("Sounds"));
+        folder.addFile(QStringLiteral("Sounds"), QStringLiteral("long.wav"), longWave());
+        QDir(sounds).mkdir(QStringLiteral("folder.wav"));
+        QElapsedTimer playing;
+        playing.start();
         QtSoundPlayer player;
-        for (const char* name : {"long.wav", "missing.wav", "empty.wav", "text.wav", "folder.wav", "long.wav"})
-            player.play(folder.subFolder(QStringLiteral("Sounds")) + u'/' + QLatin1String(name));
-        player.play(folder.subFolder(QStringLiteral("Sounds")));
+        for (const char* name : {"long.wav", "missing.wav", "folder.wav", "long.wav", ""})
+            player.play(sounds + u'/' + QLatin1String(name));
         QTest::qWait(200);
+        QVERIFY2(playing.elapsed() < 10000, qPrintable(QString::number(playing.elapsed())));
     }
 };
 
