@@ -18,18 +18,6 @@ using testing::photo;
 
 namespace {
 
-// Upright 800 by 1600: red top-left corner, otherwise black and white bands 8 pixels high, which
-// survive decoding at 1/8 only when the picture is decoded at its turned size.
-QImage uprightPhoto()
-{
-    QImage image(800, 1600, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, (y / 8) % 2 ? qRgb(250, 250, 250) : qRgb(5, 5, 5));
-    QPainter(&image).fillRect(0, 0, 256, 256, Qt::red);
-    return image;
-}
-
 // `jpeg` with an APP1 EXIF block that holds `tiff`.
 QByteArray withExif(const QByteArray& jpeg, const QByteArray& tiff)
 {
@@ -78,9 +66,14 @@ class TestPictureLoader : public QObject {
 private Q_SLOTS:
     void phonePhotosComeOutUprightAndSharp()
     {
-        // Stored on its side (orientation 6), big-endian: decoded at its upright size, or the bands
-        // blur.
-        const QImage upright = uprightPhoto();
+        // Upright 800 by 1600: red top-left corner, otherwise black and white bands 8 pixels high, which
+        // survive decoding at 1/8 only when the picture is decoded at its turned size. Stored on its
+        // side (orientation 6), big-endian.
+        QImage upright(800, 1600, QImage::Format_RGB32);
+        for (int y = 0; y < upright.height(); ++y)
+            for (int x = 0; x < upright.width(); ++x)
+                upright.setPixel(x, y, (y / 8) % 2 ? qRgb(250, 250, 250) : qRgb(5, 5, 5));
+        QPainter(&upright).fillRect(0, 0, 256, 256, Qt::red);
         const QString path = write(
             QStringLiteral("turned.jpg"),
             withExif(encoded(upright.transformed(QTransform().rotate(270)), "JPG"), orientationTiff(6, true)));
@@ -93,57 +86,51 @@ private Q_SLOTS:
     }
 
     // Every orientation, mirrored ones too, turns as Qt's own reader turns it; a broken EXIF block
-    // turns nothing.
-    void exifTurnsAsQtsReaderDoes()
+    // turns nothing. Inverted CMYK as Adobe writes it comes out in the colours Qt's reader gives.
+    void turnsAndColoursAsQtsReaderGivesThem()
     {
         const QByteArray le("II\x2a\0", 4);
         QList<std::pair<QByteArray, bool>> blocks = {
-            {QByteArray(), false},                                               // header only
             {QByteArray("II", 2), false},                                        // cut in the byte-order mark
             {QByteArray("XX\x2a\0\x08\0\0\0", 8), false},                        // unknown byte order
-            {le + QByteArray("\xf0\xff\xff\xff", 4), false},                     // directory far past the end
+            {le + QByteArray("\xfe\xff\xff\xff", 4) + QByteArray(12, 0), false}, // directory offset that wraps round
             {le + QByteArray("\x08\0\0\0\xff\xff\x12\x01", 8), false},           // 65535 entries, one byte of them
-            {le + QByteArray("\xfe\xff\xff\xff", 4) + QByteArray(12, 0), false}, // offset that wraps round
-            {orientationTiff(9, false), false},                                  // no such orientation
             {orientationTiff(6, false).replace(12, 1, "\x04"), false},           // orientation as a LONG
         };
         for (int orientation = 1; orientation <= 8; ++orientation)
             blocks.append({orientationTiff(orientation, orientation % 2), true});
-        const QByteArray corners = encoded(photo({64, 32}), "JPG");
-        for (const auto& [tiff, turned] : blocks) {
-            const QString path = write(QStringLiteral("exif.jpg"), withExif(corners, tiff));
+        // Behind the EXIF block, blocks the decoder skips unread (maker notes, colour profiles), longer
+        // than one read; they are full of end markers, in case they were read.
+        QByteArray padded = encoded(photo({64, 32}), "JPG");
+        for (int i = 0; i < 3; ++i)
+            padded.insert(2, QByteArray("\xff\xed\xfd\xea", 4) + QByteArray("\xff\xd9", 2).repeated(32500));
+        QList<std::pair<QString, bool>> files{{QStringLiteral(TESSARINE_TEST_DATA "/cmyk.jpg"), true}};
+        for (qsizetype i = 0; i < blocks.size(); ++i)
+            files.append({write(QStringLiteral("exif%1.jpg").arg(i), withExif(padded, blocks[i].first)), blocks[i].second});
+        for (const auto& [path, turned] : files) {
             QImageReader reader(path);
             reader.setAutoTransform(turned);
             const QImage expected = reader.read();
             const QImage image = m_loader.load(path, {});
             QCOMPARE(image.size(), expected.size());
             for (const QPoint at : {QPoint(2, 2), QPoint(image.width() - 3, 2), QPoint(2, image.height() - 3)})
-                QVERIFY2(near(image.pixel(at), expected.pixel(at), 12), tiff.toHex().constData());
+                QVERIFY2(near(image.pixel(at), expected.pixel(at), 12), qPrintable(path));
         }
-
-        // Blocks the decoder skips unread (maker notes, colour profiles), longer than one read; they
-        // are full of end markers, in case they were read.
-        QByteArray padded = corners;
-        for (int i = 0; i < 3; ++i)
-            padded.insert(2, QByteArray("\xff\xed\xfd\xea", 4) + QByteArray("\xff\xd9", 2).repeated(32500));
-        QCOMPARE(m_loader.load(write(QStringLiteral("padded.jpg"), padded), {40, 80}),
-                 m_loader.load(write(QStringLiteral("plain.jpg"), corners), {40, 80}));
     }
 
     void strayBytesAreNotDamageButTruncationIs()
     {
         const QByteArray progressive = encoded(photo({160, 120}), "JPG", true);
-        const QByteArray sos("\xff\xda", 2);
-        const qsizetype secondScan = progressive.indexOf(sos, progressive.indexOf(sos) + 2);
+        const qsizetype secondScan = progressive.indexOf("\xff\xda", progressive.indexOf("\xff\xda") + 2);
         QVERIFY(secondScan > 0);
         // A load that fails throws, which fails the test.
         QCOMPARE(m_loader.load(write(QStringLiteral("stray.jpg"), QByteArray(progressive).insert(secondScan, "\x12\x34")), {}),
                  m_loader.load(write(QStringLiteral("clean.jpg"), progressive), {}));
 
+        // Whether or not the library's warnings are logged; the default rules last.
         const QByteArray sequential = encoded(photo({160, 120}), "JPG");
-        for (const bool jpegWarningsLogged : {true, false}) {
-            QLoggingCategory::setFilterRules(jpegWarningsLogged ? QString()
-                                                                : QStringLiteral("qt.gui.imageio.jpeg.warning=false"));
+        for (const QString& rules : {QStringLiteral("qt.gui.imageio.jpeg.warning=false"), QString()}) {
+            QLoggingCategory::setFilterRules(rules);
             for (const QByteArray& bytes : {sequential, progressive}) {
                 QImage image;
                 const QString path = write(QStringLiteral("cut.jpg"), bytes.left(bytes.size() * 2 / 3));
@@ -151,16 +138,6 @@ private Q_SLOTS:
                          QStringLiteral("481 Invalid picture %1 (damaged: Premature end of JPEG file)").arg(path));
             }
         }
-        QLoggingCategory::setFilterRules(QString());
-
-        // Inverted CMYK as Adobe writes it: the colours Qt's reader gives.
-        const QString cmyk = QStringLiteral(TESSARINE_TEST_DATA "/cmyk.jpg");
-        const QImage expected = QImageReader(cmyk).read().convertToFormat(QImage::Format_RGB32);
-        const QImage image = m_loader.load(cmyk, {});
-        QCOMPARE(image.size(), expected.size());
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                QVERIFY(near(image.pixel(x, y), expected.pixel(x, y), 8));
     }
 
     void threadsDecodingAtOnceAgreeWithOne()
@@ -168,13 +145,12 @@ private Q_SLOTS:
         const QByteArray jpeg = encoded(photo({640, 480}), "JPG");
         const QStringList paths = {write(QStringLiteral("a.jpg"), withExif(jpeg, orientationTiff(6, true))),
                                    write(QStringLiteral("b.jpg"), jpeg.left(jpeg.size() / 2)),
-                                   write(QStringLiteral("c.jpg"), encoded(photo({300, 500}), "JPG", true)),
-                                   write(QStringLiteral("d.jpg"), encoded(photo({64, 48}), "PNG"))};
+                                   write(QStringLiteral("c.jpg"), encoded(photo({300, 500}), "JPG", true))};
         QList<QImage> images(paths.size());
         QStringList errors;
         for (qsizetype i = 0; i < paths.size(); ++i)
             errors << outcome(paths[i], images[i]);
-        QVERIFY(errors[0].isEmpty() && !errors[1].isEmpty() && errors[2].isEmpty() && errors[3].isEmpty());
+        QVERIFY(errors[0].isEmpty() && !errors[1].isEmpty() && errors[2].isEmpty());
 
         std::vector<int> mismatches(4, 0);
         std::vector<std::thread> threads;

@@ -19,18 +19,14 @@ struct ScriptedRecorder {
     SessionRecorder recorder;
 };
 
-inline AnswerLog::Set makeSet(const QString& object, const QString& symbol, const QString& attribute)
-{
-    const auto caption = object.section(u'.', 0, 0).toUpper();
-    return {object, caption, {symbol, QStringLiteral("other.jpg"), 0}, {attribute, QStringLiteral("colour.other.jpg"), 1}, {}};
-}
-
 // One session in which every set gets a symbol and an attribute click, the first `right` sets
 // right at the first try and the rest wrong first, then right.
 inline void recordSession(ScriptedRecorder& r, const QString& learner, const QString& object, int sets, int right)
 {
     r.recorder.sessionStarted({learner, {}, QStringLiteral("1.0.0"), QStringLiteral("/opt/tessarine")});
-    const auto set = makeSet(object, object.section(u'.', 0, 0) + ".jpg", object.section(u'.', 1, 2) + ".jpg");
+    const auto name = object.section(u'.', 0, 0);
+    const auto attribute = object.section(u'.', 1, 2) + ".jpg";
+    const AnswerLog::Set set{object, name.toUpper(), {name + ".jpg", "other.jpg", 0}, {attribute, "colour.other.jpg", 1}, {}};
     for (int i = 0; i < sets; ++i) {
         r.recorder.setShown(set);
         r.ms += 900;
@@ -57,9 +53,7 @@ inline QStringList sqlRows(const QString& file, const QString& sql)
         auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("sqlRows"));
         db.setDatabaseName(file);
         db.open();
-        QSqlQuery query(db);
-        if (!query.exec(sql))
-            result.append(QStringLiteral("ERROR ") + sql);
+        QSqlQuery query(sql, db);
         while (query.next()) {
             QStringList columns;
             for (int i = 0; i < query.record().count(); ++i)
