@@ -19,10 +19,11 @@
 
 namespace tessarine {
 
-RunFlow::RunFlow(Module1& module, const Platform& platform, QString recordsFile)
+RunFlow::RunFlow(Module1& module, const Platform& platform, QString recordsFile, IRecordsPrompts* prompts)
     : m_module(module)
     , m_platform(platform)
     , m_recordsFile(std::move(recordsFile))
+    , m_recordsPrompts(prompts ? *prompts : m_dialogPrompts)
     , m_decoder(platform.pictures)
 {
 }
@@ -38,9 +39,9 @@ frmApertura* RunFlow::start()
     actions.openRecords = [this](const QString& learner) { openRecords(learner); };
     actions.openAccess = [this](const QString& learner) { openAccess(learner); };
     actions.audioNotice = [] { return audioOutputNotice(QtAudioOutputs()); };
-    auto* options = new frmApertura(m_module, m_platform, std::move(actions));
-    options->show();
-    return options;
+    m_options = new frmApertura(m_module, m_platform, std::move(actions));
+    m_options->show();
+    return m_options;
 }
 
 QStringList RunFlow::knownLearners()
@@ -62,6 +63,12 @@ void RunFlow::openRecords(const QString& learner)
     m_recordsModel = std::make_unique<RecordsModel>(*m_recordsStore, learner);
     m_recordsWindow = new RecordsWindow(*m_recordsModel, m_recordsPrompts, m_module.messageBox());
     m_recordsWindow->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(m_recordsWindow, &RecordsWindow::learnerDeleted, m_recordsWindow, [this](const QString& deleted) {
+        runUnguarded(m_module.messageBox(), [&] {
+            if (m_options)
+                m_options->learnerDeleted(deleted);
+        });
+    });
     // The options wait while the records are looked at; "Start program" comes after.
     m_recordsWindow->setWindowModality(Qt::ApplicationModal);
     m_recordsWindow->show();

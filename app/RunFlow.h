@@ -28,8 +28,9 @@ class frmApertura;
 // window there is a moment with none); only the run's lifetime service ends it.
 class RunFlow {
 public:
-    // The learners' records are kept in `recordsFile`.
-    RunFlow(Module1& module, const Platform& platform, QString recordsFile);
+    // The learners' records are kept in `recordsFile`; the Records window asks its questions
+    // through `prompts` (message and file dialogs when null).
+    RunFlow(Module1& module, const Platform& platform, QString recordsFile, IRecordsPrompts* prompts = nullptr);
     ~RunFlow();
 
     // Opens the options window and returns it (it deletes itself on closing).
@@ -48,7 +49,9 @@ private:
     // The Records window of one learner at a time, with the records it shows.
     std::unique_ptr<RecordsStore> m_recordsStore;
     std::unique_ptr<RecordsModel> m_recordsModel;
-    QtRecordsPrompts m_recordsPrompts;
+    QtRecordsPrompts m_dialogPrompts;
+    IRecordsPrompts& m_recordsPrompts;
+    QPointer<frmApertura> m_options;
     QPointer<RecordsWindow> m_recordsWindow;
     // Outlives the exercise window, so that closing it never waits for a picture being decoded.
     PictureDecoder m_decoder;

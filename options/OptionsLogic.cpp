@@ -52,6 +52,14 @@ void OptionsLogic::Form_Load()
     guard.step([&] { m_view.setLearner(store.read(SettingKey::Learner)); });
 }
 
+void OptionsLogic::learnerDeleted(const QString& learner)
+{
+    const QString current = m_view.learner();
+    if (m_knownLearners)
+        m_view.setKnownLearners(m_knownLearners());
+    m_view.setLearner(current.trimmed() == learner ? QString() : current);
+}
+
 void OptionsLogic::CaricaSuoni()
 {
     Guard guard(m_module.messageBox(), QStringLiteral("CaricaSuoni"));

@@ -24,6 +24,9 @@ public:
     void Form_Unload();
     void cmdPlayOk_Click();
     void cmdPlayWrong_Click();
+    // A learner's records were deleted: the list shows who is left, and a learner no longer
+    // recorded is not kept in the learner row, where the next session would bring them back.
+    void learnerDeleted(const QString& learner);
 
 private:
     void preview(SoundList list, const QString& procedure);

@@ -48,6 +48,8 @@ public:
     // Builds the window and runs its load step; the caller shows it.
     frmApertura(Module1& module, const Platform& platform, Actions actions, QWidget* parent = nullptr);
 
+    void learnerDeleted(const QString& learner) { m_logic.learnerDeleted(learner); }
+
     QLabel* Label1;
     QFrame* Line2;
     QGroupBox* frmDistractors;

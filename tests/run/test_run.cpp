@@ -3,6 +3,8 @@
 #include "options/TriStateCheckBox.h"
 #include "options/frmApertura.h"
 #include "platform/QtPlatform.h"
+#include "records/RecordsFixture.h"
+#include "records/RecordsWindow.h"
 #include "settings/SettingsStore.h"
 #include "support/ExerciseFixture.h"
 
@@ -27,6 +29,12 @@ struct CountingLifetime final : IRunLifetime {
     QtRunLifetime real;
 };
 
+// The user says yes to every question of the Records window and saves nothing.
+struct YesPrompts final : IRecordsPrompts {
+    bool confirm(const QString&) override { return true; }
+    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+};
+
 // A whole run over a throw-away program folder and a real settings file, with the message box
 // and the sound player recording.
 struct Run {
@@ -35,7 +43,7 @@ struct Run {
         , flow(module,
                {platform.messageBox, platform.listing, platform.pictures, platform.random, platform.sound, settings, lifetime,
                 platform.program},
-               config.filePath(QStringLiteral("records.sqlite")))
+               config.filePath(QStringLiteral("records.sqlite")), &prompts)
     {
         for (const char* sound : {"ok.wav", "error.wav", "bell.wav"})
             folder.addFile(QStringLiteral("Sounds"), QString::fromLatin1(sound), "RIFF");
@@ -66,6 +74,7 @@ struct Run {
     CountingLifetime lifetime;
     QtSettingsBacking settings{config.filePath(QStringLiteral("Corvaldi-Tessarine.ini"))};
     Module1 module{platform.messageBox, platform.random};
+    YesPrompts prompts;
     RunFlow flow;
 };
 
@@ -157,6 +166,28 @@ private Q_SLOTS:
         QVERIFY(shown<frmAbout>());
         QCOMPARE(run.lifetime.ends, 0);
         QCOMPARE(run.platform.messageBox.shown, message);
+    }
+
+    // A learner deleted in the Records window leaves the options window's learner row, so that the
+    // next session does not record them again; the other learners stay.
+    void deletedLearnerLeavesTheLearnerRow()
+    {
+        Run run({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, {"cup.jpg", "pen.jpg"});
+        for (const char* learner : {"Ana", "Ben"}) {
+            testing::ScriptedRecorder r(run.config.filePath(QStringLiteral("records.sqlite")), run.platform.messageBox);
+            testing::recordSession(r, QString::fromLatin1(learner), QStringLiteral("cup.colour.red.jpg"), 1, 1);
+        }
+        frmApertura* options = run.flow.start();
+        options->cboLearner->setCurrentIndex(options->cboLearner->findText(QStringLiteral("Ana")));
+        click(options->cmdRecords);
+        RecordsWindow* records = shown<RecordsWindow>();
+        QVERIFY(records);
+        click(records->cmdDeleteLearner);
+        QCOMPARE(options->cboLearner->count(), 1);
+        QCOMPARE(options->cboLearner->itemText(0), QStringLiteral("Ben"));
+        QCOMPARE(options->cboLearner->currentText(), QString());
+        QVERIFY(!options->cmdRecords->isEnabled());
+        QVERIFY(run.platform.messageBox.shown.isEmpty());
     }
 };
 
