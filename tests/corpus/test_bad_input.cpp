@@ -6,12 +6,12 @@
 #include "platform/SettingsBacking.h"
 #include "platform/SoundPlayer.h"
 #include "support/ExerciseFixture.h"
+#include "support/OptionsFixture.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QPointer>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
@@ -31,30 +31,6 @@ QByteArray withDeclaredSize(QByteArray jpeg, int width, int height)
     jpeg[frame + 8] = char(width & 0xff);
     return jpeg;
 }
-
-// The options window over a real settings file at `file`, in a throw-away program folder.
-struct OptionsOnFile {
-    explicit OptionsOnFile(const QString& file)
-        : platform(folder.path())
-        , settings(file)
-        , module(platform.messageBox, platform.random)
-    {
-        folder.addFile(QStringLiteral("Sounds"), QStringLiteral("ok.wav"), "RIFF");
-        frmApertura::Actions actions;
-        actions.openExercise = [](QPointer<QWidget>&) {};
-        doubles::TestPlatform& p = platform;
-        window = new frmApertura(
-            module, {p.messageBox, p.listing, p.pictures, p.random, p.sound, settings, p.lifetime, p.program}, actions);
-        window->show();
-    }
-    ~OptionsOnFile() { delete window; }
-
-    MediaFolder folder;
-    doubles::TestPlatform platform;
-    QtSettingsBacking settings;
-    Module1 module;
-    QPointer<frmApertura> window;
-};
 
 } // namespace
 
@@ -235,13 +211,16 @@ private Q_SLOTS:
             QVERIFY(raw.open(QIODevice::WriteOnly) && raw.write(content) == content.size());
         }
         {
-            OptionsOnFile options(file);
-            QCOMPARE(options.window->chkSequenza->checkState(), sequence ? Qt::Checked : Qt::Unchecked);
-            QCOMPARE(options.module.UseSequence, sequence);
-            QVERIFY(options.window->Option1->isChecked());
-            QCOMPARE(options.window->cboSoundOK->currentText(), QStringLiteral("ok.wav"));
-            options.window->close();
-            QCOMPARE(options.platform.messageBox.shown,
+            QtSettingsBacking settings(file);
+            OptionsWindow options({"ok.wav"});
+            options.settings = &settings;
+            frmApertura& w = options.open();
+            QCOMPARE(w.chkSequenza->checkState(), sequence ? Qt::Checked : Qt::Unchecked);
+            QCOMPARE(options.module->UseSequence, sequence);
+            QVERIFY(w.Option1->isChecked());
+            QCOMPARE(w.cboSoundOK->currentText(), QStringLiteral("ok.wav"));
+            w.close();
+            QCOMPARE(options.messages(),
                      sequence ? QStringList() : QStringList{"Error \"Type mismatch\" in Form_Load() routine"});
         }
         // What was shown is what is stored, as the program writes it.

@@ -242,11 +242,9 @@ private Q_SLOTS:
         loader.open = false;
         QTest::mouseClick(window->cmdCambia, Qt::LeftButton);
         QTRY_VERIFY(loader.asked.load() > 5 * 5);
-        QElapsedTimer closing;
-        closing.start();
+        // Were it to wait, it would wait for ever: the gate opens only after.
         window->close();
         window.reset();
-        QVERIFY2(closing.elapsed() < 50, qPrintable(QString::number(closing.elapsed())));
         loader.open = true;
         decoder.reset(); // finishes what the window left
         QVERIFY(exercise.platform.messageBox.shown.isEmpty());

@@ -6,7 +6,6 @@
 #include "speech/doubles/SpeechDoubles.h"
 #include "support/MediaFolder.h"
 
-#include <QDir>
 #include <QtEndian>
 #include <QtTest>
 
@@ -73,15 +72,6 @@ private Q_SLOTS:
         const WaveCheck check = WaveCheck::ofFile(folder.subFolder(QStringLiteral("Sounds")) + "/test.wav");
         QCOMPARE(check.playable(), problem.isEmpty());
         QVERIFY2(check.problem().contains(problem), qPrintable(check.problem()));
-    }
-
-    void theSampleSoundsCanBePlayed()
-    {
-        const QDir sounds(QStringLiteral(TESSARINE_TEST_DATA "/../../samples/Sounds"));
-        const QStringList waves = sounds.entryList({QStringLiteral("*.wav")}, QDir::Files);
-        QVERIFY(!waves.isEmpty());
-        for (const QString& wave : waves)
-            QVERIFY2(WaveCheck::ofFile(sounds.filePath(wave)).playable(), qPrintable(wave));
     }
 
     void captionSpokenByRecordingOrVoiceOrNothing()
