@@ -39,15 +39,13 @@ private Q_SLOTS:
         Module1 module(platform.messageBox, platform.random);
         frmAbout w(module, platform.platform());
         w.setAttribute(Qt::WA_DeleteOnClose, false);
-        const QStringList messages = error.isEmpty() ? QStringList()
-                                                     : QStringList{"Error \"" + error + "\" in Form_Load() routine"};
+        const auto messages = error.isEmpty() ? QStringList() : QStringList{"Error \"" + error + "\" in Form_Load() routine"};
         QCOMPARE(platform.messageBox.shown, messages);
         QCOMPARE(w.windowTitle(), QStringLiteral("About Tessarine"));
         QCOMPARE(w.lblTitle->text(), QStringLiteral("Tessarine"));
         QCOMPARE(w.lblVersion->text(), QStringLiteral("Version 1.0.0"));
-        QCOMPARE(
-            w.lblDescription->text(),
-            QStringLiteral("Developed by The Tessarine project - 2008\r\ntessarine@example.org - tessarine.example.org\r\n"));
+        QCOMPARE(w.lblDescription->text(),
+                 "Developed by The Tessarine project - 2008\r\ntessarine@example.org - tessarine.example.org\r\n");
         // The counters are only read, never shown.
         QCOMPARE(w.lblStatistiche->text(), QString());
         QVERIFY(!w.picIcon->pixmap().isNull());
@@ -56,7 +54,6 @@ private Q_SLOTS:
         QCOMPARE(w.windowType(), Qt::Tool);
 
         w.show();
-        w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QCOMPARE(QApplication::focusWidget(), w.cmdOK);
         if (key == 0)

@@ -17,12 +17,15 @@ using T = AnswerTarget;
 
 namespace {
 
-// One exercise window's worth of access: the targets it shows, a fake clock and the controller.
+// One exercise window's worth of access: the targets it shows, a fake clock and the controller,
+// at the sequence rule's start of a set: the symbol row only.
 struct Access {
     explicit Access(const AccessSettings& settings)
         : timer(clock)
         , controller(settings, targets, clock, timer)
     {
+        targets.visible = {T::Symbol0, T::Symbol1, T::ChangeSet};
+        controller.setAppeared();
     }
 
     AccessOutcome key(int key)
@@ -31,13 +34,6 @@ struct Access {
         const AccessOutcome released = controller.keyReleased(key, false);
         return released.chosen ? released : pressed;
     }
-    // The sequence rule's start of a set: the symbol row only.
-    void newSetWithSymbolsOnly()
-    {
-        targets.visible = {T::Symbol0, T::Symbol1, T::ChangeSet};
-        controller.setAppeared();
-    }
-
     doubles::FakeTargets targets;
     FakeClock clock;
     doubles::FakeStepTimer timer;
@@ -102,7 +98,6 @@ private Q_SLOTS:
     void keyboardRingOverVisibleTargets()
     {
         Access access{AccessSettings{}};
-        access.newSetWithSymbolsOnly();
         // The keypad's Enter is Return; no guard by default, so every press counts.
         QCOMPARE(access.key(Qt::Key_Return).chosen, T::ChangeSet);
         QCOMPARE(access.key(Qt::Key_Enter).chosen, T::ChangeSet);
@@ -119,10 +114,7 @@ private Q_SLOTS:
         QVERIFY(!access.key(Qt::Key_A).handled);
 
         // Off, no key is taken and there is no ring: the window behaves as it always did.
-        AccessSettings off;
-        off.keyboardAccess = false;
-        Access plain(off);
-        plain.controller.setAppeared();
+        Access plain({.keyboardAccess = false});
         QCOMPARE(plain.controller.ringTarget(), std::nullopt);
         for (int key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Tab, Qt::Key_1, Qt::Key_Right})
             QVERIFY(!plain.key(key).handled);
@@ -130,11 +122,7 @@ private Q_SLOTS:
 
     void oneSwitchStepsByItself()
     {
-        AccessSettings settings;
-        settings.scanMode = ScanMode::OneSwitch;
-        settings.chooseKey = Qt::Key_1;
-        settings.chooseButton = Qt::RightButton;
-        Access access(settings);
+        Access access({.scanMode = ScanMode::OneSwitch, .chooseKey = Qt::Key_1, .chooseButton = Qt::RightButton});
         // Where the ring is after each of `intervals` default intervals of two seconds.
         const auto scan = [&](int intervals) {
             QList<T> visited;
@@ -144,7 +132,6 @@ private Q_SLOTS:
             }
             return visited;
         };
-        access.newSetWithSymbolsOnly();
         QCOMPARE(access.controller.ringTarget(), T::Symbol0);                            // scanning starts at the first answer
         QCOMPARE(scan(4), QList<T>({T::Symbol1, T::ChangeSet, T::Symbol0, T::Symbol1})); // over the visible targets only
 
@@ -191,7 +178,6 @@ private Q_SLOTS:
         AccessSettings settings;
         settings.pressGuard = true;
         Access access(settings);
-        access.newSetWithSymbolsOnly();
         // A double press on "Change set" does not skip a set, even though a new one appeared.
         QCOMPARE(access.key(Qt::Key_Return).chosen, T::ChangeSet);
         access.controller.setAppeared();
@@ -210,7 +196,6 @@ private Q_SLOTS:
         // With a hold time a key or a click counts when let go; a key's repeats do not restart the hold.
         settings.holdMs = 300;
         Access held(settings);
-        held.newSetWithSymbolsOnly();
         QCOMPARE(held.controller.keyPressed(Qt::Key_2, {}, false).chosen, std::nullopt);
         held.clock.now = 150;
         QVERIFY(held.controller.keyPressed(Qt::Key_2, {}, true).handled);
@@ -227,7 +212,6 @@ private Q_SLOTS:
         // While the switch is held the ring waits; a press too short lets it go on.
         settings.scanMode = ScanMode::OneSwitch;
         Access switchHeld(settings);
-        switchHeld.newSetWithSymbolsOnly();
         switchHeld.controller.keyPressed(Qt::Key_Return, {}, false);
         switchHeld.timer.advance(5000);
         QCOMPARE(switchHeld.controller.keyReleased(Qt::Key_Return, false).chosen, T::Symbol0);

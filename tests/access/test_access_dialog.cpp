@@ -18,11 +18,8 @@ class TestAccessDialog : public QObject {
 private Q_SLOTS:
     void editsOneLearnersSettings()
     {
-        AccessSettings settings;
-        settings.scanMode = ScanMode::OneSwitch;
-        settings.scanIntervalMs = 3500;
         doubles::RecordingMessageBox messages;
-        AccessDialog dialog(messages, settings, QStringLiteral("Ann"));
+        AccessDialog dialog(messages, {.scanMode = ScanMode::OneSwitch, .scanIntervalMs = 3500}, QStringLiteral("Ann"));
         dialog.show();
         // One switch: its interval matters, the step switch and (with no guard) the hold do not.
         QVERIFY(dialog.spnInterval->isEnabled());
@@ -54,12 +51,11 @@ private Q_SLOTS:
         QVERIFY(dialog.spnHold->isEnabled());
 
         // The edits come back, and what was not touched as it was given (3.5 s shown, 3500 ms kept).
-        settings.scanMode = ScanMode::TwoSwitches;
-        settings.stepKey = Qt::Key_Tab;
-        settings.pressGuard = true;
         QTest::mouseClick(ok, Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.settings(), settings);
+        QCOMPARE(dialog.settings(),
+                 (AccessSettings{
+                     .scanMode = ScanMode::TwoSwitches, .scanIntervalMs = 3500, .stepKey = Qt::Key_Tab, .pressGuard = true}));
 
         // "Restore Defaults" brings back the settings that keep the exercise as it always was.
         QTest::mouseClick(dialog.buttons->button(QDialogButtonBox::RestoreDefaults), Qt::LeftButton);

@@ -23,14 +23,11 @@ private Q_SLOTS:
         // The largest single below 1: in single precision count * r + 1 rounds up to count + 1 for
         // some counts (1 among them), which would point past the end of a list.
         const float justBelowOne = std::nextafter(1.0f, 0.0f);
-        int roundingUp = 0;
         for (int count = 1; count <= 1000; ++count) {
-            roundingUp += std::floor(static_cast<float>(count) * justBelowOne + 1.0f) > count;
             m_platform.random.values = {justBelowOne, 0.0f};
             QCOMPARE(m_module.Casuale(static_cast<std::int16_t>(count)), count);
             QCOMPARE(m_module.Casuale(static_cast<std::int16_t>(count)), 1);
         }
-        QVERIFY(roundingUp > 0);
         QVERIFY(m_platform.messageBox.shown.isEmpty());
     }
 
@@ -62,13 +59,11 @@ private Q_SLOTS:
     void errorReports()
     {
         Guard guard(m_platform.messageBox, QStringLiteral("Form_Load"));
-        QStringList done;
         QVERIFY(!guard.step([] { throw typeMismatch(); }));
-        QVERIFY(guard.step([&] { done << QStringLiteral("next step"); }));
+        QVERIFY(guard.step([] {}));
         QVERIFY(guard.test([]() -> bool { throw std::bad_alloc(); }));
         QVERIFY(!guard.test([] { return false; }));
         QVERIFY(!guard.step([] { throw std::runtime_error("boom"); }));
-        QCOMPARE(done, QStringList({QStringLiteral("next step")}));
         runUnguarded(m_platform.messageBox, [] { throw noImageFound(); });
         QCOMPARE(m_platform.messageBox.shown,
                  QStringList({"Error \"Type mismatch\" in Form_Load() routine", "Error \"Out of memory\" in Form_Load() routine",

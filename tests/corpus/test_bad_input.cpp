@@ -1,14 +1,12 @@
 // What teachers' own files do to the program: each case says what the user sees, and none may
 // crash, hang, lose settings or fail silently.
 
-#include "options/TriStateCheckBox.h"
 #include "options/frmApertura.h"
 #include "platform/SettingsBacking.h"
 #include "platform/SoundPlayer.h"
 #include "support/ExerciseFixture.h"
 #include "support/OptionsFixture.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -63,19 +61,17 @@ private Q_SLOTS:
         QFETCH(bool, shows);
         Exercise exercise({}, {"cup.jpg", "pen.jpg"}, {"colour.red.jpg", "colour.blue.jpg"});
         exercise.folder.addFile(QStringLiteral("Images"), QStringLiteral("cup.colour.red.jpg"), content);
-        const bool failed = exercise.open().has_value();
+        QCOMPARE(exercise.open().has_value(), !shows);
         exercise.changeSet();
         frmMain& w = *exercise.window;
         QVERIFY(w.isVisible());
-        QCOMPARE(failed, !shows);
         QCOMPARE(w.Immagine->picture().isNull(), !shows);
         const QStringList& shown = exercise.platform.messageBox.shown;
+        QCOMPARE(shown.size(), shows ? 0 : 1);
         if (shows) {
-            QVERIFY(shown.isEmpty());
             QCOMPARE(w.Immagine->picture().size(), w.Immagine->pictureSize());
             QCOMPARE(w.lblImmagine->text(), QStringLiteral("CUP RED"));
         } else {
-            QCOMPARE(shown.size(), 1);
             QVERIFY2(shown[0].startsWith(QStringLiteral("Run-time error '481': Invalid picture "))
                          && shown[0].contains(QStringLiteral("cup.colour.red.jpg")),
                      qPrintable(shown[0]));
@@ -158,10 +154,7 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         QFETCH(QString, rightSymbol);
         QFETCH(QString, rightAttribute);
-        Options options;
-        options.sequence = false;
-        options.sameCategory = false;
-        Exercise exercise(images, symbols, attributes, options);
+        Exercise exercise(images, symbols, attributes, {.sameCategory = false, .sequence = false});
         QVERIFY(!exercise.open());
         frmMain& w = *exercise.window;
         for (int set = 0; set < 10; ++set) {
@@ -184,19 +177,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("content"); // null for a folder that does not exist yet
         QTest::addColumn<bool>("sequence");      // or reported as a type mismatch and unchecked
-        QByteArray binary;
-        for (int i = 0; i < 4096; ++i)
-            binary.append(char((i * 131 + 7) % 256));
         QByteArray huge = "[Other]\n";
         while (huge.size() < 8 * 1024 * 1024)
             huge += "SomeKey" + QByteArray::number(huge.size()) + "=some value, with \"quotes\"\n";
         QTest::newRow("garbage text") << QByteArray("<<<< merge conflict\n]]]=[[[\n= no key\nUseSequence=0\n") << true;
-        QTest::newRow("binary") << binary << true;
+        QTest::newRow("binary") << encoded(photo({64, 48}), "PNG") << true;
         QTest::newRow("huge") << huge << true;
         QTest::newRow("missing folder") << QByteArray() << true;
         QTest::newRow("comma") << QByteArray("[GeneralSettings]\nUseSequence=1,0\n") << false;
         QTest::newRow("quotes") << QByteArray("[GeneralSettings]\nUseSequence=\"1\"\n") << false;
-        QTest::newRow("spaces") << QByteArray("[GeneralSettings]\nUseSequence =  1  \n") << true;
         QTest::newRow("plus sign") << QByteArray("[GeneralSettings]\nUseSequence=+1\n") << true;
     }
     void settingsFiles()
@@ -215,10 +204,8 @@ private Q_SLOTS:
             OptionsWindow options({"ok.wav"});
             options.settings = &settings;
             frmApertura& w = options.open();
-            QCOMPARE(w.chkSequenza->checkState(), sequence ? Qt::Checked : Qt::Unchecked);
             QCOMPARE(options.module->UseSequence, sequence);
             QVERIFY(w.Option1->isChecked());
-            QCOMPARE(w.cboSoundOK->currentText(), QStringLiteral("ok.wav"));
             w.close();
             QCOMPARE(options.messages(),
                      sequence ? QStringList() : QStringList{"Error \"Type mismatch\" in Form_Load() routine"});

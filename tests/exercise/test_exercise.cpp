@@ -81,11 +81,8 @@ private Q_SLOTS:
     {
         QFETCH(bool, symbolDistractor);
         QFETCH(bool, attributeDistractor);
-        Options options;
-        options.symbolDistractor = symbolDistractor;
-        options.attributeDistractor = attributeDistractor;
-        options.sequence = false;
-        Exercise exercise(CupImages, CupSymbols, CupAttributes, options);
+        Exercise exercise(CupImages, CupSymbols, CupAttributes,
+                          {.symbolDistractor = symbolDistractor, .attributeDistractor = attributeDistractor, .sequence = false});
         QVERIFY(!exercise.open());
         frmMain& w = *exercise.window;
         QCOMPARE(w.Simbolo[1]->isVisible(), symbolDistractor);
@@ -140,31 +137,27 @@ private Q_SLOTS:
         exercise.platform.random.values = {0.0f, 0.0f, 0.99f, 0.0f, 0.0f, 0.99f};
         QVERIFY(!exercise.open());
         frmMain& w = *exercise.window;
-        auto& played = exercise.platform.sound.played;
+        const QString error = exercise.sound("error.wav"), ok = exercise.sound("ok.wav");
         QVERIFY(!w.Frame2->isVisible());
         QCOMPARE(w.lblImmagine->text(), QStringLiteral("CUP RED"));
-        PictureBox* rightSymbol = w.Simbolo[Exercise::rightElement(w.Simbolo)];
-        PictureBox* wrongSymbol = w.Simbolo[1 - Exercise::rightElement(w.Simbolo)];
+        const int rightSymbol = Exercise::rightElement(w.Simbolo);
 
-        exercise.click(wrongSymbol);
-        QCOMPARE(played, QStringList({exercise.sound("error.wav")}));
+        exercise.click(w.Simbolo[1 - rightSymbol]);
+        QCOMPARE(exercise.platform.sound.played, QStringList({error}));
         QVERIFY(!w.Frame2->isVisible());
 
-        exercise.click(rightSymbol);
-        QCOMPARE(played.last(), exercise.sound("ok.wav"));
+        exercise.click(w.Simbolo[rightSymbol]);
         QVERIFY(w.Frame2->isVisible());
-        exercise.click(rightSymbol);
-        QCOMPARE(played, QStringList({exercise.sound("error.wav"), exercise.sound("ok.wav"), exercise.sound("ok.wav")}));
+        exercise.click(w.Simbolo[rightSymbol]);
+        QCOMPARE(exercise.platform.sound.played, QStringList({error, ok, ok}));
 
         const int rightAttribute = Exercise::rightElement(w.Attributo);
         exercise.click(w.Attributo[1 - rightAttribute]);
-        QCOMPARE(played.last(), exercise.sound("error.wav"));
         QCOMPARE(w.lblImmagine->text(), QStringLiteral("CUP RED"));
         QVERIFY(w.Frame2->isVisible());
 
         exercise.click(w.Attributo[rightAttribute]);
-        QCOMPARE(played.size(), 5);
-        QCOMPARE(played.last(), exercise.sound("ok.wav"));
+        QCOMPARE(exercise.platform.sound.played, QStringList({error, ok, ok, error, ok}));
         QCOMPARE(w.lblImmagine->text(), QStringLiteral("PEN BLUE"));
         QVERIFY(!w.Frame2->isVisible());
         QCOMPARE(w.Simbolo[Exercise::rightElement(w.Simbolo)]->sourceName(), QStringLiteral("pen.jpg"));
@@ -173,9 +166,7 @@ private Q_SLOTS:
 
     void soundsOnlyWhenWanted()
     {
-        Options options;
-        options.sounds = false;
-        Exercise exercise(CupImages, CupSymbols, {"colour.red.jpg", "colour.blue.jpg"}, options);
+        Exercise exercise(CupImages, CupSymbols, CupAttributes, {.sounds = false});
         QVERIFY(!exercise.open());
         frmMain& w = *exercise.window;
         exercise.click(w.Simbolo[1 - Exercise::rightElement(w.Simbolo)]);
@@ -194,9 +185,7 @@ private Q_SLOTS:
 
     void withoutSequenceClicksChangeNothing()
     {
-        Options options;
-        options.sequence = false;
-        Exercise exercise(CupImages, CupSymbols, {"colour.red.jpg", "colour.blue.jpg"}, options);
+        Exercise exercise(CupImages, CupSymbols, CupAttributes, {.sequence = false});
         QVERIFY(!exercise.open());
         frmMain& w = *exercise.window;
         const int draws = exercise.platform.random.reseeds;
@@ -211,10 +200,9 @@ private Q_SLOTS:
     // its pictures' errors come when it is shown, as if it were composed then.
     void preparedSetShowsItsReportsWhenShown()
     {
-        Options options;
-        options.symbolDistractor = options.attributeDistractor = false;
         // A name without a value: two reports for the caption and two for each attribute compared.
-        Exercise exercise({"cup.jpg"}, {"cup.jpg"}, {"colour.red.jpg", "colour.blue.jpg"}, options);
+        Exercise exercise({"cup.jpg"}, {"cup.jpg"}, {"colour.red.jpg", "colour.blue.jpg"},
+                          {.symbolDistractor = false, .attributeDistractor = false});
         QVERIFY(!exercise.open());
         QCOMPARE(exercise.window->lblImmagine->text(), QStringLiteral("CUP "));
         const QString report = QStringLiteral("Error \"Invalid argument\" in EstraiParte() function");

@@ -31,10 +31,8 @@ private Q_SLOTS:
         const QString file = dir.filePath(QStringLiteral("records.sqlite"));
         doubles::RecordingMessageBox reports;
         SessionRecorder recorder(file, reports);
-        ExerciseAids aids;
-        aids.log = &recorder;
         recorder.sessionStarted({QStringLiteral("Ana"), {}, QStringLiteral("1.0.0"), dir.path()});
-        Exercise exercise(Images, Symbols, Attributes, {}, aids);
+        Exercise exercise(Images, Symbols, Attributes, {}, {.log = &recorder, .access = {}});
         // The cup first (the right answers on the second element, the pen and blue as distractors), then the pen.
         exercise.platform.random.values = {0.0f, 0.0f, 0.99f, 0.0f, 0.0f, 0.99f};
         QVERIFY(!exercise.open());
@@ -65,11 +63,9 @@ private Q_SLOTS:
 
     void twoSwitchesStepAndChoose()
     {
-        ExerciseAids aids;
-        aids.access.scanMode = ScanMode::TwoSwitches;
-        aids.access.scanIntervalMs = AccessSettings::MinScanIntervalMs;
-        aids.access.keyboardAccess = false;
-        Exercise exercise(Images, Symbols, Attributes, {}, aids);
+        const AccessSettings access{
+            .keyboardAccess = false, .scanMode = ScanMode::TwoSwitches, .scanIntervalMs = AccessSettings::MinScanIntervalMs};
+        Exercise exercise(Images, Symbols, Attributes, {}, {.access = access});
         QVERIFY(!exercise.open());
         frmMain& w = *exercise.window;
         // Scanning starts on the first answer and does not move by itself; the step switch (Space)
@@ -107,9 +103,7 @@ private Q_SLOTS:
         QFETCH(QList<QRect>, boxes);
         QFETCH(QSize, answerDecode);
         QFETCH(double, captionPoints);
-        ExerciseAids aids;
-        aids.access.fillScreen = true;
-        Exercise exercise(Images, Symbols, Attributes, {}, aids);
+        Exercise exercise(Images, Symbols, Attributes, {}, {.access = {.fillScreen = true}});
         QVERIFY(!exercise.open());
         frmMain& w = *exercise.window;
         w.setWindowState(Qt::WindowNoState);

@@ -56,22 +56,18 @@ private Q_SLOTS:
         CaricaAttributi(module, nowhere.listing, nowhere.program);
         QCOMPARE(listed(module.ElencoAttributi, module.NumAttributi), QStringList{QString()});
         QCOMPARE(platform.messageBox.shown.size(), 3);
-    }
 
-    // Names keep the listing's order; a folder that cannot be listed is reported, and its list
-    // read again holds one empty name, whatever it held before.
-    void listingThatCannotStartIsReported()
-    {
-        doubles::TestPlatform platform(QStringLiteral("/program"));
+        // Names keep the listing's order; a folder that cannot be listed is reported, and its list
+        // read again holds one empty name, whatever it held before.
         doubles::ScriptedListing listing;
-        Module1 module(platform.messageBox, platform.random);
         listing.names = {"b.jpg", "a.jpg", "c.jpg"};
         CaricaSimboli(module, listing, platform.program);
         QCOMPARE(listed(module.ElencoSimboli, module.NumSimboli), listing.names);
         listing.failFirst = true;
         CaricaSimboli(module, listing, platform.program);
         QCOMPARE(listed(module.ElencoSimboli, module.NumSimboli), QStringList{QString()});
-        QCOMPARE(platform.messageBox.shown, QStringList({"Error \"Folder cannot be read\" in CaricaSimboli() routine"}));
+        QCOMPARE(platform.messageBox.shown.sliced(3),
+                 QStringList({"Error \"Folder cannot be read\" in CaricaSimboli() routine"}));
     }
 };
 

@@ -13,8 +13,7 @@
 #include <thread>
 
 using namespace tessarine;
-using testing::encoded;
-using testing::photo;
+using namespace tessarine::testing;
 
 namespace {
 
@@ -33,10 +32,9 @@ QByteArray orientationTiff(int orientation, bool bigEndian)
     return QByteArray("II\x2a\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0", 18) + char(orientation) + QByteArray(7, 0);
 }
 
-bool near(QRgb a, QRgb b, int tolerance = 40)
+bool near(QRgb a, QRgb b, int by = 40)
 {
-    return qAbs(qRed(a) - qRed(b)) < tolerance && qAbs(qGreen(a) - qGreen(b)) < tolerance
-           && qAbs(qBlue(a) - qBlue(b)) < tolerance;
+    return qAbs(qRed(a) - qRed(b)) < by && qAbs(qGreen(a) - qGreen(b)) < by && qAbs(qBlue(a) - qBlue(b)) < by;
 }
 
 } // namespace
@@ -75,8 +73,7 @@ private Q_SLOTS:
                 upright.setPixel(x, y, (y / 8) % 2 ? qRgb(250, 250, 250) : qRgb(5, 5, 5));
         QPainter(&upright).fillRect(0, 0, 256, 256, Qt::red);
         const QString path = write(
-            QStringLiteral("turned.jpg"),
-            withExif(encoded(upright.transformed(QTransform().rotate(270)), "JPG"), orientationTiff(6, true)));
+            "turned.jpg", withExif(encoded(upright.transformed(QTransform().rotate(270)), "JPG"), orientationTiff(6, true)));
         QCOMPARE(QtPictureLoader::uprightSize(path), upright.size());
         const QImage image = m_loader.load(path, {100, 200});
         QCOMPARE(image.size(), QSize(100, 200));
@@ -89,13 +86,12 @@ private Q_SLOTS:
     // turns nothing. Inverted CMYK as Adobe writes it comes out in the colours Qt's reader gives.
     void turnsAndColoursAsQtsReaderGivesThem()
     {
-        const QByteArray le("II\x2a\0", 4);
         QList<std::pair<QByteArray, bool>> blocks = {
-            {QByteArray("II", 2), false},                                        // cut in the byte-order mark
-            {QByteArray("XX\x2a\0\x08\0\0\0", 8), false},                        // unknown byte order
-            {le + QByteArray("\xfe\xff\xff\xff", 4) + QByteArray(12, 0), false}, // directory offset that wraps round
-            {le + QByteArray("\x08\0\0\0\xff\xff\x12\x01", 8), false},           // 65535 entries, one byte of them
-            {orientationTiff(6, false).replace(12, 1, "\x04"), false},           // orientation as a LONG
+            {QByteArray("II", 2), false},                                           // cut in the byte-order mark
+            {QByteArray("XX\x2a\0\x08\0\0\0", 8), false},                           // unknown byte order
+            {QByteArray("II\x2a\0\xfe\xff\xff\xff", 8) + QByteArray(12, 0), false}, // directory offset that wraps round
+            {QByteArray("II\x2a\0\x08\0\0\0\xff\xff\x12\x01", 12), false},          // 65535 entries, one byte of them
+            {orientationTiff(6, false).replace(12, 1, "\x04"), false},              // orientation as a LONG
         };
         for (int orientation = 1; orientation <= 8; ++orientation)
             blocks.append({orientationTiff(orientation, orientation % 2), true});
@@ -124,18 +120,16 @@ private Q_SLOTS:
         const qsizetype secondScan = progressive.indexOf("\xff\xda", progressive.indexOf("\xff\xda") + 2);
         QVERIFY(secondScan > 0);
         // A load that fails throws, which fails the test.
-        QCOMPARE(m_loader.load(write(QStringLiteral("stray.jpg"), QByteArray(progressive).insert(secondScan, "\x12\x34")), {}),
-                 m_loader.load(write(QStringLiteral("clean.jpg"), progressive), {}));
+        QCOMPARE(m_loader.load(write("stray.jpg", QByteArray(progressive).insert(secondScan, "\x12\x34")), {}),
+                 m_loader.load(write("clean.jpg", progressive), {}));
 
         // Whether or not the library's warnings are logged; the default rules last.
-        const QByteArray sequential = encoded(photo({160, 120}), "JPG");
         for (const QString& rules : {QStringLiteral("qt.gui.imageio.jpeg.warning=false"), QString()}) {
             QLoggingCategory::setFilterRules(rules);
-            for (const QByteArray& bytes : {sequential, progressive}) {
+            for (const QByteArray& bytes : {encoded(photo({160, 120}), "JPG"), progressive}) {
                 QImage image;
-                const QString path = write(QStringLiteral("cut.jpg"), bytes.left(bytes.size() * 2 / 3));
-                QCOMPARE(outcome(path, image),
-                         QStringLiteral("481 Invalid picture %1 (damaged: Premature end of JPEG file)").arg(path));
+                const QString path = write("cut.jpg", bytes.left(bytes.size() * 2 / 3));
+                QCOMPARE(outcome(path, image), "481 Invalid picture " + path + " (damaged: Premature end of JPEG file)");
             }
         }
     }
@@ -143,9 +137,9 @@ private Q_SLOTS:
     void threadsDecodingAtOnceAgreeWithOne()
     {
         const QByteArray jpeg = encoded(photo({640, 480}), "JPG");
-        const QStringList paths = {write(QStringLiteral("a.jpg"), withExif(jpeg, orientationTiff(6, true))),
-                                   write(QStringLiteral("b.jpg"), jpeg.left(jpeg.size() / 2)),
-                                   write(QStringLiteral("c.jpg"), encoded(photo({300, 500}), "JPG", true))};
+        const QStringList paths = {write("a.jpg", withExif(jpeg, orientationTiff(6, true))),
+                                   write("b.jpg", jpeg.left(jpeg.size() / 2)),
+                                   write("c.jpg", encoded(photo({300, 500}), "JPG", true))};
         QList<QImage> images(paths.size());
         QStringList errors;
         for (qsizetype i = 0; i < paths.size(); ++i)
@@ -153,7 +147,7 @@ private Q_SLOTS:
         QVERIFY(errors[0].isEmpty() && !errors[1].isEmpty() && errors[2].isEmpty());
 
         std::vector<int> mismatches(4, 0);
-        std::vector<std::thread> threads;
+        std::vector<std::jthread> threads;
         for (int t = 0; t < 4; ++t)
             threads.emplace_back([&, t] {
                 for (int round = 0; round < 20; ++round) {
@@ -163,8 +157,7 @@ private Q_SLOTS:
                         ++mismatches[t];
                 }
             });
-        for (std::thread& thread : threads)
-            thread.join();
+        threads.clear(); // joins them
         QCOMPARE(mismatches, std::vector<int>(4, 0));
     }
 };

@@ -19,8 +19,7 @@ struct ScriptedRecorder {
     SessionRecorder recorder;
 };
 
-// One session in which every set gets a symbol and an attribute click, the first `right` sets
-// right at the first try and the rest wrong first, then right.
+// One session of `sets` sets, each clicked in both rows: the first `right` right at the first try, the rest wrong, then right.
 inline void recordSession(ScriptedRecorder& r, const QString& learner, const QString& object, int sets, int right)
 {
     r.recorder.sessionStarted({learner, {}, QStringLiteral("1.0.0"), QStringLiteral("/opt/tessarine")});
@@ -44,8 +43,7 @@ inline void recordSession(ScriptedRecorder& r, const QString& learner, const QSt
     r.now = r.now.addDays(1);
 }
 
-// Every row of a query on a records file, columns joined with "|": plain SQL, as another tool
-// would read or write the file.
+// A query's rows, columns joined with "|": plain SQL, as another tool would read or write the records file.
 inline QStringList sqlRows(const QString& file, const QString& sql)
 {
     QStringList result;
@@ -53,8 +51,7 @@ inline QStringList sqlRows(const QString& file, const QString& sql)
         auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("sqlRows"));
         db.setDatabaseName(file);
         db.open();
-        QSqlQuery query(sql, db);
-        while (query.next()) {
+        for (QSqlQuery query(sql, db); query.next();) {
             QStringList columns;
             for (int i = 0; i < query.record().count(); ++i)
                 columns.append(query.value(i).toString());

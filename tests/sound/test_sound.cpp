@@ -9,18 +9,6 @@
 
 using namespace tessarine;
 
-namespace {
-
-// A valid 16-bit mono PCM wave file: 30 seconds of silence at 22050 Hz.
-QByteArray longWave()
-{
-    return QByteArray("RIFF\x1c\x30\x14\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xac\0\0\x02\0\x10\0data\xf8\x2f\x14\0",
-                      44)
-           + QByteArray(22050 * 2 * 30, '\0');
-}
-
-} // namespace
-
 class TestSound : public QObject {
     Q_OBJECT
 
@@ -44,7 +32,12 @@ private Q_SLOTS:
         // that are no sound: test_bad_input).
         testing::MediaFolder folder;
         const QString sounds = folder.subFolder(QStringLiteral("Sounds"));
-        folder.addFile(QStringLiteral("Sounds"), QStringLiteral("long.wav"), longWave());
+        // A valid 16-bit mono PCM wave file: 30 seconds of silence at 22050 Hz.
+        folder.addFile(
+            QStringLiteral("Sounds"), QStringLiteral("long.wav"),
+            QByteArray("RIFF\x1c\x30\x14\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xac\0\0\x02\0\x10\0data\xf8\x2f\x14\0",
+                       44)
+                + QByteArray(22050 * 2 * 30, '\0'));
         QDir(sounds).mkdir(QStringLiteral("folder.wav"));
         QElapsedTimer playing;
         playing.start();

@@ -65,10 +65,7 @@ public:
     // The element of a row that carries the right-answer mark, or -1.
     static int rightElement(const std::array<PictureBox*, 2>& row)
     {
-        for (int i : {0, 1})
-            if (row[static_cast<std::size_t>(i)]->Tag == QStringLiteral("OK"))
-                return i;
-        return -1;
+        return row[0]->Tag == QStringLiteral("OK") ? 0 : row[1]->Tag == QStringLiteral("OK") ? 1 : -1;
     }
     QString sound(const char* name) const { return folder.path() + QStringLiteral("/Sounds/") + QLatin1String(name); }
 

@@ -35,15 +35,11 @@ MediaFolder::MediaFolder()
         QDir(m_dir.path()).mkdir(QString::fromLatin1(name));
 }
 
-QString MediaFolder::subFolder(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
-
 void MediaFolder::addPicture(const QString& subFolder, const QString& name, QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
-    image.fill(QColor::fromRgb(static_cast<QRgb>(qHash(name)) | 0xff000000u));
-    const QString file = QDir(this->subFolder(subFolder)).filePath(name);
-    if (!image.save(file, "JPG"))
-        qFatal("cannot write %s", qPrintable(file));
+    image.fill(static_cast<QRgb>(qHash(name)) | 0xff000000u);
+    addFile(subFolder, name, encoded(image, "JPG"));
 }
 
 void MediaFolder::addPictures(const QString& subFolder, const QStringList& names)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -22,7 +21,7 @@ public:
     MediaFolder();
 
     QString path() const { return m_dir.path(); }
-    QString subFolder(const QString& name) const;
+    QString subFolder(const QString& name) const { return m_dir.filePath(name); }
 
     // Writes a small JPEG (a distinct colour per name) into `subFolder`.
     void addPicture(const QString& subFolder, const QString& name, QSize size = {8, 8});

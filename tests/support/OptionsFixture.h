@@ -23,16 +23,13 @@ struct OptionsWindow {
     }
     // The window goes before the module it refers to.
     ~OptionsWindow() { delete window; }
-    void store(SettingKey key, const QString& value)
+    static QPair<QString, QString> entry(SettingKey key)
     {
         const SettingDefinition& def = SettingsStore::definition(key);
-        platform.settings.values.insert({def.section, def.name}, value);
+        return {def.section, def.name};
     }
-    QString stored(SettingKey key) const
-    {
-        const SettingDefinition& def = SettingsStore::definition(key);
-        return platform.settings.values.value({def.section, def.name}, QStringLiteral("(missing)"));
-    }
+    void store(SettingKey key, const QString& value) { platform.settings.values.insert(entry(key), value); }
+    QString stored(SettingKey key) const { return platform.settings.values.value(entry(key), QStringLiteral("(missing)")); }
     frmApertura& open()
     {
         module = std::make_unique<Module1>(platform.messageBox, platform.random);
