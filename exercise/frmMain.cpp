@@ -58,28 +58,29 @@ frmMain::frmMain(Module1& module, const Platform& platform, PictureDecoder& deco
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(m_platform.program.title);
     setWindowIcon(appIcon());
-    resize(twips(15135), twips(10140));
+    // The same design the filled screen scales from.
+    const DesignLayout design = exerciseDesignLayout();
+    resize(twips(design.client.width()), twips(design.client.height()));
     setFont(designFont(8));
 
     lblImmagine = new QLabel(this);
-    lblImmagine->setGeometry(twipsRect(720, 120, 9015, 615));
+    lblImmagine->setGeometry(twipsRect(design.caption));
     // Captions come from file names: shown as they are, never taken for markup.
     lblImmagine->setTextFormat(Qt::PlainText);
     lblImmagine->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblImmagine->setFont(designFont(24));
+    lblImmagine->setFont(designFont(design.captionPointSize));
 
     Immagine = new PictureBox(0, this);
-    Immagine->setGeometry(twipsRect(720, 840, 9000, 4500));
+    Immagine->setGeometry(twipsRect(design.objectPicture));
 
     cmdCambia = new QPushButton(QStringLiteral("Change set"), this);
-    cmdCambia->setGeometry(twipsRect(12120, 840, 1935, 495));
+    cmdCambia->setGeometry(twipsRect(design.changeSet));
 
-    Frame1 = colouredFrame(this, twipsRect(360, 6000, 7215, 3735), QColor(255, 255, 0));
-    Simbolo = {answerElement(Frame1, 0, twipsRect(240, 480, 3015, 3015)),
-               answerElement(Frame1, 1, twipsRect(3795, 480, 3015, 3015))};
-    Frame2 = colouredFrame(this, twipsRect(7560, 6000, 7215, 3735), QColor(255, 0, 0));
-    Attributo = {answerElement(Frame2, 0, twipsRect(360, 480, 3015, 3015)),
-                 answerElement(Frame2, 1, twipsRect(3915, 480, 3015, 3015))};
+    Frame1 = colouredFrame(this, twipsRect(design.symbolFrame), QColor(255, 255, 0));
+    Simbolo = {answerElement(Frame1, 0, twipsRect(design.symbols[0])), answerElement(Frame1, 1, twipsRect(design.symbols[1]))};
+    Frame2 = colouredFrame(this, twipsRect(design.attributeFrame), QColor(255, 0, 0));
+    Attributo = {answerElement(Frame2, 0, twipsRect(design.attributes[0])),
+                 answerElement(Frame2, 1, twipsRect(design.attributes[1]))};
 
     // A thick ring in two colours, seen on the yellow and the red frame alike; clicks pass through.
     Ring = new QFrame(this);
