@@ -1,13 +1,18 @@
 #include "BenchSupport.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QProcess>
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <numeric>
@@ -73,6 +78,25 @@ void writeMediaFolders(const QString& folder, int names, QSize photoSize)
         link(i + 1, QStringLiteral("Symbols"), QStringLiteral("key%1.jpg").arg(i));
         link(i + 2, QStringLiteral("Attributes"), QStringLiteral("cat%1.val%2.jpg").arg(category).arg(value));
     }
+}
+
+void writeMediaFoldersApart(const QString& folder, int names, QSize photoSize)
+{
+    std::printf("Writing %d-name folders of %dx%d photos...\n", names, photoSize.width(), photoSize.height());
+    if (QProcess::execute(QCoreApplication::applicationFilePath(),
+                          {QStringLiteral("--write-media"), folder, QString::number(names), QString::number(photoSize.width()),
+                           QString::number(photoSize.height())})
+        != 0)
+        qFatal("cannot write the media folders");
+}
+
+bool writeMediaIfAsked(int argc, char** argv)
+{
+    if (argc != 6 || std::strcmp(argv[1], "--write-media") != 0)
+        return false;
+    QGuiApplication app(argc, argv);
+    writeMediaFolders(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]), QSize(std::atoi(argv[4]), std::atoi(argv[5])));
+    return true;
 }
 
 Summary summarise(std::vector<double> samples)

@@ -15,6 +15,11 @@ void writePhoto(const QString& path, QSize size, int seed);
 // handful of photos of `photoSize`, so that 1000-name folders cost no more disk than the photos.
 // Every object picture has its symbol and its attribute, and each category holds several values.
 void writeMediaFolders(const QString& folder, int names, QSize photoSize);
+// The same, written by this program run again as a child, so that the memory it takes to draw the
+// photos does not count in this process's peak. The child's main starts with writeMediaIfAsked.
+void writeMediaFoldersApart(const QString& folder, int names, QSize photoSize);
+// True when this run is such a child: it has written the folders and its main returns 0.
+bool writeMediaIfAsked(int argc, char** argv);
 
 struct Summary {
     double median = 0;

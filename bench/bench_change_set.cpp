@@ -16,13 +16,11 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImageReader>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <cstdio>
-#include <cstring>
 
 using namespace tessarine;
 
@@ -97,14 +95,8 @@ double clickToPaintedMs(frmMain& window)
 
 int main(int argc, char** argv)
 {
-    // The photos are written by a child process, so that the memory it takes to draw them does
-    // not count in this process's peak.
-    if (argc == 6 && std::strcmp(argv[1], "--write-media") == 0) {
-        QGuiApplication app(argc, argv);
-        bench::writeMediaFolders(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]),
-                                 QSize(std::atoi(argv[4]), std::atoi(argv[5])));
+    if (bench::writeMediaIfAsked(argc, argv))
         return 0;
-    }
     QApplication app(argc, argv);
     const bool smoke = bench::hasFlag(argc, argv, "--smoke");
     const int names = smoke ? 20 : 1000;
@@ -114,12 +106,7 @@ int main(int argc, char** argv)
     const int lookMs = smoke ? 50 : 1000;
 
     QTemporaryDir folder;
-    std::printf("Writing %d-name folders of %dx%d photos...\n", names, photo.width(), photo.height());
-    if (QProcess::execute(QCoreApplication::applicationFilePath(),
-                          {QStringLiteral("--write-media"), folder.path(), QString::number(names), QString::number(photo.width()),
-                           QString::number(photo.height())})
-        != 0)
-        qFatal("cannot write the media folders");
+    bench::writeMediaFoldersApart(folder.path(), names, photo);
     const double baselineMiB = bench::currentResidentMiB();
 
     doubles::TestPlatform platform(folder.path());

@@ -8,32 +8,21 @@
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <cstring>
 
 int main(int argc, char** argv)
 {
-    if (argc == 6 && std::strcmp(argv[1], "--write-media") == 0) {
-        QGuiApplication app(argc, argv);
-        tessarine::bench::writeMediaFolders(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]),
-                                            QSize(std::atoi(argv[4]), std::atoi(argv[5])));
+    if (tessarine::bench::writeMediaIfAsked(argc, argv))
         return 0;
-    }
     QGuiApplication app(argc, argv);
     const bool smoke = tessarine::bench::hasFlag(argc, argv, "--smoke");
     const int names = smoke ? 20 : 1000;
     const QSize photo = smoke ? QSize(400, 300) : QSize(4000, 3000);
 
     QTemporaryDir folder;
-    std::printf("Writing %d-name folders of %dx%d photos...\n", names, photo.width(), photo.height());
-    if (QProcess::execute(QCoreApplication::applicationFilePath(),
-                          {QStringLiteral("--write-media"), folder.path(), QString::number(names), QString::number(photo.width()),
-                           QString::number(photo.height())})
-        != 0)
-        qFatal("cannot write the media folders");
+    tessarine::bench::writeMediaFoldersApart(folder.path(), names, photo);
 
     QElapsedTimer timer;
     timer.start();
