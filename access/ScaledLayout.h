@@ -7,10 +7,8 @@
 
 namespace tessarine {
 
-// The exercise window's design layout: its client area and its boxes in twips (children of a frame
-// relative to the frame), the caption's point size and the line around each picture in pixels.
-struct DesignLayout {
-    QSize client;
+// The exercise window's boxes (children of a frame relative to the frame).
+struct ExerciseBoxes {
     QRect caption;
     QRect objectPicture;
     QRect changeSet;
@@ -18,6 +16,12 @@ struct DesignLayout {
     QRect attributeFrame;
     std::array<QRect, 2> symbols;
     std::array<QRect, 2> attributes;
+};
+
+// The exercise window's design layout: its client area and its boxes in twips, the caption's point
+// size and the line around each picture in pixels.
+struct DesignLayout : ExerciseBoxes {
+    QSize client;
     int captionPointSize = 0;
     int pictureBorder = 0;
 };
@@ -29,15 +33,8 @@ DesignLayout exerciseDesignLayout();
 // large as the window allows in both directions, and is centred; otherwise it stays at its design
 // size in the upper left corner. Box edges are rounded one by one, so that neighbours never
 // overlap or part, and children are placed relative to their frame's rounded corner.
-struct ScaledLayout {
+struct ScaledLayout : ExerciseBoxes {
     double scale = 1.0;
-    QRect caption;
-    QRect objectPicture;
-    QRect changeSet;
-    QRect symbolFrame;
-    QRect attributeFrame;
-    std::array<QRect, 2> symbols;
-    std::array<QRect, 2> attributes;
     double captionPointSize = 0;
     // The device pixels a picture fills inside its box's line: the size to decode it at, so that it
     // is drawn without being enlarged.
