@@ -107,7 +107,6 @@ double openWindowMs(const QString& file, const QString& learner)
     store.open();
     const double t0 = msSince(timer);
     RecordsModel model(store, learner);
-    model.reload();
     const double t1 = msSince(timer);
     RecordsWindow window(model, prompts, box);
     const double t2 = msSince(timer);

@@ -32,6 +32,7 @@ RecordsModel::RecordsModel(RecordsStore& store, QString learner)
     : m_store(store)
     , m_learner(std::move(learner))
 {
+    reload();
 }
 
 void RecordsModel::reload()

@@ -13,6 +13,7 @@ namespace tessarine {
 // printed report show the same and neither holds any logic. The store must be open.
 class RecordsModel {
 public:
+    // Reads the learner's records.
     RecordsModel(RecordsStore& store, QString learner);
 
     const QString& learner() const { return m_learner; }

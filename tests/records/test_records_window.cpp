@@ -68,7 +68,6 @@ private Q_SLOTS:
         doubles::RecordingMessageBox box;
         ScriptedPrompts prompts;
         RecordsModel model(*m_store, QStringLiteral("Gil"));
-        model.reload();
         RecordsWindow window(model, prompts, box);
         window.show();
         QCOMPARE(window.tblSessions->rowCount(), 6);
@@ -118,7 +117,6 @@ private Q_SLOTS:
         doubles::RecordingMessageBox box;
         ScriptedPrompts prompts;
         RecordsModel model(*m_store, QStringLiteral("Hana"));
-        model.reload();
         RecordsWindow window(model, prompts, box);
         window.show();
         prompts.path = m_dir.filePath(QStringLiteral("hana.pdf"));

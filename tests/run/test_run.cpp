@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -173,6 +174,7 @@ private Q_SLOTS:
         click(options->cmdRecords);
         RecordsWindow* records = shown<RecordsWindow>();
         QVERIFY(records);
+        QCOMPARE(records->tblSessions->rowCount(), 1); // Ana's one session
         click(records->cmdDeleteLearner);
         QCOMPARE(options->cboLearner->count(), 1);
         QCOMPARE(options->cboLearner->itemText(0), QStringLiteral("Ben"));
