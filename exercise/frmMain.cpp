@@ -346,6 +346,8 @@ void frmMain::Form_Load()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
+    // A hidden window gets its resize event only when shown, after the first set is decoded.
+    applyLayout();
 
     CaricaImmagini(m_module, m_platform.listing, m_platform.program);
     CaricaSimboli(m_module, m_platform.listing, m_platform.program);

@@ -106,6 +106,8 @@ private Q_SLOTS:
         Exercise exercise(Images, Symbols, Attributes, {}, {.access = {.fillScreen = true}});
         QVERIFY(!exercise.open());
         frmMain& w = *exercise.window;
+        // Sharp from the first set, which is decoded before the window is first shown.
+        QCOMPARE(w.Immagine->picture().size(), w.Immagine->pictureSize());
         w.setWindowState(Qt::WindowNoState);
         w.resize(window);
         QCOMPARE((QList<QRect>{w.lblImmagine->geometry(), w.Immagine->geometry(), w.cmdCambia->geometry(), w.Frame1->geometry(),
