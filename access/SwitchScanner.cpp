@@ -24,12 +24,7 @@ void SwitchScanner::step()
         m_ring.next();
 }
 
-std::optional<AnswerTarget> SwitchScanner::choose()
-{
-    const std::optional<AnswerTarget> target = m_ring.current();
-    startTimer();
-    return target;
-}
+void SwitchScanner::choose() { startTimer(); }
 
 void SwitchScanner::pause() { m_timer.stop(); }
 

@@ -19,9 +19,9 @@ public:
     void restart();
     // The step switch (two switches).
     void step();
-    // A choose press: where the ring is. With one switch the ring then rests a full interval, so
-    // that the learner sees what the choice did before it moves on.
-    std::optional<AnswerTarget> choose();
+    // A choose press, on where the ring is. With one switch the ring then rests a full interval,
+    // so that the learner sees what the choice did before it moves on.
+    void choose();
     // While a choose switch is held down the ring stays where the learner pressed.
     void pause();
     void resume();

@@ -90,7 +90,6 @@ int editDistance(const QString& a, const QString& b)
 // ends, and which of its steps it gets to.
 struct SetWalk {
     SetVerdict verdict;
-    double chance = 0;             // of stopping, for a set that may fail
     bool rightSymbolShown = false; // the right answers' pictures are reached
     bool rightAttributeShown = false;
     QList<int> drawsReached; // draws the set gets to, by their index in the plan
@@ -250,10 +249,9 @@ private:
     QString m_partMessage;
     // Stray files per folder (wrong extension or hidden), for hints.
     QHash<QString, QStringList> m_stray;
-    // Per answer picture: the objects it is the right answer of, those whose sets get as far as
-    // showing it, and the options under which it can be drawn as a distractor.
+    // Per answer picture: the objects it is the right answer of, and the options under which it
+    // can be drawn as a distractor.
     QHash<QString, QStringList> m_rightFor;
-    QHash<QString, QStringList> m_shownFor;
     QHash<QString, QSet<int>> m_distractorIn;
 };
 
@@ -727,7 +725,7 @@ SetWalk Checker::walk(const SetPlan& plan, const SetOptions& options)
         verdict.outcome = Outcome::MayFail;
         verdict.errorNumber = possible->number();
         verdict.errorMessage = possible->description();
-        walk.chance = verdict.chance = 1.0 - survive;
+        verdict.chance = 1.0 - survive;
     }
     return walk;
 }
@@ -778,30 +776,21 @@ void Checker::analyseObject(std::int16_t position)
         if (step.kind == PlanStep::Kind::Report && m_partMessage.isEmpty())
             m_partMessage = step.text;
 
-    // The combinations in which the set gets to a step.
-    const auto combosWhere = [&](const std::function<bool(const SetWalk&, const SetPlan&)>& reached) {
-        QSet<int> combos;
-        for (std::size_t i = 0; i < walks.size(); ++i)
-            if (reached(walks[i], plans[i]))
-                combos.insert(static_cast<int>(i));
-        return combos;
-    };
-    const QSet<int> symbolShown = combosWhere([](const SetWalk& w, const SetPlan&) { return w.rightSymbolShown; });
-    const QSet<int> attributeShown = combosWhere([](const SetWalk& w, const SetPlan&) { return w.rightAttributeShown; });
+    // Whether the set gets as far as showing the right answers under any combination.
+    const bool symbolShown = std::ranges::any_of(walks, &SetWalk::rightSymbolShown);
+    const bool attributeShown = std::ranges::any_of(walks, &SetWalk::rightAttributeShown);
 
     std::optional<RuntimeError> symbolError, attributeError;
     if (!report.symbol.isEmpty()) {
         m_rightFor[Folder::Symbols + u'/' + report.symbol].append(object);
-        if (!symbolShown.isEmpty()) {
-            m_shownFor[Folder::Symbols + u'/' + report.symbol].append(object);
+        if (symbolShown) {
             if ((symbolError = loadError(Folder::Symbols, report.symbol, AnswerBox)))
                 report.symbolPictureError = symbolError->description();
         }
     }
     if (!report.attribute.isEmpty()) {
         m_rightFor[Folder::Attributes + u'/' + report.attribute].append(object);
-        if (!attributeShown.isEmpty()) {
-            m_shownFor[Folder::Attributes + u'/' + report.attribute].append(object);
+        if (attributeShown) {
             if ((attributeError = loadError(Folder::Attributes, report.attribute, AnswerBox)))
                 report.attributePictureError = attributeError->description();
         }

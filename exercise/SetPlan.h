@@ -121,8 +121,6 @@ public:
     SetPlan planAt(std::int16_t position, Draws draws);
 
 private:
-    SetPlan compose(std::optional<std::int16_t> position, Draws draws);
-
     const Module1& m_run;
     DecodeSizes m_sizes;
 };

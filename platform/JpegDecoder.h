@@ -33,8 +33,6 @@ public:
     // The size the data is stored at, and the size the picture shows at once turned upright.
     QSize storedSize() const { return m_stored; }
     QSize uprightSize() const;
-    // EXIF orientation, 1 to 8; 1 when the file has none or a malformed one.
-    int orientation() const { return m_orientation; }
 
     // The upright picture scaled to `box` (at its own size when `box` is empty), in
     // QImage::Format_RGB32; a null image, with error(), when decoding fails. Call after readHeader().

@@ -2,7 +2,6 @@
 
 #include "records/RecordsExport.h"
 
-#include <QLocale>
 
 namespace tessarine {
 

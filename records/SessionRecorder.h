@@ -36,9 +36,6 @@ public:
     void setEnded(SetEnd how) override;
     void sessionEnded() override;
 
-    // False once the records have failed in this run.
-    bool isRecording() const { return m_sessionId != 0 && !m_failed; }
-
 private:
     template <typename Body>
     void record(Body&& body) noexcept;
