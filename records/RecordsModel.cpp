@@ -2,7 +2,6 @@
 
 #include "records/RecordsExport.h"
 
-
 namespace tessarine {
 
 namespace {
