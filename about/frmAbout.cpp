@@ -91,9 +91,7 @@ void frmAbout::Form_Load()
                       + lineBreak + ProgramRecord::Contact + QStringLiteral(" - ") + ProgramRecord::Website + lineBreak;
     });
     guard.step([&] { setWindowTitle(QStringLiteral("About ") + program.title); });
-    guard.step([&] {
-        lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(program.major).arg(program.minor).arg(program.revision));
-    });
+    guard.step([&] { lblVersion->setText(QStringLiteral("Version ") + program.version()); });
     guard.step([&] { lblTitle->setText(program.title); });
     guard.step([&] { lblDescription->setText(description); });
 }

@@ -10,6 +10,7 @@
 #include "records/RecordsStore.h"
 #include "records/RecordsWindow.h"
 #include "records/SessionRecorder.h"
+#include "settings/SettingsStore.h"
 #include "speech/QtAudioOutputs.h"
 #include "speech/QtSpeechVoice.h"
 #include "speech/SpokenCaption.h"
@@ -18,6 +19,13 @@
 #include <QFileInfo>
 
 namespace tessarine {
+
+namespace {
+
+// The options of a recorded session are named as the settings file names them.
+QString key(SettingKey setting) { return SettingsStore::definition(setting).name; }
+
+} // namespace
 
 RunFlow::RunFlow(Module1& module, const Platform& platform, QString recordsFile, IRecordsPrompts* prompts)
     : m_module(module)
@@ -97,17 +105,14 @@ void RunFlow::openExercise(QPointer<QWidget>& window)
         aids.log = m_answerLog.get();
         const Module1& m = m_module;
         m_answerLog->sessionStarted({learner,
-                                     {{QStringLiteral("ShowSymbolsDistractor"), m.ShowSymbolsDistractor},
-                                      {QStringLiteral("ShowAttributesDistractor"), m.ShowAttributesDistractor},
-                                      {QStringLiteral("SameCategoryAttributes"), m.SameCategoryAttributes},
-                                      {QStringLiteral("UseSequence"), m.UseSequence},
-                                      {QStringLiteral("PlaySounds"), m.PlaySounds},
-                                      {QStringLiteral("SoundOk"), m.SoundOk},
-                                      {QStringLiteral("SoundWrong"), m.SoundWrong}},
-                                     QStringLiteral("%1.%2.%3")
-                                         .arg(m_platform.program.major)
-                                         .arg(m_platform.program.minor)
-                                         .arg(m_platform.program.revision),
+                                     {{key(SettingKey::ShowSymbolsDistractor), m.ShowSymbolsDistractor},
+                                      {key(SettingKey::ShowAttributesDistractor), m.ShowAttributesDistractor},
+                                      {key(SettingKey::SameCategoryAttributes), m.SameCategoryAttributes},
+                                      {key(SettingKey::UseSequence), m.UseSequence},
+                                      {key(SettingKey::PlaySounds), m.PlaySounds},
+                                      {key(SettingKey::SoundOk), m.SoundOk},
+                                      {key(SettingKey::SoundWrong), m.SoundWrong}},
+                                     m_platform.program.version(),
                                      m_platform.program.folder});
     }
     if (aids.access.spokenCaption) {

@@ -59,8 +59,7 @@ int run(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     const tessarine::ProgramInfo program = tessarine::ProgramInfo::ofRunningProgram();
     QCoreApplication::setApplicationName(QStringLiteral("tessarine-check"));
-    QCoreApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(program.major).arg(program.minor).arg(program.revision));
+    QCoreApplication::setApplicationVersion(program.version());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(Description));

@@ -12,6 +12,8 @@ ProgramInfo ProgramInfo::withFolder(const QString& folder)
     return {folder, QStringLiteral("Tessarine"), TESSARINE_VERSION_MAJOR, TESSARINE_VERSION_MINOR, TESSARINE_VERSION_PATCH};
 }
 
+QString ProgramInfo::version() const { return QStringLiteral("%1.%2.%3").arg(major).arg(minor).arg(revision); }
+
 ProgramInfo ProgramInfo::ofRunningProgram() { return withFolder(QCoreApplication::applicationDirPath()); }
 
 QString joinPath(const QString& folder, const QString& name) { return folder + QDir::separator() + name; }

@@ -12,6 +12,9 @@ struct ProgramInfo {
     int minor = 0;
     int revision = 0;
 
+    // "major.minor.revision".
+    QString version() const;
+
     // The running executable's folder, the title "Tessarine" and the version of this build.
     static ProgramInfo ofRunningProgram();
     // The same title and version with another folder (tests, tools).
