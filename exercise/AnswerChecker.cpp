@@ -34,7 +34,7 @@ void AnswerChecker::judge(Row row, std::int16_t index, const QString& procedure)
         }
     };
 
-    if (guard.test([&] { return m_view.tag(row, index) == QStringLiteral("OK"); })) {
+    if (guard.test([&] { return m_view.tag(row, index) == RightAnswerTag; })) {
         playIfWanted(m.SoundOk);
         if (guard.test([&] { return m.UseSequence; })) {
             if (row == Row::Symbols)

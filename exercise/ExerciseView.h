@@ -11,6 +11,9 @@ namespace tessarine {
 // red one, two elements each.
 enum class Row { Symbols, Attributes };
 
+// The tag that marks the right answer of a row.
+inline const QString RightAnswerTag = QStringLiteral("OK");
+
 // What the set composer and the answer checking do to the exercise window: the pictures, their
 // marks, the caption and the attribute row's frame. Nothing else passes between them.
 class IExerciseView {

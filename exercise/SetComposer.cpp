@@ -71,7 +71,7 @@ void SetComposer::show(const PreparedSet& set)
             m_view.setAnswerPicture(step.row, step.index, picture(set, step.picture), set.plan.pictures.at(step.picture).name);
             break;
         case PlanStep::Kind::RightAnswer:
-            m_view.setTag(step.row, step.index, QStringLiteral("OK"));
+            m_view.setTag(step.row, step.index, RightAnswerTag);
             break;
         case PlanStep::Kind::End:
             throw *step.error;

@@ -158,7 +158,7 @@ void frmMain::click(Row row, int index)
     if (m_aids.log) {
         const PictureBox* box = element(row, index);
         m_aids.log->clicked(row == Row::Symbols ? AnswerLog::Row::Symbol : AnswerLog::Row::Attribute, index, box->sourceName(),
-                            box->Tag == QStringLiteral("OK"));
+                            box->Tag == RightAnswerTag);
     }
     if (row == Row::Symbols)
         m_checker.Simbolo_Click(static_cast<std::int16_t>(index));
@@ -318,7 +318,7 @@ void frmMain::setShown(const std::exception_ptr& failure)
             AnswerLog::RowContent content;
             for (int i : {0, 1}) {
                 const PictureBox* box = elements[static_cast<std::size_t>(i)];
-                if (box->Tag == QStringLiteral("OK")) {
+                if (box->Tag == RightAnswerTag) {
                     content.right = box->sourceName();
                     content.rightElement = i;
                 } else if (box->isVisibleTo(box->parentWidget())) {
