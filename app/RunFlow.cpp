@@ -99,9 +99,10 @@ void RunFlow::openExercise(QPointer<QWidget>& window)
     if (!learner.isEmpty()) {
         // A learner's records and access settings; records that cannot be kept are reported once
         // and the exercise goes on without them.
-        if (const auto store = tessarine::openRecords(m_recordsFile, m_module.messageBox(), QStringLiteral("Form_Load")))
+        auto store = tessarine::openRecords(m_recordsFile, m_module.messageBox(), QStringLiteral("Form_Load"));
+        if (store)
             aids.access = AccessSettings::fromMap(store->accessSettings(learner));
-        m_answerLog = std::make_unique<SessionRecorder>(m_recordsFile, m_module.messageBox());
+        m_answerLog = std::make_unique<SessionRecorder>(std::move(store), m_module.messageBox());
         aids.log = m_answerLog.get();
         const Module1& m = m_module;
         m_answerLog->sessionStarted({learner,

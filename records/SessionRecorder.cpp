@@ -27,6 +27,13 @@ SessionRecorder::SessionRecorder(QString filePath, IMessageBox& messageBox, Cloc
         m_clocks.now = [] { return QDateTime::currentDateTimeUtc(); };
 }
 
+SessionRecorder::SessionRecorder(std::unique_ptr<RecordsStore> store, IMessageBox& messageBox, Clocks clocks)
+    : SessionRecorder(QString(), messageBox, std::move(clocks))
+{
+    m_store = std::move(store);
+    m_failed = !m_store;
+}
+
 SessionRecorder::~SessionRecorder() = default;
 
 // Every event runs here: the first failure is reported with the error convention and ends the

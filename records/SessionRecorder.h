@@ -27,6 +27,8 @@ public:
     };
 
     SessionRecorder(QString filePath, IMessageBox& messageBox, Clocks clocks = {});
+    // Over records the caller has opened (and reported on); none: they failed, and nothing is kept.
+    SessionRecorder(std::unique_ptr<RecordsStore> store, IMessageBox& messageBox, Clocks clocks = {});
     ~SessionRecorder() override;
 
     void sessionStarted(const Session& session) override;

@@ -182,6 +182,24 @@ private Q_SLOTS:
         QVERIFY(!options->cmdRecords->isEnabled());
         QVERIFY(run.platform.messageBox.shown.isEmpty());
     }
+
+    // Records that cannot be kept (a folder stands where the file goes) are reported once, when the
+    // learner's exercise opens, and the exercise goes on.
+    void recordsThatCannotBeKeptAreReportedOnce()
+    {
+        Run run({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, {"cup.jpg", "pen.jpg"});
+        frmApertura* options = run.flow.start();
+        QVERIFY(QDir(run.config.path()).mkdir(QStringLiteral("records.sqlite")));
+        QTest::keyClicks(options->cboLearner, QStringLiteral("Ana"));
+        click(options->OKButton);
+        frmMain* exercise = shown<frmMain>();
+        QVERIFY(exercise);
+        QTest::mouseClick(exercise->Simbolo[testing::Exercise::rightElement(exercise->Simbolo)], Qt::LeftButton);
+        QVERIFY(exercise->Frame2->isVisible());
+        QCOMPARE(run.platform.messageBox.shown.size(), 1);
+        QVERIFY2(run.platform.messageBox.shown[0].contains(QStringLiteral("records")),
+                 qPrintable(run.platform.messageBox.shown[0]));
+    }
 };
 
 QTEST_MAIN(TestRun)
