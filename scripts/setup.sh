@@ -14,11 +14,11 @@ PACKAGES=(cmake make g++ qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libpu
           ${EXTRA_PACKAGES:-})
 
 install_missing() {
-    local missing=()
+    # One query for all of them: a package dpkg does not know is left out of its answer.
+    local installed missing=()
+    installed=$(dpkg-query -W -f='${Package} ${Status}\n' "$@" 2>/dev/null | awk '/ install ok installed$/ {print $1}' || true)
     for package in "$@"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-            missing+=("$package")
-        fi
+        grep -qxF "$package" <<<"$installed" || missing+=("$package")
     done
     [ ${#missing[@]} -gt 0 ] || return 0
     echo "Installing: ${missing[*]}"
