@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
@@ -44,16 +45,24 @@ const QStringList Objects{QStringLiteral("cup.colour.red.jpg"),    QStringLitera
                           QStringLiteral("star.number.three.jpg"), QStringLiteral("tree.colour.green.jpg"),
                           QStringLiteral("car.colour.yellow.jpg"), QStringLiteral("fish.number.one.jpg")};
 
+// Stops the benchmark when filling fails, so that no figure is measured over a learner left empty.
+void must(bool done, const QSqlQuery& query)
+{
+    if (!done)
+        qFatal("filling the records failed: %s", qPrintable(query.lastError().text()));
+}
+
 // Writes a learner's history straight into the file in one transaction, as sessions would have.
 void fillLearner(RecordsStore& store, const QString& file, const QString& learner, int sessions, int setsPerSession)
 {
     const auto learnerId = store.ensureLearner(learner);
     auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
     db.setDatabaseName(file);
-    db.open();
+    if (!db.open())
+        qFatal("cannot open %s", qPrintable(file));
     {
         QSqlQuery q(db);
-        q.exec(QStringLiteral("BEGIN"));
+        must(q.exec(QStringLiteral("BEGIN")), q);
         QSqlQuery session(db), set(db), click(db);
         session.prepare(QStringLiteral("INSERT INTO sessions (learner_id, started, options, program_version,"
                                        " program_folder) VALUES (?, ?, '{}', '1.0.0', '/opt/tessarine')"));
@@ -67,13 +76,13 @@ void fillLearner(RecordsStore& store, const QString& file, const QString& learne
         for (int s = 0; s < sessions; ++s) {
             session.addBindValue(learnerId);
             session.addBindValue(start.addDays(s).toString(Qt::ISODateWithMs));
-            session.exec();
+            must(session.exec(), session);
             const auto sessionId = session.lastInsertId();
             for (int n = 1; n <= setsPerSession; ++n) {
                 set.addBindValue(sessionId);
                 set.addBindValue(n);
                 set.addBindValue(Objects[(s + n) % Objects.size()]);
-                set.exec();
+                must(set.exec(), set);
                 const auto setId = set.lastInsertId();
                 for (const auto* row : {"symbol", "attribute"}) {
                     click.addBindValue(setId);
@@ -81,11 +90,11 @@ void fillLearner(RecordsStore& store, const QString& file, const QString& learne
                     click.addBindValue(n % 2);
                     click.addBindValue((n * 7 + s) % 10 < 7 + s * 3 / sessions ? 1 : 0);
                     click.addBindValue(400 + (n * 37 + s * 11) % 2000);
-                    click.exec();
+                    must(click.exec(), click);
                 }
             }
         }
-        q.exec(QStringLiteral("COMMIT"));
+        must(q.exec(QStringLiteral("COMMIT")), q);
     }
     db.close();
     db = QSqlDatabase();
