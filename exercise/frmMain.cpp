@@ -25,22 +25,14 @@ namespace tessarine {
 
 namespace {
 
-QFrame* colouredFrame(QWidget* parent, const QRect& geometry, const QColor& colour)
+QFrame* colouredFrame(QWidget* parent, const QColor& colour)
 {
     auto* frame = new QFrame(parent);
-    frame->setGeometry(geometry);
     frame->setAutoFillBackground(true);
     QPalette palette = frame->palette();
     palette.setColor(QPalette::Window, colour);
     frame->setPalette(palette);
     return frame;
-}
-
-PictureBox* answerElement(QFrame* frame, int index, const QRect& geometry)
-{
-    auto* box = new PictureBox(index, frame);
-    box->setGeometry(geometry);
-    return box;
 }
 
 } // namespace
@@ -64,23 +56,18 @@ frmMain::frmMain(Module1& module, const Platform& platform, PictureDecoder& deco
     setFont(designFont(8));
 
     lblImmagine = new QLabel(this);
-    lblImmagine->setGeometry(twipsRect(design.caption));
     // Captions come from file names: shown as they are, never taken for markup.
     lblImmagine->setTextFormat(Qt::PlainText);
     lblImmagine->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblImmagine->setFont(designFont(design.captionPointSize));
 
     Immagine = new PictureBox(0, this);
-    Immagine->setGeometry(twipsRect(design.objectPicture));
-
     cmdCambia = new QPushButton(QStringLiteral("Change set"), this);
-    cmdCambia->setGeometry(twipsRect(design.changeSet));
-
-    Frame1 = colouredFrame(this, twipsRect(design.symbolFrame), QColor(255, 255, 0));
-    Simbolo = {answerElement(Frame1, 0, twipsRect(design.symbols[0])), answerElement(Frame1, 1, twipsRect(design.symbols[1]))};
-    Frame2 = colouredFrame(this, twipsRect(design.attributeFrame), QColor(255, 0, 0));
-    Attributo = {answerElement(Frame2, 0, twipsRect(design.attributes[0])),
-                 answerElement(Frame2, 1, twipsRect(design.attributes[1]))};
+    Frame1 = colouredFrame(this, QColor(255, 255, 0));
+    Simbolo = {new PictureBox(0, Frame1), new PictureBox(1, Frame1)};
+    Frame2 = colouredFrame(this, QColor(255, 0, 0));
+    Attributo = {new PictureBox(0, Frame2), new PictureBox(1, Frame2)};
+    place(ScaledLayout::compute(design, size(), false));
 
     // A thick ring in two colours, seen on the yellow and the red frame alike; clicks pass through.
     Ring = new QFrame(this);
@@ -278,6 +265,14 @@ void frmMain::applyLayout()
     if (!m_aids.access.fillScreen)
         return;
     const ScaledLayout layout = ScaledLayout::compute(exerciseDesignLayout(), size(), true, devicePixelRatioF());
+    place(layout);
+    m_objectDecode = layout.objectDecodeSize;
+    m_answerDecode = layout.answerDecodeSize;
+    moveRing();
+}
+
+void frmMain::place(const ScaledLayout& layout)
+{
     lblImmagine->setGeometry(layout.caption);
     QFont captionFont = lblImmagine->font();
     captionFont.setPointSizeF(layout.captionPointSize);
@@ -290,9 +285,6 @@ void frmMain::applyLayout()
         Simbolo[i]->setGeometry(layout.symbols[i]);
         Attributo[i]->setGeometry(layout.attributes[i]);
     }
-    m_objectDecode = layout.objectDecodeSize;
-    m_answerDecode = layout.answerDecodeSize;
-    moveRing();
 }
 
 QSize frmMain::objectDecodeSize() const { return m_objectDecode; }

@@ -18,6 +18,8 @@ class QPushButton;
 
 namespace tessarine {
 
+struct ScaledLayout;
+
 class Module1;
 class PictureBox;
 class PictureDecoder;
@@ -94,7 +96,9 @@ private:
     void choose(AnswerTarget target);
     void applyOutcome(const AccessOutcome& outcome);
     void click(Row row, int index);
+    // With "Fill screen", scales the layout to the window and decodes at the grown boxes.
     void applyLayout();
+    void place(const ScaledLayout& layout);
     void moveRing();
 
     Module1& m_module;

@@ -12,6 +12,5 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
 {
     return {twips(left), twips(top), twips(width), twips(height)};
 }
-constexpr QRect twipsRect(const QRect& design) { return twipsRect(design.x(), design.y(), design.width(), design.height()); }
 
 } // namespace tessarine
