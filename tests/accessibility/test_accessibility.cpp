@@ -72,9 +72,12 @@ void collectControls(QAccessibleInterface* node, QList<QAccessibleInterface*>& c
 QString describe(QAccessibleInterface* control)
 {
     const QObject* object = control->object();
-    return QStringLiteral("%1 showing \"%2\"")
-        .arg(object ? QString::fromLatin1(object->metaObject()->className()) : QStringLiteral("?"),
-             control->text(QAccessible::Value));
+    const QRect where = control->rect();
+    return QStringLiteral("%1 at %2,%3 showing \"%4\"")
+        .arg(object ? QString::fromLatin1(object->metaObject()->className()) : QStringLiteral("?"))
+        .arg(where.x())
+        .arg(where.y())
+        .arg(control->text(QAccessible::Value));
 }
 
 // Every unnamed control of the window, and every name two controls share: they do different
@@ -118,8 +121,8 @@ class TestAccessibility : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // The two play buttons were both announced as their frame's title, and the learner field
-    // (left empty: nobody's records) had no name at all.
+    // The icon-only play buttons are told apart by their sound, not named after their frame, and
+    // the learner field has its name while it is empty (nobody's records).
     void optionsWindow()
     {
         OptionsWindow options({QStringLiteral("ok.wav"), QStringLiteral("error.wav")});
