@@ -1,5 +1,6 @@
 #include "exercise/SetComposer.h"
 
+#include "core/ErrorGuard.h"
 #include "core/MessageBox.h"
 #include "core/Module1.h"
 #include "platform/ProgramInfo.h"
@@ -43,8 +44,13 @@ QImage SetComposer::picture(const PreparedSet& set, int index) const
     return decoded.image;
 }
 
-void SetComposer::show(const PreparedSet& set)
+void SetComposer::show(const PreparedSet& set, AnswerLog::Set& shown)
 {
+    shown.object = set.plan.object;
+    shown.caption = set.plan.caption;
+    // What each answer element holds, as far as the set got.
+    QString names[2][2];
+    const auto rowOf = [&](Row row) -> AnswerLog::RowContent& { return row == Row::Symbols ? shown.symbols : shown.attributes; };
     for (const PlanStep& step : set.plan.steps) {
         switch (step.kind) {
         case PlanStep::Kind::Begin:
@@ -67,11 +73,18 @@ void SetComposer::show(const PreparedSet& set)
             break;
         case PlanStep::Kind::Search:
             break;
-        case PlanStep::Kind::AnswerPicture:
-            m_view.setAnswerPicture(step.row, step.index, picture(set, step.picture), set.plan.pictures.at(step.picture).name);
+        case PlanStep::Kind::AnswerPicture: {
+            const QString& name = set.plan.pictures.at(step.picture).name;
+            m_view.setAnswerPicture(step.row, step.index, picture(set, step.picture), name);
+            names[static_cast<int>(step.row)][step.index] = name;
+            if (step.draw >= 0)
+                rowOf(step.row).distractor = name;
             break;
+        }
         case PlanStep::Kind::RightAnswer:
             m_view.setTag(step.row, step.index, RightAnswerTag);
+            rowOf(step.row).right = names[static_cast<int>(step.row)][step.index];
+            rowOf(step.row).rightElement = step.index;
             break;
         case PlanStep::Kind::End:
             throw *step.error;
@@ -96,12 +109,14 @@ void SetComposer::cmdCambia_Click()
     for (auto picture = set.pictures.rbegin(); picture != set.pictures.rend(); ++picture)
         picture->waitForFinished();
     std::exception_ptr failure;
+    AnswerLog::Set shown;
     try {
-        show(set);
+        show(set, shown);
     } catch (...) {
         failure = std::current_exception();
+        shown.error = toRuntimeError(failure).description();
     }
-    m_view.setShown(failure);
+    m_view.setShown(shown, failure);
     // The shown pictures live on in the window; only the next set is kept here.
     set = {};
     m_next = prepare();

@@ -36,7 +36,8 @@ private:
     };
 
     PreparedSet prepare();
-    void show(const PreparedSet& set);
+    // Replays the plan on the window, noting in `shown` what the set put there.
+    void show(const PreparedSet& set, AnswerLog::Set& shown);
     QImage picture(const PreparedSet& set, int index) const;
 
     Module1& m_module;
