@@ -23,9 +23,36 @@ SetComposer::SetComposer(Module1& module, PictureDecoder& decoder, const Program
 SetComposer::PreparedSet SetComposer::prepare()
 {
     PreparedSet set{m_planner.plan(), {}};
+    decode(set);
+    return set;
+}
+
+void SetComposer::decode(PreparedSet& set) const
+{
+    set.pictures.clear();
     for (const PlannedPicture& picture : std::as_const(set.plan.pictures))
         set.pictures.append(m_decoder.decode(mediaPath(m_program, picture.folder, picture.name), picture.box));
-    return set;
+}
+
+void SetComposer::boxesResized()
+{
+    DecodeSizes sizes;
+    if (!m_view.objectDecodeSize().isEmpty())
+        sizes = {m_view.objectDecodeSize(), m_view.answerDecodeSize()};
+    if (sizes == m_planner.decodeSizes())
+        return;
+    m_planner.setDecodeSizes(sizes);
+    if (!m_next)
+        return;
+    // The same set, decoded again at the new sizes: the learner gets what was drawn, only sharper
+    // or lighter, and the random draw goes on as it would have.
+    for (const PlanStep& step : std::as_const(m_next->plan.steps)) {
+        if (step.kind == PlanStep::Kind::ObjectPicture)
+            m_next->plan.pictures[step.picture].box = sizes.object;
+        else if (step.kind == PlanStep::Kind::AnswerPicture)
+            m_next->plan.pictures[step.picture].box = sizes.answer;
+    }
+    decode(*m_next);
 }
 
 bool SetComposer::nextSetReady() const
@@ -94,13 +121,7 @@ void SetComposer::show(const PreparedSet& set, AnswerLog::Set& shown)
 
 void SetComposer::cmdCambia_Click()
 {
-    // A window that has grown since the next set was prepared needs sharper pictures.
-    DecodeSizes sizes;
-    if (!m_view.objectDecodeSize().isEmpty())
-        sizes = {m_view.objectDecodeSize(), m_view.answerDecodeSize()};
-    if (m_next && !(sizes == m_planner.decodeSizes()))
-        m_next.reset();
-    m_planner.setDecodeSizes(sizes);
+    boxesResized();
     PreparedSet set = m_next ? std::move(*m_next) : prepare();
     m_next.reset();
     m_view.setStarting();

@@ -308,6 +308,7 @@ void frmMain::applyLayout()
     const bool designSize = !fill && layout.scale == 1.0;
     m_objectDecode = designSize ? QSize() : layout.objectDecodeSize;
     m_answerDecode = designSize ? QSize() : layout.answerDecodeSize;
+    m_composer.boxesResized();
     moveRing();
 }
 
