@@ -1,11 +1,14 @@
 // The exercise window with a learner's aids: keys and switches judged as clicks, the answers
 // recorded, the layout filling the screen.
 #include "access/doubles/AccessDoubles.h"
+#include "records/RecordsExport.h"
 #include "records/RecordsFixture.h"
+#include "records/RecordsStore.h"
 #include "speech/SpokenCaption.h"
 #include "speech/doubles/SpeechDoubles.h"
 #include "support/ExerciseFixture.h"
 
+#include <QBuffer>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -24,23 +27,35 @@ const QStringList Attributes{"colour.red.jpg", "colour.blue.jpg"};
 void press(frmMain& w, Qt::Key key) { QTest::keyClick(&w, key); }
 bool ringOn(frmMain& w, QWidget* box) { return w.Ring->geometry().contains(box->mapTo(&w, QPoint(0, 0))); }
 
-// Keeps every set the exercise reports, beside the object picture the window showed meanwhile.
+// Keeps every set the exercise reports, beside the object picture the window showed meanwhile,
+// and passes every event on to the learner's records.
 class RecordingLog final : public AnswerLog {
 public:
-    void sessionStarted(const Session&) override {}
+    explicit RecordingLog(AnswerLog& records)
+        : m_records(records)
+    {
+    }
+    void sessionStarted(const Session& session) override { m_records.sessionStarted(session); }
     void setShown(const Set& set) override
     {
         sets.append(set);
         shownObjects.append(window->Immagine->sourceName());
+        m_records.setShown(set);
     }
-    void rowVisible(Row) override {}
-    void clicked(Row, int, const QString&, bool) override {}
-    void setEnded(SetEnd) override {}
-    void sessionEnded() override {}
+    void rowVisible(Row row) override { m_records.rowVisible(row); }
+    void clicked(Row row, int element, const QString& file, bool correct) override
+    {
+        m_records.clicked(row, element, file, correct);
+    }
+    void setEnded(SetEnd how) override { m_records.setEnded(how); }
+    void sessionEnded() override { m_records.sessionEnded(); }
 
     frmMain* window = nullptr;
     QList<Set> sets;
     QStringList shownObjects;
+
+private:
+    AnswerLog& m_records;
 };
 
 // A silent PCM wave file that lasts `ms` milliseconds: 8000 one-byte samples a second.
@@ -119,12 +134,23 @@ private Q_SLOTS:
                           {"colour.red.jpg", "colour.blue.jpg"});
         exercise.folder.addFile(QStringLiteral("Images"), QStringLiteral("hat.colour.red.jpg"), "not a picture");
         exercise.folder.addFile(QStringLiteral("Symbols"), QStringLiteral("pen.jpg"), "not a picture either");
-        RecordingLog log;
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("records.sqlite"));
+        doubles::RecordingMessageBox reports;
+        SessionRecorder recorder(file, reports);
+        RecordingLog log(recorder);
         exercise.setAids({.log = &log, .access = {}});
         log.window = exercise.window.get();
+        log.sessionStarted({QStringLiteral("Ana"), {}, QStringLiteral("1.0.0"), dir.path()});
         exercise.open();
-        for (int set = 0; set < 60; ++set)
+        // The learner answers in every set, whatever the window shows.
+        for (int set = 0; set < 60; ++set) {
+            exercise.click(exercise.window->Simbolo[0]);
             exercise.changeSet();
+        }
+        log.setEnded(AnswerLog::SetEnd::WindowClosed);
+        log.sessionEnded();
+        QVERIFY(reports.shown.isEmpty());
 
         const QMap<QString, QString> captions{
             {"cup.colour.red.jpg", "CUP RED"}, {"pen.colour.blue.jpg", "PEN BLUE"}, {"hat.colour.red.jpg", "HAT RED"}};
@@ -148,6 +174,22 @@ private Q_SLOTS:
             }
         }
         QVERIFY(hatsOverAnother > 0 && fullSets > 0);
+
+        // Every click of the export names its set's own object, and a click in a set that stopped
+        // is kept but is no first try.
+        RecordsStore store(file);
+        QVERIFY(!store.open());
+        QBuffer csv;
+        csv.open(QIODevice::WriteOnly);
+        writeRecordsCsv(store, QStringLiteral("Ana"), csv);
+        const QList<QByteArray> lines = csv.data().trimmed().split('\n');
+        QCOMPARE(lines.size(), 1 + 60);
+        for (const QByteArray& line : lines.mid(1)) {
+            const QList<QByteArray> fields = line.trimmed().split(',');
+            const AnswerLog::Set& set = log.sets[fields[2].toInt() - 1];
+            QCOMPARE(QString::fromUtf8(fields[3]), set.object);
+            QCOMPARE(fields[8], QByteArray(set.error.isEmpty() ? "1" : "0"));
+        }
     }
 
     // With the sequence, the right attribute's sound is heard to its end before the next set's
