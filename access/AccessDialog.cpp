@@ -75,9 +75,9 @@ AccessDialog::AccessDialog(IMessageBox& messageBox, const AccessSettings& settin
     spnInterval->setDecimals(1);
     spnInterval->setSingleStep(0.5);
     spnInterval->setSuffix(QStringLiteral(" s"));
-    cmdStepKey = new KeyCaptureButton(switches);
+    cmdStepKey = new KeyCaptureButton(QStringLiteral("Step switch key"), switches);
     cboStepButton = buttonList(switches);
-    cmdChooseKey = new KeyCaptureButton(switches);
+    cmdChooseKey = new KeyCaptureButton(QStringLiteral("Choose switch key"), switches);
     cboChooseButton = buttonList(switches);
     auto* switchForm = new QFormLayout(switches);
     switchForm->addRow(QStringLiteral("Scanning:"), cboScan);

@@ -13,11 +13,12 @@ QString shownName(Qt::Key key) { return key == Qt::Key_Return ? QStringLiteral("
 
 } // namespace
 
-KeyCaptureButton::KeyCaptureButton(QWidget* parent)
+KeyCaptureButton::KeyCaptureButton(const QString& purpose, QWidget* parent)
     : QPushButton(parent)
+    , m_purpose(purpose)
 {
     setAutoDefault(false);
-    setText(shownName(m_key));
+    showText(shownName(m_key));
     connect(this, &QPushButton::clicked, this, &KeyCaptureButton::startCapture);
 }
 
@@ -56,13 +57,20 @@ void KeyCaptureButton::focusOutEvent(QFocusEvent* event)
 void KeyCaptureButton::startCapture()
 {
     m_capturing = true;
-    setText(QStringLiteral("Press the key or the switch..."));
+    showText(QStringLiteral("Press the key or the switch..."));
 }
 
 void KeyCaptureButton::endCapture()
 {
     m_capturing = false;
-    setText(shownName(m_key));
+    showText(shownName(m_key));
+}
+
+void KeyCaptureButton::showText(const QString& text)
+{
+    setText(text);
+    // The text alone ("Space") would not say which switch it belongs to.
+    setAccessibleName(m_purpose + QStringLiteral(": ") + text);
 }
 
 } // namespace tessarine

@@ -72,9 +72,11 @@ QComboBox* dropDownList(QWidget* parent, const QRect& geometry)
     return result;
 }
 
-QPushButton* playButton(QWidget* parent, const QRect& geometry)
+// The button shows only an icon, so a screen reader needs to be told which sound it plays.
+QPushButton* playButton(QWidget* parent, const QString& name, const QRect& geometry)
 {
     auto* result = new QPushButton(parent);
+    result->setAccessibleName(name);
     result->setGeometry(geometry);
     result->setIcon(playIcon());
     result->setToolTip(QStringLiteral("Play it"));
@@ -141,10 +143,12 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
     lblNoAudio->hide();
     Label5 = label(Frame1, QStringLiteral("Sound for \"OK\""), twipsRect(120, 870, 1215, 255));
     cboSoundOK = dropDownList(Frame1, twipsRect(1560, 840, 3255, 315));
-    cmdPlayOk = playButton(Frame1, twipsRect(4920, 810, 375, 375));
+    Label5->setBuddy(cboSoundOK);
+    cmdPlayOk = playButton(Frame1, QStringLiteral("Play the OK sound"), twipsRect(4920, 810, 375, 375));
     Label4 = label(Frame1, QStringLiteral("Sound for \"error\""), twipsRect(120, 1260, 1215, 255));
     cboSoundWrong = dropDownList(Frame1, twipsRect(1560, 1230, 3255, 315));
-    cmdPlayWrong = playButton(Frame1, twipsRect(4920, 1200, 375, 375));
+    Label4->setBuddy(cboSoundWrong);
+    cmdPlayWrong = playButton(Frame1, QStringLiteral("Play the wrong-answer sound"), twipsRect(4920, 1200, 375, 375));
 
     Line1 = line(this, 240, 5990, 6120);
     OKButton = new QPushButton(QStringLiteral("Start program"), this);
@@ -153,6 +157,7 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
     lblLearner = label(this, QStringLiteral("Learner"), twipsRect(240, 6420, 660, 255));
     cboLearner = dropDownList(this, twipsRect(900, 6360, 1650, 375));
     cboLearner->setEditable(true);
+    lblLearner->setBuddy(cboLearner);
     // A new name is taken as typed; it joins the list with the first record.
     cboLearner->setInsertPolicy(QComboBox::NoInsert);
     cboLearner->setToolTip(QStringLiteral("Whose answers are recorded; leave empty to record nothing"));

@@ -9,11 +9,49 @@
 
 namespace tessarine {
 
+namespace {
+
+// Session numbers are whole, so the axis ticks step by a whole number of sessions from the first:
+// 1, 2, 3 ... for a few sessions, then 1, 3, 5 ... or 1, 6, 11 ... so that no more than
+// MaxSessionLabels labels share the axis. A tick between two sessions would be labelled with a
+// rounded number that stands under no point.
+constexpr int MaxSessionLabels = 10;
+
+int sessionStep(qsizetype sessions)
+{
+    for (int step = 1;; step *= 10) {
+        for (const int multiple : {1, 2, 5}) {
+            if ((sessions - 1) / (step * multiple) + 1 <= MaxSessionLabels)
+                return step * multiple;
+        }
+    }
+}
+
+QValueAxis* sessionAxis(qsizetype sessions, QObject* parent)
+{
+    auto* axis = new QValueAxis(parent);
+    axis->setTitleText(QStringLiteral("Session"));
+    // One session gets half a session's room on either side, so that its point is not on an edge
+    // of a range that has no width.
+    if (sessions <= 1)
+        axis->setRange(0.5, 1.5);
+    else
+        axis->setRange(1, static_cast<double>(sessions));
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(1);
+    axis->setTickInterval(sessionStep(sessions));
+    axis->setMinorTickCount(0);
+    axis->setLabelFormat(QStringLiteral("%d"));
+    return axis;
+}
+
+} // namespace
+
 QChart* createRecordsChart(const RecordsModel& model)
 {
     auto* chart = new QChart;
     chart->setTitle(QStringLiteral("First try right, per session"));
-    const auto sessions = static_cast<double>(std::max<qsizetype>(1, model.progress().sessions.size()));
+    auto* x = sessionAxis(model.progress().sessions.size(), chart);
 
     auto* symbols = new QLineSeries(chart);
     symbols->setName(QStringLiteral("Symbols"));
@@ -28,17 +66,13 @@ QChart* createRecordsChart(const RecordsModel& model)
     attributes->setPen(dotted);
     auto* mastery = new QLineSeries(chart);
     mastery->setName(QStringLiteral("Mastery (%1 %)").arg(model.rule().percent()));
-    mastery->append(1, model.rule().percent());
-    mastery->append(sessions, model.rule().percent());
+    mastery->append(x->min(), model.rule().percent());
+    mastery->append(x->max(), model.rule().percent());
     QPen dashed(Qt::darkGreen);
     dashed.setStyle(Qt::DashLine);
     dashed.setWidthF(1.5);
     mastery->setPen(dashed);
 
-    auto* x = new QValueAxis(chart);
-    x->setTitleText(QStringLiteral("Session"));
-    x->setRange(1, sessions);
-    x->setLabelFormat(QStringLiteral("%d"));
     auto* y = new QValueAxis(chart);
     y->setTitleText(QStringLiteral("%"));
     y->setRange(0, 100);

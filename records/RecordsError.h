@@ -7,7 +7,8 @@ namespace tessarine {
 // Numbers of the errors of the learner records, shown with the program's error convention.
 namespace RecordsErrorNumber {
 inline constexpr int CannotOpen = 3051;   // the folder or file cannot be created, opened or written
-inline constexpr int Damaged = 3049;      // the file is not a records file or is damaged
+inline constexpr int Damaged = 3049;      // the file is damaged
+inline constexpr int NotRecords = 3343;   // another program's database, left alone
 inline constexpr int Locked = 3218;       // another program holds the file
 inline constexpr int NewerVersion = 3161; // made by a later version of the program
 inline constexpr int UnknownLearner = 3265;

@@ -85,9 +85,10 @@ int exportRecordsCommand(const QString& learner, const QString& filePath, QTextS
         if (!QFileInfo::exists(recordsFile))
             throw RuntimeError(RecordsErrorNumber::UnknownLearner,
                                QStringLiteral("There are no records of the learner \"%1\"").arg(learner));
+        // Read only: a damaged or foreign file is reported, never set aside, and a session being
+        // recorded meanwhile does not stop the export.
         RecordsStore store(recordsFile);
-        if (const auto notice = store.open())
-            throw *notice;
+        store.openForReading();
         if (!store.hasLearner(learner))
             throw RuntimeError(RecordsErrorNumber::UnknownLearner,
                                QStringLiteral("There are no records of the learner \"%1\"").arg(learner));

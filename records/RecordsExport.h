@@ -18,7 +18,8 @@ void writeRecordsCsv(RecordsStore& store, const QString& learner, QIODevice& out
 void exportRecordsCsv(RecordsStore& store, const QString& learner, const QString& filePath);
 
 // `tessarine --export-records LEARNER FILE.csv`: 0 when written; 2 with one line on `err` for an
-// unknown learner, records that cannot be read or a file that cannot be written.
+// unknown learner, records that cannot be read (damaged, not ours) or a file that cannot be
+// written. The records file is only read: nothing is created, renamed or set aside.
 int exportRecordsCommand(const QString& learner, const QString& filePath, QTextStream& err);
 int exportRecordsCommand(const QString& learner, const QString& filePath, QTextStream& err, const QString& recordsFile);
 

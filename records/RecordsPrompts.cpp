@@ -13,10 +13,12 @@ QtRecordsPrompts::QtRecordsPrompts(QWidget* parent)
 
 bool QtRecordsPrompts::confirm(const QString& question)
 {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Tessarine"), question, QMessageBox::Yes | QMessageBox::No, m_parent);
+    // The question carries a learner's name, shown as typed, never taken for markup.
+    box.setTextFormat(Qt::PlainText);
     // "No" is the default: a stray Enter must not delete anything.
-    return QMessageBox::question(m_parent, QStringLiteral("Tessarine"), question, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No)
-           == QMessageBox::Yes;
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 QString QtRecordsPrompts::saveFileName(const QString& caption, const QString& suggested, const QString& filter)

@@ -2,11 +2,13 @@
 
 #include "exercise/AnswerLog.h"
 #include "records/MasteryRule.h"
+#include "records/RecordsFile.h"
+#include "records/RecordsProgress.h"
+#include "records/RecordsSchema.h"
 
 #include <QDateTime>
 #include <QList>
 #include <QMap>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
@@ -16,32 +18,6 @@
 #include <optional>
 
 namespace tessarine {
-
-class RuntimeError;
-
-// One session of a learner with its first-try results, as the Records window lists it.
-struct SessionSummary {
-    qint64 id = 0;
-    QDateTime started; // UTC
-    int sets = 0;
-    MasteryRule::Score symbols;
-    MasteryRule::Score attributes;
-    std::optional<double> medianResponseMs; // of the first choices; none without clicks
-};
-
-// One target (a symbol key or an attribute) with its trials and its state under the rule.
-struct TargetSummary {
-    AnswerLog::Row row = AnswerLog::Row::Symbol;
-    QString key;
-    int trials = 0;            // first-try trials in all sessions
-    MasteryRule::Score recent; // over the last sessions in which it was presented
-    bool mastered = false;
-};
-
-struct LearnerProgress {
-    QList<SessionSummary> sessions; // oldest first
-    QList<TargetSummary> targets;   // symbols, then attributes, each by key
-};
 
 // One click as the CSV export writes it.
 struct ClickRecord {
@@ -59,11 +35,13 @@ struct ClickRecord {
 // The learners' records in one SQLite file. Every write is its own transaction, committed and
 // synced before the call returns (write-ahead log with full sync: one sync per click, and a crash
 // or a power cut loses at most the click being written). Failures throw RuntimeError with a
-// records error number; the store never shows anything itself.
+// records error number; the store never shows anything itself. How the file is opened, set aside
+// when damaged and kept to its owner is RecordsFile's; its tables and their versions are
+// RecordsSchema's.
 class RecordsStore {
 public:
-    static constexpr int SchemaVersion = 3;
-    static constexpr int BusyTimeoutMs = 250;
+    static constexpr int SchemaVersion = RecordsSchema::Version;
+    static constexpr int BusyTimeoutMs = RecordsFile::BusyTimeoutMs;
 
     // records.sqlite in the per-user data folder: $XDG_DATA_HOME/Corvaldi-Tessarine, by default
     // ~/.local/share/Corvaldi-Tessarine.
@@ -74,12 +52,17 @@ public:
     RecordsStore(const RecordsStore&) = delete;
     RecordsStore& operator=(const RecordsStore&) = delete;
 
-    // Opens the file, creating or bringing it up to the current schema. A damaged file is moved
-    // aside under a new name and a new one started; that is returned as a notice to report. Throws
-    // when the file cannot be used at all.
+    // Opens the file for writing, creating it or bringing it up to the current schema. A damaged
+    // file is set aside under a new name and a new one started; that is returned as the notice to
+    // report. Throws when the file cannot be used at all: another program's database (left as it
+    // is), a later version's file, a file held by another program, a folder that cannot be written.
     std::optional<RuntimeError> open();
-    bool isOpen() const { return m_open; }
-    const QString& filePath() const { return m_filePath; }
+    // Opens an existing file for reading only: creates, renames and sets aside nothing, and takes no
+    // write lock on a file of the current schema (a file of an earlier one is brought up to date).
+    // Throws when the file is missing, damaged, not ours or cannot be read.
+    void openForReading();
+    bool isOpen() const { return m_file.isOpen(); }
+    const QString& filePath() const { return m_file.filePath(); }
     int schemaVersion();
 
     QStringList learners();
@@ -99,6 +82,7 @@ public:
     void endSession(qint64 sessionId, const QDateTime& ended);
     qint64 addSet(qint64 sessionId, int number, const AnswerLog::Set& set);
     void endSet(qint64 setId, AnswerLog::SetEnd how);
+    // `firstTry` only for a first choice that counts toward the scores and the medians.
     void addClick(qint64 setId, AnswerLog::Row row, int element, const QString& file, bool correct, bool firstTry,
                   qint64 responseMs);
 
@@ -107,20 +91,10 @@ public:
     void forEachClick(const QString& learner, const std::function<void(const ClickRecord&)>& visit);
 
 private:
-    QSqlQuery prepared(const QString& sql);
-    void exec(QSqlQuery& query);
-    void exec(const QString& sql);
-    void migrate();
-    std::optional<double> medianOf(qint64 sessionId);
-    void storeMedians(const QString& sessionsSql);
     qint64 learnerIdOf(const QString& name);
-    RuntimeError failure(const QString& doing, const QString& nativeCode, const QString& text) const;
 
-    QString m_filePath;
-    QString m_connection;
-    QSqlDatabase m_db;
-    bool m_open = false;
-    std::optional<QSqlQuery> m_insertClick;
+    RecordsFile m_file;
+    std::optional<QSqlQuery> m_insertClick; // after m_file: gone before its connection
 };
 
 class IMessageBox;

@@ -76,9 +76,16 @@ RecordsWindow::RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMes
     resize(1000, 720);
 
     lblLearner = new QLabel(QStringLiteral("Learner: %1").arg(model.learner()), this);
+    // A learner's name is shown as typed, never taken for markup.
+    lblLearner->setTextFormat(Qt::PlainText);
     tblSessions = makeTable(RecordsModel::sessionHeaders(), this);
+    tblSessions->setAccessibleName(QStringLiteral("Sessions"));
     tblTargets = makeTable(RecordsModel::targetHeaders(), this);
+    tblTargets->setAccessibleName(QStringLiteral("Targets"));
     chartView = new QChartView(this);
+    // The chart's numbers are the tables' too, where a screen reader can read them.
+    chartView->setAccessibleName(QStringLiteral("Chart of first try right, per session"));
+    chartView->setAccessibleDescription(QStringLiteral("The same numbers are in the Sessions table"));
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setMinimumHeight(240);
 

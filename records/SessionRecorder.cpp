@@ -79,6 +79,7 @@ void SessionRecorder::setShown(const Set& set)
     if (m_sessionId == 0)
         return;
     m_rows = {};
+    m_setFailed = !set.error.isEmpty();
     // The symbol row shows with the set; the attribute row may wait for the right symbol.
     m_setShownAt = m_clocks.monotonicMs();
     m_rows[indexOf(Row::Symbol)].visibleSince = m_setShownAt;
@@ -98,7 +99,9 @@ void SessionRecorder::clicked(Row row, int element, const QString& file, bool co
     auto& state = m_rows[indexOf(row)];
     // A row clicked without having been reported visible is timed from the set's showing.
     const qint64 elapsed = std::max<qint64>(0, m_clocks.monotonicMs() - state.visibleSince.value_or(m_setShownAt));
-    const bool firstTry = !state.answered;
+    // On a set that failed, the learner answers what was left on the screen, not the set planned:
+    // the click is kept with that set but is no first choice.
+    const bool firstTry = !state.answered && !m_setFailed;
     state.answered = true;
     record([&] { m_store->addClick(m_setId, row, element, file, correct, firstTry, elapsed); });
 }

@@ -5,9 +5,13 @@
 #include "records/RecordsPrompts.h"
 #include "records/RecordsWindow.h"
 
+#include <QAccessible>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsTextItem>
+#include <QLabel>
 #include <QLineSeries>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -40,11 +44,39 @@ QStringList rowTexts(const QTableWidget* table, int row)
     return texts;
 }
 
+// The numbers under the chart as the user sees them, left to right, each with its box in the
+// chart's coordinates; labels hidden for want of room are not seen.
+QList<QPair<QString, QRectF>> sessionLabels(QChart* chart)
+{
+    const QString title = chart->axes(Qt::Horizontal).value(0)->titleText();
+    QList<QPair<QString, QRectF>> labels;
+    for (QGraphicsItem* item : chart->scene()->items()) {
+        auto* text = qgraphicsitem_cast<QGraphicsTextItem*>(item);
+        if (!text || !text->isVisible() || text->toPlainText() == title)
+            continue;
+        const QRectF box = chart->mapRectFromScene(text->sceneBoundingRect());
+        if (box.top() >= chart->plotArea().bottom())
+            labels.append({text->toPlainText(), box});
+    }
+    std::sort(labels.begin(), labels.end(), [](const auto& a, const auto& b) { return a.second.left() < b.second.left(); });
+    return labels;
+}
+
+// What a screen reader, and the eye, get of the labels in `widget`: markup shows as what it makes.
+QStringList labelTexts(QWidget* widget)
+{
+    QStringList texts;
+    for (QLabel* label : widget->findChildren<QLabel*>())
+        texts.append(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name));
+    return texts;
+}
+
 } // namespace
 
 class TestRecordsWindow : public QObject {
     Q_OBJECT
 
+    const QString MarkupName = QStringLiteral("<b>Ann</b> & <i>Bo</i>");
     QTemporaryDir m_dir;
     std::unique_ptr<RecordsStore> m_store;
 
@@ -60,6 +92,11 @@ private Q_SLOTS:
         }
         for (int day = 0; day < 120; ++day)
             recordSession(r, QStringLiteral("Hana"), QStringLiteral("cup.colour.red.jpg"), 1, 1);
+        for (const auto& [learner, sessions] : {std::pair{"One", 1}, {"Six", 6}, {"Forty", 40}, {"Many", 300}}) {
+            for (int day = 0; day < sessions; ++day)
+                recordSession(r, QString::fromLatin1(learner), QStringLiteral("cup.colour.red.jpg"), 1, day % 2);
+        }
+        recordSession(r, MarkupName, QStringLiteral("cup.colour.red.jpg"), 1, 1);
         m_store->open();
     }
 
@@ -110,6 +147,77 @@ private Q_SLOTS:
         QTest::mouseClick(window.cmdDeleteLearner, Qt::LeftButton);
         QVERIFY(!m_store->hasLearner(QStringLiteral("Gil")));
         QVERIFY(!window.isVisible());
+    }
+
+    // Every number under the chart is a whole session number standing under that session's
+    // points, the first session always among them; many sessions get fewer labels, never crowded.
+    void chartLabelsStandUnderTheirSessions_data()
+    {
+        QTest::addColumn<QString>("learner");
+        QTest::addColumn<int>("sessions");
+        QTest::newRow("one") << "One" << 1;
+        QTest::newRow("six") << "Six" << 6;
+        QTest::newRow("forty") << "Forty" << 40;
+        QTest::newRow("three hundred") << "Many" << 300;
+    }
+    void chartLabelsStandUnderTheirSessions()
+    {
+        QFETCH(QString, learner);
+        QFETCH(int, sessions);
+        doubles::RecordingMessageBox box;
+        ScriptedPrompts prompts;
+        RecordsModel model(*m_store, learner);
+        RecordsWindow window(model, prompts, box);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QChart* chart = window.chartView->chart();
+        QTRY_VERIFY(!sessionLabels(chart).isEmpty());
+        const auto labels = sessionLabels(chart);
+        auto* symbols = chart->series().value(0);
+        QStringList shown;
+        for (qsizetype i = 0; i < labels.size(); ++i) {
+            const auto& [text, where] = labels[i];
+            shown.append(text);
+            bool whole = false;
+            const int session = text.toInt(&whole);
+            QVERIFY2(whole && session >= 1 && session <= sessions, qPrintable(text));
+            QVERIFY2(std::abs(where.center().x() - chart->mapToPosition(QPointF(session, 50), symbols).x()) < 1.5,
+                     qPrintable(QStringLiteral("%1 is not under session %1").arg(text)));
+            if (i > 0)
+                QVERIFY2(labels[i - 1].second.right() <= where.left(), qPrintable(labels[i - 1].first + " runs into " + text));
+        }
+        QCOMPARE(shown.value(0), QStringLiteral("1"));
+        if (sessions <= 6)
+            QCOMPARE(int(shown.size()), sessions);
+        else
+            QVERIFY2(shown.size() >= 4 && shown.size() <= 10, qPrintable(shown.join(u' ')));
+    }
+
+    // A name is shown as it was typed, in the window and in the question before deleting.
+    void namesAreShownAsTyped()
+    {
+        doubles::RecordingMessageBox box;
+        QtRecordsPrompts prompts;
+        RecordsModel model(*m_store, MarkupName);
+        RecordsWindow window(model, prompts, box);
+        window.show();
+        QCOMPARE(QAccessible::queryAccessibleInterface(window.lblLearner)->text(QAccessible::Name), "Learner: " + MarkupName);
+
+        QStringList asked;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked = labelTexts(question);
+                // Enter takes the default answer, "No".
+                QTest::keyClick(question, Qt::Key_Return);
+            }
+        });
+        answer.start(20);
+        QTest::mouseClick(window.cmdDeleteLearner, Qt::LeftButton);
+        answer.stop();
+        QVERIFY2(asked.contains("Delete " + MarkupName + " and all of their records? This cannot be undone."),
+                 qPrintable(asked.join(u'|')));
+        QVERIFY(m_store->hasLearner(MarkupName));
     }
 
     void reportPrintsChartSessionsOnMorePagesAndTargets()

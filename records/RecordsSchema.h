@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace tessarine {
+
+class RecordsFile;
+
+// The tables of the records file and their versions, kept in `PRAGMA user_version`. Each version's
+// step brings a file from the version before it to its own; a file is migrated through every step
+// after the version it carries, in one transaction.
+namespace RecordsSchema {
+
+inline constexpr int Version = 4;
+
+enum class Kind {
+    Records,    // ours: records tables of this or an earlier version, or an empty database
+    Later,      // ours, of a later version of the program
+    NotRecords, // another program's database
+};
+
+// What a database is from its tables and views (without SQLite's own) and its user_version.
+Kind kindOf(const QStringList& tables, int version);
+
+int version(RecordsFile& file);
+// Brings the file up to Version, with the write lock taken first. Throws NewerVersion for a later one.
+void migrate(RecordsFile& file);
+// The median of the session's first-choice response times; none without first choices.
+std::optional<double> medianResponseMs(RecordsFile& file, qint64 sessionId);
+
+} // namespace RecordsSchema
+
+} // namespace tessarine
