@@ -216,8 +216,11 @@ private Q_SLOTS:
     {
         Run run({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, {"cup.jpg", "pen.jpg"});
         testing::ScriptedRecorder r(run.config.filePath(QStringLiteral("records.sqlite")), run.platform.messageBox);
-        for (const char* learner : {"Ana", "Ben"})
+        AccessSettingsFile accessFile(run.settings);
+        for (const char* learner : {"Ana", "Ben"}) {
             testing::recordSession(r, QString::fromLatin1(learner), QStringLiteral("cup.colour.red.jpg"), 1, 1);
+            accessFile.write(QString::fromLatin1(learner), {});
+        }
         frmApertura* options = run.flow.start();
         options->cboLearner->setCurrentIndex(options->cboLearner->findText(QStringLiteral("Ana")));
         click(options->cmdRecords);
@@ -228,6 +231,8 @@ private Q_SLOTS:
         QCOMPARE(options->cboLearner->count(), 1);
         QCOMPARE(options->cboLearner->itemText(0), QStringLiteral("Ben"));
         QCOMPARE(options->cboLearner->currentText(), QString());
+        // Their access settings leave the settings file too.
+        QVERIFY(!accessFile.read(QStringLiteral("Ana")) && accessFile.read(QStringLiteral("Ben")));
         QVERIFY(run.platform.messageBox.shown.isEmpty());
     }
 
