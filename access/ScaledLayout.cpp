@@ -61,10 +61,17 @@ ScaledLayout ScaledLayout::compute(const DesignLayout& design, QSize window, boo
     Placement placement{1.0, 0.0, 0.0};
     const double designWidth = design.client.width() / TwipsPerPixel;
     const double designHeight = design.client.height() / TwipsPerPixel;
-    if (fill && !window.isEmpty() && designWidth > 0 && designHeight > 0) {
-        placement.scale = std::min(window.width() / designWidth, window.height() / designHeight);
-        placement.left = (window.width() - designWidth * placement.scale) / 2;
-        placement.top = (window.height() - designHeight * placement.scale) / 2;
+    if (!window.isEmpty() && designWidth > 0 && designHeight > 0) {
+        const double fit = std::min(window.width() / designWidth, window.height() / designHeight);
+        if (fill) {
+            placement.scale = fit;
+            placement.left = (window.width() - designWidth * placement.scale) / 2;
+            placement.top = (window.height() - designHeight * placement.scale) / 2;
+        } else if (fit < 1.0) {
+            // A small screen would cut the answer rows off: the design shrinks into the window,
+            // still in its upper left corner, so that it shrinks steadily as the window does.
+            placement.scale = fit;
+        }
     }
     const QPointF origin(placement.left, placement.top);
 

@@ -31,8 +31,8 @@ DesignLayout exerciseDesignLayout();
 
 // The layout in pixels for one window size. Filling, the whole design scales by one factor, as
 // large as the window allows in both directions, and is centred; otherwise it stays at its design
-// size in the upper left corner. Box edges are rounded one by one, so that neighbours never
-// overlap or part, and children are placed relative to their frame's rounded corner.
+// size in the upper left corner, shrunk by that factor when the window is smaller than the design. Box edges are rounded one by
+// one, so that neighbours never overlap or part, and children are placed relative to their frame's rounded corner.
 struct ScaledLayout : ExerciseBoxes {
     double scale = 1.0;
     double captionPointSize = 0;

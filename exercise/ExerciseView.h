@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exercise/AnswerLog.h"
+
 #include <QImage>
 #include <QString>
 
@@ -35,9 +37,15 @@ public:
     // Empty for the design size.
     virtual QSize objectDecodeSize() const { return {}; }
     virtual QSize answerDecodeSize() const { return {}; }
-    // A set is about to be shown; it has been shown, or stopped early with `failure`.
+    // A set is about to be shown; it has been shown, or stopped early with `failure`. `set` is what
+    // the set planned, its own object and caption even when it stopped before showing them, and
+    // the answers it put on the window.
     virtual void setStarting() {}
-    virtual void setShown(const std::exception_ptr& failure) { Q_UNUSED(failure); }
+    virtual void setShown(const AnswerLog::Set& set, const std::exception_ptr& failure)
+    {
+        Q_UNUSED(set);
+        Q_UNUSED(failure);
+    }
 };
 
 } // namespace tessarine

@@ -1,5 +1,6 @@
 #include "exercise/SetComposer.h"
 
+#include "core/ErrorGuard.h"
 #include "core/MessageBox.h"
 #include "core/Module1.h"
 #include "platform/ProgramInfo.h"
@@ -22,9 +23,36 @@ SetComposer::SetComposer(Module1& module, PictureDecoder& decoder, const Program
 SetComposer::PreparedSet SetComposer::prepare()
 {
     PreparedSet set{m_planner.plan(), {}};
+    decode(set);
+    return set;
+}
+
+void SetComposer::decode(PreparedSet& set) const
+{
+    set.pictures.clear();
     for (const PlannedPicture& picture : std::as_const(set.plan.pictures))
         set.pictures.append(m_decoder.decode(mediaPath(m_program, picture.folder, picture.name), picture.box));
-    return set;
+}
+
+void SetComposer::boxesResized()
+{
+    DecodeSizes sizes;
+    if (!m_view.objectDecodeSize().isEmpty())
+        sizes = {m_view.objectDecodeSize(), m_view.answerDecodeSize()};
+    if (sizes == m_planner.decodeSizes())
+        return;
+    m_planner.setDecodeSizes(sizes);
+    if (!m_next)
+        return;
+    // The same set, decoded again at the new sizes: the learner gets what was drawn, only sharper
+    // or lighter, and the random draw goes on as it would have.
+    for (const PlanStep& step : std::as_const(m_next->plan.steps)) {
+        if (step.kind == PlanStep::Kind::ObjectPicture)
+            m_next->plan.pictures[step.picture].box = sizes.object;
+        else if (step.kind == PlanStep::Kind::AnswerPicture)
+            m_next->plan.pictures[step.picture].box = sizes.answer;
+    }
+    decode(*m_next);
 }
 
 bool SetComposer::nextSetReady() const
@@ -43,8 +71,13 @@ QImage SetComposer::picture(const PreparedSet& set, int index) const
     return decoded.image;
 }
 
-void SetComposer::show(const PreparedSet& set)
+void SetComposer::show(const PreparedSet& set, AnswerLog::Set& shown)
 {
+    shown.object = set.plan.object;
+    shown.caption = set.plan.caption;
+    // What each answer element holds, as far as the set got.
+    QString names[2][2];
+    const auto rowOf = [&](Row row) -> AnswerLog::RowContent& { return row == Row::Symbols ? shown.symbols : shown.attributes; };
     for (const PlanStep& step : set.plan.steps) {
         switch (step.kind) {
         case PlanStep::Kind::Begin:
@@ -67,11 +100,18 @@ void SetComposer::show(const PreparedSet& set)
             break;
         case PlanStep::Kind::Search:
             break;
-        case PlanStep::Kind::AnswerPicture:
-            m_view.setAnswerPicture(step.row, step.index, picture(set, step.picture), set.plan.pictures.at(step.picture).name);
+        case PlanStep::Kind::AnswerPicture: {
+            const QString& name = set.plan.pictures.at(step.picture).name;
+            m_view.setAnswerPicture(step.row, step.index, picture(set, step.picture), name);
+            names[static_cast<int>(step.row)][step.index] = name;
+            if (step.draw >= 0)
+                rowOf(step.row).distractor = name;
             break;
+        }
         case PlanStep::Kind::RightAnswer:
             m_view.setTag(step.row, step.index, RightAnswerTag);
+            rowOf(step.row).right = names[static_cast<int>(step.row)][step.index];
+            rowOf(step.row).rightElement = step.index;
             break;
         case PlanStep::Kind::End:
             throw *step.error;
@@ -81,13 +121,7 @@ void SetComposer::show(const PreparedSet& set)
 
 void SetComposer::cmdCambia_Click()
 {
-    // A window that has grown since the next set was prepared needs sharper pictures.
-    DecodeSizes sizes;
-    if (!m_view.objectDecodeSize().isEmpty())
-        sizes = {m_view.objectDecodeSize(), m_view.answerDecodeSize()};
-    if (m_next && !(sizes == m_planner.decodeSizes()))
-        m_next.reset();
-    m_planner.setDecodeSizes(sizes);
+    boxesResized();
     PreparedSet set = m_next ? std::move(*m_next) : prepare();
     m_next.reset();
     m_view.setStarting();
@@ -96,12 +130,14 @@ void SetComposer::cmdCambia_Click()
     for (auto picture = set.pictures.rbegin(); picture != set.pictures.rend(); ++picture)
         picture->waitForFinished();
     std::exception_ptr failure;
+    AnswerLog::Set shown;
     try {
-        show(set);
+        show(set, shown);
     } catch (...) {
         failure = std::current_exception();
+        shown.error = toRuntimeError(failure).description();
     }
-    m_view.setShown(failure);
+    m_view.setShown(shown, failure);
     // The shown pictures live on in the window; only the next set is kept here.
     set = {};
     m_next = prepare();

@@ -24,6 +24,8 @@ public:
     SetComposer(Module1& module, PictureDecoder& decoder, const ProgramInfo& program, IExerciseView& view);
 
     void cmdCambia_Click();
+    // The window's boxes have changed size: the next set's pictures are decoded again to fit them.
+    void boxesResized();
 
     // The next set is planned and all its pictures are decoded.
     bool nextSetReady() const;
@@ -36,7 +38,9 @@ private:
     };
 
     PreparedSet prepare();
-    void show(const PreparedSet& set);
+    void decode(PreparedSet& set) const;
+    // Replays the plan on the window, noting in `shown` what the set put there.
+    void show(const PreparedSet& set, AnswerLog::Set& shown);
     QImage picture(const PreparedSet& set, int index) const;
 
     Module1& m_module;

@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
@@ -35,6 +36,37 @@ QFrame* colouredFrame(QWidget* parent, const QColor& colour)
     return frame;
 }
 
+// The right and wrong sounds go through the spoken caption, when there is one, so that the next
+// set's caption does not cut them off.
+ISoundPlayer& feedbackSound(const ExerciseAids& aids, ISoundPlayer& sound)
+{
+    return aids.caption ? aids.caption->feedbackPlayer() : sound;
+}
+
+// The ring around what a key or a switch would choose: a dark band outside and a light band inside,
+// side by side. Whatever lies around it (the grey window, the yellow or the red frame, white, any
+// picture), one of the two stands out from it at least 3:1, which no single colour can.
+class TwoBandRing final : public QFrame {
+public:
+    static constexpr int BandWidth = 4;
+
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        Q_UNUSED(event);
+        QPainter painter(this);
+        const auto band = [&](const QRect& outside, const QColor& colour) {
+            const QRegion ring = QRegion(outside).subtracted(outside.adjusted(BandWidth, BandWidth, -BandWidth, -BandWidth));
+            for (const QRect& part : ring)
+                painter.fillRect(part, colour);
+        };
+        band(rect(), QColor(0x00, 0x20, 0x80));
+        band(rect().adjusted(BandWidth, BandWidth, -BandWidth, -BandWidth), Qt::white);
+    }
+};
+
 } // namespace
 
 frmMain::frmMain(Module1& module, const Platform& platform, PictureDecoder& decoder, ExerciseAids aids, QWidget* parent)
@@ -42,7 +74,7 @@ frmMain::frmMain(Module1& module, const Platform& platform, PictureDecoder& deco
     , m_module(module)
     , m_platform(platform)
     , m_composer(module, decoder, m_platform.program, *this)
-    , m_checker(module, m_platform.sound, m_platform.program, *this, m_composer)
+    , m_checker(module, feedbackSound(aids, m_platform.sound), m_platform.program, *this, m_composer)
     , m_aids(std::move(aids))
     , m_timer(module.messageBox())
     , m_access(m_aids.access, *this, m_clock, m_timer)
@@ -68,13 +100,20 @@ frmMain::frmMain(Module1& module, const Platform& platform, PictureDecoder& deco
     Frame2 = colouredFrame(this, QColor(255, 0, 0));
     Attributo = {new PictureBox(0, Frame2), new PictureBox(1, Frame2)};
     place(ScaledLayout::compute(design, size(), false));
+    lblImmagine->setAccessibleName(QStringLiteral("Caption"));
+    Immagine->setAccessibleName(QStringLiteral("Object picture"));
+    cmdCambia->setAccessibleName(QStringLiteral("Change set"));
+    Frame1->setAccessibleName(QStringLiteral("Symbols"));
+    Frame2->setAccessibleName(QStringLiteral("Attributes"));
+    Simbolo[0]->setAccessibleName(QStringLiteral("First symbol"));
+    Simbolo[1]->setAccessibleName(QStringLiteral("Second symbol"));
+    Attributo[0]->setAccessibleName(QStringLiteral("First attribute"));
+    Attributo[1]->setAccessibleName(QStringLiteral("Second attribute"));
 
     // A thick ring in two colours, seen on the yellow and the red frame alike; clicks pass through.
-    Ring = new QFrame(this);
-    Ring->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Ring->setLineWidth(6);
-    Ring->setStyleSheet(QStringLiteral("QFrame { border: 6px solid #0033cc; background: transparent; }"));
+    Ring = new TwoBandRing(this);
     Ring->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Ring->setAccessibleName(QStringLiteral("Focus ring"));
     Ring->hide();
     m_access.setOnRingMoved([this] { moveRing(); });
 
@@ -262,12 +301,14 @@ void frmMain::resizeEvent(QResizeEvent* event)
 
 void frmMain::applyLayout()
 {
-    if (!m_aids.access.fillScreen)
-        return;
-    const ScaledLayout layout = ScaledLayout::compute(exerciseDesignLayout(), size(), true, devicePixelRatioF());
+    const bool fill = m_aids.access.fillScreen;
+    const ScaledLayout layout = ScaledLayout::compute(exerciseDesignLayout(), size(), fill, devicePixelRatioF());
     place(layout);
-    m_objectDecode = layout.objectDecodeSize;
-    m_answerDecode = layout.answerDecodeSize;
+    // At the design size pictures are decoded at the design's boxes, as they always were.
+    const bool designSize = !fill && layout.scale == 1.0;
+    m_objectDecode = designSize ? QSize() : layout.objectDecodeSize;
+    m_answerDecode = designSize ? QSize() : layout.answerDecodeSize;
+    m_composer.boxesResized();
     moveRing();
 }
 
@@ -298,38 +339,18 @@ void frmMain::setStarting()
     m_showingSet = true;
 }
 
-void frmMain::setShown(const std::exception_ptr& failure)
+void frmMain::setShown(const AnswerLog::Set& set, const std::exception_ptr& failure)
 {
     m_showingSet = false;
     m_setOnScreen = true;
     if (m_aids.log) {
-        AnswerLog::Set set;
-        set.object = Immagine->sourceName();
-        set.caption = lblImmagine->text();
-        const auto row = [](const std::array<PictureBox*, 2>& elements) {
-            AnswerLog::RowContent content;
-            for (int i : {0, 1}) {
-                const PictureBox* box = elements[static_cast<std::size_t>(i)];
-                if (box->Tag == RightAnswerTag) {
-                    content.right = box->sourceName();
-                    content.rightElement = i;
-                } else if (box->isVisibleTo(box->parentWidget())) {
-                    content.distractor = box->sourceName();
-                }
-            }
-            return content;
-        };
-        set.symbols = row(Simbolo);
-        set.attributes = row(Attributo);
-        if (failure)
-            set.error = toRuntimeError(failure).description();
         m_aids.log->setShown(set);
         if (Frame2->isVisibleTo(this))
             m_aids.log->rowVisible(AnswerLog::Row::Attribute);
     }
     m_access.setAppeared();
     if (m_aids.caption && m_aids.access.spokenCaption && !failure)
-        m_aids.caption->speak(Immagine->sourceName(), lblImmagine->text());
+        m_aids.caption->cue(set.object, set.caption);
 }
 
 void frmMain::Form_Load()
@@ -356,6 +377,8 @@ void frmMain::closeEvent(QCloseEvent* event)
     // A close can be delivered twice (the window system's and the program's own); the run moves on
     // once.
     event->accept();
+    if (m_aids.caption)
+        m_aids.caption->cancel();
     if (!std::exchange(m_closed, true))
         Q_EMIT closed();
 }
@@ -370,7 +393,12 @@ PictureBox* frmMain::element(Row row, int index) const
 
 void frmMain::setObjectPicture(const QImage& picture, const QString& sourceName) { Immagine->setPicture(picture, sourceName); }
 
-void frmMain::setCaption(const QString& caption) { lblImmagine->setText(caption); }
+void frmMain::setCaption(const QString& caption)
+{
+    lblImmagine->setText(caption);
+    // The name says what the label is; the caption itself is read out as its description.
+    lblImmagine->setAccessibleDescription(caption);
+}
 
 void frmMain::setAnswerPicture(Row row, int index, const QImage& picture, const QString& sourceName)
 {

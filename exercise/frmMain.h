@@ -34,8 +34,8 @@ struct ExerciseAids {
 };
 
 // The exercise window: the object picture with its caption, the symbol row in the yellow frame,
-// the attribute row in the red frame and "Change set". The layout is fixed at its design
-// positions, whatever the window's size, unless the learner's layout fills the screen. Closing it
+// the attribute row in the red frame and "Change set". The layout keeps its design size in a larger
+// window, unless the learner's layout fills the screen, and shrinks into a smaller one. Closing it
 // emits closed() once; what comes next is the run's business.
 class frmMain final : public QWidget, private IExerciseView, private IAnswerTargets {
     Q_OBJECT
@@ -87,7 +87,7 @@ private:
     QSize objectDecodeSize() const override;
     QSize answerDecodeSize() const override;
     void setStarting() override;
-    void setShown(const std::exception_ptr& failure) override;
+    void setShown(const AnswerLog::Set& set, const std::exception_ptr& failure) override;
     bool isTargetVisible(AnswerTarget target) const override;
 
     QWidget* targetWidget(AnswerTarget target) const;
@@ -96,7 +96,8 @@ private:
     void choose(AnswerTarget target);
     void applyOutcome(const AccessOutcome& outcome);
     void click(Row row, int index);
-    // With "Fill screen", scales the layout to the window and decodes at the grown boxes.
+    // Scales the layout to the window, with "Fill screen" up and down, otherwise only down, and
+    // decodes pictures at the boxes' new size.
     void applyLayout();
     void place(const ScaledLayout& layout);
     void moveRing();

@@ -1,5 +1,6 @@
 #include "speech/SpokenCaption.h"
 
+#include "access/AccessClock.h"
 #include "core/ErrorGuard.h"
 #include "core/RuntimeError.h"
 #include "sound/SoundPlayback.h"
@@ -9,6 +10,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <utility>
 
 namespace tessarine {
 
@@ -20,11 +24,20 @@ const QString VoiceSubject = QStringLiteral(":voice");
 
 SpokenCaption::SpokenCaption(IMessageBox& messageBox, ISoundPlayer& player, ISpeechVoice& voice, const IAudioOutputs& outputs,
                              QString imagesFolder)
+    : SpokenCaption(messageBox, player, voice, outputs, std::move(imagesFolder), std::make_unique<SteadyClock>(),
+                    std::make_unique<QtStepTimer>(messageBox))
+{
+}
+
+SpokenCaption::SpokenCaption(IMessageBox& messageBox, ISoundPlayer& player, ISpeechVoice& voice, const IAudioOutputs& outputs,
+                             QString imagesFolder, IClock& clock, IStepTimer& timer)
     : m_messageBox(messageBox)
     , m_player(player)
     , m_voice(voice)
     , m_outputs(outputs)
     , m_imagesFolder(std::move(imagesFolder))
+    , m_clock(clock)
+    , m_timer(timer)
 {
     // The voice tells of its failures from the event loop.
     m_voice.setOnFailure([this](const QString& reason) {
@@ -32,6 +45,55 @@ SpokenCaption::SpokenCaption(IMessageBox& messageBox, ISoundPlayer& player, ISpe
             reportOnce(VoiceSubject, ErrorNumber::Internal, QStringLiteral("The voice cannot speak: %1").arg(reason));
         });
     });
+}
+
+SpokenCaption::SpokenCaption(IMessageBox& messageBox, ISoundPlayer& player, ISpeechVoice& voice, const IAudioOutputs& outputs,
+                             QString imagesFolder, std::unique_ptr<IClock> clock, std::unique_ptr<IStepTimer> timer)
+    : SpokenCaption(messageBox, player, voice, outputs, std::move(imagesFolder), *clock, *timer)
+{
+    m_ownClock = std::move(clock);
+    m_ownTimer = std::move(timer);
+}
+
+SpokenCaption::~SpokenCaption() { m_timer.stop(); }
+
+void SpokenCaption::FeedbackPlayer::play(const QString& path)
+{
+    m_caption.m_player.play(path);
+    m_caption.m_feedbackEndsMs = m_caption.m_clock.nowMs() + WaveCheck::ofFile(path).durationMs();
+    if (m_caption.m_waiting)
+        m_caption.schedule();
+}
+
+void SpokenCaption::cue(const QString& objectFile, const QString& caption)
+{
+    m_waiting = Cue{objectFile, caption, m_clock.nowMs() + MaxWaitMs};
+    schedule();
+}
+
+void SpokenCaption::cancel()
+{
+    m_timer.stop();
+    m_waiting.reset();
+}
+
+void SpokenCaption::schedule()
+{
+    m_timer.stop();
+    const qint64 now = m_clock.nowMs();
+    const qint64 due = std::min(m_feedbackEndsMs, m_waiting->latestMs);
+    if (due <= now) {
+        speakWaiting();
+        return;
+    }
+    m_timer.start(static_cast<int>(due - now), [this] { speakWaiting(); });
+}
+
+void SpokenCaption::speakWaiting()
+{
+    m_timer.stop();
+    if (const std::optional<Cue> waiting = std::exchange(m_waiting, std::nullopt))
+        speak(waiting->objectFile, waiting->caption);
 }
 
 SpokenCaption::Spoken SpokenCaption::speak(const QString& objectFile, const QString& caption)

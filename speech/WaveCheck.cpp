@@ -28,6 +28,12 @@ std::optional<Chunk> readChunkHeader(QFile& file)
     return Chunk{header.left(4), qFromLittleEndian<quint32>(header.constData() + 4), file.pos()};
 }
 
+// The bytes one second of sound takes, from a format description checkFormat() accepted.
+quint64 bytesPerSecond(const QByteArray& format)
+{
+    return quint64{qFromLittleEndian<quint32>(format.constData() + 4)} * qFromLittleEndian<quint16>(format.constData() + 12);
+}
+
 QString checkFormat(const QByteArray& format)
 {
     if (format.size() < 16)
@@ -50,7 +56,7 @@ QString checkFormat(const QByteArray& format)
     return {};
 }
 
-QString problemOf(const QString& path)
+QString problemOf(const QString& path, qint64& durationMs)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -59,14 +65,17 @@ QString problemOf(const QString& path)
     if (riff.size() < 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
         return QStringLiteral("it is not a wave file");
     bool haveFormat = false;
+    quint64 bytesEachSecond = 0;
     while (const std::optional<Chunk> chunk = readChunkHeader(file)) {
         const qint64 end = chunk->start + chunk->size;
         if (chunk->id == "fmt ") {
             if (end > file.size())
                 return QStringLiteral("it is damaged: the file ends inside its format description");
-            if (const QString problem = checkFormat(file.read(chunk->size)); !problem.isEmpty())
+            const QByteArray format = file.read(chunk->size);
+            if (const QString problem = checkFormat(format); !problem.isEmpty())
                 return problem;
             haveFormat = true;
+            bytesEachSecond = bytesPerSecond(format);
         } else if (chunk->id == "data") {
             if (!haveFormat)
                 return QStringLiteral("it is damaged: its sound comes before its format description");
@@ -74,6 +83,7 @@ QString problemOf(const QString& path)
                 return QStringLiteral("it is damaged: the file ends before its sound does");
             if (chunk->size == 0)
                 return QStringLiteral("it holds no sound");
+            durationMs = static_cast<qint64>(quint64{chunk->size} * 1000 / bytesEachSecond);
             return {};
         }
         // Chunks are padded to an even length.
@@ -86,6 +96,11 @@ QString problemOf(const QString& path)
 
 } // namespace
 
-WaveCheck WaveCheck::ofFile(const QString& path) { return WaveCheck(problemOf(path)); }
+WaveCheck WaveCheck::ofFile(const QString& path)
+{
+    qint64 durationMs = 0;
+    QString problem = problemOf(path, durationMs);
+    return WaveCheck(std::move(problem), durationMs);
+}
 
 } // namespace tessarine

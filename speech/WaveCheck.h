@@ -14,14 +14,18 @@ public:
     bool playable() const { return m_problem.isEmpty(); }
     // In plain words, why the file cannot be played; empty when it can.
     const QString& problem() const { return m_problem; }
+    // How long the sound lasts, from its header; 0 when it cannot be played.
+    qint64 durationMs() const { return m_durationMs; }
 
 private:
-    explicit WaveCheck(QString problem)
+    WaveCheck(QString problem, qint64 durationMs)
         : m_problem(std::move(problem))
+        , m_durationMs(durationMs)
     {
     }
 
     QString m_problem;
+    qint64 m_durationMs = 0;
 };
 
 } // namespace tessarine

@@ -43,6 +43,9 @@ private Q_SLOTS:
         frmMain& w = *exercise.window;
         QVERIFY(w.windowState() & Qt::WindowMaximized);
         QCOMPARE(w.windowTitle(), QStringLiteral("Tessarine"));
+        // On a screen as large as the design or larger, the layout keeps its design size.
+        w.setWindowState(Qt::WindowNoState);
+        w.resize(1009, 676);
         QCOMPARE(w.Immagine->geometry(), QRect(48, 56, 600, 300));
         QCOMPARE(w.lblImmagine->geometry(), QRect(48, 8, 601, 41));
         QCOMPARE(w.lblImmagine->font().pointSize(), 24);
@@ -60,13 +63,38 @@ private Q_SLOTS:
         const int draws = exercise.platform.random.reseeds;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(exercise.platform.random.reseeds > draws); // a new set
-        // The layout stays where it is, whatever the window's size.
-        w.setWindowState(Qt::WindowNoState);
+        // The layout stays where it is in a larger window.
         w.resize(1400, 1000);
         QCOMPARE(w.Immagine->geometry(), QRect(48, 56, 600, 300));
         // Pictures are decoded at the size they are shown in, stretched to the box.
         QCOMPARE(w.Immagine->picture().size(), w.Immagine->pictureSize());
         QCOMPARE(w.Simbolo[0]->picture().size(), w.Simbolo[0]->pictureSize());
+    }
+
+    // On a screen smaller than the design (a small laptop; a large screen at 150 %), every box
+    // shrinks into the window, and the pictures are decoded at the shrunk boxes.
+    void smallScreenShowsEveryBox()
+    {
+        Exercise exercise(CupImages, CupSymbols, CupAttributes, {.sequence = false});
+        QVERIFY(!exercise.open());
+        frmMain& w = *exercise.window;
+        w.setWindowState(Qt::WindowNoState);
+        for (const QSize size : {QSize(1024, 600), QSize(1280, 650)}) {
+            w.resize(size);
+            exercise.changeSet();
+            const QList<QWidget*> boxes{w.lblImmagine, w.Immagine,   w.cmdCambia,    w.Frame1,      w.Frame2,
+                                        w.Simbolo[0],  w.Simbolo[1], w.Attributo[0], w.Attributo[1]};
+            for (const QWidget* box : boxes)
+                QVERIFY2(w.rect().contains(QRect(box->mapTo(&w, QPoint(0, 0)), box->size())), qPrintable(box->accessibleName()));
+            // Proportions kept: the object picture stays twice as wide as high.
+            QVERIFY(qAbs(w.Immagine->width() - 2 * w.Immagine->height()) <= 1);
+            QVERIFY(w.Immagine->pictureSize().width() < 598 && w.Simbolo[0]->pictureSize().width() < 199);
+            QCOMPARE(w.Immagine->picture().size(), w.Immagine->pictureSize());
+            QCOMPARE(w.Simbolo[0]->picture().size(), w.Simbolo[0]->pictureSize());
+        }
+        // Every control says what it is to a screen reader.
+        QCOMPARE(w.Attributo[1]->accessibleName(), QStringLiteral("Second attribute"));
+        QCOMPARE(w.lblImmagine->accessibleDescription(), w.lblImmagine->text());
     }
 
     void distractorsShownAsAsked_data()

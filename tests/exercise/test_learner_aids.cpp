@@ -1,10 +1,16 @@
 // The exercise window with a learner's aids: keys and switches judged as clicks, the answers
 // recorded, the layout filling the screen.
+#include "access/doubles/AccessDoubles.h"
 #include "records/RecordsFixture.h"
+#include "speech/SpokenCaption.h"
+#include "speech/doubles/SpeechDoubles.h"
 #include "support/ExerciseFixture.h"
 
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QtEndian>
+
+#include <cmath>
 
 using namespace tessarine;
 using namespace tessarine::testing;
@@ -17,6 +23,48 @@ const QStringList Attributes{"colour.red.jpg", "colour.blue.jpg"};
 
 void press(frmMain& w, Qt::Key key) { QTest::keyClick(&w, key); }
 bool ringOn(frmMain& w, QWidget* box) { return w.Ring->geometry().contains(box->mapTo(&w, QPoint(0, 0))); }
+
+// Keeps every set the exercise reports, beside the object picture the window showed meanwhile.
+class RecordingLog final : public AnswerLog {
+public:
+    void sessionStarted(const Session&) override {}
+    void setShown(const Set& set) override
+    {
+        sets.append(set);
+        shownObjects.append(window->Immagine->sourceName());
+    }
+    void rowVisible(Row) override {}
+    void clicked(Row, int, const QString&, bool) override {}
+    void setEnded(SetEnd) override {}
+    void sessionEnded() override {}
+
+    frmMain* window = nullptr;
+    QList<Set> sets;
+    QStringList shownObjects;
+};
+
+// A silent PCM wave file that lasts `ms` milliseconds: 8000 one-byte samples a second.
+QByteArray wave(int ms)
+{
+    const auto le = [](quint32 value, int bytes) {
+        const quint32 little = qToLittleEndian(value);
+        return QByteArray(reinterpret_cast<const char*>(&little), bytes);
+    };
+    const QByteArray format = le(1, 2) + le(1, 2) + le(8000, 4) + le(8000, 4) + le(1, 2) + le(8, 2);
+    const QByteArray sound(ms * 8, '\x80');
+    return "RIFF" + le(4 + 8 + format.size() + 8 + sound.size(), 4) + "WAVE" + "fmt " + le(format.size(), 4) + format + "data"
+           + le(sound.size(), 4) + sound;
+}
+
+// WCAG contrast ratio between two colours.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF()) + 0.05;
+    };
+    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
+}
 
 } // namespace
 
@@ -59,6 +107,120 @@ private Q_SLOTS:
         QCOMPARE(sqlRows(file, QStringLiteral("SELECT object, ended_by FROM sets ORDER BY id")).mid(0, 2),
                  QStringList({"cup.colour.red.jpg|next in sequence", "pen.colour.blue.jpg|change set"}));
         QVERIFY(reports.shown.isEmpty());
+    }
+
+    // A set that stops with an error is recorded under its own object and caption, not under the
+    // picture the set before left on the screen.
+    void failedSetsAreRecordedUnderTheirOwnObject()
+    {
+        // The hat's picture is no picture at all, nor is the pen's symbol, which is also the cup's
+        // distractor half the time.
+        Exercise exercise({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, {"cup.jpg", "ball.jpg"},
+                          {"colour.red.jpg", "colour.blue.jpg"});
+        exercise.folder.addFile(QStringLiteral("Images"), QStringLiteral("hat.colour.red.jpg"), "not a picture");
+        exercise.folder.addFile(QStringLiteral("Symbols"), QStringLiteral("pen.jpg"), "not a picture either");
+        RecordingLog log;
+        exercise.setAids({.log = &log, .access = {}});
+        log.window = exercise.window.get();
+        exercise.open();
+        for (int set = 0; set < 60; ++set)
+            exercise.changeSet();
+
+        const QMap<QString, QString> captions{
+            {"cup.colour.red.jpg", "CUP RED"}, {"pen.colour.blue.jpg", "PEN BLUE"}, {"hat.colour.red.jpg", "HAT RED"}};
+        int hatsOverAnother = 0, fullSets = 0;
+        QCOMPARE(log.sets.size(), 61);
+        for (qsizetype i = 0; i < log.sets.size(); ++i) {
+            const AnswerLog::Set& set = log.sets[i];
+            const bool hat = set.error.contains(QStringLiteral("hat.colour.red.jpg"));
+            hatsOverAnother += hat && !log.shownObjects[i].isEmpty();
+            QCOMPARE(set.object, hat ? QStringLiteral("hat.colour.red.jpg") : log.shownObjects[i]);
+            QCOMPARE(set.caption, captions.value(set.object));
+            // Only the cup with the ball beside it gets through; the pen stops at its symbol.
+            QCOMPARE(set.error.isEmpty(), set.object == "cup.colour.red.jpg" && set.symbols.distractor == "ball.jpg");
+            if (hat)
+                QCOMPARE(set.symbols.right + set.symbols.distractor + set.attributes.right, QString());
+            if (set.error.isEmpty()) {
+                ++fullSets;
+                QCOMPARE(set.symbols.right, QStringLiteral("cup.jpg"));
+                QCOMPARE(set.attributes.right, QStringLiteral("colour.red.jpg"));
+                QCOMPARE(set.attributes.distractor, QStringLiteral("colour.blue.jpg"));
+            }
+        }
+        QVERIFY(hatsOverAnother > 0 && fullSets > 0);
+    }
+
+    // With the sequence, the right attribute's sound is heard to its end before the next set's
+    // caption plays on the same player; "Change set" brings its caption at once.
+    void rightAnswerSoundIsHeardBeforeTheNextCaption()
+    {
+        Exercise exercise(Images, Symbols, Attributes);
+        exercise.folder.addFile(QStringLiteral("Sounds"), QStringLiteral("ok.wav"), wave(1500));
+        for (const char* recording : {"cup.colour.red.wav", "pen.colour.blue.wav"})
+            exercise.folder.addFile(QStringLiteral("Images"), QLatin1String(recording), wave(700));
+        doubles::FakeClock clock;
+        doubles::FakeStepTimer timer(clock);
+        doubles::RecordingVoice voice;
+        const doubles::FixedAudioOutputs speakers(true);
+        SpokenCaption caption(exercise.platform.messageBox, exercise.platform.sound, voice, speakers,
+                              exercise.folder.subFolder(QStringLiteral("Images")), clock, timer);
+        exercise.setAids({.access = {.spokenCaption = true}, .caption = &caption});
+        QVERIFY(!exercise.open());
+        frmMain& w = *exercise.window;
+        const QStringList& played = exercise.platform.sound.played;
+        const auto captionPlayed = [&] {
+            return played.last().endsWith(QString(w.Immagine->sourceName()).replace(".jpg", ".wav"));
+        };
+        QVERIFY(captionPlayed());
+
+        exercise.click(w.Simbolo[Exercise::rightElement(w.Simbolo)]);
+        exercise.click(w.Attributo[Exercise::rightElement(w.Attributo)]);
+        const QString ok = exercise.sound("ok.wav");
+        QCOMPARE(played.mid(1), QStringList({ok, ok}));
+        timer.advance(1499);
+        QCOMPARE(played.size(), 3);
+        timer.advance(1);
+        QCOMPARE(played.size(), 4);
+        QVERIFY(captionPlayed());
+
+        exercise.changeSet();
+        QCOMPARE(played.size(), 5);
+        QVERIFY(captionPlayed());
+        QVERIFY(voice.said.isEmpty() && exercise.platform.messageBox.shown.isEmpty());
+    }
+
+    // The ring is drawn in a dark and a light band; one of them stands out at least 3:1 from the
+    // frames, white, the window's grey, and the picture colour that is worst for the pair.
+    void ringStandsOutOnEveryBackground()
+    {
+        Exercise exercise(Images, Symbols, Attributes, {.sequence = false});
+        QVERIFY(!exercise.open());
+        frmMain& w = *exercise.window;
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QList<QColor> backgrounds{w.Frame1->palette().color(QPalette::Window), w.Frame2->palette().color(QPalette::Window),
+                                        Qt::white, w.palette().color(QPalette::Window)};
+        // From "Change set" back to the second attribute, then to the second symbol.
+        for (const auto& [steps, box] : {std::pair{1, w.Attributo[1]}, std::pair{2, w.Simbolo[1]}}) {
+            for (int step = 0; step < steps; ++step)
+                press(w, Qt::Key_Left);
+            QVERIFY(ringOn(w, box));
+            const QImage shot = w.grab().toImage();
+            // Across the ring's side, from its outer edge to the box it surrounds.
+            const QRect ring = w.Ring->geometry();
+            const int boxLeft = box->mapTo(&w, QPoint(0, 0)).x();
+            QList<QColor> bands;
+            for (int x = ring.left(); x < boxLeft; ++x) {
+                const QColor colour = shot.pixelColor(x, ring.center().y());
+                if (!bands.contains(colour))
+                    bands.append(colour);
+            }
+            QCOMPARE(bands.size(), 2);
+            for (const QColor& background : backgrounds)
+                QVERIFY2(std::max(contrast(bands[0], background), contrast(bands[1], background)) >= 3.0,
+                         qPrintable(background.name()));
+            // The worst picture colour lies where both bands stand out equally: sqrt of their own ratio.
+            QVERIFY(std::sqrt(contrast(bands[0], bands[1])) >= 3.0);
+        }
     }
 
     void twoSwitchesStepAndChoose()

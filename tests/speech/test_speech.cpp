@@ -1,3 +1,4 @@
+#include "access/doubles/AccessDoubles.h"
 #include "platform/doubles/TestDoubles.h"
 #include "speech/AudioOutputs.h"
 #include "speech/QtSpeechVoice.h"
@@ -67,6 +68,51 @@ private Q_SLOTS:
         folder.addFile(QStringLiteral("Sounds"), QStringLiteral("test.wav"), content);
         const WaveCheck check = WaveCheck::ofFile(folder.subFolder(QStringLiteral("Sounds")) + "/test.wav");
         QVERIFY2(check.playable() == problem.isEmpty() && check.problem().contains(problem), qPrintable(check.problem()));
+        // 2000 bytes of one 16-bit channel at 22050 samples a second.
+        QCOMPARE(check.durationMs(), problem.isEmpty() ? 45 : 0);
+    }
+
+    // A caption cued while a feedback sound plays waits for its end, 3 s at most; a new cue
+    // replaces one still waiting, and a cancelled one is never spoken.
+    void captionWaitsForTheFeedbackSound()
+    {
+        MediaFolder folder;
+        const QString images = folder.subFolder(QStringLiteral("Images"));
+        const QByteArray second(44100, '\x10');
+        folder.addFile(QStringLiteral("Sounds"), QStringLiteral("ok.wav"), riff(format(1) + chunk("data", second)));
+        folder.addFile(QStringLiteral("Sounds"), QStringLiteral("long.wav"), riff(format(1) + chunk("data", second.repeated(5))));
+        const QString sounds = folder.subFolder(QStringLiteral("Sounds"));
+        doubles::TestPlatform platform(folder.path());
+        doubles::RecordingVoice voice;
+        const doubles::FixedAudioOutputs speakers(true);
+        doubles::FakeClock clock;
+        doubles::FakeStepTimer timer(clock);
+        SpokenCaption spoken(platform.messageBox, platform.sound, voice, speakers, images, clock, timer);
+
+        spoken.cue(QStringLiteral("cup.jpg"), QStringLiteral("CUP"));
+        QCOMPARE(voice.said, QStringList{"cup"});
+        spoken.feedbackPlayer().play(sounds + "/ok.wav");
+        spoken.cue(QStringLiteral("pen.jpg"), QStringLiteral("PEN"));
+        timer.advance(500);
+        spoken.cue(QStringLiteral("hat.jpg"), QStringLiteral("HAT"));
+        timer.advance(499);
+        QCOMPARE(voice.said.size(), 1);
+        timer.advance(1);
+        QCOMPARE(voice.said, QStringList({"cup", "hat"}));
+
+        spoken.feedbackPlayer().play(sounds + "/long.wav");
+        spoken.cue(QStringLiteral("pen.jpg"), QStringLiteral("PEN"));
+        timer.advance(SpokenCaption::MaxWaitMs - 1);
+        QCOMPARE(voice.said.size(), 2);
+        timer.advance(1);
+        QCOMPARE(voice.said.last(), QStringLiteral("pen"));
+
+        spoken.feedbackPlayer().play(sounds + "/ok.wav");
+        spoken.cue(QStringLiteral("cup.jpg"), QStringLiteral("CUP"));
+        spoken.cancel();
+        timer.advance(5000);
+        QCOMPARE(voice.said.size(), 3);
+        QCOMPARE(platform.sound.played, QStringList({sounds + "/ok.wav", sounds + "/long.wav", sounds + "/ok.wav"}));
     }
 
     void captionSpokenByRecordingOrVoiceOrNothing()

@@ -42,6 +42,13 @@ public:
         module.PlaySounds = options.sounds;
         module.SoundOk = QStringLiteral("ok.wav");
         module.SoundWrong = QStringLiteral("error.wav");
+        setAids(aids);
+    }
+
+    // Builds the window anew with `aids`, for aids made over the platform's doubles.
+    void setAids(ExerciseAids aids)
+    {
+        window.reset();
         window = std::make_unique<frmMain>(module, platform.platform(), decoder, aids);
         window->setAttribute(Qt::WA_DeleteOnClose, false);
     }
