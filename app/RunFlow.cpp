@@ -16,7 +16,6 @@
 #include "speech/SpokenCaption.h"
 
 #include <QApplication>
-#include <QFileInfo>
 
 namespace tessarine {
 
@@ -30,7 +29,7 @@ QString key(SettingKey setting) { return SettingsStore::definition(setting).name
 RunFlow::RunFlow(Module1& module, const Platform& platform, QString recordsFile, IRecordsPrompts* prompts)
     : m_module(module)
     , m_platform(platform)
-    , m_recordsFile(std::move(recordsFile))
+    , m_records(std::move(recordsFile), module.messageBox(), platform.settings)
     , m_recordsPrompts(prompts ? *prompts : m_dialogPrompts)
     , m_decoder(platform.pictures)
 {
@@ -52,20 +51,13 @@ frmApertura* RunFlow::start()
     return m_options;
 }
 
-QStringList RunFlow::knownLearners()
-{
-    // Nobody has records before the first recorded session; the file is made only then.
-    if (!QFileInfo::exists(m_recordsFile))
-        return {};
-    const auto store = tessarine::openRecords(m_recordsFile, m_module.messageBox(), QStringLiteral("Form_Load"));
-    return store ? store->learners() : QStringList();
-}
+QStringList RunFlow::knownLearners() { return m_records.learners(QStringLiteral("Form_Load")); }
 
 void RunFlow::openRecords(const QString& learner)
 {
     delete m_recordsWindow;
     m_recordsModel.reset();
-    m_recordsStore = tessarine::openRecords(m_recordsFile, m_module.messageBox(), QStringLiteral("cmdRecords_Click"));
+    m_recordsStore = m_records.forWindow(learner, QStringLiteral("cmdRecords_Click"));
     if (!m_recordsStore)
         return;
     m_recordsModel = std::make_unique<RecordsModel>(*m_recordsStore, learner);
@@ -73,6 +65,7 @@ void RunFlow::openRecords(const QString& learner)
     m_recordsWindow->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(m_recordsWindow, &RecordsWindow::learnerDeleted, m_recordsWindow, [this](const QString& deleted) {
         runUnguarded(m_module.messageBox(), [&] {
+            m_records.learnerDeleted(deleted, QStringLiteral("cmdDeleteLearner_Click"));
             if (m_options)
                 m_options->learnerDeleted(deleted);
         });
@@ -84,25 +77,25 @@ void RunFlow::openRecords(const QString& learner)
 
 void RunFlow::openAccess(const QString& learner)
 {
-    const auto store = tessarine::openRecords(m_recordsFile, m_module.messageBox(), QStringLiteral("cmdAccess_Click"));
-    if (!store)
-        return;
-    AccessDialog dialog(m_module.messageBox(), AccessSettings::fromMap(store->accessSettings(learner)), learner);
+    const QString procedure = QStringLiteral("cmdAccess_Click");
+    AccessDialog dialog(m_module.messageBox(), m_records.accessSettings(learner, procedure), learner);
     if (dialog.exec() == QDialog::Accepted)
-        store->setAccessSettings(learner, dialog.settings().toMap());
+        m_records.setAccessSettings(learner, dialog.settings(), procedure);
 }
 
 void RunFlow::openExercise(QPointer<QWidget>& window)
 {
     ExerciseAids aids;
     const QString learner = m_module.Learner;
-    if (!learner.isEmpty()) {
-        // A learner's records and access settings; records that cannot be kept are reported once
-        // and the exercise goes on without them.
-        auto store = tessarine::openRecords(m_recordsFile, m_module.messageBox(), QStringLiteral("Form_Load"));
-        if (store)
-            aids.access = AccessSettings::fromMap(store->accessSettings(learner));
-        m_answerLog = std::make_unique<SessionRecorder>(std::move(store), m_module.messageBox());
+    // A learner's records and access settings; whatever the records do, the exercise opens, without
+    // records when they cannot be kept.
+    Guard guard(m_module.messageBox(), QStringLiteral("Form_Load"));
+    guard.step([&] {
+        if (learner.isEmpty())
+            return;
+        auto records = m_records.forExercise(learner, QStringLiteral("Form_Load"));
+        aids.access = records.access;
+        m_answerLog = std::make_unique<SessionRecorder>(std::move(records.store), m_module.messageBox());
         aids.log = m_answerLog.get();
         const Module1& m = m_module;
         m_answerLog->sessionStarted({learner,
@@ -115,7 +108,7 @@ void RunFlow::openExercise(QPointer<QWidget>& window)
                                       {key(SettingKey::SoundWrong), m.SoundWrong}},
                                      m_platform.program.version(),
                                      m_platform.program.folder});
-    }
+    });
     if (aids.access.spokenCaption) {
         m_voice = std::make_unique<QtSpeechVoice>();
         m_audioOutputs = std::make_unique<QtAudioOutputs>();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/RunRecords.h"
 #include "exercise/PictureDecoder.h"
 #include "platform/Platform.h"
 #include "records/RecordsPrompts.h"
@@ -45,7 +46,8 @@ private:
 
     Module1& m_module;
     Platform m_platform;
-    QString m_recordsFile;
+    // Every way into the records goes through here, so that a fault is told once per run.
+    RunRecords m_records;
     // The Records window of one learner at a time, with the records it shows.
     std::unique_ptr<RecordsStore> m_recordsStore;
     std::unique_ptr<RecordsModel> m_recordsModel;

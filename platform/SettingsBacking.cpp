@@ -110,9 +110,10 @@ bool writeTextIni(QIODevice& device, const QSettings::SettingsMap& map)
 {
     QString section;
     QString out;
-    // The map is sorted, so each section's keys come together.
+    // The map is sorted, so each section's keys come together. A section may itself hold a '/'
+    // ("Access/Ana"); a key never does.
     for (auto it = map.cbegin(); it != map.cend(); ++it) {
-        const qsizetype slash = it.key().indexOf(u'/');
+        const qsizetype slash = it.key().lastIndexOf(u'/');
         const QString keySection = it.key().left(slash);
         if (keySection != section) {
             if (!section.isEmpty())
@@ -161,6 +162,8 @@ void QtSettingsBacking::write(const QString& section, const QString& key, const 
 {
     m_settings->setValue(section + u'/' + key, value);
 }
+
+void QtSettingsBacking::remove(const QString& section, const QString& key) { m_settings->remove(section + u'/' + key); }
 
 void QtSettingsBacking::flush()
 {

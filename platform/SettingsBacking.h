@@ -15,6 +15,8 @@ public:
     virtual std::optional<QString> read(const QString& section, const QString& key) = 0;
     // Creates the section and key as needed and replaces any previous value.
     virtual void write(const QString& section, const QString& key, const QString& value) = 0;
+    // Removes the key, if it is there.
+    virtual void remove(const QString& section, const QString& key) = 0;
     // Makes every write so far permanent. Throws RuntimeError when the store cannot be written; the
     // previous contents are then left as they were.
     virtual void flush() = 0;
@@ -40,6 +42,7 @@ public:
 
     std::optional<QString> read(const QString& section, const QString& key) override;
     void write(const QString& section, const QString& key, const QString& value) override;
+    void remove(const QString& section, const QString& key) override;
     void flush() override;
 
 private:

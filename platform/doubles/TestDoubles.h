@@ -101,6 +101,7 @@ public:
         values.insert({section, key}, value);
         written.append(key);
     }
+    void remove(const QString& section, const QString& key) override { values.remove({section, key}); }
     void flush() override
     {
         ++flushes;

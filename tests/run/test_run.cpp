@@ -1,19 +1,29 @@
 #include "about/frmAbout.h"
+#include "access/AccessDialog.h"
+#include "app/AccessSettingsFile.h"
 #include "app/RunFlow.h"
+#include "app/RunRecords.h"
 #include "options/TriStateCheckBox.h"
 #include "options/frmApertura.h"
 #include "platform/QtPlatform.h"
 #include "records/RecordsFixture.h"
+#include "records/RecordsStore.h"
 #include "records/RecordsWindow.h"
 #include "settings/SettingsStore.h"
 #include "support/ExerciseFixture.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <functional>
+#include <optional>
 
 using namespace tessarine;
 
@@ -66,6 +76,7 @@ struct Run {
         return fresh.read(def.section, def.name).value_or(QStringLiteral("(missing)"));
     }
     QString sound(const QString& name) const { return folder.path() + QStringLiteral("/Sounds/") + name; }
+    QString records() const { return config.filePath(QStringLiteral("records.sqlite")); }
 
     testing::MediaFolder folder;
     QTemporaryDir config;
@@ -98,6 +109,44 @@ void fromEventLoop(std::function<void()> stage)
             QCoreApplication::exit(1);
     });
 }
+
+// Everything past the first page overwritten: the file still opens as an SQLite database, but no
+// table of it can be read.
+void damagePastFirstPage(const QString& file)
+{
+    QFile damaged(file);
+    QVERIFY(damaged.open(QIODevice::ReadWrite));
+    const QByteArray header = damaged.read(100);
+    const int pageSize = (quint8(header.at(16)) << 8) | quint8(header.at(17));
+    QVERIFY(pageSize >= 512 && damaged.size() > 2 * pageSize);
+    QVERIFY(damaged.seek(pageSize));
+    const QByteArray garbage(damaged.size() - pageSize, '\xa5');
+    QCOMPARE(damaged.write(garbage), garbage.size());
+}
+
+// Another program writing to the records: a connection of its own holds the write lock.
+struct WriteLock {
+    explicit WriteLock(const QString& file)
+    {
+        auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), Name);
+        db.setDatabaseName(file);
+        held = db.open() && QSqlQuery(db).exec(QStringLiteral("BEGIN IMMEDIATE"));
+    }
+    ~WriteLock()
+    {
+        {
+            auto db = QSqlDatabase::database(Name);
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(Name);
+    }
+    static inline const QString Name = QStringLiteral("another program");
+    bool held = false;
+};
+
+// The exercise window's ring is on `box`.
+bool ringOn(frmMain* exercise, QWidget* box) { return exercise->Ring->geometry().contains(box->mapTo(exercise, QPoint(0, 0))); }
 
 } // namespace
 
@@ -167,8 +216,11 @@ private Q_SLOTS:
     {
         Run run({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, {"cup.jpg", "pen.jpg"});
         testing::ScriptedRecorder r(run.config.filePath(QStringLiteral("records.sqlite")), run.platform.messageBox);
-        for (const char* learner : {"Ana", "Ben"})
+        AccessSettingsFile accessFile(run.settings);
+        for (const char* learner : {"Ana", "Ben"}) {
             testing::recordSession(r, QString::fromLatin1(learner), QStringLiteral("cup.colour.red.jpg"), 1, 1);
+            accessFile.write(QString::fromLatin1(learner), {});
+        }
         frmApertura* options = run.flow.start();
         options->cboLearner->setCurrentIndex(options->cboLearner->findText(QStringLiteral("Ana")));
         click(options->cmdRecords);
@@ -179,6 +231,8 @@ private Q_SLOTS:
         QCOMPARE(options->cboLearner->count(), 1);
         QCOMPARE(options->cboLearner->itemText(0), QStringLiteral("Ben"));
         QCOMPARE(options->cboLearner->currentText(), QString());
+        // Their access settings leave the settings file too.
+        QVERIFY(!accessFile.read(QStringLiteral("Ana")) && accessFile.read(QStringLiteral("Ben")));
         QVERIFY(run.platform.messageBox.shown.isEmpty());
     }
 
@@ -192,11 +246,136 @@ private Q_SLOTS:
         QTest::keyClicks(options->cboLearner, QStringLiteral("Ana"));
         click(options->OKButton);
         frmMain* exercise = shown<frmMain>();
-        QVERIFY(exercise);
+        QVERIFY2(exercise, qPrintable(run.platform.messageBox.shown.join(u'\n')));
         QTest::mouseClick(exercise->Simbolo[testing::Exercise::rightElement(exercise->Simbolo)], Qt::LeftButton);
         QVERIFY(exercise->Frame2->isVisible());
         const QStringList& messages = run.platform.messageBox.shown;
         QVERIFY2(messages.size() == 1 && messages[0].contains(QStringLiteral("records file")), qPrintable(messages.join(u'\n')));
+    }
+
+    // A records fault there at the start is told once, where it is first met (the options window's
+    // opening), not again at "Start program"; the learner's exercise opens whatever the records do.
+    void recordsFaultAtTheStartIsToldOnce_data()
+    {
+        QTest::addColumn<bool>("locked");
+        QTest::newRow("damaged past the first page") << false;
+        QTest::newRow("held by another program") << true;
+    }
+    void recordsFaultAtTheStartIsToldOnce()
+    {
+        QFETCH(bool, locked);
+        Run run({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, {"cup.jpg", "pen.jpg"});
+        {
+            testing::ScriptedRecorder r(run.records(), run.platform.messageBox);
+            testing::recordSession(r, QStringLiteral("Ana"), QStringLiteral("cup.colour.red.jpg"), 3, 2);
+        }
+        std::optional<WriteLock> lock;
+        if (locked) {
+            lock.emplace(run.records());
+            QVERIFY(lock->held);
+        } else {
+            damagePastFirstPage(run.records());
+        }
+        frmApertura* options = run.flow.start();
+        QTest::keyClicks(options->cboLearner, QStringLiteral("Ana"));
+        click(options->OKButton);
+        frmMain* exercise = shown<frmMain>();
+        QVERIFY2(exercise, qPrintable(run.platform.messageBox.shown.join(u'\n')));
+        QTest::mouseClick(exercise->Simbolo[testing::Exercise::rightElement(exercise->Simbolo)], Qt::LeftButton);
+        QVERIFY(exercise->Frame2->isVisible());
+        const QStringList& messages = run.platform.messageBox.shown;
+        QVERIFY2(messages.size() == 1 && messages[0].contains(QStringLiteral("records file")), qPrintable(messages.join(u'\n')));
+    }
+
+    // A learner who answers with two switches keeps them when the records file cannot be read: the
+    // settings file holds them too, and the one message says so.
+    void switchLearnerKeepsTheirAccessWithoutTheRecords()
+    {
+        Run run({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, {"cup.jpg", "pen.jpg"});
+        const QString learner = QStringLiteral("Zoë (2/3) = [A]");
+        frmApertura* options = run.flow.start();
+        // Typed or pasted: keyClicks takes Latin-1 only.
+        options->cboLearner->lineEdit()->insert(learner);
+        QTimer::singleShot(0, qApp, [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<AccessDialog*>(w); dialog && dialog->isVisible()) {
+                    click(dialog->chkKeyboard);
+                    dialog->cboScan->setCurrentIndex(dialog->cboScan->findData(int(ScanMode::TwoSwitches)));
+                    click(dialog->buttons->button(QDialogButtonBox::Ok));
+                }
+        });
+        click(options->cmdAccess);
+        QVERIFY(!shown<AccessDialog>());
+        damagePastFirstPage(run.records());
+
+        click(options->OKButton);
+        frmMain* exercise = shown<frmMain>();
+        QVERIFY(exercise);
+        // Scanning: the ring waits on the first symbol, where the keyboard's ring would be on "Change set".
+        QTRY_VERIFY(ringOn(exercise, exercise->Simbolo[0]));
+        const QStringList& messages = run.platform.messageBox.shown;
+        QVERIFY2(messages.size() == 1 && messages[0].contains(QStringLiteral("records file"))
+                     && messages[0].contains(QStringLiteral("settings file")),
+                 qPrintable(messages.join(u'\n')));
+    }
+
+    // A learner's access settings that only the records hold (as an earlier version kept them) are
+    // copied to the settings file when the exercise opens, and used from there once the records
+    // cannot be read. The same fault is told once however often it is met; another one is told.
+    void recordsAccessSettingsAreCopiedAndUsedWhenUnreadable()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("records.sqlite"));
+        const QString ana = QStringLiteral("Ana");
+        const AccessSettings access{.keyboardAccess = false, .scanMode = ScanMode::OneSwitch};
+        {
+            RecordsStore store(file);
+            QVERIFY(!store.open());
+            store.setAccessSettings(ana, access.toMap());
+        }
+        doubles::RecordingMessageBox box;
+        doubles::MemorySettings settings;
+        QCOMPARE(RunRecords(file, box, settings).forExercise(ana, QStringLiteral("Form_Load")).access, access);
+        QCOMPARE(AccessSettingsFile(settings).read(ana), access);
+
+        damagePastFirstPage(file);
+        RunRecords records(file, box, settings);
+        QCOMPARE(records.forExercise(ana, QStringLiteral("Form_Load")).access, access);
+        QCOMPARE(records.accessSettings(ana, QStringLiteral("cmdAccess_Click")), access);
+        QVERIFY2(box.shown.size() == 1 && box.shown[0].contains(QStringLiteral("taken from the settings file")),
+                 qPrintable(box.shown.join(u'\n')));
+
+        for (const char* suffix : {"", "-wal", "-shm"})
+            QFile::remove(file + QLatin1String(suffix));
+        QVERIFY(QDir().mkdir(file));
+        QVERIFY(records.learners(QStringLiteral("Form_Load")).isEmpty());
+        QCOMPARE(box.shown.size(), 2);
+    }
+
+    // Whatever a learner is called, their access settings have a section of their own, which a
+    // later run reads back and which goes when the learner is deleted.
+    void accessSettingsSectionPerLearner()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("settings.ini"));
+        const QStringList names{"Ana María", "Ben", "Ben/Tom", "Ben%2FTom", "[Zoë] = 1; #2", "C:\\Lea", " Max "};
+        const auto settingsOf = [](qsizetype i) {
+            return AccessSettings{.scanMode = ScanMode::OneSwitch, .scanIntervalMs = 1000 + 500 * int(i)};
+        };
+        {
+            QtSettingsBacking settings(ini);
+            AccessSettingsFile file(settings);
+            for (qsizetype i = 0; i < names.size(); ++i)
+                file.write(names[i], settingsOf(i));
+            file.remove(QStringLiteral("Ben"));
+        }
+        QtSettingsBacking later(ini);
+        const AccessSettingsFile file(later);
+        for (qsizetype i = 0; i < names.size(); ++i)
+            QCOMPARE(file.read(names[i]), names[i] == u"Ben" ? std::nullopt : std::optional(settingsOf(i)));
+        QFile text(ini);
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(text.readAll()).contains(QStringLiteral("[Access/Ana María]\n")));
     }
 };
 

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "access/AccessSettings.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace tessarine {
+
+class ISettingsBacking;
+
+// Each learner's access settings in the settings file as well, in the section "Access/<learner>",
+// so that they are there when the records file cannot be read. A learner's name is kept as typed,
+// except for the few characters the file could not hold as they are ('%', '/', '\', '=', control
+// characters and blanks at either end), which are written as %XX of their UTF-8 bytes.
+class AccessSettingsFile {
+public:
+    explicit AccessSettingsFile(ISettingsBacking& settings);
+
+    static QString section(const QString& learner);
+
+    // None when the file holds no access settings of the learner.
+    std::optional<AccessSettings> read(const QString& learner) const;
+    // Writes and saves the file; throws RuntimeError when it cannot be saved.
+    void write(const QString& learner, const AccessSettings& settings);
+    void remove(const QString& learner);
+
+private:
+    ISettingsBacking& m_settings;
+};
+
+} // namespace tessarine

@@ -1,0 +1,190 @@
+#include "app/RunRecords.h"
+
+#include "core/ErrorGuard.h"
+#include "records/RecordsStore.h"
+
+#include <QFileInfo>
+
+namespace tessarine {
+
+namespace {
+
+RuntimeError caught() noexcept { return toRuntimeError(std::current_exception()); }
+
+// Where the access settings come from when the records cannot give them.
+QString fromSettingsFile(const QString& learner, bool hasCopy)
+{
+    return hasCopy ? QStringLiteral("The access settings of %1 are taken from the settings file.").arg(learner)
+                   : QStringLiteral("The settings file has no access settings for %1: the defaults are used.").arg(learner);
+}
+
+} // namespace
+
+RunRecords::RunRecords(QString filePath, IMessageBox& messageBox, ISettingsBacking& settings)
+    : m_filePath(std::move(filePath))
+    , m_messageBox(messageBox)
+    , m_accessFile(settings)
+{
+}
+
+RunRecords::~RunRecords() = default;
+
+std::unique_ptr<RecordsStore> RunRecords::open(QList<RuntimeError>& faults) noexcept
+{
+    try {
+        auto store = std::make_unique<RecordsStore>(m_filePath);
+        try {
+            if (const auto notice = store->open())
+                faults.append(*notice);
+        } catch (...) {
+            faults.append(caught());
+        }
+        // A file set aside leaves a new, usable one.
+        if (store->isOpen())
+            return store;
+    } catch (...) {
+        faults.append(caught());
+    }
+    return nullptr;
+}
+
+void RunRecords::tell(const QList<RuntimeError>& faults, const QString& procedure, const QString& note) noexcept
+{
+    try {
+        QList<RuntimeError> untold;
+        for (const RuntimeError& fault : faults) {
+            const QPair<int, QString> key{fault.number(), fault.description()};
+            if (!m_told.contains(key)) {
+                m_told.append(key);
+                untold.append(fault);
+            }
+        }
+        for (qsizetype i = 0; i < untold.size(); ++i) {
+            QString description = untold[i].description();
+            if (i == untold.size() - 1 && !note.isEmpty())
+                description += (description.endsWith(u'.') ? QStringLiteral(" ") : QStringLiteral(". ")) + note;
+            Guard(m_messageBox, procedure).report(std::make_exception_ptr(RuntimeError(untold[i].number(), description)));
+        }
+    } catch (...) {
+        Guard(m_messageBox, procedure).report(std::current_exception());
+    }
+}
+
+QStringList RunRecords::learners(const QString& procedure)
+{
+    QList<RuntimeError> faults;
+    QStringList names;
+    try {
+        if (!QFileInfo::exists(m_filePath))
+            return {};
+        if (const auto store = open(faults))
+            names = store->learners();
+    } catch (...) {
+        faults.append(caught());
+    }
+    tell(faults, procedure, QStringLiteral("Learners' access settings are taken from the settings file."));
+    return names;
+}
+
+std::unique_ptr<RecordsStore> RunRecords::forWindow(const QString& learner, const QString& procedure)
+{
+    QList<RuntimeError> faults;
+    auto store = open(faults);
+    bool hasCopy = false;
+    try {
+        hasCopy = m_accessFile.read(learner).has_value();
+        // The window reads the learner's rows at once; a file that cannot give them opens no window.
+        if (store)
+            store->hasLearner(learner);
+    } catch (...) {
+        faults.append(caught());
+        store.reset();
+    }
+    tell(faults, procedure, fromSettingsFile(learner, hasCopy));
+    return store;
+}
+
+RunRecords::Exercise RunRecords::resolve(const QString& learner, const QString& procedure, bool keepCopy) noexcept
+{
+    Exercise result;
+    QList<RuntimeError> faults;
+    const std::optional<AccessSettings> copy = [&]() -> std::optional<AccessSettings> {
+        try {
+            return m_accessFile.read(learner);
+        } catch (...) {
+            faults.append(caught());
+            return std::nullopt;
+        }
+    }();
+    result.store = open(faults);
+    std::optional<AccessSettings> recorded;
+    try {
+        if (result.store) {
+            // A learner without any (a new learner, a new file) has none in the records.
+            const auto values = result.store->accessSettings(learner);
+            if (!values.isEmpty())
+                recorded = AccessSettings::fromMap(values);
+        }
+    } catch (...) {
+        faults.append(caught());
+        result.store.reset();
+    }
+    if (recorded) {
+        result.access = *recorded;
+        if (keepCopy && copy != recorded) {
+            try {
+                m_accessFile.write(learner, *recorded);
+            } catch (...) {
+                // A settings file that cannot be saved was told when the options were stored.
+            }
+        }
+    } else if (copy) {
+        result.access = *copy;
+    }
+    tell(faults, procedure, fromSettingsFile(learner, copy.has_value()));
+    return result;
+}
+
+RunRecords::Exercise RunRecords::forExercise(const QString& learner, const QString& procedure)
+{
+    return resolve(learner, procedure, true);
+}
+
+AccessSettings RunRecords::accessSettings(const QString& learner, const QString& procedure)
+{
+    return resolve(learner, procedure, false).access;
+}
+
+void RunRecords::setAccessSettings(const QString& learner, const AccessSettings& settings, const QString& procedure)
+{
+    QList<RuntimeError> settingsFault;
+    bool kept = false;
+    try {
+        m_accessFile.write(learner, settings);
+        kept = true;
+    } catch (...) {
+        settingsFault.append(caught());
+    }
+    tell(settingsFault, procedure);
+
+    QList<RuntimeError> faults;
+    try {
+        if (const auto store = open(faults))
+            store->setAccessSettings(learner, settings.toMap());
+    } catch (...) {
+        faults.append(caught());
+    }
+    tell(faults, procedure,
+         kept ? QStringLiteral("The access settings of %1 are kept in the settings file.").arg(learner) : QString());
+}
+
+void RunRecords::learnerDeleted(const QString& learner, const QString& procedure)
+{
+    try {
+        m_accessFile.remove(learner);
+    } catch (...) {
+        tell({caught()}, procedure);
+    }
+}
+
+} // namespace tessarine

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "access/AccessSettings.h"
+#include "app/AccessSettingsFile.h"
+#include "core/RuntimeError.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace tessarine {
+
+class IMessageBox;
+class ISettingsBacking;
+class RecordsStore;
+
+// The run's one way into the learners' records. Nothing here throws, whatever the records file
+// does: a fault is told with the error convention, under the procedure the user started, where it
+// is first met, and the same fault (same number and description) is not told again in the run; a
+// different one is. Each learner's access settings are kept in the settings file as well and are
+// taken from there when the records cannot give them; the message that tells the fault says so.
+class RunRecords {
+public:
+    RunRecords(QString filePath, IMessageBox& messageBox, ISettingsBacking& settings);
+    ~RunRecords();
+    RunRecords(const RunRecords&) = delete;
+    RunRecords& operator=(const RunRecords&) = delete;
+
+    // The learners with records, for the learner row; none before the first recorded session (the
+    // file is made only then) and when they cannot be read.
+    QStringList learners(const QString& procedure);
+    // The records for the Records window; null when they cannot be read.
+    std::unique_ptr<RecordsStore> forWindow(const QString& learner, const QString& procedure);
+
+    struct Exercise {
+        // Where the session is kept; null when the records cannot be read, and nothing is kept.
+        std::unique_ptr<RecordsStore> store;
+        AccessSettings access;
+    };
+    // What a learner's exercise needs from the records. The records' access settings are the ones
+    // used; they are copied to the settings file when it has none or others.
+    Exercise forExercise(const QString& learner, const QString& procedure);
+
+    // The learner's access settings as the exercise would take them.
+    AccessSettings accessSettings(const QString& learner, const QString& procedure);
+    // Keeps them in the settings file and in the records.
+    void setAccessSettings(const QString& learner, const AccessSettings& settings, const QString& procedure);
+    // A learner whose records were deleted leaves the settings file too.
+    void learnerDeleted(const QString& learner, const QString& procedure);
+
+private:
+    std::unique_ptr<RecordsStore> open(QList<RuntimeError>& faults) noexcept;
+    Exercise resolve(const QString& learner, const QString& procedure, bool keepCopy) noexcept;
+    // Tells each fault not told yet; `note` follows the last one, in the same message.
+    void tell(const QList<RuntimeError>& faults, const QString& procedure, const QString& note = {}) noexcept;
+
+    QString m_filePath;
+    IMessageBox& m_messageBox;
+    AccessSettingsFile m_accessFile;
+    QList<QPair<int, QString>> m_told;
+};
+
+} // namespace tessarine
