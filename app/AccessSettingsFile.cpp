@@ -12,6 +12,8 @@ bool heldAsIs(QChar c) { return c != u'%' && c != u'/' && c != u'\\' && c != u'=
 
 QStringList keys() { return AccessSettings().toMap().keys(); }
 
+const QString NewerKey = QStringLiteral("NotYetInRecords");
+
 } // namespace
 
 AccessSettingsFile::AccessSettingsFile(ISettingsBacking& settings)
@@ -64,8 +66,22 @@ void AccessSettingsFile::write(const QString& learner, const AccessSettings& set
 void AccessSettingsFile::remove(const QString& learner)
 {
     const QString where = section(learner);
-    for (const QString& key : keys())
+    for (const QString& key : keys() << NewerKey)
         m_settings.remove(where, key);
+    m_settings.flush();
+}
+
+bool AccessSettingsFile::isNewer(const QString& learner) const
+{
+    return m_settings.read(section(learner), NewerKey).value_or(QString()) == QLatin1String("1");
+}
+
+void AccessSettingsFile::setNewer(const QString& learner, bool newer)
+{
+    if (newer)
+        m_settings.write(section(learner), NewerKey, QStringLiteral("1"));
+    else
+        m_settings.remove(section(learner), NewerKey);
     m_settings.flush();
 }
 

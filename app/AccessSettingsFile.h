@@ -26,6 +26,11 @@ public:
     void write(const QString& learner, const AccessSettings& settings);
     void remove(const QString& learner);
 
+    // The copy here is newer than the records' (a change the records could not take yet): it goes
+    // into the records when they can next be written, instead of being overwritten by theirs.
+    bool isNewer(const QString& learner) const;
+    void setNewer(const QString& learner, bool newer);
+
 private:
     ISettingsBacking& m_settings;
 };

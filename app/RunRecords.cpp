@@ -119,7 +119,12 @@ RunRecords::Exercise RunRecords::resolve(const QString& learner, const QString& 
     result.store = open(faults);
     std::optional<AccessSettings> recorded;
     try {
-        if (result.store) {
+        if (result.store && copy && m_accessFile.isNewer(learner)) {
+            // A change the records could not take when it was made goes into them now.
+            result.store->setAccessSettings(learner, copy->toMap());
+            m_accessFile.setNewer(learner, false);
+            recorded = copy;
+        } else if (result.store) {
             // A learner without any (a new learner, a new file) has none in the records.
             const auto values = result.store->accessSettings(learner);
             if (!values.isEmpty())
@@ -160,7 +165,9 @@ void RunRecords::setAccessSettings(const QString& learner, const AccessSettings&
     QList<RuntimeError> settingsFault;
     bool kept = false;
     try {
+        // Marked newer until the records have it too, so that their older copy never wins.
         m_accessFile.write(learner, settings);
+        m_accessFile.setNewer(learner, true);
         kept = true;
     } catch (...) {
         settingsFault.append(caught());
@@ -169,8 +176,11 @@ void RunRecords::setAccessSettings(const QString& learner, const AccessSettings&
 
     QList<RuntimeError> faults;
     try {
-        if (const auto store = open(faults))
+        if (const auto store = open(faults)) {
             store->setAccessSettings(learner, settings.toMap());
+            if (kept)
+                m_accessFile.setNewer(learner, false);
+        }
     } catch (...) {
         faults.append(caught());
     }

@@ -352,6 +352,31 @@ private Q_SLOTS:
         QCOMPARE(box.shown.size(), 2);
     }
 
+    // A change the records could not take (another program held them) is not undone by their
+    // older copy once they can be written again: it goes into them.
+    void accessChangeMadeWhileTheRecordsAreHeldIsKept()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("records.sqlite"));
+        const QString ana = QStringLiteral("Ana");
+        const AccessSettings before{.keyboardAccess = true}, after{.keyboardAccess = false, .scanMode = ScanMode::TwoSwitches};
+        doubles::RecordingMessageBox box;
+        doubles::MemorySettings settings;
+        RunRecords(file, box, settings).setAccessSettings(ana, before, QStringLiteral("cmdAccess_Click"));
+        {
+            WriteLock lock(file);
+            QVERIFY(lock.held);
+            RunRecords(file, box, settings).setAccessSettings(ana, after, QStringLiteral("cmdAccess_Click"));
+            QVERIFY2(box.shown.size() == 1 && box.shown[0].contains(QStringLiteral("kept in the settings file")),
+                     qPrintable(box.shown.join(u'\n')));
+        }
+        QCOMPARE(RunRecords(file, box, settings).forExercise(ana, QStringLiteral("Form_Load")).access, after);
+        RecordsStore store(file);
+        QVERIFY(!store.open());
+        QCOMPARE(AccessSettings::fromMap(store.accessSettings(ana)), after);
+        QCOMPARE(box.shown.size(), 1);
+    }
+
     // Whatever a learner is called, their access settings have a section of their own, which a
     // later run reads back and which goes when the learner is deleted.
     void accessSettingsSectionPerLearner()
