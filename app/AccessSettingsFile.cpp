@@ -66,7 +66,9 @@ void AccessSettingsFile::write(const QString& learner, const AccessSettings& set
 void AccessSettingsFile::remove(const QString& learner)
 {
     const QString where = section(learner);
-    for (const QString& key : keys() << NewerKey)
+    QStringList all = keys();
+    all.append(NewerKey);
+    for (const QString& key : std::as_const(all))
         m_settings.remove(where, key);
     m_settings.flush();
 }

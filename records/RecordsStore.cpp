@@ -1,6 +1,5 @@
 #include "records/RecordsStore.h"
 
-#include "core/ErrorGuard.h"
 #include "records/RecordsError.h"
 
 #include <QJsonDocument>
@@ -36,18 +35,6 @@ QString setEndName(AnswerLog::SetEnd how)
         return QStringLiteral("window closed");
     }
     return {};
-}
-
-std::unique_ptr<RecordsStore> openRecords(const QString& filePath, IMessageBox& messageBox, const QString& procedure)
-{
-    auto store = std::make_unique<RecordsStore>(filePath);
-    Guard guard(messageBox, procedure);
-    const bool opened = guard.step([&] {
-        if (const auto notice = store->open())
-            throw *notice;
-    });
-    // A notice still leaves a new, usable file.
-    return opened || store->isOpen() ? std::move(store) : nullptr;
 }
 
 QString RecordsStore::defaultFilePath()

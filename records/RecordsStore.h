@@ -97,13 +97,6 @@ private:
     std::optional<QSqlQuery> m_insertClick; // after m_file: gone before its connection
 };
 
-class IMessageBox;
-
-// Opens the records for a window (the learner list, the Records window): a damaged file set aside
-// or a file that cannot be used is reported once with the error convention under `procedure`.
-// Null when the records cannot be used.
-std::unique_ptr<RecordsStore> openRecords(const QString& filePath, IMessageBox& messageBox, const QString& procedure);
-
 QString rowName(AnswerLog::Row row);
 QString setEndName(AnswerLog::SetEnd how);
 
