@@ -3,6 +3,7 @@
 #include "records/SessionRecorder.h"
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -19,8 +20,9 @@ struct ScriptedRecorder {
     SessionRecorder recorder;
 };
 
-// One session of `sets` sets, each clicked in both rows: the first `right` right at the first try, the rest wrong, then right.
-inline void recordSession(ScriptedRecorder& r, const QString& learner, const QString& object, int sets, int right)
+// One session of `sets` sets, each clicked in both rows: the first `right` right at the first try, the rest wrong, then
+// right; then `failed` sets that stop at their object picture, where the learner clicks what the set before left.
+inline void recordSession(ScriptedRecorder& r, const QString& learner, const QString& object, int sets, int right, int failed = 0)
 {
     r.recorder.sessionStarted({learner, {}, QStringLiteral("1.0.0"), QStringLiteral("/opt/tessarine")});
     const auto name = object.section(u'.', 0, 0);
@@ -39,11 +41,18 @@ inline void recordSession(ScriptedRecorder& r, const QString& learner, const QSt
         r.recorder.clicked(AnswerLog::Row::Attribute, 1, set.attributes.right, true);
         r.recorder.setEnded(AnswerLog::SetEnd::NextInSequence);
     }
+    for (int i = 0; i < failed; ++i) {
+        r.recorder.setShown({"ball.colour.blue.jpg", "BALL", {}, {}, "No image found: plase check images folders"});
+        r.ms += 200;
+        r.recorder.clicked(AnswerLog::Row::Symbol, 0, set.symbols.right, true);
+        r.recorder.setEnded(AnswerLog::SetEnd::ChangeSet);
+    }
     r.recorder.sessionEnded();
     r.now = r.now.addDays(1);
 }
 
-// A query's rows, columns joined with "|": plain SQL, as another tool would read or write the records file.
+// Plain SQL, as another tool would read or write the records file: the rows of the last of the statements (each ending
+// with ";" at a line's end), columns joined with "|", or the first failure.
 inline QStringList sqlRows(const QString& file, const QString& sql)
 {
     QStringList result;
@@ -51,11 +60,18 @@ inline QStringList sqlRows(const QString& file, const QString& sql)
         auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("sqlRows"));
         db.setDatabaseName(file);
         db.open();
-        for (QSqlQuery query(sql, db); query.next();) {
-            QStringList columns;
-            for (int i = 0; i < query.record().count(); ++i)
-                columns.append(query.value(i).toString());
-            result.append(columns.join(u'|'));
+        for (const auto& statement : sql.split(QStringLiteral(";\n"), Qt::SkipEmptyParts)) {
+            QSqlQuery query(db);
+            if (!query.exec(statement)) {
+                result = QStringList{query.lastError().text() + QStringLiteral(": ") + statement};
+                break;
+            }
+            for (result.clear(); query.next();) {
+                QStringList columns;
+                for (int i = 0; i < query.record().count(); ++i)
+                    columns.append(query.value(i).toString());
+                result.append(columns.join(u'|'));
+            }
         }
     }
     QSqlDatabase::removeDatabase(QStringLiteral("sqlRows"));

@@ -10,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QProcess>
-#include <QSqlError>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -32,28 +31,21 @@ QByteArray readAll(const QString& path)
     return file.readAll();
 }
 
-// Runs statements that each end with ";" at a line's end, as another tool would; the first failure.
-QString runSql(const QString& file, const QString& script)
-{
-    QString failure;
-    {
-        auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("runSql"));
-        db.setDatabaseName(file);
-        db.open();
-        for (const auto& statement : script.split(QStringLiteral(";\n"), Qt::SkipEmptyParts)) {
-            QSqlQuery query(db);
-            if (failure.isEmpty() && !statement.trimmed().isEmpty() && !query.exec(statement))
-                failure = query.lastError().text() + QStringLiteral(": ") + statement;
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("runSql"));
-    return failure;
-}
-
 int modeOf(const QString& path)
 {
     struct stat info {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777) : -1;
+}
+
+// The number of the error opening the records for writing throws; 0 when they open.
+int openError(const QString& file)
+{
+    try {
+        RecordsStore(file).open();
+        return 0;
+    } catch (const RuntimeError& error) {
+        return error.number();
+    }
 }
 
 int exportCsv(const QString& records, const QString& learner, const QString& csv, QString* message = nullptr)
@@ -99,6 +91,7 @@ class TestRecords : public QObject {
     {
         return QDir(m_dir.path()).entryList({QFileInfo(file()).completeBaseName() + u'*'}, QDir::Files, QDir::Name);
     }
+    QStringList onlyTheFile() const { return {QFileInfo(file()).fileName()}; }
 
 private Q_SLOTS:
     void initTestCase()
@@ -156,12 +149,10 @@ private Q_SLOTS:
                          .arg(object, greek),
                      QString("2|cup.jpg|CUP |||0|||0|%1|window closed").arg(noImage)}));
 
-        // The export holds the learner's clicks only, quoted as RFC 4180 says, the session's start in
-        // local time, each click timed from its row's showing (the symbol row shows with the set).
+        // The learner's clicks only, quoted as RFC 4180 says, the session's start in local time, each
+        // click timed from its row's showing (the symbol row shows with the set).
         const auto csv = m_dir.filePath(QStringLiteral("out.csv"));
-        QString message;
-        QTextStream err(&message);
-        QCOMPARE(exportRecordsCommand(learner, csv, err, file()), 0);
+        QCOMPARE(exportCsv(file(), learner, csv), 0);
         const auto start = QDateTime(QDate(2026, 3, 3), QTime(9, 30), Qt::UTC).toLocalTime().toString(Qt::ISODate);
         const auto click = QStringLiteral("\"O'Brien, \"\"Jo\"\"\",%1,1,\"%2\",");
         const auto lines = QStringList{QString::fromLatin1(RecordsCsvHeader),
@@ -173,7 +164,8 @@ private Q_SLOTS:
         QCOMPARE(QString::fromUtf8(written), lines.join(QStringLiteral("\r\n")).arg(start, object));
 
         // Scripts get exit status 2 and one line naming the problem, and the file is left as it was.
-        QCOMPARE(exportRecordsCommand(QStringLiteral("Nobody"), csv, err, file()), 2);
+        QString message;
+        QCOMPARE(exportCsv(file(), QStringLiteral("Nobody"), csv, &message), 2);
         QCOMPARE(message, QStringLiteral("tessarine: There are no records of the learner \"Nobody\"\n"));
         QCOMPARE(readAll(csv), written);
     }
@@ -188,20 +180,16 @@ private Q_SLOTS:
         QCOMPARE(TargetKeys::attributeKey(QStringLiteral("Cup.Colour.Red.2.JPG")), QStringLiteral("COLOUR.RED"));
     }
 
-    void masteryRuleEdges()
+    void masteryIsJudgedFromScoreRows()
     {
-        // Trials and right first tries per session, oldest first. Exactly 90 % three times is
-        // mastery: test_records_window's CUP.
+        // Trials and right first tries per session, oldest first.
         const auto mastered = [](const QList<MasteryRule::Score>& scores) { return MasteryRule().isMastered(scores); };
         QVERIFY(!mastered({{10, 9}, {10, 9}, {9, 8}}));             // just under 90 %
         QVERIFY(!mastered({{10, 10}, {4, 4}, {10, 10}}));           // too few trials in one session
         QVERIFY(mastered({{5, 5}, {5, 5}, {5, 5}}));                // exactly the minimum of trials
         QVERIFY(!mastered({{10, 10}, {10, 10}}));                   // only two sessions
         QVERIFY(mastered({{10, 0}, {10, 10}, {10, 10}, {10, 10}})); // an old bad session no longer counts
-    }
 
-    void masteryIsJudgedFromScoreRows()
-    {
         // CUP is presented in sessions 11, 13 and 14 under three pictures; session 12 did not show
         // it, and a row of a session not listed counts nowhere.
         QList<SessionSummary> sessions;
@@ -224,21 +212,15 @@ private Q_SLOTS:
 
     void migrationsFromEveryEarlierVersion_data()
     {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("access");
-        QTest::newRow("1") << "records-v1.sql"
-                           << "";
-        QTest::newRow("2") << "records-v2.sql"
-                           << "";
-        QTest::newRow("3") << "records-v3.sql"
-                           << "1";
+        QTest::addColumn<int>("version");
+        for (const int version : {1, 2, 3})
+            QTest::newRow(QByteArray::number(version).constData()) << version;
     }
-
     void migrationsFromEveryEarlierVersion()
     {
-        QFETCH(QString, script);
-        QFETCH(QString, access);
-        QCOMPARE(runSql(file(), QString::fromUtf8(readAll(QStringLiteral(TESSARINE_TEST_DATA "/") + script))), QString());
+        QFETCH(int, version);
+        const auto script = readAll(QStringLiteral(TESSARINE_TEST_DATA "/records-v%1.sql").arg(version));
+        QCOMPARE(sqlRows(file(), QString::fromUtf8(script)), QStringList());
         {
             RecordsStore store(file());
             QVERIFY(!store.open());
@@ -255,21 +237,15 @@ private Q_SLOTS:
             QList<bool> firstTries;
             store.forEachClick(QStringLiteral("Ada"), [&](const ClickRecord& click) { firstTries.append(click.firstTry); });
             QCOMPARE(firstTries, (QList<bool>{true, true, false}));
-            // Access settings since v3: kept whole.
-            QCOMPARE(store.accessSettings(QStringLiteral("Ada")).value(QStringLiteral("ScanMode")), access);
+            // Access settings since version 3: kept whole.
+            QCOMPARE(store.accessSettings(QStringLiteral("Ada")).value(QStringLiteral("ScanMode")), version >= 3 ? "1" : "");
             const QMap<QString, QString> changed{{"ScanMode", "1"}, {"StepKey", "a=b"}};
             store.setAccessSettings(QStringLiteral("Ada"), changed);
             QCOMPARE(store.accessSettings(QStringLiteral("Ada")), changed);
         }
         // A file from a later version is left as it is.
         sqlRows(file(), QStringLiteral("PRAGMA user_version=5"));
-        RecordsStore later(file());
-        try {
-            later.open();
-            QFAIL("a later version's file was opened");
-        } catch (const RuntimeError& error) {
-            QCOMPARE(error.number(), RecordsErrorNumber::NewerVersion);
-        }
+        QCOMPARE(openError(file()), RecordsErrorNumber::NewerVersion);
         QCOMPARE(sqlRows(file(), QStringLiteral("PRAGMA user_version")), QStringList{QStringLiteral("5")});
     }
 
@@ -277,22 +253,7 @@ private Q_SLOTS:
     {
         doubles::RecordingMessageBox box;
         ScriptedRecorder r(file(), box);
-        r.recorder.sessionStarted({QStringLiteral("Gus"), {}, QStringLiteral("1.0.0"), QStringLiteral("/opt")});
-        r.recorder.setShown(
-            {"cup.colour.red.jpg", "CUP", {"cup.jpg", "ball.jpg", 0}, {"colour.red.jpg", "colour.blue.jpg", 1}, {}});
-        r.ms += 1000;
-        r.recorder.clicked(Row::Symbol, 0, QStringLiteral("cup.jpg"), true);
-        r.recorder.rowVisible(Row::Attribute);
-        r.ms += 600;
-        r.recorder.clicked(Row::Attribute, 1, QStringLiteral("colour.red.jpg"), true);
-        r.recorder.setEnded(AnswerLog::SetEnd::NextInSequence);
-        // The next set stops at its object picture; the learner clicks what is still on the screen.
-        r.recorder.setShown({"ball.colour.blue.jpg", "BALL", {}, {}, "No image found: plase check images folders"});
-        r.ms += 200;
-        r.recorder.clicked(Row::Symbol, 0, QStringLiteral("cup.jpg"), true);
-        r.recorder.setEnded(AnswerLog::SetEnd::ChangeSet);
-        r.recorder.sessionEnded();
-
+        recordSession(r, QStringLiteral("Gus"), QStringLiteral("cup.colour.red.jpg"), 1, 1, 1);
         RecordsStore store(file());
         QVERIFY(!store.open());
         const auto progress = store.progress(QStringLiteral("Gus"), {});
@@ -301,83 +262,51 @@ private Q_SLOTS:
         QCOMPARE(progress.targets.size(), 2); // CUP and COLOUR.RED: no BALL
         const auto csv = m_dir.filePath(QStringLiteral("gus.csv"));
         QCOMPARE(exportCsv(file(), QStringLiteral("Gus"), csv), 0);
-        const auto lines = QString::fromUtf8(readAll(csv)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 4);
-        QVERIFY2(lines[3].endsWith(QStringLiteral(",2,ball.colour.blue.jpg,symbol,0,cup.jpg,1,0,200")), qPrintable(lines[3]));
+        QVERIFY(readAll(csv).endsWith(",2,ball.colour.blue.jpg,symbol,0,cup.jpg,1,0,200\r\n"));
     }
 
-    void damagedFileIsKeptAsideAndReportedOnce()
+    void damagedFileIsSetAsideOnce_data()
     {
-        const QByteArray garbage = QByteArray("These are a teacher's notes, not a database.\n").repeated(200);
-        QFile damaged(file());
-        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(garbage) == garbage.size());
-        damaged.close();
-        // An export only reads: one line, status 2, the file where it was.
-        QString message;
-        QCOMPARE(exportCsv(file(), QStringLiteral("Cleo"), m_dir.filePath(QStringLiteral("cleo.csv")), &message), 2);
-        QCOMPARE(message.count(u'\n'), 1);
-        QCOMPARE(besideFile(), QStringList{QFileInfo(file()).fileName()});
-
+        QTest::addColumn<bool>("deep");
+        QTest::newRow("not a database") << false;
+        QTest::newRow("past its first page") << true;
+    }
+    void damagedFileIsSetAsideOnce()
+    {
+        QFETCH(bool, deep);
         doubles::RecordingMessageBox box;
-        ScriptedRecorder r(file(), box);
-        recordSession(r, QStringLiteral("Cleo"), QStringLiteral("cup.colour.red.jpg"), 2, 2);
-        recordSession(r, QStringLiteral("Cleo"), QStringLiteral("cup.colour.red.jpg"), 2, 2);
-        QCOMPARE(box.shown.size(), 1);
-        QVERIFY2(box.shown.first().contains(QStringLiteral("kept as")), qPrintable(box.shown.first()));
-        const auto aside = QDir(m_dir.path()).entryList({QStringLiteral("*.damaged-*.sqlite")});
-        QCOMPARE(aside.size(), 1);
-        QCOMPARE(readAll(m_dir.filePath(aside.first())), garbage);
-        QCOMPARE(sqlRows(file(), QStringLiteral("SELECT count(*) FROM clicks")), QStringList{QStringLiteral("8")});
-
-        // A folder that cannot be made (a file stands in its way).
-        RecordsStore nowhere(file() + QStringLiteral("/records.sqlite"));
-        try {
-            nowhere.open();
-            QFAIL("a records file inside a file");
-        } catch (const RuntimeError& error) {
-            QCOMPARE(error.number(), RecordsErrorNumber::CannotOpen);
-            QVERIFY2(error.description().contains(QStringLiteral("cannot be created")), qPrintable(error.description()));
-        }
-    }
-
-    void damageDeepInTheFileIsSetAside()
-    {
-        // Enough learners and sets for many pages, written as the exercise writes them.
-        {
-            doubles::RecordingMessageBox box;
+        if (deep) {
+            // Enough learners and sets for many pages, of which the later half is overwritten.
             ScriptedRecorder r(file(), box);
             for (int i = 0; i < 10; ++i)
                 recordSession(r, QStringLiteral("Learner %1").arg(i), QString(300, QChar(u'a' + i)) + ".colour.red.jpg", 10, 5);
-            QVERIFY(box.shown.isEmpty());
         }
         QFile records(file());
         QVERIFY(records.open(QIODevice::ReadWrite));
         const qint64 size = records.size();
-        QVERIFY2(size > 30 * 4096, qPrintable(QString::number(size)));
-        // The header and the schema intact, half of the pages garbage.
+        QVERIFY(!deep || size > 30 * 4096);
         records.seek(size / 2);
-        records.write(QByteArray(size - size / 2, '\xa5'));
+        records.write(deep ? QByteArray(size - size / 2, '\xa5')
+                           : QByteArray("These are a teacher's notes, not a database.\n").repeated(200));
         records.close();
         const auto damaged = readAll(file());
 
+        // An export only reads: one line, status 2, the file where it was.
         QString message;
-        QCOMPARE(exportCsv(file(), QStringLiteral("Learner 9"), m_dir.filePath(QStringLiteral("deep.csv")), &message), 2);
+        QCOMPARE(exportCsv(file(), QStringLiteral("Learner 9"), m_dir.filePath(QStringLiteral("damaged.csv")), &message), 2);
         QVERIFY2(message.contains(QStringLiteral("damaged")) && message.count(u'\n') == 1, qPrintable(message));
-        QCOMPARE(besideFile(), QStringList{QFileInfo(file()).fileName()});
+        QCOMPARE(besideFile(), onlyTheFile());
 
-        RecordsStore store(file());
-        const auto notice = store.open();
-        QVERIFY(notice);
-        QCOMPARE(notice->number(), RecordsErrorNumber::Damaged);
-        const auto aside = QDir(m_dir.path()).entryList({QFileInfo(file()).completeBaseName() + ".damaged-*.sqlite"});
-        QCOMPARE(aside.size(), 1);
+        ScriptedRecorder r(file(), box);
+        recordSession(r, QStringLiteral("Learner 9"), QStringLiteral("cup.colour.red.jpg"), 2, 2);
+        recordSession(r, QStringLiteral("Learner 9"), QStringLiteral("cup.colour.red.jpg"), 2, 2);
+        QCOMPARE(box.shown.size(), 1);
+        QVERIFY2(box.shown.first().contains(QStringLiteral("kept as")), qPrintable(box.shown.first()));
+        const auto aside = QDir(m_dir.path()).entryList({QFileInfo(file()).completeBaseName() + ".damaged-*.sqlite*"});
+        QCOMPARE(aside.size(), 1); // without a log
         QCOMPARE(readAll(m_dir.filePath(aside.first())), damaged);
         QCOMPARE(modeOf(m_dir.filePath(aside.first())), 0600);
-        QVERIFY(!QFile::exists(m_dir.filePath(aside.first() + "-wal")));
-        // The new file takes the next session.
-        QCOMPARE(store.learners(), QStringList());
-        store.beginSession(store.ensureLearner(QStringLiteral("Learner 9")), QDateTime::currentDateTimeUtc(), {}, {}, {});
-        QCOMPARE(store.learners(), QStringList{QStringLiteral("Learner 9")});
+        QCOMPARE(sqlRows(file(), QStringLiteral("SELECT count(*) FROM clicks")), QStringList{QStringLiteral("8")});
     }
 
     void foreignFileIsLeftAlone_data()
@@ -389,24 +318,17 @@ private Q_SLOTS:
                                             "CREATE TABLE notes (text TEXT);\n";
         QTest::newRow("a version of its own") << "PRAGMA journal_mode=WAL;\nPRAGMA user_version=7;\n";
     }
-
     void foreignFileIsLeftAlone()
     {
         QFETCH(QString, script);
-        QCOMPARE(runSql(file(), script), QString());
+        QCOMPARE(sqlRows(file(), script), QStringList());
         const auto before = readAll(file());
-        RecordsStore store(file());
-        try {
-            store.open();
-            QFAIL("another program's database was opened");
-        } catch (const RuntimeError& error) {
-            QCOMPARE(error.number(), RecordsErrorNumber::NotRecords);
-        }
+        QCOMPARE(openError(file()), RecordsErrorNumber::NotRecords);
         QString message;
         QCOMPARE(exportCsv(file(), QStringLiteral("Ada"), m_dir.filePath(QStringLiteral("foreign.csv")), &message), 2);
         QVERIFY2(message.contains(QStringLiteral("not a Tessarine records file")), qPrintable(message));
         QCOMPARE(readAll(file()), before);
-        QCOMPARE(besideFile(), QStringList{QFileInfo(file()).fileName()});
+        QCOMPARE(besideFile(), onlyTheFile());
     }
 
     void lockedFileFailsOnceAndExportStillReads()
@@ -421,14 +343,7 @@ private Q_SLOTS:
             QSqlQuery write(holder);
             QVERIFY(write.exec(QStringLiteral("BEGIN IMMEDIATE")));
             QVERIFY(write.exec(QStringLiteral("INSERT INTO learners (name) VALUES ('Pending')")));
-
-            RecordsStore store(file());
-            try {
-                store.open();
-                QFAIL("a file held by another program was opened for writing");
-            } catch (const RuntimeError& error) {
-                QCOMPARE(error.number(), RecordsErrorNumber::Locked);
-            }
+            QCOMPARE(openError(file()), RecordsErrorNumber::Locked);
             QCOMPARE(besideFile().filter(QStringLiteral(".damaged-")), QStringList());
             const auto csv = m_dir.filePath(QStringLiteral("lee.csv"));
             QCOMPARE(exportCsv(file(), QStringLiteral("Lee"), csv), 0);
@@ -465,22 +380,32 @@ private Q_SLOTS:
         QCOMPARE(modeOf(csv), 0644);
     }
 
-    void readOnlyFolderIsReportedOnceAndTheExerciseGoesOn()
+    void recordsThatCannotBeMadeAreReportedOnce_data()
     {
-        if (::geteuid() == 0)
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("a read-only folder") << true;
+        QTest::newRow("a file where the folder goes") << false;
+    }
+    void recordsThatCannotBeMadeAreReportedOnce()
+    {
+        QFETCH(bool, readOnly);
+        if (readOnly && ::geteuid() == 0)
             QSKIP("root writes into read-only folders");
-        const auto folder = m_dir.filePath(QStringLiteral("locked-folder"));
-        QDir().mkpath(folder);
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        const auto folder = file() + QStringLiteral(".d");
+        if (readOnly)
+            QDir().mkdir(folder, QFile::ReadOwner | QFile::ExeOwner);
+        else
+            QFile(folder).open(QIODevice::WriteOnly);
         doubles::RecordingMessageBox box;
         ScriptedRecorder r(folder + QStringLiteral("/records.sqlite"), box);
         recordSession(r, QStringLiteral("Dev"), QStringLiteral("cup.colour.red.jpg"), 3, 1);
         recordSession(r, QStringLiteral("Dev"), QStringLiteral("cup.colour.red.jpg"), 3, 1);
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(box.shown.size(), 1);
-        QVERIFY2(box.shown.first().startsWith(QStringLiteral("Error \"The records file")), qPrintable(box.shown.first()));
-        QVERIFY(box.shown.first().endsWith(QStringLiteral(" in SessionRecorder() routine")));
-        QVERIFY(QDir(folder).isEmpty());
+        QVERIFY2(box.shown.first().startsWith(QStringLiteral("Error \"The records f"))
+                     && box.shown.first().contains(QStringLiteral("cannot be created"))
+                     && box.shown.first().endsWith(QStringLiteral(" in SessionRecorder() routine")),
+                 qPrintable(box.shown.first()));
+        QVERIFY(!readOnly || QDir(folder).isEmpty());
     }
 
     void killedMidSessionKeepsEveryCommittedClick()
@@ -495,7 +420,6 @@ private Q_SLOTS:
         QVERIFY(acknowledged >= 40);
         ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
         QVERIFY(child.waitForFinished(10000));
-        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
 
         RecordsStore store(file());
         QVERIFY(!store.open());
@@ -505,8 +429,8 @@ private Q_SLOTS:
             QCOMPARE(click.set, clicks);
             QCOMPARE(click.file, QStringLiteral("cup.jpg"));
         });
-        QVERIFY2(clicks >= acknowledged, qPrintable(QStringLiteral("%1 of %2").arg(clicks).arg(acknowledged)));
-        QVERIFY(clicks <= acknowledged + 1);
+        QVERIFY2(clicks >= acknowledged && clicks <= acknowledged + 1,
+                 qPrintable(QStringLiteral("%1 of %2").arg(clicks).arg(acknowledged)));
     }
 
     void deletingALearnerLeavesNothingOfThem()
@@ -521,11 +445,8 @@ private Q_SLOTS:
         // Fay's 12 clicks are all that is left.
         QCOMPARE(sqlRows(file(), QStringLiteral("SELECT count(*) FROM clicks")), QStringList{QStringLiteral("12")});
         // Overwritten, not only unlinked: neither the file nor its log holds the learner any more.
-        for (const auto& suffix : {QString(), QStringLiteral("-wal")}) {
-            const auto bytes = readAll(file() + suffix);
-            QVERIFY(!bytes.contains("Zebulon-Unique"));
-            QVERIFY(!bytes.contains("zanzibar"));
-        }
+        for (const auto& suffix : {QString(), QStringLiteral("-wal")})
+            QVERIFY(!readAll(file() + suffix).contains("Zebulon-Unique") && !readAll(file() + suffix).contains("zanzibar"));
     }
 };
 
