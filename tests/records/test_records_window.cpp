@@ -6,7 +6,6 @@
 #include "records/RecordsWindow.h"
 
 #include <QAccessible>
-#include <QChart>
 #include <QChartView>
 #include <QGraphicsTextItem>
 #include <QLabel>
