@@ -253,6 +253,7 @@ private:
     // can be drawn as a distractor.
     QHash<QString, QStringList> m_rightFor;
     QHash<QString, QSet<int>> m_distractorIn;
+    std::optional<QStringList> m_recordings; // the wave files beside the object pictures
 };
 
 std::optional<RuntimeError> Checker::loadError(const QString& folder, const QString& name, QSize box)
@@ -753,7 +754,11 @@ void Checker::analyseObject(std::int16_t position)
     const SetPlan& plain = plans[static_cast<std::size_t>(SetOptions{false, false, true}.index())];
     report.caption = plain.caption;
     // The teacher's own recording of the caption, spoken instead of the synthetic voice.
-    const QString recording = SpokenCaption::recordingFor(joinPath(m_program.folder, Folder::Images), object);
+    // Listed once: a folder of a thousand pictures is not read again for each of them.
+    const QString images = joinPath(m_program.folder, Folder::Images);
+    if (!m_recordings)
+        m_recordings = SpokenCaption::recordingsIn(images);
+    const QString recording = SpokenCaption::recordingFor(images, object, *m_recordings);
     report.recording = QFileInfo(recording).fileName();
     if (!recording.isEmpty()) {
         const WaveCheck wave = WaveCheck::ofFile(recording);

@@ -127,6 +127,21 @@ SpokenCaption::Spoken SpokenCaption::speak(const QString& objectFile, const QStr
 
 QString SpokenCaption::recordingFor(const QString& imagesFolder, const QString& objectFile)
 {
+    return recordingFor(imagesFolder, objectFile, {}, false);
+}
+
+QString SpokenCaption::recordingFor(const QString& imagesFolder, const QString& objectFile, const QStringList& waves)
+{
+    return recordingFor(imagesFolder, objectFile, waves, true);
+}
+
+QStringList SpokenCaption::recordingsIn(const QString& imagesFolder)
+{
+    return QDir(imagesFolder).entryList({QStringLiteral("*.wav")}, QDir::Files, QDir::Name);
+}
+
+QString SpokenCaption::recordingFor(const QString& imagesFolder, const QString& objectFile, const QStringList& waves, bool listed)
+{
     QString name = objectFile;
     if (name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive))
         name.chop(4);
@@ -135,8 +150,7 @@ QString SpokenCaption::recordingFor(const QString& imagesFolder, const QString& 
     if (QFileInfo(folder.filePath(name)).isFile())
         return folder.filePath(name);
     // Names are compared without regard to letter case everywhere else, so here too.
-    const QStringList waves = folder.entryList({QStringLiteral("*.wav")}, QDir::Files, QDir::Name);
-    for (const QString& wave : waves)
+    for (const QString& wave : listed ? waves : recordingsIn(imagesFolder))
         if (wave.compare(name, Qt::CaseInsensitive) == 0)
             return folder.filePath(wave);
     return {};

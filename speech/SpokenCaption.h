@@ -54,6 +54,10 @@ public:
     // The recording of the object picture `objectFile` in `imagesFolder`: the same name with .wav
     // in place of .jpg, in any letter case; the empty text when there is none.
     static QString recordingFor(const QString& imagesFolder, const QString& objectFile);
+    // The same among `waves`, the wave files of the folder listed once (recordingsIn), for a
+    // caller that looks up the recordings of many pictures.
+    static QString recordingFor(const QString& imagesFolder, const QString& objectFile, const QStringList& waves);
+    static QStringList recordingsIn(const QString& imagesFolder);
 
 private:
     class FeedbackPlayer final : public ISoundPlayer {
@@ -77,6 +81,7 @@ private:
     SpokenCaption(IMessageBox& messageBox, ISoundPlayer& player, ISpeechVoice& voice, const IAudioOutputs& outputs,
                   QString imagesFolder, std::unique_ptr<IClock> clock, std::unique_ptr<IStepTimer> timer);
 
+    static QString recordingFor(const QString& imagesFolder, const QString& objectFile, const QStringList& waves, bool listed);
     void reportOnce(const QString& subject, int number, const QString& description);
     // Speaks the waiting caption now or sets the timer for when it may be.
     void schedule();
