@@ -7,6 +7,7 @@
 #include "support/ExerciseFixture.h"
 #include "support/OptionsFixture.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -28,6 +29,19 @@ QByteArray withDeclaredSize(QByteArray jpeg, int width, int height)
     jpeg[frame + 7] = char(width >> 8);
     jpeg[frame + 8] = char(width & 0xff);
     return jpeg;
+}
+
+// A settings file that holds `key` alone, with `value`.
+QByteArray only(SettingKey key, const char* value)
+{
+    const SettingDefinition& def = SettingsStore::definition(key);
+    return "[" + def.section.toUtf8() + "]\n" + def.name.toUtf8() + "=" + value + "\n";
+}
+
+void row(const char* name, const QByteArray& content, SettingKey key, const char* shown, const QString& message = {},
+         const char* unwritable = "")
+{
+    QTest::newRow(name) << content << int(key) << QString::fromLatin1(shown) << message << QString::fromLatin1(unwritable);
 }
 
 } // namespace
@@ -164,31 +178,48 @@ private Q_SLOTS:
         QVERIFY(exercise.platform.messageBox.shown.isEmpty());
     }
 
-    // Settings files the program did not write, or cannot write, and values edited by hand: the user
-    // sees the options, and closing stores what was shown or, where it cannot, says so once and
-    // leaves the old file whole.
+    // Settings files the program did not write, or cannot write, and values edited by hand: what the
+    // window shows for the option `key`, as closing stores it and the run uses it. A check box's third
+    // state is "2"; "S" selects "Same category of image"; a sound is shown as the list spells it, and
+    // "" as "*** NO SOUND ***". A file that cannot be written is told once and left whole.
     void settingsFiles_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("sequence");      // or reported as a type mismatch and unchecked
+        QTest::addColumn<QByteArray>("content"); // null: no file
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("message");    // of the opening
         QTest::addColumn<QString>("unwritable"); // what keeps the file from being saved, if anything
+        const QString load = QStringLiteral(" in Form_Load() routine");
+        const SettingKey sequence = SettingKey::UseSequence;
+        row("symbols 0", only(SettingKey::ShowSymbolsDistractor, "0"), SettingKey::ShowSymbolsDistractor, "0");
+        row("sequence 3", only(sequence, "3"), sequence, "0", "Error \"Invalid property value\"" + load);
+        row("sequence 40000", only(sequence, "40000"), sequence, "0", "Error \"Overflow\"" + load);
+        row("sequence in quotes", only(sequence, "\"1\""), sequence, "0", "Error \"Type mismatch\"" + load);
+        row("sequence with a plus sign", only(sequence, "+1"), sequence, "1");
+        row("sounds 2", only(SettingKey::PlaySounds, "2"), SettingKey::PlaySounds, "2");
+        row("sounds empty", only(SettingKey::PlaySounds, ""), SettingKey::PlaySounds, "1",
+            "Error \"Type mismatch\" in CaricaSuoni() routine");
+        row("same category missing", QByteArray(), SettingKey::SameCategoryAttributes, "S");
+        row("same category s", only(SettingKey::SameCategoryAttributes, "s"), SettingKey::SameCategoryAttributes, "N");
+        row("sound file gone", only(SettingKey::SoundWrong, "chime.wav"), SettingKey::SoundWrong, "");
+        row("sound with a twin, exact", only(SettingKey::SoundWrong, "bell.wav"), SettingKey::SoundWrong, "bell.wav");
+        row("sound with a twin, other case", only(SettingKey::SoundOk, "BELL.wav"), SettingKey::SoundOk, "Bell.wav");
         QByteArray huge = "[Other]\n";
         while (huge.size() < 8 * 1024 * 1024)
             huge += "SomeKey" + QByteArray::number(huge.size()) + "=some value, with \"quotes\"\n";
-        const QByteArray plus = "[GeneralSettings]\nUseSequence=+1\n";
-        QTest::newRow("garbage text") << QByteArray("<<<< merge conflict\n]]]=[[[\n= no key\nUseSequence=0\n") << true << "";
-        QTest::newRow("binary") << encoded(photo({64, 48}), "PNG") << true << "";
-        QTest::newRow("huge") << huge << true << "";
-        QTest::newRow("quotes") << QByteArray("[GeneralSettings]\nUseSequence=\"1\"\n") << false << "";
-        QTest::newRow("plus sign") << plus << true << "";
-        QTest::newRow("read-only file") << plus << true << "file";
-        QTest::newRow("read-only folder") << plus << true << "folder";
-        QTest::newRow("folder is a file") << QByteArray() << true << "blocked";
+        row("garbage text", "<<<< merge conflict\n]]]=[[[\n= no key\nUseSequence=0\n", sequence, "1");
+        row("binary", encoded(photo({64, 48}), "PNG"), sequence, "1");
+        row("huge", huge, sequence, "1");
+        row("read-only file", only(sequence, "0"), sequence, "0", {}, "file");
+        row("read-only folder", only(sequence, "0"), sequence, "0", {}, "folder");
+        row("folder is a file", QByteArray(), sequence, "1", {}, "blocked");
     }
     void settingsFiles()
     {
         QFETCH(QByteArray, content);
-        QFETCH(bool, sequence);
+        QFETCH(int, key);
+        QFETCH(QString, shown);
+        QFETCH(QString, message);
         QFETCH(QString, unwritable);
         if ((unwritable == u"file" || unwritable == u"folder") && geteuid() == 0)
             QSKIP("File permissions do not stop the superuser");
@@ -200,26 +231,34 @@ private Q_SLOTS:
         } else {
             QVERIFY(QDir().mkpath(folder));
             QFile raw(file);
-            QVERIFY(raw.open(QIODevice::WriteOnly) && raw.write(content) == content.size());
+            QVERIFY(content.isNull() || (raw.open(QIODevice::WriteOnly) && raw.write(content) == content.size()));
         }
         QVERIFY(unwritable != u"file" || QFile::setPermissions(file, QFile::ReadOwner));
         QVERIFY(unwritable != u"folder" || QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        QStringList messages = message.isEmpty() ? QStringList() : QStringList{message};
         {
             QtSettingsBacking settings(file);
-            OptionsWindow options({"ok.wav"});
+            OptionsWindow options({"Bell.wav", "bell.wav", "error.wav", "ok.wav"});
             options.settings = &settings;
             frmApertura& w = options.open();
-            QCOMPARE(options.module->UseSequence, sequence);
-            QVERIFY(w.Option1->isChecked());
+            QCOMPARE(options.messages(), messages);
+            QVERIFY(w.Option1->isChecked() != w.Option2->isChecked());
+            QVERIFY(w.cboSoundOK->currentIndex() >= 0 && w.cboSoundWrong->currentIndex() >= 0);
             w.close();
-            QStringList messages;
-            if (!sequence)
-                messages << "Error \"Type mismatch\" in Form_Load() routine";
             if (!unwritable.isEmpty())
                 messages << "Error \"The settings cannot be saved to " + file + "\" in Form_Unload() routine";
             QCOMPARE(options.messages(), messages);
-            // The run goes on with the options shown.
-            QVERIFY(options.module->PlaySounds && options.platform.lifetime.ends == 1);
+            // The run goes on with what was shown; only a checked box sets its flag.
+            const Module1& m = *options.module;
+            const QString used[] = {m.ShowSymbolsDistractor ? "1" : "0",
+                                    m.ShowAttributesDistractor ? "1" : "0",
+                                    m.UseSequence ? "1" : "0",
+                                    m.SameCategoryAttributes ? "S" : "N",
+                                    m.PlaySounds ? "1" : "0",
+                                    m.SoundOk,
+                                    m.SoundWrong};
+            QCOMPARE(used[key], shown == "2" ? "0" : shown);
+            QCOMPARE(options.platform.lifetime.ends, 1);
         }
         QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         if (unwritable == u"blocked")
@@ -227,14 +266,14 @@ private Q_SLOTS:
         QFile written(file);
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QByteArray bytes = written.readAll();
-        if (unwritable.isEmpty()) {
-            // What was shown is what is stored, as the program writes it.
-            for (const char* line : {sequence ? "UseSequence=1\n" : "UseSequence=0\n", "SoundOk=ok.wav\n", "Year=2009\n"})
-                QVERIFY2(bytes.contains(line), line);
-        } else {
+        if (!unwritable.isEmpty()) {
             QCOMPARE(bytes, content);
             QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"Corvaldi-Tessarine.ini"});
+            return;
         }
+        // Stored as shown, as the program writes it.
+        const QByteArray line = "\n" + SettingsStore::definition(SettingKey(key)).name.toUtf8() + "=" + shown.toUtf8() + "\n";
+        QVERIFY2(bytes.contains(line), line);
     }
 
     void soundsThatCannotPlay()

@@ -20,11 +20,6 @@ const QString NoSound = QStringLiteral("*** NO SOUND ***");
 // A user's click on the box or circle of a check box or option button, or on a push button.
 void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2)); }
 
-void row(const char* name, SettingKey key, const QString& value, const QString& shown, const QString& message = {})
-{
-    QTest::newRow(name) << int(key) << value << shown << message;
-}
-
 QStringList entries(const QComboBox* list)
 {
     QStringList result;
@@ -142,56 +137,6 @@ private Q_SLOTS:
         w.close();
         QCOMPARE(rig.stored(SettingKey::Learner), QStringLiteral("Cleo"));
         QCOMPARE(rig.module->Learner, QStringLiteral("Cleo"));
-    }
-
-    // A hand-edited value and what the window shows for it, as closing stores it and the run uses it.
-    // A check box's third state is "2"; "S" selects "Same category of image"; a sound is shown as
-    // the list spells it, and "" as "*** NO SOUND ***".
-    void storedCheckBoxStates_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("value"); // null: not stored
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("message");
-        const QString load = QStringLiteral(" in Form_Load() routine"), lists = QStringLiteral(" in CaricaSuoni() routine");
-        row("symbols 0", SettingKey::ShowSymbolsDistractor, "0", "0");
-        row("sequence 3", SettingKey::UseSequence, "3", "0", "Error \"Invalid property value\"" + load);
-        row("sequence 40000", SettingKey::UseSequence, "40000", "0", "Error \"Overflow\"" + load);
-        row("sounds 2", SettingKey::PlaySounds, "2", "2");
-        row("sounds empty", SettingKey::PlaySounds, "", "1", "Error \"Type mismatch\"" + lists);
-        row("same category missing", SettingKey::SameCategoryAttributes, QString(), "S");
-        row("same category s", SettingKey::SameCategoryAttributes, "s", "N");
-        row("sound file gone", SettingKey::SoundWrong, "chime.wav", "");
-        row("sound with a twin, exact", SettingKey::SoundWrong, "bell.wav", "bell.wav");
-        row("sound with a twin, other case", SettingKey::SoundOk, "BELL.wav", "Bell.wav");
-    }
-    void storedCheckBoxStates()
-    {
-        QFETCH(int, key);
-        QFETCH(QString, value);
-        QFETCH(QString, shown);
-        QFETCH(QString, message);
-        Rig rig({"Bell.wav", "bell.wav", "error.wav", "ok.wav"});
-        if (!value.isNull())
-            rig.store(SettingKey(key), value);
-        frmApertura& w = rig.open();
-        QCOMPARE(rig.messages(), message.isEmpty() ? QStringList() : QStringList{message});
-        QVERIFY(w.Option1->isChecked() != w.Option2->isChecked());
-        QVERIFY(w.cboSoundOK->currentIndex() >= 0 && w.cboSoundWrong->currentIndex() >= 0);
-
-        // Closing stores what the window shows (choicesTakeEffectAndAreStored); only a checked box sets its flag.
-        w.close();
-        QCOMPARE(rig.stored(SettingKey(key)), shown);
-        const Module1& m = *rig.module;
-        const QString used[] = {m.ShowSymbolsDistractor ? "1" : "0",
-                                m.ShowAttributesDistractor ? "1" : "0",
-                                m.UseSequence ? "1" : "0",
-                                m.SameCategoryAttributes ? "S" : "N",
-                                m.PlaySounds ? "1" : "0",
-                                m.SoundOk,
-                                m.SoundWrong};
-        QCOMPARE(used[key], shown == "2" ? "0" : shown);
-        QCOMPARE(rig.messages().size(), message.isEmpty() ? 0 : 1);
     }
 
     void soundFolderListing()
