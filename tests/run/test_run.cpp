@@ -66,10 +66,10 @@ struct Run {
         return fresh.read(def.section, def.name).value_or(QStringLiteral("(missing)"));
     }
     // A session of `learner` in the records, as an earlier run left it.
-    void record(const char* learner)
+    void record(const QString& learner)
     {
         testing::ScriptedRecorder r(records(), platform.messageBox);
-        testing::recordSession(r, QString::fromLatin1(learner), QStringLiteral("cup.colour.red.jpg"), 3, 2);
+        testing::recordSession(r, learner, QStringLiteral("cup.colour.red.jpg"), 3, 2);
     }
     QString sound(const QString& name) const { return folder.path() + QStringLiteral("/Sounds/") + name; }
     QString records() const { return config.filePath(QStringLiteral("records.sqlite")); }
@@ -216,26 +216,36 @@ private Q_SLOTS:
                  QStringList{"Error \"No image found: plase check images folders\" in OKButton_Click() routine"});
     }
 
-    // A learner deleted in the Records window leaves the options window's learner row, so that the
-    // next session does not record them again; the other learners stay.
-    void deletedLearnerLeavesTheLearnerRow()
+    // A learner deleted in the Records window leaves the learner row, so that the next session does
+    // not record them again, and the settings file. Other learners stay, whatever they are called:
+    // each has a section of their own, which a later run reads back.
+    void deletedLearnerLeavesTheLearnerRowAndTheSettingsFile()
     {
         Run run;
-        AccessSettingsFile accessFile(run.settings);
-        for (const char* learner : {"Ana", "Ben"}) {
-            run.record(learner);
-            accessFile.write(QString::fromLatin1(learner), {});
-        }
+        const QStringList names{"Ana María", "Ben", "Ben/Tom", "Ben%2FTom", "[Zoë] = 1; #2", "C:\\Lea", " Max "};
+        const auto settingsOf = [](qsizetype i) {
+            return AccessSettings{.scanMode = ScanMode::OneSwitch, .scanIntervalMs = 1000 + 500 * int(i)};
+        };
+        for (qsizetype i = 0; i < names.size(); ++i)
+            AccessSettingsFile(run.settings).write(names[i], settingsOf(i));
+        run.record(names[0]);
+        run.record(names[1]);
         frmApertura* options = run.flow.start();
-        options->cboLearner->setCurrentIndex(options->cboLearner->findText(QStringLiteral("Ana")));
+        options->cboLearner->setCurrentIndex(options->cboLearner->findText(QStringLiteral("Ben")));
         click(options->cmdRecords);
         QVERIFY(shown<RecordsWindow>());
         click(shown<RecordsWindow>()->cmdDeleteLearner);
         QCOMPARE(options->cboLearner->count(), 1);
-        QCOMPARE(options->cboLearner->itemText(0), QStringLiteral("Ben"));
+        QCOMPARE(options->cboLearner->itemText(0), names[0]);
         QCOMPARE(options->cboLearner->currentText(), QString());
-        QVERIFY(!accessFile.read(QStringLiteral("Ana")) && accessFile.read(QStringLiteral("Ben")));
         QVERIFY(run.platform.messageBox.shown.isEmpty());
+
+        QtSettingsBacking later(run.config.filePath(QStringLiteral("Corvaldi-Tessarine.ini")));
+        for (qsizetype i = 0; i < names.size(); ++i)
+            QCOMPARE(AccessSettingsFile(later).read(names[i]), names[i] == u"Ben" ? std::nullopt : std::optional(settingsOf(i)));
+        QFile text(run.config.filePath(QStringLiteral("Corvaldi-Tessarine.ini")));
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(text.readAll()).contains(QStringLiteral("[Access/Ana María]\n")));
     }
 
     // A records fault there at the start is told once, where it is first met (the options window's
@@ -346,31 +356,6 @@ private Q_SLOTS:
         QVERIFY(!store.open());
         QCOMPARE(AccessSettings::fromMap(store.accessSettings(ana)), after);
         QCOMPARE(r.box.shown.size(), 1);
-    }
-
-    // Whatever a learner is called, their access settings have a section of their own, which a
-    // later run reads back and which goes when the learner is deleted.
-    void accessSettingsSectionPerLearner()
-    {
-        QTemporaryDir dir;
-        const QString ini = dir.filePath(QStringLiteral("settings.ini"));
-        const QStringList names{"Ana María", "Ben", "Ben/Tom", "Ben%2FTom", "[Zoë] = 1; #2", "C:\\Lea", " Max "};
-        const auto settingsOf = [](qsizetype i) {
-            return AccessSettings{.scanMode = ScanMode::OneSwitch, .scanIntervalMs = 1000 + 500 * int(i)};
-        };
-        {
-            QtSettingsBacking settings(ini);
-            AccessSettingsFile file(settings);
-            for (qsizetype i = 0; i < names.size(); ++i)
-                file.write(names[i], settingsOf(i));
-            file.remove(QStringLiteral("Ben"));
-        }
-        QtSettingsBacking later(ini);
-        for (qsizetype i = 0; i < names.size(); ++i)
-            QCOMPARE(AccessSettingsFile(later).read(names[i]), names[i] == u"Ben" ? std::nullopt : std::optional(settingsOf(i)));
-        QFile text(ini);
-        QVERIFY(text.open(QIODevice::ReadOnly));
-        QVERIFY(QString::fromUtf8(text.readAll()).contains(QStringLiteral("[Access/Ana María]\n")));
     }
 };
 
