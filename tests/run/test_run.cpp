@@ -73,6 +73,7 @@ struct Run {
     }
     QString sound(const QString& name) const { return folder.path() + QStringLiteral("/Sounds/") + name; }
     QString records() const { return config.filePath(QStringLiteral("records.sqlite")); }
+    RunRecords runRecords() { return RunRecords(records(), platform.messageBox, settings); }
 
     testing::MediaFolder folder;
     QTemporaryDir config;
@@ -113,10 +114,8 @@ void damagePastFirstPage(const QString& file)
     QVERIFY(damaged.open(QIODevice::ReadWrite));
     const QByteArray header = damaged.read(100);
     const int pageSize = (quint8(header.at(16)) << 8) | quint8(header.at(17));
-    QVERIFY(pageSize >= 512 && damaged.size() > 2 * pageSize);
-    QVERIFY(damaged.seek(pageSize));
-    const QByteArray garbage(damaged.size() - pageSize, '\xa5');
-    QCOMPARE(damaged.write(garbage), garbage.size());
+    QVERIFY(pageSize >= 512 && damaged.size() > 2 * pageSize && damaged.seek(pageSize));
+    QVERIFY(damaged.write(QByteArray(damaged.size() - pageSize, '\xa5')) > pageSize);
 }
 
 // Another program writing to the records: a connection of its own holds the write lock.
@@ -142,16 +141,6 @@ void toldOnce(const QStringList& messages, const QString& text)
 {
     QVERIFY2(messages.size() == 1 && messages[0].contains(text), qPrintable(messages.join(u'\n')));
 }
-
-// The run's way into a records file of its own, with the message box and the settings recording.
-struct Records {
-    RunRecords open() { return RunRecords(file, box, settings); }
-
-    QTemporaryDir dir;
-    QString file = dir.filePath(QStringLiteral("records.sqlite"));
-    doubles::RecordingMessageBox box;
-    doubles::MemorySettings settings;
-};
 
 } // namespace
 
@@ -314,48 +303,48 @@ private Q_SLOTS:
     // fault is told once however often it is met; another one is told.
     void recordsAccessSettingsAreCopiedAndUsedWhenUnreadable()
     {
-        Records r;
+        Run run;
         const QString ana = QStringLiteral("Ana");
         const AccessSettings access{.keyboardAccess = false, .scanMode = ScanMode::OneSwitch};
         {
-            RecordsStore store(r.file);
+            RecordsStore store(run.records());
             QVERIFY(!store.open());
             store.setAccessSettings(ana, access.toMap());
         }
-        QCOMPARE(r.open().forExercise(ana, QStringLiteral("Form_Load")).access, access);
+        QCOMPARE(run.runRecords().forExercise(ana, QStringLiteral("Form_Load")).access, access);
 
-        damagePastFirstPage(r.file);
-        RunRecords records = r.open();
+        damagePastFirstPage(run.records());
+        RunRecords records = run.runRecords();
         QCOMPARE(records.forExercise(ana, QStringLiteral("Form_Load")).access, access);
         QCOMPARE(records.accessSettings(ana, QStringLiteral("cmdAccess_Click")), access);
-        toldOnce(r.box.shown, QStringLiteral("taken from the settings file"));
+        toldOnce(run.platform.messageBox.shown, QStringLiteral("taken from the settings file"));
 
         for (const char* suffix : {"", "-wal", "-shm"})
-            QFile::remove(r.file + QLatin1String(suffix));
-        QVERIFY(QDir().mkdir(r.file));
+            QFile::remove(run.records() + QLatin1String(suffix));
+        QVERIFY(QDir().mkdir(run.records()));
         QVERIFY(records.learners(QStringLiteral("Form_Load")).isEmpty());
-        QCOMPARE(r.box.shown.size(), 2);
+        QCOMPARE(run.platform.messageBox.shown.size(), 2);
     }
 
     // A change the records could not take (another program held them) is not undone by their
     // older copy once they can be written again: it goes into them.
     void accessChangeMadeWhileTheRecordsAreHeldIsKept()
     {
-        Records r;
+        Run run;
         const QString ana = QStringLiteral("Ana"), procedure = QStringLiteral("cmdAccess_Click");
         const AccessSettings before{.keyboardAccess = true}, after{.keyboardAccess = false, .scanMode = ScanMode::TwoSwitches};
-        r.open().setAccessSettings(ana, before, procedure);
+        run.runRecords().setAccessSettings(ana, before, procedure);
         {
-            WriteLock lock(r.file);
+            WriteLock lock(run.records());
             QVERIFY(lock.held);
-            r.open().setAccessSettings(ana, after, procedure);
-            toldOnce(r.box.shown, QStringLiteral("kept in the settings file"));
+            run.runRecords().setAccessSettings(ana, after, procedure);
+            toldOnce(run.platform.messageBox.shown, QStringLiteral("kept in the settings file"));
         }
-        QCOMPARE(r.open().forExercise(ana, QStringLiteral("Form_Load")).access, after);
-        RecordsStore store(r.file);
+        QCOMPARE(run.runRecords().forExercise(ana, QStringLiteral("Form_Load")).access, after);
+        RecordsStore store(run.records());
         QVERIFY(!store.open());
         QCOMPARE(AccessSettings::fromMap(store.accessSettings(ana)), after);
-        QCOMPARE(r.box.shown.size(), 1);
+        QCOMPARE(run.platform.messageBox.shown.size(), 1);
     }
 };
 
