@@ -23,12 +23,8 @@ namespace {
 
 QByteArray withDeclaredSize(QByteArray jpeg, int width, int height)
 {
-    const qsizetype frame = jpeg.indexOf(QByteArray("\xff\xc0", 2));
-    jpeg[frame + 5] = char(height >> 8);
-    jpeg[frame + 6] = char(height & 0xff);
-    jpeg[frame + 7] = char(width >> 8);
-    jpeg[frame + 8] = char(width & 0xff);
-    return jpeg;
+    const char size[] = {char(height >> 8), char(height), char(width >> 8), char(width)};
+    return jpeg.replace(jpeg.indexOf(QByteArray("\xff\xc0", 2)) + 5, 4, size, 4);
 }
 
 // A settings file that holds `key` alone, with `value`.

@@ -274,10 +274,9 @@ private Q_SLOTS:
     void switchLearnerKeepsTheirAccessWithoutTheRecords()
     {
         Run run;
-        const QString learner = QStringLiteral("Zoë (2/3) = [A]");
         frmApertura* options = run.flow.start();
         // Typed or pasted: keyClicks takes Latin-1 only.
-        options->cboLearner->lineEdit()->insert(learner);
+        options->cboLearner->lineEdit()->insert(QStringLiteral("Zoë (2/3) = [A]"));
         fromEventLoop([] {
             AccessDialog* dialog = shown<AccessDialog>();
             QVERIFY(dialog);
@@ -286,7 +285,6 @@ private Q_SLOTS:
             click(dialog->buttons->button(QDialogButtonBox::Ok));
         });
         click(options->cmdAccess);
-        QVERIFY(!shown<AccessDialog>());
         damagePastFirstPage(run.records());
 
         click(options->OKButton);
@@ -294,8 +292,7 @@ private Q_SLOTS:
         QVERIFY(exercise);
         // Scanning: the ring waits on the first symbol, where the keyboard's ring would be on "Change set".
         QTRY_VERIFY(exercise->Ring->geometry().contains(exercise->Simbolo[0]->mapTo(exercise, QPoint(0, 0))));
-        toldOnce(run.platform.messageBox.shown, QStringLiteral("records file"));
-        QVERIFY(run.platform.messageBox.shown.value(0).contains(QStringLiteral("taken from the settings file")));
+        toldOnce(run.platform.messageBox.shown, QStringLiteral("taken from the settings file"));
     }
 
     // A learner's access settings that only the records hold (as an earlier version kept them) are
