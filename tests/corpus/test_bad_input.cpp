@@ -46,8 +46,7 @@ class TestBadInput : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // The object picture is the bad file; the other pictures are fine. (Truncated, progressive and
-    // CMYK files: test_picture_loader.)
+    // The object picture is the bad file (truncated, progressive, CMYK: test_picture_loader).
     void objectPictures_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -91,8 +90,7 @@ private Q_SLOTS:
             QCOMPARE(exercise.module.NumImmagini, 1);
             QCOMPARE(exercise.module.ElencoImmagini[1], QStringLiteral("cup.colour.red.jpg"));
         }
-        // A picture removed after the folder was read is reported by name when its turn comes. The
-        // set prepared before it went still shows as it was decoded.
+        // A picture removed after the folder was read is reported when its turn comes, not in the set prepared before.
         {
             Exercise exercise({"cup.colour.red.jpg"}, {"cup.jpg", "pen.jpg"}, {"colour.red.jpg", "colour.blue.jpg"});
             QVERIFY(!exercise.open());
@@ -136,8 +134,7 @@ private Q_SLOTS:
             "<B>O'NEIL'S \"ICE CREAM\" LIGHT BLUE", "<B>O'NEIL'S \"ICE CREAM\".jpg", "colour.light blue.jpg");
         row("non-Latin letters", {"чашка.цвет.красный.jpg"}, {"ЧАШКА.jpg", "ручка.jpg"}, {"Цвет.Красный.jpg", "цвет.синий.jpg"},
             "ЧАШКА КРАСНЫЙ", "ЧАШКА.jpg", "Цвет.Красный.jpg");
-        // ".." splits into empty parts: nothing matches, but nothing breaks either (any attribute
-        // may be the distractor: the distractors are drawn regardless of category here).
+        // ".." splits into empty parts: nothing matches, but nothing breaks either.
         row("two dots", {"cup..jpg"}, {"cup.jpg", "pen.jpg"}, {"colour.red.jpg", "colour.blue.jpg"}, "CUP JPG", "cup.jpg", "");
         // Names that differ only in letter case are one symbol: the first listed is shown.
         row("letter case only", {"cup.colour.red.jpg"}, {"cup.jpg", "CUP.jpg", "pen.jpg"}, {"colour.red.jpg", "colour.blue.jpg"},
@@ -168,10 +165,9 @@ private Q_SLOTS:
         QVERIFY(exercise.platform.messageBox.shown.isEmpty());
     }
 
-    // Settings files the program did not write, or cannot write, and values edited by hand: what the
-    // window shows for the option `key`, as closing stores it and the run uses it. A check box's third
-    // state is "2"; "S" selects "Same category of image"; a sound is shown as the list spells it, and
-    // "" as "*** NO SOUND ***". A file that cannot be written is told once and left whole.
+    // Settings files the program did not write or cannot write, and values edited by hand: the option
+    // `key` as the window shows it, closing stores it and the run uses it (third state "2", "S" for
+    // "Same category of image", "" for "*** NO SOUND ***"). A file that cannot be written is left whole.
     void settingsFiles_data()
     {
         QTest::addColumn<QByteArray>("content"); // null: no file
@@ -267,8 +263,7 @@ private Q_SLOTS:
 
     void soundsThatCannotPlay()
     {
-        // Through the real player, in the exercise: a wrong answer is still judged, in silence and
-        // without a message, and the right one leads on.
+        // Through the real player: a wrong answer is still judged, in silence, and the right one leads on.
         Exercise exercise({"cup.colour.red.jpg"}, {"cup.jpg", "pen.jpg"}, {"colour.red.jpg", "colour.blue.jpg"});
         QtSoundPlayer player;
         doubles::TestPlatform& p = exercise.platform;
@@ -289,8 +284,7 @@ private Q_SLOTS:
             QTest::qWait(100);
         }
         exercise.click(window.Simbolo[Exercise::rightElement(window.Simbolo)]);
-        QVERIFY(window.Frame2->isVisible());
-        QVERIFY(p.messageBox.shown.isEmpty());
+        QVERIFY(window.Frame2->isVisible() && p.messageBox.shown.isEmpty());
     }
 };
 

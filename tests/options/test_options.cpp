@@ -77,10 +77,8 @@ private Q_SLOTS:
             QCOMPARE(widget->property(qobject_cast<QGroupBox*>(widget) ? "title" : "text").toString(), caption);
         }
         QVERIFY(!w.lblNoAudio->isVisible());
-        for (QPushButton* play : {w.cmdPlayOk, w.cmdPlayWrong}) {
-            QVERIFY(!play->icon().isNull());
-            QCOMPARE(play->toolTip(), QStringLiteral("Play it"));
-        }
+        for (QPushButton* play : {w.cmdPlayOk, w.cmdPlayWrong})
+            QVERIFY(!play->icon().isNull() && play->toolTip() == u"Play it");
 
         // As first run: every box checked, and nothing stored before the closing.
         for (TriStateCheckBox* box : {w.chkShowSymbolsDistractor, w.chkShowAttributesDistractor, w.chkSequenza, w.chkSuoni})
@@ -112,8 +110,7 @@ private Q_SLOTS:
         QTest::keyClick(w.cmdPlayOk, Qt::Key_Return);
         QCOMPARE(rig.platform.sound.played, QStringList{rig.sound(NoSound)});
         QTest::keyClick(w.OKButton, Qt::Key_Return);
-        QVERIFY(!w.isVisible());
-        QCOMPARE(rig.opened, QStringList{"exercise"});
+        QVERIFY(!w.isVisible() && rig.opened == QStringList{"exercise"});
     }
 
     void learnerRow()
@@ -149,8 +146,7 @@ private Q_SLOTS:
         listing.failFirst = true;
         frmApertura& failed = rig.open();
         QCOMPARE(rig.messages(), QStringList{"Error \"Folder cannot be read\" in CaricaSuoni() routine"});
-        QCOMPARE(entries(failed.cboSoundWrong), QStringList{NoSound});
-        QCOMPARE(failed.cboSoundWrong->currentIndex(), 0);
+        QVERIFY(entries(failed.cboSoundWrong) == QStringList{NoSound} && failed.cboSoundWrong->currentIndex() == 0);
     }
 
     void choicesTakeEffectAndAreStored()

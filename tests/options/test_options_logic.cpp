@@ -1,5 +1,4 @@
-// The options logic where only a view without widgets reaches it; what the window shows of it is
-// proved through the window (test_options).
+// The options logic where only a view without widgets reaches it; the rest is in test_options.
 #include "core/Module1.h"
 #include "core/RuntimeError.h"
 #include "options/OptionsLogic.h"

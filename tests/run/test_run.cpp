@@ -164,8 +164,7 @@ private Q_SLOTS:
             fromEventLoop([&] {
                 frmMain* exercise = shown<frmMain>();
                 QVERIFY(exercise);
-                // The exercise window opened with the options just chosen.
-                QVERIFY(!exercise->Simbolo[1]->isVisible());
+                QVERIFY(!exercise->Simbolo[1]->isVisible()); // with the options just chosen
                 QTest::mouseClick(exercise->Simbolo[0], Qt::LeftButton);
                 QTest::mouseClick(exercise->Attributo[1 - testing::Exercise::rightElement(exercise->Attributo)], Qt::LeftButton);
                 exercise->close();
@@ -224,8 +223,7 @@ private Q_SLOTS:
         click(options->cmdRecords);
         QVERIFY(shown<RecordsWindow>());
         click(shown<RecordsWindow>()->cmdDeleteLearner);
-        QCOMPARE(options->cboLearner->count(), 1);
-        QCOMPARE(options->cboLearner->itemText(0), names[0]);
+        QVERIFY(options->cboLearner->count() == 1 && options->cboLearner->itemText(0) == names[0]);
         QCOMPARE(options->cboLearner->currentText(), QString());
         QVERIFY(run.platform.messageBox.shown.isEmpty());
 
