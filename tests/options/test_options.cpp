@@ -1,19 +1,14 @@
 #include "options/TriStateCheckBox.h"
 #include "options/frmApertura.h"
-#include "platform/SettingsBacking.h"
 #include "support/OptionsFixture.h"
 #include "widgets/Twips.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <unistd.h>
 
 using namespace tessarine;
 using Rig = tessarine::testing::OptionsWindow;
@@ -24,11 +19,6 @@ const QString NoSound = QStringLiteral("*** NO SOUND ***");
 
 // A user's click on the box or circle of a check box or option button, or on a push button.
 void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2)); }
-
-void row(const char* name, SettingKey key, const QString& value, const QString& shown, const QString& message = {})
-{
-    QTest::newRow(name) << int(key) << value << shown << message;
-}
 
 QStringList entries(const QComboBox* list)
 {
@@ -87,12 +77,8 @@ private Q_SLOTS:
             QCOMPARE(widget->property(qobject_cast<QGroupBox*>(widget) ? "title" : "text").toString(), caption);
         }
         QVERIFY(!w.lblNoAudio->isVisible());
-        QCOMPARE(w.Line2->geometry(), QRect(twipsPoint(120, 720), twipsPoint(5880, 720)));
-        QCOMPARE(w.Line1->geometry(), QRect(twipsPoint(240, 6120), twipsPoint(5990, 6120)));
-        for (QPushButton* play : {w.cmdPlayOk, w.cmdPlayWrong}) {
-            QVERIFY(!play->icon().isNull());
-            QCOMPARE(play->toolTip(), QStringLiteral("Play it"));
-        }
+        for (QPushButton* play : {w.cmdPlayOk, w.cmdPlayWrong})
+            QVERIFY(!play->icon().isNull() && play->toolTip() == u"Play it");
 
         // As first run: every box checked, and nothing stored before the closing.
         for (TriStateCheckBox* box : {w.chkShowSymbolsDistractor, w.chkShowAttributesDistractor, w.chkSequenza, w.chkSuoni})
@@ -124,8 +110,7 @@ private Q_SLOTS:
         QTest::keyClick(w.cmdPlayOk, Qt::Key_Return);
         QCOMPARE(rig.platform.sound.played, QStringList{rig.sound(NoSound)});
         QTest::keyClick(w.OKButton, Qt::Key_Return);
-        QVERIFY(!w.isVisible());
-        QCOMPARE(rig.opened, QStringList{"exercise"});
+        QVERIFY(!w.isVisible() && rig.opened == QStringList{"exercise"});
     }
 
     void learnerRow()
@@ -134,83 +119,17 @@ private Q_SLOTS:
         rig.store(SettingKey::Learner, QStringLiteral("Ben"));
         rig.audioNotice = QStringLiteral("This computer has no sound output");
         frmApertura& w = rig.open();
-        QVERIFY(w.lblNoAudio->isVisible());
-        QCOMPARE(w.lblNoAudio->text(), rig.audioNotice);
+        QVERIFY(w.lblNoAudio->isVisible() && w.lblNoAudio->text() == rig.audioNotice);
         QCOMPARE(entries(w.cboLearner), QStringList({"Ana", "Ben"}));
-        click(w.cmdRecords);
-        click(w.cmdAccess);
-        // A new learner is typed in; the empty learner has no access settings of its own.
+        QCOMPARE(w.cboLearner->currentText(), QStringLiteral("Ben"));
+        // A new learner is typed in; the empty learner has no records or access settings of its own.
         w.cboLearner->clearEditText();
         QVERIFY(!w.cmdAccess->isEnabled() && !w.cmdRecords->isEnabled());
         QTest::keyClicks(w.cboLearner, QStringLiteral("  Cleo "));
         click(w.cmdAccess);
-        QCOMPARE(rig.opened, QStringList({"records Ben", "access Ben", "access Cleo"}));
+        QCOMPARE(rig.opened, QStringList{"access Cleo"});
         w.close();
-        QCOMPARE(rig.stored(SettingKey::Learner), QStringLiteral("Cleo"));
-        QCOMPARE(rig.module->Learner, QStringLiteral("Cleo"));
-    }
-
-    // A hand-edited value, what the window shows for it in the stored form, and what closing stores
-    // and the run uses: the value shown. A check box's third state is "2"; "S" selects "Same
-    // category of image"; a sound is shown as the list spells it, and "" as "*** NO SOUND ***".
-    void storedCheckBoxStates_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("value"); // null: not stored
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("message");
-        const QString load = QStringLiteral(" in Form_Load() routine"), lists = QStringLiteral(" in CaricaSuoni() routine");
-        row("symbols 0", SettingKey::ShowSymbolsDistractor, "0", "0");
-        row("sequence 3", SettingKey::UseSequence, "3", "0", "Error \"Invalid property value\"" + load);
-        row("sequence 40000", SettingKey::UseSequence, "40000", "0", "Error \"Overflow\"" + load);
-        row("sounds 2", SettingKey::PlaySounds, "2", "2");
-        row("sounds empty", SettingKey::PlaySounds, "", "1", "Error \"Type mismatch\"" + lists);
-        row("same category missing", SettingKey::SameCategoryAttributes, QString(), "S");
-        row("same category s", SettingKey::SameCategoryAttributes, "s", "N");
-        row("sound in other letter case", SettingKey::SoundOk, "OK.WAV", "ok.wav");
-        row("sound stored empty", SettingKey::SoundOk, "", "");
-        row("sound file gone", SettingKey::SoundWrong, "chime.wav", "");
-        row("sound with a twin, exact", SettingKey::SoundWrong, "bell.wav", "bell.wav");
-        row("sound with a twin, other case", SettingKey::SoundOk, "BELL.wav", "Bell.wav");
-    }
-    void storedCheckBoxStates()
-    {
-        QFETCH(int, key);
-        QFETCH(QString, value);
-        QFETCH(QString, shown);
-        QFETCH(QString, message);
-        Rig rig({"Bell.wav", "bell.wav", "error.wav", "ok.wav"});
-        if (!value.isNull())
-            rig.store(SettingKey(key), value);
-        frmApertura& w = rig.open();
-        QCOMPARE(rig.messages(), message.isEmpty() ? QStringList() : QStringList{message});
-
-        const QString stateText[] = {"0", "2", "1"}; // by Qt::CheckState
-        const auto sound = [](const QComboBox* list) { return list->currentIndex() == 0 ? QString() : list->currentText(); };
-        const QString onScreen[] = {stateText[w.chkShowSymbolsDistractor->checkState()],
-                                    stateText[w.chkShowAttributesDistractor->checkState()],
-                                    stateText[w.chkSequenza->checkState()],
-                                    w.Option1->isChecked() ? "S" : "N",
-                                    stateText[w.chkSuoni->checkState()],
-                                    sound(w.cboSoundOK),
-                                    sound(w.cboSoundWrong)};
-        QCOMPARE(onScreen[key], shown);
-        QVERIFY(w.Option1->isChecked() != w.Option2->isChecked());
-        QVERIFY(w.cboSoundOK->currentIndex() >= 0 && w.cboSoundWrong->currentIndex() >= 0);
-
-        // Only a box that is checked sets its flag.
-        w.close();
-        QCOMPARE(rig.stored(SettingKey(key)), shown);
-        const Module1& m = *rig.module;
-        const QString used[] = {m.ShowSymbolsDistractor ? "1" : "0",
-                                m.ShowAttributesDistractor ? "1" : "0",
-                                m.UseSequence ? "1" : "0",
-                                m.SameCategoryAttributes ? "S" : "N",
-                                m.PlaySounds ? "1" : "0",
-                                m.SoundOk,
-                                m.SoundWrong};
-        QCOMPARE(used[key], shown == "2" ? "0" : shown);
-        QCOMPARE(rig.messages().size(), message.isEmpty() ? 0 : 1);
+        QVERIFY(rig.stored(SettingKey::Learner) == u"Cleo" && rig.module->Learner == u"Cleo");
     }
 
     void soundFolderListing()
@@ -227,8 +146,7 @@ private Q_SLOTS:
         listing.failFirst = true;
         frmApertura& failed = rig.open();
         QCOMPARE(rig.messages(), QStringList{"Error \"Folder cannot be read\" in CaricaSuoni() routine"});
-        QCOMPARE(entries(failed.cboSoundWrong), QStringList{NoSound});
-        QCOMPARE(failed.cboSoundWrong->currentIndex(), 0);
+        QVERIFY(entries(failed.cboSoundWrong) == QStringList{NoSound} && failed.cboSoundWrong->currentIndex() == 0);
     }
 
     void choicesTakeEffectAndAreStored()
@@ -244,6 +162,7 @@ private Q_SLOTS:
         QVERIFY(!m.ShowSymbolsDistractor && !m.UseSequence && !m.SameCategoryAttributes && !w.Option1->isChecked());
 
         // A click never leads into the third state: from it to checked, then clear, then checked.
+        QCOMPARE(w.chkShowAttributesDistractor->checkState(), Qt::PartiallyChecked);
         for (Qt::CheckState expected : {Qt::Checked, Qt::Unchecked, Qt::Checked}) {
             click(w.chkShowAttributesDistractor);
             QCOMPARE(w.chkShowAttributesDistractor->checkState(), expected);
@@ -260,7 +179,6 @@ private Q_SLOTS:
         click(w.cmdPlayOk);
         click(w.cmdPlayWrong);
         QCOMPARE(rig.platform.sound.played, QStringList({rig.sound("bell.wav"), rig.sound(NoSound)}));
-        QVERIFY(rig.platform.settings.written.isEmpty());
 
         // Sounds off: the chosen files are still stored and set, for the next time.
         w.close();
@@ -272,52 +190,6 @@ private Q_SLOTS:
         for (int key = 0; key < stored.size(); ++key)
             QCOMPARE(rig.stored(SettingKey(key)), stored[key]);
         QVERIFY(rig.messages().isEmpty());
-    }
-
-    void unwritableStoreIsReportedOnce_data()
-    {
-        QTest::addColumn<QString>("situation");
-        QTest::newRow("folder is a file") << "blocked";
-        QTest::newRow("read-only file") << "file";
-        QTest::newRow("read-only folder") << "folder";
-    }
-    void unwritableStoreIsReportedOnce()
-    {
-        QFETCH(QString, situation);
-        if (situation != "blocked" && geteuid() == 0)
-            QSKIP("File permissions do not stop the superuser");
-        QTemporaryDir home;
-        const QString folder = home.filePath(QStringLiteral("config"));
-        const QString file = folder + QStringLiteral("/Corvaldi-Tessarine.ini");
-        const QByteArray before = "[GeneralSettings]\nUseSequence=0\n";
-        if (situation == "blocked") {
-            QFile blocker(folder);
-            QVERIFY(blocker.open(QIODevice::WriteOnly));
-        } else {
-            QVERIFY(QDir().mkpath(folder));
-            QFile old(file);
-            QVERIFY(old.open(QIODevice::WriteOnly) && old.write(before) == before.size());
-            old.close();
-            QVERIFY(situation != "file" || old.setPermissions(QFile::ReadOwner));
-            QVERIFY(situation != "folder" || QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-        }
-        QtSettingsBacking settings(file);
-        Rig rig({"bell.wav"});
-        rig.settings = &settings;
-        frmApertura& w = rig.open();
-        click(w.chkShowSymbolsDistractor);
-        w.close();
-        QCOMPARE(rig.messages(), QStringList{"Error \"The settings cannot be saved to " + file + "\" in Form_Unload() routine"});
-        // The run goes on with the options as chosen, and the old file is left whole.
-        QVERIFY(!rig.module->ShowSymbolsDistractor && rig.module->PlaySounds);
-        QCOMPARE(rig.platform.lifetime.ends, 1);
-        if (situation != "blocked") {
-            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-            QFile old(file);
-            QVERIFY(old.open(QIODevice::ReadOnly));
-            QCOMPARE(old.readAll(), before);
-            QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"Corvaldi-Tessarine.ini"});
-        }
     }
 };
 

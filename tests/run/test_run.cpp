@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -28,16 +27,6 @@
 using namespace tessarine;
 
 namespace {
-
-// The real way out of the run, counted, so that a run that never ends fails instead of hanging.
-struct CountingLifetime final : IRunLifetime {
-    void endRun() override
-    {
-        ++ends;
-        QtRunLifetime().endRun();
-    }
-    int ends = 0;
-};
 
 // The user says yes to every question of the Records window and saves nothing.
 struct YesPrompts final : IRecordsPrompts {
@@ -48,12 +37,13 @@ struct YesPrompts final : IRecordsPrompts {
 // A whole run over a throw-away program folder and a real settings file, with the message box
 // and the sound player recording.
 struct Run {
-    Run(const QStringList& images, const QStringList& symbols)
+    explicit Run(const QStringList& images = {"cup.colour.red.jpg", "pen.colour.blue.jpg"},
+                 const QStringList& symbols = {"cup.jpg", "pen.jpg"})
         : platform(folder.path())
         , flow(module,
-               {platform.messageBox, platform.listing, platform.pictures, platform.random, platform.sound, settings, lifetime,
-                platform.program},
-               config.filePath(QStringLiteral("records.sqlite")), &prompts)
+               {platform.messageBox, platform.listing, platform.pictures, platform.random, platform.sound, settings,
+                platform.lifetime, platform.program},
+               records(), &prompts)
     {
         for (const char* sound : {"ok.wav", "error.wav", "bell.wav"})
             folder.addFile(QStringLiteral("Sounds"), QString::fromLatin1(sound), "RIFF");
@@ -75,13 +65,19 @@ struct Run {
         const SettingDefinition& def = SettingsStore::definition(key);
         return fresh.read(def.section, def.name).value_or(QStringLiteral("(missing)"));
     }
+    // A session of `learner` in the records, as an earlier run left it.
+    void record(const QString& learner)
+    {
+        testing::ScriptedRecorder r(records(), platform.messageBox);
+        testing::recordSession(r, learner, QStringLiteral("cup.colour.red.jpg"), 3, 2);
+    }
     QString sound(const QString& name) const { return folder.path() + QStringLiteral("/Sounds/") + name; }
     QString records() const { return config.filePath(QStringLiteral("records.sqlite")); }
+    RunRecords runRecords() { return RunRecords(records(), platform.messageBox, settings); }
 
     testing::MediaFolder folder;
     QTemporaryDir config;
     doubles::TestPlatform platform;
-    CountingLifetime lifetime;
     QtSettingsBacking settings{config.filePath(QStringLiteral("Corvaldi-Tessarine.ini"))};
     Module1 module{platform.messageBox, platform.random};
     YesPrompts prompts;
@@ -118,10 +114,8 @@ void damagePastFirstPage(const QString& file)
     QVERIFY(damaged.open(QIODevice::ReadWrite));
     const QByteArray header = damaged.read(100);
     const int pageSize = (quint8(header.at(16)) << 8) | quint8(header.at(17));
-    QVERIFY(pageSize >= 512 && damaged.size() > 2 * pageSize);
-    QVERIFY(damaged.seek(pageSize));
-    const QByteArray garbage(damaged.size() - pageSize, '\xa5');
-    QCOMPARE(damaged.write(garbage), garbage.size());
+    QVERIFY(pageSize >= 512 && damaged.size() > 2 * pageSize && damaged.seek(pageSize));
+    QVERIFY(damaged.write(QByteArray(damaged.size() - pageSize, '\xa5')) > pageSize);
 }
 
 // Another program writing to the records: a connection of its own holds the write lock.
@@ -132,21 +126,21 @@ struct WriteLock {
         db.setDatabaseName(file);
         held = db.open() && QSqlQuery(db).exec(QStringLiteral("BEGIN IMMEDIATE"));
     }
+    // Closing gives the lock up.
     ~WriteLock()
     {
-        {
-            auto db = QSqlDatabase::database(Name);
-            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-            db.close();
-        }
+        QSqlDatabase::database(Name).close();
         QSqlDatabase::removeDatabase(Name);
     }
     static inline const QString Name = QStringLiteral("another program");
     bool held = false;
 };
 
-// The exercise window's ring is on `box`.
-bool ringOn(frmMain* exercise, QWidget* box) { return exercise->Ring->geometry().contains(box->mapTo(exercise, QPoint(0, 0))); }
+// Exactly one message was shown, and it says `text`.
+void toldOnce(const QStringList& messages, const QString& text)
+{
+    QVERIFY2(messages.size() == 1 && messages[0].contains(text), qPrintable(messages.join(u'\n')));
+}
 
 } // namespace
 
@@ -156,7 +150,7 @@ class TestRun : public QObject {
 private Q_SLOTS:
     void wholeRun()
     {
-        Run run({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, {"cup.jpg", "pen.jpg"});
+        Run run;
         frmApertura* options = run.flow.start();
 
         fromEventLoop([&] {
@@ -170,8 +164,7 @@ private Q_SLOTS:
             fromEventLoop([&] {
                 frmMain* exercise = shown<frmMain>();
                 QVERIFY(exercise);
-                // The exercise window opened with the options just chosen.
-                QVERIFY(!exercise->Simbolo[1]->isVisible());
+                QVERIFY(!exercise->Simbolo[1]->isVisible()); // with the options just chosen
                 QTest::mouseClick(exercise->Simbolo[0], Qt::LeftButton);
                 QTest::mouseClick(exercise->Attributo[1 - testing::Exercise::rightElement(exercise->Attributo)], Qt::LeftButton);
                 exercise->close();
@@ -179,7 +172,8 @@ private Q_SLOTS:
                 QVERIFY(about);
                 QTest::mouseClick(about->cmdOK, Qt::LeftButton);
                 // Once, by the About window: closing the exercise window does not end the run.
-                QCOMPARE(run.lifetime.ends, 1);
+                QCOMPARE(run.platform.lifetime.ends, 1);
+                QCoreApplication::exit(0);
             });
         });
 
@@ -205,35 +199,40 @@ private Q_SLOTS:
         QCOMPARE(exercise->lblImmagine->text(), QStringLiteral("CUP RED"));
         exercise->close();
         QVERIFY(shown<frmAbout>());
-        QCOMPARE(run.lifetime.ends, 0);
+        QCOMPARE(run.platform.lifetime.ends, 0);
         QCOMPARE(run.platform.messageBox.shown,
                  QStringList{"Error \"No image found: plase check images folders\" in OKButton_Click() routine"});
     }
 
-    // A learner deleted in the Records window leaves the options window's learner row, so that the
-    // next session does not record them again; the other learners stay.
-    void deletedLearnerLeavesTheLearnerRow()
+    // A learner deleted in the Records window leaves the learner row, so that the next session does
+    // not record them again, and the settings file. Other learners stay, whatever they are called:
+    // each has a section of their own, which a later run reads back.
+    void deletedLearnerLeavesTheLearnerRowAndTheSettingsFile()
     {
-        Run run({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, {"cup.jpg", "pen.jpg"});
-        testing::ScriptedRecorder r(run.config.filePath(QStringLiteral("records.sqlite")), run.platform.messageBox);
-        AccessSettingsFile accessFile(run.settings);
-        for (const char* learner : {"Ana", "Ben"}) {
-            testing::recordSession(r, QString::fromLatin1(learner), QStringLiteral("cup.colour.red.jpg"), 1, 1);
-            accessFile.write(QString::fromLatin1(learner), {});
-        }
+        Run run;
+        const QStringList names{"Ana María", "Ben", "Ben/Tom", "Ben%2FTom", "[Zoë] = 1; #2", "C:\\Lea", " Max "};
+        const auto settingsOf = [](qsizetype i) {
+            return AccessSettings{.scanMode = ScanMode::OneSwitch, .scanIntervalMs = 1000 + 500 * int(i)};
+        };
+        for (qsizetype i = 0; i < names.size(); ++i)
+            AccessSettingsFile(run.settings).write(names[i], settingsOf(i));
+        run.record(names[0]);
+        run.record(names[1]);
         frmApertura* options = run.flow.start();
-        options->cboLearner->setCurrentIndex(options->cboLearner->findText(QStringLiteral("Ana")));
+        options->cboLearner->setCurrentIndex(options->cboLearner->findText(QStringLiteral("Ben")));
         click(options->cmdRecords);
-        RecordsWindow* records = shown<RecordsWindow>();
-        QVERIFY(records);
-        QCOMPARE(records->tblSessions->rowCount(), 1); // Ana's one session
-        click(records->cmdDeleteLearner);
-        QCOMPARE(options->cboLearner->count(), 1);
-        QCOMPARE(options->cboLearner->itemText(0), QStringLiteral("Ben"));
+        QVERIFY(shown<RecordsWindow>());
+        click(shown<RecordsWindow>()->cmdDeleteLearner);
+        QVERIFY(options->cboLearner->count() == 1 && options->cboLearner->itemText(0) == names[0]);
         QCOMPARE(options->cboLearner->currentText(), QString());
-        // Their access settings leave the settings file too.
-        QVERIFY(!accessFile.read(QStringLiteral("Ana")) && accessFile.read(QStringLiteral("Ben")));
         QVERIFY(run.platform.messageBox.shown.isEmpty());
+
+        QtSettingsBacking later(run.config.filePath(QStringLiteral("Corvaldi-Tessarine.ini")));
+        for (qsizetype i = 0; i < names.size(); ++i)
+            QCOMPARE(AccessSettingsFile(later).read(names[i]), names[i] == u"Ben" ? std::nullopt : std::optional(settingsOf(i)));
+        QFile text(run.config.filePath(QStringLiteral("Corvaldi-Tessarine.ini")));
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(text.readAll()).contains(QStringLiteral("[Access/Ana María]\n")));
     }
 
     // A records fault there at the start is told once, where it is first met (the options window's
@@ -248,20 +247,16 @@ private Q_SLOTS:
     void recordsFaultAtTheStartIsToldOnce()
     {
         QFETCH(QString, fault);
-        Run run({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, {"cup.jpg", "pen.jpg"});
+        Run run;
         std::optional<WriteLock> lock;
-        if (fault == u"folder") {
+        if (fault == u"folder")
             QVERIFY(QDir().mkdir(run.records()));
-        } else {
-            testing::ScriptedRecorder r(run.records(), run.platform.messageBox);
-            testing::recordSession(r, QStringLiteral("Ana"), QStringLiteral("cup.colour.red.jpg"), 3, 2);
-        }
-        if (fault == u"locked") {
-            lock.emplace(run.records());
-            QVERIFY(lock->held);
-        } else if (fault == u"damaged") {
+        else
+            run.record("Ana");
+        if (fault == u"locked")
+            QVERIFY(lock.emplace(run.records()).held);
+        else if (fault == u"damaged")
             damagePastFirstPage(run.records());
-        }
         frmApertura* options = run.flow.start();
         QTest::keyClicks(options->cboLearner, QStringLiteral("Ana"));
         click(options->OKButton);
@@ -269,124 +264,82 @@ private Q_SLOTS:
         QVERIFY2(exercise, qPrintable(run.platform.messageBox.shown.join(u'\n')));
         QTest::mouseClick(exercise->Simbolo[testing::Exercise::rightElement(exercise->Simbolo)], Qt::LeftButton);
         QVERIFY(exercise->Frame2->isVisible());
-        const QStringList& messages = run.platform.messageBox.shown;
-        QVERIFY2(messages.size() == 1 && messages[0].contains(QStringLiteral("records f")), qPrintable(messages.join(u'\n')));
+        toldOnce(run.platform.messageBox.shown, QStringLiteral("records f"));
     }
 
     // A learner who answers with two switches keeps them when the records file cannot be read: the
     // settings file holds them too, and the one message says so.
     void switchLearnerKeepsTheirAccessWithoutTheRecords()
     {
-        Run run({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, {"cup.jpg", "pen.jpg"});
-        const QString learner = QStringLiteral("Zoë (2/3) = [A]");
+        Run run;
         frmApertura* options = run.flow.start();
         // Typed or pasted: keyClicks takes Latin-1 only.
-        options->cboLearner->lineEdit()->insert(learner);
-        QTimer::singleShot(0, qApp, [] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* dialog = qobject_cast<AccessDialog*>(w); dialog && dialog->isVisible()) {
-                    click(dialog->chkKeyboard);
-                    dialog->cboScan->setCurrentIndex(dialog->cboScan->findData(int(ScanMode::TwoSwitches)));
-                    click(dialog->buttons->button(QDialogButtonBox::Ok));
-                }
+        options->cboLearner->lineEdit()->insert(QStringLiteral("Zoë (2/3) = [A]"));
+        fromEventLoop([] {
+            AccessDialog* dialog = shown<AccessDialog>();
+            QVERIFY(dialog);
+            click(dialog->chkKeyboard);
+            dialog->cboScan->setCurrentIndex(dialog->cboScan->findData(int(ScanMode::TwoSwitches)));
+            click(dialog->buttons->button(QDialogButtonBox::Ok));
         });
         click(options->cmdAccess);
-        QVERIFY(!shown<AccessDialog>());
         damagePastFirstPage(run.records());
 
         click(options->OKButton);
         frmMain* exercise = shown<frmMain>();
         QVERIFY(exercise);
         // Scanning: the ring waits on the first symbol, where the keyboard's ring would be on "Change set".
-        QTRY_VERIFY(ringOn(exercise, exercise->Simbolo[0]));
-        const QStringList& messages = run.platform.messageBox.shown;
-        QVERIFY2(messages.size() == 1 && messages[0].contains(QStringLiteral("records file"))
-                     && messages[0].contains(QStringLiteral("settings file")),
-                 qPrintable(messages.join(u'\n')));
+        QTRY_VERIFY(exercise->Ring->geometry().contains(exercise->Simbolo[0]->mapTo(exercise, QPoint(0, 0))));
+        toldOnce(run.platform.messageBox.shown, QStringLiteral("taken from the settings file"));
     }
 
     // A learner's access settings that only the records hold (as an earlier version kept them) are
-    // copied to the settings file when the exercise opens, and used from there once the records
-    // cannot be read. The same fault is told once however often it is met; another one is told.
+    // copied to the settings file and used from there once the records cannot be read. The same
+    // fault is told once however often it is met; another one is told.
     void recordsAccessSettingsAreCopiedAndUsedWhenUnreadable()
     {
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("records.sqlite"));
+        Run run;
         const QString ana = QStringLiteral("Ana");
         const AccessSettings access{.keyboardAccess = false, .scanMode = ScanMode::OneSwitch};
         {
-            RecordsStore store(file);
+            RecordsStore store(run.records());
             QVERIFY(!store.open());
             store.setAccessSettings(ana, access.toMap());
         }
-        doubles::RecordingMessageBox box;
-        doubles::MemorySettings settings;
-        QCOMPARE(RunRecords(file, box, settings).forExercise(ana, QStringLiteral("Form_Load")).access, access);
-        QCOMPARE(AccessSettingsFile(settings).read(ana), access);
+        QCOMPARE(run.runRecords().forExercise(ana, QStringLiteral("Form_Load")).access, access);
 
-        damagePastFirstPage(file);
-        RunRecords records(file, box, settings);
+        damagePastFirstPage(run.records());
+        RunRecords records = run.runRecords();
         QCOMPARE(records.forExercise(ana, QStringLiteral("Form_Load")).access, access);
         QCOMPARE(records.accessSettings(ana, QStringLiteral("cmdAccess_Click")), access);
-        QVERIFY2(box.shown.size() == 1 && box.shown[0].contains(QStringLiteral("taken from the settings file")),
-                 qPrintable(box.shown.join(u'\n')));
+        toldOnce(run.platform.messageBox.shown, QStringLiteral("taken from the settings file"));
 
         for (const char* suffix : {"", "-wal", "-shm"})
-            QFile::remove(file + QLatin1String(suffix));
-        QVERIFY(QDir().mkdir(file));
+            QFile::remove(run.records() + QLatin1String(suffix));
+        QVERIFY(QDir().mkdir(run.records()));
         QVERIFY(records.learners(QStringLiteral("Form_Load")).isEmpty());
-        QCOMPARE(box.shown.size(), 2);
+        QCOMPARE(run.platform.messageBox.shown.size(), 2);
     }
 
     // A change the records could not take (another program held them) is not undone by their
     // older copy once they can be written again: it goes into them.
     void accessChangeMadeWhileTheRecordsAreHeldIsKept()
     {
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("records.sqlite"));
-        const QString ana = QStringLiteral("Ana");
+        Run run;
+        const QString ana = QStringLiteral("Ana"), procedure = QStringLiteral("cmdAccess_Click");
         const AccessSettings before{.keyboardAccess = true}, after{.keyboardAccess = false, .scanMode = ScanMode::TwoSwitches};
-        doubles::RecordingMessageBox box;
-        doubles::MemorySettings settings;
-        RunRecords(file, box, settings).setAccessSettings(ana, before, QStringLiteral("cmdAccess_Click"));
+        run.runRecords().setAccessSettings(ana, before, procedure);
         {
-            WriteLock lock(file);
+            WriteLock lock(run.records());
             QVERIFY(lock.held);
-            RunRecords(file, box, settings).setAccessSettings(ana, after, QStringLiteral("cmdAccess_Click"));
-            QVERIFY2(box.shown.size() == 1 && box.shown[0].contains(QStringLiteral("kept in the settings file")),
-                     qPrintable(box.shown.join(u'\n')));
+            run.runRecords().setAccessSettings(ana, after, procedure);
+            toldOnce(run.platform.messageBox.shown, QStringLiteral("kept in the settings file"));
         }
-        QCOMPARE(RunRecords(file, box, settings).forExercise(ana, QStringLiteral("Form_Load")).access, after);
-        RecordsStore store(file);
+        QCOMPARE(run.runRecords().forExercise(ana, QStringLiteral("Form_Load")).access, after);
+        RecordsStore store(run.records());
         QVERIFY(!store.open());
         QCOMPARE(AccessSettings::fromMap(store.accessSettings(ana)), after);
-        QCOMPARE(box.shown.size(), 1);
-    }
-
-    // Whatever a learner is called, their access settings have a section of their own, which a
-    // later run reads back and which goes when the learner is deleted.
-    void accessSettingsSectionPerLearner()
-    {
-        QTemporaryDir dir;
-        const QString ini = dir.filePath(QStringLiteral("settings.ini"));
-        const QStringList names{"Ana María", "Ben", "Ben/Tom", "Ben%2FTom", "[Zoë] = 1; #2", "C:\\Lea", " Max "};
-        const auto settingsOf = [](qsizetype i) {
-            return AccessSettings{.scanMode = ScanMode::OneSwitch, .scanIntervalMs = 1000 + 500 * int(i)};
-        };
-        {
-            QtSettingsBacking settings(ini);
-            AccessSettingsFile file(settings);
-            for (qsizetype i = 0; i < names.size(); ++i)
-                file.write(names[i], settingsOf(i));
-            file.remove(QStringLiteral("Ben"));
-        }
-        QtSettingsBacking later(ini);
-        const AccessSettingsFile file(later);
-        for (qsizetype i = 0; i < names.size(); ++i)
-            QCOMPARE(file.read(names[i]), names[i] == u"Ben" ? std::nullopt : std::optional(settingsOf(i)));
-        QFile text(ini);
-        QVERIFY(text.open(QIODevice::ReadOnly));
-        QVERIFY(QString::fromUtf8(text.readAll()).contains(QStringLiteral("[Access/Ana María]\n")));
+        QCOMPARE(run.platform.messageBox.shown.size(), 1);
     }
 };
 

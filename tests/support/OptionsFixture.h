@@ -23,13 +23,11 @@ struct OptionsWindow {
     }
     // The window goes before the module it refers to.
     ~OptionsWindow() { delete window; }
-    static QPair<QString, QString> entry(SettingKey key)
+    void store(SettingKey key, const QString& value)
     {
-        const SettingDefinition& def = SettingsStore::definition(key);
-        return {def.section, def.name};
+        platform.settings.values.insert({SettingsStore::definition(key).section, SettingsStore::definition(key).name}, value);
     }
-    void store(SettingKey key, const QString& value) { platform.settings.values.insert(entry(key), value); }
-    QString stored(SettingKey key) const { return platform.settings.values.value(entry(key), QStringLiteral("(missing)")); }
+    QString stored(SettingKey key) { return SettingsStore(platform.settings).read(key); }
     frmApertura& open()
     {
         module = std::make_unique<Module1>(platform.messageBox, platform.random);
