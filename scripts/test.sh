@@ -26,8 +26,8 @@ run_ctest() {
 # The superuser may write a read-only file and read a folder that forbids it, so under root (as in
 # CI) these tests skip; they run again here as a system user of their own, with a home of its own.
 # Each entry is a test program and the test function that needs the permissions.
-PERMISSION_TESTS=("test_options unwritableStoreIsReportedOnce" "test_bad_input filesThatGoAway"
-                  "test_records readOnlyFolderIsReportedOnceAndTheExerciseGoesOn")
+PERMISSION_TESTS=("test_bad_input settingsFiles" "test_bad_input filesThatGoAway"
+                  "test_records recordsThatCannotBeMadeAreReportedOnce")
 TEST_USER=tessarine-test
 run_permission_tests() {
     if ! id -u "$TEST_USER" >/dev/null 2>&1; then
