@@ -15,8 +15,7 @@ using T = AnswerTarget;
 
 namespace {
 
-// One exercise window's worth of access: the targets it shows, a fake clock and the controller,
-// at the sequence rule's start of a set: the symbol row only.
+// One exercise window's access at the start of a set (the symbol row only), on a fake clock.
 struct Access {
     explicit Access(const AccessSettings& settings)
         : timer(clock)
@@ -71,11 +70,8 @@ private Q_SLOTS:
         settings.scanMode = ScanMode::OneSwitch;
         settings.stepKey = settings.chooseKey;
         QVERIFY(settings.problem().isEmpty());
-    }
 
-    // Each beside every other setting edited, so that a fallback that resets more than its own shows.
-    void badStoredValuesFallBackOneByOne()
-    {
+        // Bad stored values fall back one by one, each beside every other setting edited.
         const QMap<QString, QString> bad{{"ScanInterval", "10001"}, {"ScanMode", "three"},     {"StepKey", "Ctrl+A"},
                                          {"StepButton", "thumb"},   {"KeyboardAccess", "yes"}, {"RepeatWindow", ""}};
         for (auto [key, value] : bad.asKeyValueRange()) {

@@ -19,8 +19,7 @@ using namespace tessarine::testing;
 
 namespace {
 
-// What a user acts on: each is announced by its name, so each needs one that says what it does.
-// The pictures the learner clicks count too, as does anything else that takes the keyboard focus.
+// What a user acts on (the pictures the learner clicks too, and all that takes the keyboard focus).
 bool isControl(QAccessibleInterface* node)
 {
     static const QList<QAccessible::Role> Roles{QAccessible::PushButton, QAccessible::CheckBox,     QAccessible::RadioButton,
@@ -43,8 +42,7 @@ QString nameOf(QAccessibleInterface* control)
     return control->text(QAccessible::Name).trimmed();
 }
 
-// A control's parts (a combo box's list, a table's cells) are announced with it, so the walk
-// stops at each control.
+// A control's parts (a combo box's list, a table's cells) are announced with it: the walk stops there.
 void collectControls(QAccessibleInterface* node, QList<QAccessibleInterface*>& controls)
 {
     for (int i = 0; i < node->childCount(); ++i) {
@@ -55,8 +53,7 @@ void collectControls(QAccessibleInterface* node, QList<QAccessibleInterface*>& c
     }
 }
 
-// Every unnamed control of the window, and every name two controls share: they do different
-// things, so the user cannot tell them apart.
+// No unnamed control, and no name two controls share (the user could not tell them apart).
 void verifyNamed(QWidget* window)
 {
     QList<QAccessibleInterface*> controls;
