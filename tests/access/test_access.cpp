@@ -122,8 +122,7 @@ private Q_SLOTS:
         QCOMPARE(access.controller.ringTarget(), T::Symbol0);                            // scanning starts at the first answer
         QCOMPARE(scan(4), QList<T>({T::Symbol1, T::ChangeSet, T::Symbol0, T::Symbol1})); // over the visible targets only
 
-        // The switch's key chooses where the ring is (not the first symbol, as key 1 would), and
-        // the ring then rests a full interval.
+        // The switch's key chooses where the ring is (not as key 1 would); the ring then rests an interval.
         QCOMPARE(access.at(access.clock.now + 500).key(Qt::Key_1).chosen, T::Symbol1);
         access.timer.advance(1999);
         QCOMPARE(access.controller.ringTarget(), T::Symbol1);

@@ -200,8 +200,7 @@ private Q_SLOTS:
     void verdictsAgreeWithTheComposer()
     {
 #ifdef __SANITIZE_ADDRESS__
-        // Hundreds of thousands of distractor draws: the plain build compares them; under the
-        // sanitizers the rest of this program exercises the same code in minutes, not hours.
+        // Hundreds of thousands of draws: hours under the sanitizers, where the rest covers the same code.
         QSKIP("The comparison with the composer runs in the plain build");
 #endif
         QFETCH(Media, folder);
@@ -261,9 +260,7 @@ private Q_SLOTS:
     }
 
     // Files the listing never returns, letter-case twins, missing sounds, and fixes that fit the
-    // folder: JPEGs whose names lack ".jpg", renames onto taken names, examples made of the folder's
-    // own categories, spelling hints. Nothing else is found: not the Finder's "._" file, not the text
-    // file, not ok.wav in capitals.
+    // folder; nothing else (not the Finder's "._" file, not the text file, not ok.wav in capitals).
     void findingsAndTheirFixes()
     {
         MediaFolder media;
@@ -348,8 +345,7 @@ private Q_SLOTS:
         QCOMPARE(cup["file"].toString() + '|' + cup["caption"].toString(), QStringLiteral("cup.jpg|CUP "));
         QVERIFY(cup["attribute"].isNull());
         QCOMPARE(cup["reportsPerSet"].toInt(), 6);
-        // The sets in the order of the options' index; the attribute distractor from the same
-        // category never ends its draw for the missing value.
+        // By the options' index; the same-category attribute distractor's draw never ends for no value.
         QCOMPARE(cup["sets"][2]["result"].toString() + cup["sets"][3]["result"].toString(), QStringLiteral("worksfails"));
         QCOMPARE(cup["sets"][3]["error"]["number"].toInt(), 550);
         const QJsonValue finding = root["findings"][0];

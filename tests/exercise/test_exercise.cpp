@@ -64,8 +64,7 @@ private Q_SLOTS:
                  qPrintable(failure ? failure->description() : QString()));
     }
 
-    // The design size in a window as large or larger (it never grows by itself); shrunk into a
-    // smaller one (a small laptop); grown when the learner fills the screen.
+    // The design size in a larger window, shrunk into a smaller one, grown only to fill the screen.
     void layoutFitsTheWindow_data()
     {
         QTest::addColumn<bool>("fill");

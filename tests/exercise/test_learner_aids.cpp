@@ -1,5 +1,4 @@
-// The exercise window with a learner's aids: keys and switches judged as clicks, the answers
-// recorded, the caption spoken, the ring seen.
+// The exercise window with a learner's aids: keys, switches, records, spoken captions, the ring.
 #include "access/doubles/AccessDoubles.h"
 #include "records/RecordsExport.h"
 #include "records/RecordsFixture.h"
@@ -55,8 +54,7 @@ class TestLearnerAids : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Keys are judged as clicks are, the sequence leads from symbol to attribute to the next set,
-    // and every answer is recorded as the learner gave it.
+    // Keys judged as clicks, the sequence from symbol to attribute to the next set, all recorded.
     void keysAndClicksFollowTheSequenceAndAreRecorded()
     {
         QTemporaryDir dir;
@@ -103,8 +101,7 @@ private Q_SLOTS:
     // picture the set before left on the screen; in the export, its clicks are no first tries.
     void failedSetsAreRecordedUnderTheirOwnObject()
     {
-        // The hat's picture is no picture at all, nor is the pen's symbol, which is also the cup's
-        // distractor half the time.
+        // The hat's picture is no picture, nor is the pen's symbol, the cup's distractor half the time.
         Exercise exercise(Images, {"cup.jpg", "ball.jpg"}, Attributes);
         exercise.folder.addFile(QStringLiteral("Images"), QStringLiteral("hat.colour.red.jpg"), "not a picture");
         exercise.folder.addFile(QStringLiteral("Symbols"), QStringLiteral("pen.jpg"), "not a picture either");
@@ -225,8 +222,7 @@ private Q_SLOTS:
         QVERIFY(std::sqrt(contrast(bands[0], bands[1])) >= 3.0);
     }
 
-    // Scanning starts on the first answer and does not move by itself; the step switch (Space)
-    // moves it, the choose switch (Return) chooses.
+    // Scanning starts on the first answer and waits; Space (step) moves it, Return (choose) chooses.
     void twoSwitchesStepAndChoose()
     {
         const AccessSettings access{

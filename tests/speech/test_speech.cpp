@@ -71,8 +71,7 @@ private Q_SLOTS:
         QCOMPARE(check.durationMs(), problem.isEmpty() ? 45 : 0);
     }
 
-    // A caption cued while a feedback sound plays waits for its end, 3 s at most; a new cue
-    // replaces one still waiting, and a cancelled one is never spoken.
+    // A cued caption waits for the feedback sound's end, 3 s at most; a new cue replaces it, cancel drops it.
     void captionWaitsForTheFeedbackSound()
     {
         MediaFolder folder;
