@@ -1,6 +1,4 @@
-// The learner's aids apart from the window: settings as stored, the focus ring, switch scanning on a
-// fake clock, the press guard's edges and the scaled layout's numbers. test_learner_aids drives them
-// through the real exercise window.
+// The learner's aids apart from the window, on a fake clock: the edges the window tests do not reach.
 #include "access/AccessController.h"
 #include "access/AccessSettings.h"
 #include "access/PressGuard.h"
@@ -17,8 +15,7 @@ using T = AnswerTarget;
 
 namespace {
 
-// One exercise window's worth of access: the targets it shows, a fake clock and the controller,
-// at the sequence rule's start of a set: the symbol row only.
+// One exercise window's access at the start of a set (the symbol row only), on a fake clock.
 struct Access {
     explicit Access(const AccessSettings& settings)
         : timer(clock)
@@ -33,6 +30,13 @@ struct Access {
         const AccessOutcome pressed = controller.keyPressed(key, {}, false);
         const AccessOutcome released = controller.keyReleased(key, false);
         return released.chosen ? released : pressed;
+    }
+    std::optional<T> press(int key, bool repeat = false) { return controller.keyPressed(key, {}, repeat).chosen; }
+    std::optional<T> release(int key) { return controller.keyReleased(key, false).chosen; }
+    Access& at(qint64 ms)
+    {
+        clock.now = ms;
+        return *this;
     }
     doubles::FakeTargets targets;
     FakeClock clock;
@@ -52,13 +56,8 @@ class TestAccess : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void settingsKeepTodaysBehaviourAndSurviveTheStore()
+    void settingsSurviveTheStore()
     {
-        const AccessSettings defaults;
-        QVERIFY(defaults.keyboardAccess);
-        QCOMPARE(defaults.scanMode, ScanMode::Off);
-        QVERIFY(!defaults.pressGuard && !defaults.fillScreen && !defaults.spokenCaption);
-
         const AccessSettings edited = AccessSettings::fromMap(Edited);
         QCOMPARE(edited.toMap(), Edited);
         QCOMPARE(edited.chooseButton, Qt::RightButton); // a name table wrong both ways would still go round
@@ -71,28 +70,16 @@ private Q_SLOTS:
         settings.scanMode = ScanMode::OneSwitch;
         settings.stepKey = settings.chooseKey;
         QVERIFY(settings.problem().isEmpty());
-    }
 
-    void badStoredValuesFallBackOneByOne_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("interval above range") << QString("ScanInterval") << QString("10001");
-        QTest::newRow("unknown scan mode") << QString("ScanMode") << QString("three");
-        QTest::newRow("key with a modifier") << QString("StepKey") << QString("Ctrl+A");
-        QTest::newRow("unknown button") << QString("StepButton") << QString("thumb");
-        QTest::newRow("flag as word") << QString("KeyboardAccess") << QString("yes");
-        QTest::newRow("empty window") << QString("RepeatWindow") << QString("");
-    }
-    void badStoredValuesFallBackOneByOne()
-    {
-        QFETCH(QString, key);
-        QFETCH(QString, value);
-        QMap<QString, QString> stored = Edited;
-        stored.insert(key, value);
-        QMap<QString, QString> expected = Edited;
-        expected.insert(key, AccessSettings().toMap().value(key));
-        QCOMPARE(AccessSettings::fromMap(stored).toMap(), expected);
+        // Bad stored values fall back one by one, each beside every other setting edited.
+        const QMap<QString, QString> bad{{"ScanInterval", "10001"}, {"ScanMode", "three"},     {"StepKey", "Ctrl+A"},
+                                         {"StepButton", "thumb"},   {"KeyboardAccess", "yes"}, {"RepeatWindow", ""}};
+        for (auto [key, value] : bad.asKeyValueRange()) {
+            QMap<QString, QString> stored = Edited, expected = Edited;
+            stored.insert(key, value);
+            expected.insert(key, AccessSettings().toMap().value(key));
+            QCOMPARE(AccessSettings::fromMap(stored).toMap(), expected);
+        }
     }
 
     void keyboardRingOverVisibleTargets()
@@ -135,10 +122,8 @@ private Q_SLOTS:
         QCOMPARE(access.controller.ringTarget(), T::Symbol0);                            // scanning starts at the first answer
         QCOMPARE(scan(4), QList<T>({T::Symbol1, T::ChangeSet, T::Symbol0, T::Symbol1})); // over the visible targets only
 
-        // The switch's key chooses where the ring is (not the first symbol, as key 1 would), and
-        // the ring then rests a full interval.
-        access.clock.now += 500;
-        QCOMPARE(access.key(Qt::Key_1).chosen, T::Symbol1);
+        // The switch's key chooses where the ring is (not as key 1 would); the ring then rests an interval.
+        QCOMPARE(access.at(access.clock.now + 500).key(Qt::Key_1).chosen, T::Symbol1);
         access.timer.advance(1999);
         QCOMPARE(access.controller.ringTarget(), T::Symbol1);
         access.timer.advance(1);
@@ -166,7 +151,7 @@ private Q_SLOTS:
                 timer.stop();
         });
         QTRY_COMPARE(ticks, 3);
-        QTest::qWait(50);
+        QTest::qWait(50); // and stopped
         QCOMPARE(ticks, 3);
         QCOMPARE(messages.shown, QStringList({"Run-time error '51': lost"}));
     }
@@ -181,52 +166,43 @@ private Q_SLOTS:
         // A double press on "Change set" does not skip a set, even though a new one appeared.
         QCOMPARE(access.key(Qt::Key_Return).chosen, T::ChangeSet);
         access.controller.setAppeared();
-        access.clock.now = 999;
-        QCOMPARE(access.key(Qt::Key_Return).chosen, std::nullopt);
+        QCOMPARE(access.at(999).key(Qt::Key_Return).chosen, std::nullopt);
         // Clicks are guarded as well, each element in its own window.
-        QVERIFY(access.controller.pointerClicked(T::Symbol1));
-        QVERIFY(!access.controller.pointerClicked(T::Symbol1));
-        access.clock.now = 1000;
-        QCOMPARE(access.key(Qt::Key_Return).chosen, T::ChangeSet);
+        QVERIFY(access.controller.pointerClicked(T::Symbol1) && !access.controller.pointerClicked(T::Symbol1));
+        QCOMPARE(access.at(1000).key(Qt::Key_Return).chosen, T::ChangeSet);
         // A key held down is one press, however long it repeats.
-        QCOMPARE(access.controller.keyPressed(Qt::Key_1, {}, false).chosen, T::Symbol0);
-        access.clock.now = 6500;
-        QCOMPARE(access.controller.keyPressed(Qt::Key_1, {}, true).chosen, std::nullopt);
+        QCOMPARE(access.press(Qt::Key_1), T::Symbol0);
+        QCOMPARE(access.at(6500).press(Qt::Key_1, true), std::nullopt);
 
         // With a hold time a key or a click counts when let go; a key's repeats do not restart the hold.
         settings.holdMs = 300;
         Access held(settings);
-        QCOMPARE(held.controller.keyPressed(Qt::Key_2, {}, false).chosen, std::nullopt);
-        held.clock.now = 150;
-        QVERIFY(held.controller.keyPressed(Qt::Key_2, {}, true).handled);
-        held.clock.now = 300;
-        QCOMPARE(held.controller.keyReleased(Qt::Key_2, false).chosen, T::Symbol1);
+        QCOMPARE(held.press(Qt::Key_2), std::nullopt);
+        QVERIFY(held.at(150).controller.keyPressed(Qt::Key_2, {}, true).handled);
+        QCOMPARE(held.at(300).release(Qt::Key_2), T::Symbol1);
         // Held long enough, but pressed within the window of the press that counted.
-        held.controller.keyPressed(Qt::Key_2, {}, false);
-        held.clock.now = 999;
-        QCOMPARE(held.controller.keyReleased(Qt::Key_2, false).chosen, std::nullopt);
+        held.press(Qt::Key_2);
+        QCOMPARE(held.at(999).release(Qt::Key_2), std::nullopt);
         held.controller.pointerPressed(T::Symbol0);
-        held.clock.now = 1299;
-        QVERIFY(held.controller.pointerClicked(T::Symbol0));
+        QVERIFY(held.at(1299).controller.pointerClicked(T::Symbol0));
 
         // While the switch is held the ring waits; a press too short lets it go on.
         settings.scanMode = ScanMode::OneSwitch;
         Access switchHeld(settings);
-        switchHeld.controller.keyPressed(Qt::Key_Return, {}, false);
+        switchHeld.press(Qt::Key_Return);
         switchHeld.timer.advance(5000);
-        QCOMPARE(switchHeld.controller.keyReleased(Qt::Key_Return, false).chosen, T::Symbol0);
-        switchHeld.controller.keyPressed(Qt::Key_Return, {}, false);
+        QCOMPARE(switchHeld.release(Qt::Key_Return), T::Symbol0);
+        switchHeld.press(Qt::Key_Return);
         switchHeld.timer.advance(299);
-        QCOMPARE(switchHeld.controller.keyReleased(Qt::Key_Return, false).chosen, std::nullopt);
+        QCOMPARE(switchHeld.release(Qt::Key_Return), std::nullopt);
         switchHeld.timer.advance(2000);
         QCOMPARE(switchHeld.controller.ringTarget(), T::Symbol1);
     }
 
     void layoutDecodesAtDevicePixels()
     {
-        // Sharp on a high-density screen: the boxes stay (test_learner_aids), the pictures are decoded at device pixels.
+        // Sharp on a high-density screen: the boxes as at 1920x1080 (test_exercise), decoded at device pixels.
         const ScaledLayout dense = ScaledLayout::compute(exerciseDesignLayout(), {1920, 1080}, true, 2.0);
-        QCOMPARE(dense.objectPicture, QRect(231, 89, 958, 480));
         QCOMPARE(dense.objectDecodeSize, QSize(1912, 956));
         QCOMPARE(dense.answerDecodeSize, QSize(638, 638));
     }

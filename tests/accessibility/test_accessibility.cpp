@@ -19,28 +19,16 @@ using namespace tessarine::testing;
 
 namespace {
 
-// What a user acts on: each is announced by its name, so each needs one that says what it does.
+// What a user acts on (the pictures the learner clicks too, and all that takes the keyboard focus).
 bool isControl(QAccessibleInterface* node)
 {
-    switch (node->role()) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::SpinBox:
-    case QAccessible::List:
-    case QAccessible::Table:
-    case QAccessible::Tree:
-    case QAccessible::Slider:
-    case QAccessible::Dial:
-        return true;
-    default:
-        break;
-    }
-    // The pictures the learner clicks, and anything else that takes the keyboard focus.
+    static const QList<QAccessible::Role> Roles{QAccessible::PushButton, QAccessible::CheckBox,     QAccessible::RadioButton,
+                                                QAccessible::ComboBox,   QAccessible::EditableText, QAccessible::SpinBox,
+                                                QAccessible::List,       QAccessible::Table,        QAccessible::Tree,
+                                                QAccessible::Slider,     QAccessible::Dial};
     auto* widget = qobject_cast<QWidget*>(node->object());
-    return qobject_cast<PictureBox*>(widget) || (widget && (widget->focusPolicy() & Qt::TabFocus));
+    return Roles.contains(node->role()) || qobject_cast<PictureBox*>(widget)
+           || (widget && (widget->focusPolicy() & Qt::TabFocus));
 }
 
 // The name a screen reader gives a control. A combo box announces the entry it shows as its name
@@ -54,60 +42,38 @@ QString nameOf(QAccessibleInterface* control)
     return control->text(QAccessible::Name).trimmed();
 }
 
-// A control's parts (a combo box's list, a table's cells) are announced with it, so the walk
-// stops at each control.
+// A control's parts (a combo box's list, a table's cells) are announced with it: the walk stops there.
 void collectControls(QAccessibleInterface* node, QList<QAccessibleInterface*>& controls)
 {
     for (int i = 0; i < node->childCount(); ++i) {
-        QAccessibleInterface* child = node->child(i);
-        if (!child)
-            continue;
-        if (isControl(child))
+        if (QAccessibleInterface* child = node->child(i); child && isControl(child))
             controls.append(child);
-        else
+        else if (child)
             collectControls(child, controls);
     }
 }
 
-QString describe(QAccessibleInterface* control)
-{
-    const QObject* object = control->object();
-    const QRect where = control->rect();
-    return QStringLiteral("%1 at %2,%3 showing \"%4\"")
-        .arg(object ? QString::fromLatin1(object->metaObject()->className()) : QStringLiteral("?"))
-        .arg(where.x())
-        .arg(where.y())
-        .arg(control->text(QAccessible::Value));
-}
-
-// Every unnamed control of the window, and every name two controls share: they do different
-// things, so the user cannot tell them apart. Empty when all is well.
-QStringList namingFaults(QWidget* window)
+// No unnamed control, and no name two controls share (the user could not tell them apart).
+void verifyNamed(QWidget* window)
 {
     QList<QAccessibleInterface*> controls;
     collectControls(QAccessible::queryAccessibleInterface(window), controls);
     QStringList faults;
     QMultiMap<QString, QAccessibleInterface*> byName;
     for (QAccessibleInterface* control : controls) {
-        const QString name = nameOf(control);
-        if (name.isEmpty())
-            faults.append(QStringLiteral("no name: ") + describe(control));
-        else
+        if (const QString name = nameOf(control); !name.isEmpty())
             byName.insert(name, control);
+        else
+            faults.append(QStringLiteral("no name: %1 showing \"%2\"")
+                              .arg(QLatin1String(control->object() ? control->object()->metaObject()->className() : "?"),
+                                   control->text(QAccessible::Value)));
     }
     for (const QString& name : byName.uniqueKeys()) {
         if (byName.count(name) > 1)
             faults.append(QStringLiteral("%1 controls named \"%2\"").arg(byName.count(name)).arg(name));
     }
-    if (controls.isEmpty())
-        faults.append(QStringLiteral("no controls found"));
-    return faults;
-}
-
-void verifyNamed(QWidget* window)
-{
-    const QStringList faults = namingFaults(window);
-    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n  "))));
+    QVERIFY2(!controls.isEmpty() && faults.isEmpty(),
+             qPrintable(QLatin1String(window->metaObject()->className()) + ": " + faults.join(u'\n')));
 }
 
 struct NoPrompts final : IRecordsPrompts {
@@ -121,32 +87,20 @@ class TestAccessibility : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // The icon-only play buttons are told apart by their sound, not named after their frame, and
-    // the learner field has its name while it is empty (nobody's records).
-    void optionsWindow()
+    // Every window. The icon-only play buttons are told apart by their sound, not named after their
+    // frame; the learner field has its name while it is empty (nobody's records); with both switches
+    // on one key (shown before it is mended) the access dialog's key buttons still say which is which.
+    void everyControlHasItsOwnName()
     {
         OptionsWindow options({QStringLiteral("ok.wav"), QStringLiteral("error.wav")});
         frmApertura& window = options.open();
         verifyNamed(&window);
-        QCOMPARE(QAccessible::queryAccessibleInterface(window.cmdPlayOk)->text(QAccessible::Name),
-                 QStringLiteral("Play the OK sound"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(window.cmdPlayWrong)->text(QAccessible::Name),
-                 QStringLiteral("Play the wrong-answer sound"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(window.cboLearner)->text(QAccessible::Name), QStringLiteral("Learner"));
-    }
+        const auto name = [](QWidget* control) {
+            return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        };
+        QCOMPARE((QStringList{name(window.cmdPlayOk), name(window.cmdPlayWrong), name(window.cboLearner)}),
+                 (QStringList{"Play the OK sound", "Play the wrong-answer sound", "Learner"}));
 
-    void aboutWindow()
-    {
-        doubles::TestPlatform platform(QStringLiteral("/program"));
-        Module1 module(platform.messageBox, platform.random);
-        frmAbout window(module, platform.platform());
-        window.setAttribute(Qt::WA_DeleteOnClose, false);
-        window.show();
-        verifyNamed(&window);
-    }
-
-    void recordsWindow()
-    {
         QTemporaryDir dir;
         RecordsStore store(dir.filePath(QStringLiteral("records.sqlite")));
         doubles::RecordingMessageBox box;
@@ -158,26 +112,23 @@ private Q_SLOTS:
         store.open();
         NoPrompts prompts;
         RecordsModel model(store, QStringLiteral("Gil"));
-        RecordsWindow window(model, prompts, box);
-        window.show();
-        verifyNamed(&window);
-        QVERIFY(!QAccessible::queryAccessibleInterface(window.chartView)->text(QAccessible::Name).isEmpty());
-    }
+        RecordsWindow records(model, prompts, box);
+        records.show();
+        verifyNamed(&records);
+        QVERIFY(!name(records.chartView).isEmpty());
 
-    // Both switches on one key (a state the dialog shows, with its problem, before it is mended):
-    // the two key buttons still say which switch each is.
-    void accessDialog()
-    {
-        doubles::RecordingMessageBox box;
+        doubles::TestPlatform platform(QStringLiteral("/program"));
+        Module1 module(platform.messageBox, platform.random);
+        frmAbout about(module, platform.platform());
+        about.setAttribute(Qt::WA_DeleteOnClose, false);
+        about.show();
+        verifyNamed(&about);
+
         AccessDialog dialog(box, {.scanMode = ScanMode::TwoSwitches, .stepKey = Qt::Key_Return, .chooseKey = Qt::Key_Return},
                             QStringLiteral("Ann"));
         dialog.show();
-        QVERIFY(dialog.lblProblem->isVisible());
         verifyNamed(&dialog);
-    }
 
-    void exerciseWindow()
-    {
         Exercise exercise({"cup.colour.red.jpg"}, {"cup.jpg", "pen.jpg"}, {"colour.red.jpg", "colour.blue.jpg"});
         QVERIFY(!exercise.open());
         verifyNamed(exercise.window.get());

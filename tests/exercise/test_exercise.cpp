@@ -14,20 +14,17 @@ const QStringList CupSymbols{"cup.jpg", "pen.jpg"};
 const QStringList CupAttributes{"colour.red.jpg", "colour.blue.jpg", "size.red.jpg", "size.big.jpg"};
 
 // The real loader behind a gate that the test opens and closes, counting the pictures asked for.
-class GatedLoader final : public IPictureLoader {
-public:
+struct GatedLoader final : IPictureLoader {
     QImage load(const QString& path, const QSize& box) override
     {
         ++asked;
         while (!open)
             QThread::msleep(1);
-        return m_loader.load(path, box);
+        return real.load(path, box);
     }
     std::atomic<bool> open = true;
     std::atomic<int> asked = 0;
-
-private:
-    QtPictureLoader m_loader;
+    QtPictureLoader real;
 };
 
 } // namespace
@@ -36,67 +33,88 @@ class TestExercise : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void layoutAsDesigned()
+    // Maximized, with the ring on "Change set" that Enter presses, as the focus did before keyboard
+    // access; the window system's close and the program's own may both arrive, and lead on once.
+    void opensAndCloses()
     {
         Exercise exercise(CupImages, CupSymbols, CupAttributes);
         QVERIFY(!exercise.open());
         frmMain& w = *exercise.window;
         QVERIFY(w.windowState() & Qt::WindowMaximized);
-        QCOMPARE(w.windowTitle(), QStringLiteral("Tessarine"));
-        // On a screen as large as the design or larger, the layout keeps its design size.
-        w.setWindowState(Qt::WindowNoState);
-        w.resize(1009, 676);
-        QCOMPARE(w.Immagine->geometry(), QRect(48, 56, 600, 300));
-        QCOMPARE(w.lblImmagine->geometry(), QRect(48, 8, 601, 41));
-        QCOMPARE(w.lblImmagine->font().pointSize(), 24);
-        QCOMPARE(w.cmdCambia->geometry(), QRect(808, 56, 129, 33));
-        QCOMPARE(w.cmdCambia->text(), QStringLiteral("Change set"));
-        QCOMPARE(w.Frame1->geometry(), QRect(24, 400, 481, 249));
-        QCOMPARE(w.Frame2->geometry(), QRect(504, 400, 481, 249));
-        QCOMPARE(w.Frame1->palette().color(QPalette::Window), QColor(255, 255, 0));
-        QCOMPARE(w.Frame2->palette().color(QPalette::Window), QColor(255, 0, 0));
-        QCOMPARE(w.Simbolo[1]->geometry(), QRect(253, 32, 201, 201));
-        QCOMPARE(w.Attributo[0]->geometry(), QRect(24, 32, 201, 201));
+        QCOMPARE(w.windowTitle() + w.cmdCambia->text(), QStringLiteral("TessarineChange set"));
+        QCOMPARE((QList<QColor>{w.Frame1->palette().color(QPalette::Window), w.Frame2->palette().color(QPalette::Window)}),
+                 (QList<QColor>{Qt::yellow, Qt::red}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        // The ring is on "Change set" and Enter presses it, as the focus did before keyboard access.
         QVERIFY(w.Ring->isVisible() && w.Ring->geometry().contains(w.cmdCambia->geometry()));
         const int draws = exercise.platform.random.reseeds;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(exercise.platform.random.reseeds > draws); // a new set
-        // The layout stays where it is in a larger window.
-        w.resize(1400, 1000);
-        QCOMPARE(w.Immagine->geometry(), QRect(48, 56, 600, 300));
-        // Pictures are decoded at the size they are shown in, stretched to the box.
+
+        QSignalSpy closed(&w, &frmMain::closed);
+        for (int i = 0; i < 2; ++i) {
+            QCloseEvent close;
+            QCoreApplication::sendEvent(&w, &close);
+            QVERIFY(close.isAccepted());
+        }
+        QCOMPARE(closed.size(), 1);
+
+        // An empty Images folder fails the first set, naming the folder.
+        const std::optional<RuntimeError> failure = Exercise({}, CupSymbols, CupAttributes).open();
+        QVERIFY2(failure && failure->number() == ErrorNumber::InvalidPicture && failure->description().contains("Images"),
+                 qPrintable(failure ? failure->description() : QString()));
+    }
+
+    // The design size in a larger window, shrunk into a smaller one, grown only to fill the screen.
+    void layoutFitsTheWindow_data()
+    {
+        QTest::addColumn<bool>("fill");
+        QTest::addColumn<QSize>("window");
+        // Caption, object picture, "Change set", symbol frame, attribute frame, second attribute in its frame.
+        QTest::addColumn<QList<QRect>>("boxes");
+        QTest::addColumn<double>("captionPoints");
+        const QList<QRect> design{{48, 8, 601, 41},    {48, 56, 600, 300},   {808, 56, 129, 33},
+                                  {24, 400, 481, 249}, {504, 400, 481, 249}, {261, 32, 201, 201}};
+        QTest::newRow("design") << false << QSize(1009, 676) << design << 24.0;
+        QTest::newRow("larger") << false << QSize(1400, 1000) << design << 24.0;
+        QTest::newRow("1024x600") << false << QSize(1024, 600)
+                                  << QList<QRect>{{43, 7, 533, 36},    {43, 50, 532, 266},   {717, 50, 115, 29},
+                                                  {21, 355, 427, 221}, {447, 355, 427, 221}, {232, 28, 178, 179}}
+                                  << 21.302;
+        // Wide screen: the height decides, the layout is centred across.
+        QTest::newRow("filled 1920x1080") << true << QSize(1920, 1080)
+                                          << QList<QRect>{{231, 13, 960, 65},   {231, 89, 958, 480},  {1445, 89, 206, 53},
+                                                          {192, 639, 769, 398}, {959, 639, 769, 398}, {417, 51, 321, 321}}
+                                          << 38.343;
+        // Square-ish screen: the width decides, the layout is centred down.
+        QTest::newRow("filled 1280x1024") << true << QSize(1280, 1024)
+                                          << QList<QRect>{{61, 93, 762, 52},   {61, 154, 761, 381},  {1025, 154, 164, 42},
+                                                          {30, 591, 611, 316}, {639, 591, 611, 316}, {331, 40, 255, 255}}
+                                          << 30.446;
+    }
+    void layoutFitsTheWindow()
+    {
+        QFETCH(bool, fill);
+        QFETCH(QSize, window);
+        QFETCH(QList<QRect>, boxes);
+        QFETCH(double, captionPoints);
+        Exercise exercise(CupImages, CupSymbols, CupAttributes, {.sequence = false}, {.access = {.fillScreen = fill}});
+        QVERIFY(!exercise.open());
+        frmMain& w = *exercise.window;
+        // Sharp from the first set, which is decoded before the window is first shown.
+        QCOMPARE(w.Immagine->picture().size(), w.Immagine->pictureSize());
+        w.setWindowState(Qt::WindowNoState);
+        w.resize(window);
+        QCOMPARE((QList<QRect>{w.lblImmagine->geometry(), w.Immagine->geometry(), w.cmdCambia->geometry(), w.Frame1->geometry(),
+                               w.Frame2->geometry(), w.Attributo[1]->geometry()}),
+                 boxes);
+        QVERIFY(qAbs(w.lblImmagine->font().pointSizeF() - captionPoints) < 0.001);
+        // The next set is decoded at the boxes it is shown in, not stretched from the design size.
+        exercise.changeSet();
         QCOMPARE(w.Immagine->picture().size(), w.Immagine->pictureSize());
         QCOMPARE(w.Simbolo[0]->picture().size(), w.Simbolo[0]->pictureSize());
     }
 
-    // On a screen smaller than the design (a small laptop; a large screen at 150 %), every box
-    // shrinks into the window, and the pictures are decoded at the shrunk boxes.
-    void smallScreenShowsEveryBox()
-    {
-        Exercise exercise(CupImages, CupSymbols, CupAttributes, {.sequence = false});
-        QVERIFY(!exercise.open());
-        frmMain& w = *exercise.window;
-        w.setWindowState(Qt::WindowNoState);
-        for (const QSize size : {QSize(1024, 600), QSize(1280, 650)}) {
-            w.resize(size);
-            exercise.changeSet();
-            const QList<QWidget*> boxes{w.lblImmagine, w.Immagine,   w.cmdCambia,    w.Frame1,      w.Frame2,
-                                        w.Simbolo[0],  w.Simbolo[1], w.Attributo[0], w.Attributo[1]};
-            for (const QWidget* box : boxes)
-                QVERIFY2(w.rect().contains(QRect(box->mapTo(&w, QPoint(0, 0)), box->size())), qPrintable(box->accessibleName()));
-            // Proportions kept: the object picture stays twice as wide as high.
-            QVERIFY(qAbs(w.Immagine->width() - 2 * w.Immagine->height()) <= 1);
-            QVERIFY(w.Immagine->pictureSize().width() < 598 && w.Simbolo[0]->pictureSize().width() < 199);
-            QCOMPARE(w.Immagine->picture().size(), w.Immagine->pictureSize());
-            QCOMPARE(w.Simbolo[0]->picture().size(), w.Simbolo[0]->pictureSize());
-        }
-        // Every control says what it is to a screen reader.
-        QCOMPARE(w.Attributo[1]->accessibleName(), QStringLiteral("Second attribute"));
-        QCOMPARE(w.lblImmagine->accessibleDescription(), w.lblImmagine->text());
-    }
-
+    // Each distractor as asked, the right answer on either side, without the sequence.
     void distractorsShownAsAsked_data()
     {
         QTest::addColumn<bool>("symbolDistractor");
@@ -115,80 +133,28 @@ private Q_SLOTS:
         frmMain& w = *exercise.window;
         QCOMPARE(w.Simbolo[1]->isVisible(), symbolDistractor);
         QCOMPARE(w.Attributo[1]->isVisible(), attributeDistractor);
-        for (int set = 0; set < 3; ++set) {
+        // Without the sequence, clicks change nothing: no sound, no new set.
+        const int draws = exercise.platform.random.reseeds;
+        for (PictureBox* box : {w.Simbolo[0], w.Simbolo[1], w.Attributo[0], w.Attributo[1]})
+            exercise.click(box);
+        QVERIFY(exercise.platform.sound.played.isEmpty() && w.Frame2->isVisible());
+        QCOMPARE(exercise.platform.random.reseeds, draws);
+        int rightOnLeft = 0;
+        for (int set = 0; set < 400; ++set) {
             const int symbol = Exercise::rightElement(w.Simbolo);
             const int attribute = Exercise::rightElement(w.Attributo);
-            QVERIFY(symbolDistractor || symbol == 0);
-            QVERIFY(attributeDistractor || attribute == 0);
-            QCOMPARE(w.Simbolo[symbol]->sourceName(), QStringLiteral("cup.jpg"));
-            QCOMPARE(w.Attributo[attribute]->sourceName(), QStringLiteral("colour.red.jpg"));
+            QVERIFY((symbolDistractor || symbol == 0) && (attributeDistractor || attribute == 0));
+            rightOnLeft += (symbolDistractor ? symbol : attribute) == 0;
+            QCOMPARE(w.Simbolo[symbol]->sourceName() + w.Attributo[attribute]->sourceName(), "cup.jpg"
+                                                                                             "colour.red.jpg");
             QCOMPARE(w.Simbolo[1 - symbol]->Tag + w.Attributo[1 - attribute]->Tag, QString());
             QCOMPARE(w.Simbolo[1 - symbol]->sourceName(), symbolDistractor ? QStringLiteral("pen.jpg") : QString());
             // Same category: another value of colour.
-            QCOMPARE(w.Attributo[1 - attribute]->sourceName(),
-                     attributeDistractor ? QStringLiteral("colour.blue.jpg") : QString());
+            QCOMPARE(w.Attributo[1 - attribute]->sourceName(), attributeDistractor ? "colour.blue.jpg" : QString());
             exercise.changeSet();
         }
-        QVERIFY(exercise.platform.messageBox.shown.isEmpty());
-    }
-
-    void rightAnswerOnEitherSide()
-    {
-        Exercise exercise(CupImages, CupSymbols, CupAttributes);
-        QVERIFY(!exercise.open());
-        int symbolOnLeft = 0;
-        int attributeOnLeft = 0;
-        for (int set = 0; set < 400; ++set) {
-            symbolOnLeft += Exercise::rightElement(exercise.window->Simbolo) == 0;
-            attributeOnLeft += Exercise::rightElement(exercise.window->Attributo) == 0;
-            exercise.changeSet();
-        }
-        // About half each; the bounds lie ten standard deviations out, so this never flakes.
-        QVERIFY2(symbolOnLeft > 100 && symbolOnLeft < 300, qPrintable(QString::number(symbolOnLeft)));
-        QVERIFY2(attributeOnLeft > 100 && attributeOnLeft < 300, qPrintable(QString::number(attributeOnLeft)));
-    }
-
-    void emptyImagesFolderFailsTheFirstSet()
-    {
-        Exercise exercise({}, CupSymbols, CupAttributes);
-        const std::optional<RuntimeError> failure = exercise.open();
-        QVERIFY(failure);
-        QCOMPARE(failure->number(), ErrorNumber::InvalidPicture);
-        QVERIFY2(failure->description().contains(QStringLiteral("Images")), qPrintable(failure->description()));
-    }
-
-    void sequenceLeadsFromSymbolToAttributeToNextSet()
-    {
-        Exercise exercise({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, CupSymbols, {"colour.red.jpg", "colour.blue.jpg"});
-        // The first set shows the cup (object, side, pen as distractor, side, blue as distractor);
-        // the next one, prepared while the first is shown, the pen.
-        exercise.platform.random.values = {0.0f, 0.0f, 0.99f, 0.0f, 0.0f, 0.99f};
-        QVERIFY(!exercise.open());
-        frmMain& w = *exercise.window;
-        const QString error = exercise.sound("error.wav"), ok = exercise.sound("ok.wav");
-        QVERIFY(!w.Frame2->isVisible());
-        QCOMPARE(w.lblImmagine->text(), QStringLiteral("CUP RED"));
-        const int rightSymbol = Exercise::rightElement(w.Simbolo);
-
-        exercise.click(w.Simbolo[1 - rightSymbol]);
-        QCOMPARE(exercise.platform.sound.played, QStringList({error}));
-        QVERIFY(!w.Frame2->isVisible());
-
-        exercise.click(w.Simbolo[rightSymbol]);
-        QVERIFY(w.Frame2->isVisible());
-        exercise.click(w.Simbolo[rightSymbol]);
-        QCOMPARE(exercise.platform.sound.played, QStringList({error, ok, ok}));
-
-        const int rightAttribute = Exercise::rightElement(w.Attributo);
-        exercise.click(w.Attributo[1 - rightAttribute]);
-        QCOMPARE(w.lblImmagine->text(), QStringLiteral("CUP RED"));
-        QVERIFY(w.Frame2->isVisible());
-
-        exercise.click(w.Attributo[rightAttribute]);
-        QCOMPARE(exercise.platform.sound.played, QStringList({error, ok, ok, error, ok}));
-        QCOMPARE(w.lblImmagine->text(), QStringLiteral("PEN BLUE"));
-        QVERIFY(!w.Frame2->isVisible());
-        QCOMPARE(w.Simbolo[Exercise::rightElement(w.Simbolo)]->sourceName(), QStringLiteral("pen.jpg"));
+        // The right answer on either side about half the time; the bounds lie ten standard deviations out.
+        QVERIFY2(rightOnLeft > 100 && rightOnLeft < 300, qPrintable(QString::number(rightOnLeft)));
         QVERIFY(exercise.platform.messageBox.shown.isEmpty());
     }
 
@@ -199,8 +165,7 @@ private Q_SLOTS:
         frmMain& w = *exercise.window;
         exercise.click(w.Simbolo[1 - Exercise::rightElement(w.Simbolo)]);
         exercise.click(w.Simbolo[Exercise::rightElement(w.Simbolo)]);
-        QVERIFY(w.Frame2->isVisible()); // the transitions happen in silence
-        QVERIFY(exercise.platform.sound.played.isEmpty());
+        QVERIFY(w.Frame2->isVisible() && exercise.platform.sound.played.isEmpty()); // the transitions happen in silence
 
         // No right-answer sound chosen: right answers are silent, wrong ones still sound.
         exercise.module.PlaySounds = true;
@@ -209,19 +174,6 @@ private Q_SLOTS:
         exercise.click(w.Attributo[Exercise::rightElement(w.Attributo)]);
         QCOMPARE(exercise.platform.sound.played, QStringList({exercise.sound("error.wav")}));
         QVERIFY(!w.Frame2->isVisible());
-    }
-
-    void withoutSequenceClicksChangeNothing()
-    {
-        Exercise exercise(CupImages, CupSymbols, CupAttributes, {.sequence = false});
-        QVERIFY(!exercise.open());
-        frmMain& w = *exercise.window;
-        const int draws = exercise.platform.random.reseeds;
-        for (PictureBox* box : {w.Simbolo[0], w.Simbolo[1], w.Attributo[0], w.Attributo[1]})
-            exercise.click(box);
-        QVERIFY(exercise.platform.sound.played.isEmpty());
-        QVERIFY(w.Frame2->isVisible());
-        QCOMPARE(exercise.platform.random.reseeds, draws); // no new set was composed
     }
 
     // The next set is planned and decoded while the current one is shown; its error messages and
@@ -264,20 +216,6 @@ private Q_SLOTS:
         loader.open = true;
         decoder.reset(); // finishes what the window left
         QVERIFY(exercise.platform.messageBox.shown.isEmpty());
-    }
-
-    void closingLeadsOnOnce()
-    {
-        Exercise exercise(CupImages, CupSymbols, CupAttributes);
-        QVERIFY(!exercise.open());
-        QSignalSpy closed(exercise.window.get(), &frmMain::closed);
-        // The window system's close and the program's own may both arrive.
-        for (int i = 0; i < 2; ++i) {
-            QCloseEvent close;
-            QCoreApplication::sendEvent(exercise.window.get(), &close);
-            QVERIFY(close.isAccepted());
-        }
-        QCOMPARE(closed.size(), 1);
     }
 };
 

@@ -15,7 +15,6 @@ using testing::MediaFolder;
 
 namespace {
 
-// A number as the `bytes` little-endian bytes a wave file stores it in.
 QByteArray le(quint32 value, int bytes)
 {
     const quint32 little = qToLittleEndian(value);
@@ -72,12 +71,10 @@ private Q_SLOTS:
         QCOMPARE(check.durationMs(), problem.isEmpty() ? 45 : 0);
     }
 
-    // A caption cued while a feedback sound plays waits for its end, 3 s at most; a new cue
-    // replaces one still waiting, and a cancelled one is never spoken.
+    // A cued caption waits for the feedback sound's end, 3 s at most; a new cue replaces it, cancel drops it.
     void captionWaitsForTheFeedbackSound()
     {
         MediaFolder folder;
-        const QString images = folder.subFolder(QStringLiteral("Images"));
         const QByteArray second(44100, '\x10');
         folder.addFile(QStringLiteral("Sounds"), QStringLiteral("ok.wav"), riff(format(1) + chunk("data", second)));
         folder.addFile(QStringLiteral("Sounds"), QStringLiteral("long.wav"), riff(format(1) + chunk("data", second.repeated(5))));
@@ -87,7 +84,7 @@ private Q_SLOTS:
         const doubles::FixedAudioOutputs speakers(true);
         doubles::FakeClock clock;
         doubles::FakeStepTimer timer(clock);
-        SpokenCaption spoken(platform.messageBox, platform.sound, voice, speakers, images, clock, timer);
+        SpokenCaption spoken(platform.messageBox, platform.sound, voice, speakers, folder.subFolder("Images"), clock, timer);
 
         spoken.cue(QStringLiteral("cup.jpg"), QStringLiteral("CUP"));
         QCOMPARE(voice.said, QStringList{"cup"});
@@ -105,7 +102,7 @@ private Q_SLOTS:
         timer.advance(SpokenCaption::MaxWaitMs - 1);
         QCOMPARE(voice.said.size(), 2);
         timer.advance(1);
-        QCOMPARE(voice.said.last(), QStringLiteral("pen"));
+        QCOMPARE(voice.said.value(2), QStringLiteral("pen"));
 
         spoken.feedbackPlayer().play(sounds + "/ok.wav");
         spoken.cue(QStringLiteral("cup.jpg"), QStringLiteral("CUP"));
@@ -147,8 +144,7 @@ private Q_SLOTS:
         const doubles::FixedAudioOutputs none(false);
         SpokenCaption silent(platform.messageBox, platform.sound, voice, none, images);
         QCOMPARE(silent.speak(QStringLiteral("ball.size.big.jpg"), QStringLiteral("BALL BIG")), SpokenCaption::Spoken::Nothing);
-        QVERIFY(audioOutputNotice(none).contains(QStringLiteral("no sound output")));
-        QCOMPARE(audioOutputNotice(speakers), QString());
+        QVERIFY(audioOutputNotice(none).contains(QStringLiteral("no sound output")) && audioOutputNotice(speakers).isEmpty());
         voice.fail(QStringLiteral("audio device lost"));
         // The recording, then the voice once while this caption had it, once for the caption that took it over.
         QCOMPARE(platform.messageBox.shown.mid(1),
@@ -156,9 +152,9 @@ private Q_SLOTS:
                               "Error \"The voice cannot speak: audio device lost\" in SpokenCaption() routine"}));
     }
 
+    // The set-up installs an engine that needs no network; loading it must not fail.
     void theOfflineVoiceIsInstalled()
     {
-        // The set-up installs an engine that needs no network; loading it must not fail.
         QtSpeechVoice voice;
         QVERIFY(voice.available());
         voice.say(QStringLiteral("cup red"));

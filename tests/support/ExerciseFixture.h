@@ -15,18 +15,13 @@
 
 namespace tessarine::testing {
 
+// The exercise's options, as Module1 holds them.
 struct Options {
-    bool symbolDistractor = true;
-    bool attributeDistractor = true;
-    bool sameCategory = true;
-    bool sequence = true;
-    bool sounds = true;
+    bool symbolDistractor = true, attributeDistractor = true, sameCategory = true, sequence = true, sounds = true;
 };
 
-// One exercise window over a throw-away program folder, with recording doubles for the message
-// box and the sound player.
-class Exercise {
-public:
+// One exercise window over a throw-away program folder, with recording doubles for the message box and the sound player.
+struct Exercise {
     Exercise(const QStringList& images, const QStringList& symbols, const QStringList& attributes, Options options = {},
              ExerciseAids aids = {})
         : platform(folder.path())
