@@ -230,10 +230,7 @@ void RecordsFile::inspect()
     case RecordsSchema::Kind::Records:
         break;
     case RecordsSchema::Kind::Later:
-        throw RuntimeError(RecordsErrorNumber::NewerVersion,
-                           QStringLiteral("The records file %1 was written by a later version of Tessarine; "
-                                          "records are not kept")
-                               .arg(native(m_filePath)));
+        throw RecordsSchema::laterVersion(m_filePath);
     case RecordsSchema::Kind::NotRecords:
         throw RuntimeError(RecordsErrorNumber::NotRecords,
                            QStringLiteral("The file %1 is not a Tessarine records file; it is left as it is and "

@@ -113,6 +113,13 @@ Kind kindOf(const QStringList& tables, int version)
     return version > Version ? Kind::Later : Kind::Records;
 }
 
+RuntimeError laterVersion(const QString& filePath)
+{
+    return {RecordsErrorNumber::NewerVersion,
+            QStringLiteral("The records file %1 was written by a later version of Tessarine; records are not kept")
+                .arg(QDir::toNativeSeparators(filePath))};
+}
+
 int version(RecordsFile& file)
 {
     auto query = file.prepared(QStringLiteral("PRAGMA user_version"));
@@ -126,10 +133,7 @@ void migrate(RecordsFile& file)
     try {
         const int from = version(file);
         if (from > Version)
-            throw RuntimeError(RecordsErrorNumber::NewerVersion,
-                               QStringLiteral("The records file %1 was written by a later version of Tessarine; "
-                                              "records are not kept")
-                                   .arg(QDir::toNativeSeparators(file.filePath())));
+            throw laterVersion(file.filePath());
         const auto& steps = migrationSteps();
         for (int to = from + 1; to <= Version; ++to) {
             for (const auto& statement : steps[to - 1])

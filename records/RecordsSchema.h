@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/RuntimeError.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +26,9 @@ enum class Kind {
 
 // What a database is from its tables and views (without SQLite's own) and its user_version.
 Kind kindOf(const QStringList& tables, int version);
+
+// The error of a file written by a later version of the program, wherever it is found.
+RuntimeError laterVersion(const QString& filePath);
 
 int version(RecordsFile& file);
 // Brings the file up to Version, with the write lock taken first. Throws NewerVersion for a later one.
