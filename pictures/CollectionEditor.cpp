@@ -9,6 +9,7 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QSet>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <vector>
@@ -299,6 +300,8 @@ void CollectionEditor::remove(const QString& path)
 {
     if (!QFile::exists(path))
         throw RuntimeError(ErrorNumber::FileNotFound, QStringLiteral("There is no file %1.").arg(QDir::toNativeSeparators(path)));
+    // Qt makes the trash folder but not the data folder it lies in, which a new account may lack.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     if (!QFile::moveToTrash(path))
         throw RuntimeError(
             ErrorNumber::PathAccess,
