@@ -11,6 +11,7 @@ BUILD_DIR=${BUILD_DIR:-$ROOT_DIR/build}
 PACKAGES=(cmake make g++ qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libpulse0 fonts-liberation2
           qt6-charts-dev libqt6sql6-sqlite libjpeg62-turbo-dev
           qt6-speech-dev qt6-declarative-dev qt6-speech-flite-plugin
+          qt6-image-formats-plugins qt6-svg-dev libheif-dev
           ${EXTRA_PACKAGES:-})
 
 install_missing() {

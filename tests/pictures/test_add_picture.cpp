@@ -134,7 +134,7 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(folder + QStringLiteral("/Attributes/colour.scarlet.jpg")));
         QVERIFY(QFile::exists(folder + QStringLiteral("/Images/mug.colour.scarlet.wav")));
 
-        // The symbol's new name is taken: the pictures already renamed in Images are given back theirs.
+        // hat's own names are taken: what was renamed before the clash is given back its name.
         const QMap<QString, QByteArray> before = contentsOf(folder);
         try {
             editor.rename(CollectionEditor::Part::Object, QStringLiteral("mug"), QStringLiteral("hat"));
