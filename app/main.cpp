@@ -29,12 +29,21 @@ int exportRecords(int argc, char* argv[])
     return tessarine::exportRecordsCommand(args.at(2), args.at(3), err);
 }
 
+// Qt's set-up warnings (the offscreen platform, a missing runtime folder) would break the one line
+// that a script reads on stderr; the command says in its own words what went wrong.
+void onlyCriticalMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 // `tessarine --add-picture FILE --as cup.colour.red [--collection FOLDER]` adds a picture to a
 // collection without opening a window. Cards are drawn with fonts, which need a GUI application;
 // the offscreen platform gives one without a display.
 int addPicture(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(onlyCriticalMessages);
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

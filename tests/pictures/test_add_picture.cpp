@@ -225,6 +225,8 @@ private Q_SLOTS:
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        // Qt warns of this on stderr, which must hold the one line of a refusal and nothing else.
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(TESSARINE_EXE), {QStringLiteral("--add-picture"), photo(), QStringLiteral("--as"),
                                                       QStringLiteral("cup.shape.round"), QStringLiteral("--collection"), folder});

@@ -77,6 +77,7 @@ private Q_SLOTS:
         QCOMPARE(picture.size(), QSize(64, 48));
         QVERIFY2(quadrantProblem(picture).isEmpty(), qPrintable(quadrantProblem(picture)));
         QCOMPARE(PictureReader::read(path, {16, 16}).size(), QSize(16, 12));
+        QCOMPARE(PictureReader::uprightSize(path), QSize(64, 48));
     }
 
     void exifOrientationIsApplied_data()
