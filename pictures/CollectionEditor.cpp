@@ -235,6 +235,10 @@ QStringList CollectionEditor::rename(Part which, const QString& from, const QStr
     const QString newWord = to.trimmed();
     if (const QString problem = PictureName::partProblem(newWord, QLatin1String(words[int(which)])); !problem.isEmpty())
         throw RuntimeError(ErrorNumber::InvalidArgument, problem);
+    // An empty word would match every name that lacks the part.
+    if (from.trimmed().isEmpty() || (which == Part::Value && category.trimmed().isEmpty()))
+        throw RuntimeError(ErrorNumber::InvalidArgument,
+                           QStringLiteral("Which %1 is to be renamed? None was named.").arg(QLatin1String(words[int(which)])));
 
     struct Move {
         QString from;
@@ -243,12 +247,11 @@ QStringList CollectionEditor::rename(Part which, const QString& from, const QStr
     std::vector<Move> moves;
     // Which part carries the word in each folder's names, and which part must name the category.
     const auto plan = [&](const QString& sub, const QStringList& suffixes, int index, int categoryIndex) {
-        if (index < 0)
-            return;
         const QDir dir(subFolder(sub));
         for (const QString& name : filesIn(dir.path(), suffixes)) {
             QStringList parts = partsOf(name);
-            if (!sameWord(part(parts, index), from) || (categoryIndex >= 0 && !sameWord(part(parts, categoryIndex), category)))
+            if (!sameWord(part(parts, index), from.trimmed())
+                || (categoryIndex >= 0 && !sameWord(part(parts, categoryIndex), category.trimmed())))
                 continue;
             parts[index] = newWord;
             const QString renamed = parts.join(QLatin1Char('.')) + QLatin1Char('.') + QFileInfo(name).suffix();
