@@ -64,10 +64,7 @@ QRectF CropFrameWidget::shownFrame() const
 }
 
 // A step of the keyboard: a hundredth of the picture, so that a few presses cross it at any size.
-int CropFrameWidget::step() const
-{
-    return std::max(1, std::max(m_frame.picture().width(), m_frame.picture().height()) / 100);
-}
+int CropFrameWidget::step() const { return std::max(1, std::max(m_frame.picture().width(), m_frame.picture().height()) / 100); }
 
 void CropFrameWidget::changed(const QRect& before)
 {
@@ -171,11 +168,16 @@ void CropFrameWidget::mouseMoveEvent(QMouseEvent* event)
             dragTo(event->position());
             return;
         }
-        static const QHash<int, Qt::CursorShape> shapes = {
-            {None, Qt::ArrowCursor},           {Inside, Qt::SizeAllCursor},       {Left, Qt::SizeHorCursor},
-            {Right, Qt::SizeHorCursor},        {Top, Qt::SizeVerCursor},          {Bottom, Qt::SizeVerCursor},
-            {Left | Top, Qt::SizeFDiagCursor}, {Right | Bottom, Qt::SizeFDiagCursor}, {Right | Top, Qt::SizeBDiagCursor},
-            {Left | Bottom, Qt::SizeBDiagCursor}};
+        static const QHash<int, Qt::CursorShape> shapes = {{None, Qt::ArrowCursor},
+                                                           {Inside, Qt::SizeAllCursor},
+                                                           {Left, Qt::SizeHorCursor},
+                                                           {Right, Qt::SizeHorCursor},
+                                                           {Top, Qt::SizeVerCursor},
+                                                           {Bottom, Qt::SizeVerCursor},
+                                                           {Left | Top, Qt::SizeFDiagCursor},
+                                                           {Right | Bottom, Qt::SizeFDiagCursor},
+                                                           {Right | Top, Qt::SizeBDiagCursor},
+                                                           {Left | Bottom, Qt::SizeBDiagCursor}};
         setCursor(shapes.value(gripAt(event->position()), Qt::ArrowCursor));
     });
 }

@@ -38,13 +38,10 @@ PictureForRow readForRow(const QString& path)
 {
     PictureForRow picture{path, {}, {}, {}};
     try {
-        // The whole picture is read for its size (the crop frame is in its pixels) and dropped at
-        // once; saving reads it again, so twenty photos are never held at full size.
-        const QImage whole = PictureReader::read(path);
-        picture.size = whole.size();
-        picture.preview = whole.size().boundedTo(PreviewBound) == whole.size()
-                              ? whole
-                              : whole.scaled(PreviewBound, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        // The crop frame is in the whole picture's pixels, but only the preview is decoded here:
+        // saving reads the picture again, so twenty photos are never held at full size.
+        picture.size = PictureReader::uprightSize(path);
+        picture.preview = PictureReader::read(path, PreviewBound);
     } catch (const RuntimeError& error) {
         picture.problem = error.description();
     } catch (const std::exception&) {
@@ -111,15 +108,9 @@ ImportPanel::ImportPanel(CollectionEditor& editor, IMessageBox& messageBox, IPic
 
 ImportPanel::~ImportPanel() = default;
 
-int ImportPanel::rowCount() const
-{
-    return static_cast<int>(m_rows.size());
-}
+int ImportPanel::rowCount() const { return static_cast<int>(m_rows.size()); }
 
-void ImportPanel::askForFiles()
-{
-    addFiles(m_prompts.picturesToAdd(this));
-}
+void ImportPanel::askForFiles() { addFiles(m_prompts.picturesToAdd(this)); }
 
 void ImportPanel::addFiles(const QStringList& paths)
 {
@@ -167,6 +158,8 @@ void ImportPanel::addRow(const PictureForRow& picture, int order)
         ++position;
     m_rows.insert(position, row);
     m_rowsLayout->insertWidget(position, row);
+    // Shown now, not when the layout next gets round to it, so that the row counted is one seen.
+    row->show();
     lblEmpty->hide();
     connect(row, &ImportRow::saved, this, [this, row](const QStringList& paths) { rowSaved(row, paths); });
     connect(row, &ImportRow::leftOut, this, [this, row] { removeRow(row); });

@@ -12,27 +12,28 @@ namespace tessarine {
 
 namespace {
 
-// Only the parts a kind uses are checked: the others stand in with a part that is always usable.
-const QString Usable = QStringLiteral("x");
-
-PictureName usedParts(const PictureName& name, ImportKind kind)
+// Read no larger than the saved pictures need: a phone photo decodes at a reduced scale.
+QImage readForSaving(const QString& path)
 {
-    switch (kind) {
-    case ImportKind::Symbol:
-        return {name.object, Usable, Usable};
-    case ImportKind::Attribute:
-        return {Usable, name.category, name.value};
-    case ImportKind::ObjectPicture:
-        break;
-    }
-    return name;
+    return PictureReader::read(path, CollectionEditor::readingSize(PictureReader::uprightSize(path)));
 }
 
 std::optional<QImage> readIfChosen(const QString& path)
 {
     if (path.isEmpty())
         return std::nullopt;
-    return PictureReader::read(path);
+    return readForSaving(path);
+}
+
+// The crop, given in the whole picture's pixels, on the picture as read for saving.
+QRect scaledCrop(const QRect& crop, QSize whole, QSize read)
+{
+    if (whole == read || whole.isEmpty())
+        return crop;
+    const double sx = double(read.width()) / whole.width();
+    const double sy = double(read.height()) / whole.height();
+    const QRectF scaled(crop.x() * sx, crop.y() * sy, crop.width() * sx, crop.height() * sy);
+    return scaled.toRect().intersected(QRect(QPoint(0, 0), read));
 }
 
 } // namespace
@@ -50,7 +51,17 @@ double ImportPlan::aspect(ImportKind kind)
 
 QString ImportPlan::problem() const
 {
-    return usedParts(name, kind).problem();
+    switch (kind) {
+    case ImportKind::Symbol:
+        return PictureName::partProblem(name.object, QStringLiteral("object"));
+    case ImportKind::Attribute:
+        if (const QString why = PictureName::partProblem(name.category, QStringLiteral("category")); !why.isEmpty())
+            return why;
+        return PictureName::partProblem(name.value, QStringLiteral("value"));
+    case ImportKind::ObjectPicture:
+        break;
+    }
+    return name.problem();
 }
 
 QString ImportPlan::fileName() const
@@ -84,13 +95,14 @@ void ImportPlan::save(CollectionEditor& editor, QStringList& written) const
     const QString object = name.object.trimmed();
     const QString category = name.category.trimmed();
     const QString value = name.value.trimmed();
-    const QImage upright = PictureReader::read(source);
+    const QImage upright = readForSaving(source);
+    const QRect part = scaledCrop(crop, picture, upright.size());
     switch (kind) {
     case ImportKind::Symbol:
-        written.append(editor.saveSymbol(upright, crop, object));
+        written.append(editor.saveSymbol(upright, part, object));
         return;
     case ImportKind::Attribute:
-        written.append(editor.saveAttribute(upright, crop, category, value));
+        written.append(editor.saveAttribute(upright, part, category, value));
         return;
     case ImportKind::ObjectPicture:
         break;
@@ -100,11 +112,15 @@ void ImportPlan::save(CollectionEditor& editor, QStringList& written) const
     const auto symbol = symbolWanted ? readIfChosen(symbolPicture) : std::nullopt;
     const auto attribute = attributeWanted ? readIfChosen(attributePicture) : std::nullopt;
 
-    written.append(editor.saveObject(upright, crop, {object, category, value}));
+    PictureName parts;
+    parts.object = object;
+    parts.category = category;
+    parts.value = value;
+    written.append(editor.saveObject(upright, part, parts));
     if (symbol)
         written.append(editor.saveSymbol(*symbol, centredSquare(symbol->rect()), object));
     else if (symbolWanted)
-        written.append(editor.saveSymbol(upright, centredSquare(crop), object));
+        written.append(editor.saveSymbol(upright, centredSquare(part), object));
     if (attribute)
         written.append(editor.saveAttribute(*attribute, centredSquare(attribute->rect()), category, value));
     else if (attributeWanted)

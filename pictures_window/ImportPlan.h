@@ -20,11 +20,12 @@ struct ImportPlan {
     QString source; // the teacher's file, never changed
     PictureName name;
     ImportKind kind = ImportKind::ObjectPicture;
-    QRect crop; // in the upright picture's pixels
+    QSize picture; // the whole upright picture's size
+    QRect crop;    // in its pixels
 
-    bool makeSymbol = true;  // from a square of this photo's frame
-    QString symbolPicture;   // or from this picture, when chosen
-    bool makeCard = true;    // a card made for the value
+    bool makeSymbol = true;   // from a square of this photo's frame
+    QString symbolPicture;    // or from this picture, when chosen
+    bool makeCard = true;     // a card made for the value
     QString attributePicture; // or this picture, when chosen
 
     // Width over height of the box the picture will fill.

@@ -44,10 +44,7 @@ void suggest(QComboBox* box, const QStringList& items)
     box->setEditText(typed);
 }
 
-QString shownName(const QString& path)
-{
-    return QFileInfo(path).fileName();
-}
+QString shownName(const QString& path) { return QFileInfo(path).fileName(); }
 
 } // namespace
 
@@ -183,8 +180,11 @@ ImportPlan ImportRow::plan() const
 {
     ImportPlan plan;
     plan.source = m_source;
-    plan.name = {cboObject->currentText().trimmed(), cboCategory->currentText().trimmed(), cboValue->currentText().trimmed()};
+    plan.name.object = cboObject->currentText().trimmed();
+    plan.name.category = cboCategory->currentText().trimmed();
+    plan.name.value = cboValue->currentText().trimmed();
     plan.kind = static_cast<ImportKind>(cboKind->currentIndex());
+    plan.picture = m_crop->frame().picture();
     plan.crop = m_crop->frame().rect();
     plan.makeSymbol = chkMakeSymbol->isChecked();
     plan.symbolPicture = m_symbolPicture;
@@ -211,8 +211,8 @@ void ImportRow::showChoice()
     const bool attributeMissing = now.lacksAttribute(m_editor);
     fraAttribute->setVisible(attributeMissing);
     if (attributeMissing) {
-        const QString missing =
-            QStringLiteral("There is no attribute card for \"%1 %2\" yet").arg(now.name.category, now.name.value);
+        const QString missing
+            = QStringLiteral("There is no attribute card for \"%1 %2\" yet").arg(now.name.category, now.name.value);
         fraAttribute->setTitle(m_attributePicture.isEmpty()
                                    ? missing
                                    : QStringLiteral("%1: it will be %2").arg(missing, shownName(m_attributePicture)));

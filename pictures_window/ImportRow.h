@@ -26,8 +26,8 @@ class ImportRow final : public QFrame {
 
 public:
     // `preview` is the upright picture scaled down; `picture` the size of the whole upright picture.
-    ImportRow(CollectionEditor& editor, IMessageBox& messageBox, IPicturePrompts& prompts, QString source,
-              const QImage& preview, QSize picture, QWidget* parent = nullptr);
+    ImportRow(CollectionEditor& editor, IMessageBox& messageBox, IPicturePrompts& prompts, QString source, const QImage& preview,
+              QSize picture, QWidget* parent = nullptr);
 
     // Suggestions and offers again, from the collection as it is now.
     void refresh();

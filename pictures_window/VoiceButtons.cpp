@@ -13,8 +13,8 @@
 
 namespace tessarine {
 
-VoiceButtons::VoiceButtons(IMessageBox& messageBox, IMicrophone& microphone, ISoundPlayer& sound,
-                           QString objectPicturePath, QWidget* parent)
+VoiceButtons::VoiceButtons(IMessageBox& messageBox, IMicrophone& microphone, ISoundPlayer& sound, QString objectPicturePath,
+                           QWidget* parent)
     : QWidget(parent)
     , m_messageBox(messageBox)
     , m_microphone(microphone)
@@ -97,8 +97,9 @@ void VoiceButtons::cmdRemove_Click()
     Guard guard(m_messageBox, QStringLiteral("cmdRemove_Click"));
     guard.step([this] {
         if (!QFile::moveToTrash(m_recording))
-            throw RuntimeError(ErrorNumber::PathAccess, QStringLiteral("The recording %1 cannot be moved to the trash")
-                                                            .arg(QDir::toNativeSeparators(m_recording)));
+            throw RuntimeError(
+                ErrorNumber::PathAccess,
+                QStringLiteral("The recording %1 cannot be moved to the trash").arg(QDir::toNativeSeparators(m_recording)));
     });
     showState();
     Q_EMIT changed();

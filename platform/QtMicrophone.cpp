@@ -44,10 +44,7 @@ QtMicrophone::~QtMicrophone()
         m_source->stop();
 }
 
-bool QtMicrophone::available() const
-{
-    return !QMediaDevices::defaultAudioInput().isNull();
-}
+bool QtMicrophone::available() const { return !QMediaDevices::defaultAudioInput().isNull(); }
 
 void QtMicrophone::start(const QString& wavePath)
 {
@@ -79,9 +76,6 @@ void QtMicrophone::stop()
     writer->finish();
 }
 
-bool QtMicrophone::recording() const
-{
-    return m_source != nullptr;
-}
+bool QtMicrophone::recording() const { return m_source != nullptr; }
 
 } // namespace tessarine

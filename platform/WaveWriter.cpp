@@ -27,8 +27,8 @@ QByteArray littleEndian32(quint32 value)
 
 RuntimeError cannotWrite(const QString& path, const QString& reason)
 {
-    return RuntimeError(ErrorNumber::PathAccess, QStringLiteral("The recording %1 cannot be written: %2")
-                                                     .arg(QDir::toNativeSeparators(path), reason));
+    return RuntimeError(ErrorNumber::PathAccess,
+                        QStringLiteral("The recording %1 cannot be written: %2").arg(QDir::toNativeSeparators(path), reason));
 }
 
 } // namespace

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -100,7 +101,8 @@ QStringList fileNames(const QStringList& paths)
 struct Panel {
     Panel()
     {
-        media.addPictures(QStringLiteral("Images"), {QStringLiteral("cup.colour.red.jpg"), QStringLiteral("ball.shape.round.jpg")});
+        media.addPictures(QStringLiteral("Images"),
+                          {QStringLiteral("cup.colour.red.jpg"), QStringLiteral("ball.shape.round.jpg")});
         media.addPictures(QStringLiteral("Symbols"), {QStringLiteral("cup.jpg"), QStringLiteral("ball.jpg")});
         media.addPictures(QStringLiteral("Attributes"), {QStringLiteral("colour.red.jpg"), QStringLiteral("colour.blue.jpg"),
                                                          QStringLiteral("shape.round.jpg")});
@@ -108,13 +110,15 @@ struct Panel {
         panel.show();
     }
     QString added(const QString& name) const { return QDir(photos.path()).filePath(name); }
-    // The control a screen reader names so, in the `row`th row made.
+    // The control a screen reader names so (its own accessible name, else its text), in the
+    // `row`th row made.
     template <typename Control>
     Control* control(const QString& name, int row = 0) const
     {
         QList<Control*> found;
         for (Control* each : panel.findChildren<Control*>()) {
-            if (QAccessible::queryAccessibleInterface(each)->text(QAccessible::Name) == name)
+            const QString own = each->accessibleName();
+            if ((own.isEmpty() ? QAccessible::queryAccessibleInterface(each)->text(QAccessible::Name) : own) == name)
                 found.append(each);
         }
         return found.value(row);
@@ -150,7 +154,8 @@ private Q_SLOTS:
     void rowsSuggestAndName()
     {
         Panel p;
-        p.prompts.toAdd = {write(quarters({40, 30}), p.added(QStringLiteral("IMG_0001.png"))), p.added(QStringLiteral("broken.jpg"))};
+        p.prompts.toAdd = {write(quarters({40, 30}), p.added(QStringLiteral("IMG_0001.png"))),
+                           p.added(QStringLiteral("broken.jpg"))};
         QFile broken(p.prompts.toAdd[1]);
         QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("not a picture") > 0);
         broken.close();
@@ -177,39 +182,59 @@ private Q_SLOTS:
         QVERIFY(!p.control<QPushButton>(QStringLiteral("Save"))->isEnabled());
     }
 
-    // The keyboard moves and resizes the frame; "Save" writes the framed part, and by default the
-    // symbol (a square of the frame) and the card the set lacks, and the row goes.
+    // The keyboard moves and resizes the frame; "Save" writes the framed part (of a photo larger
+    // than the saved pictures, so read at a reduced scale), and by default the symbol (a square of
+    // the frame) and the card the set lacks, and the row goes.
     void keyboardFrameAndSave()
     {
         Panel p;
-        p.panel.addFiles({write(quarters({400, 400}), p.added(QStringLiteral("lemon.png")))});
+        const int side = 1800, step = side / 100;
+        p.panel.addFiles({write(quarters({side, side}), p.added(QStringLiteral("lemon.png")))});
         QTRY_COMPARE(p.panel.rowCount(), 1);
         p.name(QStringLiteral("lemon"), QStringLiteral("colour"), QStringLiteral("yellow"));
         auto* frame = p.panel.findChild<CropFrameWidget*>();
         QCOMPARE(frame->accessibleName(), QStringLiteral("Crop frame"));
         const QRect centred = frame->frame().rect();
-        QVERIFY((centred.center() - QPoint(200, 200)).manhattanLength() <= 2);
-        QCOMPARE(centred.width(), 400);
+        QVERIFY((centred.center() - QPoint(side / 2, side / 2)).manhattanLength() <= 2);
+        QCOMPARE(centred.width(), side);
+
+        // The mouse: dragged from inside, the frame moves; dragged by a corner, it resizes.
+        const double scale = std::min(frame->width(), frame->height()) / double(side);
+        const auto onScreen = [&](QPoint pixel) {
+            return (QPointF((frame->width() - side * scale) / 2, (frame->height() - side * scale) / 2) + QPointF(pixel) * scale)
+                .toPoint();
+        };
+        QTest::mousePress(frame, Qt::LeftButton, {}, onScreen(centred.center()));
+        QTest::mouseMove(frame, onScreen(centred.center()) + QPoint(0, 30));
+        QTest::mouseRelease(frame, Qt::LeftButton, {}, onScreen(centred.center()) + QPoint(0, 30));
+        QVERIFY(frame->frame().rect().top() > centred.top());
+        QCOMPARE(frame->frame().rect().width(), side);
+        const QPoint corner = onScreen(frame->frame().rect().bottomRight());
+        QTest::mousePress(frame, Qt::LeftButton, {}, corner);
+        QTest::mouseMove(frame, corner - QPoint(40, 0));
+        QTest::mouseRelease(frame, Qt::LeftButton, {}, corner - QPoint(40, 0));
+        QVERIFY(frame->frame().rect().width() < side);
 
         frame->setFocus();
         for (int i = 0; i < 30; ++i)
             QTest::keyClick(frame, Qt::Key_Minus);
-        QVERIFY(frame->frame().rect().width() < 200);
+        QVERIFY(frame->frame().rect().width() < side / 2);
         for (int i = 0; i < 6; ++i) {
             QTest::keyClick(frame, Qt::Key_Right, Qt::ShiftModifier);
             QTest::keyClick(frame, Qt::Key_Down, Qt::ShiftModifier);
         }
         const QRect moved = frame->frame().rect();
-        QCOMPARE(moved.bottomRight(), QPoint(399, 399));
+        QCOMPARE(moved.bottomRight(), QPoint(side - 1, side - 1));
         QTest::keyClick(frame, Qt::Key_Left);
-        QCOMPARE(frame->frame().rect(), moved.translated(-4, 0));
+        QCOMPARE(frame->frame().rect(), moved.translated(-step, 0));
 
         QSignalSpy saved(&p.panel, &ImportPanel::saved);
         QTest::mouseClick(p.control<QPushButton>(QStringLiteral("Save")), Qt::LeftButton);
         QCOMPARE(saved.size(), 1);
         const QStringList written = saved[0][0].toStringList();
-        QCOMPARE(fileNames(written), (QStringList{QStringLiteral("Attributes/colour.yellow.jpg"),
-                                                  QStringLiteral("Images/lemon.colour.yellow.jpg"), QStringLiteral("Symbols/lemon.jpg")}));
+        QCOMPARE(fileNames(written),
+                 (QStringList{QStringLiteral("Attributes/colour.yellow.jpg"), QStringLiteral("Images/lemon.colour.yellow.jpg"),
+                              QStringLiteral("Symbols/lemon.jpg")}));
         QVERIFY(p.box.shown.isEmpty());
         for (const QString& path : written) {
             if (!path.contains(QStringLiteral("Attributes")))
@@ -236,7 +261,9 @@ private Q_SLOTS:
         const auto offered = [&](int row) {
             return p.control<QCheckBox>(QStringLiteral("Make the symbol from this photo"), row)->isVisibleTo(&p.panel);
         };
-        const auto cardOffered = [&](int row) { return p.control<QCheckBox>(QStringLiteral("Make a card"), row)->isVisibleTo(&p.panel); };
+        const auto cardOffered = [&](int row) {
+            return p.control<QCheckBox>(QStringLiteral("Make a card"), row)->isVisibleTo(&p.panel);
+        };
         QVERIFY(!offered(0) && !cardOffered(0));
         QVERIFY(offered(1) && cardOffered(1) && offered(2) && cardOffered(2));
 
@@ -246,9 +273,9 @@ private Q_SLOTS:
         QSignalSpy saved(&p.panel, &ImportPanel::saved);
         QTest::mouseClick(p.control<QPushButton>(QStringLiteral("Save"), 1), Qt::LeftButton);
         QCOMPARE(saved.size(), 1);
-        QCOMPARE(fileNames(saved[0][0].toStringList()), (QStringList{QStringLiteral("Attributes/colour.yellow.jpg"),
-                                                                    QStringLiteral("Images/lemon.colour.yellow.jpg"),
-                                                                    QStringLiteral("Symbols/lemon.jpg")}));
+        QCOMPARE(fileNames(saved[0][0].toStringList()),
+                 (QStringList{QStringLiteral("Attributes/colour.yellow.jpg"), QStringLiteral("Images/lemon.colour.yellow.jpg"),
+                              QStringLiteral("Symbols/lemon.jpg")}));
         const QString folder = p.media.path();
         QVERIFY(allOf(folder + QStringLiteral("/Symbols/lemon.jpg"), Qt::green));
         QVERIFY(allOf(folder + QStringLiteral("/Attributes/colour.yellow.jpg"), Qt::green));
