@@ -13,6 +13,13 @@
 
 namespace tessarine {
 
+namespace {
+
+// The buttons whose recording holds the microphone; there is one microphone for all objects.
+VoiceButtons* recordingNow = nullptr;
+
+} // namespace
+
 VoiceButtons::VoiceButtons(IMessageBox& messageBox, IMicrophone& microphone, ISoundPlayer& sound, QString objectPicturePath,
                            QWidget* parent)
     : QWidget(parent)
@@ -47,6 +54,8 @@ VoiceButtons::~VoiceButtons()
     // A recording still running when its buttons go is completed rather than lost.
     if (m_recordingHere)
         runUnguarded(m_messageBox, [this] { m_microphone.stop(); });
+    if (recordingNow == this)
+        recordingNow = nullptr;
 }
 
 void VoiceButtons::showState()
@@ -62,8 +71,7 @@ void VoiceButtons::showState()
         cmdRecord->setAccessibleDescription(present ? QStringLiteral("Records the caption from the microphone")
                                                     : QStringLiteral("No microphone: this computer has none to record with"));
     }
-    // Another object's recording holds the microphone until it is stopped.
-    cmdRecord->setEnabled(present && (m_recordingHere || !m_microphone.recording()));
+    cmdRecord->setEnabled(present);
     const bool recorded = !m_recordingHere && QFileInfo::exists(m_recording);
     cmdPlay->setEnabled(recorded);
     cmdRemove->setEnabled(recorded);
@@ -71,19 +79,31 @@ void VoiceButtons::showState()
 
 void VoiceButtons::cmdRecord_Click()
 {
-    Guard guard(m_messageBox, QStringLiteral("cmdRecord_Click"));
     if (m_recordingHere) {
-        m_recordingHere = false;
-        guard.step([this] { m_microphone.stop(); });
-        showState();
-        Q_EMIT changed();
+        finishRecording();
         return;
     }
+    // Recording another object ends the one before, which is kept, and its button says "Record"
+    // again.
+    if (recordingNow)
+        recordingNow->finishRecording();
+    Guard guard(m_messageBox, QStringLiteral("cmdRecord_Click"));
     guard.step([this] {
         m_microphone.start(m_recording);
         m_recordingHere = true;
+        recordingNow = this;
     });
     showState();
+}
+
+void VoiceButtons::finishRecording()
+{
+    m_recordingHere = false;
+    recordingNow = nullptr;
+    Guard guard(m_messageBox, QStringLiteral("cmdRecord_Click"));
+    guard.step([this] { m_microphone.stop(); });
+    showState();
+    Q_EMIT changed();
 }
 
 void VoiceButtons::cmdPlay_Click()

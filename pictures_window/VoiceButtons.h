@@ -28,6 +28,7 @@ Q_SIGNALS:
 private:
     void showState();
     void cmdRecord_Click();
+    void finishRecording();
     void cmdPlay_Click();
     void cmdRemove_Click();
 

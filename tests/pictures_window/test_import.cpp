@@ -317,7 +317,8 @@ private Q_SLOTS:
     }
 
     // Record and Stop write a wave file the sound player can play, Play plays it, Remove moves it
-    // away; a recording dropped half way leaves nothing; without a microphone "Record" says so.
+    // away; recording another object ends the one under way; a recording dropped half way leaves the
+    // one before as it was; without a microphone "Record" says so.
     void voice()
     {
         MediaFolder media;
@@ -354,13 +355,23 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(recording));
         QVERIFY(!button(QStringLiteral("Play"))->isEnabled());
         QCOMPARE(changed.size(), 2);
+
+        // Recording another object keeps the recording under way and ends it.
+        media.addPicture(QStringLiteral("Images"), QStringLiteral("ball.shape.round.jpg"));
+        VoiceButtons other(box, microphone, sound,
+                           media.subFolder(QStringLiteral("Images")) + QStringLiteral("/ball.shape.round.jpg"));
+        QTest::mouseClick(button(QStringLiteral("Record")), Qt::LeftButton);
+        QTest::mouseClick(other.findChildren<QPushButton*>().value(0), Qt::LeftButton);
+        QVERIFY(WaveCheck::ofFile(recording).playable());
+        QCOMPARE(button(QStringLiteral("Record"))->text(), QStringLiteral("Record"));
+        QCOMPARE(other.findChildren<QPushButton*>().value(0)->text(), QStringLiteral("Stop"));
         QVERIFY(box.shown.isEmpty());
 
         {
             WaveWriter dropped(recording, 22050, 1, 16);
             dropped.device().write(QByteArray(100, '\0'));
         }
-        QVERIFY(!QFileInfo::exists(recording));
+        QCOMPARE(WaveCheck::ofFile(recording).durationMs(), 100);
 
         microphone.present = false;
         VoiceButtons without(box, microphone, sound, picture);
