@@ -5,9 +5,10 @@
 
 namespace tessarine::check {
 
-DecodeCache::Stamp DecodeCache::stampOf(const QString& path)
+DecodeCache::Stamp DecodeCache::stampOf(const QString& path) { return stampOf(QFileInfo(path)); }
+
+DecodeCache::Stamp DecodeCache::stampOf(const QFileInfo& info)
 {
-    const QFileInfo info(path);
     if (!info.exists())
         return {};
     return {info.size(), info.lastModified().toMSecsSinceEpoch()};

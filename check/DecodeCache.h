@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class QFileInfo;
+
 namespace tessarine::check {
 
 // What decoding found for each picture (it loads, or the error it fails with), kept from one
@@ -22,6 +24,7 @@ public:
         friend bool operator==(const Stamp&, const Stamp&) = default;
     };
     static Stamp stampOf(const QString& path);
+    static Stamp stampOf(const QFileInfo& info);
 
     // The verdict kept for `path` at `box`, when the file still has `stamp`.
     std::optional<std::optional<RuntimeError>> find(const QString& path, QSize box, const Stamp& stamp);

@@ -1,6 +1,7 @@
 #include "check/FolderScan.h"
 
 #include "check/CheckRun.h"
+#include "check/DecodeCache.h"
 #include "check/NameHints.h"
 #include "check/Words.h"
 #include "core/ErrorGuard.h"
@@ -66,6 +67,76 @@ FolderScan scanPictures(CheckRun& run, const QString& folder, void (*loader)(Mod
     return scan;
 }
 
+namespace {
+
+// A sub-folder that holds pictures: the teacher probably meant them to be used.
+void tellSubfolder(CheckRun& run, const QString& folder, const QFileInfo& entry)
+{
+    const QDir inner(entry.filePath());
+    QStringList filters;
+    for (const QString& s : QStringList{QStringLiteral("jpg")} + OtherPictureSuffixes)
+        filters.append(QStringLiteral("*.") + s);
+    if (inner.entryList(filters, QDir::Files).isEmpty())
+        return;
+    run.add({QStringLiteral("subfolder"),
+             Severity::Warning,
+             folder,
+             entry.fileName(),
+             QStringLiteral("This is a folder inside %1; the pictures in it are never looked at.").arg(folder),
+             QStringLiteral("None of its pictures is ever shown."),
+             QStringLiteral("Move the pictures you want into the %1 folder itself.").arg(folder),
+             {},
+             {}});
+}
+
+// A picture the listing never returns: hidden, or not named ".jpg".
+void tellStrayPicture(CheckRun& run, const QString& folder, const QFileInfo& entry, bool jpegInside)
+{
+    const QString name = entry.fileName();
+    const QString suffix = entry.suffix().toLower();
+    const auto [target, free] = NameHints(run).renamed(folder, name);
+    // A new name must not take the place of a picture that is there already.
+    const QString taken = free ? QString()
+                               : QStringLiteral(" There is already a %1 in %2: keep the one you want, or give this "
+                                                "one a name of its own.")
+                                     .arg(target, folder);
+    if (isHiddenName(name) || entry.isHidden()) {
+        run.stray[folder].append(name);
+        run.add({QStringLiteral("hidden-file"),
+                 Severity::Warning,
+                 folder,
+                 name,
+                 QStringLiteral("This file is hidden (its name starts with a full stop)."),
+                 QStringLiteral("Hidden files are never listed, so this picture is never shown."),
+                 free ? QStringLiteral("Rename it without the leading full stop, to %1.").arg(target) : taken.trimmed(),
+                 {},
+                 {}});
+    } else if (suffix != QStringLiteral("jpg")) {
+        run.stray[folder].append(name);
+        const bool jpegAlready = jpegInside || suffix == QStringLiteral("jpeg") || suffix == QStringLiteral("jpe")
+                                 || suffix == QStringLiteral("jfif");
+        QString ending = QStringLiteral("this one ends in \".%1\"").arg(entry.suffix());
+        if (name != name.trimmed())
+            ending = QStringLiteral("this one ends in a blank");
+        else if (!name.contains(u'.'))
+            ending = QStringLiteral("this one has no ending at all");
+        run.add({QStringLiteral("wrong-extension"),
+                 Severity::Warning,
+                 folder,
+                 name,
+                 QStringLiteral("Only pictures whose names end in \".jpg\" are used; %1.").arg(ending),
+                 QStringLiteral("This picture is never shown."),
+                 !free ? taken.trimmed()
+                 : jpegAlready
+                     ? QStringLiteral("It is a JPEG picture: rename it to %1.").arg(target)
+                     : QStringLiteral("Save it as a JPEG picture named %1 (in a picture editor: \"Save as\", JPEG).").arg(target),
+                 {},
+                 {}});
+    }
+}
+
+} // namespace
+
 void scanStrayFiles(CheckRun& run, const QString& folder, const QStringList& used)
 {
     const QDir dir(QDir(run.program.folder).filePath(folder));
@@ -79,69 +150,19 @@ void scanStrayFiles(CheckRun& run, const QString& folder, const QStringList& use
         // Finder and Windows leave these beside pictures; they are not pictures.
         if (name.startsWith(QStringLiteral("._")) || name.compare(QStringLiteral("Thumbs.db"), Qt::CaseInsensitive) == 0)
             continue;
-        const QString suffix = entry.suffix().toLower();
-        const bool jpegInside = !entry.isDir() && holdsJpeg(entry.filePath());
-        const bool pictureLike = suffix == QStringLiteral("jpg") || OtherPictureSuffixes.contains(suffix) || jpegInside;
         if (entry.isDir()) {
-            const QDir inner(entry.filePath());
-            QStringList filters;
-            for (const QString& s : QStringList{QStringLiteral("jpg")} + OtherPictureSuffixes)
-                filters.append(QStringLiteral("*.") + s);
-            if (inner.entryList(filters, QDir::Files).isEmpty())
-                continue;
-            run.add({QStringLiteral("subfolder"),
-                     Severity::Warning,
-                     folder,
-                     name,
-                     QStringLiteral("This is a folder inside %1; the pictures in it are never looked at.").arg(folder),
-                     QStringLiteral("None of its pictures is ever shown."),
-                     QStringLiteral("Move the pictures you want into the %1 folder itself.").arg(folder),
-                     {},
-                     {}});
+            tellSubfolder(run, folder, entry);
             continue;
         }
-        if (!pictureLike || usedNames.contains(name))
+        // Listed pictures are used as they are; only the others are opened to see what they hold.
+        if (usedNames.contains(name)) {
+            run.pictures.knowStamp(folder, name, DecodeCache::stampOf(entry));
             continue;
-        const auto [target, free] = NameHints(run).renamed(folder, name);
-        // A new name must not take the place of a picture that is there already.
-        const QString taken = free ? QString()
-                                   : QStringLiteral(" There is already a %1 in %2: keep the one you want, or give this "
-                                                    "one a name of its own.")
-                                         .arg(target, folder);
-        if (isHiddenName(name) || entry.isHidden()) {
-            run.stray[folder].append(name);
-            run.add({QStringLiteral("hidden-file"),
-                     Severity::Warning,
-                     folder,
-                     name,
-                     QStringLiteral("This file is hidden (its name starts with a full stop)."),
-                     QStringLiteral("Hidden files are never listed, so this picture is never shown."),
-                     free ? QStringLiteral("Rename it without the leading full stop, to %1.").arg(target) : taken.trimmed(),
-                     {},
-                     {}});
-        } else if (suffix != QStringLiteral("jpg")) {
-            run.stray[folder].append(name);
-            const bool jpegAlready = jpegInside || suffix == QStringLiteral("jpeg") || suffix == QStringLiteral("jpe")
-                                     || suffix == QStringLiteral("jfif");
-            QString ending = QStringLiteral("this one ends in \".%1\"").arg(entry.suffix());
-            if (name != name.trimmed())
-                ending = QStringLiteral("this one ends in a blank");
-            else if (!name.contains(u'.'))
-                ending = QStringLiteral("this one has no ending at all");
-            run.add(
-                {QStringLiteral("wrong-extension"),
-                 Severity::Warning,
-                 folder,
-                 name,
-                 QStringLiteral("Only pictures whose names end in \".jpg\" are used; %1.").arg(ending),
-                 QStringLiteral("This picture is never shown."),
-                 !free ? taken.trimmed()
-                 : jpegAlready
-                     ? QStringLiteral("It is a JPEG picture: rename it to %1.").arg(target)
-                     : QStringLiteral("Save it as a JPEG picture named %1 (in a picture editor: \"Save as\", JPEG).").arg(target),
-                 {},
-                 {}});
         }
+        const QString suffix = entry.suffix().toLower();
+        const bool jpegInside = holdsJpeg(entry.filePath());
+        if (suffix == QStringLiteral("jpg") || OtherPictureSuffixes.contains(suffix) || jpegInside)
+            tellStrayPicture(run, folder, entry, jpegInside);
     }
 }
 

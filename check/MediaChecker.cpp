@@ -132,8 +132,10 @@ void Checker::checkObjects()
         const QString object = m_run.module.ElencoImmagini[position];
         RememberedObject remembered;
         if (m_memory) {
-            remembered.picture = DecodeCache::stampOf(mediaPath(m_run.program, Folder::Images, object));
-            remembered.recording = DecodeCache::stampOf(SpokenCaption::recordingFor(images, object, *m_run.recordings));
+            remembered.picture = m_run.pictures.stampOf(Folder::Images, object);
+            // Recordings are looked for among the wave files listed, when there are any.
+            if (!m_run.recordings->isEmpty())
+                remembered.recording = DecodeCache::stampOf(SpokenCaption::recordingFor(images, object, *m_run.recordings));
             if (const RememberedObject* known = m_memory->objects.find(object, remembered.picture, remembered.recording)) {
                 tellObject(*known);
                 m_memory->objects.remember(object, *known);

@@ -23,7 +23,7 @@ std::optional<RuntimeError> PictureVerdicts::loadError(const QString& folder, co
     if (known != m_loads.constEnd())
         return *known;
     const QString path = mediaPath(m_program, folder, name);
-    const DecodeCache::Stamp stamp = m_cache ? DecodeCache::stampOf(path) : DecodeCache::Stamp{};
+    const DecodeCache::Stamp stamp = m_cache ? stampOf(folder, name) : DecodeCache::Stamp{};
     if (m_cache) {
         if (const auto kept = m_cache->find(path, box, stamp)) {
             m_loads.insert(key, *kept);
@@ -42,6 +42,17 @@ std::optional<RuntimeError> PictureVerdicts::loadError(const QString& folder, co
     return error;
 }
 
+void PictureVerdicts::knowStamp(const QString& folder, const QString& name, const DecodeCache::Stamp& stamp)
+{
+    m_stamps.insert(folder + u'/' + name, stamp);
+}
+
+DecodeCache::Stamp PictureVerdicts::stampOf(const QString& folder, const QString& name) const
+{
+    const auto known = m_stamps.constFind(folder + u'/' + name);
+    return known != m_stamps.constEnd() ? *known : DecodeCache::stampOf(mediaPath(m_program, folder, name));
+}
+
 void PictureVerdicts::decodeAll(const QString& folder, const QStringList& names, QSize box)
 {
     struct Pending {
@@ -58,7 +69,7 @@ void PictureVerdicts::decodeAll(const QString& folder, const QStringList& names,
         const QString path = mediaPath(m_program, folder, name);
         if (m_cache) {
             // Taken before decoding: a file that changes meanwhile is decoded again next time.
-            const DecodeCache::Stamp stamp = DecodeCache::stampOf(path);
+            const DecodeCache::Stamp stamp = stampOf(folder, name);
             if (const auto kept = m_cache->find(path, box, stamp)) {
                 m_loads.insert(key, *kept);
                 continue;
