@@ -95,7 +95,7 @@ private Q_SLOTS:
         QCOMPARE(result.objects.size(), 4);
         QVERIFY(codesFor(result, "Images", "hat.jpg").contains("name-too-few-parts"));
         // What is remembered is what the folder holds now, not every picture ever seen.
-        QCOMPARE(collection.analysedObjects(), 3); // hat.jpg is told with examples from the others, never kept
+        QCOMPARE(collection.analysedObjects(), 3);             // hat.jpg is told with examples from the others, never kept
         QCOMPARE(collection.decodedPictures(), 4 + 3 + 3 + 2); // and the two folders, as a draw loads them
     }
 
