@@ -3,6 +3,7 @@
 #include "app/AccessSettingsFile.h"
 #include "app/RunFlow.h"
 #include "app/RunRecords.h"
+#include "collections/Collections.h"
 #include "options/TriStateCheckBox.h"
 #include "options/frmApertura.h"
 #include "platform/QtPlatform.h"
@@ -17,6 +18,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -136,6 +138,22 @@ struct WriteLock {
     bool held = false;
 };
 
+// A personal collection of two objects that the program's own folder does not have.
+Collection ballsAndKites(const QString& programFolder)
+{
+    const Collection made = Collections(programFolder).create(QStringLiteral("Outdoors"), false);
+    const QMap<QString, QStringList> files{{"Images", {"ball.colour.green.jpg", "kite.colour.yellow.jpg"}},
+                                           {"Symbols", {"ball.jpg", "kite.jpg"}},
+                                           {"Attributes", {"colour.green.jpg", "colour.yellow.jpg"}}};
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        for (const QString& name : it.value()) {
+            QFile file(made.folder + u'/' + it.key() + u'/' + name);
+            if (!file.open(QIODevice::WriteOnly) || file.write(testing::jpegBytes({8, 8})) <= 0)
+                qFatal("cannot write %s", qPrintable(file.fileName()));
+        }
+    return made;
+}
+
 // Exactly one message was shown, and it says `text`.
 void toldOnce(const QStringList& messages, const QString& text)
 {
@@ -148,6 +166,69 @@ class TestRun : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Each case starts without personal collections, under a folder of its own.
+    void init()
+    {
+        m_data = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", m_data->path().toUtf8());
+    }
+
+    // The collection picked in the options window is what the exercise shows, what the learner's
+    // records name as the program folder, and what tessarine-check checks without a folder.
+    void chosenCollectionIsShownRecordedAndChecked()
+    {
+        Run run;
+        const Collection outdoors = ballsAndKites(run.folder.path());
+        frmApertura* options = run.flow.start();
+        QTest::keyClick(options->cboPictures, Qt::Key_Down);
+        QCOMPARE(options->cboPictures->currentText(), QStringLiteral("Outdoors"));
+        QTest::keyClicks(options->cboLearner, QStringLiteral("Ana"));
+        click(options->OKButton);
+        frmMain* exercise = shown<frmMain>();
+        QVERIFY(exercise);
+        QVERIFY2(QStringList({"BALL GREEN", "KITE YELLOW"}).contains(exercise->lblImmagine->text()),
+                 qPrintable(exercise->lblImmagine->text()));
+        exercise->close();
+        QVERIFY(run.platform.messageBox.shown.isEmpty());
+
+        {
+            auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("look"));
+            db.setDatabaseName(run.records());
+            QVERIFY(db.open());
+            QSqlQuery query(QStringLiteral("SELECT program_folder FROM sessions"), db);
+            QVERIFY(query.next());
+            QCOMPARE(query.value(0).toString(), outdoors.folder);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("look"));
+
+#ifdef TESSARINE_CHECK_EXE
+        QProcess check;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), run.config.path());
+        check.setProcessEnvironment(environment);
+        check.start(QStringLiteral(TESSARINE_CHECK_EXE), QStringList());
+        QVERIFY(check.waitForFinished(60000));
+        QCOMPARE(QString::fromUtf8(check.readAllStandardOutput()).section(u'\n', 0, 0),
+                 QStringLiteral("Tessarine picture check of ") + outdoors.folder);
+        QCOMPARE(check.readAllStandardError(), QByteArray());
+#endif
+    }
+
+    // A remembered collection that has vanished is told once in the run, and the exercise shows the
+    // program's own pictures.
+    void vanishedCollectionIsToldOnce()
+    {
+        Run run;
+        const QString gone = ballsAndKites(run.folder.path()).folder;
+        run.settings.write(QStringLiteral("Session"), QStringLiteral("Collection"), gone);
+        QVERIFY(QDir(gone).removeRecursively());
+        click(run.flow.start()->OKButton);
+        frmMain* exercise = shown<frmMain>();
+        QVERIFY(exercise);
+        QVERIFY(QStringList({"CUP RED", "PEN BLUE"}).contains(exercise->lblImmagine->text()));
+        toldOnce(run.platform.messageBox.shown, gone);
+    }
+
     void wholeRun()
     {
         Run run;
@@ -341,6 +422,9 @@ private Q_SLOTS:
         QCOMPARE(AccessSettings::fromMap(store.accessSettings(ana)), after);
         QCOMPARE(run.platform.messageBox.shown.size(), 1);
     }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_data;
 };
 
 QTEST_MAIN(TestRun)
