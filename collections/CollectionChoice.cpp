@@ -45,6 +45,13 @@ void CollectionChoice::store(const QString& folder, const QString& learner)
         store.writeForLearner(learner.trimmed(), LearnerKey, value);
 }
 
+void CollectionChoice::forget(const QString& learner)
+{
+    SettingsStore store(m_settings);
+    store.removeForLearner(learner.trimmed(), LearnerKey);
+    store.flush();
+}
+
 QString CollectionChoice::available(const QString& folder)
 {
     if (folder.isEmpty())

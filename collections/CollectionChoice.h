@@ -28,6 +28,9 @@ public:
     std::optional<QString> storedFor(const QString& learner) const;
     // Remembers `folder` for the desktop user and, unless empty, for `learner`; the caller flushes.
     void store(const QString& folder, const QString& learner);
+    // A learner whose records were deleted leaves no choice behind for a new learner of that name.
+    // Saves the file; throws RuntimeError when it cannot be saved.
+    void forget(const QString& learner);
 
     // `folder` (empty: the program's folder) as an absolute path when it is still there; otherwise
     // the program's folder, after telling once in this run, in plain words, that it has vanished.

@@ -69,6 +69,7 @@ void OptionsLogic::Form_Load()
 
 void OptionsLogic::learnerDeleted(const QString& learner)
 {
+    m_choice.forget(learner);
     const QString current = m_view.learner();
     if (m_knownLearners)
         m_view.setKnownLearners(m_knownLearners());

@@ -98,6 +98,11 @@ void SettingsStore::writeForLearner(const QString& learner, const QString& key, 
     m_backing.write(learnerSection(learner), key, value);
 }
 
+void SettingsStore::removeForLearner(const QString& learner, const QString& key)
+{
+    m_backing.remove(learnerSection(learner), key);
+}
+
 void SettingsStore::flush() { m_backing.flush(); }
 
 } // namespace tessarine

@@ -56,6 +56,7 @@ public:
     // What is kept for one learner, in the section "Learner/<name>": nothing when not stored.
     std::optional<QString> readForLearner(const QString& learner, const QString& key) const;
     void writeForLearner(const QString& learner, const QString& key, const QString& value);
+    void removeForLearner(const QString& learner, const QString& key);
     // Makes the writes permanent; throws RuntimeError when the store cannot be written.
     void flush();
 

@@ -297,6 +297,8 @@ private Q_SLOTS:
         };
         for (qsizetype i = 0; i < names.size(); ++i)
             AccessSettingsFile(run.settings).write(names[i], settingsOf(i));
+        for (const QString& name : {names[0], names[1]})
+            SettingsStore(run.settings).writeForLearner(name, QStringLiteral("Collection"), run.folder.path());
         run.record(names[0]);
         run.record(names[1]);
         frmApertura* options = run.flow.start();
@@ -314,6 +316,9 @@ private Q_SLOTS:
         QFile text(run.config.filePath(QStringLiteral("Corvaldi-Tessarine.ini")));
         QVERIFY(text.open(QIODevice::ReadOnly));
         QVERIFY(QString::fromUtf8(text.readAll()).contains(QStringLiteral("[Access/Ana María]\n")));
+        // Nor is Ben's choice of pictures kept for a new Ben.
+        QCOMPARE(SettingsStore(later).readForLearner(QStringLiteral("Ben"), QStringLiteral("Collection")), std::nullopt);
+        QVERIFY(SettingsStore(later).readForLearner(names[0], QStringLiteral("Collection")));
     }
 
     // A records fault there at the start is told once, where it is first met (the options window's
