@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopedValueRollback>
 
 #include <utility>
 
@@ -70,6 +71,8 @@ void OptionsLogic::Form_Load()
 void OptionsLogic::learnerDeleted(const QString& learner)
 {
     m_choice.forget(learner);
+    // The list refilled passes through other learners, whose pictures must not come with them.
+    const QScopedValueRollback quiet(m_loading, true);
     const QString current = m_view.learner();
     if (m_knownLearners)
         m_view.setKnownLearners(m_knownLearners());

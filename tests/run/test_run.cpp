@@ -297,8 +297,9 @@ private Q_SLOTS:
         };
         for (qsizetype i = 0; i < names.size(); ++i)
             AccessSettingsFile(run.settings).write(names[i], settingsOf(i));
-        for (const QString& name : {names[0], names[1]})
-            SettingsStore(run.settings).writeForLearner(name, QStringLiteral("Collection"), run.folder.path());
+        SettingsStore(run.settings)
+            .writeForLearner(names[0], QStringLiteral("Collection"), ballsAndKites(run.folder.path()).folder);
+        SettingsStore(run.settings).writeForLearner(names[1], QStringLiteral("Collection"), QString());
         run.record(names[0]);
         run.record(names[1]);
         frmApertura* options = run.flow.start();
@@ -308,6 +309,8 @@ private Q_SLOTS:
         click(shown<RecordsWindow>()->cmdDeleteLearner);
         QVERIFY(options->cboLearner->count() == 1 && options->cboLearner->itemText(0) == names[0]);
         QCOMPARE(options->cboLearner->currentText(), QString());
+        // The learner list refilled does not bring another learner's pictures.
+        QCOMPARE(options->cboPictures->currentIndex(), 0);
         QVERIFY(run.platform.messageBox.shown.isEmpty());
 
         QtSettingsBacking later(run.config.filePath(QStringLiteral("Corvaldi-Tessarine.ini")));
