@@ -162,8 +162,7 @@ void OptionsLogic::bringBack(const QString& remembered)
 
 void OptionsLogic::choose(const QString& folder)
 {
-    const QString own = m_choice.collections().programFolder();
-    m_collections = m_choice.collections().list(folder == own ? QString() : folder);
+    m_collections = m_choice.collections().list(folder);
     QStringList names;
     int index = 0;
     for (const Collection& collection : std::as_const(m_collections)) {
