@@ -226,6 +226,11 @@ PicturesWindow::PicturesWindow(IMessageBox& messageBox, ISoundPlayer& sound, IMi
             [this] { runUnguarded(m_messageBox, [this] { currentChanged(); }); });
     connect(tblObjects->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { runUnguarded(m_messageBox, [this] { prefetchNearby(); }); });
+    // What is on screen first; once it is all in, the page below.
+    connect(m_thumbnails.get(), &ThumbnailCache::ready, this, [this] {
+        if (m_thumbnails->pending() == 0)
+            runUnguarded(m_messageBox, [this] { prefetchNearby(); });
+    });
 
     showCollection(std::move(folder));
 }
@@ -260,8 +265,6 @@ void PicturesWindow::showCollection(const QString& folder)
     connect(m_import, &ImportPanel::saved, this, [this] { runUnguarded(m_messageBox, [this] { check(); }); });
 #endif
     currentChanged();
-    // After the first layout, so that the rows below the first screen are known.
-    QTimer::singleShot(0, this, [this] { runUnguarded(m_messageBox, [this] { prefetchNearby(); }); });
     check();
 }
 

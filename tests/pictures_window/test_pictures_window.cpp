@@ -8,6 +8,8 @@
 #include "platform/Microphone.h"
 #include "platform/doubles/TestDoubles.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -115,6 +117,25 @@ private Q_SLOTS:
         QTRY_COMPARE(model.data(model.index(0, ObjectTableModel::Symbol), Qt::DecorationRole).value<QImage>().size(),
                      QSize(8, 8));
         QCOMPARE(model.data(model.index(1, ObjectTableModel::Symbol), Qt::DisplayRole).toString(), QStringLiteral("No symbol"));
+
+        // Every control is named for a screen reader; Tab walks the window in reading order, and the
+        // arrow keys choose an object.
+        for (QWidget* control : o.window.findChildren<QWidget*>())
+            if (control->focusPolicy() != Qt::NoFocus && control->isVisible())
+                QVERIFY2(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
+                         control->metaObject()->className());
+        o.window.cmdNewCollection->setFocus();
+        QList<QWidget*> reached;
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached.append(QApplication::focusWidget());
+        }
+        QCOMPARE(reached, (QList<QWidget*>{o.window.cmdAddPictures, o.window.tblObjects, o.window.cmdRename, o.window.cmdRemove,
+                                           o.window.lstCollectionFindings}));
+        o.window.tblObjects->setFocus();
+        QTest::keyClick(o.window.tblObjects, Qt::Key_Down);
+        QVERIFY2(o.window.lblDetails->text().contains(QStringLiteral("cup.colour.red.jpg")),
+                 qPrintable(o.window.lblDetails->text()));
 
         // Renaming the cup to "hat" would take the hat's file: reported, and nothing changes.
         o.choose(QStringLiteral("cup.colour.red.jpg"));
