@@ -1,37 +1,109 @@
-// tessarine-check over 1000-name folders of 12-megapixel photos: every picture decoded once, in
-// parallel, at the size the exercise shows it, and every object planned under all eight option
-// combinations. Run by hand: bench_check; --smoke runs it on tiny inputs.
+// The checker over a 3000-picture collection (1000-name folders, less one object picture): the
+// first full check, which decodes every picture, is the baseline; against it, the Pictures
+// window's refresh after one object picture is added (and after it is removed again), which
+// decodes and analyses only what changed. Also a refresh after a symbol is added, which changes
+// every object's distractor draw and so analyses every object again.
+// Run by hand: bench_check [--photo WxH]; --smoke runs it on tiny inputs.
 
 #include "BenchSupport.h"
 
+#include "check/CollectionCheck.h"
 #include "check/MediaChecker.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <cstring>
+#include <vector>
+
+using namespace tessarine;
+
+namespace {
+
+double elapsedMs(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e6; }
+
+QSize photoSize(int argc, char** argv, QSize fallback)
+{
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--photo") == 0) {
+            const QStringList parts = QString::fromLatin1(argv[i + 1]).split(u'x');
+            return QSize(parts.value(0).toInt(), parts.value(1).toInt());
+        }
+    return fallback;
+}
+
+// Times a refresh and keeps its findings' count for the sanity line.
+double timedRefresh(check::CollectionCheck& collection, qsizetype* findings = nullptr)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const check::CheckResult result = collection.refresh();
+    const double ms = elapsedMs(timer);
+    if (findings)
+        *findings = result.findings.size();
+    return ms;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    if (tessarine::bench::writeMediaIfAsked(argc, argv))
+    if (bench::writeMediaIfAsked(argc, argv))
         return 0;
     QGuiApplication app(argc, argv);
-    const bool smoke = tessarine::bench::hasFlag(argc, argv, "--smoke");
+    const bool smoke = bench::hasFlag(argc, argv, "--smoke");
     const int names = smoke ? 20 : 1000;
-    const QSize photo = smoke ? QSize(400, 300) : QSize(4000, 3000);
+    // Pictures the Pictures window saves are at most 1600 pixels on the long side.
+    const QSize photo = photoSize(argc, argv, smoke ? QSize(400, 300) : QSize(1600, 1200));
+    const int samples = smoke ? 2 : 7;
 
     QTemporaryDir folder;
-    tessarine::bench::writeMediaFoldersApart(folder.path(), names, photo);
+    bench::writeMediaFoldersApart(folder.path(), names, photo);
+    const QDir images(QDir(folder.path()).filePath(QStringLiteral("Images")));
+    const QStringList objects = images.entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
+    // One object picture out, so that adding one keeps the list within its 1000 names.
+    const QString spare = images.filePath(objects.last());
+    const QString parked = QDir(folder.path()).filePath(QStringLiteral("spare.jpg"));
+    QFile::rename(spare, parked);
 
+    check::CollectionCheck collection(folder.path());
     QElapsedTimer timer;
     timer.start();
-    const tessarine::check::CheckResult result = tessarine::check::checkProgramFolder(folder.path());
-    const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-    std::printf("checked %d object pictures, %d symbols, %d attributes in %.1f s (%.1f ms a picture); %lld "
-                "findings\n",
-                result.images, result.symbols, result.attributes, seconds,
-                1000.0 * seconds / std::max(1, result.images + result.symbols + result.attributes),
-                static_cast<long long>(result.findings.size()));
-    return result.readable ? 0 : 1;
+    const check::CheckResult first = collection.refresh();
+    const double baseline = elapsedMs(timer);
+    std::printf("first check of %d object pictures, %d symbols, %d attributes: %.0f ms; %lld findings\n", first.images,
+                first.symbols, first.attributes, baseline, static_cast<long long>(first.findings.size()));
+
+    // The added picture is a new photo each time (a copy of the spare one under another name).
+    std::vector<double> added, removed;
+    qsizetype findings = 0;
+    for (int i = 0; i < samples; ++i) {
+        const QString name = images.filePath(QStringLiteral("key7.cat7.val0.added%1.jpg").arg(i));
+        QFile::copy(parked, name);
+        added.push_back(timedRefresh(collection, &findings));
+        QFile::remove(name);
+        removed.push_back(timedRefresh(collection));
+    }
+    const bench::Summary add = bench::summarise(added);
+    const bench::Summary remove = bench::summarise(removed);
+    std::printf("refresh after one object picture added: median %.0f ms, p95 %.0f ms (%lld findings); "
+                "ratio to the first check %.3f\n",
+                add.median, add.p95, static_cast<long long>(findings), add.median / baseline);
+    std::printf("refresh after it is removed again: median %.0f ms; ratio %.3f\n", remove.median, remove.median / baseline);
+
+    const QString symbol = QDir(folder.path()).filePath(QStringLiteral("Symbols/zzadded.jpg"));
+    QFile::copy(parked, symbol);
+    const double symbolMs = timedRefresh(collection);
+    std::printf("refresh after one symbol added (every object analysed again, no picture decoded again): %.0f ms; "
+                "ratio %.3f\n",
+                symbolMs, symbolMs / baseline);
+
+    // Nothing told differs from a fresh check of the folder as it is now.
+    const bool same = check::toJson(collection.refresh()) == check::toJson(check::checkProgramFolder(folder.path()));
+    std::printf("refresh %s a fresh check\n", same ? "equals" : "DIFFERS FROM");
+    return same && first.readable ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,8 @@ class CollectionEditor {
 public:
     static constexpr int LongestSide = 1600;
     static constexpr int JpegQuality = 90;
+    // The side of a made attribute card.
+    static constexpr int CardSide = 800;
 
     explicit CollectionEditor(QString folder);
     const QString& folder() const { return m_folder; }
@@ -30,6 +33,12 @@ public:
     QStringList values(const QString& category) const;
     bool hasSymbol(const QString& object) const;
     bool hasAttribute(const QString& category, const QString& value) const;
+    // Throws RuntimeError, having written nothing, when Images, Symbols or Attributes could not be
+    // written (or made); for callers that must check everything before they write anything.
+    void checkWritable() const;
+    // The size to read a picture of `upright` size at so that its crops lose nothing when saved:
+    // its shorter side no longer than LongestSide needs, never larger than the picture.
+    static QSize readingSize(QSize upright);
 
     // Images/<name>.jpg, or <name>.2.jpg, .3, ... when taken. Returns the path written.
     QString saveObject(const QImage& upright, const QRect& crop, const PictureName& name);
@@ -51,6 +60,10 @@ public:
     static QString recordingPath(const QString& objectPicturePath);
 
 private:
+    QString subFolder(const QString& name) const;
+    // Writes the picture as JPEG under base.jpg, or base.2.jpg, ... when taken; never replaces a file.
+    QString writeNew(const QImage& picture, const QString& sub, const QString& base);
+
     QString m_folder;
 };
 

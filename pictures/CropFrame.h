@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QSize>
 
@@ -36,6 +37,12 @@ public:
     void reset();
 
 private:
+    int heightFor(int width) const;
+    int widestWidth() const;
+    int narrowestWidth() const;
+    // The frame of `width` (within the limits) about `centre`, shifted inside the picture.
+    void place(QPointF centre, int width);
+
     QSize m_picture;
     double m_aspect;
     QRect m_rect;

@@ -10,6 +10,8 @@ struct PictureName {
     QString object;
     QString category;
     QString value;
+    // How many parts the parsed text had; parse() keeps the first three.
+    int parts = 3;
 
     // Splits "cup.colour.red"; parts are trimmed. Missing or extra parts leave problem() non-empty.
     static PictureName parse(const QString& dotted);
@@ -18,6 +20,8 @@ struct PictureName {
     // Plain words on why these parts make no usable name (a part empty, or holding a full stop, a
     // slash or a character a file name cannot carry); empty when the name is usable.
     QString problem() const;
+    // The same for one part alone, `what` naming it in the words ("object", "value").
+    static QString partProblem(const QString& part, const QString& what);
 };
 
 } // namespace tessarine

@@ -22,6 +22,9 @@ public:
     // the file and says in plain words what is wrong (no such file, a format this computer cannot
     // read, a damaged picture).
     static QImage read(const QString& path, QSize bound = {});
+    // The size read() answers without a bound, from the file's header; throws as read() does when
+    // the header cannot be read.
+    static QSize uprightSize(const QString& path);
 };
 
 } // namespace tessarine

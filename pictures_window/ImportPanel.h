@@ -1,13 +1,20 @@
 #pragma once
 
+#include <QList>
 #include <QStringList>
 #include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
 
 namespace tessarine {
 
 class CollectionEditor;
 class IMessageBox;
 class IPicturePrompts;
+class ImportRow;
+struct PictureForRow;
 
 // The pictures being added, one row each: the upright preview with its crop frame, the fields
 // "Object", "Category" and "Value" with the resulting name, the offers to make what is missing,
@@ -29,6 +36,25 @@ public:
 Q_SIGNALS:
     // Files were written into the collection; the findings are to be brought up to date.
     void saved(const QStringList& paths);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void addRow(const PictureForRow& picture, int order);
+    void rowSaved(ImportRow* row, const QStringList& paths);
+    void removeRow(ImportRow* row);
+
+    CollectionEditor& m_editor;
+    IMessageBox& m_messageBox;
+    IPicturePrompts& m_prompts;
+    QPushButton* cmdAddPictures;
+    QLabel* lblEmpty;
+    QVBoxLayout* m_rowsLayout;
+    QList<ImportRow*> m_rows;
+    // Rows keep the order in which their files were given, whichever is read first.
+    int m_nextOrder = 0;
 };
 
 } // namespace tessarine

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
+
+class QPushButton;
 
 namespace tessarine {
 
@@ -21,6 +24,23 @@ public:
 Q_SIGNALS:
     // A recording was made or removed.
     void changed();
+
+private:
+    void showState();
+    void cmdRecord_Click();
+    void finishRecording();
+    void cmdPlay_Click();
+    void cmdRemove_Click();
+
+    IMessageBox& m_messageBox;
+    IMicrophone& m_microphone;
+    ISoundPlayer& m_sound;
+    QString m_recording;
+    // The microphone is shared by every object's buttons: these say "Stop" only for their own.
+    bool m_recordingHere = false;
+    QPushButton* cmdRecord;
+    QPushButton* cmdPlay;
+    QPushButton* cmdRemove;
 };
 
 } // namespace tessarine

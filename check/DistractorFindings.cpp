@@ -1,0 +1,172 @@
+// The findings about an object's distractor draws: a draw with nothing to draw from, one whose
+// every picture fails to load, and one that can miss by chance.
+
+#include "check/CheckRun.h"
+#include "check/NameHints.h"
+#include "check/ObjectAnalysis.h"
+#include "check/Words.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+namespace tessarine::check {
+
+using namespace words;
+
+namespace {
+
+// Per way a row's draw can go wrong: the combinations of options it happens in.
+struct DrawTrouble {
+    QSet<int> never, unreadableOnly, byChance;
+    const DistractorDraw* seen = nullptr; // the draw as a set gets to it
+    double chance = 0;
+};
+
+DrawTrouble gatherTrouble(CheckRun& run, const ObjectAnalysis& analysis, Row row, bool sameCategory)
+{
+    DrawTrouble trouble;
+    const QString folder = row == Row::Symbols ? Folder::Symbols : Folder::Attributes;
+    for (std::size_t i = 0; i < analysis.plans.size(); ++i) {
+        const SetOptions options = SetOptions::all()[i];
+        if (row == Row::Attributes && options.sameCategory != sameCategory)
+            continue;
+        for (const int index : analysis.outcomes[i].drawsReached) {
+            const DistractorDraw& draw = analysis.plans[i].draws.at(index);
+            if (draw.row != row)
+                continue;
+            trouble.seen = &draw;
+            const int usable = draw.usableCount();
+            const QStringList names = draw.usableNames();
+            const bool allUnreadable = usable > 0 && std::all_of(names.begin(), names.end(), [&](const QString& n) {
+                                           return run.loadError(folder, n, AnswerBox).has_value();
+                                       });
+            if (usable == 0)
+                trouble.never.insert(static_cast<int>(i));
+            else if (allUnreadable)
+                trouble.unreadableOnly.insert(static_cast<int>(i));
+            else if (draw.failureChance() > 0) {
+                trouble.byChance.insert(static_cast<int>(i));
+                trouble.chance = draw.failureChance();
+            }
+        }
+    }
+    return trouble;
+}
+
+void tellUnreadable(ObjectAnalysis& analysis, Finding finding, const DistractorDraw& draw, bool symbols, const QString& when)
+{
+    finding.code = QStringLiteral("distractor-unreadable");
+    const QStringList names = draw.usableNames();
+    finding.problem = QStringLiteral("No %1 that could be shown as the wrong choice can be loaded (%2).")
+                          .arg(symbols ? QStringLiteral("symbol") : QStringLiteral("attribute"), listNames(names, 3));
+    finding.fix = QStringLiteral("Replace the pictures that cannot be loaded (see below).");
+    finding.related = names;
+    finding.effect = QStringLiteral("%1, the set stops half-way with the error of the picture drawn.").arg(when);
+    analysis.tell(finding);
+}
+
+void tellByChance(ObjectAnalysis& analysis, Finding finding, const DrawTrouble& trouble, bool symbols, bool sameCategory,
+                  const QString& when)
+{
+    const QString category = plainPart(analysis.object, 2);
+    finding.severity = Severity::Warning;
+    finding.problem = QStringLiteral("Of the %1 that the wrong choice is drawn from, only %2 can serve.")
+                          .arg(
+                              plural(trouble.seen->pool.size(), symbols ? QStringLiteral("symbol") : QStringLiteral("attribute")))
+                          .arg(trouble.seen->usableCount());
+    finding.effect = QStringLiteral("%1, the exercise gives up after %2 draws that miss, so the set can "
+                                    "stop half-way with error 550 %3 (%4).")
+                         .arg(when)
+                         .arg(SetPlanner::MaxAttempts)
+                         .arg(quoted(noImageFound().description()), onceIn(trouble.chance));
+    finding.fix = symbols ? QStringLiteral("Add symbol pictures for other objects.")
+                          : QStringLiteral("Add attributes with other values%1.")
+                                .arg(sameCategory ? QStringLiteral(" to the category \"%1\"").arg(category) : QString());
+    analysis.tell(finding);
+}
+
+// Nothing in the pool can serve: the set stops with error 550, or, with nothing at all in the
+// object's category, with the error of loading the Attributes folder itself.
+void tellNothingToDraw(CheckRun& run, ObjectAnalysis& analysis, Finding finding, const DrawTrouble& trouble, bool symbols,
+                       bool sameCategory, const QString& when)
+{
+    const QString category = plainPart(analysis.object, 2);
+    const QString value = plainPart(analysis.object, 3);
+    const NameHints hints(run);
+    finding.effect = QStringLiteral("%1, %2.").arg(when, stopsWith(noImageFound()));
+    if (symbols) {
+        finding.problem = QStringLiteral("There is no symbol with another name to show as the wrong choice: "
+                                         "every symbol picture is a \"%1\".")
+                              .arg(plainPart(analysis.object, 1));
+        finding.fix = QStringLiteral("Add symbol pictures for other objects, or turn off %1.").arg(SymbolDistractorOption);
+    } else if (sameCategory && trouble.seen->emptyPool) {
+        finding.code = QStringLiteral("category-without-attributes");
+        finding.problem = QStringLiteral("There is no attribute of the category \"%1\" at all.").arg(category);
+        // The draw then takes the empty name and loads the Attributes folder itself.
+        if (const auto error = run.loadError(Folder::Attributes, QString(), AnswerBox))
+            finding.effect = QStringLiteral("%1, %2 (the exercise tries to load the Attributes folder "
+                                            "itself as a picture).")
+                                 .arg(when, stopsWith(*error));
+        finding.fix = QStringLiteral("Add attribute pictures %1.VALUE.jpg for at least two values, or choose %2.%3")
+                          .arg(category, FullRandomOption, hints.categoryHint(category));
+    } else if (sameCategory) {
+        finding.problem = QStringLiteral("The category \"%1\" has no other value than \"%2\" to show as the "
+                                         "wrong choice.")
+                              .arg(category, value);
+        finding.fix = QStringLiteral("Add another attribute of this category (for example %1), or choose %2.")
+                          .arg(hints.attributeNameExample(category, value), FullRandomOption);
+    } else {
+        finding.problem = QStringLiteral("Every attribute carries the value \"%1\", so there is none to show "
+                                         "as the wrong choice.")
+                              .arg(value);
+        finding.fix = QStringLiteral("Add an attribute with another value, or turn off %1.").arg(AttributeDistractorOption);
+    }
+    analysis.tell(finding);
+}
+
+void tellTrouble(CheckRun& run, ObjectAnalysis& analysis, const DrawTrouble& trouble, Row row, bool sameCategory)
+{
+    const bool symbols = row == Row::Symbols;
+    for (const QSet<int>* combos : {&trouble.never, &trouble.unreadableOnly, &trouble.byChance}) {
+        if (combos->isEmpty())
+            continue;
+        Finding finding{symbols ? QStringLiteral("no-symbol-distractor") : QStringLiteral("no-attribute-distractor"),
+                        Severity::Error,
+                        {},
+                        {},
+                        {},
+                        {},
+                        {},
+                        {},
+                        {}};
+        finding.when = exactCondition(*combos).value_or(Condition{std::nullopt,
+                                                                  !symbols ? std::optional<bool>(true) : std::nullopt,
+                                                                  !symbols ? std::optional<bool>(sameCategory) : std::nullopt});
+        if (symbols)
+            finding.when.symbolDistractor = true;
+        const QString when = describe(finding.when);
+        if (combos == &trouble.unreadableOnly && !(trouble.seen->emptyPool && sameCategory && !symbols))
+            tellUnreadable(analysis, finding, *trouble.seen, symbols, when);
+        else if (combos == &trouble.byChance)
+            tellByChance(analysis, finding, trouble, symbols, sameCategory, when);
+        else
+            tellNothingToDraw(run, analysis, finding, trouble, symbols, sameCategory, when);
+    }
+}
+
+} // namespace
+
+void findDistractorProblems(CheckRun& run, ObjectAnalysis& analysis, Row row)
+{
+    for (const bool sameCategory : {true, false}) {
+        // The symbol draw does not depend on the category option.
+        if (row == Row::Symbols && !sameCategory)
+            continue;
+        const DrawTrouble trouble = gatherTrouble(run, analysis, row, sameCategory);
+        if (trouble.seen)
+            tellTrouble(run, analysis, trouble, row, sameCategory);
+    }
+}
+
+} // namespace tessarine::check
