@@ -6,6 +6,7 @@
 #include "collections/Collections.h"
 #include "options/TriStateCheckBox.h"
 #include "options/frmApertura.h"
+#include "pictures_window/PicturesWindow.h"
 #include "platform/QtPlatform.h"
 #include "records/RecordsFixture.h"
 #include "records/RecordsStore.h"
@@ -212,6 +213,25 @@ private Q_SLOTS:
                  QStringLiteral("Tessarine picture check of ") + outdoors.folder);
         QCOMPARE(check.readAllStandardError(), QByteArray());
 #endif
+    }
+
+    // "Pictures..." opens the Pictures window on the collection chosen; a collection it goes on to
+    // (a new one, a personal copy) becomes the options window's choice.
+    void picturesWindowAndOptionsFollowEachOther()
+    {
+        Run run;
+        frmApertura* options = run.flow.start();
+        click(options->cmdPictures);
+        PicturesWindow* pictures = shown<PicturesWindow>();
+        QVERIFY(pictures);
+        QCOMPARE(QDir(pictures->folder()), QDir(run.folder.path()));
+        const QString made = ballsAndKites(run.folder.path()).folder;
+        Q_EMIT pictures->collectionChanged(made);
+        QCOMPARE(options->cboPictures->currentText(), QStringLiteral("Outdoors"));
+        pictures->close();
+        click(options->OKButton);
+        QVERIFY(shown<frmMain>());
+        QVERIFY(QStringList({"BALL GREEN", "KITE YELLOW"}).contains(shown<frmMain>()->lblImmagine->text()));
     }
 
     // A remembered collection that has vanished is told once in the run, and the exercise shows the
