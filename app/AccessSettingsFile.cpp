@@ -1,14 +1,11 @@
 #include "app/AccessSettingsFile.h"
 
 #include "platform/SettingsBacking.h"
+#include "settings/SettingsStore.h"
 
 namespace tessarine {
 
 namespace {
-
-// The INI file splits a line at its first '=', trims blanks at either end, takes '/' for a section
-// separator and '\' for an escape; '%' starts an escape of our own.
-bool heldAsIs(QChar c) { return c != u'%' && c != u'/' && c != u'\\' && c != u'=' && c.unicode() >= 0x20 && c.unicode() != 0x7f; }
 
 QStringList keys() { return AccessSettings().toMap().keys(); }
 
@@ -23,23 +20,7 @@ AccessSettingsFile::AccessSettingsFile(ISettingsBacking& settings)
 
 QString AccessSettingsFile::section(const QString& learner)
 {
-    qsizetype first = 0;
-    while (first < learner.size() && learner[first].isSpace())
-        ++first;
-    qsizetype last = learner.size();
-    while (last > first && learner[last - 1].isSpace())
-        --last;
-    QString name;
-    for (qsizetype i = 0; i < learner.size(); ++i) {
-        const QChar c = learner[i];
-        if (i >= first && i < last && heldAsIs(c)) {
-            name += c;
-            continue;
-        }
-        for (const char byte : QString(c).toUtf8())
-            name += QStringLiteral("%%1").arg(quint8(byte), 2, 16, QLatin1Char('0')).toUpper();
-    }
-    return QStringLiteral("Access/") + name;
+    return QStringLiteral("Access/") + SettingsStore::sectionPart(learner);
 }
 
 std::optional<AccessSettings> AccessSettingsFile::read(const QString& learner) const

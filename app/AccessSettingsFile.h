@@ -11,9 +11,8 @@ namespace tessarine {
 class ISettingsBacking;
 
 // Each learner's access settings in the settings file as well, in the section "Access/<learner>",
-// so that they are there when the records file cannot be read. A learner's name is kept as typed,
-// except for the few characters the file could not hold as they are ('%', '/', '\', '=', control
-// characters and blanks at either end), which are written as %XX of their UTF-8 bytes.
+// so that they are there when the records file cannot be read. The learner's name is written as
+// SettingsStore::sectionPart() writes it.
 class AccessSettingsFile {
 public:
     explicit AccessSettingsFile(ISettingsBacking& settings);

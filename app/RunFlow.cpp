@@ -4,8 +4,11 @@
 #include "access/AccessDialog.h"
 #include "core/ErrorGuard.h"
 #include "core/Module1.h"
+#include "core/RuntimeError.h"
 #include "exercise/frmMain.h"
 #include "options/frmApertura.h"
+#include "pictures_window/PicturesWindow.h"
+#include "platform/Microphone.h"
 #include "records/RecordsModel.h"
 #include "records/RecordsStore.h"
 #include "records/RecordsWindow.h"
@@ -24,6 +27,18 @@ namespace {
 // The options of a recorded session are named as the settings file names them.
 QString key(SettingKey setting) { return SettingsStore::definition(setting).name; }
 
+// Stands in where the desktop offers no microphone, so that "Record" can say so.
+class NoMicrophone final : public IMicrophone {
+public:
+    bool available() const override { return false; }
+    void start(const QString&) override
+    {
+        throw RuntimeError(ErrorNumber::FileNotFound, QStringLiteral("This computer has no microphone."));
+    }
+    void stop() override {}
+    bool recording() const override { return false; }
+};
+
 } // namespace
 
 RunFlow::RunFlow(Module1& module, const Platform& platform, QString recordsFile, IRecordsPrompts* prompts)
@@ -31,11 +46,16 @@ RunFlow::RunFlow(Module1& module, const Platform& platform, QString recordsFile,
     , m_platform(platform)
     , m_records(std::move(recordsFile), module.messageBox(), platform.settings)
     , m_recordsPrompts(prompts ? *prompts : m_dialogPrompts)
+    , m_collections(platform.program.folder, platform.settings, module.messageBox())
     , m_decoder(platform.pictures)
 {
 }
 
-RunFlow::~RunFlow() { delete m_recordsWindow; }
+RunFlow::~RunFlow()
+{
+    delete m_recordsWindow;
+    delete m_picturesWindow;
+}
 
 frmApertura* RunFlow::start()
 {
@@ -46,6 +66,8 @@ frmApertura* RunFlow::start()
     actions.openRecords = [this](const QString& learner) { openRecords(learner); };
     actions.openAccess = [this](const QString& learner) { openAccess(learner); };
     actions.audioNotice = [] { return audioOutputNotice(QtAudioOutputs()); };
+    actions.collections = &m_collections;
+    actions.openPictures = [this](const QString& folder) { openPictures(folder); };
     m_options = new frmApertura(m_module, m_platform, std::move(actions));
     m_options->show();
     return m_options;
@@ -83,8 +105,29 @@ void RunFlow::openAccess(const QString& learner)
         m_records.setAccessSettings(learner, dialog.settings(), procedure);
 }
 
+void RunFlow::openPictures(const QString& folder)
+{
+    static NoMicrophone noMicrophone;
+    delete m_picturesWindow;
+    m_picturesWindow = new PicturesWindow(m_module.messageBox(), m_platform.sound, m_microphone ? *m_microphone : noMicrophone,
+                                          m_picturePrompts, m_collections.collections(), folder);
+    m_picturesWindow->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(m_picturesWindow, &PicturesWindow::collectionChanged, m_picturesWindow, [this](const QString& chosen) {
+        runUnguarded(m_module.messageBox(), [&] {
+            if (m_options)
+                m_options->collectionChanged(chosen);
+        });
+    });
+    // Like the records, the pictures are prepared before "Start program".
+    m_picturesWindow->setWindowModality(Qt::ApplicationModal);
+    m_picturesWindow->show();
+}
+
 void RunFlow::openExercise(QPointer<QWidget>& window)
 {
+    // The exercise, its spoken caption and the learner's records all read the chosen collection.
+    Platform platform = m_platform;
+    platform.program.folder = m_collections.available(m_collections.inUse());
     ExerciseAids aids;
     const QString learner = m_module.Learner;
     // A learner's records and access settings; whatever the records do, the exercise opens, without
@@ -106,17 +149,17 @@ void RunFlow::openExercise(QPointer<QWidget>& window)
                                       {key(SettingKey::PlaySounds), m.PlaySounds},
                                       {key(SettingKey::SoundOk), m.SoundOk},
                                       {key(SettingKey::SoundWrong), m.SoundWrong}},
-                                     m_platform.program.version(),
-                                     m_platform.program.folder});
+                                     platform.program.version(),
+                                     platform.program.folder});
     });
     if (aids.access.spokenCaption) {
         m_voice = std::make_unique<QtSpeechVoice>();
         m_audioOutputs = std::make_unique<QtAudioOutputs>();
         m_spokenCaption = std::make_unique<SpokenCaption>(m_module.messageBox(), m_platform.sound, *m_voice, *m_audioOutputs,
-                                                          joinPath(m_platform.program.folder, Folder::Images));
+                                                          joinPath(platform.program.folder, Folder::Images));
         aids.caption = m_spokenCaption.get();
     }
-    auto* exercise = new frmMain(m_module, m_platform, m_decoder, aids);
+    auto* exercise = new frmMain(m_module, platform, m_decoder, aids);
     window = exercise;
     QObject::connect(exercise, &frmMain::closed, exercise, [this] {
         runUnguarded(m_module.messageBox(), [this] {

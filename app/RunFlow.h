@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/RunRecords.h"
+#include "collections/CollectionChoice.h"
 #include "exercise/PictureDecoder.h"
+#include "pictures_window/PicturePrompts.h"
 #include "platform/Platform.h"
 #include "records/RecordsPrompts.h"
 
@@ -15,6 +17,8 @@ namespace tessarine {
 
 class Module1;
 class AnswerLog;
+class IMicrophone;
+class PicturesWindow;
 class QtAudioOutputs;
 class QtSpeechVoice;
 class RecordsModel;
@@ -41,6 +45,7 @@ private:
     QStringList knownLearners();
     void openRecords(const QString& learner);
     void openAccess(const QString& learner);
+    void openPictures(const QString& folder);
     void openExercise(QPointer<QWidget>& window);
     void openAbout();
 
@@ -55,6 +60,12 @@ private:
     IRecordsPrompts& m_recordsPrompts;
     QPointer<frmApertura> m_options;
     QPointer<RecordsWindow> m_recordsWindow;
+    // Which pictures the run shows, from the options window on; a vanished one is told once.
+    CollectionChoice m_collections;
+    QtPicturePrompts m_picturePrompts;
+    // The desktop's microphone for the teacher's recordings; without one the Pictures window says so.
+    std::unique_ptr<IMicrophone> m_microphone;
+    QPointer<PicturesWindow> m_picturesWindow;
     // Outlives the exercise window, so that closing it never waits for a picture being decoded.
     PictureDecoder m_decoder;
     // What the exercise window of the run brings for its learner.

@@ -3,7 +3,11 @@
 
 #include "check/MediaChecker.h"
 #include "check/SetSheet.h"
+#include "collections/CollectionChoice.h"
+#include "core/MessageBox.h"
 #include "platform/ProgramInfo.h"
+#include "platform/SettingsBacking.h"
+#include "settings/SettingsStore.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -42,6 +46,26 @@ void quietWarnings(QtMsgType type, const QMessageLogContext&, const QString& mes
         write(stderr, message.toLocal8Bit() + '\n');
 }
 
+// What the program would tell in a message box, the checker tells on one line of stderr.
+class StderrMessages final : public tessarine::IMessageBox {
+public:
+    void showCritical(const QString& text) override
+    {
+        write(stderr, QStringLiteral("tessarine-check: %1\n").arg(text).toLocal8Bit());
+    }
+};
+
+// The collection the program would show now: the one chosen in its options window, or its own
+// pictures when that has vanished (said on stderr) or none was chosen.
+QString collectionInUse(const QString& programFolder)
+{
+    tessarine::QtSettingsBacking settings(
+        tessarine::QtSettingsBacking::defaultFilePath(tessarine::SettingsStore::ApplicationName));
+    StderrMessages messages;
+    tessarine::CollectionChoice choice(programFolder, settings, messages);
+    return choice.available(choice.stored());
+}
+
 // One line, so that a script's log shows the whole complaint; --help has the rest.
 int usageError(const QString& problem)
 {
@@ -76,8 +100,8 @@ int run(int argc, char* argv[])
     parser.addOption(sheet);
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
                                  QStringLiteral("The folder that holds the Images, Symbols, Attributes and Sounds "
-                                                "folders; without it the folder of tessarine-check itself (the "
-                                                "program's own folder when it is installed)."),
+                                                "folders; without it the collection the program uses, as chosen in "
+                                                "its options window (the program's own folder when none was chosen)."),
                                  QStringLiteral("[FOLDER]"));
 
     // parse(), not process(): process() would leave with status 1 on a wrong command line, which
@@ -105,7 +129,7 @@ int run(int argc, char* argv[])
         return usageError(QStringLiteral("--sheet needs the name of the PDF file to write."));
     if (!positional.isEmpty() && positional.first().isEmpty())
         return usageError(QStringLiteral("The folder name is empty."));
-    const QString folder = positional.isEmpty() ? program.folder : positional.first();
+    const QString folder = positional.isEmpty() ? collectionInUse(program.folder) : positional.first();
 
     const tessarine::check::CheckResult result = tessarine::check::checkProgramFolder(folder);
     const bool asJson = parser.isSet(json);

@@ -10,8 +10,8 @@ class IMessageBox;
 
 // One folder of pictures the exercise can read: Images, Symbols, Attributes and Sounds.
 struct Collection {
-    QString name;   // as the "Pictures" drop-down shows it
-    QString folder; // absolute path
+    QString name;     // as the "Pictures" drop-down shows it
+    QString folder;   // absolute path
     bool own = false; // the program's own pictures
 };
 

@@ -9,6 +9,10 @@
 #include "settings/SettingsStore.h"
 #include "sound/SoundPlayback.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QScopedValueRollback>
+
 #include <utility>
 
 namespace tessarine {
@@ -21,18 +25,26 @@ const QString SoundPattern = QStringLiteral("*.wav");
 } // namespace
 
 OptionsLogic::OptionsLogic(Module1& module, const Platform& platform, IOptionsView& view,
-                           std::function<QStringList()> knownLearners)
+                           std::function<QStringList()> knownLearners, CollectionChoice* collections)
     : m_module(module)
     , m_platform(platform)
     , m_view(view)
     , m_knownLearners(std::move(knownLearners))
+    , m_ownChoice(collections
+                      ? nullptr
+                      : std::make_unique<CollectionChoice>(platform.program.folder, platform.settings, module.messageBox()))
+    , m_choice(collections ? *collections : *m_ownChoice)
 {
 }
+
+OptionsLogic::~OptionsLogic() = default;
 
 void OptionsLogic::Form_Load()
 {
     Guard guard(m_module.messageBox(), QStringLiteral("Form_Load"));
     SettingsStore store(m_platform.settings);
+    // Nothing follows the learner or the pictures until the window shows them all.
+    m_loading = true;
 
     // A stored state that is no number, too large, or no check-box state leaves the box as it was.
     const auto applyState = [&](OptionBox box, SettingKey key) {
@@ -41,6 +53,8 @@ void OptionsLogic::Form_Load()
     applyState(OptionBox::ShowSymbolsDistractor, SettingKey::ShowSymbolsDistractor);
     applyState(OptionBox::ShowAttributesDistractor, SettingKey::ShowAttributesDistractor);
     applyState(OptionBox::UseSequence, SettingKey::UseSequence);
+    // The sound lists below come from the chosen collection's "Sounds".
+    guard.step([&] { bringBack(m_choice.stored()); });
     if (guard.test([&] { return store.read(SettingKey::SameCategoryAttributes) == QStringLiteral("S"); }))
         guard.step([&] { m_view.selectSameCategory(); });
     else
@@ -49,11 +63,16 @@ void OptionsLogic::Form_Load()
     guard.step([&] { AggiornaStatoImpostazioni(); });
     if (m_knownLearners)
         guard.step([&] { m_view.setKnownLearners(m_knownLearners()); });
+    // The session's collection is the last learner's; setting the learner brings nothing new.
     guard.step([&] { m_view.setLearner(store.read(SettingKey::Learner)); });
+    m_loading = false;
 }
 
 void OptionsLogic::learnerDeleted(const QString& learner)
 {
+    m_choice.forget(learner);
+    // The list refilled passes through other learners, whose pictures must not come with them.
+    const QScopedValueRollback quiet(m_loading, true);
     const QString current = m_view.learner();
     if (m_knownLearners)
         m_view.setKnownLearners(m_knownLearners());
@@ -64,6 +83,18 @@ void OptionsLogic::CaricaSuoni()
 {
     Guard guard(m_module.messageBox(), QStringLiteral("CaricaSuoni"));
     SettingsStore store(m_platform.settings);
+    QString storedOk;
+    QString storedWrong;
+    guard.step([&] { storedOk = store.read(SettingKey::SoundOk); });
+    guard.step([&] { storedWrong = store.read(SettingKey::SoundWrong); });
+    fillSounds(guard, storedOk, storedWrong);
+    guard.step([&] { m_view.setBoxValue(OptionBox::PlaySounds, textToInt16(store.read(SettingKey::PlaySounds))); });
+}
+
+// Lists the wave files of the chosen collection's "Sounds" into both lists and selects `ok` and
+// `wrong` in them, "*** NO SOUND ***" where no file has that name.
+void OptionsLogic::fillSounds(Guard& guard, const QString& ok, const QString& wrong)
+{
     NameTable names;
     std::int32_t count = 0;
     QString name;
@@ -108,24 +139,81 @@ void OptionsLogic::CaricaSuoni()
     if (count == 0) {
         for (const SoundList list : {SoundList::Ok, SoundList::Wrong})
             guard.step([&] { m_view.setSoundIndex(list, 0); });
-    } else {
-        QString storedOk;
-        QString storedWrong;
-        guard.step([&] { storedOk = store.read(SettingKey::SoundOk); });
-        guard.step([&] { storedWrong = store.read(SettingKey::SoundWrong); });
-        for (std::int32_t j = 1; j <= count; ++j) {
-            if (guard.test([&] { return names[j].toUpper() == storedOk.toUpper(); }))
-                guard.step([&] { m_view.selectSound(SoundList::Ok, storedOk); });
-            if (guard.test([&] { return names[j].toUpper() == storedWrong.toUpper(); }))
-                guard.step([&] { m_view.selectSound(SoundList::Wrong, storedWrong); });
-        }
-        for (const SoundList list : {SoundList::Ok, SoundList::Wrong}) {
-            if (guard.test([&] { return m_view.soundText(list).isEmpty(); }))
-                guard.step([&] { m_view.setSoundIndex(list, 0); });
-        }
+        return;
     }
+    for (std::int32_t j = 1; j <= count; ++j) {
+        if (guard.test([&] { return names[j].toUpper() == ok.toUpper(); }))
+            guard.step([&] { m_view.selectSound(SoundList::Ok, ok); });
+        if (guard.test([&] { return names[j].toUpper() == wrong.toUpper(); }))
+            guard.step([&] { m_view.selectSound(SoundList::Wrong, wrong); });
+    }
+    for (const SoundList list : {SoundList::Ok, SoundList::Wrong}) {
+        if (guard.test([&] { return m_view.soundText(list).isEmpty(); }))
+            guard.step([&] { m_view.setSoundIndex(list, 0); });
+    }
+}
 
-    guard.step([&] { m_view.setBoxValue(OptionBox::PlaySounds, textToInt16(store.read(SettingKey::PlaySounds))); });
+void OptionsLogic::bringBack(const QString& remembered)
+{
+    const bool vanished = !remembered.isEmpty() && !QFileInfo(remembered).isDir();
+    choose(m_choice.available(remembered));
+    m_vanished = vanished ? remembered : QString();
+}
+
+void OptionsLogic::choose(const QString& folder)
+{
+    m_collections = m_choice.collections().list(folder);
+    QStringList names;
+    int index = 0;
+    for (const Collection& collection : std::as_const(m_collections)) {
+        if (collection.folder == QDir::cleanPath(QFileInfo(folder).absoluteFilePath()))
+            index = int(names.size());
+        names.append(collection.name);
+    }
+    m_view.setCollections(names);
+    m_view.setCollectionIndex(index);
+    m_vanished.clear();
+    const QString previous = std::exchange(m_platform.program.folder, m_collections.at(index).folder);
+    // At the opening the sound lists are filled afterwards, from the stored names; later they keep
+    // the names chosen where the new collection has them.
+    if (m_loading || m_platform.program.folder == previous)
+        return;
+    Guard guard(m_module.messageBox(), QStringLiteral("CaricaSuoni"));
+    const auto chosen = [&](SoundList list) { return m_view.soundIndex(list) > 0 ? m_view.soundText(list) : QString(); };
+    const QString ok = chosen(SoundList::Ok);
+    const QString wrong = chosen(SoundList::Wrong);
+    m_view.clearSounds();
+    fillSounds(guard, ok, wrong);
+}
+
+void OptionsLogic::cboPictures_Click(int index)
+{
+    Guard guard(m_module.messageBox(), QStringLiteral("cboPictures_Click"));
+    if (index >= 0 && index < m_collections.size()) {
+        guard.step([&] { choose(m_collections.at(index).folder); });
+        return;
+    }
+    QString folder;
+    guard.step([&] { folder = m_view.chooseOtherFolder(); });
+    // Cancelled: the list goes back to the collection it showed.
+    guard.step([&] { choose(folder.isEmpty() ? m_platform.program.folder : folder); });
+}
+
+void OptionsLogic::learnerChanged(const QString& learner)
+{
+    if (m_loading)
+        return;
+    Guard guard(m_module.messageBox(), QStringLiteral("cboLearner_Click"));
+    guard.step([&] {
+        if (const auto remembered = m_choice.storedFor(learner))
+            bringBack(*remembered);
+    });
+}
+
+void OptionsLogic::followCollection(const QString& folder)
+{
+    Guard guard(m_module.messageBox(), QStringLiteral("cboPictures_Click"));
+    guard.step([&] { choose(folder); });
 }
 
 void OptionsLogic::AggiornaStatoImpostazioni()
@@ -184,6 +272,10 @@ void OptionsLogic::Form_Unload()
     guard.step([&] {
         m.Learner = m_view.learner().trimmed();
         store.write(SettingKey::Learner, m.Learner);
+    });
+    guard.step([&] {
+        m_choice.store(m_vanished.isEmpty() ? m_platform.program.folder : m_vanished, m.Learner);
+        m_choice.setInUse(m_platform.program.folder);
     });
 
     // All keys reach the file together; a store that cannot be written is reported once, here,

@@ -39,6 +39,14 @@ public:
     virtual void setKnownLearners(const QStringList& learners) = 0;
     virtual QString learner() const = 0;
     virtual void setLearner(const QString& learner) = 0;
+
+    // "Pictures": the names of the collections, after which the list offers "Other folder...".
+    virtual void setCollections(const QStringList& names) = 0;
+    virtual void setCollectionIndex(int index) = 0;
+    // The folder the user picks for "Other folder...", or the empty text when they cancel.
+    virtual QString chooseOtherFolder() = 0;
+    // Empties both sound lists, before they are filled from another collection.
+    virtual void clearSounds() = 0;
 };
 
 } // namespace tessarine

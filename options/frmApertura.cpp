@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -103,12 +104,13 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
     , m_module(module)
     , m_platform(platform)
     , m_actions(std::move(actions))
-    , m_logic(module, m_platform, *this, m_actions.knownLearners)
+    , m_logic(module, m_platform, *this, m_actions.knownLearners, m_actions.collections)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(m_platform.program.title);
     setWindowIcon(appIcon());
-    setFixedSize(twips(6120), twips(6990));
+    // Taller than the window was first drawn by the "Pictures" row at the foot.
+    setFixedSize(twips(6120), twips(7425));
 
     setFont(designFont(8));
 
@@ -167,6 +169,14 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
     cmdAccess->setGeometry(twipsRect(3660, 6360, 960, 375));
     cmdAccess->setToolTip(QStringLiteral("Keyboard, switches and screen size for this learner"));
 
+    lblPictures = label(this, QStringLiteral("Pictures"), twipsRect(240, 6855, 660, 255));
+    cboPictures = dropDownList(this, twipsRect(900, 6795, 2715, 375));
+    lblPictures->setBuddy(cboPictures);
+    cboPictures->setToolTip(QStringLiteral("The pictures the exercise shows"));
+    cmdPictures = new QPushButton(QStringLiteral("Pictures..."), this);
+    cmdPictures->setGeometry(twipsRect(3660, 6795, 960, 375));
+    cmdPictures->setToolTip(QStringLiteral("Add, name and check the pictures of this collection"));
+
     // No default and no cancel button, so Esc does nothing; but, as on the desktop this window was
     // designed for, Enter presses the push button that has the focus: at the start "Start program".
     OKButton->setAutoDefault(true);
@@ -174,6 +184,7 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
     cmdPlayWrong->setAutoDefault(true);
     cmdRecords->setAutoDefault(true);
     cmdAccess->setAutoDefault(true);
+    cmdPictures->setAutoDefault(true);
 
     // "Start program" comes first, so it has the focus when the window opens.
     QWidget* const tabOrder[] = {OKButton,
@@ -189,7 +200,9 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
                                  cboSoundOK,
                                  cboLearner,
                                  cmdRecords,
-                                 cmdAccess};
+                                 cmdAccess,
+                                 cboPictures,
+                                 cmdPictures};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     OKButton->setFocus();
@@ -218,6 +231,16 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
         cmdRecords->setEnabled(!text.trimmed().isEmpty());
         cmdAccess->setEnabled(!text.trimmed().isEmpty());
     });
+    wire(cmdPictures, [this] {
+        if (m_actions.openPictures)
+            m_actions.openPictures(m_logic.chosenCollection());
+    });
+    // Only the user's own picks: the lists filled by code change no choice.
+    connect(cboPictures, &QComboBox::activated, this,
+            [this, &box](int index) { runUnguarded(box, [&] { m_logic.cboPictures_Click(index); }); });
+    connect(cboLearner, &QComboBox::currentTextChanged, this,
+            [this, &box](const QString& text) { runUnguarded(box, [&] { m_logic.learnerChanged(text); }); });
+    cmdPictures->setVisible(bool(m_actions.openPictures));
     cmdRecords->setVisible(bool(m_actions.openRecords));
     cmdAccess->setVisible(bool(m_actions.openAccess));
     cmdRecords->setEnabled(false);
@@ -287,6 +310,28 @@ void frmApertura::setKnownLearners(const QStringList& learners)
 }
 QString frmApertura::learner() const { return cboLearner->currentText(); }
 void frmApertura::setLearner(const QString& learner) { cboLearner->setCurrentText(learner); }
+
+void frmApertura::setCollections(const QStringList& names)
+{
+    cboPictures->clear();
+    cboPictures->addItems(names);
+    cboPictures->addItem(QStringLiteral("Other folder..."));
+}
+void frmApertura::setCollectionIndex(int index) { cboPictures->setCurrentIndex(index); }
+
+QString frmApertura::chooseOtherFolder()
+{
+    if (m_actions.chooseFolder)
+        return m_actions.chooseFolder(this);
+    return QFileDialog::getExistingDirectory(
+        this, QStringLiteral("Pictures: choose a folder with Images, Symbols, Attributes and Sounds"));
+}
+
+void frmApertura::clearSounds()
+{
+    cboSoundOK->clear();
+    cboSoundWrong->clear();
+}
 
 void frmApertura::closeEvent(QCloseEvent* event)
 {

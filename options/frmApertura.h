@@ -43,12 +43,21 @@ public:
         std::function<void(const QString& learner)> openAccess;
         // Plain words about the computer's sound output when it cannot play sounds; else empty.
         std::function<QString()> audioNotice;
+        // The run's choice of pictures, which outlives this window; the window keeps its own when null.
+        CollectionChoice* collections = nullptr;
+        // "Other folder..." in "Pictures": the folder picked, empty when cancelled. A folder dialog
+        // when empty.
+        std::function<QString(QWidget* parent)> chooseFolder;
+        // "Pictures..." for the collection chosen in "Pictures"; the button is hidden when empty.
+        std::function<void(const QString& folder)> openPictures;
     };
 
     // Builds the window and runs its load step; the caller shows it.
     frmApertura(Module1& module, const Platform& platform, Actions actions, QWidget* parent = nullptr);
 
     void learnerDeleted(const QString& learner) { m_logic.learnerDeleted(learner); }
+    // The Pictures window went on to another collection: "Pictures" shows it.
+    void collectionChanged(const QString& folder) { m_logic.followCollection(folder); }
 
     QLabel* Label1;
     QFrame* Line2;
@@ -76,6 +85,10 @@ public:
     QComboBox* cboLearner;
     QPushButton* cmdRecords;
     QPushButton* cmdAccess;
+    // "Pictures", the collection the exercise shows, beneath the learner row.
+    QLabel* lblPictures;
+    QComboBox* cboPictures;
+    QPushButton* cmdPictures;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -98,6 +111,10 @@ private:
     void setKnownLearners(const QStringList& learners) override;
     QString learner() const override;
     void setLearner(const QString& learner) override;
+    void setCollections(const QStringList& names) override;
+    void setCollectionIndex(int index) override;
+    QString chooseOtherFolder() override;
+    void clearSounds() override;
 
     Module1& m_module;
     Platform m_platform;

@@ -26,6 +26,7 @@ enum class SettingKey {
     Contact,
     Website,
     Learner,
+    Collection,
 };
 
 struct SettingDefinition {
@@ -45,9 +46,17 @@ public:
     explicit SettingsStore(ISettingsBacking& backing);
 
     static const SettingDefinition& definition(SettingKey key);
+    // A name (a learner's) as one part of a section's path in the settings file: kept as typed,
+    // except for the few characters the file could not hold as they are ('%', '/', '\\', '=',
+    // control characters and blanks at either end), which are written as %XX of their UTF-8 bytes.
+    static QString sectionPart(const QString& name);
 
     QString read(SettingKey key) const;
     void write(SettingKey key, const QString& value);
+    // What is kept for one learner, in the section "Learner/<name>": nothing when not stored.
+    std::optional<QString> readForLearner(const QString& learner, const QString& key) const;
+    void writeForLearner(const QString& learner, const QString& key, const QString& value);
+    void removeForLearner(const QString& learner, const QString& key);
     // Makes the writes permanent; throws RuntimeError when the store cannot be written.
     void flush();
 

@@ -1,3 +1,4 @@
+#include "collections/Collections.h"
 #include "options/TriStateCheckBox.h"
 #include "options/frmApertura.h"
 #include "support/OptionsFixture.h"
@@ -34,13 +35,21 @@ class TestOptions : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Personal collections are made under a folder of this test's own.
+    void initTestCase()
+    {
+        QVERIFY(m_data.isValid());
+        qputenv("XDG_DATA_HOME", m_data.path().toUtf8());
+    }
+
     void layoutAsDesigned()
     {
         Rig rig;
         frmApertura& w = rig.open();
         QCOMPARE(w.windowTitle(), QStringLiteral("Tessarine"));
         QVERIFY(!w.windowIcon().isNull());
-        QCOMPARE(w.size(), QSize(408, 466));
+        // The window grows downwards by the "Pictures" row; every control above stays where it was.
+        QCOMPARE(w.size(), QSize(408, 495));
         QCOMPARE(w.minimumSize(), w.maximumSize());
         QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
 
@@ -66,6 +75,9 @@ private Q_SLOTS:
             {w.cboLearner, &w, twipsRect(900, 6360, 1650, 375), ""},
             {w.cmdRecords, &w, twipsRect(2610, 6360, 1005, 375), "Records..."},
             {w.cmdAccess, &w, twipsRect(3660, 6360, 960, 375), "Access..."},
+            {w.lblPictures, &w, twipsRect(240, 6855, 660, 255), "Pictures"},
+            {w.cboPictures, &w, twipsRect(900, 6795, 2715, 375), ""},
+            {w.cmdPictures, &w, twipsRect(3660, 6795, 960, 375), "Pictures..."},
         };
         for (const auto& [widget, parent, geometry, caption] : placed) {
             QVERIFY(widget->parentWidget() == parent && widget->isVisible());
@@ -95,7 +107,7 @@ private Q_SLOTS:
         // Tab passes by the option button that is not selected.
         const QList<QWidget*> expected({w.OKButton, w.chkShowAttributesDistractor, w.chkShowSymbolsDistractor, w.Option1,
                                         w.chkSequenza, w.cmdPlayWrong, w.cmdPlayOk, w.chkSuoni, w.cboSoundWrong, w.cboSoundOK,
-                                        w.cboLearner, w.OKButton});
+                                        w.cboLearner, w.cboPictures, w.cmdPictures, w.OKButton});
         QList<QWidget*> visited{QApplication::focusWidget()};
         while (visited.size() < expected.size()) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -182,15 +194,92 @@ private Q_SLOTS:
 
         // Sounds off: the chosen files are still stored and set, for the next time.
         w.close();
-        QCOMPARE(rig.platform.settings.written,
-                 QStringList({"ShowSymbolsDistractor", "ShowAttributesDistractor", "UseSequence", "SameCategoryAttributes",
-                              "PlaySounds", "SoundOk", "SoundWrong", "Author", "Year", "Contact", "Website", "Learner"}));
+        QCOMPARE(rig.platform.settings.written, QStringList({"ShowSymbolsDistractor", "ShowAttributesDistractor", "UseSequence",
+                                                             "SameCategoryAttributes", "PlaySounds", "SoundOk", "SoundWrong",
+                                                             "Author", "Year", "Contact", "Website", "Learner", "Collection"}));
         QCOMPARE(rig.platform.settings.flushes, 1);
         const QStringList stored{"0", "0", "0", "N", "0", "bell.wav", ""};
         for (int key = 0; key < stored.size(); ++key)
             QCOMPARE(rig.stored(SettingKey(key)), stored[key]);
         QVERIFY(rig.messages().isEmpty());
     }
+
+    // "Pictures" lists the collections, the sound lists follow the one picked, "Other folder..."
+    // takes any folder, and the choice is stored for the session and for the learner; a learner's
+    // own choice comes back when the learner is picked.
+    void picturesChoice()
+    {
+        Rig rig({"ok.wav", "error.wav"});
+        const Collections collections(rig.folder.path());
+        const Collection classB = collections.create(QStringLiteral("Class B"), false);
+        QVERIFY(QFile(classB.folder + QStringLiteral("/Sounds/bell.wav")).open(QIODevice::WriteOnly));
+        QVERIFY(QFile(classB.folder + QStringLiteral("/Sounds/ok.wav")).open(QIODevice::WriteOnly));
+        QTemporaryDir other;
+        rig.otherFolder = other.path();
+        frmApertura& w = rig.open();
+        QCOMPARE(w.lblPictures->buddy(), w.cboPictures);
+        QVERIFY(!w.cboPictures->isEditable());
+        QCOMPARE(entries(w.cboPictures), QStringList({"Program's own pictures", "Class B", "Other folder..."}));
+        QCOMPARE(w.cboPictures->currentIndex(), 0);
+
+        // The sound chosen before stays where the collection has it; the other one becomes none.
+        QTest::keyClick(w.cboPictures, Qt::Key_Down);
+        QCOMPARE(entries(w.cboSoundOK), QStringList({NoSound, "bell.wav", "ok.wav"}));
+        QVERIFY(w.cboSoundOK->currentText() == u"ok.wav" && w.cboSoundWrong->currentIndex() == 0);
+        click(w.cmdPlayOk);
+        QCOMPARE(rig.platform.sound.played, QStringList{classB.folder + QStringLiteral("/Sounds/ok.wav")});
+        click(w.cmdPictures);
+        QCOMPARE(rig.opened, QStringList{"pictures " + classB.folder});
+
+        // A folder dialog cancelled leaves the choice; a folder picked joins the list.
+        rig.otherFolder.clear();
+        QTest::keyClick(w.cboPictures, Qt::Key_Down);
+        QCOMPARE(w.cboPictures->currentText(), QStringLiteral("Class B"));
+        rig.otherFolder = other.path();
+        QTest::keyClick(w.cboPictures, Qt::Key_Down);
+        QCOMPARE(entries(w.cboPictures),
+                 QStringList({"Program's own pictures", "Class B", QDir::toNativeSeparators(other.path()), "Other folder..."}));
+        QCOMPARE(w.cboPictures->currentIndex(), 2);
+        QCOMPARE(w.cboSoundOK->count(), 1);
+
+        w.cboLearner->setCurrentText(QStringLiteral("Ana"));
+        w.close();
+        QCOMPARE(rig.stored(SettingKey::Collection), other.path());
+        QCOMPARE(rig.platform.settings.values.value({"Learner/Ana", "Collection"}), other.path());
+
+        // Next time Ben, whose choice is Class B, comes after Ana: his pictures come with him.
+        rig.platform.settings.values.insert({"Learner/Ben", "Collection"}, classB.folder);
+        frmApertura& again = rig.open();
+        QCOMPARE(again.cboPictures->currentText(), QDir::toNativeSeparators(other.path()));
+        again.cboLearner->setCurrentIndex(1);
+        QCOMPARE(again.cboPictures->currentText(), QStringLiteral("Class B"));
+        QCOMPARE(entries(again.cboSoundOK), QStringList({NoSound, "bell.wav", "ok.wav"}));
+        // The program's own pictures are stored as the empty text.
+        QTest::keyClick(again.cboPictures, Qt::Key_Home);
+        again.close();
+        QCOMPARE(rig.stored(SettingKey::Collection), QString());
+        QCOMPARE(rig.platform.settings.values.value({"Learner/Ben", "Collection"}), QString());
+        QVERIFY(rig.messages().isEmpty());
+    }
+
+    // A remembered collection that has vanished is told once; the program's own pictures are
+    // shown, and the choice is kept for a disk plugged in again, unless the user picks another.
+    void vanishedCollection()
+    {
+        Rig rig({"ok.wav"});
+        const QString gone = rig.folder.path() + QStringLiteral("-unplugged");
+        rig.store(SettingKey::Collection, gone);
+        frmApertura& w = rig.open();
+        QCOMPARE(rig.messages().size(), 1);
+        QVERIFY(rig.messages()[0].contains(gone) && rig.messages()[0].contains("own pictures"));
+        QCOMPARE(w.cboPictures->currentIndex(), 0);
+        QCOMPARE(w.cboSoundOK->currentText(), QStringLiteral("ok.wav"));
+        w.close();
+        QCOMPARE(rig.stored(SettingKey::Collection), gone);
+    }
+
+private:
+    QTemporaryDir m_data;
 };
 
 QTEST_MAIN(TestOptions)

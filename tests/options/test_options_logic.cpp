@@ -28,6 +28,10 @@ public:
     void setKnownLearners(const QStringList& names) override { learners = names; }
     QString learner() const override { return learnerText; }
     void setLearner(const QString& name) override { learnerText = name; }
+    void setCollections(const QStringList&) override {}
+    void setCollectionIndex(int) override {}
+    QString chooseOtherFolder() override { return {}; }
+    void clearSounds() override {}
 
     QStringList learners;
     QString learnerText;

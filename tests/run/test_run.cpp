@@ -3,8 +3,10 @@
 #include "app/AccessSettingsFile.h"
 #include "app/RunFlow.h"
 #include "app/RunRecords.h"
+#include "collections/Collections.h"
 #include "options/TriStateCheckBox.h"
 #include "options/frmApertura.h"
+#include "pictures_window/PicturesWindow.h"
 #include "platform/QtPlatform.h"
 #include "records/RecordsFixture.h"
 #include "records/RecordsStore.h"
@@ -17,6 +19,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -136,6 +139,22 @@ struct WriteLock {
     bool held = false;
 };
 
+// A personal collection of two objects that the program's own folder does not have.
+Collection ballsAndKites(const QString& programFolder)
+{
+    const Collection made = Collections(programFolder).create(QStringLiteral("Outdoors"), false);
+    const QMap<QString, QStringList> files{{"Images", {"ball.colour.green.jpg", "kite.colour.yellow.jpg"}},
+                                           {"Symbols", {"ball.jpg", "kite.jpg"}},
+                                           {"Attributes", {"colour.green.jpg", "colour.yellow.jpg"}}};
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        for (const QString& name : it.value()) {
+            QFile file(made.folder + u'/' + it.key() + u'/' + name);
+            if (!file.open(QIODevice::WriteOnly) || file.write(testing::jpegBytes({8, 8})) <= 0)
+                qFatal("cannot write %s", qPrintable(file.fileName()));
+        }
+    return made;
+}
+
 // Exactly one message was shown, and it says `text`.
 void toldOnce(const QStringList& messages, const QString& text)
 {
@@ -148,6 +167,88 @@ class TestRun : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Each case starts without personal collections, under a folder of its own.
+    void init()
+    {
+        m_data = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", m_data->path().toUtf8());
+    }
+
+    // The collection picked in the options window is what the exercise shows, what the learner's
+    // records name as the program folder, and what tessarine-check checks without a folder.
+    void chosenCollectionIsShownRecordedAndChecked()
+    {
+        Run run;
+        const Collection outdoors = ballsAndKites(run.folder.path());
+        frmApertura* options = run.flow.start();
+        QTest::keyClick(options->cboPictures, Qt::Key_Down);
+        QCOMPARE(options->cboPictures->currentText(), QStringLiteral("Outdoors"));
+        QTest::keyClicks(options->cboLearner, QStringLiteral("Ana"));
+        click(options->OKButton);
+        frmMain* exercise = shown<frmMain>();
+        QVERIFY(exercise);
+        QVERIFY2(QStringList({"BALL GREEN", "KITE YELLOW"}).contains(exercise->lblImmagine->text()),
+                 qPrintable(exercise->lblImmagine->text()));
+        exercise->close();
+        QVERIFY(run.platform.messageBox.shown.isEmpty());
+
+        {
+            auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("look"));
+            db.setDatabaseName(run.records());
+            QVERIFY(db.open());
+            QSqlQuery query(QStringLiteral("SELECT program_folder FROM sessions"), db);
+            QVERIFY(query.next());
+            QCOMPARE(query.value(0).toString(), outdoors.folder);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("look"));
+
+#ifdef TESSARINE_CHECK_EXE
+        QProcess check;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), run.config.path());
+        check.setProcessEnvironment(environment);
+        check.start(QStringLiteral(TESSARINE_CHECK_EXE), QStringList());
+        QVERIFY(check.waitForFinished(60000));
+        QCOMPARE(QString::fromUtf8(check.readAllStandardOutput()).section(u'\n', 0, 0),
+                 QStringLiteral("Tessarine picture check of ") + outdoors.folder);
+        QCOMPARE(check.readAllStandardError(), QByteArray());
+#endif
+    }
+
+    // "Pictures..." opens the Pictures window on the collection chosen; a collection it goes on to
+    // (a new one, a personal copy) becomes the options window's choice.
+    void picturesWindowAndOptionsFollowEachOther()
+    {
+        Run run;
+        frmApertura* options = run.flow.start();
+        click(options->cmdPictures);
+        PicturesWindow* pictures = shown<PicturesWindow>();
+        QVERIFY(pictures);
+        QCOMPARE(QDir(pictures->folder()), QDir(run.folder.path()));
+        const QString made = ballsAndKites(run.folder.path()).folder;
+        Q_EMIT pictures->collectionChanged(made);
+        QCOMPARE(options->cboPictures->currentText(), QStringLiteral("Outdoors"));
+        pictures->close();
+        click(options->OKButton);
+        QVERIFY(shown<frmMain>());
+        QVERIFY(QStringList({"BALL GREEN", "KITE YELLOW"}).contains(shown<frmMain>()->lblImmagine->text()));
+    }
+
+    // A remembered collection that has vanished is told once in the run, and the exercise shows the
+    // program's own pictures.
+    void vanishedCollectionIsToldOnce()
+    {
+        Run run;
+        const QString gone = ballsAndKites(run.folder.path()).folder;
+        run.settings.write(QStringLiteral("Session"), QStringLiteral("Collection"), gone);
+        QVERIFY(QDir(gone).removeRecursively());
+        click(run.flow.start()->OKButton);
+        frmMain* exercise = shown<frmMain>();
+        QVERIFY(exercise);
+        QVERIFY(QStringList({"CUP RED", "PEN BLUE"}).contains(exercise->lblImmagine->text()));
+        toldOnce(run.platform.messageBox.shown, gone);
+    }
+
     void wholeRun()
     {
         Run run;
@@ -216,6 +317,9 @@ private Q_SLOTS:
         };
         for (qsizetype i = 0; i < names.size(); ++i)
             AccessSettingsFile(run.settings).write(names[i], settingsOf(i));
+        SettingsStore(run.settings)
+            .writeForLearner(names[0], QStringLiteral("Collection"), ballsAndKites(run.folder.path()).folder);
+        SettingsStore(run.settings).writeForLearner(names[1], QStringLiteral("Collection"), QString());
         run.record(names[0]);
         run.record(names[1]);
         frmApertura* options = run.flow.start();
@@ -225,6 +329,8 @@ private Q_SLOTS:
         click(shown<RecordsWindow>()->cmdDeleteLearner);
         QVERIFY(options->cboLearner->count() == 1 && options->cboLearner->itemText(0) == names[0]);
         QCOMPARE(options->cboLearner->currentText(), QString());
+        // The learner list refilled does not bring another learner's pictures.
+        QCOMPARE(options->cboPictures->currentIndex(), 0);
         QVERIFY(run.platform.messageBox.shown.isEmpty());
 
         QtSettingsBacking later(run.config.filePath(QStringLiteral("Corvaldi-Tessarine.ini")));
@@ -233,6 +339,9 @@ private Q_SLOTS:
         QFile text(run.config.filePath(QStringLiteral("Corvaldi-Tessarine.ini")));
         QVERIFY(text.open(QIODevice::ReadOnly));
         QVERIFY(QString::fromUtf8(text.readAll()).contains(QStringLiteral("[Access/Ana María]\n")));
+        // Nor is Ben's choice of pictures kept for a new Ben.
+        QCOMPARE(SettingsStore(later).readForLearner(QStringLiteral("Ben"), QStringLiteral("Collection")), std::nullopt);
+        QVERIFY(SettingsStore(later).readForLearner(names[0], QStringLiteral("Collection")));
     }
 
     // A records fault there at the start is told once, where it is first met (the options window's
@@ -341,6 +450,9 @@ private Q_SLOTS:
         QCOMPARE(AccessSettings::fromMap(store.accessSettings(ana)), after);
         QCOMPARE(run.platform.messageBox.shown.size(), 1);
     }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_data;
 };
 
 QTEST_MAIN(TestRun)

@@ -37,6 +37,8 @@ struct OptionsWindow {
         actions.openRecords = [this](const QString& learner) { opened << "records " + learner; };
         actions.openAccess = [this](const QString& learner) { opened << "access " + learner; };
         actions.audioNotice = [this] { return audioNotice; };
+        actions.chooseFolder = [this](QWidget*) { return otherFolder; };
+        actions.openPictures = [this](const QString& folder) { opened << "pictures " + folder; };
         window = new frmApertura(*module,
                                  {platform.messageBox, listing ? *listing : platform.listing, platform.pictures, platform.random,
                                   platform.sound, settings ? *settings : platform.settings, platform.lifetime, platform.program},
@@ -55,6 +57,8 @@ struct OptionsWindow {
     QPointer<frmApertura> window;
     QStringList opened;
     QString audioNotice;
+    // The folder the user picks for "Other folder..."; empty: they cancel.
+    QString otherFolder;
 };
 
 } // namespace tessarine::testing

@@ -1,0 +1,152 @@
+#include "pictures_window/ObjectTableModel.h"
+
+#include "pictures_window/ThumbnailCache.h"
+
+#include <QColor>
+#include <QPainter>
+
+namespace tessarine {
+
+namespace {
+
+QImage placeholder(bool unreadable)
+{
+    QImage image(ThumbnailCache::Side / 2, ThumbnailCache::Side / 2, QImage::Format_RGB32);
+    image.fill(unreadable ? QColor(0xe0, 0xb0, 0xb0) : QColor(0xdd, 0xdd, 0xdd));
+    return image;
+}
+
+} // namespace
+
+ObjectTableModel::ObjectTableModel(ThumbnailCache& thumbnails, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_thumbnails(thumbnails)
+{
+    connect(&m_thumbnails, &ThumbnailCache::ready, this, &ObjectTableModel::arrived);
+}
+
+void ObjectTableModel::list(const QString& folder)
+{
+    beginResetModel();
+    m_list.list(folder);
+    reindex();
+    endResetModel();
+}
+
+void ObjectTableModel::setResult(const check::CheckResult& result)
+{
+    beginResetModel();
+    m_list.setResult(result);
+    reindex();
+    endResetModel();
+}
+
+void ObjectTableModel::reindex()
+{
+    m_cells.clear();
+    for (int r = 0; r < m_list.size(); ++r)
+        for (const int c : {Picture, Symbol, Attribute}) {
+            const QModelIndex cell = createIndex(r, c);
+            const QString path = thumbnailPath(cell);
+            if (!path.isEmpty())
+                m_cells.insert(path, cell);
+        }
+}
+
+void ObjectTableModel::arrived(const QString& path)
+{
+    for (auto it = m_cells.constFind(path); it != m_cells.constEnd() && it.key() == path; ++it)
+        Q_EMIT dataChanged(*it, *it, {Qt::DecorationRole});
+}
+
+void ObjectTableModel::prefetch(int first, int last)
+{
+    QStringList paths;
+    for (int r = std::max(first, 0); r <= last && r < m_list.size(); ++r)
+        for (const int c : {Picture, Symbol, Attribute})
+            if (const QString path = thumbnailPath(createIndex(r, c)); !path.isEmpty())
+                paths.append(path);
+    m_thumbnails.prefetch(paths);
+}
+
+QString ObjectTableModel::thumbnailPath(const QModelIndex& index) const
+{
+    if (!index.isValid() || index.row() >= m_list.size())
+        return {};
+    const ObjectRow& row = m_list.row(index.row());
+    switch (index.column()) {
+    case Picture:
+        return row.path;
+    case Symbol:
+        return row.symbolPath;
+    case Attribute:
+        return row.attributePath;
+    default:
+        return {};
+    }
+}
+
+int ObjectTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : static_cast<int>(m_list.size()); }
+
+int ObjectTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+QString ObjectTableModel::findingsText(const ObjectRow& row)
+{
+    if (!row.checked)
+        return QStringLiteral("Checking...");
+    if (row.works)
+        return QStringLiteral("Works under every option.");
+    if (row.findings.isEmpty())
+        return QStringLiteral("Some sets do not work under every option.");
+    return row.findings.join(u'\n');
+}
+
+QVariant ObjectTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_list.size())
+        return {};
+    const ObjectRow& row = m_list.row(index.row());
+    const int column = index.column();
+    if (column == Name && role == Qt::DisplayRole)
+        return row.caption.isEmpty() ? row.file : row.caption + u'\n' + row.file;
+    if (column == Findings && (role == Qt::DisplayRole || role == Qt::ToolTipRole))
+        return findingsText(row);
+    if (column == Findings && role == Qt::ForegroundRole && row.checked && !row.works)
+        return QColor(0xa0, 0x10, 0x10);
+    if (column > Attribute)
+        return {};
+    const QString path = thumbnailPath(index);
+    if (role == Qt::DecorationRole && !path.isEmpty()) {
+        const QImage image = m_thumbnails.thumbnail(path);
+        return image.isNull() ? placeholder(m_thumbnails.failed(path)) : image;
+    }
+    if (role == Qt::DisplayRole && path.isEmpty() && row.checked)
+        return column == Symbol ? QStringLiteral("No symbol") : QStringLiteral("No attribute");
+    if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole) {
+        const QString what = column == Picture  ? QStringLiteral("Picture")
+                             : column == Symbol ? QStringLiteral("Symbol")
+                                                : QStringLiteral("Attribute");
+        return path.isEmpty() ? what + QStringLiteral(": none") : what + QStringLiteral(": ") + path.section(u'/', -1);
+    }
+    return {};
+}
+
+QVariant ObjectTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case Picture:
+        return QStringLiteral("Picture");
+    case Symbol:
+        return QStringLiteral("Symbol");
+    case Attribute:
+        return QStringLiteral("Attribute");
+    case Name:
+        return QStringLiteral("Caption and file");
+    default:
+        return QStringLiteral("Findings");
+    }
+}
+
+} // namespace tessarine

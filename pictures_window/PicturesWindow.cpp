@@ -1,0 +1,453 @@
+#include "pictures_window/PicturesWindow.h"
+
+#include "check/MediaChecker.h"
+#include "core/ErrorGuard.h"
+#include "pictures/CollectionEditor.h"
+#include "pictures_window/ObjectTableModel.h"
+#include "pictures_window/PicturePrompts.h"
+#include "pictures_window/ThumbnailCache.h"
+#ifdef TESSARINE_HAS_IMPORTPANEL
+#include "pictures_window/ImportPanel.h"
+#endif
+#ifdef TESSARINE_HAS_VOICEBUTTONS
+#include "pictures_window/VoiceButtons.h"
+#endif
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtConcurrent>
+
+#include <functional>
+#include <utility>
+
+namespace tessarine {
+
+// The checker on a worker thread, one run at a time: a change while it runs asks for one more run
+// afterwards, and only the last run's result is handed on.
+class CollectionChecking {
+public:
+    struct Outcome {
+        check::CheckResult result;
+        std::exception_ptr error;
+    };
+
+    explicit CollectionChecking(std::function<void(const Outcome&)> done)
+        : m_done(std::move(done))
+    {
+        QObject::connect(&m_watcher, &QFutureWatcherBase::finished, &m_watcher, [this] { finished(); });
+    }
+
+    void start(const QString& folder)
+    {
+        if (m_watcher.isRunning()) {
+            m_again = folder;
+            return;
+        }
+        // The window does not wait for a run it no longer needs: the worker keeps its own copies.
+        m_watcher.setFuture(QtConcurrent::run([folder] {
+            Outcome outcome;
+            try {
+                outcome.result = check::checkProgramFolder(folder);
+            } catch (...) {
+                outcome.error = std::current_exception();
+            }
+            return outcome;
+        }));
+    }
+    bool busy() const { return m_watcher.isRunning() || !m_again.isEmpty(); }
+
+private:
+    void finished()
+    {
+        if (!m_again.isEmpty()) {
+            start(std::exchange(m_again, {}));
+            return;
+        }
+        m_done(m_watcher.result());
+    }
+
+    std::function<void(const Outcome&)> m_done;
+    QFutureWatcher<Outcome> m_watcher;
+    QString m_again;
+};
+
+namespace {
+
+bool sameFolder(const QString& a, const QString& b)
+{
+    return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
+}
+
+QString displayName(const QString& folder) { return QDir(folder).dirName(); }
+
+// "My pictures", or "My pictures 2", ... when that one exists already.
+QString freeCopyName()
+{
+    const QDir root(Collections::personalRoot());
+    QString name = QStringLiteral("My pictures");
+    for (int n = 2; root.exists(name); ++n)
+        name = QStringLiteral("My pictures %1").arg(n);
+    return name;
+}
+
+QPushButton* button(const QString& text, QWidget* parent)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setAccessibleName(QString(text).remove(QStringLiteral("...")));
+    return b;
+}
+
+} // namespace
+
+PicturesWindow::PicturesWindow(IMessageBox& messageBox, ISoundPlayer& sound, IMicrophone& microphone, IPicturePrompts& prompts,
+                               Collections collections, QString folder, QWidget* parent)
+    : QWidget(parent)
+    , m_messageBox(messageBox)
+    , m_sound(sound)
+    , m_microphone(microphone)
+    , m_prompts(prompts)
+    , m_collections(std::move(collections))
+    , m_thumbnails(std::make_unique<ThumbnailCache>())
+    , m_model(new ObjectTableModel(*m_thumbnails, this))
+    , m_checking(std::make_unique<CollectionChecking>([this](const CollectionChecking::Outcome& outcome) {
+        runUnguarded(m_messageBox, [&] {
+            if (outcome.error)
+                std::rethrow_exception(outcome.error);
+            if (sameFolder(outcome.result.folder, m_folder))
+                checkFinished(outcome.result);
+        });
+    }))
+{
+    setWindowTitle(QStringLiteral("Pictures"));
+    setAcceptDrops(true);
+
+    lblCollection = new QLabel(this);
+    cmdNewCollection = button(QStringLiteral("New collection"), this);
+    cmdAddPictures = button(QStringLiteral("Add pictures..."), this);
+    lblChecking = new QLabel(QStringLiteral("Checking the pictures..."), this);
+    lblChecking->setAccessibleName(QStringLiteral("Checking the pictures"));
+
+    tblObjects = new QTableView(this);
+    tblObjects->setAccessibleName(QStringLiteral("Objects"));
+    tblObjects->setModel(m_model);
+    tblObjects->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblObjects->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblObjects->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblObjects->setTabKeyNavigation(false); // Tab leaves the list for the buttons below it
+    tblObjects->setWordWrap(true);
+    tblObjects->setTextElideMode(Qt::ElideRight);
+    tblObjects->setIconSize(QSize(ThumbnailCache::Side, ThumbnailCache::Side / 2));
+    tblObjects->verticalHeader()->hide();
+    // Fixed heights and widths: the view never measures all rows, so a long list opens at once.
+    tblObjects->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tblObjects->verticalHeader()->setDefaultSectionSize(ThumbnailCache::Side / 2 + 8);
+    tblObjects->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    tblObjects->horizontalHeader()->setStretchLastSection(true);
+    tblObjects->setColumnWidth(ObjectTableModel::Picture, ThumbnailCache::Side + 12);
+    tblObjects->setColumnWidth(ObjectTableModel::Symbol, ThumbnailCache::Side / 2 + 12);
+    tblObjects->setColumnWidth(ObjectTableModel::Attribute, ThumbnailCache::Side / 2 + 12);
+    tblObjects->setColumnWidth(ObjectTableModel::Name, 200);
+
+    lblDetails = new QLabel(this);
+    lblDetails->setWordWrap(true);
+    lblDetails->setTextFormat(Qt::PlainText);
+    lblDetails->setAccessibleName(QStringLiteral("Findings of the chosen object"));
+    cmdRename = button(QStringLiteral("Rename..."), this);
+    auto* renameMenu = new QMenu(cmdRename);
+    renameMenu->setAccessibleName(QStringLiteral("Rename"));
+    const std::pair<QString, CollectionEditor::Part> renames[] = {
+        {QStringLiteral("Object..."), CollectionEditor::Part::Object},
+        {QStringLiteral("Category..."), CollectionEditor::Part::Category},
+        {QStringLiteral("Value..."), CollectionEditor::Part::Value}};
+    for (const auto& [text, part] : renames)
+        connect(renameMenu->addAction(text), &QAction::triggered, this,
+                [this, part] { runUnguarded(m_messageBox, [&] { rename(static_cast<int>(part)); }); });
+    cmdRename->setMenu(renameMenu);
+    cmdRemove = button(QStringLiteral("Remove"), this);
+    cmdRemove->setToolTip(QStringLiteral("Moves the object picture and its recording to the trash"));
+
+    lblCollectionFindings = new QLabel(QStringLiteral("Findings about the whole collection:"), this);
+    lstCollectionFindings = new QListWidget(this);
+    lstCollectionFindings->setWordWrap(true);
+    lstCollectionFindings->setMaximumHeight(110);
+    lblCollectionFindings->setBuddy(lstCollectionFindings);
+    lstCollectionFindings->setAccessibleName(QStringLiteral("Findings about the whole collection"));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(lblCollection, 1);
+    top->addWidget(lblChecking);
+    top->addWidget(cmdNewCollection);
+    top->addWidget(cmdAddPictures);
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(cmdRename);
+    actions->addWidget(cmdRemove);
+    m_voiceHolder = new QVBoxLayout;
+    actions->addLayout(m_voiceHolder);
+    actions->addStretch(1);
+    m_importHolder = new QVBoxLayout;
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(tblObjects, 3);
+    layout->addWidget(lblDetails);
+    layout->addLayout(actions);
+    layout->addWidget(lblCollectionFindings);
+    layout->addWidget(lstCollectionFindings);
+    layout->addLayout(m_importHolder, 2);
+    resize(960, 720);
+
+    // Tab goes from the collection's buttons to the list, the chosen object's buttons, the
+    // collection's findings and the pictures being added.
+    setTabOrder(cmdNewCollection, cmdAddPictures);
+    setTabOrder(cmdAddPictures, tblObjects);
+    setTabOrder(tblObjects, cmdRename);
+    setTabOrder(cmdRename, cmdRemove);
+    setTabOrder(cmdRemove, lstCollectionFindings);
+
+    connect(cmdNewCollection, &QPushButton::clicked, this,
+            [this] { runUnguarded(m_messageBox, [this] { cmdNewCollection_Click(); }); });
+    connect(cmdAddPictures, &QPushButton::clicked, this,
+            [this] { runUnguarded(m_messageBox, [this] { cmdAddPictures_Click(); }); });
+    connect(cmdRemove, &QPushButton::clicked, this, [this] { runUnguarded(m_messageBox, [this] { cmdRemove_Click(); }); });
+    connect(tblObjects->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { runUnguarded(m_messageBox, [this] { currentChanged(); }); });
+    connect(tblObjects->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { runUnguarded(m_messageBox, [this] { prefetchNearby(); }); });
+    // What is on screen first; once it is all in, the page below.
+    connect(m_thumbnails.get(), &ThumbnailCache::ready, this, [this] {
+        if (m_thumbnails->pending() == 0)
+            runUnguarded(m_messageBox, [this] { prefetchNearby(); });
+    });
+
+    showCollection(std::move(folder));
+}
+
+PicturesWindow::~PicturesWindow() = default;
+
+QString PicturesWindow::folder() const { return m_folder; }
+
+bool PicturesWindow::checking() const { return m_checking->busy(); }
+
+std::pair<int, int> PicturesWindow::visibleRows() const
+{
+    const int first = tblObjects->rowAt(0);
+    if (first < 0)
+        return {0, -1};
+    const int last = tblObjects->rowAt(tblObjects->viewport()->height() - 1);
+    return {first, last < 0 ? m_model->rowCount() - 1 : last};
+}
+
+void PicturesWindow::showCollection(const QString& folder)
+{
+    m_folder = QDir(folder).absolutePath();
+    lblCollection->setText(QStringLiteral("Pictures: %1").arg(displayName(m_folder)));
+    lblCollection->setAccessibleName(lblCollection->text());
+    m_model->list(m_folder);
+    m_editor = std::make_unique<CollectionEditor>(m_folder);
+#ifdef TESSARINE_HAS_IMPORTPANEL
+    delete m_import;
+    m_import = new ImportPanel(*m_editor, m_messageBox, m_prompts, this);
+    m_importHolder->addWidget(m_import);
+    setTabOrder(lstCollectionFindings, m_import);
+    connect(m_import, &ImportPanel::saved, this, [this] { runUnguarded(m_messageBox, [this] { check(); }); });
+#endif
+    currentChanged();
+    check();
+}
+
+void PicturesWindow::check()
+{
+    lblChecking->show();
+    m_checking->start(m_folder);
+}
+
+void PicturesWindow::checkFinished(const check::CheckResult& result)
+{
+    const QModelIndex current = tblObjects->currentIndex();
+    const QString currentFile = current.isValid() ? m_model->list().row(current.row()).file : QString();
+    const int currentRow = current.isValid() ? current.row() : -1;
+    const int scrolled = tblObjects->verticalScrollBar()->value();
+    m_model->setResult(result);
+    lstCollectionFindings->clear();
+    lstCollectionFindings->addItems(m_model->list().collectionFindings());
+    if (m_model->list().collectionFindings().isEmpty())
+        lstCollectionFindings->addItem(QStringLiteral("Nothing found."));
+    // The same object stays chosen; when it is gone (renamed, removed), the row where it was.
+    qsizetype row = m_model->list().indexOf(std::exchange(m_selectAfterCheck, {}));
+    if (row < 0)
+        row = m_model->list().indexOf(currentFile);
+    if (row < 0 && currentRow >= 0)
+        row = std::min<qsizetype>(currentRow, m_model->rowCount() - 1);
+    tblObjects->verticalScrollBar()->setValue(scrolled);
+    if (row >= 0)
+        tblObjects->setCurrentIndex(m_model->index(static_cast<int>(row), 0));
+    currentChanged();
+    lblChecking->setVisible(m_checking->busy());
+    prefetchNearby();
+    Q_EMIT checked();
+}
+
+void PicturesWindow::currentChanged()
+{
+    const QModelIndex current = tblObjects->currentIndex();
+    const bool chosen = current.isValid();
+    cmdRename->setEnabled(chosen);
+    cmdRemove->setEnabled(chosen);
+    delete m_voice;
+    m_voice = nullptr;
+    if (!chosen) {
+        lblDetails->setText(QStringLiteral("Choose an object in the list to see its findings."));
+        return;
+    }
+    const ObjectRow& row = m_model->list().row(current.row());
+    lblDetails->setText((row.caption.isEmpty() ? row.file : row.caption + QStringLiteral(" (") + row.file + u')')
+                        + QStringLiteral(": ") + ObjectTableModel::findingsText(row));
+#ifdef TESSARINE_HAS_VOICEBUTTONS
+    auto* voice = new VoiceButtons(m_messageBox, m_microphone, m_sound, row.path, this);
+    connect(voice, &VoiceButtons::changed, this, [this] { runUnguarded(m_messageBox, [this] { check(); }); });
+    m_voiceHolder->addWidget(voice);
+    setTabOrder(cmdRemove, voice);
+    m_voice = voice;
+#endif
+}
+
+void PicturesWindow::prefetchNearby()
+{
+    // The page below the one shown, so that scrolling down finds its thumbnails made.
+    const auto [first, last] = visibleRows();
+    if (last >= first)
+        m_model->prefetch(last + 1, last + 1 + (last - first + 1));
+}
+
+bool PicturesWindow::makeWritable()
+{
+    if (Collections::isWritable(m_folder) || !sameFolder(m_folder, m_collections.programFolder()))
+        return true;
+    const auto name = m_prompts.personalCopy(this, freeCopyName());
+    if (!name || name->trimmed().isEmpty())
+        return false;
+    const Collection copy = m_collections.create(name->trimmed(), true);
+    showCollection(copy.folder);
+    Q_EMIT collectionChanged(m_folder);
+    return true;
+}
+
+void PicturesWindow::cmdNewCollection_Click()
+{
+    Guard guard(m_messageBox, QStringLiteral("cmdNewCollection_Click"));
+    const auto wanted = m_prompts.newCollection(this);
+    if (!wanted || wanted->name.trimmed().isEmpty())
+        return;
+    guard.step([&] {
+        const Collection made = m_collections.create(wanted->name.trimmed(), wanted->copyProgramPictures);
+        showCollection(made.folder);
+        Q_EMIT collectionChanged(m_folder);
+    });
+}
+
+void PicturesWindow::cmdAddPictures_Click()
+{
+    Guard guard(m_messageBox, QStringLiteral("cmdAddPictures_Click"));
+    guard.step([this] {
+        if (!makeWritable())
+            return;
+#ifdef TESSARINE_HAS_IMPORTPANEL
+        m_import->askForFiles();
+#endif
+    });
+}
+
+void PicturesWindow::rename(int part)
+{
+    Guard guard(m_messageBox, QStringLiteral("cmdRename_Click"));
+    const QModelIndex current = tblObjects->currentIndex();
+    if (!current.isValid())
+        return;
+    // A copy: making a personal copy lists the rows again.
+    const ObjectRow row = m_model->list().row(current.row());
+    const auto which = static_cast<CollectionEditor::Part>(part);
+    const QString what = which == CollectionEditor::Part::Object     ? QStringLiteral("object")
+                         : which == CollectionEditor::Part::Category ? QStringLiteral("category")
+                                                                     : QStringLiteral("value");
+    const QString from = which == CollectionEditor::Part::Object     ? row.object
+                         : which == CollectionEditor::Part::Category ? row.category
+                                                                     : row.value;
+    guard.step([&] {
+        if (!makeWritable())
+            return;
+        const auto to = m_prompts.renameTo(this, what, from);
+        if (!to || to->trimmed().isEmpty() || *to == from)
+            return;
+        m_editor->rename(which, from, to->trimmed(), row.category);
+        // The renamed picture stays chosen.
+        QStringList parts = QFileInfo(row.file).completeBaseName().split(u'.');
+        if (static_cast<int>(which) < parts.size()) {
+            parts[static_cast<int>(which)] = to->trimmed();
+            m_selectAfterCheck = parts.join(u'.') + QStringLiteral(".jpg");
+        }
+        check();
+    });
+}
+
+void PicturesWindow::cmdRemove_Click()
+{
+    Guard guard(m_messageBox, QStringLiteral("cmdRemove_Click"));
+    const QModelIndex current = tblObjects->currentIndex();
+    if (!current.isValid())
+        return;
+    const ObjectRow row = m_model->list().row(current.row());
+    guard.step([&] {
+        if (!makeWritable())
+            return;
+        const QString path = QDir(m_folder).filePath(QStringLiteral("Images/") + row.file);
+        m_editor->remove(path);
+        // Its recording would be left over, read for no picture.
+        const QString recording = CollectionEditor::recordingPath(path);
+        if (QFileInfo::exists(recording))
+            m_editor->remove(recording);
+        check();
+    });
+}
+
+void PicturesWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void PicturesWindow::dropEvent(QDropEvent* event)
+{
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    event->acceptProposedAction();
+    runUnguarded(m_messageBox, [&] { addDropped(paths); });
+}
+
+void PicturesWindow::addDropped(const QStringList& paths)
+{
+    Guard guard(m_messageBox, QStringLiteral("Form_DragDrop"));
+    guard.step([&] {
+        if (paths.isEmpty() || !makeWritable())
+            return;
+#ifdef TESSARINE_HAS_IMPORTPANEL
+        m_import->addFiles(paths);
+#endif
+    });
+}
+
+} // namespace tessarine
