@@ -1,4 +1,6 @@
 #include "app/RunFlow.h"
+#include "collections/CollectionChoice.h"
+#include "core/MessageBox.h"
 #include "core/Module1.h"
 #include "pictures/AddPictureCommand.h"
 #include "platform/ProgramInfo.h"
@@ -47,8 +49,24 @@ int addPicture(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return tessarine::addPictureCommand(QCoreApplication::arguments().mid(2), tessarine::ProgramInfo::ofRunningProgram().folder,
-                                        out, err);
+    // Without --collection the picture goes where the program would show it: the collection in use.
+    class ErrMessages final : public tessarine::IMessageBox {
+    public:
+        explicit ErrMessages(QTextStream& err)
+            : m_err(err)
+        {
+        }
+        void showCritical(const QString& text) override { m_err << "tessarine: " << text << '\n'; }
+
+    private:
+        QTextStream& m_err;
+    };
+    ErrMessages messages(err);
+    const QStringList arguments = QCoreApplication::arguments().mid(2);
+    const QString collection = arguments.contains(QStringLiteral("--collection"))
+                                   ? QString()
+                                   : tessarine::collectionInUse(tessarine::ProgramInfo::ofRunningProgram().folder, messages);
+    return tessarine::addPictureCommand(arguments, collection, out, err);
 }
 
 } // namespace

@@ -55,17 +55,6 @@ public:
     }
 };
 
-// The collection the program would show now: the one chosen in its options window, or its own
-// pictures when that has vanished (said on stderr) or none was chosen.
-QString collectionInUse(const QString& programFolder)
-{
-    tessarine::QtSettingsBacking settings(
-        tessarine::QtSettingsBacking::defaultFilePath(tessarine::SettingsStore::ApplicationName));
-    StderrMessages messages;
-    tessarine::CollectionChoice choice(programFolder, settings, messages);
-    return choice.available(choice.stored());
-}
-
 // One line, so that a script's log shows the whole complaint; --help has the rest.
 int usageError(const QString& problem)
 {
@@ -129,7 +118,8 @@ int run(int argc, char* argv[])
         return usageError(QStringLiteral("--sheet needs the name of the PDF file to write."));
     if (!positional.isEmpty() && positional.first().isEmpty())
         return usageError(QStringLiteral("The folder name is empty."));
-    const QString folder = positional.isEmpty() ? collectionInUse(program.folder) : positional.first();
+    StderrMessages messages;
+    const QString folder = positional.isEmpty() ? tessarine::collectionInUse(program.folder, messages) : positional.first();
 
     const tessarine::check::CheckResult result = tessarine::check::checkProgramFolder(folder);
     const bool asJson = parser.isSet(json);

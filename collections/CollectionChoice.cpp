@@ -1,6 +1,7 @@
 #include "collections/CollectionChoice.h"
 
 #include "core/MessageBox.h"
+#include "platform/SettingsBacking.h"
 #include "settings/SettingsStore.h"
 
 #include <QDir>
@@ -67,6 +68,13 @@ QString CollectionChoice::available(const QString& folder)
                                       .arg(QDir::toNativeSeparators(absolute)));
     }
     return m_collections.programFolder();
+}
+
+QString collectionInUse(const QString& programFolder, IMessageBox& messageBox)
+{
+    QtSettingsBacking settings(QtSettingsBacking::defaultFilePath(SettingsStore::ApplicationName));
+    CollectionChoice choice(programFolder, settings, messageBox);
+    return choice.available(choice.stored());
 }
 
 } // namespace tessarine

@@ -48,4 +48,9 @@ private:
     QSet<QString> m_toldVanished;
 };
 
+// The collection the program would show now, read from the desktop user's settings file: the one
+// chosen in the options window, or the program's own pictures when none was chosen or when the
+// chosen one has vanished (told through `messageBox`). For the command-line tools.
+QString collectionInUse(const QString& programFolder, IMessageBox& messageBox);
+
 } // namespace tessarine

@@ -34,7 +34,8 @@ dpkg-deb -x "$deb" "$root"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
 for package in libqt6widgets6 libqt6gui6 libqt6multimedia6 libqt6sql6 libqt6charts6 libqt6texttospeech6 \
-               libjpeg62-turbo qt6-qpa-plugins fonts-liberation2 libqt6sql6-sqlite qt6-speech-flite-plugin; do
+               libjpeg62-turbo qt6-qpa-plugins fonts-liberation2 libqt6sql6-sqlite qt6-speech-flite-plugin \
+               qt6-image-formats-plugins libqt6svg6 libheif1; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "the package does not depend on $package"
 done
 
@@ -114,7 +115,8 @@ grep -q "<svg" "$svg" 2>/dev/null || fail "usr/share/icons/hicolor/scalable/apps
 # The installed checker, started through its launcher, checks the installed program folder.
 if [ -x "$root/usr/bin/tessarine-check" ]; then
     status=0
-    QT_QPA_PLATFORM=offscreen "$root/usr/bin/tessarine-check" --json >"$work/check.json" 2>"$work/check.err" || status=$?
+    # An empty settings folder: a collection chosen on this machine must not be what is checked.
+    XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen "$root/usr/bin/tessarine-check" --json >"$work/check.json" 2>"$work/check.err" || status=$?
     [ "$status" -eq 0 ] || { cat "$work/check.json" "$work/check.err" >&2; fail "tessarine-check found problems in the installed media (status $status)"; }
     grep -q "\"folder\": \"$(realpath "$program")\"" "$work/check.json" || fail "tessarine-check did not check its own folder $program"
 fi
