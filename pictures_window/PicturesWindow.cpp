@@ -1,17 +1,13 @@
 #include "pictures_window/PicturesWindow.h"
 
-#include "check/MediaChecker.h"
+#include "check/CollectionCheck.h"
 #include "core/ErrorGuard.h"
 #include "pictures/CollectionEditor.h"
+#include "pictures_window/ImportPanel.h"
 #include "pictures_window/ObjectTableModel.h"
 #include "pictures_window/PicturePrompts.h"
 #include "pictures_window/ThumbnailCache.h"
-#ifdef TESSARINE_HAS_IMPORTPANEL
-#include "pictures_window/ImportPanel.h"
-#endif
-#ifdef TESSARINE_HAS_VOICEBUTTONS
 #include "pictures_window/VoiceButtons.h"
-#endif
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -36,8 +32,9 @@
 
 namespace tessarine {
 
-// The checker on a worker thread, one run at a time: a change while it runs asks for one more run
-// afterwards, and only the last run's result is handed on.
+// The collection's check refreshed on a worker thread, one refresh at a time: a change while it runs
+// asks for one more afterwards, and only the last one's result is handed on. Pictures unchanged
+// since the last refresh are not decoded again.
 class CollectionChecking {
 public:
     struct Outcome {
@@ -57,11 +54,13 @@ public:
             m_again = folder;
             return;
         }
-        // The window does not wait for a run it no longer needs: the worker keeps its own copies.
-        m_watcher.setFuture(QtConcurrent::run([folder] {
+        if (!m_check || m_check->folder() != folder)
+            m_check = std::make_shared<check::CollectionCheck>(folder);
+        // The window does not wait for a refresh it no longer needs: the worker shares the check.
+        m_watcher.setFuture(QtConcurrent::run([check = m_check] {
             Outcome outcome;
             try {
-                outcome.result = check::checkProgramFolder(folder);
+                outcome.result = check->refresh();
             } catch (...) {
                 outcome.error = std::current_exception();
             }
@@ -81,6 +80,7 @@ private:
     }
 
     std::function<void(const Outcome&)> m_done;
+    std::shared_ptr<check::CollectionCheck> m_check;
     QFutureWatcher<Outcome> m_watcher;
     QString m_again;
 };
@@ -178,6 +178,8 @@ PicturesWindow::PicturesWindow(IMessageBox& messageBox, ISoundPlayer& sound, IMi
                 [this, part] { runUnguarded(m_messageBox, [&] { rename(static_cast<int>(part)); }); });
     cmdRename->setMenu(renameMenu);
     cmdRemove = button(QStringLiteral("Remove"), this);
+    // Told apart from the recording's "Remove" beside it.
+    cmdRemove->setAccessibleName(QStringLiteral("Remove the picture"));
     cmdRemove->setToolTip(QStringLiteral("Moves the object picture and its recording to the trash"));
 
     lblCollectionFindings = new QLabel(QStringLiteral("Findings about the whole collection:"), this);
@@ -256,14 +258,18 @@ void PicturesWindow::showCollection(const QString& folder)
     lblCollection->setText(QStringLiteral("Pictures: %1").arg(displayName(m_folder)));
     lblCollection->setAccessibleName(lblCollection->text());
     m_model->list(m_folder);
-    m_editor = std::make_unique<CollectionEditor>(m_folder);
-#ifdef TESSARINE_HAS_IMPORTPANEL
     delete m_import;
+    m_editor = std::make_unique<CollectionEditor>(m_folder);
     m_import = new ImportPanel(*m_editor, m_messageBox, m_prompts, this);
     m_importHolder->addWidget(m_import);
     setTabOrder(lstCollectionFindings, m_import);
     connect(m_import, &ImportPanel::saved, this, [this] { runUnguarded(m_messageBox, [this] { check(); }); });
-#endif
+    // The panel of pictures being added has its own "Add pictures..." and takes drops; where the
+    // program's own pictures cannot be written, the window's button and drops first offer a
+    // personal copy, and the panel comes with it.
+    const bool needsCopy = !Collections::isWritable(m_folder) && sameFolder(m_folder, m_collections.programFolder());
+    m_import->setVisible(!needsCopy);
+    cmdAddPictures->setVisible(needsCopy);
     currentChanged();
     check();
 }
@@ -315,13 +321,18 @@ void PicturesWindow::currentChanged()
     const ObjectRow& row = m_model->list().row(current.row());
     lblDetails->setText((row.caption.isEmpty() ? row.file : row.caption + QStringLiteral(" (") + row.file + u')')
                         + QStringLiteral(": ") + ObjectTableModel::findingsText(row));
-#ifdef TESSARINE_HAS_VOICEBUTTONS
     auto* voice = new VoiceButtons(m_messageBox, m_microphone, m_sound, row.path, this);
     connect(voice, &VoiceButtons::changed, this, [this] { runUnguarded(m_messageBox, [this] { check(); }); });
     m_voiceHolder->addWidget(voice);
-    setTabOrder(cmdRemove, voice);
+    voice->show();
+    // Its buttons come right after the object's own in the Tab order.
+    QWidget* before = cmdRemove;
+    for (QPushButton* b : voice->findChildren<QPushButton*>()) {
+        setTabOrder(before, b);
+        before = b;
+    }
+    setTabOrder(before, lstCollectionFindings);
     m_voice = voice;
-#endif
 }
 
 void PicturesWindow::prefetchNearby()
@@ -364,9 +375,7 @@ void PicturesWindow::cmdAddPictures_Click()
     guard.step([this] {
         if (!makeWritable())
             return;
-#ifdef TESSARINE_HAS_IMPORTPANEL
         m_import->askForFiles();
-#endif
     });
 }
 
@@ -444,9 +453,7 @@ void PicturesWindow::addDropped(const QStringList& paths)
     guard.step([&] {
         if (paths.isEmpty() || !makeWritable())
             return;
-#ifdef TESSARINE_HAS_IMPORTPANEL
         m_import->addFiles(paths);
-#endif
     });
 }
 
