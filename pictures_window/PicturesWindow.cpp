@@ -87,6 +87,9 @@ private:
 
 namespace {
 
+// Longest wait of the check for the first screen's thumbnails, in milliseconds.
+constexpr int FirstScreenWait = 500;
+
 bool sameFolder(const QString& a, const QString& b)
 {
     return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
@@ -208,7 +211,7 @@ PicturesWindow::PicturesWindow(IMessageBox& messageBox, ISoundPlayer& sound, IMi
     layout->addLayout(actions);
     layout->addWidget(lblCollectionFindings);
     layout->addWidget(lstCollectionFindings);
-    layout->addLayout(m_importHolder, 2);
+    layout->addLayout(m_importHolder, 1);
     resize(960, 720);
 
     // Tab goes from the collection's buttons to the list, the chosen object's buttons, the
@@ -231,7 +234,10 @@ PicturesWindow::PicturesWindow(IMessageBox& messageBox, ISoundPlayer& sound, IMi
     // What is on screen first; once it is all in, the page below.
     connect(m_thumbnails.get(), &ThumbnailCache::ready, this, [this] {
         if (m_thumbnails->pending() == 0)
-            runUnguarded(m_messageBox, [this] { prefetchNearby(); });
+            runUnguarded(m_messageBox, [this] {
+                startWaitingCheck();
+                prefetchNearby();
+            });
     });
 
     showCollection(std::move(folder));
@@ -241,7 +247,7 @@ PicturesWindow::~PicturesWindow() = default;
 
 QString PicturesWindow::folder() const { return m_folder; }
 
-bool PicturesWindow::checking() const { return m_checking->busy(); }
+bool PicturesWindow::checking() const { return m_checkWaits || m_checking->busy(); }
 
 std::pair<int, int> PicturesWindow::visibleRows() const
 {
@@ -271,11 +277,22 @@ void PicturesWindow::showCollection(const QString& folder)
     m_import->setVisible(!needsCopy);
     cmdAddPictures->setVisible(needsCopy);
     currentChanged();
-    check();
+    // The check decodes every picture of the collection: it waits until the first screen's
+    // thumbnails are in (or a moment has passed), so that they do not wait for it.
+    lblChecking->show();
+    m_checkWaits = true;
+    QTimer::singleShot(FirstScreenWait, this, [this] { runUnguarded(m_messageBox, [this] { startWaitingCheck(); }); });
+}
+
+void PicturesWindow::startWaitingCheck()
+{
+    if (std::exchange(m_checkWaits, false))
+        check();
 }
 
 void PicturesWindow::check()
 {
+    m_checkWaits = false;
     lblChecking->show();
     m_checking->start(m_folder);
 }

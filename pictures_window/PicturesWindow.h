@@ -80,6 +80,7 @@ private:
     void showCollection(const QString& folder);
     bool makeWritable();
     void check();
+    void startWaitingCheck();
     void checkFinished(const check::CheckResult& result);
     void currentChanged();
     void prefetchNearby();
@@ -100,6 +101,7 @@ private:
     QVBoxLayout* m_voiceHolder;
     QWidget* m_voice = nullptr;
     QString m_selectAfterCheck;
+    bool m_checkWaits = false;
 };
 
 } // namespace tessarine
