@@ -27,7 +27,7 @@ namespace {
 struct ScriptedPrompts final : IPicturePrompts {
     QStringList picturesToAdd(QWidget*) override { return {}; }
     QString pictureToUse(QWidget*) override { return {}; }
-    std::optional<NewCollection> newCollection(QWidget*) override { return std::nullopt; }
+    std::optional<NewCollection> newCollection(QWidget*) override { return made; }
     std::optional<QString> personalCopy(QWidget*, const QString& suggested) override
     {
         asked.append(QStringLiteral("copy as %1").arg(suggested));
@@ -38,6 +38,7 @@ struct ScriptedPrompts final : IPicturePrompts {
         asked.append(QStringLiteral("rename %1 %2").arg(what, current));
         return newName;
     }
+    std::optional<NewCollection> made;
     std::optional<QString> copyName;
     std::optional<QString> newName;
     QStringList asked;
@@ -153,6 +154,18 @@ private Q_SLOTS:
         QTest::mouseClick(o.window.cmdRemove, Qt::LeftButton);
         o.settle();
         QCOMPARE(o.files(), (QStringList{"ball.colour.blue.jpg", "hat.colour.red.jpg"}));
+        QCOMPARE(o.box.shown.size(), 1);
+
+        // "New collection" makes an empty one and shows it; the options window is told.
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", data.path().toUtf8());
+        QSignalSpy changed(&o.window, &PicturesWindow::collectionChanged);
+        o.prompts.made = IPicturePrompts::NewCollection{QStringLiteral("Class 3"), false};
+        QTest::mouseClick(o.window.cmdNewCollection, Qt::LeftButton);
+        o.settle();
+        QCOMPARE(o.window.folder(), data.filePath(QStringLiteral("Corvaldi-Tessarine/collections/Class 3")));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(o.files(), QStringList());
         QCOMPARE(o.box.shown.size(), 1);
     }
 
