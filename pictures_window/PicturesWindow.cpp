@@ -88,7 +88,7 @@ private:
 namespace {
 
 // Longest wait of the check for the first screen's thumbnails, in milliseconds.
-constexpr int FirstScreenWait = 500;
+constexpr int FirstScreenWait = 2000;
 
 bool sameFolder(const QString& a, const QString& b)
 {
@@ -280,6 +280,10 @@ void PicturesWindow::showCollection(const QString& folder)
     // The check decodes every picture of the collection: it waits until the first screen's
     // thumbnails are in (or a moment has passed), so that they do not wait for it.
     lblChecking->show();
+    if (m_model->rowCount() == 0) {
+        check();
+        return;
+    }
     m_checkWaits = true;
     QTimer::singleShot(FirstScreenWait, this, [this] { runUnguarded(m_messageBox, [this] { startWaitingCheck(); }); });
 }
