@@ -1,8 +1,9 @@
 #include "pictures_window/PicturesWindow.h"
 
-#include "check/CollectionCheck.h"
+#include "check/CheckResult.h"
 #include "core/ErrorGuard.h"
 #include "pictures/CollectionEditor.h"
+#include "pictures_window/CollectionChecking.h"
 #include "pictures_window/ImportPanel.h"
 #include "pictures_window/ObjectTableModel.h"
 #include "pictures_window/PicturePrompts.h"
@@ -13,7 +14,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -25,65 +25,10 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QtConcurrent>
 
-#include <functional>
 #include <utility>
 
 namespace tessarine {
-
-// The collection's check refreshed on a worker thread, one refresh at a time: a change while it runs
-// asks for one more afterwards, and only the last one's result is handed on. Pictures unchanged
-// since the last refresh are not decoded again.
-class CollectionChecking {
-public:
-    struct Outcome {
-        check::CheckResult result;
-        std::exception_ptr error;
-    };
-
-    explicit CollectionChecking(std::function<void(const Outcome&)> done)
-        : m_done(std::move(done))
-    {
-        QObject::connect(&m_watcher, &QFutureWatcherBase::finished, &m_watcher, [this] { finished(); });
-    }
-
-    void start(const QString& folder)
-    {
-        if (m_watcher.isRunning()) {
-            m_again = folder;
-            return;
-        }
-        if (!m_check || m_check->folder() != folder)
-            m_check = std::make_shared<check::CollectionCheck>(folder);
-        // The window does not wait for a refresh it no longer needs: the worker shares the check.
-        m_watcher.setFuture(QtConcurrent::run([check = m_check] {
-            Outcome outcome;
-            try {
-                outcome.result = check->refresh();
-            } catch (...) {
-                outcome.error = std::current_exception();
-            }
-            return outcome;
-        }));
-    }
-    bool busy() const { return m_watcher.isRunning() || !m_again.isEmpty(); }
-
-private:
-    void finished()
-    {
-        if (!m_again.isEmpty()) {
-            start(std::exchange(m_again, {}));
-            return;
-        }
-        m_done(m_watcher.result());
-    }
-
-    std::function<void(const Outcome&)> m_done;
-    std::shared_ptr<check::CollectionCheck> m_check;
-    QFutureWatcher<Outcome> m_watcher;
-    QString m_again;
-};
 
 namespace {
 
@@ -243,7 +188,12 @@ PicturesWindow::PicturesWindow(IMessageBox& messageBox, ISoundPlayer& sound, IMi
     showCollection(std::move(folder));
 }
 
-PicturesWindow::~PicturesWindow() = default;
+PicturesWindow::~PicturesWindow()
+{
+    // Before the editor they work with goes.
+    delete m_voice;
+    delete m_import;
+}
 
 QString PicturesWindow::folder() const { return m_folder; }
 
