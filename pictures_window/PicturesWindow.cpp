@@ -283,16 +283,24 @@ void PicturesWindow::currentChanged()
     const bool chosen = current.isValid();
     cmdRename->setEnabled(chosen);
     cmdRemove->setEnabled(chosen);
-    delete m_voice;
-    m_voice = nullptr;
+    const QString path = chosen ? m_model->list().row(current.row()).path : QString();
     if (!chosen) {
         lblDetails->setText(QStringLiteral("Choose an object in the list to see its findings."));
-        return;
+    } else {
+        const ObjectRow& row = m_model->list().row(current.row());
+        lblDetails->setText((row.caption.isEmpty() ? row.file : row.caption + QStringLiteral(" (") + row.file + u')')
+                            + QStringLiteral(": ") + ObjectTableModel::findingsText(row));
     }
-    const ObjectRow& row = m_model->list().row(current.row());
-    lblDetails->setText((row.caption.isEmpty() ? row.file : row.caption + QStringLiteral(" (") + row.file + u')')
-                        + QStringLiteral(": ") + ObjectTableModel::findingsText(row));
-    auto* voice = new VoiceButtons(m_messageBox, m_microphone, m_sound, row.path, this);
+    // The same object keeps its buttons when the list is brought up to date: a recording under
+    // way goes on, and the keyboard focus stays where it was.
+    if (m_voice && path == m_voicePath)
+        return;
+    delete m_voice;
+    m_voice = nullptr;
+    m_voicePath = path;
+    if (!chosen)
+        return;
+    auto* voice = new VoiceButtons(m_messageBox, m_microphone, m_sound, path, this);
     connect(voice, &VoiceButtons::changed, this, [this] { runUnguarded(m_messageBox, [this] { check(); }); });
     m_voiceHolder->addWidget(voice);
     voice->show();

@@ -100,6 +100,7 @@ private:
     ImportPanel* m_import = nullptr;
     QVBoxLayout* m_voiceHolder;
     QWidget* m_voice = nullptr;
+    QString m_voicePath; // the object picture m_voice records for
     QString m_selectAfterCheck;
     bool m_checkWaits = false;
 };

@@ -1,10 +1,12 @@
 #include "support/MediaFolder.h"
 
 #include "collections/Collections.h"
+#include "pictures_window/ImportPanel.h"
 #include "pictures_window/ObjectTableModel.h"
 #include "pictures_window/PicturePrompts.h"
 #include "pictures_window/PicturesWindow.h"
 #include "pictures_window/ThumbnailCache.h"
+#include "pictures_window/VoiceButtons.h"
 #include "platform/doubles/MicrophoneDoubles.h"
 #include "platform/doubles/TestDoubles.h"
 
@@ -149,6 +151,21 @@ private Q_SLOTS:
         QCOMPARE(o.files(), (QStringList{"ball.colour.blue.jpg", "ball.colour.red.jpg", "hat.colour.red.jpg"}));
         QVERIFY(!o.findings(QStringLiteral("ball.colour.red.jpg")).contains(QStringLiteral("no symbol")));
         QVERIFY(o.window.lblDetails->text().contains(QStringLiteral("ball.colour.red.jpg")));
+
+        // A recording under way goes on while the findings are brought up to date (here after the
+        // panel of pictures being added saved some).
+        QPushButton* record = nullptr;
+        for (auto* b : o.window.findChild<VoiceButtons*>()->findChildren<QPushButton*>())
+            if (b->accessibleName() == QStringLiteral("Record"))
+                record = b;
+        QVERIFY(record);
+        QTest::mouseClick(record, Qt::LeftButton);
+        QVERIFY(o.microphone.recording());
+        Q_EMIT o.window.findChild<ImportPanel*>()->saved({});
+        o.settle();
+        QVERIFY(o.microphone.recording());
+        QTest::mouseClick(record, Qt::LeftButton);
+        QVERIFY(!o.microphone.recording());
 
         // "Remove" takes the chosen picture to the trash, and the list follows.
         QTest::mouseClick(o.window.cmdRemove, Qt::LeftButton);
