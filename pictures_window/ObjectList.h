@@ -1,6 +1,6 @@
 #pragma once
 
-#include "check/MediaChecker.h"
+#include "check/CheckResult.h"
 
 #include <QList>
 #include <QString>

@@ -1,23 +1,19 @@
 #include "pictures_window/PicturesWindow.h"
 
-#include "check/MediaChecker.h"
+#include "check/CheckResult.h"
 #include "core/ErrorGuard.h"
 #include "pictures/CollectionEditor.h"
+#include "pictures_window/CollectionChecking.h"
+#include "pictures_window/ImportPanel.h"
 #include "pictures_window/ObjectTableModel.h"
 #include "pictures_window/PicturePrompts.h"
 #include "pictures_window/ThumbnailCache.h"
-#ifdef TESSARINE_HAS_IMPORTPANEL
-#include "pictures_window/ImportPanel.h"
-#endif
-#ifdef TESSARINE_HAS_VOICEBUTTONS
 #include "pictures_window/VoiceButtons.h"
-#endif
 
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -29,63 +25,15 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QtConcurrent>
 
-#include <functional>
 #include <utility>
 
 namespace tessarine {
 
-// The checker on a worker thread, one run at a time: a change while it runs asks for one more run
-// afterwards, and only the last run's result is handed on.
-class CollectionChecking {
-public:
-    struct Outcome {
-        check::CheckResult result;
-        std::exception_ptr error;
-    };
-
-    explicit CollectionChecking(std::function<void(const Outcome&)> done)
-        : m_done(std::move(done))
-    {
-        QObject::connect(&m_watcher, &QFutureWatcherBase::finished, &m_watcher, [this] { finished(); });
-    }
-
-    void start(const QString& folder)
-    {
-        if (m_watcher.isRunning()) {
-            m_again = folder;
-            return;
-        }
-        // The window does not wait for a run it no longer needs: the worker keeps its own copies.
-        m_watcher.setFuture(QtConcurrent::run([folder] {
-            Outcome outcome;
-            try {
-                outcome.result = check::checkProgramFolder(folder);
-            } catch (...) {
-                outcome.error = std::current_exception();
-            }
-            return outcome;
-        }));
-    }
-    bool busy() const { return m_watcher.isRunning() || !m_again.isEmpty(); }
-
-private:
-    void finished()
-    {
-        if (!m_again.isEmpty()) {
-            start(std::exchange(m_again, {}));
-            return;
-        }
-        m_done(m_watcher.result());
-    }
-
-    std::function<void(const Outcome&)> m_done;
-    QFutureWatcher<Outcome> m_watcher;
-    QString m_again;
-};
-
 namespace {
+
+// Longest wait of the check for the first screen's thumbnails, in milliseconds.
+constexpr int FirstScreenWait = 2000;
 
 bool sameFolder(const QString& a, const QString& b)
 {
@@ -178,6 +126,8 @@ PicturesWindow::PicturesWindow(IMessageBox& messageBox, ISoundPlayer& sound, IMi
                 [this, part] { runUnguarded(m_messageBox, [&] { rename(static_cast<int>(part)); }); });
     cmdRename->setMenu(renameMenu);
     cmdRemove = button(QStringLiteral("Remove"), this);
+    // Told apart from the recording's "Remove" beside it.
+    cmdRemove->setAccessibleName(QStringLiteral("Remove the picture"));
     cmdRemove->setToolTip(QStringLiteral("Moves the object picture and its recording to the trash"));
 
     lblCollectionFindings = new QLabel(QStringLiteral("Findings about the whole collection:"), this);
@@ -206,7 +156,7 @@ PicturesWindow::PicturesWindow(IMessageBox& messageBox, ISoundPlayer& sound, IMi
     layout->addLayout(actions);
     layout->addWidget(lblCollectionFindings);
     layout->addWidget(lstCollectionFindings);
-    layout->addLayout(m_importHolder, 2);
+    layout->addLayout(m_importHolder, 1);
     resize(960, 720);
 
     // Tab goes from the collection's buttons to the list, the chosen object's buttons, the
@@ -229,17 +179,25 @@ PicturesWindow::PicturesWindow(IMessageBox& messageBox, ISoundPlayer& sound, IMi
     // What is on screen first; once it is all in, the page below.
     connect(m_thumbnails.get(), &ThumbnailCache::ready, this, [this] {
         if (m_thumbnails->pending() == 0)
-            runUnguarded(m_messageBox, [this] { prefetchNearby(); });
+            runUnguarded(m_messageBox, [this] {
+                startWaitingCheck();
+                prefetchNearby();
+            });
     });
 
     showCollection(std::move(folder));
 }
 
-PicturesWindow::~PicturesWindow() = default;
+PicturesWindow::~PicturesWindow()
+{
+    // Before the editor they work with goes.
+    delete m_voice;
+    delete m_import;
+}
 
 QString PicturesWindow::folder() const { return m_folder; }
 
-bool PicturesWindow::checking() const { return m_checking->busy(); }
+bool PicturesWindow::checking() const { return m_checkWaits || m_checking->busy(); }
 
 std::pair<int, int> PicturesWindow::visibleRows() const
 {
@@ -256,20 +214,39 @@ void PicturesWindow::showCollection(const QString& folder)
     lblCollection->setText(QStringLiteral("Pictures: %1").arg(displayName(m_folder)));
     lblCollection->setAccessibleName(lblCollection->text());
     m_model->list(m_folder);
-    m_editor = std::make_unique<CollectionEditor>(m_folder);
-#ifdef TESSARINE_HAS_IMPORTPANEL
     delete m_import;
+    m_editor = std::make_unique<CollectionEditor>(m_folder);
     m_import = new ImportPanel(*m_editor, m_messageBox, m_prompts, this);
     m_importHolder->addWidget(m_import);
     setTabOrder(lstCollectionFindings, m_import);
     connect(m_import, &ImportPanel::saved, this, [this] { runUnguarded(m_messageBox, [this] { check(); }); });
-#endif
+    // The panel of pictures being added has its own "Add pictures..." and takes drops; where the
+    // program's own pictures cannot be written, the window's button and drops first offer a
+    // personal copy, and the panel comes with it.
+    const bool needsCopy = !Collections::isWritable(m_folder) && sameFolder(m_folder, m_collections.programFolder());
+    m_import->setVisible(!needsCopy);
+    cmdAddPictures->setVisible(needsCopy);
     currentChanged();
-    check();
+    // The check decodes every picture of the collection: it waits until the first screen's
+    // thumbnails are in (or a moment has passed), so that they do not wait for it.
+    lblChecking->show();
+    if (m_model->rowCount() == 0) {
+        check();
+        return;
+    }
+    m_checkWaits = true;
+    QTimer::singleShot(FirstScreenWait, this, [this] { runUnguarded(m_messageBox, [this] { startWaitingCheck(); }); });
+}
+
+void PicturesWindow::startWaitingCheck()
+{
+    if (std::exchange(m_checkWaits, false))
+        check();
 }
 
 void PicturesWindow::check()
 {
+    m_checkWaits = false;
     lblChecking->show();
     m_checking->start(m_folder);
 }
@@ -306,22 +283,35 @@ void PicturesWindow::currentChanged()
     const bool chosen = current.isValid();
     cmdRename->setEnabled(chosen);
     cmdRemove->setEnabled(chosen);
-    delete m_voice;
-    m_voice = nullptr;
+    const QString path = chosen ? m_model->list().row(current.row()).path : QString();
     if (!chosen) {
         lblDetails->setText(QStringLiteral("Choose an object in the list to see its findings."));
-        return;
+    } else {
+        const ObjectRow& row = m_model->list().row(current.row());
+        lblDetails->setText((row.caption.isEmpty() ? row.file : row.caption + QStringLiteral(" (") + row.file + u')')
+                            + QStringLiteral(": ") + ObjectTableModel::findingsText(row));
     }
-    const ObjectRow& row = m_model->list().row(current.row());
-    lblDetails->setText((row.caption.isEmpty() ? row.file : row.caption + QStringLiteral(" (") + row.file + u')')
-                        + QStringLiteral(": ") + ObjectTableModel::findingsText(row));
-#ifdef TESSARINE_HAS_VOICEBUTTONS
-    auto* voice = new VoiceButtons(m_messageBox, m_microphone, m_sound, row.path, this);
+    // The same object keeps its buttons when the list is brought up to date: a recording under
+    // way goes on, and the keyboard focus stays where it was.
+    if (m_voice && path == m_voicePath)
+        return;
+    delete m_voice;
+    m_voice = nullptr;
+    m_voicePath = path;
+    if (!chosen)
+        return;
+    auto* voice = new VoiceButtons(m_messageBox, m_microphone, m_sound, path, this);
     connect(voice, &VoiceButtons::changed, this, [this] { runUnguarded(m_messageBox, [this] { check(); }); });
     m_voiceHolder->addWidget(voice);
-    setTabOrder(cmdRemove, voice);
+    voice->show();
+    // Its buttons come right after the object's own in the Tab order.
+    QWidget* before = cmdRemove;
+    for (QPushButton* b : voice->findChildren<QPushButton*>()) {
+        setTabOrder(before, b);
+        before = b;
+    }
+    setTabOrder(before, lstCollectionFindings);
     m_voice = voice;
-#endif
 }
 
 void PicturesWindow::prefetchNearby()
@@ -364,9 +354,7 @@ void PicturesWindow::cmdAddPictures_Click()
     guard.step([this] {
         if (!makeWritable())
             return;
-#ifdef TESSARINE_HAS_IMPORTPANEL
         m_import->askForFiles();
-#endif
     });
 }
 
@@ -444,9 +432,7 @@ void PicturesWindow::addDropped(const QStringList& paths)
     guard.step([&] {
         if (paths.isEmpty() || !makeWritable())
             return;
-#ifdef TESSARINE_HAS_IMPORTPANEL
         m_import->addFiles(paths);
-#endif
     });
 }
 

@@ -80,6 +80,7 @@ private:
     void showCollection(const QString& folder);
     bool makeWritable();
     void check();
+    void startWaitingCheck();
     void checkFinished(const check::CheckResult& result);
     void currentChanged();
     void prefetchNearby();
@@ -99,7 +100,9 @@ private:
     ImportPanel* m_import = nullptr;
     QVBoxLayout* m_voiceHolder;
     QWidget* m_voice = nullptr;
+    QString m_voicePath; // the object picture m_voice records for
     QString m_selectAfterCheck;
+    bool m_checkWaits = false;
 };
 
 } // namespace tessarine

@@ -1,11 +1,13 @@
 #include "support/MediaFolder.h"
 
 #include "collections/Collections.h"
+#include "pictures_window/ImportPanel.h"
 #include "pictures_window/ObjectTableModel.h"
 #include "pictures_window/PicturePrompts.h"
 #include "pictures_window/PicturesWindow.h"
 #include "pictures_window/ThumbnailCache.h"
-#include "platform/Microphone.h"
+#include "pictures_window/VoiceButtons.h"
+#include "platform/doubles/MicrophoneDoubles.h"
 #include "platform/doubles/TestDoubles.h"
 
 #include <QAccessible>
@@ -27,7 +29,7 @@ namespace {
 struct ScriptedPrompts final : IPicturePrompts {
     QStringList picturesToAdd(QWidget*) override { return {}; }
     QString pictureToUse(QWidget*) override { return {}; }
-    std::optional<NewCollection> newCollection(QWidget*) override { return std::nullopt; }
+    std::optional<NewCollection> newCollection(QWidget*) override { return made; }
     std::optional<QString> personalCopy(QWidget*, const QString& suggested) override
     {
         asked.append(QStringLiteral("copy as %1").arg(suggested));
@@ -38,16 +40,10 @@ struct ScriptedPrompts final : IPicturePrompts {
         asked.append(QStringLiteral("rename %1 %2").arg(what, current));
         return newName;
     }
+    std::optional<NewCollection> made;
     std::optional<QString> copyName;
     std::optional<QString> newName;
     QStringList asked;
-};
-
-struct NoMicrophone final : IMicrophone {
-    bool available() const override { return false; }
-    void start(const QString&) override { throw RuntimeError(ErrorNumber::PathAccess, QStringLiteral("No microphone")); }
-    void stop() override {}
-    bool recording() const override { return false; }
 };
 
 // The Pictures window on a collection, shown, once its first check is in.
@@ -86,7 +82,7 @@ struct Opened {
 
     doubles::RecordingMessageBox box;
     doubles::RecordingSoundPlayer sound;
-    NoMicrophone microphone;
+    doubles::SilentMicrophone microphone;
     ScriptedPrompts prompts;
     PicturesWindow window;
 };
@@ -125,13 +121,14 @@ private Q_SLOTS:
                 QVERIFY2(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
                          control->metaObject()->className());
         o.window.cmdNewCollection->setFocus();
-        QList<QWidget*> reached;
+        QStringList reached;
         for (int i = 0; i < 5; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            reached.append(QApplication::focusWidget());
+            reached.append(QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name));
         }
-        QCOMPARE(reached, (QList<QWidget*>{o.window.cmdAddPictures, o.window.tblObjects, o.window.cmdRename, o.window.cmdRemove,
-                                           o.window.lstCollectionFindings}));
+        // "Play" and the recording's "Remove" wait for a recording.
+        QCOMPARE(reached,
+                 (QStringList{"Objects", "Rename", "Remove the picture", "Record", "Findings about the whole collection"}));
         o.window.tblObjects->setFocus();
         QTest::keyClick(o.window.tblObjects, Qt::Key_Down);
         QVERIFY2(o.window.lblDetails->text().contains(QStringLiteral("cup.colour.red.jpg")),
@@ -155,10 +152,37 @@ private Q_SLOTS:
         QVERIFY(!o.findings(QStringLiteral("ball.colour.red.jpg")).contains(QStringLiteral("no symbol")));
         QVERIFY(o.window.lblDetails->text().contains(QStringLiteral("ball.colour.red.jpg")));
 
+        // A recording under way goes on while the findings are brought up to date (here after the
+        // panel of pictures being added saved some).
+        QPushButton* record = nullptr;
+        for (auto* b : o.window.findChild<VoiceButtons*>()->findChildren<QPushButton*>())
+            if (b->accessibleName() == QStringLiteral("Record"))
+                record = b;
+        QVERIFY(record);
+        QTest::mouseClick(record, Qt::LeftButton);
+        QVERIFY(o.microphone.recording());
+        Q_EMIT o.window.findChild<ImportPanel*>()->saved({});
+        o.settle();
+        QVERIFY(o.microphone.recording());
+        QTest::mouseClick(record, Qt::LeftButton);
+        QVERIFY(!o.microphone.recording());
+
         // "Remove" takes the chosen picture to the trash, and the list follows.
         QTest::mouseClick(o.window.cmdRemove, Qt::LeftButton);
         o.settle();
         QCOMPARE(o.files(), (QStringList{"ball.colour.blue.jpg", "hat.colour.red.jpg"}));
+        QCOMPARE(o.box.shown.size(), 1);
+
+        // "New collection" makes an empty one and shows it; the options window is told.
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", data.path().toUtf8());
+        QSignalSpy changed(&o.window, &PicturesWindow::collectionChanged);
+        o.prompts.made = IPicturePrompts::NewCollection{QStringLiteral("Class 3"), false};
+        QTest::mouseClick(o.window.cmdNewCollection, Qt::LeftButton);
+        o.settle();
+        QCOMPARE(o.window.folder(), data.filePath(QStringLiteral("Corvaldi-Tessarine/collections/Class 3")));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(o.files(), QStringList());
         QCOMPARE(o.box.shown.size(), 1);
     }
 
