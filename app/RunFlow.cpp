@@ -4,11 +4,10 @@
 #include "access/AccessDialog.h"
 #include "core/ErrorGuard.h"
 #include "core/Module1.h"
-#include "core/RuntimeError.h"
 #include "exercise/frmMain.h"
 #include "options/frmApertura.h"
 #include "pictures_window/PicturesWindow.h"
-#include "platform/Microphone.h"
+#include "platform/QtMicrophone.h"
 #include "records/RecordsModel.h"
 #include "records/RecordsStore.h"
 #include "records/RecordsWindow.h"
@@ -26,18 +25,6 @@ namespace {
 
 // The options of a recorded session are named as the settings file names them.
 QString key(SettingKey setting) { return SettingsStore::definition(setting).name; }
-
-// Stands in where the desktop offers no microphone, so that "Record" can say so.
-class NoMicrophone final : public IMicrophone {
-public:
-    bool available() const override { return false; }
-    void start(const QString&) override
-    {
-        throw RuntimeError(ErrorNumber::FileNotFound, QStringLiteral("This computer has no microphone."));
-    }
-    void stop() override {}
-    bool recording() const override { return false; }
-};
 
 } // namespace
 
@@ -107,10 +94,12 @@ void RunFlow::openAccess(const QString& learner)
 
 void RunFlow::openPictures(const QString& folder)
 {
-    static NoMicrophone noMicrophone;
     delete m_picturesWindow;
-    m_picturesWindow = new PicturesWindow(m_module.messageBox(), m_platform.sound, m_microphone ? *m_microphone : noMicrophone,
-                                          m_picturePrompts, m_collections.collections(), folder);
+    // Where the desktop has no microphone, "Record" says so.
+    if (!m_microphone)
+        m_microphone = std::make_unique<QtMicrophone>();
+    m_picturesWindow = new PicturesWindow(m_module.messageBox(), m_platform.sound, *m_microphone, m_picturePrompts,
+                                          m_collections.collections(), folder);
     m_picturesWindow->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(m_picturesWindow, &PicturesWindow::collectionChanged, m_picturesWindow, [this](const QString& chosen) {
         runUnguarded(m_module.messageBox(), [&] {

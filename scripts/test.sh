@@ -27,7 +27,9 @@ run_ctest() {
 # CI) these tests skip; they run again here as a system user of their own, with a home of its own.
 # Each entry is a test program and the test function that needs the permissions.
 PERMISSION_TESTS=("test_bad_input settingsFiles" "test_bad_input filesThatGoAway"
-                  "test_records recordsThatCannotBeMadeAreReportedOnce")
+                  "test_records recordsThatCannotBeMadeAreReportedOnce"
+                  "test_add_picture foldersThatCannotBeWritten"
+                  "test_pictures_window readOnlyProgramFolderLeadsToPersonalCopy")
 TEST_USER=tessarine-test
 run_permission_tests() {
     if ! id -u "$TEST_USER" >/dev/null 2>&1; then
