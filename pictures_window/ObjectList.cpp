@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 
 namespace tessarine {
@@ -31,6 +32,20 @@ ObjectRow listedRow(const QString& folder, const QString& file)
     return row;
 }
 
+// The pictures of a folder by their names in small letters, as the exercise compares them.
+QHash<QString, QString> byLowerName(const QString& folder, const QString& subFolder)
+{
+    QHash<QString, QString> names;
+    QtDirectoryListing listing;
+    try {
+        for (QString name = listing.first(QDir(folder).filePath(subFolder + QStringLiteral("/*.jpg"))); !name.isEmpty();
+             name = listing.next())
+            names.insert(name.toLower(), name);
+    } catch (const RuntimeError&) {
+    }
+    return names;
+}
+
 } // namespace
 
 void ObjectList::list(const QString& folder)
@@ -39,11 +54,21 @@ void ObjectList::list(const QString& folder)
     m_rows.clear();
     m_collectionFindings.clear();
     m_checked = false;
+    // Until the check has run, the symbol and attribute shown are those the names point to, so
+    // that their thumbnails come with the first screen; the check's answer replaces them.
+    const QHash<QString, QString> symbols = byLowerName(folder, QStringLiteral("Symbols"));
+    const QHash<QString, QString> attributes = byLowerName(folder, QStringLiteral("Attributes"));
     QtDirectoryListing listing;
     try {
         for (QString name = listing.first(QDir(folder).filePath(Images + QStringLiteral("/*.jpg"))); !name.isEmpty();
-             name = listing.next())
-            m_rows.append(listedRow(folder, name));
+             name = listing.next()) {
+            ObjectRow row = listedRow(folder, name);
+            const QString symbol = (row.object + QStringLiteral(".jpg")).toLower();
+            const QString attribute = (row.category + u'.' + row.value + QStringLiteral(".jpg")).toLower();
+            row.symbolPath = pathIn(folder, QStringLiteral("Symbols"), symbols.value(symbol));
+            row.attributePath = pathIn(folder, QStringLiteral("Attributes"), attributes.value(attribute));
+            m_rows.append(row);
+        }
     } catch (const RuntimeError&) {
         // An unreadable folder is the checker's to tell, in its own words.
     }

@@ -16,6 +16,17 @@ QImage placeholder(bool unreadable)
     return image;
 }
 
+// A thumbnail fits its cell whole: the object picture's cell is twice as wide as it is high, the
+// answers' cells are square. The view draws a picture decoration at its own size, cut off at the cell.
+QImage fitted(const QImage& thumbnail, int column)
+{
+    const int height = ThumbnailCache::Side / 2;
+    const QSize cell(column == ObjectTableModel::Picture ? ThumbnailCache::Side : height, height);
+    if (thumbnail.width() <= cell.width() && thumbnail.height() <= cell.height())
+        return thumbnail;
+    return thumbnail.scaled(cell, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
 } // namespace
 
 ObjectTableModel::ObjectTableModel(ThumbnailCache& thumbnails, QObject* parent)
@@ -118,7 +129,7 @@ QVariant ObjectTableModel::data(const QModelIndex& index, int role) const
     const QString path = thumbnailPath(index);
     if (role == Qt::DecorationRole && !path.isEmpty()) {
         const QImage image = m_thumbnails.thumbnail(path);
-        return image.isNull() ? placeholder(m_thumbnails.failed(path)) : image;
+        return image.isNull() ? placeholder(m_thumbnails.failed(path)) : fitted(image, column);
     }
     if (role == Qt::DisplayRole && path.isEmpty() && row.checked)
         return column == Symbol ? QStringLiteral("No symbol") : QStringLiteral("No attribute");

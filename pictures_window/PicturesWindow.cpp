@@ -40,7 +40,14 @@ bool sameFolder(const QString& a, const QString& b)
     return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
 }
 
-QString displayName(const QString& folder) { return QDir(folder).dirName(); }
+// As the "Pictures" drop-down names it: "Program's own pictures", or the collection's folder name.
+QString displayName(const Collections& collections, const QString& folder)
+{
+    for (const Collection& collection : collections.list(folder))
+        if (sameFolder(collection.folder, folder))
+            return collection.name;
+    return QDir(folder).dirName();
+}
 
 // "My pictures", or "My pictures 2", ... when that one exists already.
 QString freeCopyName()
@@ -211,7 +218,7 @@ std::pair<int, int> PicturesWindow::visibleRows() const
 void PicturesWindow::showCollection(const QString& folder)
 {
     m_folder = QDir(folder).absolutePath();
-    lblCollection->setText(QStringLiteral("Pictures: %1").arg(displayName(m_folder)));
+    lblCollection->setText(QStringLiteral("Pictures: %1").arg(displayName(m_collections, m_folder)));
     lblCollection->setAccessibleName(lblCollection->text());
     m_model->list(m_folder);
     delete m_import;
