@@ -18,6 +18,8 @@
 #include <QVBoxLayout>
 #include <QtConcurrent>
 
+#include <algorithm>
+
 namespace tessarine {
 
 // A picture read on a worker thread for its row: the preview and the whole picture's size, or why
@@ -91,17 +93,17 @@ ImportPanel::ImportPanel(CollectionEditor& editor, IMessageBox& messageBox, IPic
     auto* rows = new QWidget;
     m_rowsLayout = new QVBoxLayout(rows);
     m_rowsLayout->addStretch();
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(rows);
-    scroll->setAccessibleName(QStringLiteral("Pictures being added"));
+    m_scroll = new QScrollArea(this);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setWidget(rows);
+    m_scroll->setAccessibleName(QStringLiteral("Pictures being added"));
 
     auto* top = new QHBoxLayout;
-    top->addWidget(cmdAddPictures);
+    top->addWidget(cmdAddPictures, 0, Qt::AlignLeft);
     top->addWidget(lblEmpty, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(scroll, 1);
+    layout->addWidget(m_scroll, 1);
 
     connect(cmdAddPictures, &QPushButton::clicked, this, [this] { runUnguarded(m_messageBox, [this] { askForFiles(); }); });
 }
@@ -161,6 +163,7 @@ void ImportPanel::addRow(const PictureForRow& picture, int order)
     // Shown now, not when the layout next gets round to it, so that the row counted is one seen.
     row->show();
     lblEmpty->hide();
+    fitRows();
     connect(row, &ImportRow::saved, this, [this, row](const QStringList& paths) { rowSaved(row, paths); });
     connect(row, &ImportRow::leftOut, this, [this, row] { removeRow(row); });
 }
@@ -182,6 +185,16 @@ void ImportPanel::removeRow(ImportRow* row)
     // The row's own button is still being clicked when this runs.
     row->deleteLater();
     lblEmpty->setVisible(m_rows.isEmpty());
+    fitRows();
+}
+
+void ImportPanel::fitRows()
+{
+    int tallest = 0;
+    for (const ImportRow* row : std::as_const(m_rows))
+        tallest = std::max(tallest, row->sizeHint().height());
+    const QMargins margins = m_rowsLayout->contentsMargins();
+    m_scroll->setMinimumHeight(tallest == 0 ? 0 : tallest + margins.top() + margins.bottom() + 2 * m_scroll->frameWidth());
 }
 
 void ImportPanel::dragEnterEvent(QDragEnterEvent* event)

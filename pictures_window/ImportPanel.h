@@ -8,6 +8,8 @@ class QLabel;
 class QPushButton;
 class QVBoxLayout;
 
+class QScrollArea;
+
 namespace tessarine {
 
 class CollectionEditor;
@@ -52,6 +54,9 @@ private:
     QPushButton* cmdAddPictures;
     QLabel* lblEmpty;
     QVBoxLayout* m_rowsLayout;
+    QScrollArea* m_scroll;
+    // Keeps one whole row in sight while there are rows, however small the window makes the panel.
+    void fitRows();
     QList<ImportRow*> m_rows;
     // Rows keep the order in which their files were given, whichever is read first.
     int m_nextOrder = 0;

@@ -22,6 +22,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -156,14 +157,27 @@ PicturesWindow::PicturesWindow(IMessageBox& messageBox, ISoundPlayer& sound, IMi
     actions->addLayout(m_voiceHolder);
     actions->addStretch(1);
     m_importHolder = new QVBoxLayout;
+    // The collection above, the pictures being added below; the teacher moves the line between.
+    auto* collection = new QWidget;
+    auto* collectionLayout = new QVBoxLayout(collection);
+    collectionLayout->setContentsMargins(0, 0, 0, 0);
+    collectionLayout->addWidget(tblObjects, 1);
+    collectionLayout->addWidget(lblDetails);
+    collectionLayout->addLayout(actions);
+    collectionLayout->addWidget(lblCollectionFindings);
+    collectionLayout->addWidget(lstCollectionFindings);
+    auto* adding = new QWidget;
+    adding->setLayout(m_importHolder);
+    m_importHolder->setContentsMargins(0, 0, 0, 0);
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(collection);
+    splitter->addWidget(adding);
+    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(1, 3);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(tblObjects, 3);
-    layout->addWidget(lblDetails);
-    layout->addLayout(actions);
-    layout->addWidget(lblCollectionFindings);
-    layout->addWidget(lstCollectionFindings);
-    layout->addLayout(m_importHolder, 1);
+    layout->addWidget(splitter, 1);
     resize(960, 720);
 
     // Tab goes from the collection's buttons to the list, the chosen object's buttons, the
@@ -226,7 +240,15 @@ void PicturesWindow::showCollection(const QString& folder)
     m_import = new ImportPanel(*m_editor, m_messageBox, m_prompts, this);
     m_importHolder->addWidget(m_import);
     setTabOrder(lstCollectionFindings, m_import);
-    connect(m_import, &ImportPanel::saved, this, [this] { runUnguarded(m_messageBox, [this] { check(); }); });
+    connect(m_import, &ImportPanel::saved, this, [this](const QStringList& paths) {
+        runUnguarded(m_messageBox, [&] {
+            // The object picture just saved is the one chosen, so that the teacher sees its findings.
+            for (const QString& path : paths)
+                if (QFileInfo(path).dir().dirName() == QLatin1String("Images") && path.endsWith(QLatin1String(".jpg")))
+                    m_selectAfterCheck = QFileInfo(path).fileName();
+            check();
+        });
+    });
     // The panel of pictures being added has its own "Add pictures..." and takes drops; where the
     // program's own pictures cannot be written, the window's button and drops first offer a
     // personal copy, and the panel comes with it.
@@ -271,6 +293,7 @@ void PicturesWindow::checkFinished(const check::CheckResult& result)
         lstCollectionFindings->addItem(QStringLiteral("Nothing found."));
     // The same object stays chosen; when it is gone (renamed, removed), the row where it was.
     qsizetype row = m_model->list().indexOf(std::exchange(m_selectAfterCheck, {}));
+    const bool newlyNamed = row >= 0;
     if (row < 0)
         row = m_model->list().indexOf(currentFile);
     if (row < 0 && currentRow >= 0)
@@ -278,6 +301,8 @@ void PicturesWindow::checkFinished(const check::CheckResult& result)
     tblObjects->verticalScrollBar()->setValue(scrolled);
     if (row >= 0)
         tblObjects->setCurrentIndex(m_model->index(static_cast<int>(row), 0));
+    if (newlyNamed)
+        tblObjects->scrollTo(tblObjects->currentIndex());
     currentChanged();
     lblChecking->setVisible(m_checking->busy());
     prefetchNearby();
