@@ -76,6 +76,11 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The controls, their places and their connections (PicturesWindowControls.cpp).
+    void makeControls();
+    void makeObjectTable();
+    void arrange();
+    void connectControls();
     void rename(int part);
     void showCollection(const QString& folder);
     bool makeWritable();
