@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -56,11 +57,24 @@ int main(int argc, char** argv)
     if (bench::writeMediaIfAsked(argc, argv))
         return 0;
     QGuiApplication app(argc, argv);
-    // For a profiler: refresh an existing folder that does not change, again and again.
+    // For a profiler: refresh an existing folder again and again, unchanged or, with
+    // BENCH_TOGGLE_SYMBOL=1, with a symbol added and removed in turn between refreshes.
     if (const char* folder = std::getenv("BENCH_REFRESH_FOLDER")) {
+        const QDir symbols(QDir(QString::fromLocal8Bit(folder)).filePath(QStringLiteral("Symbols")));
+        const bool toggle = std::getenv("BENCH_TOGGLE_SYMBOL") != nullptr;
+        const int refreshes = toggle ? std::max(2, std::atoi(std::getenv("BENCH_TOGGLE_SYMBOL"))) : 100;
+        const QString added = symbols.filePath(QStringLiteral("aaadded.jpg"));
+        QFile::remove(added);
         check::CollectionCheck collection(QString::fromLocal8Bit(folder));
-        for (int i = 0; i < 100; ++i)
+        for (int i = 0; i < refreshes; ++i) {
+            if (toggle && i > 0 && !QFile::exists(added))
+                QFile::copy(symbols.filePath(symbols.entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name).last()),
+                            added);
+            else if (toggle && i > 0)
+                QFile::remove(added);
             std::printf("refresh %d: %.0f ms\n", i, timedRefresh(collection));
+        }
+        QFile::remove(added);
         return 0;
     }
     const bool smoke = bench::hasFlag(argc, argv, "--smoke");
