@@ -70,7 +70,8 @@ public:
     {
         return m_loadError(folder, name, box);
     }
-    // The positions (from 0) of the pool's names that do not load, with their errors, in order.
+    // The positions (from 0) of the pool's names that do not load, with their errors, in order;
+    // valid until the next call.
     const Failing& failingIn(const QString& folder, const QStringList& pool, QSize box);
 
 private:

@@ -4,18 +4,13 @@
 #include "core/ErrorGuard.h"
 #include "core/MessageBox.h"
 #include "core/Module1.h"
+#include "exercise/ListParts.h"
 #include "exercise/MatchingRules.h"
 #include "platform/ProgramInfo.h"
 
-#include <QHash>
-#include <QPair>
-
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <exception>
-#include <utility>
-#include <vector>
 
 namespace tessarine {
 
@@ -48,170 +43,6 @@ public:
     Module1 module;
     MatchingRules rules;
 };
-
-// The name parts the rules compare, read once per name: each part upper-cased and numbered (equal
-// texts, equal numbers), with the messages reading it shows. A comparison shows those messages
-// again each time it reads the part, exactly as reading it afresh would.
-class ListParts {
-public:
-    struct Part {
-        int id = -1; // -1: a text no listed name has
-        QStringList reports;
-    };
-    struct Name {
-        QString name;
-        std::array<Part, 3> parts; // 1 to 3; listed names have 1 and 2 read
-        const Part& part(int n) const { return parts[static_cast<std::size_t>(n - 1)]; }
-    };
-    // What a distractor is drawn from: the names at positions 1 upwards (at least one, the empty
-    // name when there are none), and the name a draw of position 0 would take. A name serves
-    // when its part `drawnPart` differs from the object's (`drawnIds` are those parts' numbers).
-    struct Pool {
-        int drawnPart = 1;
-        int count = 0;
-        QStringList names;
-        QList<const Name*> parts;
-        std::vector<int> drawnIds;
-        const Name* zero = nullptr;
-
-        void add(const Name& name)
-        {
-            names.append(name.name);
-            parts.append(&name);
-            drawnIds.push_back(name.part(drawnPart).id);
-        }
-        const Name& at(std::int32_t position) const
-        {
-            if (position == 0)
-                return *zero;
-            if (position < 0 || position > parts.size())
-                throw positionOutOfRange();
-            return *parts[position - 1];
-        }
-    };
-    // A picture list: positions 0 to max(count, 1), and where each key (or category and value)
-    // first comes among positions 1 to count.
-    struct List {
-        std::int16_t count = 0;
-        std::vector<Name> names;
-        std::array<bool, 2> reports{}; // some name of 1 to count shows messages for part 1 (2)
-        QHash<int, int> firstByKey;
-        QHash<QPair<int, int>, int> firstByCategoryValue;
-        const Name& at(int position) const { return names[static_cast<std::size_t>(position)]; }
-    };
-
-    explicit ListParts(const Module1& run);
-    ListParts(const ListParts&) = delete;
-    ListParts& operator=(const ListParts&) = delete;
-
-    // The object's three parts, numbered as the listed names' (not added).
-    Name object(const QString& name) const;
-    const Pool& candidates(const Name& object, bool sameCategory) const;
-
-    List symbols, attributes;
-    Pool symbolPool;
-
-private:
-    // Part `n` of a name, upper-cased, with the messages reading it shows.
-    std::pair<QString, QStringList> read(const QString& name, int n) const;
-    // The same numbered, a text not seen before getting the next number.
-    Part listed(const QString& name, int n);
-    void readList(List& list, const NameTable& table, std::int16_t count);
-
-    // Reading a part is not const work, but it changes nothing that is looked at afterwards.
-    mutable CapturedReports m_reports;
-    mutable Module1 m_reader;
-    QHash<QString, int> m_ids;
-    Name m_empty; // a candidate table's name at position 0, and its only one when it is empty
-    Pool m_allAttributes, m_noCandidates;
-    QHash<int, Pool> m_byCategory;
-};
-
-ListParts::ListParts(const Module1& run)
-    : m_reader(m_reports, run.random())
-{
-    readList(symbols, run.ElencoSimboli, run.NumSimboli);
-    readList(attributes, run.ElencoAttributi, run.NumAttributi);
-    for (int n = 1; n <= 2; ++n)
-        m_empty.parts[static_cast<std::size_t>(n - 1)] = listed(QString(), n);
-
-    // A symbol serves when its key differs from the object's, an attribute when its value does.
-    symbolPool.zero = &symbols.at(0);
-    symbolPool.count = symbols.count;
-    for (int i = 1; i <= std::max<int>(symbols.count, 1); ++i)
-        symbolPool.add(symbols.at(i));
-    for (int i = 1; i <= attributes.count; ++i) {
-        const Name& attribute = attributes.at(i);
-        for (Pool* pool : {&m_allAttributes, &m_byCategory[attribute.part(1).id]}) {
-            pool->drawnPart = 2;
-            pool->zero = &m_empty;
-            ++pool->count;
-            pool->add(attribute);
-        }
-    }
-    // A draw from no candidates takes position 1 of an empty table: the empty name.
-    for (Pool* pool : {&m_allAttributes, &m_noCandidates}) {
-        pool->drawnPart = 2;
-        pool->zero = &m_empty;
-        if (pool->parts.isEmpty())
-            pool->add(m_empty);
-    }
-}
-
-std::pair<QString, QStringList> ListParts::read(const QString& name, int n) const
-{
-    m_reports.shown.clear();
-    QString text = m_reader.EstraiParte(name, narrowTo16(n)).toUpper();
-    return {std::move(text), m_reports.shown};
-}
-
-ListParts::Part ListParts::listed(const QString& name, int n)
-{
-    auto [text, reports] = read(name, n);
-    auto known = m_ids.constFind(text);
-    if (known == m_ids.constEnd())
-        known = m_ids.insert(text, static_cast<int>(m_ids.size()));
-    return {*known, std::move(reports)};
-}
-
-void ListParts::readList(List& list, const NameTable& table, std::int16_t count)
-{
-    list.count = count;
-    list.names.resize(static_cast<std::size_t>(std::max<int>(count, 1) + 1));
-    for (int i = 0; i <= std::max<int>(count, 1); ++i) {
-        Name& name = list.names[static_cast<std::size_t>(i)];
-        name.name = table[i];
-        for (int n = 1; n <= 2; ++n)
-            name.parts[static_cast<std::size_t>(n - 1)] = listed(name.name, n);
-        if (i < 1 || i > count)
-            continue;
-        for (int n = 1; n <= 2; ++n)
-            list.reports[static_cast<std::size_t>(n - 1)] |= !name.part(n).reports.isEmpty();
-        if (!list.firstByKey.contains(name.part(1).id))
-            list.firstByKey.insert(name.part(1).id, i);
-        const QPair<int, int> categoryValue{name.part(1).id, name.part(2).id};
-        if (!list.firstByCategoryValue.contains(categoryValue))
-            list.firstByCategoryValue.insert(categoryValue, i);
-    }
-}
-
-ListParts::Name ListParts::object(const QString& name) const
-{
-    Name object{name, {}};
-    for (int n = 1; n <= 3; ++n) {
-        auto [text, reports] = read(name, n);
-        object.parts[static_cast<std::size_t>(n - 1)] = {m_ids.value(text, -1), std::move(reports)};
-    }
-    return object;
-}
-
-const ListParts::Pool& ListParts::candidates(const Name& object, bool sameCategory) const
-{
-    if (!sameCategory)
-        return m_allAttributes;
-    const auto found = m_byCategory.constFind(object.part(2).id);
-    return found != m_byCategory.constEnd() ? *found : m_noCandidates;
-}
 
 namespace {
 
@@ -377,6 +208,9 @@ private:
         add(std::move(caption));
     }
 
+    // The matching rules on the parts' numbers: the right symbol has the object's key, the right
+    // attribute the object's category and value; in the same-category mode the distractor's
+    // candidates are the attributes of the object's category.
     void compose(std::optional<std::int16_t> position)
     {
         const Module1& m = m_run;
