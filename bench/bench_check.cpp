@@ -1,8 +1,8 @@
 // The checker over a 3000-picture collection (1000-name folders, less one object picture): the
 // first full check, which decodes every picture, is the baseline; against it, the Pictures
 // window's refresh after one object picture is added (and after it is removed again), which
-// decodes and analyses only what changed. Also a refresh after a symbol is added, which changes
-// every object's distractor draw and so analyses every object again.
+// decodes and analyses only what changed. Also refreshes after a symbol or an attribute is added,
+// which changes every object's distractor draw and so plans every object's sets again.
 // Run by hand: bench_check [--photo WxH]; --smoke runs it on tiny inputs.
 
 #include "BenchSupport.h"
@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -56,11 +57,24 @@ int main(int argc, char** argv)
     if (bench::writeMediaIfAsked(argc, argv))
         return 0;
     QGuiApplication app(argc, argv);
-    // For a profiler: refresh an existing folder that does not change, again and again.
+    // For a profiler: refresh an existing folder again and again, unchanged or, with
+    // BENCH_TOGGLE_SYMBOL=1, with a symbol added and removed in turn between refreshes.
     if (const char* folder = std::getenv("BENCH_REFRESH_FOLDER")) {
+        const QDir symbols(QDir(QString::fromLocal8Bit(folder)).filePath(QStringLiteral("Symbols")));
+        const bool toggle = std::getenv("BENCH_TOGGLE_SYMBOL") != nullptr;
+        const int refreshes = toggle ? std::max(2, std::atoi(std::getenv("BENCH_TOGGLE_SYMBOL"))) : 100;
+        const QString added = symbols.filePath(QStringLiteral("aaadded.jpg"));
+        QFile::remove(added);
         check::CollectionCheck collection(QString::fromLocal8Bit(folder));
-        for (int i = 0; i < 100; ++i)
+        for (int i = 0; i < refreshes; ++i) {
+            if (toggle && i > 0 && !QFile::exists(added))
+                QFile::copy(symbols.filePath(symbols.entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name).last()),
+                            added);
+            else if (toggle && i > 0)
+                QFile::remove(added);
             std::printf("refresh %d: %.0f ms\n", i, timedRefresh(collection));
+        }
+        QFile::remove(added);
         return 0;
     }
     const bool smoke = bench::hasFlag(argc, argv, "--smoke");
@@ -103,13 +117,26 @@ int main(int argc, char** argv)
                 add.median, add.p95, static_cast<long long>(findings), add.median / baseline);
     std::printf("refresh after it is removed again: median %.0f ms; ratio %.3f\n", remove.median, remove.median / baseline);
 
-    // First in name order: it pushes the last symbol off the full list.
-    const QString symbol = QDir(folder.path()).filePath(QStringLiteral("Symbols/aaadded.jpg"));
-    QFile::copy(parked, symbol);
-    const double symbolMs = timedRefresh(collection);
-    std::printf("refresh after one symbol added (every object analysed again, no picture decoded again): %.0f ms; "
-                "ratio %.3f\n",
-                symbolMs, symbolMs / baseline);
+    // A symbol and an attribute, as "Make the symbol from this photo" and "Make a card" add them:
+    // each changes every object's distractor draw, so every object picture is planned again (no
+    // picture is decoded again). Each is first in name order: it pushes the last name off the
+    // full list, and back when it is removed. A few samples: before the planner read each list
+    // once per check, each refresh took many seconds.
+    for (const auto& [folderName, kind] : {std::pair{"Symbols", "symbol"}, std::pair{"Attributes", "attribute"}}) {
+        std::vector<double> answerAdded, answerRemoved;
+        for (int i = 0; i < std::min(samples, 3); ++i) {
+            const QString name
+                = QDir(folder.path()).filePath(QStringLiteral("%1/aaadded%2.colour.jpg").arg(QLatin1String(folderName)).arg(i));
+            QFile::copy(parked, name);
+            answerAdded.push_back(timedRefresh(collection));
+            QFile::remove(name);
+            answerRemoved.push_back(timedRefresh(collection));
+        }
+        const double addedMs = bench::summarise(answerAdded).median;
+        std::printf("refresh after one %s added: median %.0f ms (removed again: %.0f ms); ratio to the first check %.4f\n", kind,
+                    addedMs, bench::summarise(answerRemoved).median, addedMs / baseline);
+    }
+    QFile::copy(parked, QDir(folder.path()).filePath(QStringLiteral("Symbols/aaadded.jpg")));
 
     // Nothing told differs from a fresh check of the folder as it is now.
     const bool same = check::toJson(collection.refresh()) == check::toJson(check::checkProgramFolder(folder.path()));

@@ -5,6 +5,7 @@
 #include "core/MessageBox.h"
 #include "core/Module1.h"
 #include "exercise/MatchingRules.h"
+#include "exercise/SetOutcome.h"
 #include "exercise/SetPlan.h"
 #include "platform/DirectoryListing.h"
 #include "platform/ProgramInfo.h"
@@ -55,6 +56,7 @@ struct CheckRun {
         , rules(module)
         , planner(module)
         , pictures(program, decodes)
+        , loads([this](const QString& folder, const QString& name, QSize box) { return loadError(folder, name, box); })
     {
     }
 
@@ -72,6 +74,7 @@ struct CheckRun {
     MatchingRules rules;
     SetPlanner planner;
     PictureVerdicts pictures;
+    LoadVerdicts loads; // the same verdicts, for replaying plans
 
     CheckResult result;
     FolderScan images, symbols, attributes;

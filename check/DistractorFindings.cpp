@@ -37,10 +37,10 @@ DrawTrouble gatherTrouble(CheckRun& run, const ObjectAnalysis& analysis, Row row
                 continue;
             trouble.seen = &draw;
             const int usable = draw.usableCount();
-            const QStringList names = draw.usableNames();
-            const bool allUnreadable = usable > 0 && std::all_of(names.begin(), names.end(), [&](const QString& n) {
-                                           return run.loadError(folder, n, AnswerBox).has_value();
-                                       });
+            const LoadVerdicts::Failing& failing = run.loads.failingIn(folder, draw.pool, AnswerBox);
+            const auto unreadable = std::count_if(failing.begin(), failing.end(),
+                                                  [&](const auto& f) { return draw.usable.value(f.first); });
+            const bool allUnreadable = usable > 0 && unreadable == usable;
             if (usable == 0)
                 trouble.never.insert(static_cast<int>(i));
             else if (allUnreadable)

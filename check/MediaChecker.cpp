@@ -124,6 +124,8 @@ void Checker::checkObjects()
 {
     if (m_run.images.empty())
         return;
+    // The lists stay as scanned for the rest of the check: every plan shares their name parts.
+    m_run.planner.keepListsAsRead();
     const QString images = joinPath(m_run.program.folder, Folder::Images);
     m_run.recordings = SpokenCaption::recordingsIn(images);
     if (m_memory)

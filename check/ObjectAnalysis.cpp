@@ -33,16 +33,13 @@ namespace {
 // Every combination of options is planned by the exercise's own planner, with this object.
 void planEveryCombination(CheckRun& run, ObjectAnalysis& analysis, std::int16_t position)
 {
-    const PictureLoadError loadError = [&run](const QString& folder, const QString& name, QSize box) {
-        return run.loadError(folder, name, box);
-    };
     for (const SetOptions& options : SetOptions::all()) {
         run.module.ShowSymbolsDistractor = options.symbolDistractor;
         run.module.ShowAttributesDistractor = options.attributeDistractor;
         run.module.SameCategoryAttributes = options.sameCategory;
         const auto i = static_cast<std::size_t>(options.index());
         analysis.plans[i] = run.planner.planAt(position, SetPlanner::Draws::Analyse);
-        analysis.outcomes[i] = setOutcome(analysis.plans[i], options, loadError);
+        analysis.outcomes[i] = setOutcome(analysis.plans[i], options, run.loads);
         analysis.report.sets[i] = analysis.outcomes[i].verdict;
     }
 }

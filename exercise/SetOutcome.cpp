@@ -33,25 +33,25 @@ struct Risk {
 
 // A distractor: any usable name of the pool may be drawn, each as likely as the others; the draw
 // itself fails when all its attempts miss. Returns the sure failure, if every usable name fails.
-std::optional<RuntimeError> replayDraw(const DistractorDraw& draw, QSize box, const PictureLoadError& loadError,
-                                       SetOutcome& outcome, Risk& risk)
+std::optional<RuntimeError> replayDraw(const DistractorDraw& draw, QSize box, LoadVerdicts& loads, SetOutcome& outcome,
+                                       Risk& risk)
 {
     const QString folder = draw.row == Row::Symbols ? Folder::Symbols : Folder::Attributes;
-    const QStringList usable = draw.usableNames();
+    const int usable = draw.usableCount();
     std::optional<RuntimeError> unreadableError;
     int unreadable = 0;
-    for (const QString& name : usable) {
-        if (const auto error = loadError(folder, name, box)) {
-            ++unreadable;
-            outcome.unreadableDistractors.append(folder + u'/' + name);
-            if (!unreadableError)
-                unreadableError = error;
-        }
+    for (const auto& [position, error] : loads.failingIn(folder, draw.pool, box)) {
+        if (!draw.usable.value(position))
+            continue;
+        ++unreadable;
+        outcome.unreadableDistractors.append(folder + u'/' + draw.pool.at(position));
+        if (!unreadableError)
+            unreadableError = error;
     }
-    if (unreadable == usable.size())
+    if (unreadable == usable)
         return unreadableError;
     const double noneFound = draw.failureChance();
-    const double badPicture = (1.0 - noneFound) * unreadable / static_cast<double>(usable.size());
+    const double badPicture = (1.0 - noneFound) * unreadable / static_cast<double>(usable);
     for (const auto& [chance, error] :
          {std::pair{noneFound, std::optional<RuntimeError>(noImageFound())}, std::pair{badPicture, unreadableError}}) {
         if (chance > risk.likeliestChance) {
@@ -65,7 +65,38 @@ std::optional<RuntimeError> replayDraw(const DistractorDraw& draw, QSize box, co
 
 } // namespace
 
+LoadVerdicts::LoadVerdicts(PictureLoadError loadError)
+    : m_loadError(std::move(loadError))
+{
+}
+
+const LoadVerdicts::Failing& LoadVerdicts::failingIn(const QString& folder, const QStringList& pool, QSize box)
+{
+    std::vector<Known>* known = nullptr;
+    if (!pool.isEmpty()) {
+        known = &m_known[pool.constData()];
+        for (const Known& seen : *known)
+            if (seen.pool.constData() == pool.constData() && seen.pool.size() == pool.size() && seen.folder == folder
+                && seen.box == box)
+                return seen.failing;
+    }
+    Failing failing;
+    for (qsizetype i = 0; i < pool.size(); ++i)
+        if (auto error = m_loadError(folder, pool.at(i), box))
+            failing.emplace_back(i, std::move(*error));
+    if (!known)
+        return m_unshared = std::move(failing);
+    known->push_back({pool, folder, box, std::move(failing)});
+    return known->back().failing;
+}
+
 SetOutcome setOutcome(const SetPlan& plan, const SetOptions& options, const PictureLoadError& loadError)
+{
+    LoadVerdicts loads(loadError);
+    return setOutcome(plan, options, loads);
+}
+
+SetOutcome setOutcome(const SetPlan& plan, const SetOptions& options, LoadVerdicts& loads)
 {
     SetOutcome outcome;
     SetVerdict& verdict = outcome.verdict;
@@ -86,14 +117,14 @@ SetOutcome setOutcome(const SetPlan& plan, const SetOptions& options, const Pict
         if (step.draw < 0) {
             if (step.kind == PlanStep::Kind::AnswerPicture)
                 (step.row == Row::Symbols ? outcome.rightSymbolShown : outcome.rightAttributeShown) = true;
-            if (const auto error = loadError(picture.folder, picture.name, picture.box)) {
+            if (const auto error = loads.loadError(picture.folder, picture.name, picture.box)) {
                 failWith(verdict, *error);
                 return outcome;
             }
             continue;
         }
         outcome.drawsReached.append(step.draw);
-        if (const auto error = replayDraw(plan.draws.at(step.draw), picture.box, loadError, outcome, risk)) {
+        if (const auto error = replayDraw(plan.draws.at(step.draw), picture.box, loads, outcome, risk)) {
             failWith(verdict, *error);
             return outcome;
         }

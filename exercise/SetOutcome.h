@@ -3,13 +3,17 @@
 #include "core/RuntimeError.h"
 #include "exercise/SetPlan.h"
 
+#include <QHash>
 #include <QList>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace tessarine {
 
@@ -53,9 +57,39 @@ struct SetOutcome {
     QStringList unreadableDistractors;
 };
 
+// Which pictures load, for replaying many plans: a distractor pool that plans share (a planner
+// that keeps its lists gives every plan the same pools) is looked through once per box size, not
+// once per plan.
+class LoadVerdicts {
+public:
+    using Failing = std::vector<std::pair<qsizetype, RuntimeError>>;
+
+    explicit LoadVerdicts(PictureLoadError loadError);
+
+    std::optional<RuntimeError> loadError(const QString& folder, const QString& name, QSize box) const
+    {
+        return m_loadError(folder, name, box);
+    }
+    // The positions (from 0) of the pool's names that do not load, with their errors, in order;
+    // valid until the next call.
+    const Failing& failingIn(const QString& folder, const QStringList& pool, QSize box);
+
+private:
+    struct Known {
+        QStringList pool; // held, so that its data cannot be freed and reused by another pool
+        QString folder;
+        QSize box;
+        Failing failing;
+    };
+    PictureLoadError m_loadError;
+    QHash<const void*, std::vector<Known>> m_known; // by the pool's shared data
+    Failing m_unshared;
+};
+
 // What a set planned under `options` does, given which pictures load: the first sure failure
 // ends it; a distractor draw that can miss, or can draw a picture that does not load, makes it
 // a set that may fail, with the most likely of those errors and the chance that one happens.
+SetOutcome setOutcome(const SetPlan& plan, const SetOptions& options, LoadVerdicts& loads);
 SetOutcome setOutcome(const SetPlan& plan, const SetOptions& options, const PictureLoadError& loadError);
 
 } // namespace tessarine

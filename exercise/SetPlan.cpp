@@ -4,6 +4,7 @@
 #include "core/ErrorGuard.h"
 #include "core/MessageBox.h"
 #include "core/Module1.h"
+#include "exercise/ListParts.h"
 #include "exercise/MatchingRules.h"
 #include "platform/ProgramInfo.h"
 
@@ -27,16 +28,38 @@ public:
     bool recording = true;
 };
 
+} // namespace
+
+// The run's name parts and random draw, reporting into the plan under way. Made once per planner:
+// a Module1 carries three tables of 1001 names, too much to make again for every plan.
+class PlanHelpers {
+public:
+    explicit PlanHelpers(IRandomSource& random)
+        : module(reports, random)
+        , rules(module)
+    {
+    }
+    CapturedReports reports;
+    Module1 module;
+    MatchingRules rules;
+};
+
+namespace {
+
 // One planning: the composition's steps against a recorder instead of the window.
 class Composition {
 public:
-    Composition(const Module1& run, SetPlanner::Draws draws, DecodeSizes sizes)
+    Composition(const Module1& run, const ListParts& lists, PlanHelpers& helpers, SetPlanner::Draws draws, DecodeSizes sizes)
         : m_run(run)
+        , m_lists(lists)
         , m_draws(draws)
         , m_sizes(sizes)
-        , m_helpers(m_reports, run.random())
-        , m_rules(m_helpers)
+        , m_reports(helpers.reports)
+        , m_helpers(helpers.module)
+        , m_rules(helpers.rules)
     {
+        m_reports.shown.clear();
+        m_reports.recording = true;
     }
 
     SetPlan run(std::optional<std::int16_t> position)
@@ -54,6 +77,9 @@ public:
     }
 
 private:
+    using Name = ListParts::Name;
+    using Part = ListParts::Part;
+
     // The messages gathered so far go before the step that follows them.
     void flush()
     {
@@ -69,6 +95,13 @@ private:
     {
         flush();
         m_plan.steps.append(std::move(step));
+    }
+
+    // A part read again: its messages are shown again.
+    void reread(const Part& part)
+    {
+        for (const QString& text : part.reports)
+            m_reports.showCritical(text);
     }
 
     int picture(const QString& folder, const QString& name, QSize box)
@@ -89,63 +122,61 @@ private:
 
     std::int16_t drawSide() { return narrowTo16(m_helpers.Casuale(2) - 1); }
 
-    // The first name of the list that matches goes into element `index`, marked as the right answer.
-    template <typename Matches>
-    QString rightAnswer(Row row, int index, const QString& folder, const NameTable& names, std::int16_t count, Matches&& matches)
+    // The first name of the list that matches (at `found`, 0 for none) goes into element `index`,
+    // marked as the right answer. `compared` shows the messages of comparing the name at a position.
+    template <typename Compared>
+    QString rightAnswer(Row row, int index, const QString& folder, const ListParts::List& list, int found, bool messages,
+                        Compared&& compared)
     {
-        std::optional<QString> found;
-        for (std::int16_t i = 1; i <= count; ++i) {
-            if (matches(names[i])) {
-                found = names[i];
-                break;
-            }
-        }
+        for (int i = 1; messages && i <= (found > 0 ? found : list.count); ++i)
+            compared(list.at(i));
         PlanStep search{PlanStep::Kind::Search};
         search.row = row;
-        search.text = found.value_or(QString());
+        search.text = found > 0 ? list.at(found).name : QString();
         add(std::move(search));
-        if (!found)
+        if (found <= 0)
             return {};
-        answerPicture(row, index, folder, *found);
+        answerPicture(row, index, folder, list.at(found).name);
         PlanStep mark{PlanStep::Kind::RightAnswer};
         mark.row = row;
         mark.index = index;
         add(std::move(mark));
-        return *found;
+        return list.at(found).name;
     }
 
-    // Positions are drawn until a usable name comes up; error 550 after MaxAttempts misses.
-    template <typename Usable>
-    void distractor(Row row, int index, const QString& folder, const NameTable& names, std::int16_t count, Usable&& usable)
+    // Positions are drawn until a name that serves comes up (its part differs from the object's
+    // `objectPart`); error 550 after MaxAttempts misses.
+    void distractor(Row row, int index, const QString& folder, const ListParts::Pool& pool, std::int16_t count,
+                    const Part& objectPart)
     {
+        const int namePart = pool.drawnPart;
         DistractorDraw record;
         record.row = row;
         record.emptyPool = count < 1;
-        // What the pool offers is looked at without the messages: the draw shows its own.
-        m_reports.recording = false;
-        for (int i = 1; i <= std::max<int>(count, 1); ++i) {
-            record.pool.append(names[i]);
-            record.usable.append(usable(names[i]));
-        }
-        m_reports.recording = true;
+        record.pool = pool.names;
+        record.usable.resize(pool.parts.size());
+        bool* usable = record.usable.data();
+        for (std::size_t i = 0; i < pool.drawnIds.size(); ++i)
+            usable[i] = pool.drawnIds[i] != objectPart.id;
         m_plan.draws.append(record);
         const int draw = static_cast<int>(m_plan.draws.size() - 1);
 
         m_currentDraw = draw;
         QString drawn;
         if (m_draws == SetPlanner::Draws::Analyse) {
-            const QStringList usableNames = record.usableNames();
-            if (usableNames.isEmpty())
+            const qsizetype first = record.usable.indexOf(true);
+            if (first < 0)
                 throw noImageFound();
-            drawn = usableNames.first();
+            drawn = pool.names[first];
         } else {
             std::int16_t attempts = 0;
             for (;;) {
-                const QString candidate = names[narrowTo16(m_helpers.Casuale(count))];
-                const bool found = usable(candidate);
+                const Name& candidate = pool.at(narrowTo16(m_helpers.Casuale(count)));
+                reread(candidate.part(namePart));
+                reread(objectPart);
                 ++attempts;
-                if (found) {
-                    drawn = candidate;
+                if (candidate.part(namePart).id != objectPart.id) {
+                    drawn = candidate.name;
                     break;
                 }
                 if (attempts >= SetPlanner::MaxAttempts)
@@ -156,7 +187,7 @@ private:
         answerPicture(row, index, folder, drawn, draw);
     }
 
-    void compose(std::optional<std::int16_t> position)
+    void beginWithObject(std::optional<std::int16_t> position)
     {
         const Module1& m = m_run;
         PlanStep begin{PlanStep::Kind::Begin};
@@ -175,48 +206,73 @@ private:
         PlanStep caption{PlanStep::Kind::Caption};
         caption.text = m_plan.caption;
         add(std::move(caption));
+    }
 
-        const auto symbolMatches = [&](const QString& symbol) { return m_rules.symbolMatches(symbol, object); };
+    // The matching rules on the parts' numbers: the right symbol has the object's key, the right
+    // attribute the object's category and value; in the same-category mode the distractor's
+    // candidates are the attributes of the object's category.
+    void compose(std::optional<std::int16_t> position)
+    {
+        const Module1& m = m_run;
+        beginWithObject(position);
+        const Name object = m_lists.object(m_plan.object);
+        const Part& key = object.part(1);
+        const Part& category = object.part(2);
+        const Part& value = object.part(3);
+
+        const ListParts::List& symbols = m_lists.symbols;
+        const int symbol = symbols.firstByKey.value(key.id, 0);
+        const bool symbolMessages = symbols.reports[0] || !key.reports.isEmpty();
+        const auto symbolCompared = [&](const Name& name) {
+            reread(name.part(1));
+            reread(key);
+        };
         if (m.ShowSymbolsDistractor) {
             const std::int16_t side = drawSide();
-            m_plan.rightSymbol = rightAnswer(Row::Symbols, 1 - side, Folder::Symbols, m.ElencoSimboli, m.NumSimboli,
-                                             symbolMatches);
-            distractor(Row::Symbols, side, Folder::Symbols, m.ElencoSimboli, m.NumSimboli,
-                       [&](const QString& symbol) { return !symbolMatches(symbol); });
+            m_plan.rightSymbol = rightAnswer(Row::Symbols, 1 - side, Folder::Symbols, symbols, symbol, symbolMessages,
+                                             symbolCompared);
+            distractor(Row::Symbols, side, Folder::Symbols, m_lists.symbolPool, symbols.count, key);
         } else {
-            m_plan.rightSymbol = rightAnswer(Row::Symbols, 0, Folder::Symbols, m.ElencoSimboli, m.NumSimboli, symbolMatches);
+            m_plan.rightSymbol = rightAnswer(Row::Symbols, 0, Folder::Symbols, symbols, symbol, symbolMessages, symbolCompared);
         }
 
         // The candidates for the attribute distractor are gathered in every set, shown or not.
-        NameTable candidates;
-        std::int16_t candidateCount = 0;
-        for (std::int16_t i = 1; i <= m.NumAttributi; ++i) {
-            const QString& attribute = m.ElencoAttributi[i];
-            if (m_rules.isCandidate(attribute, object, m.SameCategoryAttributes)) {
-                candidates[candidateCount + 1] = attribute;
-                candidateCount = narrowTo16(candidateCount + 1);
+        const ListParts::List& attributes = m_lists.attributes;
+        const ListParts::Pool& candidates = m_lists.candidates(object, m.SameCategoryAttributes);
+        if (m.SameCategoryAttributes && (attributes.reports[0] || !category.reports.isEmpty()))
+            for (int i = 1; i <= attributes.count; ++i) {
+                reread(attributes.at(i).part(1));
+                reread(category);
             }
-        }
+        const std::int16_t candidateCount = narrowTo16(candidates.count);
 
-        const auto attributeMatches = [&](const QString& attribute) { return m_rules.attributeMatches(attribute, object); };
+        const int attribute = attributes.firstByCategoryValue.value({category.id, value.id}, 0);
+        const bool attributeMessages = attributes.reports[0] || attributes.reports[1] || !category.reports.isEmpty()
+                                       || !value.reports.isEmpty();
+        const auto attributeCompared = [&](const Name& name) {
+            reread(name.part(1));
+            reread(category);
+            reread(name.part(2));
+            reread(value);
+        };
         if (m.ShowAttributesDistractor) {
             const std::int16_t side = drawSide();
-            m_plan.rightAttribute = rightAnswer(Row::Attributes, 1 - side, Folder::Attributes, m.ElencoAttributi, m.NumAttributi,
-                                                attributeMatches);
-            distractor(Row::Attributes, side, Folder::Attributes, candidates, candidateCount,
-                       [&](const QString& attribute) { return m_rules.valueDiffers(attribute, object); });
+            m_plan.rightAttribute = rightAnswer(Row::Attributes, 1 - side, Folder::Attributes, attributes, attribute,
+                                                attributeMessages, attributeCompared);
+            distractor(Row::Attributes, side, Folder::Attributes, candidates, candidateCount, value);
         } else {
-            m_plan.rightAttribute = rightAnswer(Row::Attributes, 0, Folder::Attributes, m.ElencoAttributi, m.NumAttributi,
-                                                attributeMatches);
+            m_plan.rightAttribute = rightAnswer(Row::Attributes, 0, Folder::Attributes, attributes, attribute, attributeMessages,
+                                                attributeCompared);
         }
     }
 
     const Module1& m_run;
+    const ListParts& m_lists;
     SetPlanner::Draws m_draws;
     DecodeSizes m_sizes;
-    CapturedReports m_reports;
-    Module1 m_helpers; // name parts and random draws of the run, reporting into the plan
-    MatchingRules m_rules;
+    CapturedReports& m_reports;
+    Module1& m_helpers; // name parts and random draws of the run, reporting into the plan
+    MatchingRules& m_rules;
     SetPlan m_plan;
     int m_currentDraw = -1; // the draw under way, which an error ends
 };
@@ -260,8 +316,22 @@ SetPlanner::SetPlanner(const Module1& run)
 {
 }
 
-SetPlan SetPlanner::plan() { return Composition(m_run, Draws::Random, m_sizes).run(std::nullopt); }
+SetPlanner::~SetPlanner() = default;
 
-SetPlan SetPlanner::planAt(std::int16_t position, Draws draws) { return Composition(m_run, draws, m_sizes).run(position); }
+SetPlan SetPlanner::plan() { return planWith(std::nullopt, Draws::Random); }
+
+SetPlan SetPlanner::planAt(std::int16_t position, Draws draws) { return planWith(position, draws); }
+
+SetPlan SetPlanner::planWith(std::optional<std::int16_t> position, Draws draws)
+{
+    if (!m_helpers)
+        m_helpers = std::make_unique<PlanHelpers>(m_run.random());
+    if (m_kept)
+        return Composition(m_run, *m_kept, *m_helpers, draws, m_sizes).run(position);
+    const ListParts lists(m_run);
+    return Composition(m_run, lists, *m_helpers, draws, m_sizes).run(position);
+}
+
+void SetPlanner::keepListsAsRead() { m_kept = std::make_unique<const ListParts>(m_run); }
 
 } // namespace tessarine

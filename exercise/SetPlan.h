@@ -9,11 +9,14 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 namespace tessarine {
 
+class ListParts;
 class Module1;
+class PlanHelpers;
 
 // The sizes pictures are decoded at: the inside of the exercise window's boxes (9000 by 4500 and
 // 3015 by 3015 twips, less their one-pixel border), which stretch their picture anyway. The
@@ -111,6 +114,9 @@ public:
     enum class Draws { Random, Analyse };
 
     explicit SetPlanner(const Module1& run);
+    ~SetPlanner();
+    SetPlanner(const SetPlanner&) = delete;
+    SetPlanner& operator=(const SetPlanner&) = delete;
 
     void setDecodeSizes(const DecodeSizes& sizes) { m_sizes = sizes; }
     const DecodeSizes& decodeSizes() const { return m_sizes; }
@@ -120,9 +126,18 @@ public:
     // A set of the object at `position` of the image list.
     SetPlan planAt(std::int16_t position, Draws draws);
 
+    // Promises that the symbol and attribute lists stay as they are now for every later plan:
+    // their names' parts are read once, here, instead of in every plan (the checker plans
+    // thousands of sets over the same lists). Without it each plan reads the lists as they are.
+    void keepListsAsRead();
+
 private:
+    SetPlan planWith(std::optional<std::int16_t> position, Draws draws);
+
     const Module1& m_run;
     DecodeSizes m_sizes;
+    std::unique_ptr<const ListParts> m_kept;
+    std::unique_ptr<PlanHelpers> m_helpers; // made at the first plan
 };
 
 } // namespace tessarine
