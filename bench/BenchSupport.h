@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class QElapsedTimer;
+
 namespace tessarine::bench {
 
 // A photo-like JPEG (smooth shapes and sensor noise, so it compresses like a phone photo).
@@ -33,5 +35,9 @@ double peakResidentMiB();
 double currentResidentMiB();
 
 bool hasFlag(int argc, char** argv, const char* flag);
+// The whole number after `name` on the command line, or `fallback`.
+int intOption(int argc, char** argv, const char* name, int fallback);
+// Milliseconds since the timer started, to the nanosecond.
+double msSince(const QElapsedTimer& timer);
 
 } // namespace tessarine::bench

@@ -24,17 +24,6 @@ using namespace tessarine;
 
 namespace {
 
-int intOption(int argc, char** argv, const char* name, int fallback)
-{
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], name) == 0)
-            return std::atoi(argv[i + 1]);
-    }
-    return fallback;
-}
-
-double msSince(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e6; }
-
 // Each photo of its own object and value, so every add writes the picture, a symbol and a card.
 double addAll(const QStringList& photos, const QString& collection)
 {
@@ -55,7 +44,7 @@ double addAll(const QStringList& photos, const QString& collection)
             ++failures;
         }
     });
-    const double ms = msSince(timer);
+    const double ms = bench::msSince(timer);
     if (failures > 0)
         qFatal("%d photos were not added", failures.load());
     return ms;
@@ -68,7 +57,7 @@ double decodeAll(const QStringList& photos)
     qint64 pixels = 0;
     for (const QString& photo : photos)
         pixels += PictureReader::read(photo).sizeInBytes();
-    const double ms = msSince(timer);
+    const double ms = bench::msSince(timer);
     if (pixels == 0)
         qFatal("nothing decoded");
     return ms;
@@ -80,8 +69,8 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     const bool smoke = bench::hasFlag(argc, argv, "--smoke");
-    const int count = smoke ? 2 : intOption(argc, argv, "--photos", 20);
-    const int rounds = smoke ? 1 : intOption(argc, argv, "--rounds", 5);
+    const int count = smoke ? 2 : bench::intOption(argc, argv, "--photos", 20);
+    const int rounds = smoke ? 1 : bench::intOption(argc, argv, "--rounds", 5);
     const QSize size = smoke ? QSize(400, 300) : QSize(4000, 3000);
 
     QTemporaryDir dir;

@@ -35,8 +35,6 @@ struct NoMicrophone final : IMicrophone {
     bool recording() const override { return false; }
 };
 
-double msSince(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e6; }
-
 struct Opening {
     double rowsShown = 0;   // constructed, shown and painted with placeholders
     double firstScreen = 0; // every visible row's picture thumbnail in
@@ -55,18 +53,18 @@ Opening open(const QString& folder)
     timer.start();
     PicturesWindow window(box, sound, microphone, prompts, Collections(folder), folder);
     if (qEnvironmentVariableIsSet("BENCH_PARTS")) {
-        std::printf("  constructed %.1f ms\n", msSince(timer));
+        std::printf("  constructed %.1f ms\n", bench::msSince(timer));
         QObject::connect(&window.thumbnails(), &ThumbnailCache::ready, [&](const QString& p) {
-            std::printf("  ready %.1f ms %s\n", msSince(timer), qPrintable(p.section(u'/', -2)));
+            std::printf("  ready %.1f ms %s\n", bench::msSince(timer), qPrintable(p.section(u'/', -2)));
         });
-        QObject::connect(&window, &PicturesWindow::checked, [&] { std::printf("  checked %.1f ms\n", msSince(timer)); });
+        QObject::connect(&window, &PicturesWindow::checked, [&] { std::printf("  checked %.1f ms\n", bench::msSince(timer)); });
     }
     window.resize(1280, 1000);
     window.show();
     if (qEnvironmentVariableIsSet("BENCH_PARTS"))
-        std::printf("  shown %.1f ms\n", msSince(timer));
+        std::printf("  shown %.1f ms\n", bench::msSince(timer));
     QCoreApplication::processEvents();
-    result.rowsShown = msSince(timer);
+    result.rowsShown = bench::msSince(timer);
     for (;;) {
         const auto [first, last] = window.visibleRows();
         bool filled = last >= first;
@@ -75,7 +73,7 @@ Opening open(const QString& folder)
             filled = !window.thumbnails().thumbnail(path).isNull() || window.thumbnails().failed(path);
         }
         if (filled) {
-            result.firstScreen = msSince(timer);
+            result.firstScreen = bench::msSince(timer);
             result.visibleRows = last - first + 1;
             break;
         }
@@ -83,7 +81,7 @@ Opening open(const QString& folder)
     }
     while (window.checking())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    result.checked = msSince(timer);
+    result.checked = bench::msSince(timer);
     return result;
 }
 
@@ -112,10 +110,10 @@ int main(int argc, char** argv)
         QElapsedTimer timer;
         timer.start();
         const QImage image = QImageReader(first).read();
-        decodes.push_back(msSince(timer));
+        decodes.push_back(bench::msSince(timer));
         timer.restart();
         const auto listed = QDir(images).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
-        listings.push_back(msSince(timer));
+        listings.push_back(bench::msSince(timer));
         if (image.isNull() || listed.size() != names)
             return 1;
     }

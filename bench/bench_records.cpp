@@ -29,17 +29,6 @@ using namespace tessarine;
 
 namespace {
 
-double msSince(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e6; }
-
-int intOption(int argc, char** argv, const char* name, int fallback)
-{
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], name) == 0)
-            return std::atoi(argv[i + 1]);
-    }
-    return fallback;
-}
-
 const QStringList Objects{QStringLiteral("cup.colour.red.jpg"),    QStringLiteral("cup.colour.blue.jpg"),
                           QStringLiteral("ball.colour.red.jpg"),   QStringLiteral("ball.number.two.jpg"),
                           QStringLiteral("star.number.three.jpg"), QStringLiteral("tree.colour.green.jpg"),
@@ -114,17 +103,17 @@ double openWindowMs(const QString& file, const QString& learner)
     timer.start();
     RecordsStore store(file);
     store.open();
-    const double t0 = msSince(timer);
+    const double t0 = bench::msSince(timer);
     RecordsModel model(store, learner);
-    const double t1 = msSince(timer);
+    const double t1 = bench::msSince(timer);
     RecordsWindow window(model, prompts, box);
-    const double t2 = msSince(timer);
+    const double t2 = bench::msSince(timer);
     window.show();
     QApplication::processEvents();
     window.repaint();
     if (qEnvironmentVariableIsSet("BENCH_PARTS"))
-        std::printf("open %.1f reload %.1f window %.1f paint %.1f\n", t0, t1 - t0, t2 - t1, msSince(timer) - t2);
-    const double ms = msSince(timer);
+        std::printf("open %.1f reload %.1f window %.1f paint %.1f\n", t0, t1 - t0, t2 - t1, bench::msSince(timer) - t2);
+    const double ms = bench::msSince(timer);
     if (!box.shown.isEmpty())
         qFatal("%s", qPrintable(box.shown.first()));
     return ms;
@@ -136,8 +125,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const bool smoke = bench::hasFlag(argc, argv, "--smoke");
-    const int clicks = smoke ? 5 : intOption(argc, argv, "--clicks", 400);
-    const int runs = smoke ? 1 : intOption(argc, argv, "--runs", 15);
+    const int clicks = smoke ? 5 : bench::intOption(argc, argv, "--clicks", 400);
+    const int runs = smoke ? 1 : bench::intOption(argc, argv, "--runs", 15);
     QTemporaryDir dir;
 
     // 1. A click through the recorder and a bare insert of the same row, interleaved so that both
@@ -178,7 +167,7 @@ int main(int argc, char** argv)
         recorder.setShown(set);
         timer.start();
         recorder.clicked(AnswerLog::Row::Symbol, 0, QStringLiteral("cup.jpg"), true);
-        recordMs.push_back(msSince(timer));
+        recordMs.push_back(bench::msSince(timer));
         timer.start();
         insert.bindValue(0, bareSetId);
         insert.bindValue(1, QStringLiteral("symbol"));
@@ -189,7 +178,7 @@ int main(int argc, char** argv)
         insert.bindValue(6, 1234);
         if (!insert.exec())
             qFatal("bare insert failed");
-        bareMs.push_back(msSince(timer));
+        bareMs.push_back(bench::msSince(timer));
     }
     if (!box.shown.isEmpty())
         qFatal("%s", qPrintable(box.shown.first()));

@@ -2,6 +2,7 @@
 
 #include "core/RuntimeError.h"
 #include "pictures/CardMaker.h"
+#include "platform/ProgramInfo.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,9 +19,9 @@ namespace tessarine {
 
 namespace {
 
-const QString Images = QStringLiteral("Images");
-const QString Symbols = QStringLiteral("Symbols");
-const QString Attributes = QStringLiteral("Attributes");
+const QString& Images = Folder::Images;
+const QString& Symbols = Folder::Symbols;
+const QString& Attributes = Folder::Attributes;
 const QString Jpg = QStringLiteral("jpg");
 const QString Wav = QStringLiteral("wav");
 

@@ -2,6 +2,7 @@
 
 #include "core/RuntimeError.h"
 #include "platform/DirectoryListing.h"
+#include "platform/ProgramInfo.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,7 +13,7 @@ namespace tessarine {
 
 namespace {
 
-const QString Images = QStringLiteral("Images");
+const QString& Images = Folder::Images;
 
 QString pathIn(const QString& folder, const QString& subFolder, const QString& file)
 {
@@ -56,8 +57,8 @@ void ObjectList::list(const QString& folder)
     m_checked = false;
     // Until the check has run, the symbol and attribute shown are those the names point to, so
     // that their thumbnails come with the first screen; the check's answer replaces them.
-    const QHash<QString, QString> symbols = byLowerName(folder, QStringLiteral("Symbols"));
-    const QHash<QString, QString> attributes = byLowerName(folder, QStringLiteral("Attributes"));
+    const QHash<QString, QString> symbols = byLowerName(folder, Folder::Symbols);
+    const QHash<QString, QString> attributes = byLowerName(folder, Folder::Attributes);
     QtDirectoryListing listing;
     try {
         for (QString name = listing.first(QDir(folder).filePath(Images + QStringLiteral("/*.jpg"))); !name.isEmpty();
@@ -65,8 +66,8 @@ void ObjectList::list(const QString& folder)
             ObjectRow row = listedRow(folder, name);
             const QString symbol = (row.object + QStringLiteral(".jpg")).toLower();
             const QString attribute = (row.category + u'.' + row.value + QStringLiteral(".jpg")).toLower();
-            row.symbolPath = pathIn(folder, QStringLiteral("Symbols"), symbols.value(symbol));
-            row.attributePath = pathIn(folder, QStringLiteral("Attributes"), attributes.value(attribute));
+            row.symbolPath = pathIn(folder, Folder::Symbols, symbols.value(symbol));
+            row.attributePath = pathIn(folder, Folder::Attributes, attributes.value(attribute));
             m_rows.append(row);
         }
     } catch (const RuntimeError&) {
@@ -84,8 +85,8 @@ void ObjectList::setResult(const check::CheckResult& result)
         listed.insert(report.file);
         ObjectRow row = listedRow(result.folder, report.file);
         row.caption = report.caption;
-        row.symbolPath = pathIn(result.folder, QStringLiteral("Symbols"), report.symbol);
-        row.attributePath = pathIn(result.folder, QStringLiteral("Attributes"), report.attribute);
+        row.symbolPath = pathIn(result.folder, Folder::Symbols, report.symbol);
+        row.attributePath = pathIn(result.folder, Folder::Attributes, report.attribute);
         for (const check::Finding& finding : result.findingsFor(Images, report.file))
             row.findings.append(inWords(finding));
         row.checked = true;
