@@ -160,7 +160,8 @@ void OptionsLogic::bringBack(const QString& remembered)
     m_vanished = vanished ? remembered : QString();
 }
 
-void OptionsLogic::choose(const QString& folder)
+// By value: callers pass an entry of the list that this replaces.
+void OptionsLogic::choose(QString folder)
 {
     m_collections = m_choice.collections().list(folder);
     QStringList names;

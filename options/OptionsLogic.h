@@ -48,7 +48,7 @@ private:
     void fillSounds(Guard& guard, const QString& ok, const QString& wrong);
     // Shows `remembered` in "Pictures", or the program's own pictures when it has vanished.
     void bringBack(const QString& remembered);
-    void choose(const QString& folder);
+    void choose(QString folder);
 
     Module1& m_module;
     Platform m_platform;
