@@ -16,6 +16,9 @@ struct ExerciseBoxes {
     QRect attributeFrame;
     std::array<QRect, 2> symbols;
     std::array<QRect, 2> attributes;
+    // The row of reward tokens, in the strip between the object picture and the answer frames,
+    // where it covers nothing of the design.
+    QRect tokenRow;
 };
 
 // The exercise window's design layout: its client area and its boxes in twips, the caption's point

@@ -166,7 +166,7 @@ int main(int argc, char** argv)
     for (int i = 0; i < clicks; ++i) {
         recorder.setShown(set);
         timer.start();
-        recorder.clicked(AnswerLog::Row::Symbol, 0, QStringLiteral("cup.jpg"), true);
+        recorder.clicked(AnswerLog::Row::Symbol, 0, QStringLiteral("cup.jpg"), true, false);
         recordMs.push_back(bench::msSince(timer));
         timer.start();
         insert.bindValue(0, bareSetId);

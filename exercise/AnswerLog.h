@@ -17,6 +17,10 @@ public:
     // How a set ended: "Change set", a right attribute that brought the sequence's next set, or the
     // exercise window closing.
     enum class SetEnd { ChangeSet, NextInSequence, WindowClosed };
+    // Why the set's object was drawn: a target being taught, a mastered target coming back for
+    // review, or the object of a set with a wrong answer shown again. Without teaching settings
+    // every set is a teaching set.
+    enum class SetKind { Teach, Review, Correction };
 
     struct Session {
         QString learner;     // an empty learner records nothing
@@ -38,6 +42,7 @@ public:
         RowContent symbols;
         RowContent attributes;
         QString error; // the error text when composing the set failed, else empty
+        SetKind kind = SetKind::Teach;
     };
 
     virtual ~AnswerLog() = default;
@@ -48,7 +53,9 @@ public:
     // attribute row is reported when it shows: with the set without the sequence, when the right
     // symbol reveals it with the sequence.
     virtual void rowVisible(Row row) = 0;
-    virtual void clicked(Row row, int element, const QString& file, bool correct) = 0;
+    // `prompted`: the answer was being shown (the distractor dimmed, the right picture framed) when
+    // the learner clicked.
+    virtual void clicked(Row row, int element, const QString& file, bool correct, bool prompted) = 0;
     virtual void setEnded(SetEnd how) = 0;
     virtual void sessionEnded() = 0;
 };

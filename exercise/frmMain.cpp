@@ -184,7 +184,7 @@ void frmMain::click(Row row, int index)
     if (m_aids.log) {
         const PictureBox* box = element(row, index);
         m_aids.log->clicked(row == Row::Symbols ? AnswerLog::Row::Symbol : AnswerLog::Row::Attribute, index, box->sourceName(),
-                            box->Tag == RightAnswerTag);
+                            box->Tag == RightAnswerTag, false);
     }
     if (row == Row::Symbols)
         m_checker.Simbolo_Click(static_cast<std::int16_t>(index));

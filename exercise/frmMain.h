@@ -7,6 +7,7 @@
 #include "exercise/ExerciseView.h"
 #include "exercise/SetComposer.h"
 #include "platform/Platform.h"
+#include "teaching/TeachingSettings.h"
 
 #include <QWidget>
 
@@ -31,6 +32,9 @@ struct ExerciseAids {
     AnswerLog* log = nullptr;
     AccessSettings access;
     SpokenCaption* caption = nullptr;
+    // How the learner is taught and what their records say of their targets.
+    TeachingSettings teaching;
+    TeachingHistory history;
 };
 
 // The exercise window: the object picture with its caption, the symbol row in the yellow frame,

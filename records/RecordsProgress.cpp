@@ -1,6 +1,6 @@
 #include "records/RecordsProgress.h"
 
-#include "records/TargetKeys.h"
+#include "teaching/TargetKeys.h"
 
 #include <QHash>
 #include <QMap>

@@ -5,6 +5,7 @@
 #include "records/RecordsFile.h"
 #include "records/RecordsProgress.h"
 #include "records/RecordsSchema.h"
+#include "teaching/TeachingSettings.h"
 
 #include <QDateTime>
 #include <QList>
@@ -76,6 +77,12 @@ public:
     // The learner's access settings by key; empty for a learner without any (the defaults).
     QMap<QString, QString> accessSettings(const QString& learner);
     void setAccessSettings(const QString& learner, const QMap<QString, QString>& values);
+    // The learner's teaching settings by key (TeachingSettings::toMap); empty for the defaults.
+    QMap<QString, QString> teachingSettings(const QString& learner);
+    void setTeachingSettings(const QString& learner, const QMap<QString, QString>& values);
+    // Each target's first-choice trials so far, prompted or not, and which ones `rule` calls
+    // mastered (independent first tries only); empty for a learner without records.
+    TeachingHistory teachingHistory(const QString& learner, const MasteryRule& rule);
 
     qint64 beginSession(qint64 learnerId, const QDateTime& started, const QVariantMap& options, const QString& programVersion,
                         const QString& programFolder);

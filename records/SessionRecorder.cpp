@@ -92,7 +92,7 @@ void SessionRecorder::rowVisible(Row row)
         m_rows[indexOf(row)].visibleSince = m_clocks.monotonicMs();
 }
 
-void SessionRecorder::clicked(Row row, int element, const QString& file, bool correct)
+void SessionRecorder::clicked(Row row, int element, const QString& file, bool correct, bool prompted)
 {
     if (m_setId == 0)
         return;

@@ -35,7 +35,7 @@ public:
     void sessionStarted(const Session& session) override;
     void setShown(const Set& set) override;
     void rowVisible(Row row) override;
-    void clicked(Row row, int element, const QString& file, bool correct) override;
+    void clicked(Row row, int element, const QString& file, bool correct, bool prompted) override;
     void setEnded(SetEnd how) override;
     void sessionEnded() override;
 

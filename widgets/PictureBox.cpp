@@ -22,6 +22,12 @@ void PictureBox::setPicture(const QImage& picture, const QString& sourceName)
 
 void PictureBox::clearPicture() { setPicture({}, {}); }
 
+void PictureBox::setDimmed(bool dimmed)
+{
+    m_dimmed = dimmed;
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);

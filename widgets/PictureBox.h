@@ -25,6 +25,9 @@ public:
     const QString& sourceName() const { return m_sourceName; }
     // The area the picture is stretched over.
     QSize pictureSize() const { return contentsRect().size(); }
+    // Drawn faint over the background, as the prompt shows a distractor; still clickable.
+    void setDimmed(bool dimmed);
+    bool isDimmed() const { return m_dimmed; }
 
 Q_SIGNALS:
     void clicked(int index);
@@ -37,6 +40,7 @@ protected:
 private:
     int m_index;
     bool m_pressed = false;
+    bool m_dimmed = false;
     QImage m_picture;
     QString m_sourceName;
 };

@@ -32,19 +32,19 @@ inline void recordSession(ScriptedRecorder& r, const QString& learner, const QSt
         r.recorder.setShown(set);
         r.ms += 900;
         if (i >= right)
-            r.recorder.clicked(AnswerLog::Row::Symbol, 1, set.symbols.distractor, false);
-        r.recorder.clicked(AnswerLog::Row::Symbol, 0, set.symbols.right, true);
+            r.recorder.clicked(AnswerLog::Row::Symbol, 1, set.symbols.distractor, false, false);
+        r.recorder.clicked(AnswerLog::Row::Symbol, 0, set.symbols.right, true, false);
         r.recorder.rowVisible(AnswerLog::Row::Attribute);
         r.ms += 700;
         if (i >= right)
-            r.recorder.clicked(AnswerLog::Row::Attribute, 0, set.attributes.distractor, false);
-        r.recorder.clicked(AnswerLog::Row::Attribute, 1, set.attributes.right, true);
+            r.recorder.clicked(AnswerLog::Row::Attribute, 0, set.attributes.distractor, false, false);
+        r.recorder.clicked(AnswerLog::Row::Attribute, 1, set.attributes.right, true, false);
         r.recorder.setEnded(AnswerLog::SetEnd::NextInSequence);
     }
     for (int i = 0; i < failed; ++i) {
         r.recorder.setShown({"ball.colour.blue.jpg", "BALL", {}, {}, "No image found: plase check images folders"});
         r.ms += 200;
-        r.recorder.clicked(AnswerLog::Row::Symbol, 0, set.symbols.right, true);
+        r.recorder.clicked(AnswerLog::Row::Symbol, 0, set.symbols.right, true, false);
         r.recorder.setEnded(AnswerLog::SetEnd::ChangeSet);
     }
     r.recorder.sessionEnded();

@@ -6,7 +6,7 @@
 #include "records/RecordsError.h"
 #include "records/RecordsExport.h"
 #include "records/RecordsStore.h"
-#include "records/TargetKeys.h"
+#include "teaching/TargetKeys.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -65,7 +65,7 @@ int childRecord(const QString& file)
     recorder.sessionStarted({QStringLiteral("Kim"), {}, QStringLiteral("1.0.0"), QStringLiteral("/opt")});
     for (int i = 1;; ++i) {
         recorder.setShown({QStringLiteral("cup.jpg"), QStringLiteral("CUP"), {}, {}, {}});
-        recorder.clicked(Row::Symbol, 0, QStringLiteral("cup.jpg"), true);
+        recorder.clicked(Row::Symbol, 0, QStringLiteral("cup.jpg"), true, false);
         std::printf("%d\n", i);
         std::fflush(stdout);
     }
@@ -120,12 +120,12 @@ private Q_SLOTS:
         r.recorder.setShown(
             {object, "TAZZA, GRANDE ROSÉ", {"tazza, grande.jpg", greek, 1}, {"colore.rosé.jpg", "colour.blue.jpg", 0}, {}});
         r.ms += 1500;
-        r.recorder.clicked(Row::Symbol, 0, greek, false);
+        r.recorder.clicked(Row::Symbol, 0, greek, false, false);
         r.ms += 500;
-        r.recorder.clicked(Row::Symbol, 1, QStringLiteral("tazza, grande.jpg"), true);
+        r.recorder.clicked(Row::Symbol, 1, QStringLiteral("tazza, grande.jpg"), true, false);
         r.recorder.rowVisible(Row::Attribute);
         r.ms += 700;
-        r.recorder.clicked(Row::Attribute, 0, QStringLiteral("colore.rosé.jpg"), true);
+        r.recorder.clicked(Row::Attribute, 0, QStringLiteral("colore.rosé.jpg"), true, false);
         r.recorder.setEnded(AnswerLog::SetEnd::NextInSequence);
         const auto noImage = QStringLiteral("No image found: plase check images folders");
         r.recorder.setShown({QStringLiteral("cup.jpg"), QStringLiteral("CUP "), {}, {}, noImage});

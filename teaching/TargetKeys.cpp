@@ -1,4 +1,4 @@
-#include "records/TargetKeys.h"
+#include "teaching/TargetKeys.h"
 
 namespace tessarine::TargetKeys {
 
