@@ -45,7 +45,8 @@ int offOrWithin(const QString& text, int low, int high)
 
 bool TeachingSettings::isTarget(const QString& symbolKey, const QString& attributeKey) const
 {
-    return (!symbolTargets || symbolTargets->contains(symbolKey)) && (!attributeTargets || attributeTargets->contains(attributeKey));
+    return (!symbolTargets || symbolTargets->contains(symbolKey))
+           && (!attributeTargets || attributeTargets->contains(attributeKey));
 }
 
 QMap<QString, QString> TeachingSettings::toMap() const

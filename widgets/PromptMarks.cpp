@@ -15,8 +15,8 @@ PromptFrame::PromptFrame(QWidget* parent)
 
 void PromptFrame::around(const QRect& box)
 {
-    setGeometry(box.adjusted(-PromptMarks::FrameWidth, -PromptMarks::FrameWidth, PromptMarks::FrameWidth,
-                             PromptMarks::FrameWidth));
+    setGeometry(
+        box.adjusted(-PromptMarks::FrameWidth, -PromptMarks::FrameWidth, PromptMarks::FrameWidth, PromptMarks::FrameWidth));
     raise();
     show();
 }
