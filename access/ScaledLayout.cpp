@@ -51,6 +51,8 @@ DesignLayout exerciseDesignLayout()
     design.symbols = {QRect(240, 480, 3015, 3015), QRect(3795, 480, 3015, 3015)};
     design.attributeFrame = {7560, 6000, 7215, 3735};
     design.attributes = {QRect(360, 480, 3015, 3015), QRect(3915, 480, 3015, 3015)};
+    // The strip between the object picture (down to 5340) and the answer frames (from 6000).
+    design.tokenRow = {720, 5400, 14055, 540};
     design.captionPointSize = 24;
     design.pictureBorder = 1;
     return design;
@@ -80,6 +82,7 @@ ScaledLayout ScaledLayout::compute(const DesignLayout& design, QSize window, boo
     layout.caption = rounded(placement.place(design.caption, origin));
     layout.objectPicture = rounded(placement.place(design.objectPicture, origin));
     layout.changeSet = rounded(placement.place(design.changeSet, origin));
+    layout.tokenRow = rounded(placement.place(design.tokenRow, origin));
     const QRectF symbolFrame = placement.place(design.symbolFrame, origin);
     const QRectF attributeFrame = placement.place(design.attributeFrame, origin);
     layout.symbolFrame = rounded(symbolFrame);

@@ -46,6 +46,7 @@ public:
     // right-answer sound, empty for none.
     RewardSchedule(int goal, Services services, QString rewardsFolder, QString rightSound, IRewardScreen& screen,
                    IStepTimer& timer);
+    ~RewardSchedule();
 
     // A set ended; `rightAtFirstTry`: every row the learner answered was right at the first choice.
     void setEnded(bool rightAtFirstTry);
@@ -63,6 +64,7 @@ private:
     IRewardScreen& m_screen;
     IStepTimer& m_timer;
     bool m_showing = false;
+    bool m_reportedUnreadable = false;
 };
 
 } // namespace tessarine

@@ -1,5 +1,7 @@
 #include "widgets/PictureBox.h"
 
+#include "widgets/PromptMarks.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -24,7 +26,16 @@ void PictureBox::clearPicture() { setPicture({}, {}); }
 
 void PictureBox::setDimmed(bool dimmed)
 {
+    if (dimmed == m_dimmed)
+        return;
     m_dimmed = dimmed;
+    // A screen reader says what the eye sees: the name stays, the description tells it is faint.
+    if (dimmed) {
+        m_undimmedDescription = accessibleDescription();
+        setAccessibleDescription(QStringLiteral("Dimmed"));
+    } else {
+        setAccessibleDescription(m_undimmedDescription);
+    }
     update();
 }
 
@@ -35,6 +46,9 @@ void PictureBox::paintEvent(QPaintEvent* event)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Dimmed, the picture lies faint over the background; the line around the box stays.
+    if (m_dimmed)
+        painter.setOpacity(PromptMarks::DimmedOpacity);
     painter.drawImage(contentsRect(), m_picture);
 }
 

@@ -43,6 +43,7 @@ private:
     bool m_dimmed = false;
     QImage m_picture;
     QString m_sourceName;
+    QString m_undimmedDescription;
 };
 
 } // namespace tessarine

@@ -206,6 +206,21 @@ private Q_SLOTS:
         QCOMPARE(dense.objectDecodeSize, QSize(1912, 956));
         QCOMPARE(dense.answerDecodeSize, QSize(638, 638));
     }
+
+    // The reward tokens cover nothing of the design at any size, filled or shrunk, and stay in the window.
+    void tokenRowCoversNothing()
+    {
+        const QList<QPair<QSize, bool>> windows{{{1009, 676}, false}, {{640, 480}, false},  {{1024, 600}, false},
+                                                {{1920, 1080}, true}, {{1280, 1024}, true}, {{3840, 2160}, true}};
+        for (const auto& [window, fill] : windows) {
+            const ScaledLayout layout = ScaledLayout::compute(exerciseDesignLayout(), window, fill);
+            QVERIFY(!layout.tokenRow.isEmpty() && QRect(QPoint(), window).contains(layout.tokenRow));
+            for (const QRect& box :
+                 {layout.caption, layout.objectPicture, layout.changeSet, layout.symbolFrame, layout.attributeFrame})
+                QVERIFY2(!box.intersects(layout.tokenRow),
+                         qPrintable(QStringLiteral("%1x%2").arg(window.width()).arg(window.height())));
+        }
+    }
 };
 
 QTEST_MAIN(TestAccess)
