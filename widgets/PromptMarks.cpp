@@ -19,10 +19,10 @@ double relativeLuminance(const QColor& colour)
 } // namespace
 
 // Against red (luminance 0.21) only a colour darker than 0.04 or lighter than 0.74 reaches 3:1, and
-// nothing as light as that stands out from the yellow frame or the light grey window: so a dark
-// colour, and black leaves the widest margin (over 5:1 against red, over 18:1 against the others,
-// and 3:1 against any grey down to a mid grey). One solid band, wider than the keyboard ring's two
-// bands of navy and white, so that the two are not taken for each other.
+// nothing that light stands out from the yellow frame or the light grey window: so a dark colour,
+// and black leaves the widest margin (over 5:1 against red, 18:1 against the others, and 3:1 against
+// any grey down to (89, 89, 89)). One solid band, wider than the keyboard ring's two bands of navy
+// and white, so that the two are not taken for each other.
 QColor PromptMarks::frameColour() { return QColor(0, 0, 0); }
 
 double PromptMarks::contrast(const QColor& a, const QColor& b)
