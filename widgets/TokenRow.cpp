@@ -47,6 +47,8 @@ TokenRow::TokenRow(QWidget* parent)
     : QWidget(parent)
 {
     setAccessibleName(QStringLiteral("Tokens"));
+    // Without rewards the window shows and tells a screen reader nothing new.
+    hide();
 }
 
 void TokenRow::setTokens(int goal, int filled)
@@ -54,6 +56,7 @@ void TokenRow::setTokens(int goal, int filled)
     m_goal = std::max(goal, 0);
     m_filled = std::clamp(filled, 0, m_goal);
     setAccessibleDescription(m_goal > 0 ? QStringLiteral("%1 of %2").arg(m_filled).arg(m_goal) : QString());
+    setVisible(m_goal > 0);
     update();
 }
 

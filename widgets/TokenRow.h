@@ -5,7 +5,7 @@
 namespace tessarine {
 
 // A row of `goal` round tokens, the first `filled` of them full, spread evenly over the widget;
-// nothing drawn for a goal of 0. Its accessible description says how many are filled ("3 of 5").
+// hidden for a goal of 0, as it starts. Its accessible description says how many are filled ("3 of 5").
 class TokenRow final : public QWidget {
 public:
     explicit TokenRow(QWidget* parent = nullptr);

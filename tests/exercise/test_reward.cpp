@@ -81,7 +81,7 @@ class TestReward : public QObject {
 
 private Q_SLOTS:
     // Right sets at the first try fill the row; the full row shows the reward for 3 s with the right
-    // sound, and the row starts again; a set that ends under the reward earns nothing.
+    // sound, and the row starts again; a set that ends under the reward earns nothing; off is off.
     void tokensFillThenTheReward()
     {
         Rewards rewards(3);
@@ -111,19 +111,14 @@ private Q_SLOTS:
         Rewards silent(1, QString());
         silent.rightSets(1);
         QVERIFY(silent.schedule.showing() && silent.sound.played.isEmpty());
-    }
 
-    // Rewards off: no tokens, no reward, and the run's random draws are left as they were.
-    void offDoesNothing()
-    {
-        Rewards rewards(0);
-        rewards.add(QStringLiteral("cake.png"), png({30, 20}, Qt::magenta));
-        rewards.add(QStringLiteral("ball.png"), png({30, 20}, Qt::cyan));
-        rewards.random.values = {0.5f};
-        rewards.rightSets(25);
-        QCOMPARE(rewards.screen.tokens, qMakePair(0, 0));
-        QVERIFY(rewards.screen.shown.isEmpty() && rewards.sound.played.isEmpty() && !rewards.timer.running());
-        QCOMPARE(rewards.random.values.size(), std::size_t(1));
+        // Rewards off: no tokens, no reward, and the run's random draws are left as they were.
+        Rewards off(0);
+        off.add(QStringLiteral("cake.png"), png({30, 20}, Qt::magenta));
+        off.random.values = {0.5f};
+        off.rightSets(25);
+        QCOMPARE(off.screen.tokens, qMakePair(0, 0));
+        QVERIFY(off.screen.shown.isEmpty() && off.sound.played.isEmpty() && off.random.values.size() == 1);
     }
 
     // The picture drawn at random among those that load, other files passed over; the star when
