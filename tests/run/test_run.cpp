@@ -325,6 +325,7 @@ private Q_SLOTS:
         SettingsStore(run.settings).writeForLearner(names[1], QStringLiteral("Collection"), QString());
         run.record(names[0]);
         run.record(names[1]);
+        QVERIFY(run.runRecords().setTeachingSettings(names[1], {.errorlessTrials = 2}, QStringLiteral("cmdTeaching_Click")));
         frmApertura* options = run.flow.start();
         options->cboLearner->setCurrentIndex(options->cboLearner->findText(QStringLiteral("Ben")));
         click(options->cmdRecords);
@@ -342,7 +343,9 @@ private Q_SLOTS:
         QFile text(run.config.filePath(QStringLiteral("Corvaldi-Tessarine.ini")));
         QVERIFY(text.open(QIODevice::ReadOnly));
         QVERIFY(QString::fromUtf8(text.readAll()).contains(QStringLiteral("[Access/Ana María]\n")));
-        // Nor is Ben's choice of pictures kept for a new Ben.
+        // Nor are Ben's teaching settings or choice of pictures kept for a new Ben.
+        QCOMPARE(run.runRecords().teachingSettings(QStringLiteral("Ben"), QStringLiteral("cmdTeaching_Click")),
+                 TeachingSettings());
         QCOMPARE(SettingsStore(later).readForLearner(QStringLiteral("Ben"), QStringLiteral("Collection")), std::nullopt);
         QVERIFY(SettingsStore(later).readForLearner(names[0], QStringLiteral("Collection")));
     }
