@@ -5,6 +5,7 @@
 #include "core/ErrorGuard.h"
 #include "core/Module1.h"
 #include "exercise/frmMain.h"
+#include "media/MediaCatalogue.h"
 #include "options/frmApertura.h"
 #include "pictures_window/PicturesWindow.h"
 #include "platform/QtMicrophone.h"
@@ -16,6 +17,7 @@
 #include "speech/QtAudioOutputs.h"
 #include "speech/QtSpeechVoice.h"
 #include "speech/SpokenCaption.h"
+#include "teaching/TeachingDialog.h"
 
 #include <QApplication>
 
@@ -25,6 +27,19 @@ namespace {
 
 // The options of a recorded session are named as the settings file names them.
 QString key(SettingKey setting) { return SettingsStore::definition(setting).name; }
+
+// The object pictures of the collection in `program`, listed as the exercise lists them (a fault is
+// told under the lister's name), without touching the run's own lists.
+QStringList objectPictures(const Module1& module, IDirectoryListing& listing, const ProgramInfo& program)
+{
+    Module1 scratch(module.messageBox(), module.random());
+    CaricaImmagini(scratch, listing, program);
+    QStringList objects;
+    for (std::int16_t i = 1; i <= scratch.NumImmagini; ++i)
+        if (!scratch.ElencoImmagini[i].isEmpty())
+            objects.append(scratch.ElencoImmagini[i]);
+    return objects;
+}
 
 } // namespace
 
@@ -52,6 +67,7 @@ frmApertura* RunFlow::start()
     actions.knownLearners = [this] { return knownLearners(); };
     actions.openRecords = [this](const QString& learner) { openRecords(learner); };
     actions.openAccess = [this](const QString& learner) { openAccess(learner); };
+    actions.openTeaching = [this](const QString& learner) { openTeaching(learner); };
     actions.audioNotice = [] { return audioOutputNotice(QtAudioOutputs()); };
     actions.collections = &m_collections;
     actions.openPictures = [this](const QString& folder) { openPictures(folder); };
@@ -92,6 +108,20 @@ void RunFlow::openAccess(const QString& learner)
         m_records.setAccessSettings(learner, dialog.settings(), procedure);
 }
 
+void RunFlow::openTeaching(const QString& learner)
+{
+    const QString procedure = QStringLiteral("cmdTeaching_Click");
+    const auto settings = m_records.teachingSettings(learner, procedure);
+    if (!settings)
+        return;
+    // The targets are those of the collection the options window shows, which the exercise will use.
+    ProgramInfo program = m_platform.program;
+    program.folder = m_options ? m_options->chosenCollection() : m_collections.available(m_collections.inUse());
+    TeachingDialog dialog(m_module.messageBox(), *settings, objectPictures(m_module, m_platform.listing, program), learner);
+    if (dialog.exec() == QDialog::Accepted)
+        m_records.setTeachingSettings(learner, dialog.settings(), procedure);
+}
+
 void RunFlow::openPictures(const QString& folder)
 {
     delete m_picturesWindow;
@@ -127,6 +157,8 @@ void RunFlow::openExercise(QPointer<QWidget>& window)
             return;
         auto records = m_records.forExercise(learner, QStringLiteral("Form_Load"));
         aids.access = records.access;
+        aids.teaching = records.teaching;
+        aids.history = records.history;
         m_answerLog = std::make_unique<SessionRecorder>(std::move(records.store), m_module.messageBox());
         aids.log = m_answerLog.get();
         const Module1& m = m_module;

@@ -45,6 +45,7 @@ private:
     QStringList knownLearners();
     void openRecords(const QString& learner);
     void openAccess(const QString& learner);
+    void openTeaching(const QString& learner);
     void openPictures(const QString& folder);
     void openExercise(QPointer<QWidget>& window);
     void openAbout();

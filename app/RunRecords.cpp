@@ -48,14 +48,15 @@ std::unique_ptr<RecordsStore> RunRecords::open(QList<RuntimeError>& faults) noex
     return nullptr;
 }
 
-void RunRecords::tell(const QList<RuntimeError>& faults, const QString& procedure, const QString& note) noexcept
+void RunRecords::tell(const QList<RuntimeError>& faults, const QString& procedure, const QString& note, bool again) noexcept
 {
     try {
         QList<RuntimeError> untold;
         for (const RuntimeError& fault : faults) {
             const QPair<int, QString> key{fault.number(), fault.description()};
-            if (!m_told.contains(key)) {
-                m_told.append(key);
+            if (!m_told.contains(key) || again) {
+                if (!m_told.contains(key))
+                    m_told.append(key);
                 untold.append(fault);
             }
         }
@@ -152,7 +153,56 @@ RunRecords::Exercise RunRecords::resolve(const QString& learner, const QString& 
 
 RunRecords::Exercise RunRecords::forExercise(const QString& learner, const QString& procedure)
 {
-    return resolve(learner, procedure, true);
+    Exercise result = resolve(learner, procedure, true);
+    if (!result.store)
+        return result;
+    try {
+        result.teaching = TeachingSettings::fromMap(result.store->teachingSettings(learner));
+        // Without review or errorless trials the history changes nothing; it is read all the same,
+        // so that a fault shows before the session rather than in its middle.
+        result.history = result.store->teachingHistory(learner, result.store->masteryRule(learner));
+    } catch (...) {
+        // Records that give the settings only in part are not trusted with the session either.
+        result.teaching = {};
+        result.history = {};
+        result.store.reset();
+        tell(
+            {caught()}, procedure,
+            QStringLiteral("The exercise runs without the teaching settings of %1, and nothing of it is recorded.").arg(learner));
+    }
+    return result;
+}
+
+std::optional<TeachingSettings> RunRecords::teachingSettings(const QString& learner, const QString& procedure)
+{
+    QList<RuntimeError> faults;
+    try {
+        if (const auto store = open(faults)) {
+            auto settings = TeachingSettings::fromMap(store->teachingSettings(learner));
+            tell(faults, procedure);
+            return settings;
+        }
+    } catch (...) {
+        faults.append(caught());
+    }
+    tell(faults, procedure, QStringLiteral("The teaching settings of %1 cannot be changed now.").arg(learner), true);
+    return std::nullopt;
+}
+
+bool RunRecords::setTeachingSettings(const QString& learner, const TeachingSettings& settings, const QString& procedure)
+{
+    QList<RuntimeError> faults;
+    try {
+        if (const auto store = open(faults)) {
+            store->setTeachingSettings(learner, settings.toMap());
+            tell(faults, procedure);
+            return true;
+        }
+    } catch (...) {
+        faults.append(caught());
+    }
+    tell(faults, procedure, QStringLiteral("The teaching settings of %1 were not saved.").arg(learner), true);
+    return false;
 }
 
 AccessSettings RunRecords::accessSettings(const QString& learner, const QString& procedure)

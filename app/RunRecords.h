@@ -3,6 +3,7 @@
 #include "access/AccessSettings.h"
 #include "app/AccessSettingsFile.h"
 #include "core/RuntimeError.h"
+#include "teaching/TeachingSettings.h"
 
 #include <QList>
 #include <QPair>
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 namespace tessarine {
 
@@ -39,10 +41,20 @@ public:
         // Where the session is kept; null when the records cannot be read, and nothing is kept.
         std::unique_ptr<RecordsStore> store;
         AccessSettings access;
+        // How the learner is taught; the defaults (the exercise as it always was) when the records
+        // cannot give it.
+        TeachingSettings teaching;
+        TeachingHistory history;
     };
     // What a learner's exercise needs from the records. The records' access settings are the ones
     // used; they are copied to the settings file when it has none or others.
     Exercise forExercise(const QString& learner, const QString& procedure);
+
+    // The learner's teaching settings, kept only in the records; nothing when they cannot be read,
+    // which is told every time, since the user asked for something that cannot be done.
+    std::optional<TeachingSettings> teachingSettings(const QString& learner, const QString& procedure);
+    // Keeps them in the records; false, and told, when they cannot be written.
+    bool setTeachingSettings(const QString& learner, const TeachingSettings& settings, const QString& procedure);
 
     // The learner's access settings as the exercise would take them.
     AccessSettings accessSettings(const QString& learner, const QString& procedure);
@@ -54,8 +66,9 @@ public:
 private:
     std::unique_ptr<RecordsStore> open(QList<RuntimeError>& faults) noexcept;
     Exercise resolve(const QString& learner, const QString& procedure, bool keepCopy) noexcept;
-    // Tells each fault not told yet; `note` follows the last one, in the same message.
-    void tell(const QList<RuntimeError>& faults, const QString& procedure, const QString& note = {}) noexcept;
+    // Tells each fault not told yet (every one when `again`); `note` follows the last one, in the
+    // same message.
+    void tell(const QList<RuntimeError>& faults, const QString& procedure, const QString& note = {}, bool again = false) noexcept;
 
     QString m_filePath;
     IMessageBox& m_messageBox;

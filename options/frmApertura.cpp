@@ -168,6 +168,9 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
     cmdAccess = new QPushButton(QStringLiteral("Access..."), this);
     cmdAccess->setGeometry(twipsRect(3660, 6360, 960, 375));
     cmdAccess->setToolTip(QStringLiteral("Keyboard, switches and screen size for this learner"));
+    cmdTeaching = new QPushButton(QStringLiteral("Teaching..."), this);
+    cmdTeaching->setGeometry(twipsRect(4680, 6795, 1215, 375));
+    cmdTeaching->setToolTip(QStringLiteral("Targets, prompts, corrections and rewards for this learner"));
 
     lblPictures = label(this, QStringLiteral("Pictures"), twipsRect(240, 6855, 660, 255));
     cboPictures = dropDownList(this, twipsRect(900, 6795, 2715, 375));
@@ -184,6 +187,7 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
     cmdPlayWrong->setAutoDefault(true);
     cmdRecords->setAutoDefault(true);
     cmdAccess->setAutoDefault(true);
+    cmdTeaching->setAutoDefault(true);
     cmdPictures->setAutoDefault(true);
 
     // "Start program" comes first, so it has the focus when the window opens.
@@ -201,6 +205,7 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
                                  cboLearner,
                                  cmdRecords,
                                  cmdAccess,
+                                 cmdTeaching,
                                  cboPictures,
                                  cmdPictures};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
@@ -226,10 +231,14 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
         if (m_actions.openAccess)
             m_actions.openAccess(learner().trimmed());
     });
-    // Records and access settings belong to a learner; the empty learner has neither.
+    wire(cmdTeaching, [this] {
+        if (m_actions.openTeaching)
+            m_actions.openTeaching(learner().trimmed());
+    });
+    // Records, access and teaching settings belong to a learner; the empty learner has none.
     connect(cboLearner, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-        cmdRecords->setEnabled(!text.trimmed().isEmpty());
-        cmdAccess->setEnabled(!text.trimmed().isEmpty());
+        for (QPushButton* button : {cmdRecords, cmdAccess, cmdTeaching})
+            button->setEnabled(!text.trimmed().isEmpty());
     });
     wire(cmdPictures, [this] {
         if (m_actions.openPictures)
@@ -243,8 +252,9 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
     cmdPictures->setVisible(bool(m_actions.openPictures));
     cmdRecords->setVisible(bool(m_actions.openRecords));
     cmdAccess->setVisible(bool(m_actions.openAccess));
-    cmdRecords->setEnabled(false);
-    cmdAccess->setEnabled(false);
+    cmdTeaching->setVisible(bool(m_actions.openTeaching));
+    for (QPushButton* button : {cmdRecords, cmdAccess, cmdTeaching})
+        button->setEnabled(false);
 
     m_logic.Form_Load();
     runUnguarded(box, [this] {

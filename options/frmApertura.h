@@ -38,9 +38,10 @@ public:
         std::function<void(QPointer<QWidget>& window)> openExercise;
         // The learners that have records, for the learner list.
         std::function<QStringList()> knownLearners;
-        // "Records..." and "Access..." for the learner in the learner row.
+        // "Records...", "Access..." and "Teaching..." for the learner in the learner row.
         std::function<void(const QString& learner)> openRecords;
         std::function<void(const QString& learner)> openAccess;
+        std::function<void(const QString& learner)> openTeaching;
         // Plain words about the computer's sound output when it cannot play sounds; else empty.
         std::function<QString()> audioNotice;
         // The run's choice of pictures, which outlives this window; the window keeps its own when null.
@@ -58,6 +59,8 @@ public:
     void learnerDeleted(const QString& learner) { m_logic.learnerDeleted(learner); }
     // The Pictures window went on to another collection: "Pictures" shows it.
     void collectionChanged(const QString& folder) { m_logic.followCollection(folder); }
+    // The folder of the collection chosen in "Pictures", which the exercise will show.
+    const QString& chosenCollection() const { return m_logic.chosenCollection(); }
 
     QLabel* Label1;
     QFrame* Line2;
@@ -85,6 +88,8 @@ public:
     QComboBox* cboLearner;
     QPushButton* cmdRecords;
     QPushButton* cmdAccess;
+    // The row has no room left: "Teaching..." ends the band beneath, under "Start program".
+    QPushButton* cmdTeaching;
     // "Pictures", the collection the exercise shows, beneath the learner row.
     QLabel* lblPictures;
     QComboBox* cboPictures;

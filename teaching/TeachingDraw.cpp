@@ -31,8 +31,11 @@ QList<std::int16_t> TeachingDraw::targetPositions() const { return m_teach + m_r
 std::optional<TeachingDraw::Choice> TeachingDraw::next()
 {
     m_lastSetsSinceReview = m_setsSinceReview;
-    if (const auto again = std::exchange(m_correct, std::nullopt); again && m_settings.correctionSet)
+    m_lastCorrect = std::nullopt;
+    if (const auto again = std::exchange(m_correct, std::nullopt); again && m_settings.correctionSet) {
+        m_lastCorrect = again;
         return Choice{*again, AnswerLog::SetKind::Correction};
+    }
     // Once in `reviewEvery` sets a mastered target comes back; when every target is mastered, they
     // all are review.
     const bool reviewTurn = !m_review.isEmpty() && (m_teach.isEmpty() || m_setsSinceReview + 1 >= m_settings.reviewEvery);
@@ -52,7 +55,13 @@ std::optional<TeachingDraw::Choice> TeachingDraw::next()
 
 void TeachingDraw::wrongAnswerIn(std::int16_t position) { m_correct = position; }
 
-void TeachingDraw::takeBack() { m_setsSinceReview = m_lastSetsSinceReview; }
+void TeachingDraw::takeBack()
+{
+    m_setsSinceReview = m_lastSetsSinceReview;
+    // A correction taken back is still owed, unless a newer wrong answer has taken its place.
+    if (!m_correct)
+        m_correct = std::exchange(m_lastCorrect, std::nullopt);
+}
 
 bool TokenBoard::earn()
 {
@@ -92,6 +101,9 @@ CollectionTargets collectionTargets(const QStringList& objects)
     QSet<QString> symbols;
     QSet<QString> attributes;
     for (const QString& object : objects) {
+        // The image list of a folder without pictures holds one empty name.
+        if (object.isEmpty())
+            continue;
         symbols.insert(TargetKeys::symbolKey(object));
         attributes.insert(TargetKeys::attributeKey(object));
     }

@@ -52,6 +52,7 @@ private:
     QList<std::int16_t> m_review;
     int m_setsSinceReview = 0;
     std::optional<std::int16_t> m_correct;
+    std::optional<std::int16_t> m_lastCorrect;
     int m_lastSetsSinceReview = 0;
 };
 

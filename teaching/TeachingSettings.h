@@ -23,8 +23,8 @@ struct TeachingSettings {
     // The chosen targets: symbol keys ("CUP") and attributes ("COLOUR.RED"), upper-cased as the
     // records name them. None chosen (nullopt) means every target of the collection, so that
     // pictures added later are taught too until the therapist chooses.
-    std::optional<QSet<QString>> symbolTargets;
-    std::optional<QSet<QString>> attributeTargets;
+    std::optional<QSet<QString>> symbolTargets{};
+    std::optional<QSet<QString>> attributeTargets{};
     // A mastered target comes back once in this many sets; 0: off, mastered targets stay in the draw.
     int reviewEvery = 0;
     // The prompt shows when the visible row has had no answer for this long; 0: off.
@@ -53,10 +53,10 @@ struct TeachingSettings {
 // (first choices, prompted or not) each target has had, and which ones the learner's mastery rule
 // calls mastered. Keys as in TeachingSettings.
 struct TeachingHistory {
-    QMap<QString, int> symbolTrials;
-    QMap<QString, int> attributeTrials;
-    QSet<QString> masteredSymbols;
-    QSet<QString> masteredAttributes;
+    QMap<QString, int> symbolTrials{};
+    QMap<QString, int> attributeTrials{};
+    QSet<QString> masteredSymbols{};
+    QSet<QString> masteredAttributes{};
 };
 
 // A collection's targets, for the "Targets" list: every symbol key and every attribute of its

@@ -6,6 +6,7 @@
 #include "records/RecordsWindow.h"
 #include "support/ExerciseFixture.h"
 #include "support/OptionsFixture.h"
+#include "teaching/TeachingDialog.h"
 
 #include <QAccessible>
 #include <QChartView>
@@ -128,6 +129,10 @@ private Q_SLOTS:
                             QStringLiteral("Ann"));
         dialog.show();
         verifyNamed(&dialog);
+
+        TeachingDialog teaching(box, {}, {"cup.colour.red.jpg", "pen.colour.blue.jpg"}, QStringLiteral("Ann"));
+        teaching.show();
+        verifyNamed(&teaching);
 
         Exercise exercise({"cup.colour.red.jpg"}, {"cup.jpg", "pen.jpg"}, {"colour.red.jpg", "colour.blue.jpg"});
         QVERIFY(!exercise.open());

@@ -75,6 +75,7 @@ private Q_SLOTS:
             {w.cboLearner, &w, twipsRect(900, 6360, 1650, 375), ""},
             {w.cmdRecords, &w, twipsRect(2610, 6360, 1005, 375), "Records..."},
             {w.cmdAccess, &w, twipsRect(3660, 6360, 960, 375), "Access..."},
+            {w.cmdTeaching, &w, twipsRect(4680, 6795, 1215, 375), "Teaching..."},
             {w.lblPictures, &w, twipsRect(240, 6855, 660, 255), "Pictures"},
             {w.cboPictures, &w, twipsRect(900, 6795, 2715, 375), ""},
             {w.cmdPictures, &w, twipsRect(3660, 6795, 960, 375), "Pictures..."},
@@ -134,12 +135,13 @@ private Q_SLOTS:
         QVERIFY(w.lblNoAudio->isVisible() && w.lblNoAudio->text() == rig.audioNotice);
         QCOMPARE(entries(w.cboLearner), QStringList({"Ana", "Ben"}));
         QCOMPARE(w.cboLearner->currentText(), QStringLiteral("Ben"));
-        // A new learner is typed in; the empty learner has no records or access settings of its own.
+        // A new learner is typed in; the empty learner has no records, access or teaching settings.
         w.cboLearner->clearEditText();
-        QVERIFY(!w.cmdAccess->isEnabled() && !w.cmdRecords->isEnabled());
+        QVERIFY(!w.cmdAccess->isEnabled() && !w.cmdRecords->isEnabled() && !w.cmdTeaching->isEnabled());
         QTest::keyClicks(w.cboLearner, QStringLiteral("  Cleo "));
         click(w.cmdAccess);
-        QCOMPARE(rig.opened, QStringList{"access Cleo"});
+        click(w.cmdTeaching);
+        QCOMPARE(rig.opened, QStringList({"access Cleo", "teaching Cleo"}));
         w.close();
         QVERIFY(rig.stored(SettingKey::Learner) == u"Cleo" && rig.module->Learner == u"Cleo");
     }

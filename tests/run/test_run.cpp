@@ -13,13 +13,16 @@
 #include "records/RecordsWindow.h"
 #include "settings/SettingsStore.h"
 #include "support/ExerciseFixture.h"
+#include "teaching/TeachingDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
+#include <QSpinBox>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -322,6 +325,7 @@ private Q_SLOTS:
         SettingsStore(run.settings).writeForLearner(names[1], QStringLiteral("Collection"), QString());
         run.record(names[0]);
         run.record(names[1]);
+        QVERIFY(run.runRecords().setTeachingSettings(names[1], {.errorlessTrials = 2}, QStringLiteral("cmdTeaching_Click")));
         frmApertura* options = run.flow.start();
         options->cboLearner->setCurrentIndex(options->cboLearner->findText(QStringLiteral("Ben")));
         click(options->cmdRecords);
@@ -339,7 +343,9 @@ private Q_SLOTS:
         QFile text(run.config.filePath(QStringLiteral("Corvaldi-Tessarine.ini")));
         QVERIFY(text.open(QIODevice::ReadOnly));
         QVERIFY(QString::fromUtf8(text.readAll()).contains(QStringLiteral("[Access/Ana María]\n")));
-        // Nor is Ben's choice of pictures kept for a new Ben.
+        // Nor are Ben's teaching settings or choice of pictures kept for a new Ben.
+        QCOMPARE(run.runRecords().teachingSettings(QStringLiteral("Ben"), QStringLiteral("cmdTeaching_Click")),
+                 TeachingSettings());
         QCOMPARE(SettingsStore(later).readForLearner(QStringLiteral("Ben"), QStringLiteral("Collection")), std::nullopt);
         QVERIFY(SettingsStore(later).readForLearner(names[0], QStringLiteral("Collection")));
     }
@@ -449,6 +455,47 @@ private Q_SLOTS:
         QVERIFY(!store.open());
         QCOMPARE(AccessSettings::fromMap(store.accessSettings(ana)), after);
         QCOMPARE(run.platform.messageBox.shown.size(), 1);
+    }
+
+    // "Teaching..." shows the targets of the collection in use and keeps what is accepted in the
+    // learner's records, from where the exercise takes it. Records that cannot be opened are said so
+    // every time, however often the fault was told, and no dialog pretends to save.
+    void teachingIsKeptWithTheLearnersRecords()
+    {
+        Run run;
+        ballsAndKites(run.folder.path());
+        frmApertura* options = run.flow.start();
+        QTest::keyClick(options->cboPictures, Qt::Key_Down);
+        QTest::keyClicks(options->cboLearner, QStringLiteral("Ana"));
+        fromEventLoop([] {
+            TeachingDialog* dialog = shown<TeachingDialog>();
+            QVERIFY(dialog && dialog->lstTargets->count() == 4);
+            QCOMPARE(dialog->lstTargets->item(1)->text(), QStringLiteral("KITE"));
+            dialog->lstTargets->setCurrentRow(1);
+            QTest::keyClick(dialog->lstTargets, Qt::Key_Space);
+            QTest::keyClick(dialog->spnErrorless, Qt::Key_Up);
+            QTest::keyClick(dialog->spnErrorless, Qt::Key_Up);
+            click(dialog->buttons->button(QDialogButtonBox::Ok));
+        });
+        click(options->cmdTeaching);
+        const TeachingSettings taught{.symbolTargets = QSet<QString>{"BALL"}, .errorlessTrials = 2};
+        QCOMPARE(run.runRecords().forExercise(QStringLiteral("Ana"), QStringLiteral("Form_Load")).teaching, taught);
+        QVERIFY(run.platform.messageBox.shown.isEmpty());
+
+        for (const char* suffix : {"", "-wal", "-shm"})
+            QFile::remove(run.records() + QLatin1String(suffix));
+        QVERIFY(QDir().mkdir(run.records()));
+        fromEventLoop([] {
+            if (TeachingDialog* dialog = shown<TeachingDialog>()) {
+                dialog->reject();
+                QFAIL("the dialog opened over records that cannot be read");
+            }
+        });
+        click(options->cmdTeaching);
+        click(options->cmdTeaching);
+        const QStringList told = run.platform.messageBox.shown;
+        QVERIFY2(told.size() == 2 && told[1].contains(QStringLiteral("cannot be changed now")), qPrintable(told.join(u'\n')));
+        QVERIFY(told[0].contains(QStringLiteral("cmdTeaching_Click")));
     }
 
 private:

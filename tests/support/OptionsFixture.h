@@ -36,6 +36,7 @@ struct OptionsWindow {
         actions.knownLearners = [] { return QStringList{"Ana", "Ben"}; };
         actions.openRecords = [this](const QString& learner) { opened << "records " + learner; };
         actions.openAccess = [this](const QString& learner) { opened << "access " + learner; };
+        actions.openTeaching = [this](const QString& learner) { opened << "teaching " + learner; };
         actions.audioNotice = [this] { return audioNotice; };
         actions.chooseFolder = [this](QWidget*) { return otherFolder; };
         actions.openPictures = [this](const QString& folder) { opened << "pictures " + folder; };
