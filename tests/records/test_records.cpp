@@ -385,7 +385,7 @@ private Q_SLOTS:
         QVERIFY(!store.open());
         QCOMPARE(store.teachingSettings(QStringLiteral("Nobody")), (QMap<QString, QString>{}));
         TeachingSettings settings;
-        settings.symbolTargets = QSet<QString>{"CUP", "LINE\nBREAK", "BACK\\NSLASH", "A=B", "TAB\tÉ"};
+        settings.symbolTargets = QSet<QString>{"CUP", "LINE\nBREAK", "BACK\\nSLASH", "A=B", "TAB\tÉ"};
         settings.attributeTargets = QSet<QString>{};
         settings.promptDelayMs = 3000;
         settings.errorlessTrials = 2;
