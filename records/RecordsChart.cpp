@@ -64,6 +64,21 @@ QChart* createRecordsChart(const RecordsModel& model)
     QPen dotted(QColor(0xd0, 0x5a, 0x00), 2);
     dotted.setStyle(Qt::DotLine);
     attributes->setPen(dotted);
+    // Both rows together: the first tries answered alone, and those answered with the answer
+    // shown. Thicker and marked at each session, so that they stand apart from the rows' lines in
+    // print too.
+    auto* independent = new QLineSeries(chart);
+    independent->setName(QStringLiteral("Independent right"));
+    independent->replace(model.independentSeries());
+    independent->setPen(QPen(QColor(0x5b, 0x2a, 0x86), 3));
+    independent->setPointsVisible(true);
+    auto* prompted = new QLineSeries(chart);
+    prompted->setName(QStringLiteral("Prompted right"));
+    prompted->replace(model.promptedSeries());
+    QPen dashDotted(QColor(0x8a, 0x1c, 0x4a), 3);
+    dashDotted.setStyle(Qt::DashDotLine);
+    prompted->setPen(dashDotted);
+    prompted->setPointsVisible(true);
     auto* mastery = new QLineSeries(chart);
     mastery->setName(QStringLiteral("Mastery (%1 %)").arg(model.rule().percent()));
     mastery->append(x->min(), model.rule().percent());
@@ -73,13 +88,15 @@ QChart* createRecordsChart(const RecordsModel& model)
     dashed.setWidthF(1.5);
     mastery->setPen(dashed);
 
+    // Five lines: listed beside the chart, where none of their names is cut short, even on a page.
+    chart->legend()->setAlignment(Qt::AlignRight);
     auto* y = new QValueAxis(chart);
     y->setTitleText(QStringLiteral("%"));
     y->setRange(0, 100);
     y->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    for (auto* series : {symbols, attributes, mastery}) {
+    for (auto* series : {symbols, attributes, mastery, independent, prompted}) {
         chart->addSeries(series);
         series->attachAxis(x);
         series->attachAxis(y);

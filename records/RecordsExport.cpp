@@ -52,7 +52,9 @@ void writeRecordsCsv(RecordsStore& store, const QString& learner, QIODevice& out
         appendField(buffer, click.file);
         buffer += click.correct ? ",1" : ",0";
         buffer += click.firstTry ? ",1," : ",0,";
-        buffer += QByteArray::number(click.responseMs) + "\r\n";
+        buffer += QByteArray::number(click.responseMs);
+        buffer += click.prompted ? ",1," : ",0,";
+        buffer += setKindName(click.setKind).toLatin1() + "\r\n";
         if (buffer.size() > 1 << 16)
             flush();
     });

@@ -9,8 +9,10 @@ namespace tessarine {
 
 class RecordsStore;
 
-// The CSV header of the click export, one row per click.
-inline constexpr char RecordsCsvHeader[] = "learner,session_start,set,object,row,element,file,correct,first_try,response_ms";
+// The CSV header of the click export, one row per click. Columns are only ever added at the end,
+// so that a spreadsheet or script made for an earlier export still finds its columns.
+inline constexpr char RecordsCsvHeader[]
+    = "learner,session_start,set,object,row,element,file,correct,first_try,response_ms,prompted,set_kind";
 
 // Writes the learner's clicks as UTF-8 CSV with RFC 4180 quoting and CRLF line ends.
 void writeRecordsCsv(RecordsStore& store, const QString& learner, QIODevice& out);

@@ -13,15 +13,25 @@ QString percentText(MasteryRule::Score score)
     return QStringLiteral("%1 %").arg(100.0 * score.correct / score.trials, 0, 'f', 0);
 }
 
-QList<QPointF> series(const QList<SessionSummary>& sessions, bool symbols)
+// A point per session with a score of some trials: the percent of them right.
+template <typename ScoreOf>
+QList<QPointF> series(const QList<SessionSummary>& sessions, ScoreOf scoreOf)
 {
     QList<QPointF> points;
     for (qsizetype i = 0; i < sessions.size(); ++i) {
-        const auto score = symbols ? sessions[i].symbols : sessions[i].attributes;
+        const MasteryRule::Score score = scoreOf(sessions[i]);
         if (score.trials > 0)
             points.append({static_cast<double>(i + 1), 100.0 * score.correct / score.trials});
     }
     return points;
+}
+
+// "17 of 20": the first tries of a kind answered right, of all of that kind.
+QString rightOf(MasteryRule::Score score)
+{
+    if (score.trials == 0)
+        return QStringLiteral("-");
+    return QStringLiteral("%1 of %2").arg(score.correct).arg(score.trials);
 }
 
 } // namespace
@@ -47,8 +57,13 @@ void RecordsModel::setRule(const MasteryRule& rule)
 
 QStringList RecordsModel::sessionHeaders()
 {
-    return {QStringLiteral("Date"), QStringLiteral("Sets"), QStringLiteral("Symbols first try"),
-            QStringLiteral("Attributes first try"), QStringLiteral("Median response")};
+    return {QStringLiteral("Date"),
+            QStringLiteral("Sets"),
+            QStringLiteral("Symbols first try"),
+            QStringLiteral("Attributes first try"),
+            QStringLiteral("Median response"),
+            QStringLiteral("Independent right"),
+            QStringLiteral("Prompted right")};
 }
 
 QList<QStringList> RecordsModel::sessionRows() const
@@ -59,7 +74,8 @@ QList<QStringList> RecordsModel::sessionRows() const
         rows.append({session.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")), QString::number(session.sets),
                      percentText(session.symbols), percentText(session.attributes),
                      session.medianResponseMs ? QStringLiteral("%1 s").arg(*session.medianResponseMs / 1000.0, 0, 'f', 1)
-                                              : QStringLiteral("-")});
+                                              : QStringLiteral("-"),
+                     rightOf(session.independent()), rightOf(session.prompted())});
     }
     return rows;
 }
@@ -81,9 +97,25 @@ QList<QStringList> RecordsModel::targetRows() const
     return rows;
 }
 
-QList<QPointF> RecordsModel::symbolSeries() const { return series(m_progress.sessions, true); }
+QList<QPointF> RecordsModel::symbolSeries() const
+{
+    return series(m_progress.sessions, [](const SessionSummary& s) { return s.symbols; });
+}
 
-QList<QPointF> RecordsModel::attributeSeries() const { return series(m_progress.sessions, false); }
+QList<QPointF> RecordsModel::attributeSeries() const
+{
+    return series(m_progress.sessions, [](const SessionSummary& s) { return s.attributes; });
+}
+
+QList<QPointF> RecordsModel::independentSeries() const
+{
+    return series(m_progress.sessions, [](const SessionSummary& s) { return s.independent(); });
+}
+
+QList<QPointF> RecordsModel::promptedSeries() const
+{
+    return series(m_progress.sessions, [](const SessionSummary& s) { return s.prompted(); });
+}
 
 QString RecordsModel::ruleText() const
 {
@@ -92,6 +124,11 @@ QString RecordsModel::ruleText() const
         .arg(m_rule.percent())
         .arg(m_rule.sessions())
         .arg(m_rule.minTrials());
+}
+
+QString RecordsModel::promptNote()
+{
+    return QStringLiteral("Mastery and the first-try percentages count only first answers given without a prompt.");
 }
 
 QString RecordsModel::suggestedFileName(const QString& suffix) const

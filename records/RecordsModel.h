@@ -29,11 +29,16 @@ public:
     QList<QStringList> sessionRows() const;
     static QStringList targetHeaders();
     QList<QStringList> targetRows() const;
-    // First-try percent per session (x counts sessions from 1); sessions without trials in the
-    // row are left out.
+    // Independent first-try percent per session (x counts sessions from 1); sessions without
+    // independent trials in the row are left out.
     QList<QPointF> symbolSeries() const;
     QList<QPointF> attributeSeries() const;
+    // The percent right of each session's independent and of its prompted first tries, both rows
+    // together; sessions without such first tries are left out.
+    QList<QPointF> independentSeries() const;
+    QList<QPointF> promptedSeries() const;
     QString ruleText() const;
+    static QString promptNote();
 
     QString suggestedFileName(const QString& suffix) const;
     void exportCsv(const QString& filePath);

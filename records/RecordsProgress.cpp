@@ -13,8 +13,11 @@ namespace {
 
 struct TargetScores {
     int trials = 0;
-    QMap<int, MasteryRule::Score> bySession; // session index, oldest first
+    int promptedTrials = 0;
+    QMap<int, MasteryRule::Score> bySession; // session index, oldest first; independent first tries
 };
+
+MasteryRule::Score operator+(MasteryRule::Score a, MasteryRule::Score b) { return {a.trials + b.trials, a.correct + b.correct}; }
 
 void addTargets(QList<TargetSummary>& out, AnswerLog::Row row, const QMap<QString, TargetScores>& targets,
                 const MasteryRule& rule)
@@ -24,17 +27,20 @@ void addTargets(QList<TargetSummary>& out, AnswerLog::Row row, const QMap<QStrin
         target.row = row;
         target.key = it.key();
         target.trials = it->trials;
+        target.promptedTrials = it->promptedTrials;
         const auto scores = it->bySession.values();
-        for (qsizetype i = std::max<qsizetype>(0, scores.size() - rule.sessions()); i < scores.size(); ++i) {
-            target.recent.trials += scores[i].trials;
-            target.recent.correct += scores[i].correct;
-        }
+        for (qsizetype i = std::max<qsizetype>(0, scores.size() - rule.sessions()); i < scores.size(); ++i)
+            target.recent = target.recent + scores[i];
         target.mastered = rule.isMastered(scores);
         out.append(target);
     }
 }
 
 } // namespace
+
+MasteryRule::Score SessionSummary::independent() const { return symbols + attributes; }
+
+MasteryRule::Score SessionSummary::prompted() const { return promptedSymbols + promptedAttributes; }
 
 LearnerProgress judgeProgress(QList<SessionSummary> sessions, const QList<ScoreRow>& scores, const MasteryRule& rule)
 {
@@ -55,14 +61,16 @@ LearnerProgress judgeProgress(QList<SessionSummary> sessions, const QList<ScoreR
         if (keys == keysOf.cend())
             keys = keysOf.insert(row.object, {TargetKeys::symbolKey(row.object), TargetKeys::attributeKey(row.object)});
         const bool symbol = row.row == AnswerLog::Row::Symbol;
-        auto& sessionScore = symbol ? result.sessions[session].symbols : result.sessions[session].attributes;
-        sessionScore.trials += row.score.trials;
-        sessionScore.correct += row.score.correct;
+        auto& summary = result.sessions[session];
+        auto& sessionScore = symbol ? summary.symbols : summary.attributes;
+        sessionScore = sessionScore + row.score;
+        auto& promptedScore = symbol ? summary.promptedSymbols : summary.promptedAttributes;
+        promptedScore = promptedScore + row.prompted;
         auto& target = symbol ? symbolTargets[keys->first] : attributeTargets[keys->second];
         target.trials += row.score.trials;
+        target.promptedTrials += row.prompted.trials;
         auto& score = target.bySession[session];
-        score.trials += row.score.trials;
-        score.correct += row.score.correct;
+        score = score + row.score;
     }
     addTargets(result.targets, AnswerLog::Row::Symbol, symbolTargets, rule);
     addTargets(result.targets, AnswerLog::Row::Attribute, attributeTargets, rule);

@@ -11,22 +11,31 @@
 
 namespace tessarine {
 
-// One session of a learner with its first-try results, as the Records window lists it.
+// One session of a learner with its first-try results, as the Records window lists it. A first try
+// is independent when the answer was not being shown, prompted when it was.
 struct SessionSummary {
     qint64 id = 0;
     QDateTime started; // UTC
     int sets = 0;
-    MasteryRule::Score symbols;
+    MasteryRule::Score symbols; // independent first tries
     MasteryRule::Score attributes;
+    MasteryRule::Score promptedSymbols;
+    MasteryRule::Score promptedAttributes;
     std::optional<double> medianResponseMs; // of the first choices; none without clicks
+
+    // Both rows together.
+    MasteryRule::Score independent() const;
+    MasteryRule::Score prompted() const;
 };
 
-// One target (a symbol key or an attribute) with its trials and its state under the rule.
+// One target (a symbol key or an attribute) with its trials and its state under the rule, which
+// counts independent first tries only.
 struct TargetSummary {
     AnswerLog::Row row = AnswerLog::Row::Symbol;
     QString key;
-    int trials = 0;            // first-try trials in all sessions
-    MasteryRule::Score recent; // over the last sessions in which it was presented
+    int trials = 0;            // independent first tries in all sessions
+    int promptedTrials = 0;    // prompted first tries in all sessions
+    MasteryRule::Score recent; // independent, over the last sessions in which it was presented
     bool mastered = false;
 };
 
@@ -40,13 +49,15 @@ struct ScoreRow {
     qint64 sessionId = 0;
     QString object;
     AnswerLog::Row row = AnswerLog::Row::Symbol;
-    MasteryRule::Score score;
+    MasteryRule::Score score; // independent
+    MasteryRule::Score prompted;
 };
 
 // The learner's progress from their sessions (oldest first, without scores) and the score rows of
 // those sessions: each session's scores summed over its objects, and each target's trials and
-// state under `rule`. Objects are grouped into targets by their name parts. Rows of sessions not in
-// `sessions` are ignored.
+// state under `rule`. Objects are grouped into targets by their name parts. A session in which a
+// target had only prompted first tries counts as one in which it was presented, with no
+// independent trial. Rows of sessions not in `sessions` are ignored.
 LearnerProgress judgeProgress(QList<SessionSummary> sessions, const QList<ScoreRow>& scores, const MasteryRule& rule);
 
 } // namespace tessarine

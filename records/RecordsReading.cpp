@@ -2,7 +2,7 @@
 
 #include "records/RecordsError.h"
 
-// The store's reading: the learners, their rule and settings, their progress and their clicks.
+// The store's reading: the learners, their rule, their progress and their clicks.
 
 namespace tessarine {
 
@@ -17,6 +17,13 @@ QDateTime fromIsoUtc(const QString& text)
 AnswerLog::Row rowFromName(const QString& name)
 {
     return name == QLatin1String("attribute") ? AnswerLog::Row::Attribute : AnswerLog::Row::Symbol;
+}
+
+AnswerLog::SetKind setKindFromName(const QString& name)
+{
+    if (name == QLatin1String("review"))
+        return AnswerLog::SetKind::Review;
+    return name == QLatin1String("correction") ? AnswerLog::SetKind::Correction : AnswerLog::SetKind::Teach;
 }
 
 } // namespace
@@ -62,23 +69,6 @@ MasteryRule RecordsStore::masteryRule(const QString& learner)
     return {query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt()};
 }
 
-QMap<QString, QString> RecordsStore::accessSettings(const QString& learner)
-{
-    auto query = m_file.prepared(QStringLiteral("SELECT access FROM learners WHERE name = ?"));
-    query.addBindValue(learner);
-    m_file.exec(query);
-    QMap<QString, QString> values;
-    if (query.next()) {
-        const QStringList lines = query.value(0).toString().split(u'\n', Qt::SkipEmptyParts);
-        for (const QString& line : lines) {
-            const qsizetype equals = line.indexOf(u'=');
-            if (equals > 0)
-                values.insert(line.left(equals), line.mid(equals + 1));
-        }
-    }
-    return values;
-}
-
 LearnerProgress RecordsStore::progress(const QString& learner, const MasteryRule& rule)
 {
     const auto learnerId = learnerIdOf(learner);
@@ -103,27 +93,58 @@ LearnerProgress RecordsStore::progress(const QString& learner, const MasteryRule
         sessions.append(summary);
     }
 
+    return judgeProgress(std::move(sessions), scoreRows(learnerId), rule);
+}
+
+QList<ScoreRow> RecordsStore::scoreRows(qint64 learnerId)
+{
     QList<ScoreRow> scores;
-    auto scoreRows = m_file.prepared(QStringLiteral("SELECT sc.session_id, sc.object, sc.row, sc.trials, sc.correct"
-                                                    " FROM scores sc JOIN sessions s ON s.id = sc.session_id"
-                                                    " WHERE s.learner_id = ?"));
-    scoreRows.setForwardOnly(true);
-    scoreRows.addBindValue(learnerId);
-    m_file.exec(scoreRows);
-    while (scoreRows.next())
-        scores.append({scoreRows.value(0).toLongLong(),
-                       scoreRows.value(1).toString(),
-                       rowFromName(scoreRows.value(2).toString()),
-                       {scoreRows.value(3).toInt(), scoreRows.value(4).toInt()}});
-    return judgeProgress(std::move(sessions), scores, rule);
+    auto query = m_file.prepared(
+        QStringLiteral("SELECT sc.session_id, sc.object, sc.row, sc.trials, sc.correct, sc.prompted_trials, sc.prompted_correct"
+                       " FROM scores sc JOIN sessions s ON s.id = sc.session_id WHERE s.learner_id = ?"));
+    query.setForwardOnly(true);
+    query.addBindValue(learnerId);
+    m_file.exec(query);
+    while (query.next())
+        scores.append({query.value(0).toLongLong(),
+                       query.value(1).toString(),
+                       rowFromName(query.value(2).toString()),
+                       {query.value(3).toInt(), query.value(4).toInt()},
+                       {query.value(5).toInt(), query.value(6).toInt()}});
+    return scores;
+}
+
+TeachingHistory RecordsStore::teachingHistory(const QString& learner, const MasteryRule& rule)
+{
+    if (!hasLearner(learner))
+        return {};
+    const auto learnerId = learnerIdOf(learner);
+    // The targets need the sessions' order only, not their medians.
+    QList<SessionSummary> sessions;
+    auto sessionRows = m_file.prepared(QStringLiteral("SELECT id FROM sessions WHERE learner_id = ? ORDER BY started, id"));
+    sessionRows.setForwardOnly(true);
+    sessionRows.addBindValue(learnerId);
+    m_file.exec(sessionRows);
+    while (sessionRows.next())
+        sessions.emplace_back().id = sessionRows.value(0).toLongLong();
+
+    TeachingHistory history;
+    const auto progress = judgeProgress(std::move(sessions), scoreRows(learnerId), rule);
+    for (const auto& target : progress.targets) {
+        const bool symbol = target.row == AnswerLog::Row::Symbol;
+        (symbol ? history.symbolTrials : history.attributeTrials).insert(target.key, target.trials + target.promptedTrials);
+        if (target.mastered)
+            (symbol ? history.masteredSymbols : history.masteredAttributes).insert(target.key);
+    }
+    return history;
 }
 
 void RecordsStore::forEachClick(const QString& learner, const std::function<void(const ClickRecord&)>& visit)
 {
     const auto learnerId = learnerIdOf(learner);
     auto query = m_file.prepared(
-        QStringLiteral("SELECT s.started, st.number, st.object, c.row, c.element, c.file, c.correct, c.first_try, "
-                       "c.response_ms"
+        QStringLiteral("SELECT s.started, st.number, st.object, c.row, c.element, c.file, c.correct, c.first_try,"
+                       " c.response_ms, c.prompted, st.kind"
                        " FROM clicks c JOIN sets st ON st.id = c.set_id JOIN sessions s ON s.id = st.session_id"
                        " WHERE s.learner_id = ? ORDER BY s.started, s.id, st.number, c.id"));
     query.setForwardOnly(true);
@@ -145,6 +166,8 @@ void RecordsStore::forEachClick(const QString& learner, const std::function<void
         click.correct = query.value(6).toInt() != 0;
         click.firstTry = query.value(7).toInt() != 0;
         click.responseMs = query.value(8).toLongLong();
+        click.prompted = query.value(9).toInt() != 0;
+        click.setKind = setKindFromName(query.value(10).toString());
         visit(click);
     }
 }

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <memory>
 
 namespace tessarine {
@@ -22,7 +23,9 @@ namespace {
 
 constexpr int Resolution = 72; // one unit is one point
 constexpr double RowHeight = 16;
-const double ColumnShares[] = {0.28, 0.14, 0.2, 0.2, 0.18};
+// Each column's share of the page's width.
+const QList<double> SessionColumns{0.19, 0.07, 0.14, 0.14, 0.14, 0.16, 0.16};
+const QList<double> TargetColumns{0.28, 0.14, 0.2, 0.2, 0.18};
 
 class ReportPainter {
 public:
@@ -76,18 +79,18 @@ public:
     }
 
     // A table that continues on as many pages as it needs, its header on each.
-    void table(const QString& title, const QStringList& headers, const QList<QStringList>& rows)
+    void table(const QString& title, const QList<double>& columns, const QStringList& headers, const QList<QStringList>& rows)
     {
         newPage();
         heading(title, 14);
-        tableRow(headers, true);
+        tableRow(columns, headers, true);
         for (const auto& row : rows) {
             if (m_y + RowHeight > m_page.height()) {
                 newPage();
                 heading(title + QStringLiteral(" (continued)"), 12);
-                tableRow(headers, true);
+                tableRow(columns, headers, true);
             }
-            tableRow(row, false);
+            tableRow(columns, row, false);
         }
         if (rows.isEmpty())
             paragraph(QStringLiteral("No records yet."));
@@ -102,19 +105,26 @@ private:
         m_painter.setFont(font);
     }
 
-    void tableRow(const QStringList& cells, bool header)
+    // A header too wide for its column wraps onto a second line; a cell stays on one.
+    void tableRow(const QList<double>& columns, const QStringList& cells, bool header)
     {
         setBodyFont(header);
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter | (header ? Qt::TextWordWrap : 0);
+        double height = RowHeight;
+        for (qsizetype i = 0; header && i < cells.size() && i < columns.size(); ++i) {
+            const QRectF box(0, 0, width() * columns[i] - 4, 1000);
+            height = std::max(height, m_painter.boundingRect(box, flags, cells[i]).height() + 4);
+        }
         double x = 0;
-        for (qsizetype i = 0; i < cells.size() && i < qsizetype(std::size(ColumnShares)); ++i) {
-            const double w = width() * ColumnShares[i];
-            m_painter.drawText(QRectF(x + 2, m_y, w - 4, RowHeight), Qt::AlignLeft | Qt::AlignVCenter, cells[i]);
+        for (qsizetype i = 0; i < cells.size() && i < columns.size(); ++i) {
+            const double w = width() * columns[i];
+            m_painter.drawText(QRectF(x + 2, m_y, w - 4, height), flags, cells[i]);
             x += w;
         }
         m_painter.setPen(header ? Qt::black : Qt::lightGray);
-        m_painter.drawLine(QPointF(0, m_y + RowHeight), QPointF(width(), m_y + RowHeight));
+        m_painter.drawLine(QPointF(0, m_y + height), QPointF(width(), m_y + height));
         m_painter.setPen(Qt::black);
-        m_y += RowHeight;
+        m_y += height;
     }
 
     QPdfWriter& m_writer;
@@ -154,10 +164,11 @@ int writeRecordsReport(const RecordsModel& model, const QString& filePath)
                          .arg(model.progress().sessions.size())
                          .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
     report.paragraph(model.ruleText());
+    report.paragraph(RecordsModel::promptNote());
     std::unique_ptr<QChart> chart(createRecordsChart(model));
     report.chart(chart.get(), report.width() * 0.7);
-    report.table(QStringLiteral("Sessions"), RecordsModel::sessionHeaders(), model.sessionRows());
-    report.table(QStringLiteral("Targets"), RecordsModel::targetHeaders(), model.targetRows());
+    report.table(QStringLiteral("Sessions"), SessionColumns, RecordsModel::sessionHeaders(), model.sessionRows());
+    report.table(QStringLiteral("Targets"), TargetColumns, RecordsModel::targetHeaders(), model.targetRows());
     if (!painter.end())
         throw cannotWrite(QStringLiteral("the PDF cannot be finished"));
     return report.pages();

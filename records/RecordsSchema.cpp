@@ -21,7 +21,8 @@ const QStringList& recordsTables()
     return tables;
 }
 
-// The first-try scores from the clicks; the trigger of version 2 keeps them from then on.
+// The first-try scores from the clicks, in the columns of versions 2 to 4 (no click was prompted
+// then); the trigger keeps them from then on.
 const auto ScoresFromClicks = QStringLiteral("INSERT INTO scores SELECT st.session_id, st.object, c.row, count(*), sum(c.correct)"
                                              " FROM clicks c JOIN sets st ON st.id = c.set_id WHERE c.first_try = 1"
                                              " GROUP BY st.session_id, st.object, c.row");
@@ -81,6 +82,26 @@ const QList<QStringList>& migrationSteps()
         {QStringLiteral("UPDATE clicks SET first_try = 0 WHERE first_try = 1"
                         " AND set_id IN (SELECT id FROM sets WHERE error <> '')"),
          QStringLiteral("DELETE FROM scores"), ScoresFromClicks},
+        // 5: teaching. The learner's teaching settings, as key=value lines like the access
+        // settings; why each set was drawn; whether the answer was being shown when a click came.
+        // A prompted first try is kept apart in the scores: only the independent ones (trials,
+        // correct) show mastery. Earlier files hold no prompted click, so their scores stand as
+        // they are and need no rebuilding.
+        {QStringLiteral("ALTER TABLE learners ADD COLUMN teaching TEXT NOT NULL DEFAULT ''"),
+         QStringLiteral("ALTER TABLE sets ADD COLUMN kind TEXT NOT NULL DEFAULT 'teach'"
+                        " CHECK (kind IN ('teach', 'review', 'correction'))"),
+         QStringLiteral("ALTER TABLE clicks ADD COLUMN prompted INTEGER NOT NULL DEFAULT 0"),
+         QStringLiteral("ALTER TABLE scores ADD COLUMN prompted_trials INTEGER NOT NULL DEFAULT 0"),
+         QStringLiteral("ALTER TABLE scores ADD COLUMN prompted_correct INTEGER NOT NULL DEFAULT 0"),
+         QStringLiteral("DROP TRIGGER score_first_try"),
+         // `prompted` and `correct` are 0 or 1, so a product picks the one count the click adds to.
+         QStringLiteral("CREATE TRIGGER score_first_try AFTER INSERT ON clicks WHEN NEW.first_try = 1 BEGIN"
+                        " INSERT INTO scores (session_id, object, row, trials, correct, prompted_trials, prompted_correct)"
+                        " SELECT st.session_id, st.object, NEW.row, 1 - NEW.prompted, (1 - NEW.prompted) * NEW.correct,"
+                        " NEW.prompted, NEW.prompted * NEW.correct FROM sets st WHERE st.id = NEW.set_id"
+                        " ON CONFLICT (session_id, object, row) DO UPDATE SET trials = trials + excluded.trials,"
+                        " correct = correct + excluded.correct, prompted_trials = prompted_trials + excluded.prompted_trials,"
+                        " prompted_correct = prompted_correct + excluded.prompted_correct; END")},
     };
     return steps;
 }

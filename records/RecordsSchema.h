@@ -16,7 +16,7 @@ class RecordsFile;
 // after the version it carries, in one transaction.
 namespace RecordsSchema {
 
-inline constexpr int Version = 4;
+inline constexpr int Version = 5;
 
 enum class Kind {
     Records,    // ours: records tables of this or an earlier version, or an empty database

@@ -37,6 +37,19 @@ QString setEndName(AnswerLog::SetEnd how)
     return {};
 }
 
+QString setKindName(AnswerLog::SetKind kind)
+{
+    switch (kind) {
+    case AnswerLog::SetKind::Teach:
+        return QStringLiteral("teach");
+    case AnswerLog::SetKind::Review:
+        return QStringLiteral("review");
+    case AnswerLog::SetKind::Correction:
+        return QStringLiteral("correction");
+    }
+    return {};
+}
+
 QString RecordsStore::defaultFilePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
@@ -86,18 +99,6 @@ void RecordsStore::setMasteryRule(const QString& learner, const MasteryRule& rul
     m_file.exec(update);
 }
 
-void RecordsStore::setAccessSettings(const QString& learner, const QMap<QString, QString>& values)
-{
-    const auto id = ensureLearner(learner);
-    QString lines;
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        lines += it.key() + u'=' + QString(it.value()).remove(u'\n') + u'\n';
-    auto update = m_file.prepared(QStringLiteral("UPDATE learners SET access = ? WHERE id = ?"));
-    update.addBindValue(lines);
-    update.addBindValue(id);
-    m_file.exec(update);
-}
-
 qint64 RecordsStore::beginSession(qint64 learnerId, const QDateTime& started, const QVariantMap& options,
                                   const QString& programVersion, const QString& programFolder)
 {
@@ -126,8 +127,8 @@ qint64 RecordsStore::addSet(qint64 sessionId, int number, const AnswerLog::Set& 
 {
     auto insert = m_file.prepared(
         QStringLiteral("INSERT INTO sets (session_id, number, object, caption, symbol_right, symbol_distractor,"
-                       " symbol_right_element, attribute_right, attribute_distractor, attribute_right_element, error)"
-                       " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                       " symbol_right_element, attribute_right, attribute_distractor, attribute_right_element, error, kind)"
+                       " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     insert.addBindValue(sessionId);
     insert.addBindValue(number);
     insert.addBindValue(text(set.object));
@@ -139,6 +140,7 @@ qint64 RecordsStore::addSet(qint64 sessionId, int number, const AnswerLog::Set& 
     insert.addBindValue(text(set.attributes.distractor));
     insert.addBindValue(set.attributes.rightElement);
     insert.addBindValue(text(set.error));
+    insert.addBindValue(setKindName(set.kind));
     m_file.exec(insert);
     return insert.lastInsertId().toLongLong();
 }
@@ -152,12 +154,12 @@ void RecordsStore::endSet(qint64 setId, AnswerLog::SetEnd how)
 }
 
 void RecordsStore::addClick(qint64 setId, AnswerLog::Row row, int element, const QString& file, bool correct, bool firstTry,
-                            qint64 responseMs)
+                            bool prompted, qint64 responseMs)
 {
     // The one statement of every click, prepared once.
     if (!m_insertClick)
         m_insertClick = m_file.prepared(QStringLiteral("INSERT INTO clicks (set_id, row, element, file, correct,"
-                                                       " first_try, response_ms) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+                                                       " first_try, response_ms, prompted) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
     auto& insert = *m_insertClick;
     insert.bindValue(0, setId);
     insert.bindValue(1, rowName(row));
@@ -166,6 +168,7 @@ void RecordsStore::addClick(qint64 setId, AnswerLog::Row row, int element, const
     insert.bindValue(4, correct ? 1 : 0);
     insert.bindValue(5, firstTry ? 1 : 0);
     insert.bindValue(6, responseMs);
+    insert.bindValue(7, prompted ? 1 : 0);
     m_file.exec(insert);
 }
 

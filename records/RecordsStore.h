@@ -31,6 +31,8 @@ struct ClickRecord {
     bool correct = false;
     bool firstTry = false;
     qint64 responseMs = 0;
+    bool prompted = false;
+    AnswerLog::SetKind setKind = AnswerLog::SetKind::Teach;
 };
 
 // The learners' records in one SQLite file. Every write is its own transaction, committed and
@@ -89,8 +91,9 @@ public:
     void endSession(qint64 sessionId, const QDateTime& ended);
     qint64 addSet(qint64 sessionId, int number, const AnswerLog::Set& set);
     void endSet(qint64 setId, AnswerLog::SetEnd how);
-    // `firstTry` only for a first choice that counts toward the scores and the medians.
-    void addClick(qint64 setId, AnswerLog::Row row, int element, const QString& file, bool correct, bool firstTry,
+    // `firstTry` only for a first choice that counts toward the scores and the medians; a prompted
+    // one is scored apart from the independent ones.
+    void addClick(qint64 setId, AnswerLog::Row row, int element, const QString& file, bool correct, bool firstTry, bool prompted,
                   qint64 responseMs);
 
     LearnerProgress progress(const QString& learner, const MasteryRule& rule);
@@ -99,6 +102,10 @@ public:
 
 private:
     qint64 learnerIdOf(const QString& name);
+    QList<ScoreRow> scoreRows(qint64 learnerId);
+    QMap<QString, QString> settingsLines(const QString& learner, const QString& column, bool escapedValues);
+    void setSettingsLines(const QString& learner, const QString& column, bool escapedValues,
+                          const QMap<QString, QString>& values);
 
     RecordsFile m_file;
     std::optional<QSqlQuery> m_insertClick; // after m_file: gone before its connection
@@ -106,5 +113,6 @@ private:
 
 QString rowName(AnswerLog::Row row);
 QString setEndName(AnswerLog::SetEnd how);
+QString setKindName(AnswerLog::SetKind kind); // "teach", "review" or "correction"
 
 } // namespace tessarine

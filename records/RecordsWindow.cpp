@@ -85,7 +85,10 @@ RecordsWindow::RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMes
     chartView = new QChartView(this);
     // The chart's numbers are the tables' too, where a screen reader can read them.
     chartView->setAccessibleName(QStringLiteral("Chart of first try right, per session"));
-    chartView->setAccessibleDescription(QStringLiteral("The same numbers are in the Sessions table"));
+    chartView->setAccessibleDescription(
+        QStringLiteral("Per session, the percent right at the first try of symbols and attributes answered without a "
+                       "prompt, of all first tries answered without a prompt (independent) and of all answered with "
+                       "one (prompted), and the mastery line; the same numbers are in the Sessions table"));
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setMinimumHeight(240);
 
@@ -98,6 +101,9 @@ RecordsWindow::RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMes
     ruleForm->addRow(QStringLiteral("Right at the first try, at least"), spnPercent);
     ruleForm->addRow(QStringLiteral("In consecutive sessions"), spnSessions);
     ruleForm->addRow(QStringLiteral("Trials a session, at least"), spnMinTrials);
+    lblPromptNote = new QLabel(RecordsModel::promptNote(), ruleBox);
+    lblPromptNote->setWordWrap(true);
+    ruleForm->addRow(lblPromptNote);
 
     cmdExportCsv = new QPushButton(QStringLiteral("Export CSV"), this);
     cmdReportPdf = new QPushButton(QStringLiteral("Report PDF"), this);

@@ -15,7 +15,7 @@ class IRecordsPrompts;
 class RecordsModel;
 
 // The records of one learner: sessions, targets, the chart with the mastery line, the editable
-// mastery rule, and "Export CSV", "Report PDF" and "Delete learner". Everything it shows comes
+// mastery rule with a word on prompted answers, and "Export CSV", "Report PDF" and "Delete learner". Everything it shows comes
 // from the model; it only forwards what the user does.
 class RecordsWindow final : public QWidget {
     Q_OBJECT
@@ -34,6 +34,7 @@ public:
     QSpinBox* spnPercent;
     QSpinBox* spnSessions;
     QSpinBox* spnMinTrials;
+    QLabel* lblPromptNote;
     QPushButton* cmdExportCsv;
     QPushButton* cmdReportPdf;
     QPushButton* cmdDeleteLearner;

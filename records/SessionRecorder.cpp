@@ -103,7 +103,7 @@ void SessionRecorder::clicked(Row row, int element, const QString& file, bool co
     // the click is kept with that set but is no first choice.
     const bool firstTry = !state.answered && !m_setFailed;
     state.answered = true;
-    record([&] { m_store->addClick(m_setId, row, element, file, correct, firstTry, elapsed); });
+    record([&] { m_store->addClick(m_setId, row, element, file, correct, firstTry, prompted, elapsed); });
 }
 
 void SessionRecorder::setEnded(SetEnd how)

@@ -17,7 +17,9 @@ class RecordsStore;
 // The exercise's answer log kept in the learner records: numbers the sets, marks the first choice
 // in each row of a set and times every click from the moment its row became visible, and writes
 // each event at once. Clicks on a set that stopped with an error are kept with that set but are
-// never first choices, so they count toward no score, median or mastery. The file is opened when
+// never first choices, so they count toward no score, median or mastery. A first choice made while
+// the answer was being shown is kept as prompted: it is no independent first try, and mastery does
+// not count it. The file is opened when
 // the first session with a learner starts. When the records cannot be kept, that is reported once
 // and the recorder stays silent for the rest of the run; the exercise never notices.
 class SessionRecorder final : public AnswerLog {

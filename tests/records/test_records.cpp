@@ -5,6 +5,7 @@
 #include "records/MasteryRule.h"
 #include "records/RecordsError.h"
 #include "records/RecordsExport.h"
+#include "records/RecordsModel.h"
 #include "records/RecordsStore.h"
 #include "teaching/TargetKeys.h"
 
@@ -153,9 +154,9 @@ private Q_SLOTS:
         const auto start = QDateTime(QDate(2026, 3, 3), QTime(9, 30), Qt::UTC).toLocalTime().toString(Qt::ISODate);
         const auto click = QStringLiteral("\"O'Brien, \"\"Jo\"\"\",%1,1,\"%2\",");
         const auto lines = QStringList{QString::fromLatin1(RecordsCsvHeader),
-                                       click + QStringLiteral("symbol,0,\"\"\"Ελληνικά\"\" 猫.jpg\",0,1,1500"),
-                                       click + QStringLiteral("symbol,1,\"tazza, grande.jpg\",1,0,2000"),
-                                       click + QStringLiteral("attribute,0,colore.rosé.jpg,1,1,700"),
+                                       click + QStringLiteral("symbol,0,\"\"\"Ελληνικά\"\" 猫.jpg\",0,1,1500,0,teach"),
+                                       click + QStringLiteral("symbol,1,\"tazza, grande.jpg\",1,0,2000,0,teach"),
+                                       click + QStringLiteral("attribute,0,colore.rosé.jpg,1,1,700,0,teach"),
                                        {}};
         const auto written = readAll(csv);
         QCOMPARE(QString::fromUtf8(written), lines.join(QStringLiteral("\r\n")).arg(start, object));
@@ -192,9 +193,9 @@ private Q_SLOTS:
         for (const qint64 id : {11, 12, 13, 14})
             sessions.emplace_back().id = id;
         const QList<ScoreRow> rows{
-            {11, "cup.colour.red.jpg", Row::Symbol, {5, 5}},    {13, "cup.colour.red.jpg", Row::Symbol, {3, 3}},
-            {13, "Cup.colour.blue.jpg", Row::Symbol, {2, 2}},   {14, "cup.colour.red.2.jpg", Row::Symbol, {6, 5}},
-            {14, "cup.colour.red.jpg", Row::Attribute, {4, 4}}, {99, "cup.colour.red.jpg", Row::Symbol, {9, 0}}};
+            {11, "cup.colour.red.jpg", Row::Symbol, {5, 5}, {}},    {13, "cup.colour.red.jpg", Row::Symbol, {3, 3}, {}},
+            {13, "Cup.colour.blue.jpg", Row::Symbol, {2, 2}, {}},   {14, "cup.colour.red.2.jpg", Row::Symbol, {6, 5}, {}},
+            {14, "cup.colour.red.jpg", Row::Attribute, {4, 4}, {}}, {99, "cup.colour.red.jpg", Row::Symbol, {9, 0}, {}}};
         const auto p = judgeProgress(sessions, rows, MasteryRule(80, 3, 5));
         QCOMPARE(std::tuple(p.sessions[1].symbols.trials, p.sessions[2].symbols.trials, p.sessions[3].symbols.correct,
                             p.sessions[3].attributes.trials),
@@ -204,12 +205,29 @@ private Q_SLOTS:
         QCOMPARE(std::tuple(cup.key, cup.trials, cup.recent.trials, cup.recent.correct, cup.mastered),
                  std::tuple(QStringLiteral("CUP"), 16, 16, 15, true));
         QCOMPARE(std::tuple(p.targets[1].key, p.targets[1].mastered), std::tuple(QStringLiteral("COLOUR.RED"), false));
+
+        // Prompted first tries show no mastery, however right: COLOUR.GREEN, right alone in sessions
+        // 11 to 13, was mastered until session 14 presented it with prompts only.
+        const auto green = [&](qsizetype sessionCount) {
+            return judgeProgress(sessions.first(sessionCount),
+                                 {{11, "pen.colour.green.jpg", Row::Attribute, {5, 5}, {}},
+                                  {12, "pen.colour.green.jpg", Row::Attribute, {5, 5}, {}},
+                                  {13, "pen.colour.green.jpg", Row::Attribute, {5, 5}, {2, 0}},
+                                  {14, "pen.colour.green.jpg", Row::Attribute, {0, 0}, {6, 6}}},
+                                 MasteryRule(80, 3, 5));
+        };
+        QVERIFY(green(3).targets.value(0).mastered);
+        const auto q = green(4);
+        const auto target = q.targets.value(0);
+        QCOMPARE(std::tuple(target.key, target.trials, target.promptedTrials, target.recent.trials, target.mastered),
+                 std::tuple(QStringLiteral("COLOUR.GREEN"), 15, 8, 10, false));
+        QCOMPARE(std::tuple(q.sessions[3].attributes.trials, q.sessions[3].promptedAttributes.correct), std::tuple(0, 6));
     }
 
     void migrationsFromEveryEarlierVersion_data()
     {
         QTest::addColumn<int>("version");
-        for (const int version : {1, 2, 3})
+        for (const int version : {1, 2, 3, 4})
             QTest::newRow(QByteArray::number(version).constData()) << version;
     }
     void migrationsFromEveryEarlierVersion()
@@ -217,10 +235,15 @@ private Q_SLOTS:
         QFETCH(int, version);
         const auto script = readAll(QStringLiteral(TESSARINE_TEST_DATA "/records-v%1.sql").arg(version));
         QCOMPARE(sqlRows(file(), QString::fromUtf8(script)), QStringList());
+        // Every row of every table, for a file whose figures the migration must leave as they are.
+        const QStringList tables{"learners", "sessions", "sets", "clicks", "scores"};
+        QMap<QString, QStringList> before;
+        for (const auto& table : tables)
+            before.insert(table, sqlRows(file(), QStringLiteral("SELECT * FROM %1 ORDER BY 1, 2").arg(table)));
         {
             RecordsStore store(file());
             QVERIFY(!store.open());
-            QCOMPARE(store.schemaVersion(), 4);
+            QCOMPARE(store.schemaVersion(), RecordsSchema::Version);
             QCOMPARE(store.masteryRule(QStringLiteral("Ada")), MasteryRule());
             // Set 2 failed to compose: its click is kept, but the scores, set counts and medians
             // come from set 1 only (1234 and 800 ms), whatever an earlier version kept.
@@ -235,14 +258,31 @@ private Q_SLOTS:
             QCOMPARE(firstTries, (QList<bool>{true, true, false}));
             // Access settings since version 3: kept whole.
             QCOMPARE(store.accessSettings(QStringLiteral("Ada")).value(QStringLiteral("ScanMode")), version >= 3 ? "1" : "");
+            if (version == 4) {
+                // Each row whole, the new columns appended at their defaults: no click was prompted,
+                // every set was taught, so every figure stays.
+                const QMap<QString, QString> added{{"learners", "|"}, {"sets", "|teach"}, {"clicks", "|0"}, {"scores", "|0|0"}};
+                for (const auto& table : tables) {
+                    QStringList expected = before.value(table);
+                    for (auto& row : expected)
+                        row += added.value(table);
+                    QCOMPARE(sqlRows(file(), QStringLiteral("SELECT * FROM %1 ORDER BY 1, 2").arg(table)), expected);
+                }
+            }
             const QMap<QString, QString> changed{{"ScanMode", "1"}, {"StepKey", "a=b"}};
             store.setAccessSettings(QStringLiteral("Ada"), changed);
             QCOMPARE(store.accessSettings(QStringLiteral("Ada")), changed);
+            // A prompted first try on the migrated file is scored apart.
+            store.addClick(1, Row::Symbol, 0, QStringLiteral("cup.jpg"), true, true, true, 400);
+            const auto after = store.progress(QStringLiteral("Ada"), {}).sessions.value(0);
+            QCOMPARE(std::tuple(after.symbols.trials, after.promptedSymbols.trials, after.promptedSymbols.correct),
+                     std::tuple(1, 1, 1));
         }
         // A file from a later version is left as it is.
-        sqlRows(file(), QStringLiteral("PRAGMA user_version=5"));
+        const auto later = QString::number(RecordsSchema::Version + 1);
+        sqlRows(file(), QStringLiteral("PRAGMA user_version=") + later);
         QCOMPARE(openError(file()), RecordsErrorNumber::NewerVersion);
-        QCOMPARE(sqlRows(file(), QStringLiteral("PRAGMA user_version")), QStringList{QStringLiteral("5")});
+        QCOMPARE(sqlRows(file(), QStringLiteral("PRAGMA user_version")), QStringList{later});
     }
 
     void failedSetIsKeptButCountsForNothing()
@@ -258,7 +298,105 @@ private Q_SLOTS:
         QCOMPARE(progress.targets.size(), 2); // CUP and COLOUR.RED: no BALL
         const auto csv = m_dir.filePath(QStringLiteral("gus.csv"));
         QCOMPARE(exportCsv(file(), QStringLiteral("Gus"), csv), QStringLiteral("0 "));
-        QVERIFY(readAll(csv).endsWith(",2,ball.colour.blue.jpg,symbol,0,cup.jpg,1,0,200\r\n"));
+        QVERIFY(readAll(csv).endsWith(",2,ball.colour.blue.jpg,symbol,0,cup.jpg,1,0,200,0,teach\r\n"));
+    }
+
+    // Three sessions of CUP RED: five sets whose symbol is answered with the prompt showing, a
+    // review set first answered wrong alone and then with the prompt, and a correction set whose
+    // dimmed distractor is clicked; every attribute is answered right alone.
+    void promptedFirstTriesAreScoredApartAndExported()
+    {
+        doubles::RecordingMessageBox box;
+        ScriptedRecorder r(file(), box);
+        const QString learner = QStringLiteral("Pia");
+        for (int day = 0; day < 3; ++day) {
+            r.recorder.sessionStarted({learner, {}, "1.0.0", "/opt/t"});
+            for (int n = 0; n < 7; ++n) {
+                const auto kind = n < 5    ? AnswerLog::SetKind::Teach
+                                  : n == 5 ? AnswerLog::SetKind::Review
+                                           : AnswerLog::SetKind::Correction;
+                r.recorder.setShown(
+                    {"cup.colour.red.jpg", "CUP", {"cup.jpg", "other.jpg", 0}, {"colour.red.jpg", "b.jpg", 1}, {}, kind});
+                r.ms += 3000;
+                if (n >= 5)
+                    r.recorder.clicked(Row::Symbol, 1, QStringLiteral("other.jpg"), false, n == 6);
+                r.recorder.clicked(Row::Symbol, 0, QStringLiteral("cup.jpg"), true, true);
+                r.recorder.rowVisible(Row::Attribute);
+                r.recorder.clicked(Row::Attribute, 1, QStringLiteral("colour.red.jpg"), true, false);
+                r.recorder.setEnded(AnswerLog::SetEnd::NextInSequence);
+            }
+            r.recorder.sessionEnded();
+            r.now = r.now.addDays(1);
+        }
+        QVERIFY(box.shown.isEmpty());
+
+        RecordsStore store(file());
+        QVERIFY(!store.open());
+        RecordsModel model(store, learner);
+        const auto s = model.progress().sessions.value(2);
+        QCOMPARE(std::tuple(s.symbols.trials, s.symbols.correct, s.promptedSymbols.trials, s.promptedSymbols.correct,
+                            s.attributes.trials, s.promptedAttributes.trials),
+                 std::tuple(1, 0, 6, 5, 7, 0));
+        QCOMPARE(model.sessionRows().value(0).mid(5), (QStringList{"7 of 8", "5 of 6"}));
+        QCOMPARE(model.independentSeries().value(2), QPointF(3, 100.0 * 7 / 8));
+        QCOMPARE(model.promptedSeries().value(2), QPointF(3, 100.0 * 5 / 6));
+        // Right with the prompt 15 times in three sessions, CUP is not mastered; COLOUR.RED, right alone, is.
+        const auto targets = model.progress().targets;
+        QCOMPARE(targets.size(), 2);
+        QCOMPARE(std::tuple(targets[0].key, targets[0].trials, targets[0].promptedTrials, targets[0].mastered),
+                 std::tuple(QStringLiteral("CUP"), 3, 18, false));
+        QCOMPARE(std::tuple(targets[1].key, targets[1].trials, targets[1].mastered),
+                 std::tuple(QStringLiteral("COLOUR.RED"), 21, true));
+        // The draw before the next session sees every first try, prompted or not.
+        const auto history = store.teachingHistory(learner, model.rule());
+        QCOMPARE(std::tuple(history.symbolTrials, history.attributeTrials, history.masteredSymbols, history.masteredAttributes),
+                 std::tuple(QMap<QString, int>{{"CUP", 21}}, QMap<QString, int>{{"COLOUR.RED", 21}}, QSet<QString>{},
+                            QSet<QString>{"COLOUR.RED"}));
+        QCOMPARE(store.teachingHistory(QStringLiteral("Nobody"), {}).symbolTrials.size(), 0);
+
+        // The ten columns as they were, then whether the prompt showed and why the set was drawn;
+        // response times left out.
+        const auto csv = m_dir.filePath(QStringLiteral("pia.csv"));
+        QCOMPARE(exportCsv(file(), learner, csv), QStringLiteral("0 "));
+        QStringList lines = QString::fromUtf8(readAll(csv)).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 1 + 3 * (7 * 2 + 2) + 1);
+        QCOMPARE(lines.first(), QStringLiteral("learner,session_start,set,object,row,element,file,correct,first_try,"
+                                               "response_ms,prompted,set_kind"));
+        for (auto& line : lines) {
+            auto columns = line.split(u',');
+            QCOMPARE(columns.size(), line.isEmpty() ? 1 : 12);
+            line = columns.mid(2, 7).join(u',') + u',' + columns.mid(10).join(u',');
+        }
+        QCOMPARE(lines.mid(9, 8), (QStringList{"5,cup.colour.red.jpg,symbol,0,cup.jpg,1,1,1,teach",
+                                               "5,cup.colour.red.jpg,attribute,1,colour.red.jpg,1,1,0,teach",
+                                               "6,cup.colour.red.jpg,symbol,1,other.jpg,0,1,0,review",
+                                               "6,cup.colour.red.jpg,symbol,0,cup.jpg,1,0,1,review",
+                                               "6,cup.colour.red.jpg,attribute,1,colour.red.jpg,1,1,0,review",
+                                               "7,cup.colour.red.jpg,symbol,1,other.jpg,0,1,1,correction",
+                                               "7,cup.colour.red.jpg,symbol,0,cup.jpg,1,0,1,correction",
+                                               "7,cup.colour.red.jpg,attribute,1,colour.red.jpg,1,1,0,correction"}));
+    }
+
+    // Targets come from file names: any character but "/" must come back as it went in, and the
+    // access settings beside them stay as they are.
+    void teachingSettingsGoWithTheLearner()
+    {
+        RecordsStore store(file());
+        QVERIFY(!store.open());
+        QCOMPARE(store.teachingSettings(QStringLiteral("Nobody")), (QMap<QString, QString>{}));
+        TeachingSettings settings;
+        settings.symbolTargets = QSet<QString>{"CUP", "LINE\nBREAK", "BACK\\nSLASH", "A=B", "TAB\tÉ"};
+        settings.attributeTargets = QSet<QString>{};
+        settings.promptDelayMs = 3000;
+        settings.errorlessTrials = 2;
+        store.setAccessSettings(QStringLiteral("Kai"), {{"StepKey", "\\"}});
+        store.setTeachingSettings(QStringLiteral("Kai"), settings.toMap());
+        QCOMPARE(TeachingSettings::fromMap(store.teachingSettings(QStringLiteral("Kai"))), settings);
+        QCOMPARE(sqlRows(file(), "SELECT length(teaching) - length(replace(teaching, char(10), '')) FROM learners"),
+                 QStringList{QString::number(settings.toMap().size())});
+        QCOMPARE(store.accessSettings(QStringLiteral("Kai")), (QMap<QString, QString>{{"StepKey", "\\"}}));
+        store.setTeachingSettings(QStringLiteral("Kai"), {});
+        QVERIFY(TeachingSettings::fromMap(store.teachingSettings(QStringLiteral("Kai"))).isDefault());
     }
 
     void damagedFileIsSetAsideOnce_data()

@@ -103,12 +103,18 @@ private Q_SLOTS:
         Opened gil(*m_store, QStringLiteral("Gil"));
         RecordsWindow& window = gil.window;
         QCOMPARE(window.tblSessions->rowCount(), 6);
-        QCOMPARE(rowTexts(window.tblSessions, 0).mid(1), (QStringList{"10", "90 %", "90 %", "0.8 s"}));
+        QCOMPARE(rowTexts(window.tblSessions, 0).mid(1), (QStringList{"10", "90 %", "90 %", "0.8 s", "18 of 20", "-"}));
         QCOMPARE(rowTexts(window.tblTargets, 1), (QStringList{"CUP", "Symbol", "30", "90 %", "Yes"}));
         QCOMPARE(rowTexts(window.tblTargets, 0).last(), QStringLiteral("No"));
+        QVERIFY(window.lblPromptNote->isVisible() && window.lblPromptNote->text().startsWith(QStringLiteral("Mastery")));
         const auto series = window.chartView->chart()->series();
-        QCOMPARE(series.size(), 3);
+        QCOMPARE(series.size(), 5);
         QCOMPARE(static_cast<QLineSeries*>(series[0])->at(1), QPointF(2, 80));
+        // Without prompts every first try is an independent one, and the prompted line has no point.
+        QCOMPARE(std::tuple(series[3]->name(), static_cast<QLineSeries*>(series[3])->at(1)),
+                 std::tuple(QStringLiteral("Independent right"), QPointF(2, 80)));
+        QCOMPARE(std::tuple(series[4]->name(), static_cast<QLineSeries*>(series[4])->count()),
+                 std::tuple(QStringLiteral("Prompted right"), 0));
 
         // At 80 % the ball is mastered too, and the mastery line moves; the rule is kept with Gil's records only.
         window.spnPercent->selectAll();
