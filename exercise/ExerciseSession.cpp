@@ -54,6 +54,7 @@ ExerciseSession::ExerciseSession(Module1& module, const Platform& platform, Pict
           [this] { m_screen.hidePrompt(); })
 {
     m_access.setOnRingMoved([this] { m_screen.ringMoved(); });
+    m_prompt.setCovered([this] { return rewardShowing(); });
 }
 
 ExerciseSession::~ExerciseSession() = default;

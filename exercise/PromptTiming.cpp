@@ -59,7 +59,7 @@ void PromptTiming::startDelay()
     // The tick belongs to this row: a row that ends stops the timer before it can come.
     m_timer.start(m_settings.promptDelayMs, [this] {
         m_timer.stop();
-        if (m_row && !m_showing)
+        if (m_row && !m_showing && !(m_covered && m_covered()))
             show();
     });
 }

@@ -31,7 +31,9 @@ public:
     void wrongAnswer();
     // The first choice in a row of the set with `object`: one more trial of its target.
     void firstChoice(AnswerLog::Row row, const QString& object);
-    // Something covered the window (the reward): the delay counts again from now.
+    // `covered` tells whether something covers the window (the reward): a delay that comes due
+    // then does not show, and restartDelay() starts it again once the window is uncovered.
+    void setCovered(std::function<bool()> covered) { m_covered = std::move(covered); }
     void restartDelay();
 
     std::optional<AnswerLog::Row> row() const { return m_row; }
@@ -46,6 +48,7 @@ private:
     IStepTimer& m_timer;
     std::function<void(AnswerLog::Row)> m_onShow;
     std::function<void()> m_onHide;
+    std::function<bool()> m_covered;
     std::optional<AnswerLog::Row> m_row;
     bool m_showing = false;
 };

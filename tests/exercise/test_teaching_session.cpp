@@ -61,6 +61,25 @@ bool noPrompt(frmMain& w)
     return !w.Prompt->isVisible();
 }
 
+// Like a modal message box, lets time pass while it is shown, and notes whether the prompt was on
+// the window meanwhile.
+struct WaitingMessageBox final : IMessageBox {
+    void showCritical(const QString& text) override
+    {
+        shown.append(text);
+        timers.advance(1000);
+        promptSeen |= window && window->Prompt->isVisible();
+    }
+    explicit WaitingMessageBox(doubles::FakeTimers& fakeTimers)
+        : timers(fakeTimers)
+    {
+    }
+    doubles::FakeTimers& timers;
+    frmMain* window = nullptr;
+    QStringList shown;
+    bool promptSeen = false;
+};
+
 // A fixed stream of draws, the same for every run.
 std::deque<float> fixedDraws()
 {
@@ -121,6 +140,31 @@ private Q_SLOTS:
         exercise.changeSet();
         QVERIFY(noPrompt(w));
         QVERIFY(exercise.platform.messageBox.shown.isEmpty());
+    }
+
+    // The delay comes due while the next set is being shown (a message box of the set waits for
+    // the learner): the set before has ended, and the new set is not prompted for it.
+    void promptDueAsTheSetChanges()
+    {
+        TeachingSettings teaching;
+        teaching.promptDelayMs = 3000;
+        // A name without a value: messages while the caption and the attributes are shown.
+        Exercise exercise({"cup.jpg"}, {"cup.jpg", "pen.jpg"}, Attributes, {.attributeDistractor = false});
+        WaitingMessageBox box(exercise.timers);
+        Module1 module(box, exercise.platform.random);
+        module.ShowSymbolsDistractor = module.UseSequence = true;
+        frmMain w(module, exercise.platform.platform(), exercise.decoder, teachingAids(teaching), exercise.clock,
+                  exercise.timers);
+        w.setAttribute(Qt::WA_DeleteOnClose, false);
+        w.Form_Load();
+        w.show();
+        box.window = &w;
+        exercise.timers.advance(2999);
+        QVERIFY(noPrompt(w) && !box.shown.isEmpty());
+        QTest::mouseClick(w.cmdCambia, Qt::LeftButton);
+        QVERIFY(!box.promptSeen && noPrompt(w));
+        exercise.timers.advance(3000);
+        QVERIFY(promptedIn(w, w.Simbolo));
     }
 
     // At once after a wrong answer; at once for the first trials of a target (the records' trials
