@@ -265,6 +265,9 @@ void frmMain::moveRing()
     Ring->setGeometry(box.adjusted(-around, -around, around, around));
     Ring->raise();
     Ring->show();
+    // The reward, when it shows, stays on top of everything.
+    if (Reward->isVisible())
+        Reward->raise();
 }
 
 void frmMain::showPrompt(Row row, int rightElement)
@@ -290,7 +293,6 @@ void frmMain::placePrompt()
         return;
     const QWidget* right = element(m_prompted->first, m_prompted->second);
     Prompt->around(QRect(right->mapTo(this, QPoint(0, 0)), right->size()));
-    // The reward, when it shows, stays on top of everything.
     if (Reward->isVisible())
         Reward->raise();
 }
