@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 namespace tessarine {
 
@@ -23,6 +24,14 @@ public:
     virtual ~IStepTimer() = default;
     virtual void start(int intervalMs, std::function<void()> onTick) = 0;
     virtual void stop() = 0;
+};
+
+// Makes the timers of one exercise window: the ring's steps, the prompt's delay, the reward's end.
+// Each timer runs on its own; a test's factory drives them all on one fake clock.
+class ITimerFactory {
+public:
+    virtual ~ITimerFactory() = default;
+    virtual std::unique_ptr<IStepTimer> makeTimer() = 0;
 };
 
 // A monotonic clock.
@@ -46,6 +55,19 @@ private:
     IMessageBox& m_messageBox;
     QTimer m_timer;
     std::function<void()> m_onTick;
+};
+
+// QtStepTimers reporting through `messageBox`.
+class QtTimerFactory final : public ITimerFactory {
+public:
+    explicit QtTimerFactory(IMessageBox& messageBox)
+        : m_messageBox(messageBox)
+    {
+    }
+    std::unique_ptr<IStepTimer> makeTimer() override { return std::make_unique<QtStepTimer>(m_messageBox); }
+
+private:
+    IMessageBox& m_messageBox;
 };
 
 } // namespace tessarine

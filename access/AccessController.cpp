@@ -44,6 +44,14 @@ void AccessController::setAppeared()
 
 void AccessController::rowAppeared() { m_scanner.restart(); }
 
+void AccessController::pointTo(AnswerTarget target)
+{
+    if (!m_settings.keyboardAccess && !m_scanner.active())
+        return;
+    if (m_ring.moveTo(target))
+        m_scanner.rest();
+}
+
 AccessOutcome AccessController::keyPressed(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
 {
     key = normalised(key);

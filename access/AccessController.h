@@ -35,6 +35,9 @@ public:
     void setAppeared();
     // After the attribute row was revealed by a right symbol.
     void rowAppeared();
+    // The prompt shows `target` as the answer: a ring shown moves onto it, and scanning rests
+    // there a full interval before it steps on.
+    void pointTo(AnswerTarget target);
 
     AccessOutcome keyPressed(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat);
     AccessOutcome keyReleased(int key, bool autoRepeat);

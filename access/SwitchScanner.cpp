@@ -26,6 +26,8 @@ void SwitchScanner::step()
 
 void SwitchScanner::choose() { startTimer(); }
 
+void SwitchScanner::rest() { startTimer(); }
+
 void SwitchScanner::pause() { m_timer.stop(); }
 
 void SwitchScanner::resume() { startTimer(); }

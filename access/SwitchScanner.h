@@ -22,6 +22,8 @@ public:
     // A choose press, on where the ring is. With one switch the ring then rests a full interval,
     // so that the learner sees what the choice did before it moves on.
     void choose();
+    // The ring was put where the learner should look: it rests there a full interval.
+    void rest();
     // While a choose switch is held down the ring stays where the learner pressed.
     void pause();
     void resume();

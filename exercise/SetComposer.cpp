@@ -22,10 +22,28 @@ SetComposer::SetComposer(Module1& module, PictureDecoder& decoder, const Program
 
 SetComposer::PreparedSet SetComposer::prepare()
 {
-    PreparedSet set{m_planner.plan(), {}};
+    const std::optional<ObjectChoice> choice = m_chooser ? m_chooser() : std::nullopt;
+    PreparedSet set{choice ? m_planner.planAt(choice->position, SetPlanner::Draws::Random) : m_planner.plan(),
+                    {},
+                    choice ? choice->kind : AnswerLog::SetKind::Teach};
     decode(set);
     return set;
 }
+
+void SetComposer::replanNext()
+{
+    m_next.reset();
+    m_next = prepare();
+}
+
+QString SetComposer::shownName(Row row, int index) const
+{
+    if (index < 0 || index > 1)
+        return {};
+    return m_shown.names[static_cast<int>(row)][index];
+}
+
+int SetComposer::shownRight(Row row) const { return m_shown.right[static_cast<int>(row)]; }
 
 void SetComposer::decode(PreparedSet& set) const
 {
@@ -75,8 +93,11 @@ void SetComposer::show(const PreparedSet& set, AnswerLog::Set& shown)
 {
     shown.object = set.plan.object;
     shown.caption = set.plan.caption;
+    shown.kind = set.kind;
     // What each answer element holds, as far as the set got.
-    QString names[2][2];
+    m_shown = {};
+    m_shown.position = set.plan.objectPosition;
+    auto& names = m_shown.names;
     const auto rowOf = [&](Row row) -> AnswerLog::RowContent& { return row == Row::Symbols ? shown.symbols : shown.attributes; };
     for (const PlanStep& step : set.plan.steps) {
         switch (step.kind) {
@@ -112,6 +133,7 @@ void SetComposer::show(const PreparedSet& set, AnswerLog::Set& shown)
             m_view.setTag(step.row, step.index, RightAnswerTag);
             rowOf(step.row).right = names[static_cast<int>(step.row)][step.index];
             rowOf(step.row).rightElement = step.index;
+            m_shown.right[static_cast<int>(step.row)] = step.index;
             break;
         case PlanStep::Kind::End:
             throw *step.error;

@@ -7,12 +7,22 @@
 #include <QFuture>
 #include <QList>
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace tessarine {
 
 class Module1;
 struct ProgramInfo;
+
+// The object of a set chosen by whoever teaches, and why it was chosen.
+struct ObjectChoice {
+    std::int16_t position = 0; // in the image list, from 1
+    AnswerLog::SetKind kind = AnswerLog::SetKind::Teach;
+};
+// Chooses the next set's object; nothing: drawn at random among all pictures, as always.
+using ObjectChooser = std::function<std::optional<ObjectChoice>()>;
 
 // Composes the exercise sets on the window: each set is planned, its pictures decoded, and the plan
 // replayed on the window in the set's order. As soon as a set is shown the next one is planned and
@@ -30,11 +40,30 @@ public:
     // The next set is planned and all its pictures are decoded.
     bool nextSetReady() const;
 
+    // Asked for the object of every set planned from now on.
+    void setObjectChooser(ObjectChooser chooser) { m_chooser = std::move(chooser); }
+    // The set prepared for later is thrown away and planned again, its object chosen anew.
+    void replanNext();
+
+    // What the set on screen put into element `index` of `row`: a bare file name, empty for
+    // nothing; and the element that holds the row's right answer, -1 when none does.
+    QString shownName(Row row, int index) const;
+    int shownRight(Row row) const;
+    // The position in the image list of the set on screen's object.
+    std::int16_t shownPosition() const { return m_shown.position; }
+
 private:
     // A planned set with its pictures, decoded or being decoded.
     struct PreparedSet {
         SetPlan plan;
         QList<QFuture<DecodedPicture>> pictures;
+        AnswerLog::SetKind kind = AnswerLog::SetKind::Teach;
+    };
+    // What the set on screen holds, by row and element, as far as it got.
+    struct Shown {
+        QString names[2][2];
+        int right[2] = {-1, -1};
+        std::int16_t position = 0;
     };
 
     PreparedSet prepare();
@@ -49,6 +78,8 @@ private:
     IExerciseView& m_view;
     SetPlanner m_planner;
     std::optional<PreparedSet> m_next;
+    ObjectChooser m_chooser;
+    Shown m_shown;
 };
 
 } // namespace tessarine

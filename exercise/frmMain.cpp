@@ -4,10 +4,11 @@
 #include "core/ErrorGuard.h"
 #include "core/Module1.h"
 #include "media/MediaCatalogue.h"
-#include "speech/SpokenCaption.h"
 #include "widgets/AppIcon.h"
 #include "widgets/DesignFont.h"
 #include "widgets/PictureBox.h"
+#include "widgets/PromptMarks.h"
+#include "widgets/TokenRow.h"
 #include "widgets/Twips.h"
 
 #include <QCloseEvent>
@@ -34,13 +35,6 @@ QFrame* colouredFrame(QWidget* parent, const QColor& colour)
     palette.setColor(QPalette::Window, colour);
     frame->setPalette(palette);
     return frame;
-}
-
-// The right and wrong sounds go through the spoken caption, when there is one, so that the next
-// set's caption does not cut them off.
-ISoundPlayer& feedbackSound(const ExerciseAids& aids, ISoundPlayer& sound)
-{
-    return aids.caption ? aids.caption->feedbackPlayer() : sound;
 }
 
 // The ring around what a key or a switch would choose: a dark band outside and a light band inside,
@@ -73,12 +67,31 @@ frmMain::frmMain(Module1& module, const Platform& platform, PictureDecoder& deco
     : QWidget(parent)
     , m_module(module)
     , m_platform(platform)
-    , m_composer(module, decoder, m_platform.program, *this)
-    , m_checker(module, feedbackSound(aids, m_platform.sound), m_platform.program, *this, m_composer)
-    , m_aids(std::move(aids))
-    , m_timer(module.messageBox())
-    , m_access(m_aids.access, *this, m_clock, m_timer)
+    , m_ownClock(std::make_unique<SteadyClock>())
+    , m_ownTimers(std::make_unique<QtTimerFactory>(module.messageBox()))
 {
+    build(aids);
+    IExerciseScreen& screen = *this;
+    m_session = std::make_unique<ExerciseSession>(module, m_platform, decoder, aids, screen, *m_ownClock, *m_ownTimers);
+}
+
+frmMain::frmMain(Module1& module, const Platform& platform, PictureDecoder& decoder, ExerciseAids aids, const IClock& clock,
+                 ITimerFactory& timers, QWidget* parent)
+    : QWidget(parent)
+    , m_module(module)
+    , m_platform(platform)
+{
+    build(aids);
+    IExerciseScreen& screen = *this;
+    m_session = std::make_unique<ExerciseSession>(module, m_platform, decoder, aids, screen, clock, timers);
+}
+
+// The session goes first: its timers and the caption it cues may still call into the widgets.
+frmMain::~frmMain() { m_session.reset(); }
+
+void frmMain::build(const ExerciseAids& aids)
+{
+    m_fillScreen = aids.access.fillScreen;
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(m_platform.program.title);
     setWindowIcon(appIcon());
@@ -99,6 +112,13 @@ frmMain::frmMain(Module1& module, const Platform& platform, PictureDecoder& deco
     Simbolo = {new PictureBox(0, Frame1), new PictureBox(1, Frame1)};
     Frame2 = colouredFrame(this, QColor(255, 0, 0));
     Attributo = {new PictureBox(0, Frame2), new PictureBox(1, Frame2)};
+    Tokens = new TokenRow(this);
+    // A thick ring in two colours, seen on the yellow and the red frame alike; clicks pass through.
+    Ring = new TwoBandRing(this);
+    Ring->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Ring->hide();
+    Prompt = new PromptFrame(this);
+    Reward = new RewardOverlay(this);
     place(ScaledLayout::compute(design, size(), false));
     lblImmagine->setAccessibleName(QStringLiteral("Caption"));
     Immagine->setAccessibleName(QStringLiteral("Object picture"));
@@ -109,15 +129,12 @@ frmMain::frmMain(Module1& module, const Platform& platform, PictureDecoder& deco
     Simbolo[1]->setAccessibleName(QStringLiteral("Second symbol"));
     Attributo[0]->setAccessibleName(QStringLiteral("First attribute"));
     Attributo[1]->setAccessibleName(QStringLiteral("Second attribute"));
-
-    // A thick ring in two colours, seen on the yellow and the red frame alike; clicks pass through.
-    Ring = new TwoBandRing(this);
-    Ring->setAttribute(Qt::WA_TransparentForMouseEvents);
     Ring->setAccessibleName(QStringLiteral("Focus ring"));
-    Ring->hide();
-    m_access.setOnRingMoved([this] { moveRing(); });
+    Prompt->setAccessibleName(QStringLiteral("Answer shown"));
+    Tokens->setAccessibleName(QStringLiteral("Tokens"));
+    Reward->setAccessibleName(QStringLiteral("Reward"));
 
-    const AccessSettings& access = m_aids.access;
+    const AccessSettings& access = aids.access;
     if (access.keyboardAccess || access.scanMode != ScanMode::Off) {
         // The window takes every key itself, so that Tab and the arrows move the ring; Enter and
         // Space choose what the ring is on, at first "Change set", as they pressed it before.
@@ -131,96 +148,48 @@ frmMain::frmMain(Module1& module, const Platform& platform, PictureDecoder& deco
         cmdCambia->setFocus();
     }
     // Mouse presses pass by the access rules first: switch buttons, the press guard.
-    const QList<QWidget*> pressable{cmdCambia, Simbolo[0], Simbolo[1], Attributo[0], Attributo[1],
-                                    Frame1,    Frame2,     Immagine,   lblImmagine,  this};
+    const QList<QWidget*> pressable{cmdCambia, Simbolo[0], Simbolo[1],  Attributo[0], Attributo[1], Frame1,
+                                    Frame2,    Immagine,   lblImmagine, Tokens,       Reward,       this};
     for (QWidget* target : pressable)
         target->installEventFilter(this);
 
-    IMessageBox& box = module.messageBox();
-    connect(cmdCambia, &QPushButton::clicked, this, [this, &box] {
-        runUnguarded(box, [this] {
-            if (m_access.pointerClicked(AnswerTarget::ChangeSet))
-                choose(AnswerTarget::ChangeSet);
-        });
-    });
+    IMessageBox& box = m_module.messageBox();
+    connect(cmdCambia, &QPushButton::clicked, this,
+            [this, &box] { runUnguarded(box, [this] { m_session->pointerClicked(AnswerTarget::ChangeSet); }); });
     for (PictureBox* symbol : Simbolo)
         connect(symbol, &PictureBox::clicked, this, [this, &box](int index) {
-            runUnguarded(box, [&] {
-                const AnswerTarget target = index == 0 ? AnswerTarget::Symbol0 : AnswerTarget::Symbol1;
-                if (m_access.pointerClicked(target))
-                    choose(target);
-            });
+            runUnguarded(box, [&] { m_session->pointerClicked(index == 0 ? AnswerTarget::Symbol0 : AnswerTarget::Symbol1); });
         });
     for (PictureBox* attribute : Attributo)
         connect(attribute, &PictureBox::clicked, this, [this, &box](int index) {
-            runUnguarded(box, [&] {
-                const AnswerTarget target = index == 0 ? AnswerTarget::Attribute0 : AnswerTarget::Attribute1;
-                if (m_access.pointerClicked(target))
-                    choose(target);
-            });
+            runUnguarded(box,
+                         [&] { m_session->pointerClicked(index == 0 ? AnswerTarget::Attribute0 : AnswerTarget::Attribute1); });
         });
-}
-
-void frmMain::choose(AnswerTarget target)
-{
-    switch (target) {
-    case AnswerTarget::Symbol0:
-    case AnswerTarget::Symbol1:
-        click(Row::Symbols, target == AnswerTarget::Symbol0 ? 0 : 1);
-        return;
-    case AnswerTarget::Attribute0:
-    case AnswerTarget::Attribute1:
-        click(Row::Attributes, target == AnswerTarget::Attribute0 ? 0 : 1);
-        return;
-    case AnswerTarget::ChangeSet:
-        m_nextEnd = AnswerLog::SetEnd::ChangeSet;
-        cmdCambia_Click();
-        return;
-    }
-}
-
-void frmMain::click(Row row, int index)
-{
-    if (m_aids.log) {
-        const PictureBox* box = element(row, index);
-        m_aids.log->clicked(row == Row::Symbols ? AnswerLog::Row::Symbol : AnswerLog::Row::Attribute, index, box->sourceName(),
-                            box->Tag == RightAnswerTag, false);
-    }
-    if (row == Row::Symbols)
-        m_checker.Simbolo_Click(static_cast<std::int16_t>(index));
-    else
-        m_checker.Attributo_Click(static_cast<std::int16_t>(index));
-}
-
-void frmMain::applyOutcome(const AccessOutcome& outcome)
-{
-    if (outcome.chosen)
-        choose(*outcome.chosen);
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
     AccessOutcome outcome;
     runUnguarded(m_module.messageBox(),
-                 [&] { outcome = m_access.keyPressed(event->key(), event->modifiers(), event->isAutoRepeat()); });
+                 [&] { outcome = m_session->keyPressed(event->key(), event->modifiers(), event->isAutoRepeat()); });
     if (!outcome.handled) {
         QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
-    runUnguarded(m_module.messageBox(), [&] { applyOutcome(outcome); });
+    runUnguarded(m_module.messageBox(), [&] { m_session->perform(outcome); });
 }
 
 void frmMain::keyReleaseEvent(QKeyEvent* event)
 {
     AccessOutcome outcome;
-    runUnguarded(m_module.messageBox(), [&] { outcome = m_access.keyReleased(event->key(), event->isAutoRepeat()); });
+    runUnguarded(m_module.messageBox(), [&] { outcome = m_session->keyReleased(event->key(), event->isAutoRepeat()); });
     if (!outcome.handled) {
         QWidget::keyReleaseEvent(event);
         return;
     }
     event->accept();
-    runUnguarded(m_module.messageBox(), [&] { applyOutcome(outcome); });
+    runUnguarded(m_module.messageBox(), [&] { m_session->perform(outcome); });
 }
 
 bool frmMain::focusNextPrevChild(bool next)
@@ -240,14 +209,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     AccessOutcome outcome;
     bool swallow = false;
     runUnguarded(m_module.messageBox(), [&] {
-        outcome = press ? m_access.buttonPressed(mouse->button()) : m_access.buttonReleased(mouse->button());
+        outcome = press ? m_session->buttonPressed(mouse->button()) : m_session->buttonReleased(mouse->button());
         swallow = outcome.handled;
         if (!swallow && press) {
             if (const auto target = targetOf(watched))
-                m_access.pointerPressed(*target);
+                m_session->pointerPressed(*target);
         }
         if (swallow)
-            applyOutcome(outcome);
+            m_session->perform(outcome);
     });
     return swallow || QWidget::eventFilter(watched, event);
 }
@@ -279,19 +248,60 @@ QWidget* frmMain::targetWidget(AnswerTarget target) const
 
 bool frmMain::isTargetVisible(AnswerTarget target) const { return targetWidget(target)->isVisibleTo(this); }
 
+bool frmMain::isAttributeRowVisible() const { return Frame2->isVisibleTo(this); }
+
 void frmMain::moveRing()
 {
-    const auto target = m_access.ringTarget();
+    // Called while the session is being made, before it has a ring to show.
+    const auto target = m_session ? m_session->ringTarget() : std::nullopt;
     if (!target) {
         Ring->hide();
         return;
     }
     const QWidget* widget = targetWidget(*target);
     const QRect box(widget->mapTo(this, QPoint(0, 0)), widget->size());
-    Ring->setGeometry(box.adjusted(-8, -8, 8, 8));
+    // Outside the prompt's frame when both are on the right picture, so that neither hides the other.
+    const int around = 8 + (m_prompted && widget == element(m_prompted->first, m_prompted->second) ? PromptMarks::FrameWidth : 0);
+    Ring->setGeometry(box.adjusted(-around, -around, around, around));
     Ring->raise();
     Ring->show();
+    // The reward, when it shows, stays on top of everything.
+    if (Reward->isVisible())
+        Reward->raise();
 }
+
+void frmMain::showPrompt(Row row, int rightElement)
+{
+    m_prompted = {row, rightElement};
+    element(row, 1 - rightElement)->setDimmed(true);
+    placePrompt();
+    moveRing();
+}
+
+void frmMain::hidePrompt()
+{
+    m_prompted.reset();
+    for (PictureBox* box : {Simbolo[0], Simbolo[1], Attributo[0], Attributo[1]})
+        box->setDimmed(false);
+    Prompt->hide();
+    moveRing();
+}
+
+void frmMain::placePrompt()
+{
+    if (!m_prompted)
+        return;
+    const QWidget* right = element(m_prompted->first, m_prompted->second);
+    Prompt->around(QRect(right->mapTo(this, QPoint(0, 0)), right->size()));
+    if (Reward->isVisible())
+        Reward->raise();
+}
+
+void frmMain::setTokens(int goal, int filled) { Tokens->setTokens(goal, filled); }
+
+void frmMain::showReward(const QImage& picture) { Reward->showReward(picture); }
+
+void frmMain::hideReward() { Reward->hide(); }
 
 void frmMain::resizeEvent(QResizeEvent* event)
 {
@@ -301,14 +311,15 @@ void frmMain::resizeEvent(QResizeEvent* event)
 
 void frmMain::applyLayout()
 {
-    const bool fill = m_aids.access.fillScreen;
+    const bool fill = m_fillScreen;
     const ScaledLayout layout = ScaledLayout::compute(exerciseDesignLayout(), size(), fill, devicePixelRatioF());
     place(layout);
     // At the design size pictures are decoded at the design's boxes, as they always were.
     const bool designSize = !fill && layout.scale == 1.0;
     m_objectDecode = designSize ? QSize() : layout.objectDecodeSize;
     m_answerDecode = designSize ? QSize() : layout.answerDecodeSize;
-    m_composer.boxesResized();
+    m_session->boxesResized();
+    placePrompt();
     moveRing();
 }
 
@@ -326,32 +337,13 @@ void frmMain::place(const ScaledLayout& layout)
         Simbolo[i]->setGeometry(layout.symbols[i]);
         Attributo[i]->setGeometry(layout.attributes[i]);
     }
+    Tokens->setGeometry(layout.tokenRow);
+    if (Reward->isVisible())
+        Reward->setGeometry(rect());
 }
 
 QSize frmMain::objectDecodeSize() const { return m_objectDecode; }
 QSize frmMain::answerDecodeSize() const { return m_answerDecode; }
-
-void frmMain::setStarting()
-{
-    const AnswerLog::SetEnd how = std::exchange(m_nextEnd, AnswerLog::SetEnd::NextInSequence);
-    if (m_aids.log && m_setOnScreen)
-        m_aids.log->setEnded(how);
-    m_showingSet = true;
-}
-
-void frmMain::setShown(const AnswerLog::Set& set, const std::exception_ptr& failure)
-{
-    m_showingSet = false;
-    m_setOnScreen = true;
-    if (m_aids.log) {
-        m_aids.log->setShown(set);
-        if (Frame2->isVisibleTo(this))
-            m_aids.log->rowVisible(AnswerLog::Row::Attribute);
-    }
-    m_access.setAppeared();
-    if (m_aids.caption && m_aids.access.spokenCaption && !failure)
-        m_aids.caption->cue(set.object, set.caption);
-}
 
 void frmMain::Form_Load()
 {
@@ -362,23 +354,20 @@ void frmMain::Form_Load()
     // A hidden window gets its resize event only when shown, after the first set is decoded.
     applyLayout();
 
-    CaricaImmagini(m_module, m_platform.listing, m_platform.program);
-    CaricaSimboli(m_module, m_platform.listing, m_platform.program);
-    CaricaAttributi(m_module, m_platform.listing, m_platform.program);
+    m_session->load();
     Attributo[1]->setVisible(m_module.ShowAttributesDistractor);
     Simbolo[1]->setVisible(m_module.ShowSymbolsDistractor);
     cmdCambia_Click();
 }
 
-void frmMain::cmdCambia_Click() { m_composer.cmdCambia_Click(); }
+void frmMain::cmdCambia_Click() { m_session->showNextSet(); }
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
     // A close can be delivered twice (the window system's and the program's own); the run moves on
     // once.
     event->accept();
-    if (m_aids.caption)
-        m_aids.caption->cancel();
+    runUnguarded(m_module.messageBox(), [this] { m_session->windowClosed(); });
     if (!std::exchange(m_closed, true))
         Q_EMIT closed();
 }
@@ -411,16 +400,6 @@ QString frmMain::tag(Row row, int index) const { return element(row, index)->Tag
 
 void frmMain::setTag(Row row, int index, const QString& tag) { element(row, index)->Tag = tag; }
 
-void frmMain::setAttributeRowVisible(bool visible)
-{
-    const bool revealed = visible && !Frame2->isVisibleTo(this);
-    Frame2->setVisible(visible);
-    // Revealed by a right symbol, not by the start of a set.
-    if (revealed && !m_showingSet) {
-        if (m_aids.log)
-            m_aids.log->rowVisible(AnswerLog::Row::Attribute);
-        m_access.rowAppeared();
-    }
-}
+void frmMain::setAttributeRowVisible(bool visible) { Frame2->setVisible(visible); }
 
 } // namespace tessarine

@@ -5,7 +5,11 @@
 #include "access/AccessClock.h"
 #include "access/AnswerTarget.h"
 
+#include <QList>
 #include <QSet>
+
+#include <algorithm>
+#include <limits>
 
 namespace tessarine::doubles {
 
@@ -51,6 +55,77 @@ private:
     int m_interval = 0;
     qint64 m_nextTick = 0;
     std::function<void()> m_onTick;
+};
+
+// Makes timers that all run on one fake clock: advance() moves the clock and fires every tick that
+// falls due, in time order, whichever timer it belongs to (a tick may start or stop any of them).
+class FakeTimers final : public ITimerFactory {
+public:
+    explicit FakeTimers(FakeClock& clock)
+        : m_clock(clock)
+    {
+    }
+    ~FakeTimers() override
+    {
+        for (Timer* timer : std::as_const(m_timers))
+            timer->m_owner = nullptr;
+    }
+
+    std::unique_ptr<IStepTimer> makeTimer() override { return std::make_unique<Timer>(*this); }
+
+    void advance(qint64 ms)
+    {
+        const qint64 end = m_clock.now + ms;
+        for (;;) {
+            Timer* due = nullptr;
+            for (Timer* timer : std::as_const(m_timers))
+                if (timer->m_onTick && timer->m_nextTick <= end && (!due || timer->m_nextTick < due->m_nextTick))
+                    due = timer;
+            if (!due)
+                break;
+            m_clock.now = std::max(m_clock.now, due->m_nextTick);
+            due->m_nextTick += due->m_interval;
+            const auto tick = due->m_onTick;
+            tick();
+        }
+        m_clock.now = std::max(m_clock.now, end);
+    }
+    // How many timers are running now.
+    int running() const
+    {
+        return static_cast<int>(
+            std::count_if(m_timers.begin(), m_timers.end(), [](const Timer* t) { return bool(t->m_onTick); }));
+    }
+
+private:
+    class Timer final : public IStepTimer {
+    public:
+        explicit Timer(FakeTimers& owner)
+            : m_owner(&owner)
+        {
+            owner.m_timers.append(this);
+        }
+        ~Timer() override
+        {
+            if (m_owner)
+                m_owner->m_timers.removeOne(this);
+        }
+        void start(int intervalMs, std::function<void()> onTick) override
+        {
+            m_interval = std::max(intervalMs, 1);
+            m_onTick = std::move(onTick);
+            m_nextTick = (m_owner ? m_owner->m_clock.now : 0) + intervalMs;
+        }
+        void stop() override { m_onTick = nullptr; }
+
+        FakeTimers* m_owner;
+        int m_interval = 1;
+        qint64 m_nextTick = std::numeric_limits<qint64>::max();
+        std::function<void()> m_onTick;
+    };
+
+    FakeClock& m_clock;
+    QList<Timer*> m_timers;
 };
 
 // The visible targets, as the test sets them.

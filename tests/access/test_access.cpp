@@ -137,6 +137,13 @@ private Q_SLOTS:
         // A switch that sends a mouse button chooses as well; other buttons are left to the window.
         QCOMPARE(access.controller.buttonPressed(Qt::RightButton).chosen, T::Symbol0);
         QVERIFY(!access.controller.buttonPressed(Qt::LeftButton).handled);
+        // A prompt puts the ring on the right answer, where it rests a full interval.
+        access.timer.advance(1000);
+        access.controller.pointTo(T::Attribute1);
+        access.timer.advance(1999);
+        QCOMPARE(access.controller.ringTarget(), T::Attribute1);
+        access.timer.advance(1);
+        QCOMPARE(access.controller.ringTarget(), T::ChangeSet);
     }
 
     void realTimerTicksAndReportsWhatATickThrows()

@@ -231,7 +231,7 @@ private Q_SLOTS:
         Exercise exercise(Images, Symbols, Attributes, {}, {.access = access});
         QVERIFY(!exercise.open());
         frmMain& w = *exercise.window;
-        QTest::qWait(AccessSettings::MinScanIntervalMs + 100);
+        exercise.timers.advance(AccessSettings::MinScanIntervalMs + 100);
         QVERIFY(ringOn(w, w.Simbolo[0]));
         press(w, Qt::Key_Space);
         QVERIFY(ringOn(w, w.Simbolo[1]));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "access/doubles/AccessDoubles.h"
 #include "core/Module1.h"
 #include "exercise/PictureDecoder.h"
 #include "exercise/frmMain.h"
@@ -20,7 +21,8 @@ struct Options {
     bool symbolDistractor = true, attributeDistractor = true, sameCategory = true, sequence = true, sounds = true;
 };
 
-// One exercise window over a throw-away program folder, with recording doubles for the message box and the sound player.
+// One exercise window over a throw-away program folder, with recording doubles for the message box and the sound player,
+// its time on a fake clock that the test moves with `timers.advance()`.
 struct Exercise {
     Exercise(const QStringList& images, const QStringList& symbols, const QStringList& attributes, Options options = {},
              ExerciseAids aids = {})
@@ -44,7 +46,7 @@ struct Exercise {
     void setAids(ExerciseAids aids)
     {
         window.reset();
-        window = std::make_unique<frmMain>(module, platform.platform(), decoder, aids);
+        window = std::make_unique<frmMain>(module, platform.platform(), decoder, aids, clock, timers);
         window->setAttribute(Qt::WA_DeleteOnClose, false);
     }
 
@@ -75,6 +77,8 @@ struct Exercise {
     doubles::TestPlatform platform;
     Module1 module;
     PictureDecoder decoder{platform.pictures};
+    doubles::FakeClock clock;
+    doubles::FakeTimers timers{clock};
     std::unique_ptr<frmMain> window;
 };
 

@@ -1,0 +1,340 @@
+// The exercise as it teaches, on the real window with its time on a fake clock: the prompt's rules,
+// correction sets, the draw among targets, tokens, and what the records are told.
+#include "exercise/SetPlan.h"
+#include "support/ExerciseFixture.h"
+#include "widgets/PromptMarks.h"
+#include "widgets/TokenRow.h"
+
+using namespace tessarine;
+using namespace tessarine::testing;
+
+namespace {
+
+const QStringList Cup{"cup.colour.red.jpg"};
+const QStringList Symbols{"cup.jpg", "pen.jpg", "hat.jpg"};
+const QStringList Attributes{"colour.red.jpg", "colour.blue.jpg"};
+
+// What the records are told, in a few words: each click as row|element|file|correct|prompted.
+struct RecordingLog final : AnswerLog {
+    void sessionStarted(const Session&) override {}
+    void setShown(const Set& set) override { sets.append(set); }
+    void rowVisible(Row) override {}
+    void clicked(Row row, int element, const QString& file, bool correct, bool prompted) override
+    {
+        clicks.append(QStringLiteral("%1|%2|%3|%4|%5")
+                          .arg(row == Row::Symbol ? "symbol" : "attribute")
+                          .arg(element)
+                          .arg(file)
+                          .arg(int(correct))
+                          .arg(int(prompted)));
+    }
+    void setEnded(SetEnd) override {}
+    void sessionEnded() override {}
+    QList<Set> sets;
+    QStringList clicks;
+};
+
+ExerciseAids teachingAids(const TeachingSettings& teaching, AnswerLog* log = nullptr, const TeachingHistory& history = {})
+{
+    return {.log = log, .access = {}, .caption = nullptr, .teaching = teaching, .history = history};
+}
+
+using Boxes = std::array<PictureBox*, 2>;
+PictureBox* right(const Boxes& row) { return row[Exercise::rightElement(row)]; }
+PictureBox* wrong(const Boxes& row) { return row[1 - Exercise::rightElement(row)]; }
+QRect onWindow(frmMain& w, QWidget* box) { return {box->mapTo(&w, QPoint(0, 0)), box->size()}; }
+
+// The prompt as the learner sees it in `row`: the distractor faint, the right picture framed, the
+// ring (keyboard access is on by default) on it too; elsewhere nothing faint.
+bool promptedIn(frmMain& w, const Boxes& row)
+{
+    const Boxes& other = row == w.Simbolo ? w.Attributo : w.Simbolo;
+    return wrong(row)->isDimmed() && !right(row)->isDimmed() && !other[0]->isDimmed() && !other[1]->isDimmed()
+           && w.Prompt->isVisible() && w.Prompt->geometry().contains(onWindow(w, right(row)))
+           && w.Ring->geometry().contains(onWindow(w, right(row)));
+}
+bool noPrompt(frmMain& w)
+{
+    for (PictureBox* box : {w.Simbolo[0], w.Simbolo[1], w.Attributo[0], w.Attributo[1]})
+        if (box->isDimmed())
+            return false;
+    return !w.Prompt->isVisible();
+}
+
+// Like a modal message box, lets time pass while it is shown, and notes whether the prompt was on
+// the window meanwhile.
+struct WaitingMessageBox final : IMessageBox {
+    void showCritical(const QString& text) override
+    {
+        shown.append(text);
+        timers.advance(1000);
+        promptSeen |= window && window->Prompt->isVisible();
+    }
+    explicit WaitingMessageBox(doubles::FakeTimers& fakeTimers)
+        : timers(fakeTimers)
+    {
+    }
+    doubles::FakeTimers& timers;
+    frmMain* window = nullptr;
+    QStringList shown;
+    bool promptSeen = false;
+};
+
+// A fixed stream of draws, the same for every run.
+std::deque<float> fixedDraws()
+{
+    std::deque<float> values;
+    quint32 x = 12345;
+    for (int i = 0; i < 4000; ++i) {
+        x = x * 1664525u + 1013904223u;
+        values.push_back(static_cast<float>(x >> 8) / static_cast<float>(1u << 24));
+    }
+    return values;
+}
+
+} // namespace
+
+class TestTeachingSession : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The delay runs from the row's appearance; a click on the faint distractor is still wrong, and
+    // recorded as prompted; the prompt ends with its row, and one due as the row ends never shows
+    // on the next set.
+    void promptAfterTheDelay()
+    {
+        TeachingSettings teaching;
+        teaching.promptDelayMs = 3000;
+        RecordingLog log;
+        Exercise exercise(Cup, Symbols, Attributes, {}, teachingAids(teaching, &log));
+        QVERIFY(!exercise.open());
+        frmMain& w = *exercise.window;
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        exercise.timers.advance(2999);
+        QVERIFY(noPrompt(w));
+        exercise.timers.advance(1);
+        QVERIFY(promptedIn(w, w.Simbolo));
+
+        const int distractor = 1 - Exercise::rightElement(w.Simbolo);
+        exercise.click(wrong(w.Simbolo));
+        QCOMPARE(exercise.platform.sound.played, QStringList{exercise.sound("error.wav")});
+        QVERIFY(promptedIn(w, w.Simbolo) && !w.Frame2->isVisible());
+        exercise.click(right(w.Simbolo));
+        QVERIFY(noPrompt(w) && w.Frame2->isVisible());
+        QCOMPARE(log.clicks, (QStringList{QStringLiteral("symbol|%1|%2|0|1").arg(distractor).arg(log.sets[0].symbols.distractor),
+                                          QStringLiteral("symbol|%1|cup.jpg|1|1").arg(1 - distractor)}));
+
+        // The attribute row's delay counts from its reveal; answered just before it is due, the
+        // next set starts a delay of its own.
+        exercise.timers.advance(2999);
+        QVERIFY(noPrompt(w));
+        exercise.click(right(w.Attributo));
+        QCOMPARE(log.sets.size(), 2);
+        exercise.timers.advance(1);
+        QVERIFY(noPrompt(w));
+        exercise.timers.advance(2998);
+        QVERIFY(noPrompt(w));
+        exercise.timers.advance(1);
+        QVERIFY(promptedIn(w, w.Simbolo));
+        // "Change set" ends it too.
+        exercise.changeSet();
+        QVERIFY(noPrompt(w));
+        QVERIFY(exercise.platform.messageBox.shown.isEmpty());
+    }
+
+    // The delay comes due while the next set is being shown (a message box of the set waits for
+    // the learner): the set before has ended, and the new set is not prompted for it.
+    void promptDueAsTheSetChanges()
+    {
+        TeachingSettings teaching;
+        teaching.promptDelayMs = 3000;
+        // A name without a value: messages while the caption and the attributes are shown.
+        Exercise exercise({"cup.jpg"}, {"cup.jpg", "pen.jpg"}, Attributes, {.attributeDistractor = false});
+        WaitingMessageBox box(exercise.timers);
+        Module1 module(box, exercise.platform.random);
+        module.ShowSymbolsDistractor = module.UseSequence = true;
+        frmMain w(module, exercise.platform.platform(), exercise.decoder, teachingAids(teaching), exercise.clock,
+                  exercise.timers);
+        w.setAttribute(Qt::WA_DeleteOnClose, false);
+        w.Form_Load();
+        w.show();
+        box.window = &w;
+        exercise.timers.advance(2999);
+        QVERIFY(noPrompt(w) && !box.shown.isEmpty());
+        QTest::mouseClick(w.cmdCambia, Qt::LeftButton);
+        QVERIFY(!box.promptSeen && noPrompt(w));
+        exercise.timers.advance(3000);
+        QVERIFY(promptedIn(w, w.Simbolo));
+    }
+
+    // At once after a wrong answer; at once for the first trials of a target (the records' trials
+    // counted), then after the delay; without the sequence, the symbols first.
+    void promptAfterWrongAndErrorlessTrials()
+    {
+        TeachingSettings afterWrong;
+        afterWrong.promptAfterWrong = true;
+        RecordingLog log;
+        Exercise exercise(Cup, Symbols, Attributes, {}, teachingAids(afterWrong, &log));
+        QVERIFY(!exercise.open());
+        frmMain& w = *exercise.window;
+        exercise.timers.advance(60000);
+        QVERIFY(noPrompt(w));
+        exercise.click(wrong(w.Simbolo));
+        QVERIFY(promptedIn(w, w.Simbolo));
+        exercise.click(wrong(w.Simbolo));
+        QCOMPARE(log.clicks.last().right(3), QStringLiteral("0|1"));
+        QCOMPARE(log.clicks.first().right(3), QStringLiteral("0|0"));
+
+        // One earlier trial of CUP in the records, none of COLOUR.RED: two errorless trials each.
+        TeachingSettings errorless;
+        errorless.errorlessTrials = 2;
+        errorless.promptDelayMs = 3000;
+        TeachingHistory history;
+        history.symbolTrials = {{"CUP", 1}};
+        exercise.setAids(teachingAids(errorless, nullptr, history));
+        QVERIFY(!exercise.open());
+        frmMain& e = *exercise.window;
+        QList<bool> atOnce; // symbol row, attribute row, set by set
+        for (int set = 0; set < 3; ++set) {
+            atOnce << promptedIn(e, e.Simbolo);
+            exercise.click(right(e.Simbolo));
+            atOnce << promptedIn(e, e.Attributo);
+            exercise.click(right(e.Attributo));
+        }
+        QCOMPARE(atOnce, (QList<bool>{true, true, false, true, false, false}));
+        exercise.timers.advance(3000);
+        QVERIFY(promptedIn(e, e.Simbolo));
+
+        // Without the sequence both rows show: the symbol row is prompted, then the attribute row.
+        exercise.module.UseSequence = false;
+        exercise.setAids(teachingAids(errorless));
+        QVERIFY(!exercise.open());
+        frmMain& s = *exercise.window;
+        QVERIFY(s.Frame2->isVisible() && promptedIn(s, s.Simbolo));
+        exercise.click(right(s.Simbolo));
+        QVERIFY(promptedIn(s, s.Attributo));
+    }
+
+    // A wrong answer brings the same object back next, as a correction set; objects are drawn
+    // only among the targets; targets without a picture are said once and every picture is drawn.
+    void correctionAndTargets()
+    {
+        const QStringList images{"cup.colour.red.jpg", "pen.colour.blue.jpg", "hat.colour.red.jpg"};
+        TeachingSettings teaching;
+        teaching.symbolTargets = QSet<QString>{"CUP", "HAT"};
+        teaching.correctionSet = true;
+        RecordingLog log;
+        Exercise exercise(images, Symbols, Attributes, {}, teachingAids(teaching, &log));
+        QVERIFY(!exercise.open());
+        frmMain& w = *exercise.window;
+        for (int set = 0; set < 30; ++set) {
+            if (set % 3 == 0)
+                exercise.click(wrong(w.Simbolo));
+            exercise.click(right(w.Simbolo));
+            exercise.click(right(w.Attributo));
+        }
+        QCOMPARE(log.sets.size(), 31);
+        for (qsizetype i = 0; i < log.sets.size(); ++i) {
+            const AnswerLog::Set& set = log.sets[i];
+            QVERIFY2(set.object != "pen.colour.blue.jpg", qPrintable(QString::number(i)));
+            const bool corrects = i > 0 && (i - 1) % 3 == 0;
+            QCOMPARE(set.kind, corrects ? AnswerLog::SetKind::Correction : AnswerLog::SetKind::Teach);
+            if (corrects)
+                QCOMPARE(set.object, log.sets[i - 1].object);
+        }
+        // The clicks are recorded from the set as planned.
+        QCOMPARE(
+            log.clicks.first(),
+            QStringLiteral("symbol|%1|%2|0|0").arg(1 - log.sets[0].symbols.rightElement).arg(log.sets[0].symbols.distractor));
+        QVERIFY(exercise.platform.messageBox.shown.isEmpty());
+
+        teaching.symbolTargets = QSet<QString>{"BALL"};
+        log.sets.clear();
+        exercise.setAids(teachingAids(teaching, &log));
+        QVERIFY(!exercise.open());
+        for (int set = 0; set < 40; ++set)
+            exercise.changeSet();
+        QSet<QString> drawn;
+        for (const AnswerLog::Set& set : std::as_const(log.sets))
+            drawn.insert(set.object);
+        QCOMPARE(drawn.size(), 3);
+        QCOMPARE(
+            exercise.platform.messageBox.shown,
+            QStringList{"Error \"No object picture has the chosen targets: all the pictures are drawn\" in Form_Load() routine"});
+    }
+
+    // A token for each set answered right at the first try in every row; without the sequence both
+    // rows are to be answered before "Change set".
+    void tokensForSetsRightAtTheFirstTry()
+    {
+        TeachingSettings teaching;
+        teaching.rewardAfter = 3;
+        Exercise exercise(Cup, Symbols, Attributes, {}, teachingAids(teaching));
+        QVERIFY(!exercise.open());
+        frmMain& w = *exercise.window;
+        QCOMPARE(w.Tokens->goal(), 3);
+        exercise.click(right(w.Simbolo));
+        exercise.click(right(w.Attributo));
+        exercise.click(wrong(w.Simbolo));
+        exercise.click(right(w.Simbolo));
+        exercise.click(right(w.Attributo));
+        exercise.click(right(w.Simbolo));
+        exercise.changeSet(); // the attribute row never answered
+        QCOMPARE(w.Tokens->filled(), 1);
+
+        exercise.module.UseSequence = false;
+        exercise.setAids(teachingAids(teaching));
+        QVERIFY(!exercise.open());
+        frmMain& s = *exercise.window;
+        exercise.click(right(s.Simbolo));
+        exercise.changeSet();
+        exercise.click(right(s.Attributo));
+        exercise.click(right(s.Simbolo));
+        exercise.changeSet();
+        QCOMPARE(s.Tokens->filled(), 1);
+    }
+
+    // With every teaching setting at its default the window shows the very sets the planner draws
+    // from the same random source, as it always did.
+    void defaultsDrawAsBefore()
+    {
+        const QStringList images{"cup.colour.red.jpg", "pen.colour.blue.jpg", "hat.colour.red.jpg"};
+        Exercise exercise(images, Symbols, Attributes);
+        exercise.platform.random.values = fixedDraws();
+        QVERIFY(!exercise.open());
+        frmMain& w = *exercise.window;
+        QStringList shown;
+        for (int set = 0; set < 40; ++set) {
+            shown << QStringList{w.Immagine->sourceName(), w.Simbolo[0]->sourceName(), w.Simbolo[1]->sourceName(),
+                                 w.Attributo[0]->sourceName(), w.Attributo[1]->sourceName()}
+                         .join(u' ');
+            exercise.click(right(w.Simbolo));
+            exercise.click(right(w.Attributo));
+        }
+
+        doubles::ScriptedRandom random;
+        random.values = fixedDraws();
+        Module1 run(exercise.platform.messageBox, random);
+        run.ElencoImmagini = exercise.module.ElencoImmagini;
+        run.ElencoSimboli = exercise.module.ElencoSimboli;
+        run.ElencoAttributi = exercise.module.ElencoAttributi;
+        run.NumImmagini = exercise.module.NumImmagini;
+        run.NumSimboli = exercise.module.NumSimboli;
+        run.NumAttributi = exercise.module.NumAttributi;
+        run.ShowSymbolsDistractor = run.ShowAttributesDistractor = run.SameCategoryAttributes = run.UseSequence = true;
+        SetPlanner planner(run);
+        QStringList planned;
+        for (int set = 0; set < 40; ++set) {
+            const SetPlan plan = planner.plan();
+            QString names[2][2];
+            for (const PlanStep& step : plan.steps)
+                if (step.kind == PlanStep::Kind::AnswerPicture)
+                    names[int(step.row)][step.index] = plan.pictures.at(step.picture).name;
+            planned << QStringList{plan.object, names[0][0], names[0][1], names[1][0], names[1][1]}.join(u' ');
+        }
+        QCOMPARE(shown, planned);
+    }
+};
+
+QTEST_MAIN(TestTeachingSession)
+#include "test_teaching_session.moc"
