@@ -30,8 +30,8 @@ struct ExerciseAids {
     AccessSettings access;
     SpokenCaption* caption = nullptr;
     // How the learner is taught and what their records say of their targets.
-    TeachingSettings teaching;
-    TeachingHistory history;
+    TeachingSettings teaching{};
+    TeachingHistory history{};
 };
 
 // The running exercise apart from its window: it composes and judges the sets, takes the learner's
