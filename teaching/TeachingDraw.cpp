@@ -4,6 +4,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 #include <utility>
 
 namespace tessarine {
@@ -26,6 +28,13 @@ TeachingDraw::TeachingDraw(const TeachingSettings& settings, const TeachingHisto
     }
 }
 
+std::int16_t TeachingDraw::pick(const QList<std::int16_t>& positions) const
+{
+    // A draw that failed (and was reported) gives 0: the first position then, never one outside.
+    const auto count = static_cast<std::int16_t>(positions.size());
+    return positions.at(std::clamp<std::int32_t>(m_draw(count), 1, count) - 1);
+}
+
 QList<std::int16_t> TeachingDraw::targetPositions() const { return m_teach + m_review; }
 
 std::optional<TeachingDraw::Choice> TeachingDraw::next()
@@ -41,7 +50,7 @@ std::optional<TeachingDraw::Choice> TeachingDraw::next()
     const bool reviewTurn = !m_review.isEmpty() && (m_teach.isEmpty() || m_setsSinceReview + 1 >= m_settings.reviewEvery);
     if (reviewTurn) {
         m_setsSinceReview = 0;
-        return Choice{m_review.at(m_draw(static_cast<std::int16_t>(m_review.size())) - 1), AnswerLog::SetKind::Review};
+        return Choice{pick(m_review), AnswerLog::SetKind::Review};
     }
     if (m_teach.isEmpty())
         return std::nullopt;
@@ -50,7 +59,7 @@ std::optional<TeachingDraw::Choice> TeachingDraw::next()
     // Every picture a target: the draw the exercise has always made.
     if (m_teach.size() == m_objects.size())
         return std::nullopt;
-    return Choice{m_teach.at(m_draw(static_cast<std::int16_t>(m_teach.size())) - 1), AnswerLog::SetKind::Teach};
+    return Choice{pick(m_teach), AnswerLog::SetKind::Teach};
 }
 
 void TeachingDraw::wrongAnswerIn(std::int16_t position) { m_correct = position; }

@@ -44,6 +44,8 @@ public:
     void takeBack();
 
 private:
+    std::int16_t pick(const QList<std::int16_t>& positions) const;
+
     TeachingSettings m_settings;
     TeachingHistory m_history;
     QStringList m_objects;

@@ -101,6 +101,10 @@ private Q_SLOTS:
         draw.takeBack();
         QCOMPARE(draw.next()->kind, Kind::Correction);
         QCOMPARE(draw.next()->kind, Kind::Teach);
+
+        // A random draw that failed (it reports and gives 0) still picks a target.
+        TeachingDraw failing({.symbolTargets = Targets{"CUP", "PEN"}}, {}, Objects, [](std::int16_t) { return 0; });
+        QVERIFY(failing.targetPositions().contains(failing.next()->position));
     }
 
     // Each row's target is prompted at once for its first trials, counted over the earlier sessions
