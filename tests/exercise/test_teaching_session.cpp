@@ -1,5 +1,6 @@
 // The exercise as it teaches, on the real window with its time on a fake clock: the prompt's rules,
 // correction sets, the draw among targets, tokens, and what the records are told.
+#include "exercise/RewardSchedule.h"
 #include "exercise/SetPlan.h"
 #include "support/ExerciseFixture.h"
 #include "widgets/PromptMarks.h"
@@ -292,6 +293,30 @@ private Q_SLOTS:
         exercise.click(right(s.Simbolo));
         exercise.changeSet();
         QCOMPARE(s.Tokens->filled(), 1);
+
+        // A full row brings the reward over the whole window for three seconds; the learner's
+        // presses meanwhile are no answers.
+        teaching.rewardAfter = 1;
+        exercise.module.UseSequence = true;
+        RecordingLog log;
+        exercise.setAids(teachingAids(teaching, &log));
+        QVERIFY(!exercise.open());
+        frmMain& r = *exercise.window;
+        QVERIFY(QTest::qWaitForWindowExposed(&r));
+        exercise.click(right(r.Simbolo));
+        exercise.click(right(r.Attributo));
+        QVERIFY(r.Reward->isVisible() && r.Reward->showsStar());
+        QCOMPARE(r.Reward->geometry(), r.rect());
+        const auto clicks = log.clicks.size();
+        exercise.click(right(r.Simbolo));
+        QCOMPARE(log.clicks.size(), clicks);
+        exercise.timers.advance(RewardSchedule::RewardMs - 1);
+        QVERIFY(r.Reward->isVisible());
+        exercise.timers.advance(1);
+        QVERIFY(!r.Reward->isVisible());
+        QCOMPARE(r.Tokens->filled(), 0);
+        exercise.click(right(r.Simbolo));
+        QCOMPARE(log.clicks.size(), clicks + 1);
     }
 
     // With every teaching setting at its default the window shows the very sets the planner draws

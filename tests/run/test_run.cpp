@@ -8,6 +8,7 @@
 #include "options/frmApertura.h"
 #include "pictures_window/PicturesWindow.h"
 #include "platform/QtPlatform.h"
+#include "records/RecordsExport.h"
 #include "records/RecordsFixture.h"
 #include "records/RecordsStore.h"
 #include "records/RecordsWindow.h"
@@ -15,6 +16,7 @@
 #include "support/ExerciseFixture.h"
 #include "teaching/TeachingDialog.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -496,6 +498,61 @@ private Q_SLOTS:
         const QStringList told = run.platform.messageBox.shown;
         QVERIFY2(told.size() == 2 && told[1].contains(QStringLiteral("cannot be changed now")), qPrintable(told.join(u'\n')));
         QVERIFY(told[0].contains(QStringLiteral("cmdTeaching_Click")));
+    }
+
+    // A therapist chooses three targets with two errorless trials and a three-second delay; in the
+    // session that follows, the first two trials of each target are prompted and the third is the
+    // learner's own, and the records and the CSV say which was which.
+    void taughtSessionShowsWhichAnswersWerePrompted()
+    {
+        Run run;
+        const QString ana = QStringLiteral("Ana");
+        const TeachingSettings taught{.symbolTargets = QSet<QString>{"CUP", "PEN"},
+                                      .attributeTargets = QSet<QString>{"COLOUR.RED"},
+                                      .promptDelayMs = 3000,
+                                      .errorlessTrials = 2};
+        QVERIFY(run.runRecords().setTeachingSettings(ana, taught, QStringLiteral("cmdTeaching_Click")));
+        frmApertura* options = run.flow.start();
+        QTest::keyClicks(options->cboLearner, ana);
+        if (options->chkSequenza->checkState() != Qt::Checked)
+            click(options->chkSequenza);
+        fromEventLoop([&] {
+            click(options->OKButton);
+            fromEventLoop([&] {
+                frmMain* exercise = shown<frmMain>();
+                QVERIFY(exercise);
+                for (int set = 1; set <= 3; ++set) {
+                    // Only the red cup is among the targets.
+                    QCOMPARE(exercise->lblImmagine->text(), QStringLiteral("CUP RED"));
+                    const int symbol = testing::Exercise::rightElement(exercise->Simbolo);
+                    QCOMPARE(exercise->Simbolo[1 - symbol]->isDimmed(), set <= 2);
+                    QTest::mouseClick(exercise->Simbolo[symbol], Qt::LeftButton);
+                    const int attribute = testing::Exercise::rightElement(exercise->Attributo);
+                    QCOMPARE(exercise->Attributo[1 - attribute]->isDimmed(), set <= 2);
+                    QTest::mouseClick(exercise->Attributo[attribute], Qt::LeftButton);
+                }
+                exercise->close();
+                QTest::mouseClick(shown<frmAbout>()->cmdOK, Qt::LeftButton);
+                QCoreApplication::exit(0);
+            });
+        });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY2(run.platform.messageBox.shown.isEmpty(), qPrintable(run.platform.messageBox.shown.join(u'\n')));
+
+        RecordsStore store(run.records());
+        store.openForReading();
+        const LearnerProgress progress = store.progress(ana, store.masteryRule(ana));
+        QCOMPARE(progress.sessions.size(), 1);
+        QCOMPARE(progress.sessions[0].independent().correct, 2);
+        QCOMPARE(progress.sessions[0].prompted().correct, 4);
+        QBuffer csv;
+        QVERIFY(csv.open(QIODevice::ReadWrite));
+        writeRecordsCsv(store, ana, csv);
+        const QList<QByteArray> lines = csv.data().trimmed().split('\n');
+        QCOMPARE(lines.size(), 7);
+        QVERIFY(lines[0].trimmed().endsWith(",prompted,set_kind"));
+        for (int click = 1; click <= 6; ++click)
+            QVERIFY2(lines[click].trimmed().endsWith(click <= 4 ? ",1,teach" : ",0,teach"), lines[click].constData());
     }
 
 private:
