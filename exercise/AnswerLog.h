@@ -1,5 +1,7 @@
 #pragma once
 
+#include "teaching/TeachingSettings.h"
+
 #include <QString>
 #include <QVariantMap>
 
@@ -13,14 +15,11 @@ namespace tessarine {
 // goes on exactly as without it.
 class AnswerLog {
 public:
-    enum class Row { Symbol, Attribute };
+    using Row = AnswerRow;
     // How a set ended: "Change set", a right attribute that brought the sequence's next set, or the
     // exercise window closing.
     enum class SetEnd { ChangeSet, NextInSequence, WindowClosed };
-    // Why the set's object was drawn: a target being taught, a mastered target coming back for
-    // review, or the object of a set with a wrong answer shown again. Without teaching settings
-    // every set is a teaching set.
-    enum class SetKind { Teach, Review, Correction };
+    using SetKind = tessarine::SetKind;
 
     struct Session {
         QString learner;     // an empty learner records nothing

@@ -43,14 +43,14 @@ std::optional<TeachingDraw::Choice> TeachingDraw::next()
     m_lastCorrect = std::nullopt;
     if (const auto again = std::exchange(m_correct, std::nullopt); again && m_settings.correctionSet) {
         m_lastCorrect = again;
-        return Choice{*again, AnswerLog::SetKind::Correction};
+        return Choice{*again, SetKind::Correction};
     }
     // Once in `reviewEvery` sets a mastered target comes back; when every target is mastered, they
     // all are review.
     const bool reviewTurn = !m_review.isEmpty() && (m_teach.isEmpty() || m_setsSinceReview + 1 >= m_settings.reviewEvery);
     if (reviewTurn) {
         m_setsSinceReview = 0;
-        return Choice{pick(m_review), AnswerLog::SetKind::Review};
+        return Choice{pick(m_review), SetKind::Review};
     }
     if (m_teach.isEmpty())
         return std::nullopt;
@@ -59,7 +59,7 @@ std::optional<TeachingDraw::Choice> TeachingDraw::next()
     // Every picture a target: the draw the exercise has always made.
     if (m_teach.size() == m_objects.size())
         return std::nullopt;
-    return Choice{pick(m_teach), AnswerLog::SetKind::Teach};
+    return Choice{pick(m_teach), SetKind::Teach};
 }
 
 void TeachingDraw::wrongAnswerIn(std::int16_t position) { m_correct = position; }
@@ -89,17 +89,17 @@ ErrorlessTrials::ErrorlessTrials(int trials, const TeachingHistory& history)
 {
 }
 
-bool ErrorlessTrials::promptAtOnce(AnswerLog::Row row, const QString& object) const
+bool ErrorlessTrials::promptAtOnce(AnswerRow row, const QString& object) const
 {
     if (m_trials <= 0)
         return false;
-    return row == AnswerLog::Row::Symbol ? m_symbolTrials.value(TargetKeys::symbolKey(object)) < m_trials
-                                         : m_attributeTrials.value(TargetKeys::attributeKey(object)) < m_trials;
+    return row == AnswerRow::Symbol ? m_symbolTrials.value(TargetKeys::symbolKey(object)) < m_trials
+                                    : m_attributeTrials.value(TargetKeys::attributeKey(object)) < m_trials;
 }
 
-void ErrorlessTrials::trialDone(AnswerLog::Row row, const QString& object)
+void ErrorlessTrials::trialDone(AnswerRow row, const QString& object)
 {
-    if (row == AnswerLog::Row::Symbol)
+    if (row == AnswerRow::Symbol)
         ++m_symbolTrials[TargetKeys::symbolKey(object)];
     else
         ++m_attributeTrials[TargetKeys::attributeKey(object)];

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "exercise/AnswerLog.h"
 #include "teaching/TeachingSettings.h"
 
 #include <QList>
@@ -23,7 +22,7 @@ class TeachingDraw {
 public:
     struct Choice {
         std::int16_t position = 0; // in the image list, from 1
-        AnswerLog::SetKind kind = AnswerLog::SetKind::Teach;
+        SetKind kind = SetKind::Teach;
     };
 
     // `objects`: the image list, position 1 first (bare file names). `draw(count)` is the run's
@@ -83,9 +82,9 @@ class ErrorlessTrials {
 public:
     ErrorlessTrials(int trials, const TeachingHistory& history);
     // `object`: the set's object picture, whose name gives the row's target.
-    bool promptAtOnce(AnswerLog::Row row, const QString& object) const;
+    bool promptAtOnce(AnswerRow row, const QString& object) const;
     // The row of a set with this object had its first choice.
-    void trialDone(AnswerLog::Row row, const QString& object);
+    void trialDone(AnswerRow row, const QString& object);
 
 private:
     int m_trials = 0;

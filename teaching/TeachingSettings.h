@@ -9,6 +9,14 @@
 
 namespace tessarine {
 
+// The two rows a target is answered in: its symbol, and its attribute.
+enum class AnswerRow { Symbol, Attribute };
+
+// Why a set's object was drawn: a target being taught, a mastered target coming back for review,
+// or the object of a set with a wrong answer shown again. Without teaching settings every set is a
+// teaching set.
+enum class SetKind { Teach, Review, Correction };
+
 // How the exercise teaches one learner, kept with the learner's records. Every value at its
 // default leaves the exercise exactly as it always was: any object picture may be drawn, nothing is
 // prompted, corrected or rewarded.

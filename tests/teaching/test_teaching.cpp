@@ -4,7 +4,7 @@
 #include <QtTest>
 
 using namespace tessarine;
-using Kind = AnswerLog::SetKind;
+using Kind = SetKind;
 using Targets = QSet<QString>;
 
 namespace {
@@ -112,15 +112,15 @@ private Q_SLOTS:
     void errorlessTrialsRunOut()
     {
         const QString cup = QStringLiteral("cup.colour.red.jpg"), pen = QStringLiteral("pen.colour.red.jpg");
-        QVERIFY(!ErrorlessTrials(0, {}).promptAtOnce(AnswerLog::Row::Symbol, cup));
+        QVERIFY(!ErrorlessTrials(0, {}).promptAtOnce(AnswerRow::Symbol, cup));
         ErrorlessTrials trials(2, {.symbolTrials = {{"CUP", 1}}});
-        QVERIFY(trials.promptAtOnce(AnswerLog::Row::Symbol, cup));
-        trials.trialDone(AnswerLog::Row::Symbol, cup);
-        QVERIFY(!trials.promptAtOnce(AnswerLog::Row::Symbol, cup) && trials.promptAtOnce(AnswerLog::Row::Symbol, pen));
-        trials.trialDone(AnswerLog::Row::Attribute, cup);
-        QVERIFY(trials.promptAtOnce(AnswerLog::Row::Attribute, pen));
-        trials.trialDone(AnswerLog::Row::Attribute, pen);
-        QVERIFY(!trials.promptAtOnce(AnswerLog::Row::Attribute, cup));
+        QVERIFY(trials.promptAtOnce(AnswerRow::Symbol, cup));
+        trials.trialDone(AnswerRow::Symbol, cup);
+        QVERIFY(!trials.promptAtOnce(AnswerRow::Symbol, cup) && trials.promptAtOnce(AnswerRow::Symbol, pen));
+        trials.trialDone(AnswerRow::Attribute, cup);
+        QVERIFY(trials.promptAtOnce(AnswerRow::Attribute, pen));
+        trials.trialDone(AnswerRow::Attribute, pen);
+        QVERIFY(!trials.promptAtOnce(AnswerRow::Attribute, cup));
     }
 
     void tokensFillAndStartAgain()
