@@ -10,10 +10,12 @@
 #include <QChartView>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableWidget>
@@ -50,7 +52,7 @@ void fill(QTableWidget* table, const QList<QStringList>& rows)
         int width = table->horizontalHeader()->fontMetrics().horizontalAdvance(table->horizontalHeaderItem(c)->text());
         for (int r = 0; r < std::min<qsizetype>(rows.size(), 100); ++r)
             width = std::max(width, metrics.horizontalAdvance(rows[r].value(c)));
-        table->setColumnWidth(c, width + 24);
+        table->setColumnWidth(c, width + 16);
     }
     table->setUpdatesEnabled(true);
 }
@@ -73,7 +75,10 @@ RecordsWindow::RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMes
     , m_messageBox(messageBox)
 {
     setWindowTitle(QStringLiteral("Records of %1").arg(model.learner()));
-    resize(1000, 720);
+    // Wide enough for every column of both tables, where the screen allows.
+    const QSize wanted(1280, 720);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    resize(screen ? wanted.boundedTo(screen->availableGeometry().size()) : wanted);
 
     lblLearner = new QLabel(QStringLiteral("Learner: %1").arg(model.learner()), this);
     // A learner's name is shown as typed, never taken for markup.
@@ -142,6 +147,14 @@ RecordsWindow::RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMes
             [this] { runUnguarded(m_messageBox, [this] { cmdDeleteLearner_Click(); }); });
 
     showModel();
+    // Each table gets the width its columns need, in proportion when the window is narrower.
+    const auto columnsWidth = [](const QTableWidget* table) {
+        int width = 0;
+        for (int c = 0; c < table->columnCount(); ++c)
+            width += table->columnWidth(c);
+        return width;
+    };
+    tables->setSizes({columnsWidth(tblSessions), columnsWidth(tblTargets)});
 }
 
 void RecordsWindow::showModel()
