@@ -128,6 +128,8 @@ private Q_SLOTS:
             return rewards.screen.shown.value(rewards.screen.shown.size() - 1);
         };
         QVERIFY(reward().isNull());
+        rewards.add(QStringLiteral("notes.txt"), "not a picture");
+        QVERIFY(reward().isNull() && rewards.messageBox.shown.isEmpty());
         rewards.add(QStringLiteral("a.jpg"), brokenJpeg());
         QVERIFY(reward().isNull());
         QCOMPARE(rewards.messageBox.shown.size(), 1);
@@ -136,12 +138,11 @@ private Q_SLOTS:
         // Drawn: the broken one first, then the first of the two left; next time the last of three.
         rewards.add(QStringLiteral("b.png"), png({30, 20}, Qt::green));
         rewards.add(QStringLiteral("c.PNG"), png({3000, 1000}, Qt::blue));
-        rewards.add(QStringLiteral("notes.txt"), "not a picture");
         rewards.random.values = {0.0f, 0.0f, 0.9f};
         QCOMPARE(reward().pixelColor(0, 0), QColor(Qt::green));
         const QImage large = reward();
         QVERIFY(large.pixelColor(0, 0) == QColor(Qt::blue) && large.size() == QSize(2560, 853));
-        QVERIFY(rewards.random.values.empty() && rewards.messageBox.shown.size() == 1 && rewards.screen.shown.size() == 4);
+        QVERIFY(rewards.random.values.empty() && rewards.messageBox.shown.size() == 1 && rewards.screen.shown.size() == 5);
     }
 };
 

@@ -155,12 +155,15 @@ private Q_SLOTS:
     // counted), then after the delay; without the sequence, the symbols first.
     void promptAfterWrongAndErrorlessTrials()
     {
+        RecordingLog log;
         Exercise exercise(Cup, Symbols, Attributes);
-        frmMain& w = openWith(exercise, teachingAids({.promptAfterWrong = true}));
+        frmMain& w = openWith(exercise, teachingAids({.promptAfterWrong = true}, &log));
         exercise.timers.advance(60000);
         QVERIFY(noPrompt(w));
         exercise.click(wrong(w.Simbolo));
         QVERIFY(promptedIn(w, w.Simbolo));
+        exercise.click(wrong(w.Simbolo));
+        QCOMPARE((QStringList{log.clicks.first().right(3), log.clicks.last().right(3)}), (QStringList{"0|0", "0|1"}));
 
         // One earlier trial of CUP in the records, none of COLOUR.RED: two errorless trials each.
         const TeachingSettings errorless{.promptDelayMs = 3000, .errorlessTrials = 2};
@@ -239,17 +242,6 @@ private Q_SLOTS:
         exercise.changeSet(); // the attribute row never answered
         QCOMPARE(w.Tokens->filled(), 1);
 
-        // Without the sequence both rows are to be answered before "Change set".
-        exercise.module.UseSequence = false;
-        frmMain& s = openWith(exercise, teachingAids({.rewardAfter = 3}));
-        exercise.click(right(s.Simbolo));
-        exercise.changeSet();
-        exercise.click(right(s.Attributo));
-        exercise.click(right(s.Simbolo));
-        exercise.changeSet();
-        QCOMPARE(s.Tokens->filled(), 1);
-
-        exercise.module.UseSequence = true;
         RecordingLog log;
         frmMain& r = openWith(exercise, teachingAids({.rewardAfter = 1}, &log));
         QVERIFY(QTest::qWaitForWindowExposed(&r));
