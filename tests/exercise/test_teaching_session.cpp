@@ -12,22 +12,18 @@ using namespace tessarine::testing;
 namespace {
 
 const QStringList Cup{"cup.colour.red.jpg"};
+const QStringList Objects{"cup.colour.red.jpg", "pen.colour.blue.jpg", "hat.colour.red.jpg"};
 const QStringList Symbols{"cup.jpg", "pen.jpg", "hat.jpg"};
 const QStringList Attributes{"colour.red.jpg", "colour.blue.jpg"};
 
-// What the records are told, in a few words: each click as row|element|file|correct|prompted.
+// What the records are told: each set, and each click as row|element|file|correct|prompted.
 struct RecordingLog final : AnswerLog {
     void sessionStarted(const Session&) override {}
     void setShown(const Set& set) override { sets.append(set); }
     void rowVisible(Row) override {}
     void clicked(Row row, int element, const QString& file, bool correct, bool prompted) override
     {
-        clicks.append(QStringLiteral("%1|%2|%3|%4|%5")
-                          .arg(row == Row::Symbol ? "symbol" : "attribute")
-                          .arg(element)
-                          .arg(file)
-                          .arg(int(correct))
-                          .arg(int(prompted)));
+        clicks.append(QStringLiteral("%1|%2|%3|%4|%5").arg(int(row)).arg(element).arg(file).arg(int(correct)).arg(int(prompted)));
     }
     void setEnded(SetEnd) override {}
     void sessionEnded() override {}
@@ -38,6 +34,15 @@ struct RecordingLog final : AnswerLog {
 ExerciseAids teachingAids(const TeachingSettings& teaching, AnswerLog* log = nullptr, const TeachingHistory& history = {})
 {
     return {.log = log, .access = {}, .caption = nullptr, .teaching = teaching, .history = history};
+}
+
+// Opens the exercise's window anew with `aids`.
+frmMain& openWith(Exercise& exercise, const ExerciseAids& aids)
+{
+    exercise.setAids(aids);
+    if (exercise.open())
+        QTest::qFail("the first set failed", __FILE__, __LINE__);
+    return *exercise.window;
 }
 
 using Boxes = std::array<PictureBox*, 2>;
@@ -65,33 +70,21 @@ bool noPrompt(frmMain& w)
 // Like a modal message box, lets time pass while it is shown, and notes whether the prompt was on
 // the window meanwhile.
 struct WaitingMessageBox final : IMessageBox {
+    explicit WaitingMessageBox(doubles::FakeTimers& fakeTimers)
+        : timers(fakeTimers)
+    {
+    }
     void showCritical(const QString& text) override
     {
         shown.append(text);
         timers.advance(1000);
         promptSeen |= window && window->Prompt->isVisible();
     }
-    explicit WaitingMessageBox(doubles::FakeTimers& fakeTimers)
-        : timers(fakeTimers)
-    {
-    }
     doubles::FakeTimers& timers;
     frmMain* window = nullptr;
     QStringList shown;
     bool promptSeen = false;
 };
-
-// A fixed stream of draws, the same for every run.
-std::deque<float> fixedDraws()
-{
-    std::deque<float> values;
-    quint32 x = 12345;
-    for (int i = 0; i < 4000; ++i) {
-        x = x * 1664525u + 1013904223u;
-        values.push_back(static_cast<float>(x >> 8) / static_cast<float>(1u << 24));
-    }
-    return values;
-}
 
 } // namespace
 
@@ -104,12 +97,9 @@ private Q_SLOTS:
     // on the next set.
     void promptAfterTheDelay()
     {
-        TeachingSettings teaching;
-        teaching.promptDelayMs = 3000;
         RecordingLog log;
-        Exercise exercise(Cup, Symbols, Attributes, {}, teachingAids(teaching, &log));
-        QVERIFY(!exercise.open());
-        frmMain& w = *exercise.window;
+        Exercise exercise(Cup, Symbols, Attributes);
+        frmMain& w = openWith(exercise, teachingAids({.promptDelayMs = 3000}, &log));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         exercise.timers.advance(2999);
         QVERIFY(noPrompt(w));
@@ -122,39 +112,32 @@ private Q_SLOTS:
         QVERIFY(promptedIn(w, w.Simbolo) && !w.Frame2->isVisible());
         exercise.click(right(w.Simbolo));
         QVERIFY(noPrompt(w) && w.Frame2->isVisible());
-        QCOMPARE(log.clicks, (QStringList{QStringLiteral("symbol|%1|%2|0|1").arg(distractor).arg(log.sets[0].symbols.distractor),
-                                          QStringLiteral("symbol|%1|cup.jpg|1|1").arg(1 - distractor)}));
+        QCOMPARE(log.clicks, (QStringList{QStringLiteral("0|%1|%2|0|1").arg(distractor).arg(log.sets[0].symbols.distractor),
+                                          QStringLiteral("0|%1|cup.jpg|1|1").arg(1 - distractor)}));
 
         // The attribute row's delay counts from its reveal; answered just before it is due, the
-        // next set starts a delay of its own.
+        // next set starts a delay of its own, which "Change set" ends too.
         exercise.timers.advance(2999);
         QVERIFY(noPrompt(w));
         exercise.click(right(w.Attributo));
-        QCOMPARE(log.sets.size(), 2);
-        exercise.timers.advance(1);
-        QVERIFY(noPrompt(w));
-        exercise.timers.advance(2998);
-        QVERIFY(noPrompt(w));
+        exercise.timers.advance(2999);
+        QVERIFY(noPrompt(w) && log.sets.size() == 2);
         exercise.timers.advance(1);
         QVERIFY(promptedIn(w, w.Simbolo));
-        // "Change set" ends it too.
         exercise.changeSet();
-        QVERIFY(noPrompt(w));
-        QVERIFY(exercise.platform.messageBox.shown.isEmpty());
+        QVERIFY(noPrompt(w) && exercise.platform.messageBox.shown.isEmpty());
     }
 
     // The delay comes due while the next set is being shown (a message box of the set waits for
     // the learner): the set before has ended, and the new set is not prompted for it.
     void promptDueAsTheSetChanges()
     {
-        TeachingSettings teaching;
-        teaching.promptDelayMs = 3000;
         // A name without a value: messages while the caption and the attributes are shown.
         Exercise exercise({"cup.jpg"}, {"cup.jpg", "pen.jpg"}, Attributes, {.attributeDistractor = false});
         WaitingMessageBox box(exercise.timers);
         Module1 module(box, exercise.platform.random);
         module.ShowSymbolsDistractor = module.UseSequence = true;
-        frmMain w(module, exercise.platform.platform(), exercise.decoder, teachingAids(teaching), exercise.clock,
+        frmMain w(module, exercise.platform.platform(), exercise.decoder, teachingAids({.promptDelayMs = 3000}), exercise.clock,
                   exercise.timers);
         w.setAttribute(Qt::WA_DeleteOnClose, false);
         w.Form_Load();
@@ -172,29 +155,19 @@ private Q_SLOTS:
     // counted), then after the delay; without the sequence, the symbols first.
     void promptAfterWrongAndErrorlessTrials()
     {
-        TeachingSettings afterWrong;
-        afterWrong.promptAfterWrong = true;
         RecordingLog log;
-        Exercise exercise(Cup, Symbols, Attributes, {}, teachingAids(afterWrong, &log));
-        QVERIFY(!exercise.open());
-        frmMain& w = *exercise.window;
+        Exercise exercise(Cup, Symbols, Attributes);
+        frmMain& w = openWith(exercise, teachingAids({.promptAfterWrong = true}, &log));
         exercise.timers.advance(60000);
         QVERIFY(noPrompt(w));
         exercise.click(wrong(w.Simbolo));
         QVERIFY(promptedIn(w, w.Simbolo));
         exercise.click(wrong(w.Simbolo));
-        QCOMPARE(log.clicks.last().right(3), QStringLiteral("0|1"));
-        QCOMPARE(log.clicks.first().right(3), QStringLiteral("0|0"));
+        QCOMPARE((QStringList{log.clicks.first().right(3), log.clicks.last().right(3)}), (QStringList{"0|0", "0|1"}));
 
         // One earlier trial of CUP in the records, none of COLOUR.RED: two errorless trials each.
-        TeachingSettings errorless;
-        errorless.errorlessTrials = 2;
-        errorless.promptDelayMs = 3000;
-        TeachingHistory history;
-        history.symbolTrials = {{"CUP", 1}};
-        exercise.setAids(teachingAids(errorless, nullptr, history));
-        QVERIFY(!exercise.open());
-        frmMain& e = *exercise.window;
+        const TeachingSettings errorless{.promptDelayMs = 3000, .errorlessTrials = 2};
+        frmMain& e = openWith(exercise, teachingAids(errorless, nullptr, {.symbolTrials = {{"CUP", 1}}}));
         QList<bool> atOnce; // symbol row, attribute row, set by set
         for (int set = 0; set < 3; ++set) {
             atOnce << promptedIn(e, e.Simbolo);
@@ -206,11 +179,8 @@ private Q_SLOTS:
         exercise.timers.advance(3000);
         QVERIFY(promptedIn(e, e.Simbolo));
 
-        // Without the sequence both rows show: the symbol row is prompted, then the attribute row.
         exercise.module.UseSequence = false;
-        exercise.setAids(teachingAids(errorless));
-        QVERIFY(!exercise.open());
-        frmMain& s = *exercise.window;
+        frmMain& s = openWith(exercise, teachingAids(errorless));
         QVERIFY(s.Frame2->isVisible() && promptedIn(s, s.Simbolo));
         exercise.click(right(s.Simbolo));
         QVERIFY(promptedIn(s, s.Attributo));
@@ -220,14 +190,10 @@ private Q_SLOTS:
     // only among the targets; targets without a picture are said once and every picture is drawn.
     void correctionAndTargets()
     {
-        const QStringList images{"cup.colour.red.jpg", "pen.colour.blue.jpg", "hat.colour.red.jpg"};
-        TeachingSettings teaching;
-        teaching.symbolTargets = QSet<QString>{"CUP", "HAT"};
-        teaching.correctionSet = true;
+        TeachingSettings teaching{.symbolTargets = QSet<QString>{"CUP", "HAT"}, .correctionSet = true};
         RecordingLog log;
-        Exercise exercise(images, Symbols, Attributes, {}, teachingAids(teaching, &log));
-        QVERIFY(!exercise.open());
-        frmMain& w = *exercise.window;
+        Exercise exercise(Objects, Symbols, Attributes);
+        frmMain& w = openWith(exercise, teachingAids(teaching, &log));
         for (int set = 0; set < 30; ++set) {
             if (set % 3 == 0)
                 exercise.click(wrong(w.Simbolo));
@@ -236,23 +202,19 @@ private Q_SLOTS:
         }
         QCOMPARE(log.sets.size(), 31);
         for (qsizetype i = 0; i < log.sets.size(); ++i) {
-            const AnswerLog::Set& set = log.sets[i];
-            QVERIFY2(set.object != "pen.colour.blue.jpg", qPrintable(QString::number(i)));
             const bool corrects = i > 0 && (i - 1) % 3 == 0;
-            QCOMPARE(set.kind, corrects ? AnswerLog::SetKind::Correction : AnswerLog::SetKind::Teach);
-            if (corrects)
-                QCOMPARE(set.object, log.sets[i - 1].object);
+            QVERIFY2(log.sets[i].object != "pen.colour.blue.jpg", qPrintable(QString::number(i)));
+            QCOMPARE(log.sets[i].kind, corrects ? AnswerLog::SetKind::Correction : AnswerLog::SetKind::Teach);
+            QVERIFY(!corrects || log.sets[i].object == log.sets[i - 1].object);
         }
         // The clicks are recorded from the set as planned.
-        QCOMPARE(
-            log.clicks.first(),
-            QStringLiteral("symbol|%1|%2|0|0").arg(1 - log.sets[0].symbols.rightElement).arg(log.sets[0].symbols.distractor));
+        QCOMPARE(log.clicks.first(),
+                 QStringLiteral("0|%1|%2|0|0").arg(1 - log.sets[0].symbols.rightElement).arg(log.sets[0].symbols.distractor));
         QVERIFY(exercise.platform.messageBox.shown.isEmpty());
 
         teaching.symbolTargets = QSet<QString>{"BALL"};
         log.sets.clear();
-        exercise.setAids(teachingAids(teaching, &log));
-        QVERIFY(!exercise.open());
+        openWith(exercise, teachingAids(teaching, &log));
         for (int set = 0; set < 40; ++set)
             exercise.changeSet();
         QSet<QString> drawn;
@@ -264,15 +226,12 @@ private Q_SLOTS:
             QStringList{"Error \"No object picture has the chosen targets: all the pictures are drawn\" in Form_Load() routine"});
     }
 
-    // A token for each set answered right at the first try in every row; without the sequence both
-    // rows are to be answered before "Change set".
-    void tokensForSetsRightAtTheFirstTry()
+    // A token for each set answered right at the first try in every row; a full row brings the
+    // reward over the whole window, and the learner's presses meanwhile are no answers.
+    void tokensAndTheReward()
     {
-        TeachingSettings teaching;
-        teaching.rewardAfter = 3;
-        Exercise exercise(Cup, Symbols, Attributes, {}, teachingAids(teaching));
-        QVERIFY(!exercise.open());
-        frmMain& w = *exercise.window;
+        Exercise exercise(Cup, Symbols, Attributes);
+        frmMain& w = openWith(exercise, teachingAids({.rewardAfter = 3}));
         QCOMPARE(w.Tokens->goal(), 3);
         exercise.click(right(w.Simbolo));
         exercise.click(right(w.Attributo));
@@ -283,48 +242,31 @@ private Q_SLOTS:
         exercise.changeSet(); // the attribute row never answered
         QCOMPARE(w.Tokens->filled(), 1);
 
-        exercise.module.UseSequence = false;
-        exercise.setAids(teachingAids(teaching));
-        QVERIFY(!exercise.open());
-        frmMain& s = *exercise.window;
-        exercise.click(right(s.Simbolo));
-        exercise.changeSet();
-        exercise.click(right(s.Attributo));
-        exercise.click(right(s.Simbolo));
-        exercise.changeSet();
-        QCOMPARE(s.Tokens->filled(), 1);
-
-        // A full row brings the reward over the whole window for three seconds; the learner's
-        // presses meanwhile are no answers.
-        teaching.rewardAfter = 1;
-        exercise.module.UseSequence = true;
         RecordingLog log;
-        exercise.setAids(teachingAids(teaching, &log));
-        QVERIFY(!exercise.open());
-        frmMain& r = *exercise.window;
+        frmMain& r = openWith(exercise, teachingAids({.rewardAfter = 1}, &log));
         QVERIFY(QTest::qWaitForWindowExposed(&r));
         exercise.click(right(r.Simbolo));
         exercise.click(right(r.Attributo));
-        QVERIFY(r.Reward->isVisible() && r.Reward->showsStar());
-        QCOMPARE(r.Reward->geometry(), r.rect());
-        const auto clicks = log.clicks.size();
+        QVERIFY(r.Reward->isVisible() && r.Reward->geometry() == r.rect());
         exercise.click(right(r.Simbolo));
-        QCOMPARE(log.clicks.size(), clicks);
-        exercise.timers.advance(RewardSchedule::RewardMs - 1);
-        QVERIFY(r.Reward->isVisible());
-        exercise.timers.advance(1);
-        QVERIFY(!r.Reward->isVisible());
-        QCOMPARE(r.Tokens->filled(), 0);
+        QCOMPARE(log.clicks.size(), 2);
+        exercise.timers.advance(RewardSchedule::RewardMs);
+        QVERIFY(!r.Reward->isVisible() && r.Tokens->filled() == 0);
         exercise.click(right(r.Simbolo));
-        QCOMPARE(log.clicks.size(), clicks + 1);
+        QCOMPARE(log.clicks.size(), 3);
     }
 
     // With every teaching setting at its default the window shows the very sets the planner draws
     // from the same random source, as it always did.
     void defaultsDrawAsBefore()
     {
-        const QStringList images{"cup.colour.red.jpg", "pen.colour.blue.jpg", "hat.colour.red.jpg"};
-        Exercise exercise(images, Symbols, Attributes);
+        const auto fixedDraws = [] {
+            std::deque<float> values;
+            for (quint32 i = 0, x = 12345; i < 4000; ++i)
+                values.push_back(static_cast<float>((x = x * 1664525u + 1013904223u) >> 8) / (1u << 24));
+            return values;
+        };
+        Exercise exercise(Objects, Symbols, Attributes);
         exercise.platform.random.values = fixedDraws();
         QVERIFY(!exercise.open());
         frmMain& w = *exercise.window;
@@ -337,17 +279,8 @@ private Q_SLOTS:
             exercise.click(right(w.Attributo));
         }
 
-        doubles::ScriptedRandom random;
-        random.values = fixedDraws();
-        Module1 run(exercise.platform.messageBox, random);
-        run.ElencoImmagini = exercise.module.ElencoImmagini;
-        run.ElencoSimboli = exercise.module.ElencoSimboli;
-        run.ElencoAttributi = exercise.module.ElencoAttributi;
-        run.NumImmagini = exercise.module.NumImmagini;
-        run.NumSimboli = exercise.module.NumSimboli;
-        run.NumAttributi = exercise.module.NumAttributi;
-        run.ShowSymbolsDistractor = run.ShowAttributesDistractor = run.SameCategoryAttributes = run.UseSequence = true;
-        SetPlanner planner(run);
+        exercise.platform.random.values = fixedDraws();
+        SetPlanner planner(exercise.module);
         QStringList planned;
         for (int set = 0; set < 40; ++set) {
             const SetPlan plan = planner.plan();

@@ -8,7 +8,6 @@
 #include "options/frmApertura.h"
 #include "pictures_window/PicturesWindow.h"
 #include "platform/QtPlatform.h"
-#include "records/RecordsExport.h"
 #include "records/RecordsFixture.h"
 #include "records/RecordsStore.h"
 #include "records/RecordsWindow.h"
@@ -16,7 +15,6 @@
 #include "support/ExerciseFixture.h"
 #include "teaching/TeachingDialog.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -502,7 +500,7 @@ private Q_SLOTS:
 
     // A therapist chooses three targets with two errorless trials and a three-second delay; in the
     // session that follows, the first two trials of each target are prompted and the third is the
-    // learner's own, and the records and the CSV say which was which.
+    // learner's own, and the records say which was which.
     void taughtSessionShowsWhichAnswersWerePrompted()
     {
         Run run;
@@ -542,17 +540,8 @@ private Q_SLOTS:
         RecordsStore store(run.records());
         store.openForReading();
         const LearnerProgress progress = store.progress(ana, store.masteryRule(ana));
-        QCOMPARE(progress.sessions.size(), 1);
-        QCOMPARE(progress.sessions[0].independent().correct, 2);
-        QCOMPARE(progress.sessions[0].prompted().correct, 4);
-        QBuffer csv;
-        QVERIFY(csv.open(QIODevice::ReadWrite));
-        writeRecordsCsv(store, ana, csv);
-        const QList<QByteArray> lines = csv.data().trimmed().split('\n');
-        QCOMPARE(lines.size(), 7);
-        QVERIFY(lines[0].trimmed().endsWith(",prompted,set_kind"));
-        for (int click = 1; click <= 6; ++click)
-            QVERIFY2(lines[click].trimmed().endsWith(click <= 4 ? ",1,teach" : ",0,teach"), lines[click].constData());
+        QCOMPARE(std::tuple(progress.sessions.value(0).independent().correct, progress.sessions.value(0).prompted().correct),
+                 std::tuple(2, 4));
     }
 
 private:
