@@ -54,11 +54,11 @@ void RunRecords::tell(const QList<RuntimeError>& faults, const QString& procedur
         QList<RuntimeError> untold;
         for (const RuntimeError& fault : faults) {
             const QPair<int, QString> key{fault.number(), fault.description()};
-            if (!m_told.contains(key) || again) {
-                if (!m_told.contains(key))
-                    m_told.append(key);
+            const bool told = m_told.contains(key);
+            if (!told)
+                m_told.append(key);
+            if (!told || again)
                 untold.append(fault);
-            }
         }
         for (qsizetype i = 0; i < untold.size(); ++i) {
             QString description = untold[i].description();

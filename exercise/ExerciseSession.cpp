@@ -72,12 +72,7 @@ void ExerciseSession::load()
     m_draw = std::make_unique<TeachingDraw>(m_aids.teaching, m_aids.history, objects,
                                             [this](std::int16_t count) { return m_module.Casuale(count); });
     reportNoTargets();
-    m_composer.setObjectChooser([this]() -> std::optional<ObjectChoice> {
-        const std::optional<TeachingDraw::Choice> choice = m_draw->next();
-        if (!choice)
-            return std::nullopt;
-        return ObjectChoice{choice->position, choice->kind};
-    });
+    m_composer.setObjectChooser([this] { return m_draw->next(); });
 
     // The reward's sound is the right-answer sound, heard only when sounds are on.
     const QString rightSound = m.PlaySounds && !m.SoundOk.isEmpty() ? mediaPath(m_platform.program, Folder::Sounds, m.SoundOk)
@@ -85,7 +80,8 @@ void ExerciseSession::load()
     IRewardScreen& rewardScreen = *this;
     m_reward = std::make_unique<RewardSchedule>(
         m_aids.teaching.rewardAfter,
-        RewardSchedule::Services{m.messageBox(), m_platform.listing, m_platform.pictures, m_platform.random,
+        RewardSchedule::Services{m.messageBox(), m_platform.listing, m_platform.pictures,
+                                 [this](std::int16_t count) { return m_module.Casuale(count); },
                                  feedbackSound(m_aids, m_platform.sound)},
         joinPath(m_platform.program.folder, QStringLiteral("Rewards")), rightSound, rewardScreen, *m_rewardTimer);
 }

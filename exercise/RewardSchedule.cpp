@@ -2,7 +2,6 @@
 
 #include "access/AccessClock.h"
 #include "core/ErrorGuard.h"
-#include "core/RandomSource.h"
 #include "platform/DirectoryListing.h"
 #include "platform/PictureLoader.h"
 #include "sound/SoundPlayback.h"
@@ -108,9 +107,9 @@ QImage RewardSchedule::rewardPicture()
     while (!names.isEmpty()) {
         qsizetype drawn = 0;
         if (names.size() > 1) {
-            const auto scaled = static_cast<qsizetype>(m_services.random.nextSingle() * static_cast<float>(names.size()));
-            // In single precision size * r can round up to size itself for r just below 1.
-            drawn = std::clamp<qsizetype>(scaled, 0, names.size() - 1);
+            const auto count = static_cast<std::int16_t>(std::min<qsizetype>(names.size(), INT16_MAX));
+            // A draw that failed (and was reported) gives 0: the first picture then.
+            drawn = std::clamp<std::int32_t>(m_services.draw(count), 1, count) - 1;
         }
         const QString path = m_rewardsFolder + u'/' + names.takeAt(drawn);
         try {

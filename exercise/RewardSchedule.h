@@ -5,12 +5,14 @@
 #include <QImage>
 #include <QString>
 
+#include <cstdint>
+#include <functional>
+
 namespace tessarine {
 
 class IDirectoryListing;
 class IMessageBox;
 class IPictureLoader;
-class IRandomSource;
 class ISoundPlayer;
 class IStepTimer;
 
@@ -38,7 +40,8 @@ public:
         IMessageBox& messageBox;
         IDirectoryListing& listing;
         IPictureLoader& pictures;
-        IRandomSource& random;
+        // The run's random draw: a whole number from 1 to count.
+        std::function<std::int32_t(std::int16_t)> draw;
         ISoundPlayer& sound;
     };
 

@@ -3,6 +3,7 @@
 #include "exercise/ExerciseView.h"
 #include "exercise/PictureDecoder.h"
 #include "exercise/SetPlan.h"
+#include "teaching/TeachingDraw.h"
 
 #include <QFuture>
 #include <QList>
@@ -16,11 +17,6 @@ namespace tessarine {
 class Module1;
 struct ProgramInfo;
 
-// The object of a set chosen by whoever teaches, and why it was chosen.
-struct ObjectChoice {
-    std::int16_t position = 0; // in the image list, from 1
-    AnswerLog::SetKind kind = AnswerLog::SetKind::Teach;
-};
 // Chooses the next set's object; nothing: drawn at random among all pictures, as always.
 using ObjectChooser = std::function<std::optional<ObjectChoice>()>;
 

@@ -37,20 +37,20 @@ std::int16_t TeachingDraw::pick(const QList<std::int16_t>& positions) const
 
 QList<std::int16_t> TeachingDraw::targetPositions() const { return m_teach + m_review; }
 
-std::optional<TeachingDraw::Choice> TeachingDraw::next()
+std::optional<ObjectChoice> TeachingDraw::next()
 {
     m_lastSetsSinceReview = m_setsSinceReview;
     m_lastCorrect = std::nullopt;
     if (const auto again = std::exchange(m_correct, std::nullopt); again && m_settings.correctionSet) {
         m_lastCorrect = again;
-        return Choice{*again, SetKind::Correction};
+        return ObjectChoice{*again, SetKind::Correction};
     }
     // Once in `reviewEvery` sets a mastered target comes back; when every target is mastered, they
     // all are review.
     const bool reviewTurn = !m_review.isEmpty() && (m_teach.isEmpty() || m_setsSinceReview + 1 >= m_settings.reviewEvery);
     if (reviewTurn) {
         m_setsSinceReview = 0;
-        return Choice{pick(m_review), SetKind::Review};
+        return ObjectChoice{pick(m_review), SetKind::Review};
     }
     if (m_teach.isEmpty())
         return std::nullopt;
@@ -59,7 +59,7 @@ std::optional<TeachingDraw::Choice> TeachingDraw::next()
     // Every picture a target: the draw the exercise has always made.
     if (m_teach.size() == m_objects.size())
         return std::nullopt;
-    return Choice{pick(m_teach), SetKind::Teach};
+    return ObjectChoice{pick(m_teach), SetKind::Teach};
 }
 
 void TeachingDraw::wrongAnswerIn(std::int16_t position) { m_correct = position; }

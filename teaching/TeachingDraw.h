@@ -12,6 +12,12 @@
 
 namespace tessarine {
 
+// The object of a set chosen by whoever teaches, and why it was chosen.
+struct ObjectChoice {
+    std::int16_t position = 0; // in the image list, from 1
+    SetKind kind = SetKind::Teach;
+};
+
 // Chooses the object of each set under a learner's teaching settings: only object pictures whose
 // symbol key and attribute are both chosen targets are drawn; with review on, objects whose targets
 // are both mastered leave the draw and one of them comes back once in `reviewEvery` sets; with
@@ -20,11 +26,6 @@ namespace tessarine {
 // it always did.
 class TeachingDraw {
 public:
-    struct Choice {
-        std::int16_t position = 0; // in the image list, from 1
-        SetKind kind = SetKind::Teach;
-    };
-
     // `objects`: the image list, position 1 first (bare file names). `draw(count)` is the run's
     // random draw: a whole number from 1 to count.
     TeachingDraw(const TeachingSettings& settings, const TeachingHistory& history, QStringList objects,
@@ -34,7 +35,7 @@ public:
     QList<std::int16_t> targetPositions() const;
 
     // The next set's object; nothing: draw at random among all pictures, as always.
-    std::optional<Choice> next();
+    std::optional<ObjectChoice> next();
     // The set with this object (its position) was answered wrong at least once; the next call to
     // next() brings it back when correction is on. Forgotten by the next call to next().
     void wrongAnswerIn(std::int16_t position);

@@ -1,5 +1,6 @@
 // The token schedule on a fake clock, with real pictures in a throw-away Rewards folder.
 #include "access/doubles/AccessDoubles.h"
+#include "core/Module1.h"
 #include "exercise/RewardSchedule.h"
 #include "platform/doubles/TestDoubles.h"
 #include "support/MediaFolder.h"
@@ -29,7 +30,8 @@ const QString RightSound = QStringLiteral("/collection/Sounds/right.wav");
 struct Rewards {
     explicit Rewards(int goal, const QString& rightSound = RightSound)
         : timer(clock)
-        , schedule(goal, {messageBox, listing, pictures, random, sound}, folder(), rightSound, screen, timer)
+        , schedule(goal, {messageBox, listing, pictures, [this](std::int16_t count) { return module.Casuale(count); }, sound},
+                   folder(), rightSound, screen, timer)
     {
     }
     QString folder() const { return dir.filePath(QStringLiteral("Rewards")); }
@@ -51,6 +53,7 @@ struct Rewards {
     QtDirectoryListing listing;
     QtPictureLoader pictures;
     ScriptedRandom random;
+    Module1 module{messageBox, random};
     RecordingSoundPlayer sound;
     FakeClock clock;
     FakeStepTimer timer;
