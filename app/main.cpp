@@ -8,6 +8,7 @@
 #include "records/RecordsExport.h"
 #include "records/RecordsStore.h"
 #include "settings/SettingsStore.h"
+#include "translations/Translations.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -22,6 +23,7 @@ namespace {
 int exportRecords(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    const tessarine::Translations translations;
     QTextStream err(stderr);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 4) {
@@ -47,6 +49,7 @@ int addPicture(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(onlyCriticalMessages);
     QGuiApplication app(argc, argv);
+    const tessarine::Translations translations;
     QTextStream out(stdout);
     QTextStream err(stderr);
     // Without --collection the picture goes where the program would show it: the collection in use.
@@ -79,6 +82,7 @@ int main(int argc, char* argv[])
         return addPicture(argc, argv);
 
     QApplication app(argc, argv);
+    const tessarine::Translations translations;
     tessarine::QtPlatform platform(tessarine::QtSettingsBacking::defaultFilePath(tessarine::SettingsStore::ApplicationName));
     const tessarine::Platform services = platform.platform();
     tessarine::Module1 module(services.messageBox, services.random);

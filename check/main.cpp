@@ -8,12 +8,14 @@
 #include "platform/ProgramInfo.h"
 #include "platform/SettingsBacking.h"
 #include "settings/SettingsStore.h"
+#include "translations/Translations.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -70,6 +72,7 @@ int run(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietWarnings);
     QGuiApplication app(argc, argv);
+    std::optional<tessarine::Translations> translations(std::in_place);
     const tessarine::ProgramInfo program = tessarine::ProgramInfo::ofRunningProgram();
     QCoreApplication::setApplicationName(QStringLiteral("tessarine-check"));
     QCoreApplication::setApplicationVersion(program.version());

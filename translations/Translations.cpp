@@ -1,0 +1,48 @@
+#include "translations/Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+namespace tessarine {
+
+namespace {
+// Where the build puts the program's catalogues: inside the executable.
+const QString OwnCatalogues = QStringLiteral(":/i18n");
+} // namespace
+
+Translations::Translations(const QLocale& locale)
+{
+    add(QStringLiteral("tessarine_en"), OwnCatalogues);
+    for (const QString& language : locale.uiLanguages()) {
+        const QString code = QLocale(language).name().section(QLatin1Char('_'), 0, 0);
+        if (code == QLatin1String("en") || code == QLatin1String("C"))
+            return;
+        if (!ShippedLanguages.contains(code))
+            continue;
+        if (add(QStringLiteral("tessarine_") + code, OwnCatalogues)) {
+            m_language = code;
+            m_locale = locale;
+            // Qt's own texts (Yes, No, Cancel, the file dialog) in the same language; without the
+            // package that ships them they stay English, which is no reason to stop.
+            add(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            return;
+        }
+    }
+}
+
+Translations::~Translations()
+{
+    for (const auto& translator : m_translators)
+        QCoreApplication::removeTranslator(translator.get());
+}
+
+bool Translations::add(const QString& name, const QString& folder)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(name, folder) || !QCoreApplication::installTranslator(translator.get()))
+        return false;
+    m_translators.push_back(std::move(translator));
+    return true;
+}
+
+} // namespace tessarine
