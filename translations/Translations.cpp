@@ -24,7 +24,11 @@ Translations::Translations(const QLocale& locale)
             m_locale = locale;
             // Qt's own texts (Yes, No, Cancel, the file dialog) in the same language; without the
             // package that ships them they stay English, which is no reason to stop.
-            add(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            // Debian ships Qt's Portuguese for Brazil only, which serves Portugal better than English.
+            const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+            if (!add(QStringLiteral("qtbase_") + QLocale(language).name(), qtFolder)
+                && !add(QStringLiteral("qtbase_") + code, qtFolder) && code == QLatin1String("pt"))
+                add(QStringLiteral("qtbase_pt_BR"), qtFolder);
             return;
         }
     }

@@ -36,7 +36,7 @@ int textWidth(const QWidget* widget)
             return 0;
         // The style's least width for a push button is no part of the text: the design keeps its own.
         const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + Gap;
-        return metrics.horizontalAdvance(plain(button->text())) + icon + 2 * Gap;
+        return metrics.horizontalAdvance(plain(button->text())) + icon + 3 * Gap;
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
         return button->text().isEmpty() ? 0 : button->sizeHint().width();
@@ -94,6 +94,9 @@ std::vector<QWidget*> fitRow(QWidget* frame, std::vector<QWidget*>& row)
         wrapped.insert(wrapped.begin(), row.back());
         row.pop_back();
     }
+    // Alone on its line and still too wide where it stands: it moves left.
+    if (row.size() == 1 && row.front()->geometry().right() > right)
+        row.front()->move(std::max(Margin, right + 1 - row.front()->width()), row.front()->y());
     return wrapped;
 }
 
@@ -110,7 +113,7 @@ void fitFrame(QWidget* frame)
         controls.push_back(child);
     }
     for (QWidget* control : controls) {
-        const int needed = std::min(textWidth(control), frame->width() - Margin - control->x());
+        const int needed = std::min(textWidth(control), frame->width() - 2 * Margin);
         if (needed > control->width())
             control->resize(needed, control->height());
     }

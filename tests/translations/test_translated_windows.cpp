@@ -26,9 +26,9 @@ bool isControl(const QWidget* widget)
     // A picture is not text; where it is drawn is no translation's doing.
     if (const auto* label = qobject_cast<const QLabel*>(widget))
         return !label->text().isEmpty();
-    return qobject_cast<const QAbstractButton*>(widget)
-           || qobject_cast<const QComboBox*>(widget) || qobject_cast<const QGroupBox*>(widget)
-           || qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget);
+    return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QComboBox*>(widget)
+           || qobject_cast<const QGroupBox*>(widget) || qobject_cast<const QLineEdit*>(widget)
+           || qobject_cast<const QAbstractSpinBox*>(widget);
 }
 
 // A control inside another (a combo box's own line edit, a spin box's buttons) is the other's business.
@@ -87,9 +87,10 @@ QStringList cutOff(QWidget* window)
             continue;
         controls << widget;
         if (neededWidth(widget) > widget->width())
-            problems << QStringLiteral("%1 needs %2 px, has %3").arg(describe(widget)).arg(neededWidth(widget)).arg(widget->width());
-        if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->wordWrap() && !label->text().isEmpty()
-                                                                     && label->heightForWidth(label->width()) > label->height())
+            problems
+                << QStringLiteral("%1 needs %2 px, has %3").arg(describe(widget)).arg(neededWidth(widget)).arg(widget->width());
+        if (const auto* label = qobject_cast<const QLabel*>(widget);
+            label && label->wordWrap() && !label->text().isEmpty() && label->heightForWidth(label->width()) > label->height())
             problems << QStringLiteral("%1 needs %2 px high, has %3")
                             .arg(describe(widget))
                             .arg(label->heightForWidth(label->width()))
