@@ -2,6 +2,8 @@
 
 #include "check/Words.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace tessarine::check {
@@ -29,6 +31,7 @@ QList<Finding> CheckResult::findingsFor(const QString& folder, const QString& fi
     return found;
 }
 
+// Machine values, for the JSON report: never translated.
 QString outcomeName(Outcome outcome)
 {
     switch (outcome) {
@@ -47,18 +50,36 @@ QString severityName(Severity severity)
     return severity == Severity::Error ? QStringLiteral("error") : QStringLiteral("warning");
 }
 
+namespace {
+
+QString onOff(const QString& option, bool on)
+{
+    //: %1 is the name of an option
+    return on ? QCoreApplication::translate("CheckResult", "%1 on").arg(option)
+              //: %1 is the name of an option
+              : QCoreApplication::translate("CheckResult", "%1 off").arg(option);
+}
+
+} // namespace
+
 QString describe(const Condition& condition)
 {
     if (condition.always())
-        return QStringLiteral("Always");
+        //: the options under which a finding holds: all of them
+        return QCoreApplication::translate("CheckResult", "Always");
     QStringList parts;
     if (condition.symbolDistractor)
-        parts.append(QStringLiteral("%1 %2").arg(SymbolDistractorOption, *condition.symbolDistractor ? "on" : "off"));
+        parts.append(onOff(symbolDistractorOption(), *condition.symbolDistractor));
     if (condition.attributeDistractor)
-        parts.append(QStringLiteral("%1 %2").arg(AttributeDistractorOption, *condition.attributeDistractor ? "on" : "off"));
+        parts.append(onOff(attributeDistractorOption(), *condition.attributeDistractor));
     if (condition.sameCategory)
-        parts.append(*condition.sameCategory ? SameCategoryOption : FullRandomOption);
-    return QStringLiteral("With ") + parts.join(QStringLiteral(" and "));
+        parts.append(*condition.sameCategory ? sameCategoryOption() : fullRandomOption());
+    //: %1, %2 and %3 name options, each as it is set ("on", "off", or a choice)
+    if (parts.size() == 1)
+        return QCoreApplication::translate("CheckResult", "With %1").arg(parts.at(0));
+    if (parts.size() == 2)
+        return QCoreApplication::translate("CheckResult", "With %1 and %2").arg(parts.at(0), parts.at(1));
+    return QCoreApplication::translate("CheckResult", "With %1 and %2 and %3").arg(parts.at(0), parts.at(1), parts.at(2));
 }
 
 } // namespace tessarine::check

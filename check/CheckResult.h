@@ -77,8 +77,10 @@ struct CheckResult {
     QList<Finding> findingsFor(const QString& folder, const QString& file) const;
 };
 
+// The JSON report's values, the same in every language.
 QString outcomeName(Outcome outcome);
 QString severityName(Severity severity);
+// The options under which a finding holds, in the user's language.
 QString describe(const Condition& condition);
 
 } // namespace tessarine::check

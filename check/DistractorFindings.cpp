@@ -6,6 +6,7 @@
 #include "check/ObjectAnalysis.h"
 #include "check/Words.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -58,11 +59,18 @@ void tellUnreadable(ObjectAnalysis& analysis, Finding finding, const DistractorD
 {
     finding.code = QStringLiteral("distractor-unreadable");
     const QStringList names = draw.usableNames();
-    finding.problem = QStringLiteral("No %1 that could be shown as the wrong choice can be loaded (%2).")
-                          .arg(symbols ? QStringLiteral("symbol") : QStringLiteral("attribute"), listNames(names, 3));
-    finding.fix = QStringLiteral("Replace the pictures that cannot be loaded (see below).");
+    //: %1 is a list of file names
+    finding.problem = (symbols
+                           ? QCoreApplication::translate("DistractorFindings",
+                                                         "No symbol that could be shown as the wrong choice can be loaded (%1).")
+                           : QCoreApplication::translate(
+                               "DistractorFindings", "No attribute that could be shown as the wrong choice can be loaded (%1)."))
+                          .arg(listNames(names, 3));
+    finding.fix = QCoreApplication::translate("DistractorFindings", "Replace the pictures that cannot be loaded (see below).");
     finding.related = names;
-    finding.effect = QStringLiteral("%1, the set stops half-way with the error of the picture drawn.").arg(when);
+    finding.effect = QCoreApplication::translate("DistractorFindings",
+                                                 "%1, the set stops half-way with the error of the picture drawn.")
+                         .arg(when);
     analysis.tell(finding);
 }
 
@@ -71,18 +79,28 @@ void tellByChance(ObjectAnalysis& analysis, Finding finding, const DrawTrouble& 
 {
     const QString category = plainPart(analysis.object, 2);
     finding.severity = Severity::Warning;
-    finding.problem = QStringLiteral("Of the %1 that the wrong choice is drawn from, only %2 can serve.")
-                          .arg(
-                              plural(trouble.seen->pool.size(), symbols ? QStringLiteral("symbol") : QStringLiteral("attribute")))
+    const int pool = static_cast<int>(trouble.seen->pool.size());
+    //: %1 is how many of them can serve
+    finding.problem = (symbols
+                           ? QCoreApplication::translate("DistractorFindings",
+                                                         "Of the %n symbol(s) that the wrong choice is drawn from, only %1 "
+                                                         "can serve.",
+                                                         nullptr, pool)
+                           : QCoreApplication::translate("DistractorFindings",
+                                                         "Of the %n attribute(s) that the wrong choice is drawn from, only %1 "
+                                                         "can serve.",
+                                                         nullptr, pool))
                           .arg(trouble.seen->usableCount());
-    finding.effect = QStringLiteral("%1, the exercise gives up after %2 draws that miss, so the set can "
-                                    "stop half-way with error 550 %3 (%4).")
-                         .arg(when)
-                         .arg(SetPlanner::MaxAttempts)
-                         .arg(quoted(noImageFound().description()), onceIn(trouble.chance));
-    finding.fix = symbols ? QStringLiteral("Add symbol pictures for other objects.")
-                          : QStringLiteral("Add attributes with other values%1.")
-                                .arg(sameCategory ? QStringLiteral(" to the category \"%1\"").arg(category) : QString());
+    //: %1 names the options, %2 is a number of draws, %3 the exercise's error message, %4 how often
+    finding.effect
+        = QCoreApplication::translate("DistractorFindings", "%1, the exercise gives up after %2 draws that miss, so the set can "
+                                                            "stop half-way with error 550 %3 (%4).")
+              .arg(when, QString::number(SetPlanner::MaxAttempts), quoted(noImageFound().description()), onceIn(trouble.chance));
+    finding.fix = symbols        ? QCoreApplication::translate("DistractorFindings", "Add symbol pictures for other objects.")
+                  : sameCategory ? QCoreApplication::translate("DistractorFindings",
+                                                               "Add attributes with other values to the category \"%1\".")
+                                       .arg(category)
+                                 : QCoreApplication::translate("DistractorFindings", "Add attributes with other values.");
     analysis.tell(finding);
 }
 
@@ -96,31 +114,42 @@ void tellNothingToDraw(CheckRun& run, ObjectAnalysis& analysis, Finding finding,
     const NameHints hints(run);
     finding.effect = QStringLiteral("%1, %2.").arg(when, stopsWith(noImageFound()));
     if (symbols) {
-        finding.problem = QStringLiteral("There is no symbol with another name to show as the wrong choice: "
-                                         "every symbol picture is a \"%1\".")
+        finding.problem = QCoreApplication::translate("DistractorFindings",
+                                                      "There is no symbol with another name to show as the wrong choice: "
+                                                      "every symbol picture is a \"%1\".")
                               .arg(plainPart(analysis.object, 1));
-        finding.fix = QStringLiteral("Add symbol pictures for other objects, or turn off %1.").arg(SymbolDistractorOption);
+        finding.fix = QCoreApplication::translate("DistractorFindings", "Add symbol pictures for other objects, or turn off %1.")
+                          .arg(symbolDistractorOption());
     } else if (sameCategory && trouble.seen->emptyPool) {
         finding.code = QStringLiteral("category-without-attributes");
-        finding.problem = QStringLiteral("There is no attribute of the category \"%1\" at all.").arg(category);
+        finding.problem = QCoreApplication::translate("DistractorFindings",
+                                                      "There is no attribute of the category \"%1\" at all.")
+                              .arg(category);
         // The draw then takes the empty name and loads the Attributes folder itself.
         if (const auto error = run.loadError(Folder::Attributes, QString(), AnswerBox))
-            finding.effect = QStringLiteral("%1, %2 (the exercise tries to load the Attributes folder "
-                                            "itself as a picture).")
+            finding.effect = QCoreApplication::translate("DistractorFindings",
+                                                         "%1, %2 (the exercise tries to load the Attributes folder "
+                                                         "itself as a picture).")
                                  .arg(when, stopsWith(*error));
-        finding.fix = QStringLiteral("Add attribute pictures %1.VALUE.jpg for at least two values, or choose %2.%3")
-                          .arg(category, FullRandomOption, hints.categoryHint(category));
+        finding.fix = QCoreApplication::translate("DistractorFindings",
+                                                  "Add attribute pictures %1.VALUE.jpg for at least two values, or choose %2.")
+                          .arg(category, fullRandomOption())
+                      + hints.categoryHint(category);
     } else if (sameCategory) {
-        finding.problem = QStringLiteral("The category \"%1\" has no other value than \"%2\" to show as the "
-                                         "wrong choice.")
+        finding.problem = QCoreApplication::translate("DistractorFindings",
+                                                      "The category \"%1\" has no other value than \"%2\" to show as the "
+                                                      "wrong choice.")
                               .arg(category, value);
-        finding.fix = QStringLiteral("Add another attribute of this category (for example %1), or choose %2.")
-                          .arg(hints.attributeNameExample(category, value), FullRandomOption);
+        finding.fix = QCoreApplication::translate("DistractorFindings",
+                                                  "Add another attribute of this category (for example %1), or choose %2.")
+                          .arg(hints.attributeNameExample(category, value), fullRandomOption());
     } else {
-        finding.problem = QStringLiteral("Every attribute carries the value \"%1\", so there is none to show "
-                                         "as the wrong choice.")
+        finding.problem = QCoreApplication::translate("DistractorFindings",
+                                                      "Every attribute carries the value \"%1\", so there is none to show "
+                                                      "as the wrong choice.")
                               .arg(value);
-        finding.fix = QStringLiteral("Add an attribute with another value, or turn off %1.").arg(AttributeDistractorOption);
+        finding.fix = QCoreApplication::translate("DistractorFindings", "Add an attribute with another value, or turn off %1.")
+                          .arg(attributeDistractorOption());
     }
     analysis.tell(finding);
 }

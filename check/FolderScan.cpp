@@ -7,6 +7,7 @@
 #include "core/ErrorGuard.h"
 #include "speech/WaveCheck.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -82,9 +83,10 @@ void tellSubfolder(CheckRun& run, const QString& folder, const QFileInfo& entry)
              Severity::Warning,
              folder,
              entry.fileName(),
-             QStringLiteral("This is a folder inside %1; the pictures in it are never looked at.").arg(folder),
-             QStringLiteral("None of its pictures is ever shown."),
-             QStringLiteral("Move the pictures you want into the %1 folder itself.").arg(folder),
+             QCoreApplication::translate("FolderScan", "This is a folder inside %1; the pictures in it are never looked at.")
+                 .arg(folder),
+             QCoreApplication::translate("FolderScan", "None of its pictures is ever shown."),
+             QCoreApplication::translate("FolderScan", "Move the pictures you want into the %1 folder itself.").arg(folder),
              {},
              {}});
 }
@@ -97,8 +99,9 @@ void tellStrayPicture(CheckRun& run, const QString& folder, const QFileInfo& ent
     const auto [target, free] = NameHints(run).renamed(folder, name);
     // A new name must not take the place of a picture that is there already.
     const QString taken = free ? QString()
-                               : QStringLiteral(" There is already a %1 in %2: keep the one you want, or give this "
-                                                "one a name of its own.")
+                               : QCoreApplication::translate("FolderScan",
+                                                             "There is already a %1 in %2: keep the one you want, or give this "
+                                                             "one a name of its own.")
                                      .arg(target, folder);
     if (isHiddenName(name) || entry.isHidden()) {
         run.stray[folder].append(name);
@@ -106,30 +109,37 @@ void tellStrayPicture(CheckRun& run, const QString& folder, const QFileInfo& ent
                  Severity::Warning,
                  folder,
                  name,
-                 QStringLiteral("This file is hidden (its name starts with a full stop)."),
-                 QStringLiteral("Hidden files are never listed, so this picture is never shown."),
-                 free ? QStringLiteral("Rename it without the leading full stop, to %1.").arg(target) : taken.trimmed(),
+                 QCoreApplication::translate("FolderScan", "This file is hidden (its name starts with a full stop)."),
+                 QCoreApplication::translate("FolderScan", "Hidden files are never listed, so this picture is never shown."),
+                 free ? QCoreApplication::translate("FolderScan", "Rename it without the leading full stop, to %1.").arg(target)
+                      : taken,
                  {},
                  {}});
     } else if (suffix != QStringLiteral("jpg")) {
         run.stray[folder].append(name);
         const bool jpegAlready = jpegInside || suffix == QStringLiteral("jpeg") || suffix == QStringLiteral("jpe")
                                  || suffix == QStringLiteral("jfif");
-        QString ending = QStringLiteral("this one ends in \".%1\"").arg(entry.suffix());
+        QString problem = QCoreApplication::translate("FolderScan", "Only pictures whose names end in \".jpg\" are used; this "
+                                                                    "one ends in \".%1\".")
+                              .arg(entry.suffix());
         if (name != name.trimmed())
-            ending = QStringLiteral("this one ends in a blank");
+            problem = QCoreApplication::translate(
+                "FolderScan", "Only pictures whose names end in \".jpg\" are used; this one ends in a blank.");
         else if (!name.contains(u'.'))
-            ending = QStringLiteral("this one has no ending at all");
+            problem = QCoreApplication::translate("FolderScan",
+                                                  "Only pictures whose names end in \".jpg\" are used; this one has "
+                                                  "no ending at all.");
         run.add({QStringLiteral("wrong-extension"),
                  Severity::Warning,
                  folder,
                  name,
-                 QStringLiteral("Only pictures whose names end in \".jpg\" are used; %1.").arg(ending),
-                 QStringLiteral("This picture is never shown."),
-                 !free ? taken.trimmed()
-                 : jpegAlready
-                     ? QStringLiteral("It is a JPEG picture: rename it to %1.").arg(target)
-                     : QStringLiteral("Save it as a JPEG picture named %1 (in a picture editor: \"Save as\", JPEG).").arg(target),
+                 problem,
+                 QCoreApplication::translate("FolderScan", "This picture is never shown."),
+                 !free         ? taken
+                 : jpegAlready ? QCoreApplication::translate("FolderScan", "It is a JPEG picture: rename it to %1.").arg(target)
+                               : QCoreApplication::translate(
+                                     "FolderScan", "Save it as a JPEG picture named %1 (in a picture editor: \"Save as\", JPEG).")
+                                     .arg(target),
                  {},
                  {}});
     }
@@ -175,53 +185,69 @@ void checkFolder(CheckRun& run, const FolderScan& scan)
         finding.folder = folder;
         if (!scan.exists) {
             finding.code = QStringLiteral("folder-missing");
-            finding.problem = QStringLiteral("The %1 folder is missing.").arg(folder);
-            finding.fix = QStringLiteral("Create a folder named %1 (with this spelling) beside the program and put your "
-                                         "pictures in it.")
+            finding.problem = QCoreApplication::translate("FolderScan", "The %1 folder is missing.").arg(folder);
+            finding.fix = QCoreApplication::translate(
+                              "FolderScan", "Create a folder named %1 (with this spelling) beside the program and put your "
+                                            "pictures in it.")
                               .arg(folder);
         } else if (!scan.readable) {
             finding.code = QStringLiteral("folder-unreadable");
-            finding.problem = QStringLiteral("The %1 folder cannot be read.").arg(folder);
-            finding.fix = QStringLiteral("Give every user permission to read the folder (for example: chmod a+rx %1).")
+            finding.problem = QCoreApplication::translate("FolderScan", "The %1 folder cannot be read.").arg(folder);
+            finding.fix = QCoreApplication::translate(
+                              "FolderScan", "Give every user permission to read the folder (for example: chmod a+rx %1).")
                               .arg(QDir(run.program.folder).filePath(folder));
         } else {
             finding.code = QStringLiteral("folder-empty");
-            finding.problem = QStringLiteral("The %1 folder holds no .jpg picture.").arg(folder);
-            finding.fix = QStringLiteral("Put your pictures, saved as .jpg, into the %1 folder.").arg(folder);
+            finding.problem = QCoreApplication::translate("FolderScan", "The %1 folder holds no .jpg picture.").arg(folder);
+            finding.fix
+                = QCoreApplication::translate("FolderScan", "Put your pictures, saved as .jpg, into the %1 folder.").arg(folder);
         }
         const std::optional<RuntimeError> error = run.loadError(folder, QString(), AnswerBox);
-        const QString stop = error ? stopsWith(*error) : QStringLiteral("the set stops half-way");
+        // Ends the sentences below: "No set can be shown: when the exercise opens, <stop>."
+        const QString stop = error ? stopsWith(*error) : QCoreApplication::translate("FolderScan", "the set stops half-way");
         if (folder == Folder::Images) {
-            finding.effect = QStringLiteral("No set can be shown: when the exercise opens, %1.").arg(stop);
-        } else if (folder == Folder::Symbols) {
-            finding.effect = QStringLiteral("No set has a right symbol, and with %1 on %2.").arg(SymbolDistractorOption, stop);
-        } else {
             finding.effect
-                = QStringLiteral("No set has a right attribute, and with %1 on %2.").arg(AttributeDistractorOption, stop);
+                = QCoreApplication::translate("FolderScan", "No set can be shown: when the exercise opens, %1.").arg(stop);
+        } else if (folder == Folder::Symbols) {
+            finding.effect = QCoreApplication::translate("FolderScan", "No set has a right symbol, and with %1 on %2.")
+                                 .arg(symbolDistractorOption(), stop);
+        } else {
+            finding.effect = QCoreApplication::translate("FolderScan", "No set has a right attribute, and with %1 on %2.")
+                                 .arg(attributeDistractorOption(), stop);
         }
         if (scan.loaderReports > 0)
-            finding.effect
-                += QStringLiteral(" The exercise also shows the message %1 when it opens.").arg(quoted(scan.loaderMessage));
+            finding.effect += u' '
+                              + QCoreApplication::translate("FolderScan", "The exercise also shows the message %1 when it opens.")
+                                    .arg(quoted(scan.loaderMessage));
         run.add(finding);
     }
     if (!scan.notListed.isEmpty()) {
+        const int listed = static_cast<int>(scan.used.size());
+        const int notListed = static_cast<int>(scan.notListed.size());
         run.add({QStringLiteral("too-many-pictures"),
                  Severity::Warning,
                  folder,
                  QString(),
-                 QStringLiteral("The %1 folder holds %2 pictures; only the first %3 (in name order) are used.")
+                 //: %1 is a folder's name, %2 the most pictures the exercise lists
+                 QCoreApplication::translate("FolderScan",
+                                             "The %1 folder holds %n picture(s); only the first %2 (in name order) are used.",
+                                             nullptr, listed + notListed)
                      .arg(folder)
-                     .arg(scan.used.size() + scan.notListed.size())
                      .arg(NameTable::Last),
-                 QStringLiteral("%1 never shown (%2), and every time the exercise opens it shows the error message %3 %4.")
-                     .arg(scan.notListed.size() == 1 ? QStringLiteral("1 picture is")
-                                                     : QStringLiteral("%1 pictures are").arg(scan.notListed.size()))
-                     .arg(listNames(scan.notListed, 3))
-                     .arg(quoted(scan.loaderMessage))
-                     .arg(scan.loaderReports == 1 ? QStringLiteral("once")
-                                                  : QStringLiteral("%1 times, once for each of them").arg(scan.loaderReports)),
-                 QStringLiteral("Keep at most %1 pictures in %2; move the others to a folder of their own and swap "
-                                "them in when needed.")
+                 //: %1 is a list of file names, %2 the exercise's error message, %3 how often it is shown
+                 QCoreApplication::translate("FolderScan",
+                                             "%n picture(s) never shown (%1), and every time the exercise opens it shows the "
+                                             "error message %2 %3.",
+                                             nullptr, notListed)
+                     .arg(listNames(scan.notListed, 3), quoted(scan.loaderMessage),
+                          scan.loaderReports == 1
+                              //: how often the exercise shows an error message
+                              ? QCoreApplication::translate("FolderScan", "once")
+                              : QCoreApplication::translate("FolderScan", "%n time(s), once for each of them", nullptr,
+                                                            scan.loaderReports)),
+                 QCoreApplication::translate("FolderScan",
+                                             "Keep at most %1 pictures in %2; move the others to a folder of their own and swap "
+                                             "them in when needed.")
                      .arg(NameTable::Last)
                      .arg(folder),
                  scan.notListed,
@@ -238,9 +264,11 @@ void scanSounds(CheckRun& run)
                  Severity::Warning,
                  folder,
                  {},
-                 QStringLiteral("The Sounds folder is missing."),
-                 QStringLiteral("No feedback sound can be chosen: both sound lists offer only \"*** NO SOUND ***\"."),
-                 QStringLiteral("Create a folder named Sounds beside the program with the wave files ok.wav and error.wav."),
+                 QCoreApplication::translate("FolderScan", "The Sounds folder is missing."),
+                 QCoreApplication::translate(
+                     "FolderScan", "No feedback sound can be chosen: both sound lists offer only \"*** NO SOUND ***\"."),
+                 QCoreApplication::translate(
+                     "FolderScan", "Create a folder named Sounds beside the program with the wave files ok.wav and error.wav."),
                  {},
                  {}});
         return;
@@ -255,9 +283,9 @@ void scanSounds(CheckRun& run)
                  Severity::Warning,
                  folder,
                  {},
-                 QStringLiteral("The Sounds folder cannot be read (%1).").arg(error.description()),
-                 QStringLiteral("No feedback sound can be chosen."),
-                 QStringLiteral("Give every user permission to read the folder."),
+                 QCoreApplication::translate("FolderScan", "The Sounds folder cannot be read (%1).").arg(error.description()),
+                 QCoreApplication::translate("FolderScan", "No feedback sound can be chosen."),
+                 QCoreApplication::translate("FolderScan", "Give every user permission to read the folder."),
                  {},
                  {}});
         return;
@@ -265,8 +293,12 @@ void scanSounds(CheckRun& run)
     run.result.sounds = static_cast<int>(sounds.size());
     // The sound lists start on these two names (any letter case) until the teacher picks others.
     const std::array<std::pair<QString, QString>, 2> defaults{
-        std::pair{QStringLiteral("ok.wav"), QStringLiteral("right-answer")},
-        std::pair{QStringLiteral("error.wav"), QStringLiteral("wrong-answer")}};
+        std::pair{QStringLiteral("ok.wav"),
+                  QCoreApplication::translate("FolderScan", "On a first start (or when the chosen sound has gone) no "
+                                                            "right-answer sound is chosen, so a right-answer click is silent.")},
+        std::pair{QStringLiteral("error.wav"),
+                  QCoreApplication::translate("FolderScan", "On a first start (or when the chosen sound has gone) no "
+                                                            "wrong-answer sound is chosen, so a wrong-answer click is silent.")}};
     for (const QString& name : sounds) {
         const WaveCheck wave = WaveCheck::ofFile(mediaPath(run.program, folder, name));
         if (!wave.playable())
@@ -274,28 +306,30 @@ void scanSounds(CheckRun& run)
                      Severity::Warning,
                      folder,
                      name,
-                     QStringLiteral("%1 cannot be played: %2").arg(quoted(name), wave.problem()),
-                     QStringLiteral("Chosen as a feedback sound, it is not heard, and the learner gets no answer."),
-                     QStringLiteral("Save it again as a PCM wave file (WAV, 16 bit), or choose another sound."),
+                     QCoreApplication::translate("FolderScan", "%1 cannot be played: %2").arg(quoted(name), wave.problem()),
+                     QCoreApplication::translate("FolderScan",
+                                                 "Chosen as a feedback sound, it is not heard, and the learner gets no answer."),
+                     QCoreApplication::translate("FolderScan",
+                                                 "Save it again as a PCM wave file (WAV, 16 bit), or choose another sound."),
                      {},
                      {}});
     }
-    for (const auto& [name, role] : defaults) {
+    for (const auto& [name, effect] : defaults) {
         const bool there = std::any_of(sounds.begin(), sounds.end(),
                                        [&](const QString& s) { return s.toUpper() == name.toUpper(); });
         if (there)
             continue;
-        run.add({QStringLiteral("sound-missing"),
-                 Severity::Warning,
-                 folder,
-                 name,
-                 QStringLiteral("There is no %1 in the Sounds folder.").arg(name),
-                 QStringLiteral("On a first start (or when the chosen sound has gone) no %1 sound is chosen, so a %1 "
-                                "click is silent.")
-                     .arg(role),
-                 QStringLiteral("Add a wave file named %1, or choose another sound in the options window.").arg(name),
-                 {},
-                 {}});
+        run.add(
+            {QStringLiteral("sound-missing"),
+             Severity::Warning,
+             folder,
+             name,
+             QCoreApplication::translate("FolderScan", "There is no %1 in the Sounds folder.").arg(name),
+             effect,
+             QCoreApplication::translate("FolderScan", "Add a wave file named %1, or choose another sound in the options window.")
+                 .arg(name),
+             {},
+             {}});
     }
 }
 

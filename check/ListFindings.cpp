@@ -4,6 +4,7 @@
 #include "check/NameHints.h"
 #include "check/Words.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -29,14 +30,17 @@ void checkDuplicates(CheckRun& run, const FolderScan& scan, const std::function<
                      Severity::Warning,
                      scan.name,
                      name,
-                     QStringLiteral("Its name differs from %1 only in capital and small letters.").arg(same),
-                     answer ? QStringLiteral("Names are compared without regard to capitals, so only %1 is ever shown as "
-                                             "the right answer. Copied to a memory stick or a Windows computer, one file "
-                                             "would also replace the other.")
+                     QCoreApplication::translate("ListFindings", "Its name differs from %1 only in capital and small letters.")
+                         .arg(same),
+                     answer ? QCoreApplication::translate(
+                                  "ListFindings", "Names are compared without regard to capitals, so only %1 is ever shown as "
+                                                  "the right answer. Copied to a memory stick or a Windows computer, one file "
+                                                  "would also replace the other.")
                                   .arg(same)
-                            : QStringLiteral("Both are shown, but copied to a memory stick or a Windows computer one file "
-                                             "would replace the other."),
-                     QStringLiteral("Delete one of the two, or give them different names."),
+                            : QCoreApplication::translate(
+                                "ListFindings", "Both are shown, but copied to a memory stick or a Windows computer one file "
+                                                "would replace the other."),
+                     QCoreApplication::translate("ListFindings", "Delete one of the two, or give them different names."),
                      {same},
                      {}});
         } else {
@@ -49,19 +53,24 @@ void checkDuplicates(CheckRun& run, const FolderScan& scan, const std::function<
         if (earlier == byKey.constEnd()) {
             byKey.insert(k, name);
         } else if (!caseDuplicate && !run.rightFor.value(scan.name + u'/' + *earlier).isEmpty()) {
-            run.add({QStringLiteral("never-right-answer"),
-                     Severity::Warning,
-                     scan.name,
-                     name,
-                     scan.name == Folder::Symbols
-                         ? QStringLiteral("It has the same symbol name as %1, which comes first.").arg(*earlier)
-                         : QStringLiteral("It has the same category and value as %1, which comes first.").arg(*earlier),
-                     QStringLiteral("Only %1 is ever shown as the right answer (for %2); this picture only ever appears "
-                                    "as a distractor in other sets.")
-                         .arg(*earlier, listNames(run.rightFor.value(scan.name + u'/' + *earlier), 3)),
-                     QStringLiteral("Keep only the picture you want, or give this one a name of its own."),
-                     {*earlier},
-                     {}});
+            run.add(
+                {QStringLiteral("never-right-answer"),
+                 Severity::Warning,
+                 scan.name,
+                 name,
+                 scan.name == Folder::Symbols
+                     ? QCoreApplication::translate("ListFindings", "It has the same symbol name as %1, which comes first.")
+                           .arg(*earlier)
+                     : QCoreApplication::translate("ListFindings", "It has the same category and value as %1, which comes first.")
+                           .arg(*earlier),
+                 QCoreApplication::translate("ListFindings",
+                                             "Only %1 is ever shown as the right answer (for %2); this picture only ever appears "
+                                             "as a distractor in other sets.")
+                     .arg(*earlier, listNames(run.rightFor.value(scan.name + u'/' + *earlier), 3)),
+                 QCoreApplication::translate("ListFindings",
+                                             "Keep only the picture you want, or give this one a name of its own."),
+                 {*earlier},
+                 {}});
         }
     }
 }
@@ -73,18 +82,21 @@ void checkAttributeNames(CheckRun& run)
         if (attribute.isEmpty() || attribute.count(u'.') >= 2
             || !run.rightFor.value(Folder::Attributes + u'/' + attribute).isEmpty())
             continue;
-        run.add({QStringLiteral("name-too-few-parts"),
-                 Severity::Warning,
-                 Folder::Attributes,
-                 attribute,
-                 QStringLiteral("The name has only one part before \".jpg\"; attribute pictures need two: category.value.jpg."),
-                 QStringLiteral("It is read as the category \"%1\" with the value \"jpg\", so it is the right answer of no "
-                                "picture.")
-                     .arg(plainPart(attribute, 1)),
-                 QStringLiteral("Rename it to category.value.jpg, for example %1.")
-                     .arg(NameHints(run).attributeRenameExample(attribute)),
-                 {},
-                 {}});
+        run.add(
+            {QStringLiteral("name-too-few-parts"),
+             Severity::Warning,
+             Folder::Attributes,
+             attribute,
+             QCoreApplication::translate(
+                 "ListFindings", "The name has only one part before \".jpg\"; attribute pictures need two: category.value.jpg."),
+             QCoreApplication::translate(
+                 "ListFindings", "It is read as the category \"%1\" with the value \"jpg\", so it is the right answer of no "
+                                 "picture.")
+                 .arg(plainPart(attribute, 1)),
+             QCoreApplication::translate("ListFindings", "Rename it to category.value.jpg, for example %1.")
+                 .arg(NameHints(run).attributeRenameExample(attribute)),
+             {},
+             {}});
     }
 }
 
@@ -101,7 +113,8 @@ void checkAnswerPictures(CheckRun& run, const QString& folder, const QStringList
         const QSet<int> combos = run.distractorIn.value(key);
         QStringList effects;
         if (!rightFor.isEmpty())
-            effects.append(QStringLiteral("Every set with %1 %2.").arg(listNames(rightFor, 3), stopsWith(*error)));
+            effects.append(QCoreApplication::translate("ListFindings", "Every set with %1 %2.")
+                               .arg(listNames(rightFor, 3), stopsWith(*error)));
         if (!combos.isEmpty()) {
             Condition when;
             when.symbolDistractor = folder == Folder::Symbols ? std::optional<bool>(true) : std::nullopt;
@@ -113,12 +126,14 @@ void checkAnswerPictures(CheckRun& run, const QString& folder, const QStringList
                 if (same != full)
                     when.sameCategory = same;
             }
-            effects.append(QStringLiteral("%1, other sets stop the same way whenever this picture is drawn as the "
-                                          "wrong choice.")
+            effects.append(QCoreApplication::translate("ListFindings",
+                                                       "%1, other sets stop the same way whenever this picture is drawn as the "
+                                                       "wrong choice.")
                                .arg(describe(when)));
         }
         if (effects.isEmpty())
-            effects.append(QStringLiteral("It is not used in any set at the moment, but would stop any set it is shown in."));
+            effects.append(QCoreApplication::translate(
+                "ListFindings", "It is not used in any set at the moment, but would stop any set it is shown in."));
         const auto [problem, fix] = unreadableWords(mediaPath(run.program, folder, name), *error);
         run.add({QStringLiteral("picture-unreadable"),
                  Severity::Error,

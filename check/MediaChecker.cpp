@@ -10,6 +10,7 @@
 #include "media/MediaCatalogue.h"
 #include "speech/SpokenCaption.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -49,16 +50,18 @@ bool Checker::checkProgramFolderReadable()
     result.readable = info.isDir() && info.isReadable() && info.isExecutable();
     if (result.readable)
         return true;
-    m_run.add({QStringLiteral("program-folder-unreadable"),
-               Severity::Error,
-               {},
-               {},
-               info.exists() ? QStringLiteral("The folder %1 cannot be read.").arg(result.folder)
-                             : QStringLiteral("There is no folder %1.").arg(result.folder),
-               QStringLiteral("Nothing can be checked."),
-               QStringLiteral("Give the folder that holds the program and its Images, Symbols, Attributes and Sounds folders."),
-               {},
-               {}});
+    m_run.add(
+        {QStringLiteral("program-folder-unreadable"),
+         Severity::Error,
+         {},
+         {},
+         info.exists() ? QCoreApplication::translate("MediaChecker", "The folder %1 cannot be read.").arg(result.folder)
+                       : QCoreApplication::translate("MediaChecker", "There is no folder %1.").arg(result.folder),
+         QCoreApplication::translate("MediaChecker", "Nothing can be checked."),
+         QCoreApplication::translate(
+             "MediaChecker", "Give the folder that holds the program and its Images, Symbols, Attributes and Sounds folders."),
+         {},
+         {}});
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "check/CheckRun.h"
 #include "check/Words.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QList>
@@ -53,7 +54,7 @@ QStringList NameHints::valuesOf(const QString& category) const
     return found;
 }
 
-QString NameHints::spellingHint(const QString& word, const QStringList& known, const QString& what) const
+QString NameHints::spellingHint(const QString& word, const QStringList& known, bool category) const
 {
     QStringList near;
     for (const QString& other : known)
@@ -61,13 +62,13 @@ QString NameHints::spellingHint(const QString& word, const QStringList& known, c
             near.append(QStringLiteral("\"%1\"").arg(other));
     if (near.isEmpty() || word.isEmpty())
         return {};
-    return QStringLiteral(" Is the %1 \"%2\" a spelling slip for %3?").arg(what, word, listNames(near, 3));
+    //: %1 is a part of a file name, %2 a list of names like it
+    const QString question = category ? QCoreApplication::translate("NameHints", "Is the category \"%1\" a spelling slip for %2?")
+                                      : QCoreApplication::translate("NameHints", "Is the value \"%1\" a spelling slip for %2?");
+    return u' ' + question.arg(word, listNames(near, 3));
 }
 
-QString NameHints::categoryHint(const QString& category) const
-{
-    return spellingHint(category, categories(), QStringLiteral("category"));
-}
+QString NameHints::categoryHint(const QString& category) const { return spellingHint(category, categories(), true); }
 
 QString NameHints::objectNameExample(const QString& key, const QString& category) const
 {
@@ -136,14 +137,20 @@ QString NameHints::symbolHint(const QString& object) const
     const QString key = plainPart(object, 1);
     for (const QString& stray : m_run.stray.value(Folder::Symbols))
         if (plainPart(stray.startsWith(u'.') ? stray.mid(1) : stray, 1).compare(key, Qt::CaseInsensitive) == 0)
-            return QStringLiteral(" Symbols/%1 is there, but it is never used (see below).").arg(stray);
+            return u' '
+                   + QCoreApplication::translate("NameHints", "Symbols/%1 is there, but it is never used (see below).")
+                         .arg(stray);
     QStringList near;
     for (const QString& symbol : m_run.symbols.used) {
         const QString other = plainPart(symbol, 1);
         if (!other.isEmpty() && editDistance(other.toUpper(), key.toUpper()) <= 2)
             near.append(symbol);
     }
-    return near.isEmpty() ? QString() : QStringLiteral(" Is it a spelling slip for %1?").arg(listNames(near, 3));
+    return near.isEmpty()
+               ? QString()
+               : u' '
+                     + QCoreApplication::translate("NameHints", "Is it a spelling slip for %1?", "%1 is a list of file names")
+                           .arg(listNames(near, 3));
 }
 
 QString NameHints::attributeHint(const QString& object) const
@@ -154,13 +161,19 @@ QString NameHints::attributeHint(const QString& object) const
         const QString bare = stray.startsWith(u'.') ? stray.mid(1) : stray;
         if (plainPart(bare, 1).compare(category, Qt::CaseInsensitive) == 0
             && plainPart(bare, 2).compare(value, Qt::CaseInsensitive) == 0)
-            return QStringLiteral(" Attributes/%1 is there, but it is never used (see below).").arg(stray);
+            return u' '
+                   + QCoreApplication::translate("NameHints", "Attributes/%1 is there, but it is never used (see below).")
+                         .arg(stray);
     }
     const QStringList values = valuesOf(category);
     if (values.isEmpty())
-        return QStringLiteral(" There is no attribute of the category \"%1\" at all.%2").arg(category, categoryHint(category));
-    return QStringLiteral(" The category \"%1\" has: %2.%3")
-        .arg(category, listNames(values, 8), spellingHint(value, values, QStringLiteral("value")));
+        return u' '
+               + QCoreApplication::translate("NameHints", "There is no attribute of the category \"%1\" at all.").arg(category)
+               + categoryHint(category);
+    return u' '
+           + QCoreApplication::translate("NameHints", "The category \"%1\" has: %2.", "%2 is a list of values")
+                 .arg(category, listNames(values, 8))
+           + spellingHint(value, values, false);
 }
 
 } // namespace tessarine::check

@@ -30,7 +30,8 @@ public:
     QString attributeHint(const QString& object) const;
     QStringList categories() const;
     QStringList valuesOf(const QString& category) const;
-    QString spellingHint(const QString& word, const QStringList& known, const QString& what) const;
+    // `category`: the word is a category, otherwise a value.
+    QString spellingHint(const QString& word, const QStringList& known, bool category) const;
     QString categoryHint(const QString& category) const;
     QString objectNameExample(const QString& key, const QString& category) const;
     QString attributeNameExample(const QString& category, const QString& value) const;

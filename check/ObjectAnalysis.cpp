@@ -5,6 +5,7 @@
 #include "speech/SpokenCaption.h"
 #include "speech/WaveCheck.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -63,10 +64,12 @@ void findRecording(CheckRun& run, ObjectAnalysis& analysis)
              Severity::Warning,
              Folder::Images,
              report.recording,
-             QStringLiteral("The recording %1 cannot be played: %2").arg(quoted(report.recording), wave.problem()),
-             QStringLiteral("With the spoken caption on, the synthetic voice speaks instead, and the first set "
-                            "with this picture shows an error message."),
-             QStringLiteral("Record it again and save it as a PCM wave file (WAV, 16 bit)."),
+             QCoreApplication::translate("ObjectAnalysis", "The recording %1 cannot be played: %2")
+                 .arg(quoted(report.recording), wave.problem()),
+             QCoreApplication::translate("ObjectAnalysis",
+                                         "With the spoken caption on, the synthetic voice speaks instead, and the first set "
+                                         "with this picture shows an error message."),
+             QCoreApplication::translate("ObjectAnalysis", "Record it again and save it as a PCM wave file (WAV, 16 bit)."),
              {analysis.object},
              {}});
 }

@@ -5,6 +5,8 @@
 #include "check/ObjectAnalysis.h"
 #include "check/Words.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace tessarine::check {
@@ -24,7 +26,7 @@ void findUnreadablePicture(CheckRun& run, ObjectAnalysis& analysis)
                    {},
                    {},
                    problem,
-                   QStringLiteral("Whenever this picture is drawn, %1.").arg(stopsWith(error)),
+                   QCoreApplication::translate("ObjectFindings", "Whenever this picture is drawn, %1.").arg(stopsWith(error)),
                    fix,
                    {},
                    {}});
@@ -45,35 +47,44 @@ void findBadName(CheckRun& run, ObjectAnalysis& analysis)
     const ObjectReport& report = analysis.report;
     const qsizetype parts = object.count(u'.') + 1;
     Finding finding{QStringLiteral("name-too-few-parts"), Severity::Error, {}, {}, {}, {}, {}, {}, {}};
-    finding.effect = QStringLiteral("The caption reads %1").arg(quoted(report.caption));
+    const QString caption = quoted(report.caption);
     if (parts < 4) {
-        finding.problem = QStringLiteral("The name has %1 before \".jpg\"; object pictures need three: "
-                                         "symbol.category.value.jpg.")
-                              .arg(parts == 2 ? QStringLiteral("only one part") : QStringLiteral("only two parts"));
-        finding.fix = QStringLiteral("Rename it to symbol.category.value.jpg, for example %1.")
+        finding.problem = parts == 2 ? QCoreApplication::translate("ObjectFindings",
+                                                                   "The name has only one part before \".jpg\"; object pictures "
+                                                                   "need three: symbol.category.value.jpg.")
+                                     : QCoreApplication::translate("ObjectFindings",
+                                                                   "The name has only two parts before \".jpg\"; object pictures "
+                                                                   "need three: symbol.category.value.jpg.");
+        finding.fix = QCoreApplication::translate("ObjectFindings", "Rename it to symbol.category.value.jpg, for example %1.")
                           .arg(NameHints(run).objectNameExample(plainPart(object, 1),
                                                                 parts == 3 ? plainPart(object, 2) : QString()));
     } else {
         finding.code = QStringLiteral("name-empty-part");
-        finding.problem = QStringLiteral("The name has an empty part (two full stops in a row).");
-        finding.fix = QStringLiteral("Rename it to symbol.category.value.jpg with one full stop between the parts.");
+        finding.problem = QCoreApplication::translate("ObjectFindings", "The name has an empty part (two full stops in a row).");
+        finding.fix = QCoreApplication::translate("ObjectFindings",
+                                                  "Rename it to symbol.category.value.jpg with one full stop between the parts.");
     }
     if (parts == 3) {
-        finding.effect += QStringLiteral(" (the extension is taken for the value), and only an attribute named "
-                                         "%1.jpg would match.")
-                              .arg(plainPart(object, 2));
+        //: %1 is the caption as the exercise shows it, %2 the second part of the picture's name
+        finding.effect = QCoreApplication::translate("ObjectFindings",
+                                                     "The caption reads %1 (the extension is taken for the value), "
+                                                     "and only an attribute named %2.jpg would match.")
+                             .arg(caption, plainPart(object, 2));
     } else if (parts == 2) {
-        finding.effect += QStringLiteral(". The exercise shows two error messages %1 each time it reads the "
-                                         "missing third part: %2 every time this picture comes up, "
-                                         "and more with %3 on.")
-                              .arg(quoted(run.partMessage))
-                              .arg(plural(report.reportsPerSet, QStringLiteral("message")))
-                              .arg(AttributeDistractorOption);
+        //: %1 is the caption, %2 the exercise's error message, %3 the name of an option
+        finding.effect = QCoreApplication::translate("ObjectFindings",
+                                                     "The caption reads %1. The exercise shows two error messages %2 each time "
+                                                     "it reads the missing third part: %n message(s) every time this picture "
+                                                     "comes up, and more with %3 on.",
+                                                     nullptr, report.reportsPerSet)
+                             .arg(caption, quoted(run.partMessage), attributeDistractorOption());
     } else {
-        finding.effect += QStringLiteral("; an empty part matches no symbol or attribute.");
+        finding.effect = QCoreApplication::translate("ObjectFindings",
+                                                     "The caption reads %1; an empty part matches no symbol or attribute.")
+                             .arg(caption);
     }
     if (report.attribute.isEmpty() && !run.attributes.empty())
-        finding.effect += QStringLiteral(" The attribute row has no right answer.");
+        finding.effect += u' ' + QCoreApplication::translate("ObjectFindings", "The attribute row has no right answer.");
     const QString failures = failureSummary(report);
     if (!failures.isEmpty())
         finding.effect += u' ' + failures;
@@ -85,20 +96,24 @@ void findNoSymbol(CheckRun& run, ObjectAnalysis& analysis)
     if (!analysis.report.symbol.isEmpty() || run.symbols.empty())
         return;
     const QString& object = analysis.object;
-    analysis.tell({QStringLiteral("no-symbol"),
-                   Severity::Error,
-                   {},
-                   {},
-                   QStringLiteral("There is no symbol picture for \"%1\".").arg(plainPart(object, 1)),
-                   QStringLiteral("The symbol row has no right answer: with %1 off it stays blank, with it on only a "
-                                  "wrong symbol is shown. With \"Use sequence\" on, the attribute row never appears, so "
-                                  "the learner can only leave the set with \"Change set\".")
-                       .arg(SymbolDistractorOption),
-                   QStringLiteral("Add a symbol picture named %1.jpg to the Symbols folder (the first part of this "
-                                  "picture's name).%2")
-                       .arg(plainPart(object, 1), NameHints(run).symbolHint(object)),
-                   {},
-                   {}});
+    analysis.tell(
+        {QStringLiteral("no-symbol"),
+         Severity::Error,
+         {},
+         {},
+         QCoreApplication::translate("ObjectFindings", "There is no symbol picture for \"%1\".").arg(plainPart(object, 1)),
+         QCoreApplication::translate("ObjectFindings",
+                                     "The symbol row has no right answer: with %1 off it stays blank, with it on only a "
+                                     "wrong symbol is shown. With \"Use sequence\" on, the attribute row never appears, so "
+                                     "the learner can only leave the set with \"Change set\".")
+             .arg(symbolDistractorOption()),
+         QCoreApplication::translate("ObjectFindings",
+                                     "Add a symbol picture named %1.jpg to the Symbols folder (the first part of this "
+                                     "picture's name).")
+                 .arg(plainPart(object, 1))
+             + NameHints(run).symbolHint(object),
+         {},
+         {}});
 }
 
 void findSymbolUnreadable(ObjectAnalysis& analysis)
@@ -110,9 +125,10 @@ void findSymbolUnreadable(ObjectAnalysis& analysis)
                    Severity::Error,
                    {},
                    {},
-                   QStringLiteral("Its symbol %1 cannot be loaded.").arg(symbol),
-                   QStringLiteral("Whenever this picture is drawn, %1.").arg(stopsWith(*analysis.symbolError)),
-                   QStringLiteral("Replace Symbols/%1 (see below).").arg(symbol),
+                   QCoreApplication::translate("ObjectFindings", "Its symbol %1 cannot be loaded.").arg(symbol),
+                   QCoreApplication::translate("ObjectFindings", "Whenever this picture is drawn, %1.")
+                       .arg(stopsWith(*analysis.symbolError)),
+                   QCoreApplication::translate("ObjectFindings", "Replace Symbols/%1 (see below).").arg(symbol),
                    {symbol},
                    {}});
 }
@@ -122,20 +138,23 @@ void findNoAttribute(CheckRun& run, ObjectAnalysis& analysis)
     if (!analysis.report.attribute.isEmpty() || run.attributes.empty())
         return;
     const QString& object = analysis.object;
-    analysis.tell(
-        {QStringLiteral("no-attribute"),
-         Severity::Error,
-         {},
-         {},
-         QStringLiteral("There is no attribute picture for \"%1\" \"%2\".").arg(plainPart(object, 2), plainPart(object, 3)),
-         QStringLiteral("The attribute row has no right answer (with %1 on only a wrong one is shown). With "
-                        "\"Use sequence\" on, the learner cannot finish the set: only \"Change set\" leaves it.")
-             .arg(AttributeDistractorOption),
-         QStringLiteral("Add an attribute picture named %1.%2.jpg to the Attributes folder, or rename this "
-                        "picture after an attribute that exists.%3")
-             .arg(plainPart(object, 2), plainPart(object, 3), NameHints(run).attributeHint(object)),
-         {},
-         {}});
+    analysis.tell({QStringLiteral("no-attribute"),
+                   Severity::Error,
+                   {},
+                   {},
+                   QCoreApplication::translate("ObjectFindings", "There is no attribute picture for \"%1\" \"%2\".")
+                       .arg(plainPart(object, 2), plainPart(object, 3)),
+                   QCoreApplication::translate(
+                       "ObjectFindings", "The attribute row has no right answer (with %1 on only a wrong one is shown). With "
+                                         "\"Use sequence\" on, the learner cannot finish the set: only \"Change set\" leaves it.")
+                       .arg(attributeDistractorOption()),
+                   QCoreApplication::translate(
+                       "ObjectFindings", "Add an attribute picture named %1.%2.jpg to the Attributes folder, or rename this "
+                                         "picture after an attribute that exists.")
+                           .arg(plainPart(object, 2), plainPart(object, 3))
+                       + NameHints(run).attributeHint(object),
+                   {},
+                   {}});
 }
 
 void findAttributeUnreadable(ObjectAnalysis& analysis)
@@ -147,9 +166,10 @@ void findAttributeUnreadable(ObjectAnalysis& analysis)
                    Severity::Error,
                    {},
                    {},
-                   QStringLiteral("Its attribute %1 cannot be loaded.").arg(attribute),
-                   QStringLiteral("Whenever this picture is drawn, %1.").arg(stopsWith(*analysis.attributeError)),
-                   QStringLiteral("Replace Attributes/%1 (see below).").arg(attribute),
+                   QCoreApplication::translate("ObjectFindings", "Its attribute %1 cannot be loaded.").arg(attribute),
+                   QCoreApplication::translate("ObjectFindings", "Whenever this picture is drawn, %1.")
+                       .arg(stopsWith(*analysis.attributeError)),
+                   QCoreApplication::translate("ObjectFindings", "Replace Attributes/%1 (see below).").arg(attribute),
                    {attribute},
                    {}});
 }

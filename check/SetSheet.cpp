@@ -5,6 +5,7 @@
 #include "platform/PictureLoader.h"
 #include "platform/ProgramInfo.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QHash>
 #include <QPainter>
@@ -107,7 +108,9 @@ void drawPicture(QPainter& painter, const QRectF& box, const Printed& printed, c
         painter.drawRect(box);
         painter.setFont(sheetFont(8, true));
         painter.drawText(box.adjusted(px(1), px(1), -px(1), -px(1)), Qt::AlignCenter | Qt::TextWordWrap,
-                         printed.error.isEmpty() ? missingText : QStringLiteral("cannot be loaded"));
+                         printed.error.isEmpty() ? missingText
+                                                 //: in a picture's place on the printed sheet
+                                                 : QCoreApplication::translate("SetSheet", "cannot be loaded"));
     }
     painter.restore();
 }
@@ -178,13 +181,15 @@ void drawRow(QPainter& painter, const QRectF& row, const ObjectReport& object, c
     if (findings.isEmpty()) {
         painter.setPen(trouble ? ErrorColour : FineColour);
         painter.drawText(QRectF(text.left(), y, text.width(), text.bottom() - y), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                         trouble ? QStringLiteral("Can stop when a picture that cannot be loaded is drawn as the wrong choice.")
-                                 : QStringLiteral("Works with every option."));
+                         trouble ? QCoreApplication::translate(
+                             "SetSheet", "Can stop when a picture that cannot be loaded is drawn as the wrong choice.")
+                                 : QCoreApplication::translate("SetSheet", "Works with every option."));
     }
     for (const Finding& finding : findings) {
         QString line = finding.problem;
         if (!finding.when.always())
-            line += QStringLiteral(" (%1.)").arg(describe(finding.when));
+            line = QCoreApplication::translate("SetSheet", "%1 (%2.)", "%1 is a finding, %2 the options under which it holds")
+                       .arg(line, describe(finding.when));
         painter.setPen(finding.severity == Severity::Error ? ErrorColour : WarningColour);
         const QRectF room(text.left(), y, text.width(), text.bottom() - y);
         if (room.height() < px(3))
@@ -194,10 +199,12 @@ void drawRow(QPainter& painter, const QRectF& row, const ObjectReport& object, c
         y = used.bottom() + px(0.8);
     }
 
-    drawAnswer(painter, columns.symbol, pictures, Folder::Symbols, object.symbol, QStringLiteral("no symbol"),
-               !object.symbolPictureError.isEmpty());
-    drawAnswer(painter, columns.attribute, pictures, Folder::Attributes, object.attribute, QStringLiteral("no attribute"),
-               !object.attributePictureError.isEmpty());
+    drawAnswer(painter, columns.symbol, pictures, Folder::Symbols, object.symbol,
+               //: in the place of a missing symbol picture on the printed sheet
+               QCoreApplication::translate("SetSheet", "no symbol"), !object.symbolPictureError.isEmpty());
+    drawAnswer(painter, columns.attribute, pictures, Folder::Attributes, object.attribute,
+               //: in the place of a missing attribute picture on the printed sheet
+               QCoreApplication::translate("SetSheet", "no attribute"), !object.attributePictureError.isEmpty());
     painter.restore();
 }
 
@@ -210,12 +217,13 @@ QString writeSetSheet(const CheckResult& result, const QString& pdfPath)
     writer.setPageOrientation(QPageLayout::Portrait);
     writer.setPageMargins(QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm), QPageLayout::Millimeter);
     writer.setResolution(Dpi);
-    writer.setTitle(QStringLiteral("Tessarine sets in %1").arg(result.folder));
+    writer.setTitle(
+        QCoreApplication::translate("SetSheet", "Tessarine sets in %1", "the PDF's title; %1 is a folder").arg(result.folder));
     writer.setCreator(QStringLiteral("tessarine-check"));
 
     QPainter painter;
     if (!painter.begin(&writer))
-        return QStringLiteral("The file %1 cannot be written.").arg(pdfPath);
+        return QCoreApplication::translate("SetSheet", "The file %1 cannot be written.").arg(pdfPath);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
 
     PictureSource pictures(result.folder);
@@ -232,22 +240,24 @@ QString writeSetSheet(const CheckResult& result, const QString& pdfPath)
             writer.newPage();
         painter.setPen(Qt::black);
         painter.setFont(sheetFont(15, true));
-        painter.drawText(QRectF(0, 0, width, px(8)), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Tessarine: every set"));
+        painter.drawText(QRectF(0, 0, width, px(8)), Qt::AlignLeft | Qt::AlignTop,
+                         QCoreApplication::translate("SetSheet", "Tessarine: every set"));
         painter.setFont(sheetFont(8));
         painter.setPen(Grey);
-        QString subtitle = QStringLiteral("%1    %2 object pictures, %3 symbols, %4 attributes")
-                               .arg(result.folder)
-                               .arg(result.images)
-                               .arg(result.symbols)
-                               .arg(result.attributes);
+        const QString subtitle = QStringLiteral("%1    %2, %3, %4")
+                                     .arg(result.folder,
+                                          QCoreApplication::translate("SetSheet", "%n object picture(s)", nullptr, result.images),
+                                          QCoreApplication::translate("SetSheet", "%n symbol(s)", nullptr, result.symbols),
+                                          QCoreApplication::translate("SetSheet", "%n attribute(s)", nullptr, result.attributes));
         painter.drawText(QRectF(0, px(8), width, px(4.5)), Qt::AlignLeft | Qt::AlignTop,
                          painter.fontMetrics().elidedText(subtitle, Qt::ElideMiddle, static_cast<int>(width)));
         if (page == 0 && otherFindings > 0) {
             painter.setPen(ErrorColour);
             painter.drawText(QRectF(0, px(12), width, px(4)), Qt::AlignLeft | Qt::AlignTop,
-                             QStringLiteral("%1 more finding(s) about folders, symbols, attributes or sounds: run "
-                                            "tessarine-check for the details.")
-                                 .arg(otherFindings));
+                             QCoreApplication::translate("SetSheet",
+                                                         "%n more finding(s) about folders, symbols, attributes or sounds: "
+                                                         "run tessarine-check for the details.",
+                                                         nullptr, otherFindings));
         }
 
         const double headTop = px(HeaderMm);
@@ -255,10 +265,15 @@ QString writeSetSheet(const CheckResult& result, const QString& pdfPath)
         painter.setFont(sheetFont(9, true));
         painter.setPen(Qt::black);
         const auto head = Qt::AlignLeft | Qt::AlignVCenter;
-        painter.drawText(heads.picture, head, QStringLiteral("Picture"));
-        painter.drawText(heads.caption, head, QStringLiteral("Caption and findings"));
-        painter.drawText(heads.symbol, Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("Symbol"));
-        painter.drawText(heads.attribute, Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("Attribute"));
+        //: column header of the printed sheet
+        painter.drawText(heads.picture, head, QCoreApplication::translate("SetSheet", "Picture"));
+        //: column header of the printed sheet
+        painter.drawText(heads.caption, head, QCoreApplication::translate("SetSheet", "Caption and findings"));
+        //: column header of the printed sheet
+        painter.drawText(heads.symbol, Qt::AlignHCenter | Qt::AlignVCenter, QCoreApplication::translate("SetSheet", "Symbol"));
+        //: column header of the printed sheet
+        painter.drawText(heads.attribute, Qt::AlignHCenter | Qt::AlignVCenter,
+                         QCoreApplication::translate("SetSheet", "Attribute"));
         painter.setPen(QPen(Qt::black, px(0.4)));
         painter.drawLine(QPointF(0, headTop + px(ColumnHeadMm)), QPointF(width, headTop + px(ColumnHeadMm)));
 
@@ -267,7 +282,7 @@ QString writeSetSheet(const CheckResult& result, const QString& pdfPath)
             painter.setFont(sheetFont(11));
             painter.setPen(ErrorColour);
             painter.drawText(QRectF(0, rowsTop + px(5), width, px(20)), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                             QStringLiteral("There are no object pictures in the Images folder."));
+                             QCoreApplication::translate("SetSheet", "There are no object pictures in the Images folder."));
         }
         for (int i = 0; i < SheetRowsPerPage; ++i) {
             const qsizetype index = qsizetype(page) * SheetRowsPerPage + i;
@@ -279,11 +294,13 @@ QString writeSetSheet(const CheckResult& result, const QString& pdfPath)
         painter.setFont(sheetFont(8));
         painter.setPen(Grey);
         const QRectF footer(0, height - px(FooterMm) + px(3), width, px(FooterMm) - px(3));
-        painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Made by tessarine-check"));
-        painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages));
+        painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom,
+                         QCoreApplication::translate("SetSheet", "Made by tessarine-check"));
+        painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom,
+                         QCoreApplication::translate("SetSheet", "Page %1 of %2").arg(page + 1).arg(pages));
     }
     if (!painter.end())
-        return QStringLiteral("The file %1 cannot be written.").arg(pdfPath);
+        return QCoreApplication::translate("SetSheet", "The file %1 cannot be written.").arg(pdfPath);
     return {};
 }
 

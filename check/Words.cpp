@@ -2,23 +2,48 @@
 
 #include "check/CheckResult.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QList>
 
 namespace tessarine::check::words {
 
+namespace {
+QString optionName(const QString& name) { return u'"' + name + u'"'; }
+} // namespace
+
+// The options window's own texts, so that a translation names them as the window shows them.
+QString symbolDistractorOption() { return optionName(QCoreApplication::translate("frmApertura", "Show distractor for symbols")); }
+
+QString attributeDistractorOption()
+{
+    return optionName(QCoreApplication::translate("frmApertura", "Show distractor for attributes"));
+}
+
+QString sameCategoryOption() { return optionName(QCoreApplication::translate("frmApertura", "Same category of image")); }
+
+QString fullRandomOption()
+{
+    return optionName(QCoreApplication::translate("frmApertura", "Full random (regardless of category)"));
+}
+
 QString quoted(const QString& text) { return u'\u201c' + text + u'\u201d'; }
 
 QString stopsWith(const RuntimeError& error)
 {
-    return QStringLiteral("the set stops half-way with error %1 %2").arg(error.number()).arg(quoted(error.description()));
+    //: ends a sentence; %1 is the error's number, %2 its message
+    return QCoreApplication::translate("Words", "the set stops half-way with error %1 %2")
+        .arg(QString::number(error.number()), quoted(error.description()));
 }
 
 QString listNames(const QStringList& names, int shown)
 {
     if (names.size() <= shown)
         return names.join(QStringLiteral(", "));
-    return names.mid(0, shown).join(QStringLiteral(", ")) + QStringLiteral(" and %1 more").arg(names.size() - shown);
+    const int more = static_cast<int>(names.size() - shown);
+    //: %1 is a list of file names
+    return QCoreApplication::translate("Words", "%1 and %n more", nullptr, more)
+        .arg(names.mid(0, shown).join(QStringLiteral(", ")));
 }
 
 QString plainPart(const QString& name, int part) { return name.section(u'.', part - 1, part - 1); }
@@ -48,19 +73,15 @@ std::optional<Condition> exactCondition(const QSet<int>& combos)
 QString onceIn(double chance)
 {
     if (chance >= 0.5)
-        return QStringLiteral("in most sets");
+        return QCoreApplication::translate("Words", "in most sets");
     const double sets = 1.0 / chance;
-    if (sets < 1e9)
-        return QStringLiteral("about once in %L1 sets").arg(static_cast<qlonglong>(sets + 0.5));
-    return QStringLiteral("about once in %1 sets").arg(sets, 0, 'g', 2);
+    if (sets < 1e9) {
+        const int rounded = static_cast<int>(sets + 0.5);
+        return QCoreApplication::translate("Words", "about once in %Ln set(s)", nullptr, rounded);
+    }
+    //: %1 is a number like 1e+12
+    return QCoreApplication::translate("Words", "about once in %1 sets").arg(sets, 0, 'g', 2);
 }
-
-QString plural(qsizetype count, const QString& one, const QString& many)
-{
-    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
-}
-
-QString plural(qsizetype count, const QString& one) { return plural(count, one, one + u's'); }
 
 QString failureSummary(const ObjectReport& report)
 {
@@ -89,11 +110,11 @@ QString failureSummary(const ObjectReport& report)
             when = each.join(QStringLiteral("; "));
         }
         done.append(group.values());
-        sentences.append(QStringLiteral("%1, the set %2 with error %3 %4.")
-                             .arg(when, verdict.outcome == Outcome::Fails ? QStringLiteral("stops half-way")
-                                                                          : QStringLiteral("can stop half-way"))
-                             .arg(verdict.errorNumber)
-                             .arg(quoted(verdict.errorMessage)));
+        //: %1 names the options, %2 is the error's number, %3 its message
+        const QString sentence = verdict.outcome == Outcome::Fails
+                                     ? QCoreApplication::translate("Words", "%1, the set stops half-way with error %2 %3.")
+                                     : QCoreApplication::translate("Words", "%1, the set can stop half-way with error %2 %3.");
+        sentences.append(sentence.arg(when, QString::number(verdict.errorNumber), quoted(verdict.errorMessage)));
     }
     return sentences.join(u' ');
 }
@@ -101,11 +122,14 @@ QString failureSummary(const ObjectReport& report)
 std::pair<QString, QString> unreadableWords(const QString& path, const RuntimeError& error)
 {
     if (QFileInfo(path).size() == 0)
-        return {QStringLiteral("This file is empty."), QStringLiteral("Copy the picture again; the copy went wrong.")};
-    const QString problem = QStringLiteral("This picture cannot be loaded (%1).").arg(error.description());
+        return {QCoreApplication::translate("Words", "This file is empty."),
+                QCoreApplication::translate("Words", "Copy the picture again; the copy went wrong.")};
+    const QString problem = QCoreApplication::translate("Words", "This picture cannot be loaded (%1).").arg(error.description());
     if (error.description().contains(QStringLiteral("too large")))
-        return {problem, QStringLiteral("Make the picture smaller (a few thousand pixels across is plenty).")};
-    return {problem, QStringLiteral("Open it in a picture editor and save it again as JPEG, or replace it.")};
+        return {problem,
+                QCoreApplication::translate("Words", "Make the picture smaller (a few thousand pixels across is plenty).")};
+    return {problem,
+            QCoreApplication::translate("Words", "Open it in a picture editor and save it again as JPEG, or replace it.")};
 }
 
 } // namespace tessarine::check::words

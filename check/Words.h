@@ -13,18 +13,17 @@
 // The checker's shared ways of saying things, so that every finding words them alike.
 namespace tessarine::check::words {
 
-inline const QString SymbolDistractorOption = QStringLiteral("\"Show distractor for symbols\"");
-inline const QString AttributeDistractorOption = QStringLiteral("\"Show distractor for attributes\"");
-inline const QString SameCategoryOption = QStringLiteral("\"Same category of image\"");
-inline const QString FullRandomOption = QStringLiteral("\"Full random (regardless of category)\"");
+// The options as the options window names them, in quotes.
+QString symbolDistractorOption();
+QString attributeDistractorOption();
+QString sameCategoryOption();
+QString fullRandomOption();
 
 QString quoted(const QString& text);
 // How the exercise shows an error that ends a set.
 QString stopsWith(const RuntimeError& error);
 // "a, b, c and 4 more"
 QString listNames(const QStringList& names, int shown = 5);
-QString plural(qsizetype count, const QString& one, const QString& many);
-QString plural(qsizetype count, const QString& one);
 // "about once in 22,000 sets"
 QString onceIn(double chance);
 // Plain parts of a name, for hints only; verdicts always go through MatchingRules.

@@ -21,15 +21,16 @@ namespace {
 
 const char* const Synopsis = "tessarine-check [--json] [--sheet FILE.pdf] [FOLDER]";
 
-const char* const Description
-    = R"(Checks the pictures and sounds of a Tessarine program folder the way the exercise reads them, and
-tells, per file, what will happen in the exercise and how to fix it: object pictures without their
-symbol or attribute, names with too few parts, option settings under which a set stops with an
-error, pictures that cannot be loaded or are never shown, folders over 1000 pictures, missing
-sounds.
-
-Exit status: 0 every set works and nothing was found; 1 something was found; 2 the folder cannot
-be read, the sheet cannot be written or the command line is wrong.)";
+// The help's description, translated where it is shown.
+const char* const Description = QT_TRANSLATE_NOOP(
+    "CheckCommand", "Checks the pictures and sounds of a Tessarine program folder the way the exercise reads them, and\n"
+                    "tells, per file, what will happen in the exercise and how to fix it: object pictures without their\n"
+                    "symbol or attribute, names with too few parts, option settings under which a set stops with an\n"
+                    "error, pictures that cannot be loaded or are never shown, folders over 1000 pictures, missing\n"
+                    "sounds.\n"
+                    "\n"
+                    "Exit status: 0 every set works and nothing was found; 1 something was found; 2 the folder cannot\n"
+                    "be read, the sheet cannot be written or the command line is wrong.");
 
 // Status for a command line that cannot be followed, as for a folder that cannot be read.
 constexpr int UsageError = 2;
@@ -60,9 +61,10 @@ public:
 // One line, so that a script's log shows the whole complaint; --help has the rest.
 int usageError(const QString& problem)
 {
-    write(stderr, QStringLiteral("tessarine-check: %1 Usage: %2 (--help tells more)\n")
-                      .arg(problem, QLatin1String(Synopsis))
-                      .toLocal8Bit());
+    //: %1 is how the command is written: keep it as it is
+    const QString usage
+        = QCoreApplication::translate("CheckCommand", "Usage: %1 (--help tells more)").arg(QLatin1String(Synopsis));
+    write(stderr, QStringLiteral("tessarine-check: %1 %2\n").arg(problem, usage).toLocal8Bit());
     return UsageError;
 }
 
@@ -78,22 +80,27 @@ int run(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(program.version());
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(Description));
+    parser.setApplicationDescription(QCoreApplication::translate("CheckCommand", Description));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("Print the findings as JSON (schema \"tessarine-check/1\") instead of text."));
+                                  QCoreApplication::translate("CheckCommand",
+                                                              "Print the findings as JSON (schema \"tessarine-check/1\") "
+                                                              "instead of text."));
     const QCommandLineOption sheet(QStringLiteral("sheet"),
-                                   QStringLiteral("Also write a printable A4 sheet with one row per object picture: the "
-                                                  "picture, its caption, its symbol and its attribute, problems marked in "
-                                                  "colour."),
+                                   QCoreApplication::translate("CheckCommand",
+                                                               "Also write a printable A4 sheet with one row per object "
+                                                               "picture: the picture, its caption, its symbol and its "
+                                                               "attribute, problems marked in colour."),
                                    QStringLiteral("FILE.pdf"));
     parser.addOption(json);
     parser.addOption(sheet);
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
-                                 QStringLiteral("The folder that holds the Images, Symbols, Attributes and Sounds "
-                                                "folders; without it the collection the program uses, as chosen in "
-                                                "its options window (the program's own folder when none was chosen)."),
+                                 QCoreApplication::translate("CheckCommand",
+                                                             "The folder that holds the Images, Symbols, Attributes and "
+                                                             "Sounds folders; without it the collection the program uses, "
+                                                             "as chosen in its options window (the program's own folder "
+                                                             "when none was chosen)."),
                                  QStringLiteral("[FOLDER]"));
 
     // parse(), not process(): process() would leave with status 1 on a wrong command line, which
@@ -110,31 +117,45 @@ int run(int argc, char* argv[])
         return 0;
     }
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() > 1)
-        return usageError(QStringLiteral("One folder at a time, not %1: \"%2\".")
-                              .arg(positional.size())
+    if (const int folders = static_cast<int>(positional.size()); folders > 1)
+        //: %1 is the folders given, in quotes
+        return usageError(QCoreApplication::translate("CheckCommand", "One folder at a time, not %n: \"%1\".", nullptr, folders)
                               .arg(positional.join(QStringLiteral("\", \""))));
     if (parser.values(sheet).size() > 1)
-        return usageError(QStringLiteral("One --sheet at a time."));
+        return usageError(QCoreApplication::translate("CheckCommand", "One --sheet at a time."));
     const QString sheetFile = parser.value(sheet);
     if (parser.isSet(sheet) && sheetFile.isEmpty())
-        return usageError(QStringLiteral("--sheet needs the name of the PDF file to write."));
+        return usageError(QCoreApplication::translate("CheckCommand", "--sheet needs the name of the PDF file to write."));
     if (!positional.isEmpty() && positional.first().isEmpty())
-        return usageError(QStringLiteral("The folder name is empty."));
+        return usageError(QCoreApplication::translate("CheckCommand", "The folder name is empty."));
     StderrMessages messages;
     const QString folder = positional.isEmpty() ? tessarine::collectionInUse(program.folder, messages) : positional.first();
 
-    const tessarine::check::CheckResult result = tessarine::check::checkProgramFolder(folder);
+    // Findings are worded as the check runs, in the language then in force. --json is for scripts,
+    // so that check runs in English (its catalogue keeps the plural forms); a sheet asked for
+    // with it is for the teacher, and is made from a second check in the system's language.
     const bool asJson = parser.isSet(json);
+    if (asJson)
+        translations.emplace(QLocale(QLocale::English));
+    const tessarine::check::CheckResult result = tessarine::check::checkProgramFolder(folder);
     write(stdout, asJson ? tessarine::check::toJson(result) : tessarine::check::toText(result).toUtf8());
     if (!sheetFile.isEmpty() && result.readable) {
-        const QString failure = tessarine::check::writeSetSheet(result, sheetFile);
+        std::optional<tessarine::check::CheckResult> ownLanguage;
+        if (asJson) {
+            translations.emplace();
+            if (translations->language() != QLatin1String("en"))
+                ownLanguage = tessarine::check::checkProgramFolder(folder);
+        }
+        const QString failure = tessarine::check::writeSetSheet(ownLanguage.value_or(result), sheetFile);
         if (!failure.isEmpty()) {
             write(stderr, QStringLiteral("tessarine-check: %1\n").arg(failure).toLocal8Bit());
             return 2;
         }
         if (!asJson)
-            write(stdout, QStringLiteral("Sheet written to %1\n").arg(QDir::toNativeSeparators(sheetFile)).toUtf8());
+            write(stdout,
+                  (QCoreApplication::translate("CheckCommand", "Sheet written to %1").arg(QDir::toNativeSeparators(sheetFile))
+                   + u'\n')
+                      .toUtf8());
     }
     return result.exitCode();
 }

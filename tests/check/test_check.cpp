@@ -5,12 +5,16 @@
 #include "media/MediaCatalogue.h"
 #include "platform/doubles/TestDoubles.h"
 #include "support/MediaFolder.h"
+#include "translations/Translations.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
+
+#include <optional>
 
 using namespace tessarine;
 using namespace tessarine::check;
@@ -123,9 +127,11 @@ QStringList codesOf(const CheckResult& result)
 }
 
 // The checker's exit status (-1 when it crashed or hung) and what it printed on its standard output.
-std::pair<int, QByteArray> runChecker(const QStringList& arguments)
+std::pair<int, QByteArray> runChecker(const QStringList& arguments,
+                                      const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(TESSARINE_CHECK_EXE), arguments);
     const bool ended = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
     return {ended ? process.exitCode() : -1, process.readAllStandardOutput()};
@@ -142,6 +148,9 @@ class TestCheck : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Counted texts take their English forms from the English catalogue.
+    void initTestCase() { m_english.emplace(QLocale(QLocale::English)); }
+
     // The checker's verdict for every object picture under every combination of options is what
     // the real composer does, and a picture without findings is one whose every set is complete.
     void verdictsAgreeWithTheComposer_data()
@@ -392,6 +401,68 @@ private Q_SLOTS:
         QVERIFY2(bytes.size() < 1'000'000, qPrintable(QString::number(bytes.size())));
         QCOMPARE(runChecker({QStringLiteral("--sheet"), media.path() + QStringLiteral("/no/such/x.pdf"), media.path()}).first, 2);
     }
+
+    // A teacher working in Italian is told about the same files as in English, and a script still
+    // reads English from --json, with or without a sheet beside it.
+    void italianFindingsNameTheSameFiles()
+    {
+        MediaFolder media;
+        const QByteArray jpeg = testing::jpegBytes({8, 8});
+        fill(media,
+             Media{
+                 {"cup.colour.red.jpg", "pen.colour.red.jpg", "cup.jpg"},
+                 {"cup.jpg"},
+                 {"colour.red.jpg"},
+                 {{"Images/box.colour.red.jpg", "not a picture"}, {"Images/Cup.Colour.Red.jpg", jpeg}, {"Symbols/pen.png", jpeg}},
+                 {"ok.wav"}});
+        const CheckResult english = checkProgramFolder(media.path());
+        CheckResult italian;
+        {
+            const Translations inItalian{QLocale(QLocale::Italian, QLocale::Italy)};
+            italian = checkProgramFolder(media.path());
+        }
+        QVERIFY2(english.findings.size() >= 6, qPrintable(codesOf(english).join(u',')));
+        QCOMPARE(codesOf(italian), codesOf(english));
+        for (qsizetype i = 0; i < english.findings.size(); ++i) {
+            const Finding &en = english.findings.at(i), &it = italian.findings.at(i);
+            QCOMPARE(it.related, en.related);
+            QVERIFY(it.severity == en.severity && it.when.symbolDistractor == en.when.symbolDistractor
+                    && it.when.attributeDistractor == en.when.attributeDistractor
+                    && it.when.sameCategory == en.when.sameCategory);
+        }
+
+        QProcessEnvironment inItalian = QProcessEnvironment::systemEnvironment();
+        for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
+            inItalian.insert(QString::fromLatin1(variable), QStringLiteral("it_IT.UTF-8"));
+        inItalian.insert(QStringLiteral("LANGUAGE"), QStringLiteral("it"));
+        const QString pdf = media.path() + QStringLiteral("/sets.pdf");
+        for (const QStringList& extra : {QStringList{}, QStringList{QStringLiteral("--sheet"), pdf}}) {
+            const auto [status, out] = runChecker(QStringList{QStringLiteral("--json")} + extra + QStringList{media.path()},
+                                                  inItalian);
+            QCOMPARE(status, 1);
+            const QJsonArray findings = QJsonDocument::fromJson(out).object()[QStringLiteral("findings")].toArray();
+            QCOMPARE(findings.size(), english.findings.size());
+            for (qsizetype i = 0; i < findings.size(); ++i) {
+                const Finding& en = english.findings.at(i);
+                const QJsonValue told = findings.at(i);
+                QCOMPARE(told["problem"].toString() + told["effect"].toString() + told["fix"].toString(),
+                         en.problem + en.effect + en.fix);
+            }
+        }
+        QVERIFY(QFileInfo(pdf).size() > 0);
+
+        // Fails until the Italian catalogue is filled in: the words, unlike the files, are Italian.
+        for (qsizetype i = 0; i < english.findings.size(); ++i) {
+            const Finding &en = english.findings.at(i), &it = italian.findings.at(i);
+            QVERIFY2(it.problem != en.problem && it.effect != en.effect && it.fix != en.fix,
+                     qPrintable(QStringLiteral("Italian catalogue not filled yet (expected to fail until then): %1 %2/%3 "
+                                               "is told in English: %4")
+                                    .arg(en.code, en.folder, en.file, it.problem)));
+        }
+    }
+
+private:
+    std::optional<Translations> m_english;
 };
 
 QTEST_MAIN(TestCheck)
