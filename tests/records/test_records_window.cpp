@@ -199,6 +199,36 @@ private Q_SLOTS:
         QVERIFY(m_store->hasLearner(MarkupName));
     }
 
+    // In Italian the tables write dates and decimals the Italian way; the CSV stays byte for byte
+    // the one written in English, for the programs that read it.
+    void datesAndNumbersFollowTheLanguageButNotInTheCsv()
+    {
+        // Hana's first session, after Gil's six.
+        const QDateTime started = QDateTime(QDate(2026, 3, 8), QTime(9, 30), Qt::UTC).toLocalTime();
+        const auto exported = [this](Opened<>& learner, const QString& name) {
+            learner.prompts.path = m_dir.filePath(name);
+            QTest::mouseClick(learner.window.cmdExportCsv, Qt::LeftButton);
+            QFile csv(learner.prompts.path);
+            return csv.open(QIODevice::ReadOnly) ? csv.readAll() : QByteArray();
+        };
+        QByteArray english;
+        {
+            Opened hana(*m_store, QStringLiteral("Hana"));
+            QCOMPARE(rowTexts(hana.window.tblSessions, 0).mid(0, 5),
+                     (QStringList{started.toString(QStringLiteral("yyyy-MM-dd HH:mm")), "1", "100 %", "100 %", "0.8 s"}));
+            english = exported(hana, QStringLiteral("hana-en.csv"));
+        }
+        QVERIFY(english.contains(started.toString(Qt::ISODate).toLatin1()));
+
+        const QLocale before;
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+        Opened hana(*m_store, QStringLiteral("Hana"));
+        QCOMPARE(rowTexts(hana.window.tblSessions, 0).mid(0, 5),
+                 (QStringList{started.toString(QStringLiteral("dd/MM/yy HH:mm")), "1", "100 %", "100 %", "0,8 s"}));
+        QCOMPARE(exported(hana, QStringLiteral("hana-it.csv")), english);
+    }
+
     void reportPrintsChartSessionsOnMorePagesAndTargets()
     {
         Opened hana(*m_store, QStringLiteral("Hana"));
