@@ -143,6 +143,14 @@ QList<QPointF> RecordsModel::promptedSeries() const
     return series(m_progress.sessions, [](const SessionSummary& s) { return s.prompted(); });
 }
 
+QString RecordsModel::summaryText(const QDateTime& printed) const
+{
+    const int sessions = static_cast<int>(m_progress.sessions.size());
+    //: Under the report's title; %n is the number of sessions, %1 the date and time of printing
+    return QCoreApplication::translate("RecordsModel", "%n session(s), printed %1", nullptr, sessions)
+        .arg(m_format.dateTime(printed));
+}
+
 QString RecordsModel::ruleText() const
 {
     //: The mastery rule in the report: %1 is a percent, %2 a number of sessions, %3 a number of trials

@@ -39,6 +39,8 @@ public:
     // together; sessions without such first tries are left out.
     QList<QPointF> independentSeries() const;
     QList<QPointF> promptedSeries() const;
+    // "12 sessions, printed <date>": what the report says under its title.
+    QString summaryText(const QDateTime& printed) const;
     QString ruleText() const;
     static QString promptNote();
 

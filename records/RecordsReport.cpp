@@ -167,11 +167,7 @@ int writeRecordsReport(const RecordsModel& model, const QString& filePath)
 
     ReportPainter report(writer, painter);
     report.heading(title, 16);
-    const auto& format = model.format();
-    const int sessions = static_cast<int>(model.progress().sessions.size());
-    //: Under the report's title; %n is the number of sessions, %1 the date and time of printing
-    report.paragraph(QCoreApplication::translate("RecordsReport", "%n session(s), printed %1", nullptr, sessions)
-                         .arg(format.dateTime(QDateTime::currentDateTime())));
+    report.paragraph(model.summaryText(QDateTime::currentDateTime()));
     report.paragraph(model.ruleText());
     report.paragraph(RecordsModel::promptNote());
     std::unique_ptr<QChart> chart(createRecordsChart(model));

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
-    <name>RecordsReport</name>
+    <name>RecordsModel</name>
     <message numerus="yes">
         <source>%n session(s), printed %1</source>
         <extracomment>Under the report&apos;s title; %n is the number of sessions, %1 the date and time of printing</extracomment>
