@@ -3,6 +3,7 @@
 #include "records/RecordsModel.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QLineSeries>
 #include <QPen>
 #include <QValueAxis>
@@ -30,7 +31,8 @@ int sessionStep(qsizetype sessions)
 QValueAxis* sessionAxis(qsizetype sessions, QObject* parent)
 {
     auto* axis = new QValueAxis(parent);
-    axis->setTitleText(QStringLiteral("Session"));
+    //: The title of the chart's horizontal axis, numbered by session
+    axis->setTitleText(QCoreApplication::translate("RecordsChart", "Session"));
     // One session gets half a session's room on either side, so that its point is not on an edge
     // of a range that has no width.
     if (sessions <= 1)
@@ -50,15 +52,22 @@ QValueAxis* sessionAxis(qsizetype sessions, QObject* parent)
 QChart* createRecordsChart(const RecordsModel& model)
 {
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("First try right, per session"));
+    chart->setTitle(QCoreApplication::translate("RecordsChart", "First try right, per session"));
+    // Numbers under and beside the chart in the forms of the tables.
+    if (model.format().isLocalized()) {
+        chart->setLocale(model.format().locale());
+        chart->setLocalizeNumbers(true);
+    }
     auto* x = sessionAxis(model.progress().sessions.size(), chart);
 
     auto* symbols = new QLineSeries(chart);
-    symbols->setName(QStringLiteral("Symbols"));
+    //: The name of a line in the chart's legend: symbols right at the first try
+    symbols->setName(QCoreApplication::translate("RecordsChart", "Symbols"));
     symbols->replace(model.symbolSeries());
     symbols->setPen(QPen(QColor(0x1f, 0x5f, 0xbf), 2));
     auto* attributes = new QLineSeries(chart);
-    attributes->setName(QStringLiteral("Attributes"));
+    //: The name of a line in the chart's legend: attributes right at the first try
+    attributes->setName(QCoreApplication::translate("RecordsChart", "Attributes"));
     attributes->replace(model.attributeSeries());
     // Solid and dotted, so that the two rows stay apart on a black-and-white print.
     QPen dotted(QColor(0xd0, 0x5a, 0x00), 2);
@@ -68,19 +77,23 @@ QChart* createRecordsChart(const RecordsModel& model)
     // shown. Thicker and marked at each session, so that they stand apart from the rows' lines in
     // print too.
     auto* independent = new QLineSeries(chart);
-    independent->setName(QStringLiteral("Independent right"));
+    //: The name of a line in the chart's legend: first tries right without a prompt
+    independent->setName(QCoreApplication::translate("RecordsChart", "Independent right"));
     independent->replace(model.independentSeries());
     independent->setPen(QPen(QColor(0x5b, 0x2a, 0x86), 3));
     independent->setPointsVisible(true);
     auto* prompted = new QLineSeries(chart);
-    prompted->setName(QStringLiteral("Prompted right"));
+    //: The name of a line in the chart's legend: first tries right with the answer shown as a prompt
+    prompted->setName(QCoreApplication::translate("RecordsChart", "Prompted right"));
     prompted->replace(model.promptedSeries());
     QPen dashDotted(QColor(0x8a, 0x1c, 0x4a), 3);
     dashDotted.setStyle(Qt::DashDotLine);
     prompted->setPen(dashDotted);
     prompted->setPointsVisible(true);
     auto* mastery = new QLineSeries(chart);
-    mastery->setName(QStringLiteral("Mastery (%1 %)").arg(model.rule().percent()));
+    //: The name of the mastery line in the chart's legend; %1 is the rule's percent
+    mastery->setName(
+        QCoreApplication::translate("RecordsChart", "Mastery (%1 %)").arg(model.format().number(model.rule().percent())));
     mastery->append(x->min(), model.rule().percent());
     mastery->append(x->max(), model.rule().percent());
     QPen dashed(Qt::darkGreen);

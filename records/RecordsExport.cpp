@@ -3,6 +3,7 @@
 #include "records/RecordsError.h"
 #include "records/RecordsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
@@ -65,14 +66,16 @@ void exportRecordsCsv(RecordsStore& store, const QString& learner, const QString
 {
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly))
-        throw RuntimeError(
-            RecordsErrorNumber::ExportFailed,
-            QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(filePath), file.errorString()));
+        throw RuntimeError(RecordsErrorNumber::ExportFailed,
+                           //: %1 is a file's path, %2 the system's word on why it cannot be written
+                           QCoreApplication::translate("RecordsExport", "%1 cannot be written: %2")
+                               .arg(QDir::toNativeSeparators(filePath), file.errorString()));
     writeRecordsCsv(store, learner, file);
     if (!file.commit())
-        throw RuntimeError(
-            RecordsErrorNumber::ExportFailed,
-            QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(filePath), file.errorString()));
+        throw RuntimeError(RecordsErrorNumber::ExportFailed,
+                           //: %1 is a file's path, %2 the system's word on why it cannot be written
+                           QCoreApplication::translate("RecordsExport", "%1 cannot be written: %2")
+                               .arg(QDir::toNativeSeparators(filePath), file.errorString()));
 }
 
 int exportRecordsCommand(const QString& learner, const QString& filePath, QTextStream& err)
@@ -85,15 +88,19 @@ int exportRecordsCommand(const QString& learner, const QString& filePath, QTextS
     try {
         // Asking for an export must not create an empty records file.
         if (!QFileInfo::exists(recordsFile))
-            throw RuntimeError(RecordsErrorNumber::UnknownLearner,
-                               QStringLiteral("There are no records of the learner \"%1\"").arg(learner));
+            throw RuntimeError(
+                RecordsErrorNumber::UnknownLearner,
+                //: %1 is the learner's name
+                QCoreApplication::translate("RecordsExport", "There are no records of the learner \"%1\"").arg(learner));
         // Read only: a damaged or foreign file is reported, never set aside, and a session being
         // recorded meanwhile does not stop the export.
         RecordsStore store(recordsFile);
         store.openForReading();
         if (!store.hasLearner(learner))
-            throw RuntimeError(RecordsErrorNumber::UnknownLearner,
-                               QStringLiteral("There are no records of the learner \"%1\"").arg(learner));
+            throw RuntimeError(
+                RecordsErrorNumber::UnknownLearner,
+                //: %1 is the learner's name
+                QCoreApplication::translate("RecordsExport", "There are no records of the learner \"%1\"").arg(learner));
         exportRecordsCsv(store, learner, filePath);
         return 0;
     } catch (const RuntimeError& error) {

@@ -3,6 +3,7 @@
 #include "records/RecordsError.h"
 #include "records/RecordsSchema.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -117,18 +118,37 @@ void RecordsFile::closeConnections()
     QSqlDatabase::removeDatabase(m_connection);
 }
 
-RuntimeError RecordsFile::failure(const QString& doing, const QSqlError& error) const
+RuntimeError RecordsFile::failure(Doing doing, const QSqlError& error) const
 {
     const int native = error.nativeErrorCode().toInt() & 0xff;
     const auto file = tessarine::native(m_filePath);
     const auto text = error.text().simplified();
     if (native == 5 || native == 6)
+        //: %1 is the records file's path, %2 the database's word on what went wrong
         return {RecordsErrorNumber::Locked,
-                QStringLiteral("The records file %1 is in use by another program; records are not kept (%2)").arg(file, text)};
+                QCoreApplication::translate("RecordsFile", "The records file %1 is in use by "
+                                                           "another program; records are not kept (%2)")
+                    .arg(file, text)};
     if (native == 11 || native == 26)
-        return {RecordsErrorNumber::Damaged, QStringLiteral("The records file %1 is damaged (%2)").arg(file, text)};
-    return {RecordsErrorNumber::CannotOpen,
-            QStringLiteral("The records file %1 cannot be %2; records are not kept (%3)").arg(file, doing, text)};
+        //: %1 is the records file's path, %2 the database's word on what went wrong
+        return {RecordsErrorNumber::Damaged,
+                QCoreApplication::translate("RecordsFile", "The records file %1 is damaged (%2)").arg(file, text)};
+    QString message;
+    switch (doing) {
+    case Doing::Opening:
+        //: %1 is the records file's path, %2 the database's word on what went wrong
+        message = QCoreApplication::translate("RecordsFile", "The records file %1 cannot be opened; records are not kept (%2)");
+        break;
+    case Doing::Reading:
+        //: %1 is the records file's path, %2 the database's word on what went wrong
+        message = QCoreApplication::translate("RecordsFile", "The records file %1 cannot be read; records are not kept (%2)");
+        break;
+    case Doing::Writing:
+        //: %1 is the records file's path, %2 the database's word on what went wrong
+        message = QCoreApplication::translate("RecordsFile", "The records file %1 cannot be written; records are not kept (%2)");
+        break;
+    }
+    return {RecordsErrorNumber::CannotOpen, message.arg(file, text)};
 }
 
 std::optional<RuntimeError> RecordsFile::open(Mode mode)
@@ -136,12 +156,15 @@ std::optional<RuntimeError> RecordsFile::open(Mode mode)
     if (m_open)
         return std::nullopt;
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
-        throw RuntimeError(RecordsErrorNumber::CannotOpen,
-                           QStringLiteral("Qt's SQLite driver is not installed; records are not kept"));
+        throw RuntimeError(
+            RecordsErrorNumber::CannotOpen,
+            QCoreApplication::translate("RecordsFile", "Qt's SQLite driver is not installed; records are not kept"));
     if (mode == Mode::Write)
         prepareWrite();
     else if (!QFileInfo(m_filePath).isFile())
-        throw RuntimeError(RecordsErrorNumber::CannotOpen, QStringLiteral("There is no records file %1").arg(native(m_filePath)));
+        //: %1 is the records file's path
+        throw RuntimeError(RecordsErrorNumber::CannotOpen,
+                           QCoreApplication::translate("RecordsFile", "There is no records file %1").arg(native(m_filePath)));
 
     std::optional<RuntimeError> notice;
     for (int attempt = 0;; ++attempt) {
@@ -171,7 +194,9 @@ void RecordsFile::prepareWrite()
         if (!QDir().mkpath(parent) || !QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
             throw RuntimeError(
                 RecordsErrorNumber::CannotOpen,
-                QStringLiteral("The records folder %1 cannot be created; records are not kept").arg(native(folder)));
+                //: %1 is the records folder's path
+                QCoreApplication::translate("RecordsFile", "The records folder %1 cannot be created; records are not kept")
+                    .arg(native(folder)));
     }
     keepToOwner(folder);
     // Made here rather than by SQLite, which would follow the umask; its log and index take the
@@ -180,9 +205,11 @@ void RecordsFile::prepareWrite()
         QFile file(m_filePath);
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner)
             && !QFileInfo::exists(m_filePath))
-            throw RuntimeError(RecordsErrorNumber::CannotOpen,
-                               QStringLiteral("The records file %1 cannot be created; records are not kept (%2)")
-                                   .arg(native(m_filePath), file.errorString()));
+            throw RuntimeError(
+                RecordsErrorNumber::CannotOpen,
+                //: %1 is the records file's path, %2 the system's word on what went wrong
+                QCoreApplication::translate("RecordsFile", "The records file %1 cannot be created; records are not kept (%2)")
+                    .arg(native(m_filePath), file.errorString()));
     }
     for (const auto& path : {m_filePath, walOf(m_filePath), shmOf(m_filePath)})
         keepToOwner(path);
@@ -194,7 +221,9 @@ RuntimeError RecordsFile::setAside(bool walExisted)
     const auto aside = asideName(m_filePath);
     if (!QFile::rename(m_filePath, aside))
         throw RuntimeError(RecordsErrorNumber::Damaged,
-                           QStringLiteral("The records file %1 is damaged and cannot be moved aside; records are not kept")
+                           //: %1 is the records file's path
+                           QCoreApplication::translate("RecordsFile", "The records file %1 is damaged and cannot be moved "
+                                                                      "aside; records are not kept")
                                .arg(native(m_filePath)));
     const auto wal = walOf(m_filePath);
     // A log that only the look into the file made holds nothing of the learners.
@@ -203,9 +232,11 @@ RuntimeError RecordsFile::setAside(bool walExisted)
     else
         QFile::rename(wal, walOf(aside));
     QFile::remove(shmOf(m_filePath));
-    return {
-        RecordsErrorNumber::Damaged,
-        QStringLiteral("The records file was damaged: it is kept as %1 and a new records file was started").arg(native(aside))};
+    return {RecordsErrorNumber::Damaged,
+            //: %1 is the path the damaged file was moved to
+            QCoreApplication::translate("RecordsFile",
+                                        "The records file was damaged: it is kept as %1 and a new records file was started")
+                .arg(native(aside))};
 }
 
 // Looks into the file without writing to it: a file that is not a database or is damaged, not
@@ -215,17 +246,17 @@ void RecordsFile::inspect()
     LookConnection look(m_connection + QStringLiteral("-look"), m_filePath, BusyTimeoutMs);
     auto& db = look.db();
     if (!db.open())
-        throw failure(QStringLiteral("opened"), db.lastError());
+        throw failure(Doing::Opening, db.lastError());
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table', 'view')"
                                    " AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'")))
-        throw failure(QStringLiteral("read"), query.lastError());
+        throw failure(Doing::Reading, query.lastError());
     QStringList tables;
     while (query.next())
         tables.append(query.value(0).toString());
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
-        throw failure(QStringLiteral("read"), query.lastError());
+        throw failure(Doing::Reading, query.lastError());
     switch (RecordsSchema::kindOf(tables, query.value(0).toInt())) {
     case RecordsSchema::Kind::Records:
         break;
@@ -233,17 +264,20 @@ void RecordsFile::inspect()
         throw RecordsSchema::laterVersion(m_filePath);
     case RecordsSchema::Kind::NotRecords:
         throw RuntimeError(RecordsErrorNumber::NotRecords,
-                           QStringLiteral("The file %1 is not a Tessarine records file; it is left as it is and "
-                                          "records are not kept")
+                           //: %1 is a file's path
+                           QCoreApplication::translate("RecordsFile", "The file %1 is not a Tessarine records file; it is "
+                                                                      "left as it is and records are not kept")
                                .arg(native(m_filePath)));
     }
     // Damage deeper in the file than the schema shows only when the pages are read.
     if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")))
-        throw failure(QStringLiteral("read"), query.lastError());
+        throw failure(Doing::Reading, query.lastError());
     const auto verdict = query.next() ? query.value(0).toString() : QString();
     if (verdict != QLatin1String("ok"))
         throw RuntimeError(RecordsErrorNumber::Damaged,
-                           QStringLiteral("The records file %1 is damaged (%2)").arg(native(m_filePath), verdict.simplified()));
+                           //: %1 is the records file's path, %2 the database's word on what went wrong
+                           QCoreApplication::translate("RecordsFile", "The records file %1 is damaged (%2)")
+                               .arg(native(m_filePath), verdict.simplified()));
 }
 
 void RecordsFile::connect(Mode mode)
@@ -259,15 +293,17 @@ void RecordsFile::connect(Mode mode)
         m_db.setDatabaseName(QUrl::fromLocalFile(m_filePath).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
     }
     if (!m_db.open())
-        throw failure(QStringLiteral("opened"), m_db.lastError());
+        throw failure(Doing::Opening, m_db.lastError());
     if (mode == Mode::Write) {
         QSqlQuery journal(m_db);
         if (!journal.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !journal.next()
             || journal.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0) {
             if (journal.lastError().isValid())
-                throw failure(QStringLiteral("written"), journal.lastError());
+                throw failure(Doing::Writing, journal.lastError());
             throw RuntimeError(RecordsErrorNumber::CannotOpen,
-                               QStringLiteral("The records file %1 cannot keep a write-ahead log; records are not kept")
+                               //: %1 is the records file's path; the write-ahead log is how the database keeps its changes safe
+                               QCoreApplication::translate("RecordsFile", "The records file %1 cannot keep a write-ahead "
+                                                                          "log; records are not kept")
                                    .arg(native(m_filePath)));
         }
     }
@@ -286,21 +322,21 @@ QSqlQuery RecordsFile::prepared(const QString& sql)
 {
     QSqlQuery query(m_db);
     if (!query.prepare(sql))
-        throw failure(QStringLiteral("read"), query.lastError());
+        throw failure(Doing::Reading, query.lastError());
     return query;
 }
 
 void RecordsFile::exec(QSqlQuery& query)
 {
     if (!query.exec())
-        throw failure(QStringLiteral("written"), query.lastError());
+        throw failure(Doing::Writing, query.lastError());
 }
 
 void RecordsFile::exec(const QString& sql)
 {
     QSqlQuery query(m_db);
     if (!query.exec(sql))
-        throw failure(QStringLiteral("written"), query.lastError());
+        throw failure(Doing::Writing, query.lastError());
 }
 
 } // namespace tessarine

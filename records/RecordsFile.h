@@ -51,7 +51,8 @@ private:
     void connect(Mode mode);
     void closeConnections();
     RuntimeError setAside(bool walExisted);
-    RuntimeError failure(const QString& doing, const QSqlError& error) const;
+    enum class Doing { Opening, Reading, Writing };
+    RuntimeError failure(Doing doing, const QSqlError& error) const;
 
     QString m_filePath;
     QString m_connection;

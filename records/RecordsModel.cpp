@@ -2,15 +2,17 @@
 
 #include "records/RecordsExport.h"
 
+#include <QCoreApplication>
+
 namespace tessarine {
 
 namespace {
 
-QString percentText(MasteryRule::Score score)
+QString percentText(const RecordsFormat& format, MasteryRule::Score score)
 {
     if (score.trials == 0)
         return QStringLiteral("-");
-    return QStringLiteral("%1 %").arg(100.0 * score.correct / score.trials, 0, 'f', 0);
+    return format.percent(100.0 * score.correct / score.trials);
 }
 
 // A point per session with a score of some trials: the percent of them right.
@@ -27,18 +29,20 @@ QList<QPointF> series(const QList<SessionSummary>& sessions, ScoreOf scoreOf)
 }
 
 // "17 of 20": the first tries of a kind answered right, of all of that kind.
-QString rightOf(MasteryRule::Score score)
+QString rightOf(const RecordsFormat& format, MasteryRule::Score score)
 {
     if (score.trials == 0)
         return QStringLiteral("-");
-    return QStringLiteral("%1 of %2").arg(score.correct).arg(score.trials);
+    //: A cell of the Sessions table: %1 first tries answered right, of %2 in all
+    return QCoreApplication::translate("RecordsModel", "%1 of %2").arg(format.number(score.correct), format.number(score.trials));
 }
 
 } // namespace
 
-RecordsModel::RecordsModel(RecordsStore& store, QString learner)
+RecordsModel::RecordsModel(RecordsStore& store, QString learner, const QLocale& locale)
     : m_store(store)
     , m_learner(std::move(learner))
+    , m_format(locale)
 {
     reload();
 }
@@ -57,13 +61,20 @@ void RecordsModel::setRule(const MasteryRule& rule)
 
 QStringList RecordsModel::sessionHeaders()
 {
-    return {QStringLiteral("Date"),
-            QStringLiteral("Sets"),
-            QStringLiteral("Symbols first try"),
-            QStringLiteral("Attributes first try"),
-            QStringLiteral("Median response"),
-            QStringLiteral("Independent right"),
-            QStringLiteral("Prompted right")};
+    //: Column header of the Sessions table: when the session started
+    return {QCoreApplication::translate("RecordsModel", "Date"),
+            //: Column header: the number of sets shown in the session
+            QCoreApplication::translate("RecordsModel", "Sets"),
+            //: Column header: the percent of symbols chosen right at the first try
+            QCoreApplication::translate("RecordsModel", "Symbols first try"),
+            //: Column header: the percent of attributes chosen right at the first try
+            QCoreApplication::translate("RecordsModel", "Attributes first try"),
+            //: Column header: the median time to answer
+            QCoreApplication::translate("RecordsModel", "Median response"),
+            //: Column header: first tries right without a prompt, "17 of 20"
+            QCoreApplication::translate("RecordsModel", "Independent right"),
+            //: Column header: first tries right with the answer shown as a prompt, "17 of 20"
+            QCoreApplication::translate("RecordsModel", "Prompted right")};
 }
 
 QList<QStringList> RecordsModel::sessionRows() const
@@ -71,28 +82,43 @@ QList<QStringList> RecordsModel::sessionRows() const
     QList<QStringList> rows;
     rows.reserve(m_progress.sessions.size());
     for (const auto& session : m_progress.sessions) {
-        rows.append({session.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")), QString::number(session.sets),
-                     percentText(session.symbols), percentText(session.attributes),
-                     session.medianResponseMs ? QStringLiteral("%1 s").arg(*session.medianResponseMs / 1000.0, 0, 'f', 1)
+        rows.append({m_format.dateTime(session.started), m_format.number(session.sets), percentText(m_format, session.symbols),
+                     percentText(m_format, session.attributes),
+                     session.medianResponseMs ? m_format.decimal(*session.medianResponseMs / 1000.0, 1) + QStringLiteral(" s")
                                               : QStringLiteral("-"),
-                     rightOf(session.independent()), rightOf(session.prompted())});
+                     rightOf(m_format, session.independent()), rightOf(m_format, session.prompted())});
     }
     return rows;
 }
 
 QStringList RecordsModel::targetHeaders()
 {
-    return {QStringLiteral("Target"), QStringLiteral("Row"), QStringLiteral("Trials"), QStringLiteral("First try, last sessions"),
-            QStringLiteral("Mastered")};
+    //: Column header of the Targets table: a symbol or an attribute the learner is taught to choose
+    return {QCoreApplication::translate("RecordsModel", "Target"),
+            //: Column header: whether the target is a symbol or an attribute
+            QCoreApplication::translate("RecordsModel", "Row"),
+            //: Column header: the number of trials
+            QCoreApplication::translate("RecordsModel", "Trials"),
+            //: Column header: the percent right at the first try in the last sessions the mastery rule looks at
+            QCoreApplication::translate("RecordsModel", "First try, last sessions"),
+            //: Column header: whether the target is mastered, "Yes" or "No"
+            QCoreApplication::translate("RecordsModel", "Mastered")};
 }
 
 QList<QStringList> RecordsModel::targetRows() const
 {
+    //: A cell of the Targets table's Row column
+    const QString symbol = QCoreApplication::translate("RecordsModel", "Symbol");
+    //: A cell of the Targets table's Row column
+    const QString attribute = QCoreApplication::translate("RecordsModel", "Attribute");
+    //: A cell of the Targets table's Mastered column
+    const QString yes = QCoreApplication::translate("RecordsModel", "Yes");
+    //: A cell of the Targets table's Mastered column
+    const QString no = QCoreApplication::translate("RecordsModel", "No");
     QList<QStringList> rows;
     for (const auto& target : m_progress.targets) {
-        rows.append({target.key, target.row == AnswerLog::Row::Symbol ? QStringLiteral("Symbol") : QStringLiteral("Attribute"),
-                     QString::number(target.trials), percentText(target.recent),
-                     target.mastered ? QStringLiteral("Yes") : QStringLiteral("No")});
+        rows.append({target.key, target.row == AnswerLog::Row::Symbol ? symbol : attribute, m_format.number(target.trials),
+                     percentText(m_format, target.recent), target.mastered ? yes : no});
     }
     return rows;
 }
@@ -117,18 +143,27 @@ QList<QPointF> RecordsModel::promptedSeries() const
     return series(m_progress.sessions, [](const SessionSummary& s) { return s.prompted(); });
 }
 
+QString RecordsModel::summaryText(const QDateTime& printed) const
+{
+    const int sessions = static_cast<int>(m_progress.sessions.size());
+    //: Under the report's title; %n is the number of sessions, %1 the date and time of printing
+    return QCoreApplication::translate("RecordsModel", "%n session(s), printed %1", nullptr, sessions)
+        .arg(m_format.dateTime(printed));
+}
+
 QString RecordsModel::ruleText() const
 {
-    return QStringLiteral("Mastered: at least %1 % right at the first try in each of the last %2 sessions, "
-                          "with at least %3 trials in each")
-        .arg(m_rule.percent())
-        .arg(m_rule.sessions())
-        .arg(m_rule.minTrials());
+    //: The mastery rule in the report: %1 is a percent, %2 a number of sessions, %3 a number of trials
+    return QCoreApplication::translate("RecordsModel",
+                                       "Mastered: at least %1 % right at the first try in each of the last %2 sessions, "
+                                       "with at least %3 trials in each")
+        .arg(m_format.number(m_rule.percent()), m_format.number(m_rule.sessions()), m_format.number(m_rule.minTrials()));
 }
 
 QString RecordsModel::promptNote()
 {
-    return QStringLiteral("Mastery and the first-try percentages count only first answers given without a prompt.");
+    return QCoreApplication::translate("RecordsModel",
+                                       "Mastery and the first-try percentages count only first answers given without a prompt.");
 }
 
 QString RecordsModel::suggestedFileName(const QString& suffix) const

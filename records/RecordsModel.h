@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/RecordsFormat.h"
 #include "records/RecordsStore.h"
 
 #include <QList>
@@ -13,12 +14,13 @@ namespace tessarine {
 // printed report show the same and neither holds any logic. The store must be open.
 class RecordsModel {
 public:
-    // Reads the learner's records.
-    RecordsModel(RecordsStore& store, QString learner);
+    // Reads the learner's records, to be shown with the dates and numbers of `locale`.
+    RecordsModel(RecordsStore& store, QString learner, const QLocale& locale = QLocale());
 
     const QString& learner() const { return m_learner; }
     const MasteryRule& rule() const { return m_rule; }
     const LearnerProgress& progress() const { return m_progress; }
+    const RecordsFormat& format() const { return m_format; }
 
     // Reads the learner's records afresh.
     void reload();
@@ -37,6 +39,8 @@ public:
     // together; sessions without such first tries are left out.
     QList<QPointF> independentSeries() const;
     QList<QPointF> promptedSeries() const;
+    // "12 sessions, printed <date>": what the report says under its title.
+    QString summaryText(const QDateTime& printed) const;
     QString ruleText() const;
     static QString promptNote();
 
@@ -48,6 +52,7 @@ public:
 private:
     RecordsStore& m_store;
     QString m_learner;
+    RecordsFormat m_format;
     MasteryRule m_rule;
     LearnerProgress m_progress;
 };

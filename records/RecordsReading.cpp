@@ -2,6 +2,8 @@
 
 #include "records/RecordsError.h"
 
+#include <QCoreApplication>
+
 // The store's reading: the learners, their rule, their progress and their clicks.
 
 namespace tessarine {
@@ -54,7 +56,8 @@ qint64 RecordsStore::learnerIdOf(const QString& name)
     m_file.exec(query);
     if (!query.next())
         throw RuntimeError(RecordsErrorNumber::UnknownLearner,
-                           QStringLiteral("There are no records of the learner \"%1\"").arg(name));
+                           //: %1 is the learner's name
+                           QCoreApplication::translate("RecordsStore", "There are no records of the learner \"%1\"").arg(name));
     return query.value(0).toLongLong();
 }
 

@@ -5,6 +5,7 @@
 #include "records/RecordsModel.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -42,7 +43,8 @@ public:
     void newPage()
     {
         if (!m_writer.newPage())
-            throw RuntimeError(RecordsErrorNumber::ExportFailed, QStringLiteral("A page cannot be added"));
+            throw RuntimeError(RecordsErrorNumber::ExportFailed,
+                               QCoreApplication::translate("RecordsReport", "A page cannot be added"));
         ++m_pages;
         m_y = 0;
     }
@@ -79,7 +81,8 @@ public:
     }
 
     // A table that continues on as many pages as it needs, its header on each.
-    void table(const QString& title, const QList<double>& columns, const QStringList& headers, const QList<QStringList>& rows)
+    void table(const QString& title, const QString& continued, const QList<double>& columns, const QStringList& headers,
+               const QList<QStringList>& rows)
     {
         newPage();
         heading(title, 14);
@@ -87,13 +90,13 @@ public:
         for (const auto& row : rows) {
             if (m_y + RowHeight > m_page.height()) {
                 newPage();
-                heading(title + QStringLiteral(" (continued)"), 12);
+                heading(continued, 12);
                 tableRow(columns, headers, true);
             }
             tableRow(columns, row, false);
         }
         if (rows.isEmpty())
-            paragraph(QStringLiteral("No records yet."));
+            paragraph(QCoreApplication::translate("RecordsReport", "No records yet."));
     }
 
 private:
@@ -138,39 +141,51 @@ private:
 
 int writeRecordsReport(const RecordsModel& model, const QString& filePath)
 {
-    const auto cannotWrite = [&](const QString& why) {
-        return RuntimeError(RecordsErrorNumber::ExportFailed,
-                            QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(filePath), why));
-    };
+    const QString path = QDir::toNativeSeparators(filePath);
+    const auto cannotWrite = [](const QString& text) { return RuntimeError(RecordsErrorNumber::ExportFailed, text); };
     // QPdfWriter says nothing about a file it cannot open, so that is checked first.
     {
         QFile probe(filePath);
         if (!probe.open(QIODevice::WriteOnly))
-            throw cannotWrite(probe.errorString());
+            //: %1 is a file's path, %2 the system's word on why it cannot be written
+            throw cannotWrite(
+                QCoreApplication::translate("RecordsReport", "%1 cannot be written: %2").arg(path, probe.errorString()));
     }
     QPdfWriter writer(filePath);
     writer.setResolution(Resolution);
     writer.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(42, 42, 42, 42), QPageLayout::Point));
-    writer.setTitle(QStringLiteral("Records of %1").arg(model.learner()));
+    //: The report's title; %1 is the learner's name
+    const QString title = QCoreApplication::translate("RecordsReport", "Records of %1").arg(model.learner());
+    writer.setTitle(title);
     writer.setCreator(QStringLiteral("Tessarine"));
     QPainter painter;
     if (!painter.begin(&writer))
-        throw cannotWrite(QStringLiteral("the PDF cannot be started"));
+        //: %1 is a file's path
+        throw cannotWrite(
+            QCoreApplication::translate("RecordsReport", "%1 cannot be written: the PDF cannot be started").arg(path));
 
     ReportPainter report(writer, painter);
-    report.heading(QStringLiteral("Records of %1").arg(model.learner()), 16);
-    report.paragraph(QStringLiteral("%1 sessions, printed %2")
-                         .arg(model.progress().sessions.size())
-                         .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
+    report.heading(title, 16);
+    report.paragraph(model.summaryText(QDateTime::currentDateTime()));
     report.paragraph(model.ruleText());
     report.paragraph(RecordsModel::promptNote());
     std::unique_ptr<QChart> chart(createRecordsChart(model));
     report.chart(chart.get(), report.width() * 0.7);
-    report.table(QStringLiteral("Sessions"), SessionColumns, RecordsModel::sessionHeaders(), model.sessionRows());
-    report.table(QStringLiteral("Targets"), TargetColumns, RecordsModel::targetHeaders(), model.targetRows());
+    //: The title of the report's sessions table
+    report.table(QCoreApplication::translate("RecordsReport", "Sessions"),
+                 //: The title of the sessions table on the pages after its first
+                 QCoreApplication::translate("RecordsReport", "Sessions (continued)"), SessionColumns,
+                 RecordsModel::sessionHeaders(), model.sessionRows());
+    //: The title of the report's targets table; a target is what the learner is taught to choose
+    report.table(QCoreApplication::translate("RecordsReport", "Targets"),
+                 //: The title of the targets table on the pages after its first
+                 QCoreApplication::translate("RecordsReport", "Targets (continued)"), TargetColumns,
+                 RecordsModel::targetHeaders(), model.targetRows());
     if (!painter.end())
-        throw cannotWrite(QStringLiteral("the PDF cannot be finished"));
+        //: %1 is a file's path
+        throw cannotWrite(
+            QCoreApplication::translate("RecordsReport", "%1 cannot be written: the PDF cannot be finished").arg(path));
     return report.pages();
 }
 

@@ -3,6 +3,7 @@
 #include "records/RecordsError.h"
 #include "records/RecordsFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QList>
 #include <QSqlQuery>
@@ -137,7 +138,9 @@ Kind kindOf(const QStringList& tables, int version)
 RuntimeError laterVersion(const QString& filePath)
 {
     return {RecordsErrorNumber::NewerVersion,
-            QStringLiteral("The records file %1 was written by a later version of Tessarine; records are not kept")
+            //: %1 is the records file's path
+            QCoreApplication::translate("RecordsSchema", "The records file %1 was written by a later version of Tessarine; "
+                                                         "records are not kept")
                 .arg(QDir::toNativeSeparators(filePath))};
 }
 

@@ -74,26 +74,30 @@ RecordsWindow::RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMes
     , m_prompts(prompts)
     , m_messageBox(messageBox)
 {
-    setWindowTitle(QStringLiteral("Records of %1").arg(model.learner()));
+    //: The window's title; %1 is the learner's name
+    setWindowTitle(tr("Records of %1").arg(model.learner()));
     // Wide enough for every column of both tables, where the screen allows.
     const QSize wanted(1280, 720);
     const QScreen* screen = QGuiApplication::primaryScreen();
     resize(screen ? wanted.boundedTo(screen->availableGeometry().size()) : wanted);
 
-    lblLearner = new QLabel(QStringLiteral("Learner: %1").arg(model.learner()), this);
+    //: %1 is the learner's name
+    lblLearner = new QLabel(tr("Learner: %1").arg(model.learner()), this);
     // A learner's name is shown as typed, never taken for markup.
     lblLearner->setTextFormat(Qt::PlainText);
     tblSessions = makeTable(RecordsModel::sessionHeaders(), this);
-    tblSessions->setAccessibleName(QStringLiteral("Sessions"));
+    //: The sessions table's name, as a screen reader says it
+    tblSessions->setAccessibleName(tr("Sessions"));
     tblTargets = makeTable(RecordsModel::targetHeaders(), this);
-    tblTargets->setAccessibleName(QStringLiteral("Targets"));
+    //: The targets table's name, as a screen reader says it; a target is what the learner is taught to choose
+    tblTargets->setAccessibleName(tr("Targets"));
     chartView = new QChartView(this);
     // The chart's numbers are the tables' too, where a screen reader can read them.
-    chartView->setAccessibleName(QStringLiteral("Chart of first try right, per session"));
+    chartView->setAccessibleName(tr("Chart of first try right, per session"));
     chartView->setAccessibleDescription(
-        QStringLiteral("Per session, the percent right at the first try of symbols and attributes answered without a "
-                       "prompt, of all first tries answered without a prompt (independent) and of all answered with "
-                       "one (prompted), and the mastery line; the same numbers are in the Sessions table"));
+        tr("Per session, the percent right at the first try of symbols and attributes answered without a "
+           "prompt, of all first tries answered without a prompt (independent) and of all answered with "
+           "one (prompted), and the mastery line; the same numbers are in the Sessions table"));
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setMinimumHeight(240);
 
@@ -101,18 +105,25 @@ RecordsWindow::RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMes
     spnPercent = makeSpinBox(1, 100, rule.percent(), QStringLiteral(" %"), this);
     spnSessions = makeSpinBox(1, 100, rule.sessions(), QString(), this);
     spnMinTrials = makeSpinBox(1, 1000, rule.minTrials(), QString(), this);
-    auto* ruleBox = new QGroupBox(QStringLiteral("Mastery rule"), this);
+    //: The title of the box that sets when a target counts as mastered
+    auto* ruleBox = new QGroupBox(tr("Mastery rule"), this);
     auto* ruleForm = new QFormLayout(ruleBox);
-    ruleForm->addRow(QStringLiteral("Right at the first try, at least"), spnPercent);
-    ruleForm->addRow(QStringLiteral("In consecutive sessions"), spnSessions);
-    ruleForm->addRow(QStringLiteral("Trials a session, at least"), spnMinTrials);
+    //: The label of a percent: a target is mastered when at least this much of it is right at the first try
+    ruleForm->addRow(tr("Right at the first try, at least"), spnPercent);
+    //: The label of a number of sessions in a row in which the percent must be reached
+    ruleForm->addRow(tr("In consecutive sessions"), spnSessions);
+    //: The label of the fewest trials a session must have to count
+    ruleForm->addRow(tr("Trials a session, at least"), spnMinTrials);
     lblPromptNote = new QLabel(RecordsModel::promptNote(), ruleBox);
     lblPromptNote->setWordWrap(true);
     ruleForm->addRow(lblPromptNote);
 
-    cmdExportCsv = new QPushButton(QStringLiteral("Export CSV"), this);
-    cmdReportPdf = new QPushButton(QStringLiteral("Report PDF"), this);
-    cmdDeleteLearner = new QPushButton(QStringLiteral("Delete learner"), this);
+    //: A button: saves every answer of the learner in a CSV file
+    cmdExportCsv = new QPushButton(tr("Export CSV"), this);
+    //: A button: saves a printable report of the learner in a PDF file
+    cmdReportPdf = new QPushButton(tr("Report PDF"), this);
+    //: A button: removes the learner and all of their records
+    cmdDeleteLearner = new QPushButton(tr("Delete learner"), this);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(cmdExportCsv);
     buttons->addWidget(cmdReportPdf);
@@ -127,9 +138,11 @@ RecordsWindow::RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMes
     top->addLayout(side);
 
     auto* tables = new QSplitter(Qt::Horizontal, this);
-    auto* sessionsBox = new QGroupBox(QStringLiteral("Sessions"), tables);
+    //: The title of the sessions table
+    auto* sessionsBox = new QGroupBox(tr("Sessions"), tables);
     (new QVBoxLayout(sessionsBox))->addWidget(tblSessions);
-    auto* targetsBox = new QGroupBox(QStringLiteral("Targets"), tables);
+    //: The title of the targets table; a target is what the learner is taught to choose
+    auto* targetsBox = new QGroupBox(tr("Targets"), tables);
     (new QVBoxLayout(targetsBox))->addWidget(tblTargets);
     tables->addWidget(sessionsBox);
     tables->addWidget(targetsBox);
@@ -184,8 +197,10 @@ void RecordsWindow::ruleChanged()
 void RecordsWindow::cmdExportCsv_Click()
 {
     Guard guard(m_messageBox, QStringLiteral("cmdExportCsv_Click"));
-    const auto path = m_prompts.saveFileName(QStringLiteral("Export CSV"), m_model.suggestedFileName(QStringLiteral("csv")),
-                                             QStringLiteral("CSV files (*.csv)"));
+    //: The title of the file dialog that saves the CSV file
+    const auto path = m_prompts.saveFileName(tr("Export CSV"), m_model.suggestedFileName(QStringLiteral("csv")),
+                                             //: A file dialog's filter; keep "(*.csv)" as it is
+                                             tr("CSV files (*.csv)"));
     if (!path.isEmpty())
         guard.step([&] { m_model.exportCsv(path); });
 }
@@ -193,8 +208,10 @@ void RecordsWindow::cmdExportCsv_Click()
 void RecordsWindow::cmdReportPdf_Click()
 {
     Guard guard(m_messageBox, QStringLiteral("cmdReportPdf_Click"));
-    const auto path = m_prompts.saveFileName(QStringLiteral("Report PDF"), m_model.suggestedFileName(QStringLiteral("pdf")),
-                                             QStringLiteral("PDF files (*.pdf)"));
+    //: The title of the file dialog that saves the PDF report
+    const auto path = m_prompts.saveFileName(tr("Report PDF"), m_model.suggestedFileName(QStringLiteral("pdf")),
+                                             //: A file dialog's filter; keep "(*.pdf)" as it is
+                                             tr("PDF files (*.pdf)"));
     if (!path.isEmpty())
         guard.step([&] { writeRecordsReport(m_model, path); });
 }
@@ -202,7 +219,8 @@ void RecordsWindow::cmdReportPdf_Click()
 void RecordsWindow::cmdDeleteLearner_Click()
 {
     const auto learner = m_model.learner();
-    if (!m_prompts.confirm(QStringLiteral("Delete %1 and all of their records? This cannot be undone.").arg(learner)))
+    //: %1 is the learner's name
+    if (!m_prompts.confirm(tr("Delete %1 and all of their records? This cannot be undone.").arg(learner)))
         return;
     Guard guard(m_messageBox, QStringLiteral("cmdDeleteLearner_Click"));
     if (guard.step([this] { m_model.deleteLearner(); })) {

@@ -4,6 +4,7 @@
 #include "records/RecordsModel.h"
 #include "records/RecordsPrompts.h"
 #include "records/RecordsWindow.h"
+#include "translations/Translations.h"
 
 #include <QAccessible>
 #include <QChartView>
@@ -78,10 +79,13 @@ class TestRecordsWindow : public QObject {
     const QString MarkupName = QStringLiteral("<b>Ann</b> & <i>Bo</i>");
     QTemporaryDir m_dir;
     std::unique_ptr<RecordsStore> m_store;
+    // The English plural forms ("1 session").
+    std::unique_ptr<Translations> m_english;
 
 private Q_SLOTS:
     void initTestCase()
     {
+        m_english = std::make_unique<Translations>(QLocale(QLocale::English));
         m_store = std::make_unique<RecordsStore>(m_dir.filePath(QStringLiteral("records.sqlite")));
         doubles::RecordingMessageBox box;
         ScriptedRecorder r(m_store->filePath(), box);
@@ -197,6 +201,39 @@ private Q_SLOTS:
         QVERIFY2(asked.contains("Delete " + MarkupName + " and all of their records? This cannot be undone."),
                  qPrintable(asked.join(u'|')));
         QVERIFY(m_store->hasLearner(MarkupName));
+    }
+
+    // In Italian the tables and the report write dates and decimals the Italian way; the CSV stays
+    // byte for byte the one written in English, for the programs that read it.
+    void datesAndNumbersFollowTheLanguageButNotInTheCsv()
+    {
+        // Hana's first session, after Gil's six.
+        const QDateTime started = QDateTime(QDate(2026, 3, 8), QTime(9, 30), Qt::UTC).toLocalTime();
+        const auto exported = [this](Opened<>& learner, const QString& name) {
+            learner.prompts.path = m_dir.filePath(name);
+            QTest::mouseClick(learner.window.cmdExportCsv, Qt::LeftButton);
+            QFile csv(learner.prompts.path);
+            return csv.open(QIODevice::ReadOnly) ? csv.readAll() : QByteArray();
+        };
+        QByteArray english;
+        {
+            Opened hana(*m_store, QStringLiteral("Hana"));
+            QCOMPARE(rowTexts(hana.window.tblSessions, 0).mid(0, 5),
+                     (QStringList{started.toString(QStringLiteral("yyyy-MM-dd HH:mm")), "1", "100 %", "100 %", "0.8 s"}));
+            english = exported(hana, QStringLiteral("hana-en.csv"));
+            QCOMPARE(RecordsModel(*m_store, QStringLiteral("One")).summaryText(started),
+                     "1 session, printed " + started.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+        }
+        QVERIFY(english.contains(started.toString(Qt::ISODate).toLatin1()));
+
+        const QLocale before;
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+        Opened hana(*m_store, QStringLiteral("Hana"));
+        QCOMPARE(rowTexts(hana.window.tblSessions, 0).mid(0, 5),
+                 (QStringList{started.toString(QStringLiteral("dd/MM/yy HH:mm")), "1", "100 %", "100 %", "0,8 s"}));
+        QCOMPARE(hana.model.summaryText(started), "120 sessions, printed " + started.toString(QStringLiteral("dd/MM/yy HH:mm")));
+        QCOMPARE(exported(hana, QStringLiteral("hana-it.csv")), english);
     }
 
     void reportPrintsChartSessionsOnMorePagesAndTargets()
