@@ -6,6 +6,7 @@
 #include "pictures/PictureName.h"
 #include "pictures/PictureReader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
@@ -14,7 +15,9 @@ namespace tessarine {
 
 namespace {
 
-const char* const Usage = "Usage: tessarine --add-picture FILE --as OBJECT.CATEGORY.VALUE [--collection FOLDER]";
+//: The command line's form: the program's name and the options stay as they are
+const char* const Usage = QT_TRANSLATE_NOOP(
+    "AddPictureCommand", "Usage: tessarine --add-picture FILE --as OBJECT.CATEGORY.VALUE [--collection FOLDER]");
 
 struct Request {
     QString file;
@@ -29,20 +32,24 @@ QString parse(const QStringList& arguments, Request& request)
         const QString& argument = arguments.at(i);
         if (argument == QLatin1String("--as") || argument == QLatin1String("--collection")) {
             if (i + 1 >= arguments.size())
-                return QStringLiteral("%1 needs a value.").arg(argument);
+                //: %1 is an option such as --as
+                return QCoreApplication::translate("AddPictureCommand", "%1 needs a value.").arg(argument);
             (argument == QLatin1String("--as") ? request.name : request.collection) = arguments.at(++i);
         } else if (argument.startsWith(QLatin1String("--"))) {
-            return QStringLiteral("Unknown option %1.").arg(argument);
+            return QCoreApplication::translate("AddPictureCommand", "Unknown option %1.").arg(argument);
         } else if (request.file.isEmpty()) {
             request.file = argument;
         } else {
-            return QStringLiteral("One picture at a time: %1 is one too many.").arg(argument);
+            //: %1 is a second picture file given on the command line
+            return QCoreApplication::translate("AddPictureCommand", "One picture at a time: %1 is one too many.").arg(argument);
         }
     }
     if (request.file.isEmpty())
-        return QStringLiteral("Which picture? Name its file.");
+        return QCoreApplication::translate("AddPictureCommand", "Which picture? Name its file.");
     if (request.name.isNull())
-        return QStringLiteral("Give the picture its name with --as, as in --as cup.colour.red.");
+        //: --as is the option's name; the example is a file name's three parts, object, category and value
+        return QCoreApplication::translate("AddPictureCommand",
+                                           "Give the picture its name with --as, as in --as cup.colour.red.");
     return {};
 }
 
@@ -50,7 +57,7 @@ int fail(QTextStream& err, const QString& problem, bool withUsage = false)
 {
     QString line = QStringLiteral("tessarine --add-picture: ") + problem;
     if (withUsage)
-        line += QLatin1Char(' ') + QLatin1String(Usage);
+        line += QLatin1Char(' ') + QCoreApplication::translate("AddPictureCommand", Usage);
     // One line, whatever the description holds.
     err << line.replace(QLatin1Char('\n'), QLatin1Char(' ')) << Qt::endl;
     return 2;

@@ -4,6 +4,7 @@
 #include "pictures/CardMaker.h"
 #include "platform/ProgramInfo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,9 +26,12 @@ const QString& Attributes = Folder::Attributes;
 const QString Jpg = QStringLiteral("jpg");
 const QString Wav = QStringLiteral("wav");
 
+// `why` is a phrase from the system or one of ours, such as "the folder could not be made".
 RuntimeError cannotWrite(const QString& what, const QString& why)
 {
-    return {ErrorNumber::PathAccess, QStringLiteral("Could not write %1: %2.").arg(QDir::toNativeSeparators(what), why)};
+    //: %1 is a file or folder, %2 why it could not be written
+    return {ErrorNumber::PathAccess,
+            QCoreApplication::translate("CollectionEditor", "Could not write %1: %2.").arg(QDir::toNativeSeparators(what), why)};
 }
 
 bool sameWord(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
@@ -65,7 +69,8 @@ QImage prepared(const QImage& upright, const QRect& crop)
 {
     const QRect inside = crop.intersected(upright.rect());
     if (upright.isNull() || inside.isEmpty())
-        throw RuntimeError(ErrorNumber::InvalidArgument, QStringLiteral("The part of the picture to keep is empty."));
+        throw RuntimeError(ErrorNumber::InvalidArgument,
+                           QCoreApplication::translate("CollectionEditor", "The part of the picture to keep is empty."));
     QImage part = upright.copy(inside);
     if (std::max(part.width(), part.height()) > CollectionEditor::LongestSide)
         part = part.scaled(CollectionEditor::LongestSide, CollectionEditor::LongestSide, Qt::KeepAspectRatio,
@@ -153,9 +158,13 @@ void CollectionEditor::checkWritable() const
             info = QFileInfo(info.absolutePath());
         if (!info.isDir())
             throw cannotWrite(subFolder(name),
-                              QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(info.absoluteFilePath())));
+                              //: Ends "Could not write ...: "; %1 is the path in the way
+                              QCoreApplication::translate("CollectionEditor", "%1 is not a folder")
+                                  .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
         if (!info.isWritable())
-            throw cannotWrite(subFolder(name), QStringLiteral("this folder may not be written here"));
+            throw cannotWrite(subFolder(name),
+                              //: Ends "Could not write ...: "
+                              QCoreApplication::translate("CollectionEditor", "this folder may not be written here"));
     }
 }
 
@@ -171,7 +180,8 @@ QString CollectionEditor::writeNew(const QImage& picture, const QString& sub, co
 {
     const QString folder = subFolder(sub);
     if (!QDir().mkpath(folder))
-        throw cannotWrite(folder, QStringLiteral("the folder could not be made"));
+        //: Ends "Could not write ...: "
+        throw cannotWrite(folder, QCoreApplication::translate("CollectionEditor", "the folder could not be made"));
     QSet<QString> taken;
     for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System))
         taken.insert(name.toLower());
@@ -210,7 +220,7 @@ QString CollectionEditor::saveObject(const QImage& upright, const QRect& crop, c
 
 QString CollectionEditor::saveSymbol(const QImage& upright, const QRect& squareCrop, const QString& object)
 {
-    if (const QString problem = PictureName::partProblem(object, QStringLiteral("object")); !problem.isEmpty())
+    if (const QString problem = PictureName::partProblem(object, NamePart::Object); !problem.isEmpty())
         throw RuntimeError(ErrorNumber::InvalidArgument, problem);
     return writeNew(prepared(upright, squareCrop), Symbols, object.trimmed());
 }
@@ -223,8 +233,8 @@ QString CollectionEditor::saveCard(const QString& category, const QString& value
 QString CollectionEditor::saveAttribute(const QImage& upright, const QRect& squareCrop, const QString& category,
                                         const QString& value)
 {
-    for (const auto& [text, what] : {std::pair{&category, "category"}, std::pair{&value, "value"}}) {
-        if (const QString problem = PictureName::partProblem(*text, QLatin1String(what)); !problem.isEmpty())
+    for (const auto& [text, which] : {std::pair{&category, NamePart::Category}, std::pair{&value, NamePart::Value}}) {
+        if (const QString problem = PictureName::partProblem(*text, which); !problem.isEmpty())
             throw RuntimeError(ErrorNumber::InvalidArgument, problem);
     }
     return writeNew(prepared(upright, squareCrop), Attributes, category.trimmed() + QLatin1Char('.') + value.trimmed());
@@ -232,14 +242,16 @@ QString CollectionEditor::saveAttribute(const QImage& upright, const QRect& squa
 
 QStringList CollectionEditor::rename(Part which, const QString& from, const QString& to, const QString& category)
 {
-    static const char* const words[] = {"object", "category", "value"};
+    static const char* const unnamed[] = {
+        QT_TRANSLATE_NOOP("CollectionEditor", "Which object is to be renamed? None was named."),
+        QT_TRANSLATE_NOOP("CollectionEditor", "Which category is to be renamed? None was named."),
+        QT_TRANSLATE_NOOP("CollectionEditor", "Which value is to be renamed? None was named.")};
     const QString newWord = to.trimmed();
-    if (const QString problem = PictureName::partProblem(newWord, QLatin1String(words[int(which)])); !problem.isEmpty())
+    if (const QString problem = PictureName::partProblem(newWord, which); !problem.isEmpty())
         throw RuntimeError(ErrorNumber::InvalidArgument, problem);
     // An empty word would match every name that lacks the part.
     if (from.trimmed().isEmpty() || (which == Part::Value && category.trimmed().isEmpty()))
-        throw RuntimeError(ErrorNumber::InvalidArgument,
-                           QStringLiteral("Which %1 is to be renamed? None was named.").arg(QLatin1String(words[int(which)])));
+        throw RuntimeError(ErrorNumber::InvalidArgument, QCoreApplication::translate("CollectionEditor", unnamed[int(which)]));
 
     struct Move {
         QString from;
@@ -281,17 +293,26 @@ QStringList CollectionEditor::rename(Part which, const QString& from, const QStr
         if (file.rename(moves[done].to))
             continue;
         const Move failed = moves[done];
-        const QString why = QFile::exists(failed.to) ? QStringLiteral("a file of that name exists already") : file.errorString();
+        const QString why = QFile::exists(failed.to)
+                                ? QCoreApplication::translate("CollectionEditor", "a file of that name exists already")
+                                : file.errorString();
         QStringList stuck;
         while (done > 0) {
             --done;
             if (!QFile::rename(moves[done].to, moves[done].from))
                 stuck << QDir::toNativeSeparators(moves[done].to);
         }
-        QString text = QStringLiteral("Could not rename %1 to %2: %3.")
-                           .arg(QDir::toNativeSeparators(failed.from), QFileInfo(failed.to).fileName(), why);
-        text += stuck.isEmpty() ? QStringLiteral(" Nothing was renamed.")
-                                : QStringLiteral(" These files kept their new names: %1.").arg(stuck.join(QStringLiteral(", ")));
+        const QString failedPath = QDir::toNativeSeparators(failed.from);
+        const QString failedName = QFileInfo(failed.to).fileName();
+        //: %1 is a file, %2 its new name, %3 why it could not be renamed
+        const QString text = stuck.isEmpty()
+                                 ? QCoreApplication::translate("CollectionEditor",
+                                                               "Could not rename %1 to %2: %3. Nothing was renamed.")
+                                       .arg(failedPath, failedName, why)
+                                 //: %1 is a file, %2 its new name, %3 why, %4 the files that kept their new names
+                                 : QCoreApplication::translate(
+                                       "CollectionEditor", "Could not rename %1 to %2: %3. These files kept their new names: %4.")
+                                       .arg(failedPath, failedName, why, stuck.join(QStringLiteral(", ")));
         throw RuntimeError(ErrorNumber::PathAccess, text);
     }
     QStringList renamed;
@@ -303,13 +324,16 @@ QStringList CollectionEditor::rename(Part which, const QString& from, const QStr
 void CollectionEditor::remove(const QString& path)
 {
     if (!QFile::exists(path))
-        throw RuntimeError(ErrorNumber::FileNotFound, QStringLiteral("There is no file %1.").arg(QDir::toNativeSeparators(path)));
+        throw RuntimeError(
+            ErrorNumber::FileNotFound,
+            QCoreApplication::translate("CollectionEditor", "There is no file %1.").arg(QDir::toNativeSeparators(path)));
     // Qt makes the trash folder but not the data folder it lies in, which a new account may lack.
     QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     if (!QFile::moveToTrash(path))
         throw RuntimeError(
             ErrorNumber::PathAccess,
-            QStringLiteral("Could not move %1 to the trash; it was left where it is.").arg(QDir::toNativeSeparators(path)));
+            QCoreApplication::translate("CollectionEditor", "Could not move %1 to the trash; it was left where it is.")
+                .arg(QDir::toNativeSeparators(path)));
 }
 
 QString CollectionEditor::recordingPath(const QString& objectPicturePath)

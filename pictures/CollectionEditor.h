@@ -48,7 +48,7 @@ public:
     QString saveCard(const QString& category, const QString& value);
     QString saveAttribute(const QImage& upright, const QRect& squareCrop, const QString& category, const QString& value);
 
-    enum class Part { Object, Category, Value };
+    using Part = NamePart;
     // Renames every file that carries the part (object pictures, symbols, attribute cards and the
     // recordings beside object pictures) in one step: all of them or, when any rename fails, none.
     // `category` names the category whose value is renamed (Part::Value only). Returns the new paths.

@@ -2,6 +2,7 @@
 
 #include <libheif/heif.h>
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cstring>
@@ -66,7 +67,8 @@ QImage read(const QString& path, qint64 maxPixels, QString& error)
         return {};
     const qint64 pixels = qint64(heif_image_handle_get_width(handle.get())) * heif_image_handle_get_height(handle.get());
     if (pixels > maxPixels) {
-        error = QStringLiteral("too large");
+        //: Said in brackets after "... could not be read"
+        error = QCoreApplication::translate("HeifReader", "too large");
         return {};
     }
     heif_image* decoded = nullptr;
@@ -83,12 +85,14 @@ QImage read(const QString& path, qint64 maxPixels, QString& error)
     int stride = 0;
     const uint8_t* data = heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
     if (!data || width <= 0 || height <= 0) {
-        error = QStringLiteral("no picture data");
+        //: Said in brackets after "... could not be read"
+        error = QCoreApplication::translate("HeifReader", "no picture data");
         return {};
     }
     QImage copy(width, height, QImage::Format_RGBA8888);
     if (copy.isNull()) {
-        error = QStringLiteral("not enough memory for %1 by %2").arg(width).arg(height);
+        //: Said in brackets after "... could not be read"; %1 by %2 are the picture's width and height
+        error = QCoreApplication::translate("HeifReader", "not enough memory for %1 by %2").arg(width).arg(height);
         return {};
     }
     for (int y = 0; y < height; ++y)

@@ -1,5 +1,6 @@
 #include "pictures/PictureName.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace tessarine {
@@ -14,16 +15,41 @@ bool unfitForFileName(QChar c)
     return c.unicode() < 0x20 || c.unicode() == 0x7f || refused.contains(c);
 }
 
-QString partProblem(const QString& part, const QString& what)
+// Each part has its own sentences: the part's word changes the rest of the sentence in other
+// languages. In the order of NamePart.
+struct PartTexts {
+    const char* empty;
+    const char* fullStop;
+    const char* badCharacter;
+};
+const PartTexts Texts[] = {
+    {QT_TRANSLATE_NOOP("PictureName", "The object is empty."),
+     //: %1 is the object as typed
+     QT_TRANSLATE_NOOP("PictureName", "The object \"%1\" holds a full stop; full stops only separate the parts."),
+     //: %1 is the object as typed
+     QT_TRANSLATE_NOOP("PictureName", "The object \"%1\" holds a character a file name cannot carry.")},
+    {QT_TRANSLATE_NOOP("PictureName", "The category is empty."),
+     //: %1 is the category as typed
+     QT_TRANSLATE_NOOP("PictureName", "The category \"%1\" holds a full stop; full stops only separate the parts."),
+     //: %1 is the category as typed
+     QT_TRANSLATE_NOOP("PictureName", "The category \"%1\" holds a character a file name cannot carry.")},
+    {QT_TRANSLATE_NOOP("PictureName", "The value is empty."),
+     //: %1 is the value as typed
+     QT_TRANSLATE_NOOP("PictureName", "The value \"%1\" holds a full stop; full stops only separate the parts."),
+     //: %1 is the value as typed
+     QT_TRANSLATE_NOOP("PictureName", "The value \"%1\" holds a character a file name cannot carry.")},
+};
+
+QString translated(const char* text) { return QCoreApplication::translate("PictureName", text); }
+
+QString partProblem(const QString& part, NamePart which)
 {
+    const PartTexts& texts = Texts[int(which)];
     if (part.isEmpty())
-        return QStringLiteral("The %1 is empty.").arg(what);
+        return translated(texts.empty);
     for (const QChar c : part) {
-        if (unfitForFileName(c)) {
-            if (c == QLatin1Char('.'))
-                return QStringLiteral("The %1 \"%2\" holds a full stop; full stops only separate the parts.").arg(what, part);
-            return QStringLiteral("The %1 \"%2\" holds a character a file name cannot carry.").arg(what, part);
-        }
+        if (unfitForFileName(c))
+            return translated(c == QLatin1Char('.') ? texts.fullStop : texts.badCharacter).arg(part);
     }
     return {};
 }
@@ -49,21 +75,19 @@ QString PictureName::base() const { return object + QLatin1Char('.') + category 
 QString PictureName::problem() const
 {
     if (parts != 3)
-        return QStringLiteral(
-                   "A picture's name has three parts, object, category and value, as in cup.colour.red; this one has %1.")
-            .arg(parts);
-    for (const auto& [part, what] :
-         {std::pair{&object, "object"}, std::pair{&category, "category"}, std::pair{&value, "value"}}) {
-        const QString problem = partProblem(*part, QLatin1String(what));
+        //: The example is a file name's three parts; it may be given in the language's own words
+        return QCoreApplication::translate(
+            "PictureName", "A picture's name has three parts, object, category and value, as in cup.colour.red; this one has %n.",
+            nullptr, parts);
+    for (const auto& [part, which] :
+         {std::pair{&object, NamePart::Object}, std::pair{&category, NamePart::Category}, std::pair{&value, NamePart::Value}}) {
+        const QString problem = tessarine::partProblem(*part, which);
         if (!problem.isEmpty())
             return problem;
     }
     return {};
 }
 
-QString PictureName::partProblem(const QString& part, const QString& what)
-{
-    return tessarine::partProblem(part.trimmed(), what);
-}
+QString PictureName::partProblem(const QString& part, NamePart which) { return tessarine::partProblem(part.trimmed(), which); }
 
 } // namespace tessarine

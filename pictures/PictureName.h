@@ -4,6 +4,9 @@
 
 namespace tessarine {
 
+// Which of a name's three parts a text is about.
+enum class NamePart { Object, Category, Value };
+
 // The three parts that name an object picture: `cup.colour.red` for a red cup. The symbol key is
 // the object, the attribute card is `category.value`.
 struct PictureName {
@@ -20,8 +23,8 @@ struct PictureName {
     // Plain words on why these parts make no usable name (a part empty, or holding a full stop, a
     // slash or a character a file name cannot carry); empty when the name is usable.
     QString problem() const;
-    // The same for one part alone, `what` naming it in the words ("object", "value").
-    static QString partProblem(const QString& part, const QString& what);
+    // The same for one part alone, `which` saying which part it is.
+    static QString partProblem(const QString& part, NamePart which);
 };
 
 } // namespace tessarine

@@ -5,6 +5,7 @@
 #include "platform/JpegDecoder.h"
 #include "platform/PictureLoader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,17 +50,26 @@ QStringList readableSuffixes()
     return suffixes;
 }
 
-RuntimeError unreadable(const QString& path, const QString& what)
+// `sentence` names the file as %1.
+RuntimeError unreadable(const QString& sentence, const QString& path)
 {
-    return {ErrorNumber::InvalidPicture, QStringLiteral("%1 %2.").arg(QDir::toNativeSeparators(path), what)};
+    return {ErrorNumber::InvalidPicture, sentence.arg(QDir::toNativeSeparators(path))};
+}
+
+// `sentence` names the file as %1 and says why as %2.
+RuntimeError unreadable(const QString& sentence, const QString& path, const QString& why)
+{
+    return {ErrorNumber::InvalidPicture, sentence.arg(QDir::toNativeSeparators(path), why)};
 }
 
 void refuseEnormous(const QString& path, QSize size)
 {
     if (qint64(size.width()) * size.height() > QtPictureLoader::MaxPixels)
-        throw unreadable(
-            path,
-            QStringLiteral("is too large a picture (%1 by %2 pixels) to be read here").arg(size.width()).arg(size.height()));
+        //: %1 is the file, %2 by %3 its width and height
+        throw RuntimeError(
+            ErrorNumber::InvalidPicture,
+            QCoreApplication::translate("PictureReader", "%1 is too large a picture (%2 by %3 pixels) to be read here.")
+                .arg(QDir::toNativeSeparators(path), QString::number(size.width()), QString::number(size.height())));
 }
 
 // Smaller to fit inside the bound, never larger.
@@ -79,23 +89,25 @@ void checkFile(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        throw unreadable(path, QStringLiteral("does not exist"));
+        throw unreadable(QCoreApplication::translate("PictureReader", "%1 does not exist."), path);
     if (info.isDir())
-        throw unreadable(path, QStringLiteral("is a folder, not a picture"));
+        throw unreadable(QCoreApplication::translate("PictureReader", "%1 is a folder, not a picture."), path);
 }
 
 QByteArray headOf(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw unreadable(path, QStringLiteral("could not be opened: %1").arg(file.errorString()));
+        //: %1 is the file, %2 the system's reason
+        throw unreadable(QCoreApplication::translate("PictureReader", "%1 could not be opened: %2."), path, file.errorString());
     return file.read(64);
 }
 
 QString notReadableHere(const QString& path)
 {
-    return PictureReader::hasPictureSuffix(path) ? QStringLiteral("is damaged, or is not the kind of picture its name says")
-                                                 : QStringLiteral("is not a picture this computer can read");
+    return PictureReader::hasPictureSuffix(path)
+               ? QCoreApplication::translate("PictureReader", "%1 is damaged, or is not the kind of picture its name says.")
+               : QCoreApplication::translate("PictureReader", "%1 is not a picture this computer can read.");
 }
 
 // JPEG through the program's own decoder: it tells a damaged file from a whole one, decodes at a
@@ -104,16 +116,18 @@ QImage readJpeg(const QString& path, QSize bound, bool sizeOnly, QSize& size)
 {
     JpegDecoder jpeg(path);
     if (!jpeg.readHeader())
-        throw unreadable(path, QStringLiteral("is a damaged JPEG picture (%1)").arg(jpeg.error()));
+        //: %1 is the file, %2 the decoder's reason
+        throw unreadable(QCoreApplication::translate("PictureReader", "%1 is a damaged JPEG picture (%2)."), path, jpeg.error());
     refuseEnormous(path, jpeg.storedSize());
     size = jpeg.uprightSize();
     if (sizeOnly)
         return {};
     const QImage image = jpeg.decode(fitted(size, bound));
     if (image.isNull())
-        throw unreadable(path, QStringLiteral("could not be read (%1)").arg(jpeg.error()));
+        //: %1 is the file, %2 the decoder's reason
+        throw unreadable(QCoreApplication::translate("PictureReader", "%1 could not be read (%2)."), path, jpeg.error());
     if (!jpeg.damage().isEmpty())
-        throw unreadable(path, QStringLiteral("is a damaged JPEG picture (%1)").arg(jpeg.damage()));
+        throw unreadable(QCoreApplication::translate("PictureReader", "%1 is a damaged JPEG picture (%2)."), path, jpeg.damage());
     return image;
 }
 
@@ -122,13 +136,16 @@ QImage readHeif(const QString& path, QSize bound, bool sizeOnly, QSize& size)
     QString error;
     size = HeifReader::size(path, error);
     if (size.isEmpty())
-        throw unreadable(path, QStringLiteral("is a HEIC/HEIF picture that could not be read (%1)").arg(error));
+        //: %1 is the file, %2 the reason libheif gives
+        throw unreadable(QCoreApplication::translate("PictureReader", "%1 is a HEIC/HEIF picture that could not be read (%2)."),
+                         path, error);
     refuseEnormous(path, size);
     if (sizeOnly)
         return {};
     const QImage image = HeifReader::read(path, QtPictureLoader::MaxPixels, error);
     if (image.isNull())
-        throw unreadable(path, QStringLiteral("is a HEIC/HEIF picture that could not be read (%1)").arg(error));
+        throw unreadable(QCoreApplication::translate("PictureReader", "%1 is a HEIC/HEIF picture that could not be read (%2)."),
+                         path, error);
     size = image.size();
     return scaledTo(image, fitted(size, bound));
 }
@@ -140,7 +157,7 @@ QImage readWithQt(const QString& path, QSize bound, bool sizeOnly, QSize& size)
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
     if (!reader.canRead() || !stored.isValid() || stored.isEmpty())
-        throw unreadable(path, notReadableHere(path));
+        throw unreadable(notReadableHere(path), path);
     refuseEnormous(path, stored);
     const bool onSide = reader.transformation() & QImageIOHandler::TransformationRotate90;
     size = onSide ? stored.transposed() : stored;
@@ -152,7 +169,8 @@ QImage readWithQt(const QString& path, QSize bound, bool sizeOnly, QSize& size)
         reader.setScaledSize(onSide ? wanted.transposed() : wanted);
     const QImage image = reader.read();
     if (image.isNull())
-        throw unreadable(path, QStringLiteral("is damaged (%1)").arg(reader.errorString()));
+        //: %1 is the file, %2 the reader's reason
+        throw unreadable(QCoreApplication::translate("PictureReader", "%1 is damaged (%2)."), path, reader.errorString());
     return scaledTo(image, wanted);
 }
 

@@ -31,10 +31,10 @@ CropFrameWidget::CropFrameWidget(IMessageBox& messageBox, QImage preview, QSize 
     setMouseTracking(true);
     setMinimumSize(160, 120);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    setAccessibleName(QStringLiteral("Crop frame"));
-    setAccessibleDescription(QStringLiteral("The part of the picture that will be saved. Arrow keys move the frame, with "
-                                            "Shift further; + and - make it larger or smaller. With the mouse, drag it "
-                                            "to move it, or drag a corner or side, or turn the wheel, to resize it."));
+    setAccessibleName(tr("Crop frame"));
+    setAccessibleDescription(tr("The part of the picture that will be saved. Arrow keys move the frame, with "
+                                "Shift further; + and - make it larger or smaller. With the mouse, drag it "
+                                "to move it, or drag a corner or side, or turn the wheel, to resize it."));
 }
 
 void CropFrameWidget::setAspect(double aspect)

@@ -6,6 +6,7 @@
 #include "pictures_window/ImportRow.h"
 #include "pictures_window/PicturePrompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -47,7 +48,7 @@ PictureForRow readForRow(const QString& path)
     } catch (const RuntimeError& error) {
         picture.problem = error.description();
     } catch (const std::exception&) {
-        picture.problem = QStringLiteral("%1 cannot be read.").arg(QDir::toNativeSeparators(path));
+        picture.problem = QCoreApplication::translate("ImportPanel", "%1 cannot be read.").arg(QDir::toNativeSeparators(path));
     }
     return picture;
 }
@@ -84,10 +85,11 @@ ImportPanel::ImportPanel(CollectionEditor& editor, IMessageBox& messageBox, IPic
     , m_prompts(prompts)
 {
     setAcceptDrops(true);
-    setAccessibleName(QStringLiteral("Pictures being added"));
+    setAccessibleName(tr("Pictures being added"));
 
-    cmdAddPictures = new QPushButton(QStringLiteral("Add pictures..."), this);
-    lblEmpty = new QLabel(QStringLiteral("Add pictures, or drop pictures or folders of them here."), this);
+    //: Button that opens a file dialog
+    cmdAddPictures = new QPushButton(tr("Add pictures..."), this);
+    lblEmpty = new QLabel(tr("Add pictures, or drop pictures or folders of them here."), this);
     lblEmpty->setWordWrap(true);
 
     auto* rows = new QWidget;
@@ -96,7 +98,7 @@ ImportPanel::ImportPanel(CollectionEditor& editor, IMessageBox& messageBox, IPic
     m_scroll = new QScrollArea(this);
     m_scroll->setWidgetResizable(true);
     m_scroll->setWidget(rows);
-    m_scroll->setAccessibleName(QStringLiteral("Pictures being added"));
+    m_scroll->setAccessibleName(tr("Pictures being added"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(cmdAddPictures, 0, Qt::AlignLeft);
@@ -119,7 +121,8 @@ void ImportPanel::addFiles(const QStringList& paths)
     QStringList emptyFolders;
     const QStringList files = pictureFiles(paths, emptyFolders);
     if (!emptyFolders.isEmpty())
-        m_messageBox.showCritical(QStringLiteral("There are no pictures in %1.").arg(emptyFolders.join(QStringLiteral(", "))));
+        //: %1 is one folder or several, separated by commas
+        m_messageBox.showCritical(tr("There are no pictures in %1.").arg(emptyFolders.join(QStringLiteral(", "))));
     if (files.isEmpty())
         return;
 
@@ -144,8 +147,8 @@ void ImportPanel::addFiles(const QStringList& paths)
             }
             watcher->deleteLater();
             if (!problems.isEmpty())
-                m_messageBox.showCritical(
-                    QStringLiteral("These pictures cannot be added:\n%1").arg(problems.join(QLatin1Char('\n'))));
+                //: %1 is one line for each picture, saying why
+                m_messageBox.showCritical(tr("These pictures cannot be added:\n%1").arg(problems.join(QLatin1Char('\n'))));
         });
     });
     watcher->setFuture(QtConcurrent::mapped(files, readForRow));

@@ -53,11 +53,11 @@ QString ImportPlan::problem() const
 {
     switch (kind) {
     case ImportKind::Symbol:
-        return PictureName::partProblem(name.object, QStringLiteral("object"));
+        return PictureName::partProblem(name.object, NamePart::Object);
     case ImportKind::Attribute:
-        if (const QString why = PictureName::partProblem(name.category, QStringLiteral("category")); !why.isEmpty())
+        if (const QString why = PictureName::partProblem(name.category, NamePart::Category); !why.isEmpty())
             return why;
-        return PictureName::partProblem(name.value, QStringLiteral("value"));
+        return PictureName::partProblem(name.value, NamePart::Value);
     case ImportKind::ObjectPicture:
         break;
     }

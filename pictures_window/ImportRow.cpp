@@ -60,29 +60,38 @@ ImportRow::ImportRow(CollectionEditor& editor, IMessageBox& messageBox, IPicture
     setAccessibleName(shownName(m_source));
 
     m_crop = new CropFrameWidget(messageBox, preview, picture, ImportPlan::aspect(ImportKind::ObjectPicture), this);
-    cboObject = makeField(QStringLiteral("Object"), this);
-    cboCategory = makeField(QStringLiteral("Category"), this);
-    cboValue = makeField(QStringLiteral("Value"), this);
+    //: The first of a picture's name's three parts: what the picture shows
+    cboObject = makeField(tr("Object"), this);
+    //: The second of a picture's name's three parts, such as "colour"
+    cboCategory = makeField(tr("Category"), this);
+    //: The third of a picture's name's three parts, such as "red"
+    cboValue = makeField(tr("Value"), this);
     cboKind = new QComboBox(this);
-    cboKind->addItems({QStringLiteral("Object picture"), QStringLiteral("Symbol"), QStringLiteral("Attribute picture")});
-    cboKind->setAccessibleName(QStringLiteral("Becomes"));
+    //: What a picture is saved as: a picture of the object, its symbol, or an attribute's picture
+    cboKind->addItems({tr("Object picture"), tr("Symbol"), tr("Attribute picture")});
+    //: What the picture is saved as
+    cboKind->setAccessibleName(tr("Becomes"));
     lblName = new QLabel(this);
     lblName->setTextFormat(Qt::PlainText);
     lblName->setWordWrap(true);
-    lblName->setAccessibleName(QStringLiteral("Name"));
-    cmdSave = new QPushButton(QStringLiteral("Save"), this);
-    cmdLeaveOut = new QPushButton(QStringLiteral("Leave out"), this);
+    //: The file name the picture is saved under
+    lblName->setAccessibleName(tr("Name"));
+    cmdSave = new QPushButton(tr("Save"), this);
+    //: Button: this picture is not added after all
+    cmdLeaveOut = new QPushButton(tr("Leave out"), this);
 
     auto* fields = new QFormLayout;
     auto* lblFile = new QLabel(QDir::toNativeSeparators(m_source), this);
     lblFile->setTextFormat(Qt::PlainText);
     lblFile->setWordWrap(true);
     fields->addRow(lblFile);
-    fields->addRow(QStringLiteral("&Object"), cboObject);
-    fields->addRow(QStringLiteral("&Category"), cboCategory);
-    fields->addRow(QStringLiteral("&Value"), cboValue);
-    fields->addRow(QStringLiteral("Name"), lblName);
-    fields->addRow(QStringLiteral("&Becomes"), cboKind);
+    fields->addRow(tr("&Object"), cboObject);
+    fields->addRow(tr("&Category"), cboCategory);
+    fields->addRow(tr("&Value"), cboValue);
+    //: The file name the picture is saved under
+    fields->addRow(tr("Name"), lblName);
+    //: What the picture is saved as
+    fields->addRow(tr("&Becomes"), cboKind);
     fields->addRow(makeOffers());
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdSave);
@@ -130,19 +139,22 @@ QWidget* ImportRow::makeOffers()
     layout->setContentsMargins(0, 0, 0, 0);
 
     fraSymbol = new QGroupBox(offers);
-    chkMakeSymbol = new QCheckBox(QStringLiteral("Make the symbol from this photo"), fraSymbol);
+    chkMakeSymbol = new QCheckBox(tr("Make the symbol from this photo"), fraSymbol);
     chkMakeSymbol->setChecked(true);
-    cmdChooseSymbol = new QPushButton(QStringLiteral("Choose a picture"), fraSymbol);
-    cmdChooseSymbol->setAccessibleName(QStringLiteral("Choose a picture for the symbol"));
+    //: Button: a picture from a file becomes the symbol
+    cmdChooseSymbol = new QPushButton(tr("Choose a picture"), fraSymbol);
+    cmdChooseSymbol->setAccessibleName(tr("Choose a picture for the symbol"));
     auto* symbolLayout = new QVBoxLayout(fraSymbol);
     symbolLayout->addWidget(chkMakeSymbol);
     symbolLayout->addWidget(cmdChooseSymbol, 0, Qt::AlignLeft);
 
     fraAttribute = new QGroupBox(offers);
-    chkMakeCard = new QCheckBox(QStringLiteral("Make a card"), fraAttribute);
+    //: An attribute card: a swatch of the colour, or the value's word written large
+    chkMakeCard = new QCheckBox(tr("Make a card"), fraAttribute);
     chkMakeCard->setChecked(true);
-    cmdChooseAttribute = new QPushButton(QStringLiteral("Choose a picture"), fraAttribute);
-    cmdChooseAttribute->setAccessibleName(QStringLiteral("Choose a picture for the attribute"));
+    //: Button: a picture from a file becomes the attribute's picture
+    cmdChooseAttribute = new QPushButton(tr("Choose a picture"), fraAttribute);
+    cmdChooseAttribute->setAccessibleName(tr("Choose a picture for the attribute"));
     auto* attributeLayout = new QVBoxLayout(fraAttribute);
     attributeLayout->addWidget(chkMakeCard);
     attributeLayout->addWidget(cmdChooseAttribute, 0, Qt::AlignLeft);
@@ -203,19 +215,22 @@ void ImportRow::showChoice()
     const bool symbolMissing = now.lacksSymbol(m_editor);
     fraSymbol->setVisible(symbolMissing);
     if (symbolMissing) {
-        const QString missing = QStringLiteral("There is no symbol for \"%1\" yet").arg(now.name.object);
         fraSymbol->setTitle(m_symbolPicture.isEmpty()
-                                ? missing
-                                : QStringLiteral("%1: it will be made from %2").arg(missing, shownName(m_symbolPicture)));
+                                //: %1 is the object
+                                ? tr("There is no symbol for \"%1\" yet").arg(now.name.object)
+                                //: %1 is the object, %2 the file chosen for its symbol
+                                : tr("There is no symbol for \"%1\" yet: it will be made from %2")
+                                      .arg(now.name.object, shownName(m_symbolPicture)));
     }
     const bool attributeMissing = now.lacksAttribute(m_editor);
     fraAttribute->setVisible(attributeMissing);
     if (attributeMissing) {
-        const QString missing
-            = QStringLiteral("There is no attribute card for \"%1 %2\" yet").arg(now.name.category, now.name.value);
         fraAttribute->setTitle(m_attributePicture.isEmpty()
-                                   ? missing
-                                   : QStringLiteral("%1: it will be %2").arg(missing, shownName(m_attributePicture)));
+                                   //: %1 is the category, %2 the value ("colour red")
+                                   ? tr("There is no attribute card for \"%1 %2\" yet").arg(now.name.category, now.name.value)
+                                   //: %1 is the category, %2 the value ("colour red"), %3 the file chosen for its card
+                                   : tr("There is no attribute card for \"%1 %2\" yet: it will be %3")
+                                         .arg(now.name.category, now.name.value, shownName(m_attributePicture)));
     }
 }
 

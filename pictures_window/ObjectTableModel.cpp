@@ -104,11 +104,12 @@ int ObjectTableModel::columnCount(const QModelIndex& parent) const { return pare
 QString ObjectTableModel::findingsText(const ObjectRow& row)
 {
     if (!row.checked)
-        return QStringLiteral("Checking...");
+        //: Shown for an object until the collection's check has looked at it
+        return tr("Checking...");
     if (row.works)
-        return QStringLiteral("Works under every option.");
+        return tr("Works under every option.");
     if (row.findings.isEmpty())
-        return QStringLiteral("Some sets do not work under every option.");
+        return tr("Some sets do not work under every option.");
     return row.findings.join(u'\n');
 }
 
@@ -132,12 +133,20 @@ QVariant ObjectTableModel::data(const QModelIndex& index, int role) const
         return image.isNull() ? placeholder(m_thumbnails.failed(path)) : fitted(image, column);
     }
     if (role == Qt::DisplayRole && path.isEmpty() && row.checked)
-        return column == Symbol ? QStringLiteral("No symbol") : QStringLiteral("No attribute");
+        return column == Symbol ? tr("No symbol") : tr("No attribute");
     if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole) {
-        const QString what = column == Picture  ? QStringLiteral("Picture")
-                             : column == Symbol ? QStringLiteral("Symbol")
-                                                : QStringLiteral("Attribute");
-        return path.isEmpty() ? what + QStringLiteral(": none") : what + QStringLiteral(": ") + path.section(u'/', -1);
+        const QString file = path.section(u'/', -1);
+        switch (column) {
+        case Picture:
+            //: %1 is the object picture's file
+            return path.isEmpty() ? tr("Picture: none") : tr("Picture: %1").arg(file);
+        case Symbol:
+            //: %1 is the symbol's file
+            return path.isEmpty() ? tr("Symbol: none") : tr("Symbol: %1").arg(file);
+        default:
+            //: %1 is the attribute picture's file
+            return path.isEmpty() ? tr("Attribute: none") : tr("Attribute: %1").arg(file);
+        }
     }
     return {};
 }
@@ -148,15 +157,20 @@ QVariant ObjectTableModel::headerData(int section, Qt::Orientation orientation, 
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case Picture:
-        return QStringLiteral("Picture");
+        //: Column header: the object's picture
+        return tr("Picture");
     case Symbol:
-        return QStringLiteral("Symbol");
+        //: Column header: the object's symbol
+        return tr("Symbol");
     case Attribute:
-        return QStringLiteral("Attribute");
+        //: Column header: the picture of the object's attribute (its colour, say)
+        return tr("Attribute");
     case Name:
-        return QStringLiteral("Caption and file");
+        //: Column header
+        return tr("Caption and file");
     default:
-        return QStringLiteral("Findings");
+        //: Column header: what the check found
+        return tr("Findings");
     }
 }
 

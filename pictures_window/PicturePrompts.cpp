@@ -2,6 +2,7 @@
 
 #include "pictures/PictureReader.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -18,7 +19,11 @@ namespace tessarine {
 
 namespace {
 
-QString pictureFilter() { return QStringLiteral("Pictures (%1)").arg(PictureReader::nameFilters().join(u' ')); }
+QString pictureFilter()
+{
+    //: A file dialog's filter; %1 is the list of patterns such as *.jpg
+    return QCoreApplication::translate("PicturePrompts", "Pictures (%1)").arg(PictureReader::nameFilters().join(u' '));
+}
 
 std::optional<QString> askText(QWidget* parent, const QString& title, const QString& question, const QString& suggested)
 {
@@ -33,21 +38,25 @@ std::optional<QString> askText(QWidget* parent, const QString& title, const QStr
 
 QStringList QtPicturePrompts::picturesToAdd(QWidget* parent)
 {
-    return QFileDialog::getOpenFileNames(parent, QStringLiteral("Add pictures"), QDir::homePath(), pictureFilter());
+    return QFileDialog::getOpenFileNames(parent, QCoreApplication::translate("PicturePrompts", "Add pictures"), QDir::homePath(),
+                                         pictureFilter());
 }
 
 QString QtPicturePrompts::pictureToUse(QWidget* parent)
 {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Choose a picture"), QDir::homePath(), pictureFilter());
+    return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("PicturePrompts", "Choose a picture"),
+                                        QDir::homePath(), pictureFilter());
 }
 
 std::optional<IPicturePrompts::NewCollection> QtPicturePrompts::newCollection(QWidget* parent)
 {
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("New collection"));
+    dialog.setWindowTitle(QCoreApplication::translate("PicturePrompts", "New collection"));
     auto* name = new QLineEdit(&dialog);
-    auto* empty = new QRadioButton(QStringLiteral("Empty"), &dialog);
-    auto* copy = new QRadioButton(QStringLiteral("A copy of the program's sample pictures"), &dialog);
+    //: A new collection with no pictures in it
+    auto* empty = new QRadioButton(QCoreApplication::translate("PicturePrompts", "Empty"), &dialog);
+    auto* copy = new QRadioButton(QCoreApplication::translate("PicturePrompts", "A copy of the program's sample pictures"),
+                                  &dialog);
     empty->setChecked(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     // No collection without a name.
@@ -58,7 +67,8 @@ std::optional<IPicturePrompts::NewCollection> QtPicturePrompts::newCollection(QW
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Name:"), name);
+    //: The new collection's name
+    form->addRow(QCoreApplication::translate("PicturePrompts", "&Name:"), name);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(form);
     layout->addWidget(empty);
@@ -71,15 +81,23 @@ std::optional<IPicturePrompts::NewCollection> QtPicturePrompts::newCollection(QW
 
 std::optional<QString> QtPicturePrompts::personalCopy(QWidget* parent, const QString& suggestedName)
 {
-    return askText(parent, QStringLiteral("Pictures"),
-                   QStringLiteral("The program's own pictures cannot be changed on this computer.\n"
-                                  "Make a personal copy of them to change instead, named:"),
+    //: The title of the question
+    return askText(parent, QCoreApplication::translate("PicturePrompts", "Pictures"),
+                   QCoreApplication::translate("PicturePrompts",
+                                               "The program's own pictures cannot be changed on this computer.\n"
+                                               "Make a personal copy of them to change instead, named:"),
                    suggestedName);
 }
 
-std::optional<QString> QtPicturePrompts::renameTo(QWidget* parent, const QString& what, const QString& current)
+std::optional<QString> QtPicturePrompts::renameTo(QWidget* parent, NamePart which, const QString& current)
 {
-    return askText(parent, QStringLiteral("Rename"), QStringLiteral("New name of the %1 \"%2\":").arg(what, current), current);
+    // In the order of NamePart.
+    static const char* const questions[] = {QT_TRANSLATE_NOOP("PicturePrompts", "New name of the object \"%1\":"),
+                                            QT_TRANSLATE_NOOP("PicturePrompts", "New name of the category \"%1\":"),
+                                            QT_TRANSLATE_NOOP("PicturePrompts", "New name of the value \"%1\":")};
+    //: The title of the question
+    return askText(parent, QCoreApplication::translate("PicturePrompts", "Rename"),
+                   QCoreApplication::translate("PicturePrompts", questions[int(which)]).arg(current), current);
 }
 
 } // namespace tessarine

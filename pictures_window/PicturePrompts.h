@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictures/PictureName.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,8 +29,8 @@ public:
     virtual std::optional<NewCollection> newCollection(QWidget* parent) = 0;
     // The program's folder cannot be written: make a personal copy under this name instead?
     virtual std::optional<QString> personalCopy(QWidget* parent, const QString& suggestedName) = 0;
-    // The new text for an object, category or value (`what` says which), or nothing.
-    virtual std::optional<QString> renameTo(QWidget* parent, const QString& what, const QString& current) = 0;
+    // The new text for an object, category or value (`which` says which), or nothing.
+    virtual std::optional<QString> renameTo(QWidget* parent, NamePart which, const QString& current) = 0;
 };
 
 // The same over Qt's file dialogs and input dialogs.
@@ -38,7 +40,7 @@ public:
     QString pictureToUse(QWidget* parent) override;
     std::optional<NewCollection> newCollection(QWidget* parent) override;
     std::optional<QString> personalCopy(QWidget* parent, const QString& suggestedName) override;
-    std::optional<QString> renameTo(QWidget* parent, const QString& what, const QString& current) override;
+    std::optional<QString> renameTo(QWidget* parent, NamePart which, const QString& current) override;
 };
 
 } // namespace tessarine

@@ -10,6 +10,7 @@
 #include "pictures_window/ThumbnailCache.h"
 #include "pictures_window/VoiceButtons.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -50,9 +51,11 @@ QString displayName(const Collections& collections, const QString& folder)
 QString freeCopyName()
 {
     const QDir root(Collections::personalRoot());
-    QString name = QStringLiteral("My pictures");
+    //: The name suggested for a teacher's own copy of the program's pictures; it becomes a folder's name
+    QString name = QCoreApplication::translate("PicturesWindow", "My pictures");
     for (int n = 2; root.exists(name); ++n)
-        name = QStringLiteral("My pictures %1").arg(n);
+        //: The same when "My pictures" is taken; %1 is 2, 3, ...
+        name = QCoreApplication::translate("PicturesWindow", "My pictures %1").arg(n);
     return name;
 }
 
@@ -106,7 +109,8 @@ std::pair<int, int> PicturesWindow::visibleRows() const
 void PicturesWindow::showCollection(const QString& folder)
 {
     m_folder = QDir(folder).absolutePath();
-    lblCollection->setText(QStringLiteral("Pictures: %1").arg(displayName(m_collections, m_folder)));
+    //: %1 is the collection's name
+    lblCollection->setText(tr("Pictures: %1").arg(displayName(m_collections, m_folder)));
     lblCollection->setAccessibleName(lblCollection->text());
     m_model->list(m_folder);
     delete m_import;
@@ -164,7 +168,8 @@ void PicturesWindow::checkFinished(const check::CheckResult& result)
     lstCollectionFindings->clear();
     lstCollectionFindings->addItems(m_model->list().collectionFindings());
     if (m_model->list().collectionFindings().isEmpty())
-        lstCollectionFindings->addItem(QStringLiteral("Nothing found."));
+        //: The check found nothing about the collection as a whole
+        lstCollectionFindings->addItem(tr("Nothing found."));
     // The same object stays chosen; when it is gone (renamed, removed), the row where it was.
     qsizetype row = m_model->list().indexOf(std::exchange(m_selectAfterCheck, {}));
     const bool newlyNamed = row >= 0;
@@ -191,7 +196,7 @@ void PicturesWindow::currentChanged()
     cmdRemove->setEnabled(chosen);
     const QString path = chosen ? m_model->list().row(current.row()).path : QString();
     if (!chosen) {
-        lblDetails->setText(QStringLiteral("Choose an object in the list to see its findings."));
+        lblDetails->setText(tr("Choose an object in the list to see its findings."));
     } else {
         const ObjectRow& row = m_model->list().row(current.row());
         lblDetails->setText((row.caption.isEmpty() ? row.file : row.caption + QStringLiteral(" (") + row.file + u')')
@@ -273,16 +278,13 @@ void PicturesWindow::rename(int part)
     // A copy: making a personal copy lists the rows again.
     const ObjectRow row = m_model->list().row(current.row());
     const auto which = static_cast<CollectionEditor::Part>(part);
-    const QString what = which == CollectionEditor::Part::Object     ? QStringLiteral("object")
-                         : which == CollectionEditor::Part::Category ? QStringLiteral("category")
-                                                                     : QStringLiteral("value");
     const QString from = which == CollectionEditor::Part::Object     ? row.object
                          : which == CollectionEditor::Part::Category ? row.category
                                                                      : row.value;
     guard.step([&] {
         if (!makeWritable())
             return;
-        const auto to = m_prompts.renameTo(this, what, from);
+        const auto to = m_prompts.renameTo(this, which, from);
         if (!to || to->trimmed().isEmpty() || *to == from)
             return;
         m_editor->rename(which, from, to->trimmed(), row.category);

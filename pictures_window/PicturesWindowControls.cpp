@@ -22,10 +22,11 @@ namespace tessarine {
 
 namespace {
 
+// Named without the dots that say a button asks for more, as a translation may write them too.
 QPushButton* button(const QString& text, QWidget* parent)
 {
     auto* made = new QPushButton(text, parent);
-    made->setAccessibleName(QString(text).remove(QStringLiteral("...")));
+    made->setAccessibleName(QString(text).remove(QStringLiteral("...")).remove(QChar(0x2026)));
     return made;
 }
 
@@ -33,41 +34,48 @@ QPushButton* button(const QString& text, QWidget* parent)
 
 void PicturesWindow::makeControls()
 {
-    setWindowTitle(QStringLiteral("Pictures"));
+    //: The window's title
+    setWindowTitle(tr("Pictures"));
     setAcceptDrops(true);
 
     lblCollection = new QLabel(this);
-    cmdNewCollection = button(QStringLiteral("New collection"), this);
-    cmdAddPictures = button(QStringLiteral("Add pictures..."), this);
-    lblChecking = new QLabel(QStringLiteral("Checking the pictures..."), this);
-    lblChecking->setAccessibleName(QStringLiteral("Checking the pictures"));
+    cmdNewCollection = button(tr("New collection"), this);
+    //: Button that opens a file dialog
+    cmdAddPictures = button(tr("Add pictures..."), this);
+    lblChecking = new QLabel(tr("Checking the pictures..."), this);
+    lblChecking->setAccessibleName(tr("Checking the pictures"));
 
     lblDetails = new QLabel(this);
     lblDetails->setWordWrap(true);
     lblDetails->setTextFormat(Qt::PlainText);
-    lblDetails->setAccessibleName(QStringLiteral("Findings of the chosen object"));
-    cmdRename = button(QStringLiteral("Rename..."), this);
+    lblDetails->setAccessibleName(tr("Findings of the chosen object"));
+    //: Button with a menu: rename the object, the category or the value
+    cmdRename = button(tr("Rename..."), this);
     auto* renameMenu = new QMenu(cmdRename);
-    renameMenu->setAccessibleName(QStringLiteral("Rename"));
+    renameMenu->setAccessibleName(tr("Rename"));
     const std::pair<QString, CollectionEditor::Part> renames[] = {
-        {QStringLiteral("Object..."), CollectionEditor::Part::Object},
-        {QStringLiteral("Category..."), CollectionEditor::Part::Category},
-        {QStringLiteral("Value..."), CollectionEditor::Part::Value}};
+        //: In the "Rename..." menu: the object, the first of a name's three parts
+        {tr("Object..."), CollectionEditor::Part::Object},
+        //: In the "Rename..." menu: the category, the second of a name's three parts
+        {tr("Category..."), CollectionEditor::Part::Category},
+        //: In the "Rename..." menu: the value, the third of a name's three parts
+        {tr("Value..."), CollectionEditor::Part::Value}};
     for (const auto& [text, part] : renames)
         connect(renameMenu->addAction(text), &QAction::triggered, this,
                 [this, part] { runUnguarded(m_messageBox, [&] { rename(static_cast<int>(part)); }); });
     cmdRename->setMenu(renameMenu);
-    cmdRemove = button(QStringLiteral("Remove"), this);
+    //: Button: the chosen object picture goes to the trash
+    cmdRemove = button(tr("Remove"), this);
     // Told apart from the recording's "Remove" beside it.
-    cmdRemove->setAccessibleName(QStringLiteral("Remove the picture"));
-    cmdRemove->setToolTip(QStringLiteral("Moves the object picture and its recording to the trash"));
+    cmdRemove->setAccessibleName(tr("Remove the picture"));
+    cmdRemove->setToolTip(tr("Moves the object picture and its recording to the trash"));
 
-    lblCollectionFindings = new QLabel(QStringLiteral("Findings about the whole collection:"), this);
+    lblCollectionFindings = new QLabel(tr("Findings about the whole collection:"), this);
     lstCollectionFindings = new QListWidget(this);
     lstCollectionFindings->setWordWrap(true);
     lstCollectionFindings->setMaximumHeight(110);
     lblCollectionFindings->setBuddy(lstCollectionFindings);
-    lstCollectionFindings->setAccessibleName(QStringLiteral("Findings about the whole collection"));
+    lstCollectionFindings->setAccessibleName(tr("Findings about the whole collection"));
 
     makeObjectTable();
 }
@@ -75,7 +83,8 @@ void PicturesWindow::makeControls()
 void PicturesWindow::makeObjectTable()
 {
     tblObjects = new QTableView(this);
-    tblObjects->setAccessibleName(QStringLiteral("Objects"));
+    //: The list of the collection's object pictures
+    tblObjects->setAccessibleName(tr("Objects"));
     tblObjects->setModel(m_model);
     tblObjects->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblObjects->setSelectionMode(QAbstractItemView::SingleSelection);

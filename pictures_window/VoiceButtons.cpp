@@ -29,13 +29,17 @@ VoiceButtons::VoiceButtons(IMessageBox& messageBox, IMicrophone& microphone, ISo
     , m_recording(CollectionEditor::recordingPath(objectPicturePath))
 {
     cmdRecord = new QPushButton(this);
-    cmdRecord->setAccessibleName(QStringLiteral("Record"));
-    cmdPlay = new QPushButton(QStringLiteral("Play"), this);
-    cmdPlay->setAccessibleName(QStringLiteral("Play"));
-    cmdRemove = new QPushButton(QStringLiteral("Remove"), this);
-    cmdRemove->setAccessibleName(QStringLiteral("Remove"));
+    //: Button: record the caption from the microphone
+    cmdRecord->setAccessibleName(tr("Record"));
+    //: Button: play the recorded caption
+    cmdPlay = new QPushButton(tr("Play"), this);
+    cmdPlay->setAccessibleName(tr("Play"));
+    //: Button: the recording goes to the trash
+    cmdRemove = new QPushButton(tr("Remove"), this);
+    cmdRemove->setAccessibleName(tr("Remove"));
     const QString caption = QFileInfo(objectPicturePath).completeBaseName();
-    setAccessibleName(QStringLiteral("Voice of %1").arg(caption));
+    //: %1 is the object picture's name; the buttons record, play and remove its spoken caption
+    setAccessibleName(tr("Voice of %1").arg(caption));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -62,14 +66,16 @@ void VoiceButtons::showState()
 {
     const bool present = m_microphone.available();
     if (m_recordingHere) {
-        cmdRecord->setText(QStringLiteral("Stop"));
-        cmdRecord->setAccessibleName(QStringLiteral("Stop"));
-        cmdRecord->setAccessibleDescription(QStringLiteral("Stops recording"));
+        //: Button: stop recording
+        cmdRecord->setText(tr("Stop"));
+        cmdRecord->setAccessibleName(tr("Stop"));
+        cmdRecord->setAccessibleDescription(tr("Stops recording"));
     } else {
-        cmdRecord->setText(present ? QStringLiteral("Record") : QStringLiteral("No microphone"));
-        cmdRecord->setAccessibleName(QStringLiteral("Record"));
-        cmdRecord->setAccessibleDescription(present ? QStringLiteral("Records the caption from the microphone")
-                                                    : QStringLiteral("No microphone: this computer has none to record with"));
+        //: Button: record the caption from the microphone; "No microphone" on a computer without one
+        cmdRecord->setText(present ? tr("Record") : tr("No microphone"));
+        cmdRecord->setAccessibleName(tr("Record"));
+        cmdRecord->setAccessibleDescription(present ? tr("Records the caption from the microphone")
+                                                    : tr("No microphone: this computer has none to record with"));
     }
     cmdRecord->setEnabled(present);
     const bool recorded = !m_recordingHere && QFileInfo::exists(m_recording);
@@ -117,9 +123,8 @@ void VoiceButtons::cmdRemove_Click()
     Guard guard(m_messageBox, QStringLiteral("cmdRemove_Click"));
     guard.step([this] {
         if (!QFile::moveToTrash(m_recording))
-            throw RuntimeError(
-                ErrorNumber::PathAccess,
-                QStringLiteral("The recording %1 cannot be moved to the trash").arg(QDir::toNativeSeparators(m_recording)));
+            throw RuntimeError(ErrorNumber::PathAccess,
+                               tr("The recording %1 cannot be moved to the trash").arg(QDir::toNativeSeparators(m_recording)));
     });
     showState();
     Q_EMIT changed();

@@ -37,7 +37,7 @@ struct ScriptedPrompts final : IPicturePrompts {
     QString pictureToUse(QWidget*) override { return toUse; }
     std::optional<NewCollection> newCollection(QWidget*) override { return std::nullopt; }
     std::optional<QString> personalCopy(QWidget*, const QString&) override { return std::nullopt; }
-    std::optional<QString> renameTo(QWidget*, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> renameTo(QWidget*, NamePart, const QString&) override { return std::nullopt; }
     QStringList toAdd;
     QString toUse;
 };

@@ -35,9 +35,10 @@ struct ScriptedPrompts final : IPicturePrompts {
         asked.append(QStringLiteral("copy as %1").arg(suggested));
         return copyName;
     }
-    std::optional<QString> renameTo(QWidget*, const QString& what, const QString& current) override
+    std::optional<QString> renameTo(QWidget*, NamePart which, const QString& current) override
     {
-        asked.append(QStringLiteral("rename %1 %2").arg(what, current));
+        const char* const what[] = {"object", "category", "value"};
+        asked.append(QStringLiteral("rename %1 %2").arg(QLatin1String(what[int(which)]), current));
         return newName;
     }
     std::optional<NewCollection> made;
