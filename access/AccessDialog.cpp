@@ -80,8 +80,10 @@ AccessDialog::AccessDialog(IMessageBox& messageBox, const AccessSettings& settin
     , m_messageBox(messageBox)
     , m_voices(std::move(voices))
 {
+    //: The window's title
+    const QString title = tr("Access");
     //: The window's title; %1 is the learner's name
-    setWindowTitle(learner.isEmpty() ? tr("Access") : tr("Access for %1").arg(learner));
+    setWindowTitle(learner.isEmpty() ? title : tr("Access for %1").arg(learner));
 
     chkKeyboard = new QCheckBox(tr("Answer with the keyboard: arrows and Tab move, Space and Enter "
                                    "choose, 1 to 4 choose a picture"),

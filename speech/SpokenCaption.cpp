@@ -109,8 +109,8 @@ SpokenCaption::Spoken SpokenCaption::speak(const QString& objectFile, const QStr
             API_PlaySound(m_messageBox, m_player, recording);
             return Spoken::Recording;
         }
-        //: %1 is the recording's file, %2 says why in a phrase such as "it is not a wave file"
         reportOnce(recording, ErrorNumber::InvalidArgument,
+                   //: %1 is the recording's file, %2 says why in a phrase such as "it is not a wave file"
                    QCoreApplication::translate("SpokenCaption", "The recording %1 cannot be played: %2")
                        .arg(QDir::toNativeSeparators(recording), check.problem()));
     }
