@@ -35,6 +35,9 @@ QStringList QtVoiceCatalogue::voices(const QString& engine, const QLocale& local
     QStringList names;
     for (const QVoice& voice : speech.availableVoices())
         names.append(voice.name());
+    // The engine's own choice first, so that flite keeps the English voice the captions always had.
+    if (const QString own = speech.voice().name(); names.removeAll(own) > 0)
+        names.prepend(own);
     return names;
 }
 

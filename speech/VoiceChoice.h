@@ -15,7 +15,7 @@ public:
     virtual QStringList engines() = 0;
     // Empty when the engine cannot be loaded.
     virtual QList<QLocale> locales(const QString& engine) = 0;
-    // The names of the engine's voices for `locale`.
+    // The names of the engine's voices for `locale`, the one the engine itself would take first.
     virtual QStringList voices(const QString& engine, const QLocale& locale) = 0;
 };
 

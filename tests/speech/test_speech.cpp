@@ -8,6 +8,7 @@
 #include "speech/doubles/SpeechDoubles.h"
 #include "support/MediaFolder.h"
 
+#include <QTextToSpeech>
 #include <QtEndian>
 #include <QtTest>
 
@@ -180,6 +181,17 @@ private Q_SLOTS:
         QCOMPARE(chosen("en"), QStringList({"speechd", "en_GB", "English (Great Britain)", "own"}));
         catalogue.offered.clear();
         QVERIFY(choice.forCaption("it").engine.isEmpty());
+    }
+
+    // English captions keep the voice they had before languages could be chosen: flite's own.
+    void englishKeepsFlitesOwnVoice()
+    {
+        QtVoiceCatalogue catalogue;
+        if (!catalogue.engines().contains("flite"))
+            QSKIP("Qt TextToSpeech has no flite engine here (qt6-speech-flite-plugin)");
+        const ChosenVoice voice = VoiceChoice(catalogue).forCaption("en");
+        QCOMPARE(voice.engine, QStringLiteral("flite"));
+        QCOMPARE(voice.voice, QTextToSpeech(QStringLiteral("flite")).voice().name());
     }
 
     // speech-dispatcher as installed here: an Italian caption gets an Italian voice. Slow (the
