@@ -4,6 +4,9 @@
 #include "speech/QtVoiceCatalogue.h"
 
 #include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScopeGuard>
 #include <QTextToSpeech>
 
 namespace tessarine {
@@ -19,6 +22,14 @@ bool QtSpeechVoice::available() { return !QTextToSpeech::availableEngines().isEm
 
 void QtSpeechVoice::load()
 {
+    // speech-dispatcher takes seconds to list its voices: the pointer tells that the program waits.
+    const bool withCursor = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+    if (withCursor)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([withCursor] {
+        if (withCursor)
+            QGuiApplication::restoreOverrideCursor();
+    });
     QtVoiceCatalogue catalogue;
     const ChosenVoice chosen = VoiceChoice(catalogue).forCaption(m_language);
     m_speech = catalogue.take(chosen.engine);
