@@ -1,6 +1,8 @@
 #include "access/AccessSettings.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
+#include <QLocale>
 
 #include <functional>
 #include <optional>
@@ -65,6 +67,18 @@ Field button(const char* name, Qt::MouseButton AccessSettings::*member)
             }};
 }
 
+// Empty, or a language's code.
+Field language(const char* key, QString AccessSettings::*member)
+{
+    return {QString::fromLatin1(key), [member](const AccessSettings& s) { return s.*member; },
+            [member](AccessSettings& s, const QString& text) {
+                if (!text.isEmpty() && QLocale::codeToLanguage(text) == QLocale::AnyLanguage)
+                    return false;
+                s.*member = text;
+                return true;
+            }};
+}
+
 const QList<QPair<ScanMode, QString>>& scanModeNames()
 {
     static const QList<QPair<ScanMode, QString>> names{{ScanMode::Off, QStringLiteral("off")},
@@ -108,6 +122,7 @@ const QList<Field>& fields()
         milliseconds("HoldTime", &AccessSettings::holdMs, 0, AccessSettings::MaxGuardMs),
         flag("FillScreen", &AccessSettings::fillScreen),
         flag("SpokenCaption", &AccessSettings::spokenCaption),
+        language("CaptionLanguage", &AccessSettings::captionLanguage),
     };
     return table;
 }
@@ -147,17 +162,19 @@ QString AccessSettings::problem() const
     if (scanMode != ScanMode::TwoSwitches)
         return {};
     if (stepKey == chooseKey)
-        return QStringLiteral("The step switch and the choose switch send the same key. Give each switch its own key.");
+        return QCoreApplication::translate(
+            "AccessSettings", "The step switch and the choose switch send the same key. Give each switch its own key.");
     if (stepButton != Qt::NoButton && stepButton == chooseButton)
-        return QStringLiteral("The step switch and the choose switch use the same mouse button. Give each switch its "
-                              "own button, or none.");
+        return QCoreApplication::translate("AccessSettings",
+                                           "The step switch and the choose switch use the same mouse button. Give each switch "
+                                           "its own button, or none.");
     return {};
 }
 
 AccessControls usedControls(const AccessSettings& settings)
 {
     return {settings.scanMode == ScanMode::OneSwitch, settings.scanMode == ScanMode::TwoSwitches,
-            settings.scanMode != ScanMode::Off, settings.pressGuard};
+            settings.scanMode != ScanMode::Off, settings.pressGuard, settings.spokenCaption};
 }
 
 QString keyName(Qt::Key key) { return QKeySequence(key).toString(QKeySequence::PortableText); }

@@ -35,6 +35,9 @@ struct AccessSettings {
     int holdMs = 0;
     bool fillScreen = false;
     bool spokenCaption = false;
+    // The language the caption is spoken in, as a two-letter code ("it"); empty for the language of
+    // the program's windows.
+    QString captionLanguage = {};
 
     bool operator==(const AccessSettings&) const = default;
 
@@ -52,6 +55,7 @@ struct AccessControls {
     bool stepSwitch = false;
     bool chooseSwitch = false;
     bool guardTimes = false;
+    bool captionLanguage = false;
 };
 AccessControls usedControls(const AccessSettings& settings);
 

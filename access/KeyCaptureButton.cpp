@@ -2,14 +2,21 @@
 
 #include "access/AccessSettings.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 
 namespace tessarine {
 
 namespace {
 
 // Most keyboards label Return "Enter", and so do switch interfaces.
-QString shownName(Qt::Key key) { return key == Qt::Key_Return ? QStringLiteral("Enter") : keyName(key); }
+QString shownName(Qt::Key key)
+{
+    //: The Enter key's name on a button
+    return key == Qt::Key_Return ? QCoreApplication::translate("KeyCaptureButton", "Enter")
+                                 : QKeySequence(key).toString(QKeySequence::NativeText);
+}
 
 } // namespace
 
@@ -57,7 +64,7 @@ void KeyCaptureButton::focusOutEvent(QFocusEvent* event)
 void KeyCaptureButton::startCapture()
 {
     m_capturing = true;
-    showText(QStringLiteral("Press the key or the switch..."));
+    showText(tr("Press the key or the switch..."));
 }
 
 void KeyCaptureButton::endCapture()

@@ -16,6 +16,7 @@
 #include "settings/SettingsStore.h"
 #include "speech/QtAudioOutputs.h"
 #include "speech/QtSpeechVoice.h"
+#include "speech/QtVoiceCatalogue.h"
 #include "speech/SpokenCaption.h"
 #include "teaching/TeachingDialog.h"
 
@@ -103,7 +104,11 @@ void RunFlow::openRecords(const QString& learner)
 void RunFlow::openAccess(const QString& learner)
 {
     const QString procedure = QStringLiteral("cmdAccess_Click");
-    AccessDialog dialog(m_module.messageBox(), m_records.accessSettings(learner, procedure), learner);
+    CaptionVoices voices{m_language, [] {
+                             QtVoiceCatalogue catalogue;
+                             return VoiceChoice(catalogue).languages();
+                         }};
+    AccessDialog dialog(m_module.messageBox(), m_records.accessSettings(learner, procedure), learner, std::move(voices));
     if (dialog.exec() == QDialog::Accepted)
         m_records.setAccessSettings(learner, dialog.settings(), procedure);
 }
@@ -174,7 +179,8 @@ void RunFlow::openExercise(QPointer<QWidget>& window)
                                      platform.program.folder});
     });
     if (aids.access.spokenCaption) {
-        m_voice = std::make_unique<QtSpeechVoice>();
+        const QString& chosen = aids.access.captionLanguage;
+        m_voice = std::make_unique<QtSpeechVoice>(chosen.isEmpty() ? m_language : chosen);
         m_audioOutputs = std::make_unique<QtAudioOutputs>();
         m_spokenCaption = std::make_unique<SpokenCaption>(m_module.messageBox(), m_platform.sound, *m_voice, *m_audioOutputs,
                                                           joinPath(platform.program.folder, Folder::Images));

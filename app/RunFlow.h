@@ -38,6 +38,10 @@ public:
     RunFlow(Module1& module, const Platform& platform, QString recordsFile, IRecordsPrompts* prompts = nullptr);
     ~RunFlow();
 
+    // The two-letter code of the windows' language, which the caption is spoken in unless the
+    // learner's access settings choose another ("en" until told).
+    void setInterfaceLanguage(const QString& language) { m_language = language; }
+
     // Opens the options window and returns it (it deletes itself on closing).
     frmApertura* start();
 
@@ -52,6 +56,7 @@ private:
 
     Module1& m_module;
     Platform m_platform;
+    QString m_language = QStringLiteral("en");
     // Every way into the records goes through here, so that a fault is told once per run.
     RunRecords m_records;
     // The Records window of one learner at a time, with the records it shows.

@@ -87,6 +87,7 @@ int main(int argc, char* argv[])
     const tessarine::Platform services = platform.platform();
     tessarine::Module1 module(services.messageBox, services.random);
     tessarine::RunFlow flow(module, services, tessarine::RecordsStore::defaultFilePath());
+    flow.setInterfaceLanguage(translations.language());
     flow.start();
     return QApplication::exec();
 }

@@ -8,6 +8,7 @@
 #include "speech/SpeechVoice.h"
 #include "speech/WaveCheck.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -42,7 +43,8 @@ SpokenCaption::SpokenCaption(IMessageBox& messageBox, ISoundPlayer& player, ISpe
     // The voice tells of its failures from the event loop.
     m_voice.setOnFailure([this](const QString& reason) {
         runUnguarded(m_messageBox, [&] {
-            reportOnce(VoiceSubject, ErrorNumber::Internal, QStringLiteral("The voice cannot speak: %1").arg(reason));
+            reportOnce(VoiceSubject, ErrorNumber::Internal,
+                       QCoreApplication::translate("SpokenCaption", "The voice cannot speak: %1").arg(reason));
         });
     });
 }
@@ -107,9 +109,10 @@ SpokenCaption::Spoken SpokenCaption::speak(const QString& objectFile, const QStr
             API_PlaySound(m_messageBox, m_player, recording);
             return Spoken::Recording;
         }
-        reportOnce(
-            recording, ErrorNumber::InvalidArgument,
-            QStringLiteral("The recording %1 cannot be played: %2").arg(QDir::toNativeSeparators(recording), check.problem()));
+        reportOnce(recording, ErrorNumber::InvalidArgument,
+                   //: %1 is the recording's file, %2 says why in a phrase such as "it is not a wave file"
+                   QCoreApplication::translate("SpokenCaption", "The recording %1 cannot be played: %2")
+                       .arg(QDir::toNativeSeparators(recording), check.problem()));
     }
     // Captions are in capitals, which a voice may spell out letter by letter.
     const QString words = caption.simplified().toLower();

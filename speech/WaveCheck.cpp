@@ -1,5 +1,6 @@
 #include "speech/WaveCheck.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 
@@ -34,10 +35,11 @@ quint64 bytesPerSecond(const QByteArray& format)
     return quint64{qFromLittleEndian<quint32>(format.constData() + 4)} * qFromLittleEndian<quint16>(format.constData() + 12);
 }
 
+// Each problem ends the sentence "The recording cup.wav cannot be played: ...".
 QString checkFormat(const QByteArray& format)
 {
     if (format.size() < 16)
-        return QStringLiteral("its format description is too short");
+        return QCoreApplication::translate("WaveCheck", "its format description is too short");
     quint16 tag = qFromLittleEndian<quint16>(format.constData());
     const quint16 channels = qFromLittleEndian<quint16>(format.constData() + 2);
     const quint32 rate = qFromLittleEndian<quint32>(format.constData() + 4);
@@ -45,14 +47,15 @@ QString checkFormat(const QByteArray& format)
     const quint16 bits = qFromLittleEndian<quint16>(format.constData() + 14);
     if (tag == FormatExtensible) {
         if (format.size() < 40 || format.mid(26, 14) != QByteArray(GuidTail, 14))
-            return QStringLiteral("its format description is damaged");
+            return QCoreApplication::translate("WaveCheck", "its format description is damaged");
         tag = qFromLittleEndian<quint16>(format.constData() + 24);
     }
     if (tag != FormatPcm)
-        return QStringLiteral("it is compressed (format %1), not PCM; save it again as PCM").arg(tag);
+        //: %1 is the number of the sound's format; PCM is the uncompressed one
+        return QCoreApplication::translate("WaveCheck", "it is compressed (format %1), not PCM; save it again as PCM").arg(tag);
     if (channels == 0 || rate == 0 || (bits != 8 && bits != 16 && bits != 24 && bits != 32)
         || blockAlign != channels * (bits / 8))
-        return QStringLiteral("its format description is damaged");
+        return QCoreApplication::translate("WaveCheck", "its format description is damaged");
     return {};
 }
 
@@ -60,17 +63,17 @@ QString problemOf(const QString& path, qint64& durationMs)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("it cannot be read");
+        return QCoreApplication::translate("WaveCheck", "it cannot be read");
     const QByteArray riff = file.read(12);
     if (riff.size() < 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
-        return QStringLiteral("it is not a wave file");
+        return QCoreApplication::translate("WaveCheck", "it is not a wave file");
     bool haveFormat = false;
     quint64 bytesEachSecond = 0;
     while (const std::optional<Chunk> chunk = readChunkHeader(file)) {
         const qint64 end = chunk->start + chunk->size;
         if (chunk->id == "fmt ") {
             if (end > file.size())
-                return QStringLiteral("it is damaged: the file ends inside its format description");
+                return QCoreApplication::translate("WaveCheck", "it is damaged: the file ends inside its format description");
             const QByteArray format = file.read(chunk->size);
             if (const QString problem = checkFormat(format); !problem.isEmpty())
                 return problem;
@@ -78,11 +81,11 @@ QString problemOf(const QString& path, qint64& durationMs)
             bytesEachSecond = bytesPerSecond(format);
         } else if (chunk->id == "data") {
             if (!haveFormat)
-                return QStringLiteral("it is damaged: its sound comes before its format description");
+                return QCoreApplication::translate("WaveCheck", "it is damaged: its sound comes before its format description");
             if (end > file.size())
-                return QStringLiteral("it is damaged: the file ends before its sound does");
+                return QCoreApplication::translate("WaveCheck", "it is damaged: the file ends before its sound does");
             if (chunk->size == 0)
-                return QStringLiteral("it holds no sound");
+                return QCoreApplication::translate("WaveCheck", "it holds no sound");
             durationMs = static_cast<qint64>(quint64{chunk->size} * 1000 / bytesEachSecond);
             return {};
         }
@@ -90,8 +93,8 @@ QString problemOf(const QString& path, qint64& durationMs)
         if (!file.seek(end + (chunk->size & 1)))
             break;
     }
-    return haveFormat ? QStringLiteral("it is damaged: it holds no sound data")
-                      : QStringLiteral("it is damaged: it has no format description");
+    return haveFormat ? QCoreApplication::translate("WaveCheck", "it is damaged: it holds no sound data")
+                      : QCoreApplication::translate("WaveCheck", "it is damaged: it has no format description");
 }
 
 } // namespace

@@ -6,7 +6,9 @@
 #include "core/RuntimeError.h"
 #include "speech/AudioOutputs.h"
 #include "speech/SpeechVoice.h"
+#include "speech/VoiceChoice.h"
 
+#include <QMap>
 #include <QStringList>
 
 #include <optional>
@@ -49,6 +51,29 @@ public:
 
 private:
     bool m_present;
+};
+
+// Engines with the voices of each locale, by the locale's name ("it_IT"); notes which engines were
+// asked about, since asking loads an engine.
+class FakeVoiceCatalogue final : public IVoiceCatalogue {
+public:
+    QStringList engines() override { return offered.keys(); }
+    QList<QLocale> locales(const QString& engine) override
+    {
+        if (!asked.contains(engine))
+            asked.append(engine);
+        QList<QLocale> result;
+        for (const QString& name : offered.value(engine).keys())
+            result.append(QLocale(name));
+        return result;
+    }
+    QStringList voices(const QString& engine, const QLocale& locale) override
+    {
+        return offered.value(engine).value(locale.name());
+    }
+
+    QMap<QString, QMap<QString, QStringList>> offered;
+    QStringList asked;
 };
 
 } // namespace tessarine::doubles

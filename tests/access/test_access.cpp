@@ -45,10 +45,10 @@ struct Access {
 };
 
 // Every setting away from its default, as a learner's records keep them, so that one the store loses or resets shows.
-const QMap<QString, QString> Edited{{"KeyboardAccess", "0"},   {"ScanMode", "two"},  {"ScanInterval", "10000"},
-                                    {"StepKey", "1"},          {"ChooseKey", "Tab"}, {"StepButton", "back"},
-                                    {"ChooseButton", "right"}, {"PressGuard", "1"},  {"RepeatWindow", "0"},
-                                    {"HoldTime", "2000"},      {"FillScreen", "1"},  {"SpokenCaption", "1"}};
+const QMap<QString, QString> Edited{
+    {"KeyboardAccess", "0"}, {"ScanMode", "two"},       {"ScanInterval", "10000"}, {"StepKey", "1"},      {"ChooseKey", "Tab"},
+    {"StepButton", "back"},  {"ChooseButton", "right"}, {"PressGuard", "1"},       {"RepeatWindow", "0"}, {"HoldTime", "2000"},
+    {"FillScreen", "1"},     {"SpokenCaption", "1"},    {"CaptionLanguage", "it"}};
 
 } // namespace
 
@@ -72,8 +72,9 @@ private Q_SLOTS:
         QVERIFY(settings.problem().isEmpty());
 
         // Bad stored values fall back one by one, each beside every other setting edited.
-        const QMap<QString, QString> bad{{"ScanInterval", "10001"}, {"ScanMode", "three"},     {"StepKey", "Ctrl+A"},
-                                         {"StepButton", "thumb"},   {"KeyboardAccess", "yes"}, {"RepeatWindow", ""}};
+        const QMap<QString, QString> bad{{"ScanInterval", "10001"},     {"ScanMode", "three"},     {"StepKey", "Ctrl+A"},
+                                         {"StepButton", "thumb"},       {"KeyboardAccess", "yes"}, {"RepeatWindow", ""},
+                                         {"CaptionLanguage", "Italian"}};
         for (auto [key, value] : bad.asKeyValueRange()) {
             QMap<QString, QString> stored = Edited, expected = Edited;
             stored.insert(key, value);

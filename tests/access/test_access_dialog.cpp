@@ -62,6 +62,50 @@ private Q_SLOTS:
         QCOMPARE(dialog.settings(), AccessSettings());
         QVERIFY(messages.shown.isEmpty());
     }
+
+    // The caption language lists the languages with a voice, looked for only once the spoken
+    // caption is on; where the language has none, the dialog says what is spoken instead.
+    void captionLanguageWithAndWithoutAVoice()
+    {
+        doubles::RecordingMessageBox messages;
+        int listed = 0;
+        QStringList voices{"it", "en"};
+        const CaptionVoices german{"de", [&] {
+                                       ++listed;
+                                       return voices;
+                                   }};
+        AccessDialog dialog(messages, {}, QStringLiteral("Ann"), german);
+        dialog.show();
+        QCOMPARE(listed, 0);
+        QVERIFY(!dialog.cboCaptionLanguage->isEnabled());
+        QVERIFY(!dialog.lblCaptionVoice->isVisible());
+
+        QTest::mouseClick(dialog.chkSpokenCaption, Qt::LeftButton, {}, QPoint(8, dialog.chkSpokenCaption->height() / 2));
+        QCOMPARE(listed, 1);
+        QStringList shown;
+        for (int i = 0; i < dialog.cboCaptionLanguage->count(); ++i)
+            shown.append(dialog.cboCaptionLanguage->itemText(i));
+        QCOMPARE(shown, QStringList({"Language of the windows (Deutsch)", "English", "Italiano"}));
+        QVERIFY(dialog.lblCaptionVoice->isVisible());
+        QCOMPARE(dialog.lblCaptionVoice->text(),
+                 QStringLiteral("This computer has no voice for this language: the captions are spoken by an English voice."));
+
+        dialog.cboCaptionLanguage->setFocus();
+        QTest::keyClick(dialog.cboCaptionLanguage, Qt::Key_End);
+        QVERIFY(!dialog.lblCaptionVoice->isVisible());
+        QTest::mouseClick(dialog.buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QCOMPARE(dialog.settings(), (AccessSettings{.spokenCaption = true, .captionLanguage = "it"}));
+
+        // Stored on a computer with voices, opened on one without: kept, and said.
+        voices.clear();
+        AccessDialog elsewhere(messages, {.spokenCaption = true, .captionLanguage = "it"}, QStringLiteral("Ann"), german);
+        elsewhere.show();
+        QCOMPARE(listed, 2);
+        QCOMPARE(elsewhere.cboCaptionLanguage->currentText(), QStringLiteral("Italiano"));
+        QCOMPARE(elsewhere.lblCaptionVoice->text(), QStringLiteral("This computer has no voice: the captions cannot be spoken."));
+        QCOMPARE(elsewhere.settings().captionLanguage, QStringLiteral("it"));
+        QVERIFY(messages.shown.isEmpty());
+    }
 };
 
 QTEST_MAIN(TestAccessDialog)

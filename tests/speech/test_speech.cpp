@@ -2,11 +2,13 @@
 #include "platform/doubles/TestDoubles.h"
 #include "speech/AudioOutputs.h"
 #include "speech/QtSpeechVoice.h"
+#include "speech/QtVoiceCatalogue.h"
 #include "speech/SpokenCaption.h"
 #include "speech/WaveCheck.h"
 #include "speech/doubles/SpeechDoubles.h"
 #include "support/MediaFolder.h"
 
+#include <QTextToSpeech>
 #include <QtEndian>
 #include <QtTest>
 
@@ -150,6 +152,61 @@ private Q_SLOTS:
         QCOMPARE(platform.messageBox.shown.mid(1),
                  QStringList({"Error \"The voice cannot speak: no engine\" in SpokenCaption() routine",
                               "Error \"The voice cannot speak: audio device lost\" in SpokenCaption() routine"}));
+    }
+
+    // English keeps flite; another language gets speech-dispatcher's voice of it, from its home
+    // country; a language without a voice gets the English one, and says so.
+    void captionLanguageChoosesAVoiceOfIt()
+    {
+        doubles::FakeVoiceCatalogue catalogue;
+        catalogue.offered = {{"flite", {{"en_US", {"slt", "awb"}}}},
+                             {"speechd",
+                              {{"en_GB", {"English (Great Britain)"}},
+                               {"it_IT", {"Italian", "Italian+Adam"}},
+                               {"pt_PT", {"Portuguese (Portugal)"}},
+                               {"pt_BR", {"Portuguese (Brazil)"}}}}};
+        VoiceChoice choice(catalogue);
+        const auto chosen = [&](const QString& language) {
+            const ChosenVoice voice = choice.forCaption(language);
+            return QStringList{voice.engine, voice.locale.name(), voice.voice, voice.ofLanguage ? "own" : "stand-in"};
+        };
+        QCOMPARE(chosen("en"), QStringList({"flite", "en_US", "slt", "own"}));
+        QCOMPARE(catalogue.asked, QStringList{"flite"}); // English never waits for speech-dispatcher
+        QCOMPARE(chosen("it"), QStringList({"speechd", "it_IT", "Italian", "own"}));
+        QCOMPARE(chosen("pt"), QStringList({"speechd", "pt_BR", "Portuguese (Brazil)", "own"}));
+        QCOMPARE(chosen("de"), QStringList({"flite", "en_US", "slt", "stand-in"}));
+        QCOMPARE(choice.languages(), QStringList({"en", "it", "pt"}));
+
+        catalogue.offered.remove("flite");
+        QCOMPARE(chosen("en"), QStringList({"speechd", "en_GB", "English (Great Britain)", "own"}));
+        catalogue.offered.clear();
+        QVERIFY(choice.forCaption("it").engine.isEmpty());
+    }
+
+    // English captions keep the voice they had before languages could be chosen: flite's own.
+    void englishKeepsFlitesOwnVoice()
+    {
+        QtVoiceCatalogue catalogue;
+        if (!catalogue.engines().contains("flite"))
+            QSKIP("Qt TextToSpeech has no flite engine here (qt6-speech-flite-plugin)");
+        const ChosenVoice voice = VoiceChoice(catalogue).forCaption("en");
+        QCOMPARE(voice.engine, QStringLiteral("flite"));
+        QCOMPARE(voice.voice, QTextToSpeech(QStringLiteral("flite")).voice().name());
+    }
+
+    // speech-dispatcher as installed here: an Italian caption gets an Italian voice. Slow (the
+    // engine lists thousands of voices), so only this one case loads it.
+    void speechDispatcherHasAnItalianVoice()
+    {
+        QtVoiceCatalogue catalogue;
+        if (!catalogue.engines().contains("speechd"))
+            QSKIP("Qt TextToSpeech has no speech-dispatcher engine here (qt6-speech-speechd-plugin)");
+        if (catalogue.locales("speechd").isEmpty())
+            QSKIP("speech-dispatcher cannot be reached, or has no voice (speech-dispatcher-espeak-ng)");
+        const ChosenVoice voice = VoiceChoice(catalogue).forCaption("it");
+        QCOMPARE(voice.engine, QStringLiteral("speechd"));
+        QCOMPARE(voice.locale.language(), QLocale::Italian);
+        QVERIFY2(voice.voice.contains("Italian"), qPrintable(voice.voice));
     }
 
     // The set-up installs an engine that needs no network; loading it must not fail.
