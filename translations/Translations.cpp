@@ -13,6 +13,12 @@ const QString OwnCatalogues = QStringLiteral(":/i18n");
 Translations::Translations(const QLocale& locale)
 {
     add(QStringLiteral("tessarine_en"), OwnCatalogues);
+    choose(locale);
+    QLocale::setDefault(m_locale);
+}
+
+void Translations::choose(const QLocale& locale)
+{
     for (const QString& language : locale.uiLanguages()) {
         const QString code = QLocale(language).name().section(QLatin1Char('_'), 0, 0);
         if (code == QLatin1String("en") || code == QLatin1String("C"))
@@ -21,7 +27,9 @@ Translations::Translations(const QLocale& locale)
             continue;
         if (add(QStringLiteral("tessarine_") + code, OwnCatalogues)) {
             m_language = code;
-            m_locale = locale;
+            // The system's country where it speaks this language (dates in Switzerland are not
+            // Germany's); otherwise the language's own conventions.
+            m_locale = locale.language() == QLocale(language).language() ? locale : QLocale(language);
             // Qt's own texts (Yes, No, Cancel, the file dialog) in the same language; without the
             // package that ships them they stay English, which is no reason to stop.
             // Debian ships Qt's Portuguese for Brazil only, which serves Portugal better than English.
@@ -36,6 +44,7 @@ Translations::Translations(const QLocale& locale)
 
 Translations::~Translations()
 {
+    QLocale::setDefault(m_previousDefault);
     for (const auto& translator : m_translators)
         QCoreApplication::removeTranslator(translator.get());
 }

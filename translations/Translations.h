@@ -10,13 +10,14 @@
 namespace tessarine {
 
 // The interface languages the program ships a catalogue for, besides English (its source texts).
-inline const QStringList ShippedLanguages{QStringLiteral("it"), QStringLiteral("es"), QStringLiteral("fr"),
-                                          QStringLiteral("de"), QStringLiteral("pt")};
+inline const QStringList ShippedLanguages{QStringLiteral("it"), QStringLiteral("es"), QStringLiteral("fr"), QStringLiteral("de"),
+                                          QStringLiteral("pt")};
 
 // Installs the program's catalogue and Qt's own (for its dialogs' buttons) for the language the
 // system asks for, as Qt reads LANGUAGE, LC_ALL, LC_MESSAGES and LANG, and removes them again when
 // it goes. English needs a catalogue too, for its plural forms, and is what every other language
-// falls back to. Needs a QCoreApplication.
+// falls back to. While it lives, the default QLocale is `locale()`, so that dates and numbers go
+// with the interface's language. Needs a QCoreApplication.
 class Translations {
 public:
     explicit Translations(const QLocale& locale = QLocale::system());
@@ -32,11 +33,13 @@ public:
     QLocale locale() const { return m_locale; }
 
 private:
+    void choose(const QLocale& locale);
     bool add(const QString& name, const QString& folder);
 
     std::vector<std::unique_ptr<QTranslator>> m_translators;
     QString m_language = QStringLiteral("en");
     QLocale m_locale = QLocale::c();
+    QLocale m_previousDefault;
 };
 
 } // namespace tessarine
