@@ -53,8 +53,12 @@ TeachingDialog::TeachingDialog(IMessageBox& messageBox, const TeachingSettings& 
     , m_choice(objects, settings)
     , m_settings(settings)
 {
-    //: Title of the dialog; %1 is the learner's name
-    setWindowTitle(learner.isEmpty() ? tr("Teaching") : tr("Teaching for %1").arg(learner));
+    if (learner.isEmpty())
+        //: Title of the dialog when no learner is chosen
+        setWindowTitle(tr("Teaching"));
+    else
+        //: Title of the dialog; %1 is the learner's name
+        setWindowTitle(tr("Teaching for %1").arg(learner));
 
     lstTargets = new QListWidget(this);
     // Symbols first, then attributes shown as category and value.
