@@ -46,7 +46,8 @@ frmAbout::frmAbout(Module1& module, const Platform& platform, QWidget* parent)
     , m_platform(platform)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("About MyApp"));
+    //: The window's title until the program's name is known
+    setWindowTitle(tr("About MyApp"));
     setWindowIcon(appIcon());
     setFixedSize(twips(5730), twips(3645));
     setFont(designFont(8));
@@ -54,12 +55,15 @@ frmAbout::frmAbout(Module1& module, const Platform& platform, QWidget* parent)
     picIcon = new QLabel(this);
     picIcon->setPixmap(appIconPixmap());
     picIcon->setGeometry(QRect(twipsPoint(240, 240), appIconPixmap().size()));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    //: Button that closes the About window
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setGeometry(twipsRect(4245, 2880, 1260, 345));
     cmdOK->setDefault(true);
     lblDescription = label(this, twipsRect(1080, 1125, 3885, 1050), QString());
-    lblTitle = label(this, twipsRect(1050, 240, 3885, 480), QStringLiteral("Application Title"));
-    lblVersion = label(this, twipsRect(1050, 780, 3885, 225), QStringLiteral("Version"));
+    //: Shown until the program's name is known
+    lblTitle = label(this, twipsRect(1050, 240, 3885, 480), tr("Application Title"));
+    //: Shown until the version number is known
+    lblVersion = label(this, twipsRect(1050, 780, 3885, 225), tr("Version"));
     lblDisclaimer = label(this, twipsRect(255, 2625, 3870, 585), QString());
     lblStatistiche = label(this, twipsRect(3000, 3600, 2565, 1290), QString(), QColor(0, 0, 255));
     lblEsito = label(this, twipsRect(120, 3600, 2565, 1290), QString());
@@ -87,11 +91,14 @@ void frmAbout::Form_Load()
         guard.step([&] { textToInt32(store.read(counter)); });
     guard.step([&] {
         const QString lineBreak = QStringLiteral("\r\n");
-        description = QStringLiteral("Developed by ") + ProgramRecord::Author + QStringLiteral(" - ") + ProgramRecord::CreditYear
-                      + lineBreak + ProgramRecord::Contact + QStringLiteral(" - ") + ProgramRecord::Website + lineBreak;
+        //: %1 is the author, %2 the year
+        description = tr("Developed by %1 - %2").arg(ProgramRecord::Author, ProgramRecord::CreditYear) + lineBreak
+                      + ProgramRecord::Contact + QStringLiteral(" - ") + ProgramRecord::Website + lineBreak;
     });
-    guard.step([&] { setWindowTitle(QStringLiteral("About ") + program.title); });
-    guard.step([&] { lblVersion->setText(QStringLiteral("Version ") + program.version()); });
+    //: %1 is the program's name
+    guard.step([&] { setWindowTitle(tr("About %1").arg(program.title)); });
+    //: %1 is the version number, such as 1.0.0
+    guard.step([&] { lblVersion->setText(tr("Version %1").arg(program.version())); });
     guard.step([&] { lblTitle->setText(program.title); });
     guard.step([&] { lblDescription->setText(description); });
 }

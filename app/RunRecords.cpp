@@ -3,6 +3,7 @@
 #include "core/ErrorGuard.h"
 #include "records/RecordsStore.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace tessarine {
@@ -14,8 +15,13 @@ RuntimeError caught() noexcept { return toRuntimeError(std::current_exception())
 // Where the access settings come from when the records cannot give them.
 QString fromSettingsFile(const QString& learner, bool hasCopy)
 {
-    return hasCopy ? QStringLiteral("The access settings of %1 are taken from the settings file.").arg(learner)
-                   : QStringLiteral("The settings file has no access settings for %1: the defaults are used.").arg(learner);
+    //: %1 is the learner's name
+    return hasCopy ? QCoreApplication::translate("RunRecords", "The access settings of %1 are taken from the settings file.")
+                         .arg(learner)
+                   //: %1 is the learner's name
+                   : QCoreApplication::translate("RunRecords",
+                                                 "The settings file has no access settings for %1: the defaults are used.")
+                         .arg(learner);
 }
 
 } // namespace
@@ -61,7 +67,8 @@ void RunRecords::tell(const QList<RuntimeError>& faults, const QString& procedur
                 untold.append(fault);
         }
         for (qsizetype i = 0; i < untold.size(); ++i) {
-            QString description = untold[i].description();
+            // The note follows in the same message box, in the interface's language like the description.
+            QString description = untold[i].shownDescription();
             if (i == untold.size() - 1 && !note.isEmpty())
                 description += (description.endsWith(u'.') ? QStringLiteral(" ") : QStringLiteral(". ")) + note;
             Guard(m_messageBox, procedure).report(std::make_exception_ptr(RuntimeError(untold[i].number(), description)));
@@ -83,7 +90,8 @@ QStringList RunRecords::learners(const QString& procedure)
     } catch (...) {
         faults.append(caught());
     }
-    tell(faults, procedure, QStringLiteral("Learners' access settings are taken from the settings file."));
+    tell(faults, procedure,
+         QCoreApplication::translate("RunRecords", "Learners' access settings are taken from the settings file."));
     return names;
 }
 
@@ -166,9 +174,11 @@ RunRecords::Exercise RunRecords::forExercise(const QString& learner, const QStri
         result.teaching = {};
         result.history = {};
         result.store.reset();
-        tell(
-            {caught()}, procedure,
-            QStringLiteral("The exercise runs without the teaching settings of %1, and nothing of it is recorded.").arg(learner));
+        tell({caught()}, procedure,
+             //: %1 is the learner's name
+             QCoreApplication::translate("RunRecords",
+                                         "The exercise runs without the teaching settings of %1, and nothing of it is recorded.")
+                 .arg(learner));
     }
     return result;
 }
@@ -185,7 +195,9 @@ std::optional<TeachingSettings> RunRecords::teachingSettings(const QString& lear
     } catch (...) {
         faults.append(caught());
     }
-    tell(faults, procedure, QStringLiteral("The teaching settings of %1 cannot be changed now.").arg(learner), true);
+    //: %1 is the learner's name
+    tell(faults, procedure,
+         QCoreApplication::translate("RunRecords", "The teaching settings of %1 cannot be changed now.").arg(learner), true);
     return std::nullopt;
 }
 
@@ -201,7 +213,9 @@ bool RunRecords::setTeachingSettings(const QString& learner, const TeachingSetti
     } catch (...) {
         faults.append(caught());
     }
-    tell(faults, procedure, QStringLiteral("The teaching settings of %1 were not saved.").arg(learner), true);
+    //: %1 is the learner's name
+    tell(faults, procedure, QCoreApplication::translate("RunRecords", "The teaching settings of %1 were not saved.").arg(learner),
+         true);
     return false;
 }
 
@@ -235,7 +249,9 @@ void RunRecords::setAccessSettings(const QString& learner, const AccessSettings&
         faults.append(caught());
     }
     tell(faults, procedure,
-         kept ? QStringLiteral("The access settings of %1 are kept in the settings file.").arg(learner) : QString());
+         //: %1 is the learner's name
+         kept ? QCoreApplication::translate("RunRecords", "The access settings of %1 are kept in the settings file.").arg(learner)
+              : QString());
 }
 
 void RunRecords::learnerDeleted(const QString& learner, const QString& procedure)

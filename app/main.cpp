@@ -27,7 +27,8 @@ int exportRecords(int argc, char* argv[])
     QTextStream err(stderr);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 4) {
-        err << "Usage: tessarine --export-records LEARNER FILE.csv\n";
+        //: The command and its option stay as they are; LEARNER and FILE.csv say what to write there
+        err << QCoreApplication::translate("CommandLine", "Usage: tessarine --export-records LEARNER FILE.csv") << '\n';
         return 2;
     }
     return tessarine::exportRecordsCommand(args.at(2), args.at(3), err);

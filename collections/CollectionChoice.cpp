@@ -4,6 +4,7 @@
 #include "platform/SettingsBacking.h"
 #include "settings/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -62,10 +63,13 @@ QString CollectionChoice::available(const QString& folder)
         return absolute;
     if (!m_toldVanished.contains(absolute)) {
         m_toldVanished.insert(absolute);
-        m_messageBox.showCritical(QStringLiteral("The pictures chosen before, in %1, are no longer there (was the folder "
-                                                 "moved, renamed or on a disk that is not plugged in?). The program's "
-                                                 "own pictures are used instead.")
-                                      .arg(QDir::toNativeSeparators(absolute)));
+        //: %1 is a folder
+        m_messageBox.showCritical(
+            QCoreApplication::translate("CollectionChoice",
+                                        "The pictures chosen before, in %1, are no longer there (was the folder "
+                                        "moved, renamed or on a disk that is not plugged in?). The program's "
+                                        "own pictures are used instead.")
+                .arg(QDir::toNativeSeparators(absolute)));
     }
     return m_collections.programFolder();
 }

@@ -3,6 +3,7 @@
 #include "core/RuntimeError.h"
 #include "platform/ProgramInfo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,9 +35,10 @@ void copyFiles(const QString& from, const QString& to)
     for (const QFileInfo& file : source.entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name)) {
         const QString target = QDir(to).filePath(file.fileName());
         if (!QFile::copy(file.absoluteFilePath(), target))
-            throw RuntimeError(ErrorNumber::PathAccess,
-                               QStringLiteral("The picture %1 could not be copied into the new collection.")
-                                   .arg(QDir::toNativeSeparators(file.absoluteFilePath())));
+            throw RuntimeError(
+                ErrorNumber::PathAccess,
+                QCoreApplication::translate("Collections", "The picture %1 could not be copied into the new collection.")
+                    .arg(QDir::toNativeSeparators(file.absoluteFilePath())));
         QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 }
@@ -73,7 +75,9 @@ bool Collections::isWritable(const QString& folder)
 
 QList<Collection> Collections::list(const QString& otherChosen) const
 {
-    QList<Collection> result{{QStringLiteral("Program's own pictures"), cleanAbsolute(m_programFolder), true}};
+    //: The collection of pictures that comes with the program, first in the "Pictures" list
+    QList<Collection> result{
+        {QCoreApplication::translate("Collections", "Program's own pictures"), cleanAbsolute(m_programFolder), true}};
     // Hidden entries are collections still being made (or not collections at all).
     const QDir root(personalRoot());
     for (const QString& name : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
@@ -90,27 +94,27 @@ QList<Collection> Collections::list(const QString& otherChosen) const
 Collection Collections::create(const QString& name, bool copyProgramPictures) const
 {
     if (name.trimmed().isEmpty())
-        refuse(QStringLiteral("A new collection needs a name."));
+        refuse(QCoreApplication::translate("Collections", "A new collection needs a name."));
     if (name.contains(u'/') || name.contains(u'\\'))
-        refuse(QStringLiteral("The name of a collection cannot hold a slash: \"%1\".").arg(name));
+        refuse(QCoreApplication::translate("Collections", "The name of a collection cannot hold a slash: \"%1\".").arg(name));
     if (name.startsWith(u'.'))
-        refuse(QStringLiteral("The name of a collection cannot start with a dot: \"%1\".").arg(name));
+        refuse(QCoreApplication::translate("Collections", "The name of a collection cannot start with a dot: \"%1\".").arg(name));
     const QString root = personalRoot();
     const QString folder = QDir(root).filePath(name);
     if (QFileInfo::exists(folder))
-        refuse(QStringLiteral("There is already a collection named \"%1\".").arg(name));
+        refuse(QCoreApplication::translate("Collections", "There is already a collection named \"%1\".").arg(name));
     if (!QDir().mkpath(root))
-        throw RuntimeError(
-            ErrorNumber::PathAccess,
-            QStringLiteral("The folder for collections, %1, could not be made.").arg(QDir::toNativeSeparators(root)));
+        throw RuntimeError(ErrorNumber::PathAccess,
+                           QCoreApplication::translate("Collections", "The folder for collections, %1, could not be made.")
+                               .arg(QDir::toNativeSeparators(root)));
 
     // Made in a hidden folder beside and renamed into place, so that the list never shows a
     // collection half made, and a failure leaves nothing behind.
     QTemporaryDir making(root + QStringLiteral("/.making-XXXXXX"));
     if (!making.isValid())
-        throw RuntimeError(
-            ErrorNumber::PathAccess,
-            QStringLiteral("The collection \"%1\" could not be made in %2.").arg(name, QDir::toNativeSeparators(root)));
+        throw RuntimeError(ErrorNumber::PathAccess,
+                           QCoreApplication::translate("Collections", "The collection \"%1\" could not be made in %2.")
+                               .arg(name, QDir::toNativeSeparators(root)));
     // Personal, but as readable as the user's other files (the temporary folder starts private).
     QFile::setPermissions(making.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
                                              | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
@@ -118,16 +122,16 @@ Collection Collections::create(const QString& name, bool copyProgramPictures) co
     for (const QString& sub : SubFolders) {
         const QString target = QDir(making.path()).filePath(sub);
         if (!QDir().mkdir(target))
-            throw RuntimeError(
-                ErrorNumber::PathAccess,
-                QStringLiteral("The collection \"%1\" could not be made in %2.").arg(name, QDir::toNativeSeparators(root)));
+            throw RuntimeError(ErrorNumber::PathAccess,
+                               QCoreApplication::translate("Collections", "The collection \"%1\" could not be made in %2.")
+                                   .arg(name, QDir::toNativeSeparators(root)));
         if (copyProgramPictures)
             copyFiles(QDir(m_programFolder).filePath(sub), target);
     }
     if (!QDir().rename(making.path(), folder))
-        throw RuntimeError(
-            ErrorNumber::PathAccess,
-            QStringLiteral("The collection \"%1\" could not be made in %2.").arg(name, QDir::toNativeSeparators(root)));
+        throw RuntimeError(ErrorNumber::PathAccess,
+                           QCoreApplication::translate("Collections", "The collection \"%1\" could not be made in %2.")
+                               .arg(name, QDir::toNativeSeparators(root)));
     return {name, cleanAbsolute(folder), false};
 }
 

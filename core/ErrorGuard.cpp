@@ -2,19 +2,29 @@
 
 #include "core/MessageBox.h"
 
+#include <QCoreApplication>
+
 #include <new>
 
 namespace tessarine {
 
 QString errorReportText(const RuntimeError& error, const QString& procedure, ProcedureKind kind)
 {
-    const auto suffix = kind == ProcedureKind::Function ? QStringLiteral("function") : QStringLiteral("routine");
-    return QStringLiteral("Error \"%1\" in %2() %3").arg(error.description(), procedure, suffix);
+    // Whole sentences, so that a translation may place the procedure's name where its language wants.
+    QString text;
+    if (kind == ProcedureKind::Function)
+        //: %1 is what went wrong; %2 is the program's own name of the function, kept as it is
+        text = QCoreApplication::translate("ErrorGuard", "Error \"%1\" in %2() function");
+    else
+        //: %1 is what went wrong; %2 is the program's own name of the routine, kept as it is
+        text = QCoreApplication::translate("ErrorGuard", "Error \"%1\" in %2() routine");
+    return text.arg(error.shownDescription(), procedure);
 }
 
 QString fatalReportText(const RuntimeError& error)
 {
-    return QStringLiteral("Run-time error '%1': %2").arg(error.number()).arg(error.description());
+    //: %1 is the error's number, %2 what went wrong
+    return QCoreApplication::translate("ErrorGuard", "Run-time error '%1': %2").arg(error.number()).arg(error.shownDescription());
 }
 
 RuntimeError toRuntimeError(const std::exception_ptr& thrown) noexcept
@@ -24,11 +34,11 @@ RuntimeError toRuntimeError(const std::exception_ptr& thrown) noexcept
     } catch (const RuntimeError& error) {
         return error;
     } catch (const std::bad_alloc&) {
-        return {ErrorNumber::OutOfMemory, QStringLiteral("Out of memory")};
+        return {ErrorNumber::OutOfMemory, QString::fromUtf8(QT_TRANSLATE_NOOP("RuntimeError", "Out of memory"))};
     } catch (const std::exception& other) {
         return {ErrorNumber::Internal, QString::fromLocal8Bit(other.what())};
     } catch (...) {
-        return {ErrorNumber::Internal, QStringLiteral("Unexpected error")};
+        return {ErrorNumber::Internal, QString::fromUtf8(QT_TRANSLATE_NOOP("RuntimeError", "Unexpected error"))};
     }
 }
 

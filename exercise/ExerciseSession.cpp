@@ -94,8 +94,9 @@ void ExerciseSession::reportNoTargets()
         || !m_draw->targetPositions().isEmpty())
         return;
     Guard(m_module.messageBox(), QStringLiteral("Form_Load"))
-        .report(std::make_exception_ptr(RuntimeError(
-            ErrorNumber::FileNotFound, QStringLiteral("No object picture has the chosen targets: all the pictures are drawn"))));
+        .report(std::make_exception_ptr(translatedError(
+            ErrorNumber::FileNotFound, "ExerciseSession",
+            QT_TRANSLATE_NOOP("ExerciseSession", "No object picture has the chosen targets: all the pictures are drawn"))));
 }
 
 void ExerciseSession::showNextSet() { m_composer.cmdCambia_Click(); }

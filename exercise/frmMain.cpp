@@ -107,7 +107,8 @@ void frmMain::build(const ExerciseAids& aids)
     lblImmagine->setFont(designFont(design.captionPointSize));
 
     Immagine = new PictureBox(0, this);
-    cmdCambia = new QPushButton(QStringLiteral("Change set"), this);
+    //: Button: shows the next set of pictures
+    cmdCambia = new QPushButton(tr("Change set"), this);
     Frame1 = colouredFrame(this, QColor(255, 255, 0));
     Simbolo = {new PictureBox(0, Frame1), new PictureBox(1, Frame1)};
     Frame2 = colouredFrame(this, QColor(255, 0, 0));
@@ -120,19 +121,28 @@ void frmMain::build(const ExerciseAids& aids)
     Prompt = new PromptFrame(this);
     Reward = new RewardOverlay(this);
     place(ScaledLayout::compute(design, size(), false));
-    lblImmagine->setAccessibleName(QStringLiteral("Caption"));
-    Immagine->setAccessibleName(QStringLiteral("Object picture"));
-    cmdCambia->setAccessibleName(QStringLiteral("Change set"));
-    Frame1->setAccessibleName(QStringLiteral("Symbols"));
-    Frame2->setAccessibleName(QStringLiteral("Attributes"));
-    Simbolo[0]->setAccessibleName(QStringLiteral("First symbol"));
-    Simbolo[1]->setAccessibleName(QStringLiteral("Second symbol"));
-    Attributo[0]->setAccessibleName(QStringLiteral("First attribute"));
-    Attributo[1]->setAccessibleName(QStringLiteral("Second attribute"));
-    Ring->setAccessibleName(QStringLiteral("Focus ring"));
-    Prompt->setAccessibleName(QStringLiteral("Answer shown"));
-    Tokens->setAccessibleName(QStringLiteral("Tokens"));
-    Reward->setAccessibleName(QStringLiteral("Reward"));
+    // What a screen reader says for each part of the window.
+    //: The text under the object picture (its name)
+    lblImmagine->setAccessibleName(tr("Caption"));
+    Immagine->setAccessibleName(tr("Object picture"));
+    //: Button: shows the next set of pictures
+    cmdCambia->setAccessibleName(tr("Change set"));
+    //: The row of symbol pictures to choose from
+    Frame1->setAccessibleName(tr("Symbols"));
+    //: The row of attribute pictures (colours, sizes...) to choose from
+    Frame2->setAccessibleName(tr("Attributes"));
+    Simbolo[0]->setAccessibleName(tr("First symbol"));
+    Simbolo[1]->setAccessibleName(tr("Second symbol"));
+    Attributo[0]->setAccessibleName(tr("First attribute"));
+    Attributo[1]->setAccessibleName(tr("Second attribute"));
+    //: The ring that marks the picture a key or switch would choose
+    Ring->setAccessibleName(tr("Focus ring"));
+    //: The mark that shows the learner the right answer
+    Prompt->setAccessibleName(tr("Answer shown"));
+    //: The row of tokens earned towards a reward
+    Tokens->setAccessibleName(tr("Tokens"));
+    //: The reward shown after enough right answers
+    Reward->setAccessibleName(tr("Reward"));
 
     const AccessSettings& access = aids.access;
     if (access.keyboardAccess || access.scanMode != ScanMode::Off) {

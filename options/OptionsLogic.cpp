@@ -9,6 +9,7 @@
 #include "settings/SettingsStore.h"
 #include "sound/SoundPlayback.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QScopedValueRollback>
@@ -19,7 +20,8 @@ namespace tessarine {
 
 namespace {
 
-const QString NoSound = QStringLiteral("*** NO SOUND ***");
+//: The first entry of both sound lists: play no sound
+const char* const NoSound = QT_TRANSLATE_NOOP("OptionsLogic", "*** NO SOUND ***");
 const QString SoundPattern = QStringLiteral("*.wav");
 
 } // namespace
@@ -126,7 +128,7 @@ void OptionsLogic::fillSounds(Guard& guard, const QString& ok, const QString& wr
     });
 
     for (const SoundList list : {SoundList::Ok, SoundList::Wrong})
-        guard.step([&] { m_view.addSound(list, NoSound); });
+        guard.step([&] { m_view.addSound(list, QCoreApplication::translate("OptionsLogic", NoSound)); });
     for (std::int32_t j = 1; j <= count; ++j) {
         guard.step([&] { m_view.addSound(SoundList::Ok, names[j]); });
         guard.step([&] { m_view.addSound(SoundList::Wrong, names[j]); });

@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFrame>
 #include <QGroupBox>
@@ -80,7 +81,8 @@ QPushButton* playButton(QWidget* parent, const QString& name, const QRect& geome
     result->setAccessibleName(name);
     result->setGeometry(geometry);
     result->setIcon(playIcon());
-    result->setToolTip(QStringLiteral("Play it"));
+    //: Tooltip of the buttons that play the chosen sound
+    result->setToolTip(QCoreApplication::translate("frmApertura", "Play it"));
     return result;
 }
 
@@ -114,28 +116,26 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
 
     setFont(designFont(8));
 
-    Label1 = new QLabel(QStringLiteral("Program Options"), this);
+    //: The options window's heading
+    Label1 = new QLabel(tr("Program Options"), this);
     Label1->setTextFormat(Qt::PlainText);
     Label1->setFont(designFont(12, true));
     placeCaption(Label1, twipsRect(120, 240, 3495, 375));
     Line2 = line(this, 120, 5880, 720);
 
-    frmDistractors = frame(this, QStringLiteral("Distractors management"), twipsRect(240, 960, 5535, 2175));
-    chkShowSymbolsDistractor = checkBox(frmDistractors, QStringLiteral("Show distractor for symbols"),
-                                        twipsRect(120, 360, 2655, 255));
-    chkShowAttributesDistractor = checkBox(frmDistractors, QStringLiteral("Show distractor for attributes"),
-                                           twipsRect(120, 720, 2535, 255));
-    Label3 = label(frmDistractors, QStringLiteral("Attribute distractor chosing method"), twipsRect(120, 1200, 2895, 255));
+    frmDistractors = frame(this, tr("Distractors management"), twipsRect(240, 960, 5535, 2175));
+    chkShowSymbolsDistractor = checkBox(frmDistractors, tr("Show distractor for symbols"), twipsRect(120, 360, 2655, 255));
+    chkShowAttributesDistractor = checkBox(frmDistractors, tr("Show distractor for attributes"), twipsRect(120, 720, 2535, 255));
+    Label3 = label(frmDistractors, tr("Attribute distractor chosing method"), twipsRect(120, 1200, 2895, 255));
     // Both option buttons share the frame, which makes them one group.
-    Option1 = placeCaption(new QRadioButton(QStringLiteral("Same category of image"), frmDistractors),
-                           twipsRect(120, 1440, 2175, 255));
-    Option2 = placeCaption(new QRadioButton(QStringLiteral("Full random (regardless of category)"), frmDistractors),
+    Option1 = placeCaption(new QRadioButton(tr("Same category of image"), frmDistractors), twipsRect(120, 1440, 2175, 255));
+    Option2 = placeCaption(new QRadioButton(tr("Full random (regardless of category)"), frmDistractors),
                            twipsRect(120, 1680, 2895, 255));
 
-    chkSequenza = checkBox(this, QStringLiteral("Use sequence between symbols and attributes"), twipsRect(360, 3360, 3975, 255));
+    chkSequenza = checkBox(this, tr("Use sequence between symbols and attributes"), twipsRect(360, 3360, 3975, 255));
 
-    Frame1 = frame(this, QStringLiteral("Sounds management"), twipsRect(240, 4080, 5535, 1815));
-    chkSuoni = checkBox(Frame1, QStringLiteral("Play sounds"), twipsRect(120, 360, 1455, 375));
+    Frame1 = frame(this, tr("Sounds management"), twipsRect(240, 4080, 5535, 1815));
+    chkSuoni = checkBox(Frame1, tr("Play sounds"), twipsRect(120, 360, 1455, 375));
     chkSuoni->setValue(1);
     lblNoAudio = new QLabel(Frame1);
     lblNoAudio->setTextFormat(Qt::PlainText);
@@ -143,42 +143,49 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
     lblNoAudio->setGeometry(twipsRect(1680, 240, 3735, 570));
     lblNoAudio->setStyleSheet(QStringLiteral("color: #a00000"));
     lblNoAudio->hide();
-    Label5 = label(Frame1, QStringLiteral("Sound for \"OK\""), twipsRect(120, 870, 1215, 255));
+    Label5 = label(Frame1, tr("Sound for \"OK\""), twipsRect(120, 870, 1215, 255));
     cboSoundOK = dropDownList(Frame1, twipsRect(1560, 840, 3255, 315));
     Label5->setBuddy(cboSoundOK);
-    cmdPlayOk = playButton(Frame1, QStringLiteral("Play the OK sound"), twipsRect(4920, 810, 375, 375));
-    Label4 = label(Frame1, QStringLiteral("Sound for \"error\""), twipsRect(120, 1260, 1215, 255));
+    cmdPlayOk = playButton(Frame1, tr("Play the OK sound"), twipsRect(4920, 810, 375, 375));
+    Label4 = label(Frame1, tr("Sound for \"error\""), twipsRect(120, 1260, 1215, 255));
     cboSoundWrong = dropDownList(Frame1, twipsRect(1560, 1230, 3255, 315));
     Label4->setBuddy(cboSoundWrong);
-    cmdPlayWrong = playButton(Frame1, QStringLiteral("Play the wrong-answer sound"), twipsRect(4920, 1200, 375, 375));
+    cmdPlayWrong = playButton(Frame1, tr("Play the wrong-answer sound"), twipsRect(4920, 1200, 375, 375));
 
     Line1 = line(this, 240, 5990, 6120);
-    OKButton = new QPushButton(QStringLiteral("Start program"), this);
+    //: Button: closes the options and starts the exercise
+    OKButton = new QPushButton(tr("Start program"), this);
     OKButton->setGeometry(twipsRect(4680, 6360, 1215, 375));
 
-    lblLearner = label(this, QStringLiteral("Learner"), twipsRect(240, 6420, 660, 255));
+    //: Label of the list of learners' names
+    lblLearner = label(this, tr("Learner"), twipsRect(240, 6420, 660, 255));
     cboLearner = dropDownList(this, twipsRect(900, 6360, 1650, 375));
     cboLearner->setEditable(true);
     lblLearner->setBuddy(cboLearner);
     // A new name is taken as typed; it joins the list with the first record.
     cboLearner->setInsertPolicy(QComboBox::NoInsert);
-    cboLearner->setToolTip(QStringLiteral("Whose answers are recorded; leave empty to record nothing"));
-    cmdRecords = new QPushButton(QStringLiteral("Records..."), this);
+    cboLearner->setToolTip(tr("Whose answers are recorded; leave empty to record nothing"));
+    //: Button: opens the learner's records
+    cmdRecords = new QPushButton(tr("Records..."), this);
     cmdRecords->setGeometry(twipsRect(2610, 6360, 1005, 375));
-    cmdAccess = new QPushButton(QStringLiteral("Access..."), this);
+    //: Button: opens the learner's keyboard, switch and screen settings
+    cmdAccess = new QPushButton(tr("Access..."), this);
     cmdAccess->setGeometry(twipsRect(3660, 6360, 960, 375));
-    cmdAccess->setToolTip(QStringLiteral("Keyboard, switches and screen size for this learner"));
-    cmdTeaching = new QPushButton(QStringLiteral("Teaching..."), this);
+    cmdAccess->setToolTip(tr("Keyboard, switches and screen size for this learner"));
+    //: Button: opens the learner's teaching settings
+    cmdTeaching = new QPushButton(tr("Teaching..."), this);
     cmdTeaching->setGeometry(twipsRect(4680, 6795, 1215, 375));
-    cmdTeaching->setToolTip(QStringLiteral("Targets, prompts, corrections and rewards for this learner"));
+    cmdTeaching->setToolTip(tr("Targets, prompts, corrections and rewards for this learner"));
 
-    lblPictures = label(this, QStringLiteral("Pictures"), twipsRect(240, 6855, 660, 255));
+    //: Label of the list of picture collections
+    lblPictures = label(this, tr("Pictures"), twipsRect(240, 6855, 660, 255));
     cboPictures = dropDownList(this, twipsRect(900, 6795, 2715, 375));
     lblPictures->setBuddy(cboPictures);
-    cboPictures->setToolTip(QStringLiteral("The pictures the exercise shows"));
-    cmdPictures = new QPushButton(QStringLiteral("Pictures..."), this);
+    cboPictures->setToolTip(tr("The pictures the exercise shows"));
+    //: Button: opens the window that adds, names and checks pictures
+    cmdPictures = new QPushButton(tr("Pictures..."), this);
     cmdPictures->setGeometry(twipsRect(3660, 6795, 960, 375));
-    cmdPictures->setToolTip(QStringLiteral("Add, name and check the pictures of this collection"));
+    cmdPictures->setToolTip(tr("Add, name and check the pictures of this collection"));
 
     // No default and no cancel button, so Esc does nothing; but, as on the desktop this window was
     // designed for, Enter presses the push button that has the focus: at the start "Start program".
@@ -325,7 +332,8 @@ void frmApertura::setCollections(const QStringList& names)
 {
     cboPictures->clear();
     cboPictures->addItems(names);
-    cboPictures->addItem(QStringLiteral("Other folder..."));
+    //: Last entry of the list of picture collections: choose a folder
+    cboPictures->addItem(tr("Other folder..."));
 }
 void frmApertura::setCollectionIndex(int index) { cboPictures->setCurrentIndex(index); }
 
@@ -334,7 +342,8 @@ QString frmApertura::chooseOtherFolder()
     if (m_actions.chooseFolder)
         return m_actions.chooseFolder(this);
     return QFileDialog::getExistingDirectory(
-        this, QStringLiteral("Pictures: choose a folder with Images, Symbols, Attributes and Sounds"));
+        //: Title of the folder dialog; Images, Symbols, Attributes and Sounds are folder names, kept as they are
+        this, tr("Pictures: choose a folder with Images, Symbols, Attributes and Sounds"));
 }
 
 void frmApertura::clearSounds()

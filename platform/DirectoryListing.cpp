@@ -15,9 +15,11 @@ QString QtDirectoryListing::first(const QString& pattern)
     const QString wildcard = patternInfo.fileName();
     const QFileInfo folder(patternInfo.path());
     if (wildcard.isEmpty())
-        throw RuntimeError(ErrorNumber::InvalidArgument, QStringLiteral("Invalid file pattern: %1").arg(pattern));
+        throw translatedError(ErrorNumber::InvalidArgument, "DirectoryListing",
+                              QT_TRANSLATE_NOOP("DirectoryListing", "Invalid file pattern: %1"), pattern);
     if (folder.exists() && (!folder.isDir() || !folder.isReadable() || !folder.isExecutable()))
-        throw RuntimeError(ErrorNumber::PathAccess, QStringLiteral("Folder cannot be read: %1").arg(folder.filePath()));
+        throw translatedError(ErrorNumber::PathAccess, "DirectoryListing",
+                              QT_TRANSLATE_NOOP("DirectoryListing", "Folder cannot be read: %1"), folder.filePath());
     // QDir matches name filters without regard to letter case unless told otherwise; plain Files
     // leaves out sub-folders, hidden files and links that lead nowhere.
     m_names = QDir(folder.filePath()).entryList({wildcard}, QDir::Files, QDir::Name);

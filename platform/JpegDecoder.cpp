@@ -1,5 +1,6 @@
 #include "platform/JpegDecoder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QTransform>
@@ -235,6 +236,7 @@ bool JpegDecoder::readHeader()
     s.errors.base.emit_message = collect;
     if (setjmp(s.errors.jump)) {
         m_error = QString::fromLatin1(s.errors.fatal);
+        m_shownError.clear();
         return false;
     }
     jpeg_create_decompress(&s.info);
@@ -286,6 +288,7 @@ bool JpegDecoder::decodeStored(QSize atLeast, QImage& image)
     if (setjmp(s.errors.jump)) {
         jpeg_abort_decompress(&s.info);
         m_error = QString::fromLatin1(s.errors.fatal);
+        m_shownError.clear();
         return false;
     }
     const bool cmyk = s.info.jpeg_color_space == JCS_CMYK || s.info.jpeg_color_space == JCS_YCCK;
@@ -307,14 +310,20 @@ bool JpegDecoder::decodeStored(QSize atLeast, QImage& image)
     // The same limit as Qt's readers, for pictures decoded at their own size.
     const qint64 limitMiB = QImageReader::allocationLimit();
     if (limitMiB > 0 && qint64(s.info.output_width) * s.info.output_height * 4 > limitMiB * 1024 * 1024) {
-        m_error = QStringLiteral("too large to decode at %1 by %2").arg(s.info.output_width).arg(s.info.output_height);
+        //: %1 by %2 is the picture's size in pixels
+        const char* const text = QT_TRANSLATE_NOOP("JpegDecoder", "too large to decode at %1 by %2");
+        m_error = QString::fromUtf8(text).arg(s.info.output_width).arg(s.info.output_height);
+        m_shownError = QCoreApplication::translate("JpegDecoder", text).arg(s.info.output_width).arg(s.info.output_height);
         return false;
     }
     jpeg_start_decompress(&s.info);
     image = QImage(int(s.info.output_width), int(s.info.output_height), QImage::Format_RGB32);
     if (image.isNull()) {
         jpeg_abort_decompress(&s.info);
-        m_error = QStringLiteral("not enough memory for %1 by %2").arg(s.info.output_width).arg(s.info.output_height);
+        //: %1 by %2 is the picture's size in pixels
+        const char* const text = QT_TRANSLATE_NOOP("JpegDecoder", "not enough memory for %1 by %2");
+        m_error = QString::fromUtf8(text).arg(s.info.output_width).arg(s.info.output_height);
+        m_shownError = QCoreApplication::translate("JpegDecoder", text).arg(s.info.output_width).arg(s.info.output_height);
         return false;
     }
     JSAMPROW rows[4];

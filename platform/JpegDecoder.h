@@ -38,7 +38,10 @@ public:
     // QImage::Format_RGB32; a null image, with error(), when decoding fails. Call after readHeader().
     QImage decode(QSize box);
 
+    // In English, as the library words it; shownError() is the same in the interface's language
+    // where the words are ours.
     QString error() const { return m_error; }
+    QString shownError() const { return m_shownError.isEmpty() ? m_error : m_shownError; }
     // The first warning that tells of damaged data (the picture would show grey), or the empty text.
     QString damage() const;
 
@@ -52,6 +55,7 @@ private:
     QSize m_stored;
     int m_orientation = 1;
     QString m_error;
+    QString m_shownError;
 };
 
 } // namespace tessarine

@@ -16,7 +16,8 @@ namespace {
 
 RuntimeError noMicrophone()
 {
-    return RuntimeError(ErrorNumber::FileNotFound, QStringLiteral("This computer has no microphone to record with"));
+    return translatedError(ErrorNumber::FileNotFound, "QtMicrophone",
+                           QT_TRANSLATE_NOOP("QtMicrophone", "This computer has no microphone to record with"));
 }
 
 // Speech needs no more than 22 kHz; the higher rates are for devices that offer nothing lower.
@@ -54,14 +55,18 @@ void QtMicrophone::start(const QString& wavePath)
         throw noMicrophone();
     const auto format = speechFormat(device);
     if (!format)
-        throw RuntimeError(ErrorNumber::InvalidArgument,
-                           QStringLiteral("The microphone \"%1\" cannot record 16-bit sound").arg(device.description()));
+        //: %1 is the microphone's name
+        throw translatedError(ErrorNumber::InvalidArgument, "QtMicrophone",
+                              QT_TRANSLATE_NOOP("QtMicrophone", "The microphone \"%1\" cannot record 16-bit sound"),
+                              device.description());
     auto writer = std::make_unique<WaveWriter>(wavePath, format->sampleRate(), 1, 16);
     auto source = std::make_unique<QAudioSource>(device, *format);
     source->start(&writer->device());
     if (source->error() != QAudio::NoError)
-        throw RuntimeError(ErrorNumber::PathAccess,
-                           QStringLiteral("The microphone \"%1\" cannot be used now").arg(device.description()));
+        //: %1 is the microphone's name
+        throw translatedError(ErrorNumber::PathAccess, "QtMicrophone",
+                              QT_TRANSLATE_NOOP("QtMicrophone", "The microphone \"%1\" cannot be used now"),
+                              device.description());
     m_writer = std::move(writer);
     m_source = std::move(source);
 }

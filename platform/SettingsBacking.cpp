@@ -173,8 +173,10 @@ void QtSettingsBacking::flush()
     QDir().mkpath(file.absolutePath());
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError)
-        throw RuntimeError(ErrorNumber::PathAccess,
-                           QStringLiteral("The settings cannot be saved to %1").arg(file.absoluteFilePath()));
+        //: %1 is the settings file
+        throw translatedError(ErrorNumber::PathAccess, "SettingsBacking",
+                              QT_TRANSLATE_NOOP("SettingsBacking", "The settings cannot be saved to %1"),
+                              file.absoluteFilePath());
 }
 
 } // namespace tessarine

@@ -2,6 +2,7 @@
 
 #include "core/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace tessarine {
@@ -25,10 +26,13 @@ QByteArray littleEndian32(quint32 value)
     return bytes;
 }
 
+// `reason` comes from the file system's own words or is already in the interface's language.
 RuntimeError cannotWrite(const QString& path, const QString& reason)
 {
-    return RuntimeError(ErrorNumber::PathAccess,
-                        QStringLiteral("The recording %1 cannot be written: %2").arg(QDir::toNativeSeparators(path), reason));
+    //: %1 is the sound file, %2 why it cannot be written
+    return translatedError(ErrorNumber::PathAccess, "WaveWriter",
+                           QT_TRANSLATE_NOOP("WaveWriter", "The recording %1 cannot be written: %2"),
+                           QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace
@@ -62,7 +66,7 @@ void WaveWriter::finish()
     if (dataBytes % 2 != 0)
         --dataBytes;
     if (dataBytes < 0 || dataBytes > 0xffffffffLL - HeaderBytes)
-        throw cannotWrite(m_path, QStringLiteral("the sound is too long"));
+        throw cannotWrite(m_path, QCoreApplication::translate("WaveWriter", "the sound is too long"));
     const auto data = static_cast<quint32>(dataBytes);
     const bool written = m_file.resize(HeaderBytes + dataBytes) && m_file.seek(RiffSizeAt)
                          && m_file.write(littleEndian32(data + HeaderBytes - 8)) == 4 && m_file.seek(DataSizeAt)

@@ -3,6 +3,7 @@
 #include "core/ErrorGuard.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -19,7 +20,8 @@ namespace tessarine {
 
 namespace {
 
-const auto Off = QStringLiteral("Off");
+//: The lowest value of a number box: the feature is not used
+const char* const Off = QT_TRANSLATE_NOOP("TeachingDialog", "Off");
 const auto Symbol = QStringLiteral("symbol");
 const auto Attribute = QStringLiteral("attribute");
 constexpr int KindRole = Qt::UserRole + 1;
@@ -29,7 +31,7 @@ QSpinBox* offOr(int low, int high, const QString& suffix, QWidget* parent)
 {
     auto* box = new QSpinBox(parent);
     box->setRange(low - 1, high);
-    box->setSpecialValueText(Off);
+    box->setSpecialValueText(QCoreApplication::translate("TeachingDialog", Off));
     box->setSuffix(suffix);
     return box;
 }
@@ -51,7 +53,12 @@ TeachingDialog::TeachingDialog(IMessageBox& messageBox, const TeachingSettings& 
     , m_choice(objects, settings)
     , m_settings(settings)
 {
-    setWindowTitle(learner.isEmpty() ? QStringLiteral("Teaching") : QStringLiteral("Teaching for %1").arg(learner));
+    if (learner.isEmpty())
+        //: Title of the dialog when no learner is chosen
+        setWindowTitle(tr("Teaching"));
+    else
+        //: Title of the dialog; %1 is the learner's name
+        setWindowTitle(tr("Teaching for %1").arg(learner));
 
     lstTargets = new QListWidget(this);
     // Symbols first, then attributes shown as category and value.
@@ -66,18 +73,22 @@ TeachingDialog::TeachingDialog(IMessageBox& messageBox, const TeachingSettings& 
     for (const QString& attribute : m_choice.targets().attributes)
         add(attribute, Attribute, QString(attribute).replace(u'.', QStringLiteral(": ")));
 
-    spnReview = offOr(TeachingSettings::ReviewMin, TeachingSettings::ReviewMax, QStringLiteral(" sets"), this);
+    spnReview = offOr(TeachingSettings::ReviewMin, TeachingSettings::ReviewMax,
+                      //: Shown after the number in "Review mastered targets: one set in 5 sets"; keep the leading space
+                      tr(" sets"), this);
     spnPromptDelay = new QDoubleSpinBox(this);
     spnPromptDelay->setRange(0, TeachingSettings::PromptDelayMaxMs / 1000.0);
     spnPromptDelay->setDecimals(1);
     spnPromptDelay->setSingleStep(TeachingSettings::PromptDelayMinMs / 1000.0);
-    spnPromptDelay->setSpecialValueText(Off);
-    spnPromptDelay->setSuffix(QStringLiteral(" s"));
-    chkPromptAfterWrong = new QCheckBox(QStringLiteral("Show the answer after a wrong answer"), this);
+    spnPromptDelay->setSpecialValueText(QCoreApplication::translate("TeachingDialog", Off));
+    //: Seconds, shown after the number; keep the leading space
+    spnPromptDelay->setSuffix(tr(" s"));
+    chkPromptAfterWrong = new QCheckBox(tr("Show the answer after a wrong answer"), this);
     spnErrorless = new QSpinBox(this);
     spnErrorless->setRange(0, TeachingSettings::ErrorlessMax);
-    chkCorrection = new QCheckBox(QStringLiteral("Repeat a set after an error"), this);
-    spnReward = offOr(1, TeachingSettings::RewardMax, QStringLiteral(" right sets"), this);
+    chkCorrection = new QCheckBox(tr("Repeat a set after an error"), this);
+    //: Shown after the number in "Show a reward after 3 right sets"; keep the leading space
+    spnReward = offOr(1, TeachingSettings::RewardMax, tr(" right sets"), this);
 
     lblProblem = new QLabel(this);
     lblProblem->setTextFormat(Qt::PlainText);
@@ -90,13 +101,16 @@ TeachingDialog::TeachingDialog(IMessageBox& messageBox, const TeachingSettings& 
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
     auto* form = new QFormLayout;
-    addRow(form, QStringLiteral("Targets"), lstTargets);
-    addRow(form, QStringLiteral("Review mastered targets: one set in"), spnReview);
-    addRow(form, QStringLiteral("Show the answer after"), spnPromptDelay);
+    //: The list of symbols and attributes being taught
+    addRow(form, tr("Targets"), lstTargets);
+    addRow(form, tr("Review mastered targets: one set in"), spnReview);
+    //: Followed by a number of seconds
+    addRow(form, tr("Show the answer after"), spnPromptDelay);
     form->addRow(chkPromptAfterWrong);
-    addRow(form, QStringLiteral("Errorless trials for each new target"), spnErrorless);
+    addRow(form, tr("Errorless trials for each new target"), spnErrorless);
     form->addRow(chkCorrection);
-    addRow(form, QStringLiteral("Show a reward after"), spnReward);
+    //: Followed by a number of right sets
+    addRow(form, tr("Show a reward after"), spnReward);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(lblProblem);
@@ -155,9 +169,9 @@ void TeachingDialog::takeChoice()
     edited.rewardAfter = offValue(spnReward);
     const auto chosen = m_choice.withTargets(edited, checked(Symbol), checked(Attribute));
     if (!chosen) {
-        lblProblem->setText(QStringLiteral("No picture of this collection has both its symbol and its attribute checked, so "
-                                           "there would be nothing to show. Check at least one symbol and one attribute of "
-                                           "the same picture, or press Cancel to keep the targets as they were."));
+        lblProblem->setText(tr("No picture of this collection has both its symbol and its attribute checked, so "
+                               "there would be nothing to show. Check at least one symbol and one attribute of "
+                               "the same picture, or press Cancel to keep the targets as they were."));
         lblProblem->show();
         return;
     }

@@ -32,7 +32,8 @@ void PictureBox::setDimmed(bool dimmed)
     // A screen reader says what the eye sees: the name stays, the description tells it is faint.
     if (dimmed) {
         m_undimmedDescription = accessibleDescription();
-        setAccessibleDescription(QStringLiteral("Dimmed"));
+        //: Said by a screen reader of a picture shown faint
+        setAccessibleDescription(tr("Dimmed"));
     } else {
         setAccessibleDescription(m_undimmedDescription);
     }

@@ -1,5 +1,6 @@
 #include "widgets/PromptMarks.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <cmath>
@@ -36,7 +37,8 @@ PromptFrame::PromptFrame(QWidget* parent)
     : QFrame(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleName(QStringLiteral("Prompt"));
+    //: The mark that shows the learner the right answer
+    setAccessibleName(QCoreApplication::translate("PromptFrame", "Prompt"));
     hide();
 }
 

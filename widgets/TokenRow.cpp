@@ -1,5 +1,6 @@
 #include "widgets/TokenRow.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QImage>
 #include <QMouseEvent>
@@ -46,7 +47,8 @@ QPainterPath starPath(const QRectF& area)
 TokenRow::TokenRow(QWidget* parent)
     : QWidget(parent)
 {
-    setAccessibleName(QStringLiteral("Tokens"));
+    //: The row of tokens earned towards a reward
+    setAccessibleName(QCoreApplication::translate("TokenRow", "Tokens"));
     // Without rewards the window shows and tells a screen reader nothing new.
     hide();
 }
@@ -55,7 +57,9 @@ void TokenRow::setTokens(int goal, int filled)
 {
     m_goal = std::max(goal, 0);
     m_filled = std::clamp(filled, 0, m_goal);
-    setAccessibleDescription(m_goal > 0 ? QStringLiteral("%1 of %2").arg(m_filled).arg(m_goal) : QString());
+    //: Tokens earned: %1 is how many are filled, %2 how many make a reward
+    setAccessibleDescription(m_goal > 0 ? QCoreApplication::translate("TokenRow", "%1 of %2").arg(m_filled).arg(m_goal)
+                                        : QString());
     setVisible(m_goal > 0);
     update();
 }
@@ -82,7 +86,8 @@ void TokenRow::paintEvent(QPaintEvent*)
 RewardOverlay::RewardOverlay(QWidget* parent)
     : QWidget(parent)
 {
-    setAccessibleName(QStringLiteral("Reward"));
+    //: The reward shown after enough right answers
+    setAccessibleName(QCoreApplication::translate("RewardOverlay", "Reward"));
     // It covers the window even when the window is resized while it shows.
     if (parent)
         parent->installEventFilter(this);
