@@ -92,10 +92,11 @@ void tellByChance(ObjectAnalysis& analysis, Finding finding, const DrawTrouble& 
                                                          nullptr, pool))
                           .arg(trouble.seen->usableCount());
     //: %1 names the options, %2 is a number of draws, %3 the exercise's error message, %4 how often
-    finding.effect
-        = QCoreApplication::translate("DistractorFindings", "%1, the exercise gives up after %2 draws that miss, so the set can "
-                                                            "stop half-way with error 550 %3 (%4).")
-              .arg(when, QString::number(SetPlanner::MaxAttempts), quoted(noImageFound().description()), onceIn(trouble.chance));
+    finding.effect = QCoreApplication::translate("DistractorFindings",
+                                                 "%1, the exercise gives up after %2 draws that miss, so the set can "
+                                                 "stop half-way with error 550 %3 (%4).")
+                         .arg(when, QString::number(SetPlanner::MaxAttempts), quoted(noImageFound().shownDescription()),
+                              onceIn(trouble.chance));
     finding.fix = symbols        ? QCoreApplication::translate("DistractorFindings", "Add symbol pictures for other objects.")
                   : sameCategory ? QCoreApplication::translate("DistractorFindings",
                                                                "Add attributes with other values to the category \"%1\".")

@@ -265,8 +265,8 @@ void scanSounds(CheckRun& run)
                  folder,
                  {},
                  QCoreApplication::translate("FolderScan", "The Sounds folder is missing."),
-                 QCoreApplication::translate(
-                     "FolderScan", "No feedback sound can be chosen: both sound lists offer only \"*** NO SOUND ***\"."),
+                 QCoreApplication::translate("FolderScan", "No feedback sound can be chosen: both sound lists offer only \"%1\".")
+                     .arg(noSoundEntry()),
                  QCoreApplication::translate(
                      "FolderScan", "Create a folder named Sounds beside the program with the wave files ok.wav and error.wav."),
                  {},
@@ -279,15 +279,16 @@ void scanSounds(CheckRun& run)
              name = run.listing.next())
             sounds.append(name);
     } catch (const RuntimeError& error) {
-        run.add({QStringLiteral("folder-unreadable"),
-                 Severity::Warning,
-                 folder,
-                 {},
-                 QCoreApplication::translate("FolderScan", "The Sounds folder cannot be read (%1).").arg(error.description()),
-                 QCoreApplication::translate("FolderScan", "No feedback sound can be chosen."),
-                 QCoreApplication::translate("FolderScan", "Give every user permission to read the folder."),
-                 {},
-                 {}});
+        run.add(
+            {QStringLiteral("folder-unreadable"),
+             Severity::Warning,
+             folder,
+             {},
+             QCoreApplication::translate("FolderScan", "The Sounds folder cannot be read (%1).").arg(error.shownDescription()),
+             QCoreApplication::translate("FolderScan", "No feedback sound can be chosen."),
+             QCoreApplication::translate("FolderScan", "Give every user permission to read the folder."),
+             {},
+             {}});
         return;
     }
     run.result.sounds = static_cast<int>(sounds.size());

@@ -82,11 +82,11 @@ void loadRightAnswers(CheckRun& run, ObjectAnalysis& analysis)
     const bool attributeShown = std::ranges::any_of(analysis.outcomes, &SetOutcome::rightAttributeShown);
     if (!report.symbol.isEmpty() && symbolShown) {
         if ((analysis.symbolError = run.loadError(Folder::Symbols, report.symbol, AnswerBox)))
-            report.symbolPictureError = analysis.symbolError->description();
+            report.symbolPictureError = analysis.symbolError->shownDescription();
     }
     if (!report.attribute.isEmpty() && attributeShown) {
         if ((analysis.attributeError = run.loadError(Folder::Attributes, report.attribute, AnswerBox)))
-            report.attributePictureError = analysis.attributeError->description();
+            report.attributePictureError = analysis.attributeError->shownDescription();
     }
 }
 
@@ -99,7 +99,7 @@ ObjectAnalysis analyseObject(CheckRun& run, std::int16_t position)
     ObjectReport& report = analysis.report;
     report.file = analysis.object;
     if ((analysis.pictureError = run.loadError(Folder::Images, analysis.object, ObjectBox)))
-        report.pictureError = analysis.pictureError->description();
+        report.pictureError = analysis.pictureError->shownDescription();
 
     planEveryCombination(run, analysis, position);
     const SetPlan& plain = analysis.plainPlan();

@@ -105,8 +105,8 @@ void findNoSymbol(CheckRun& run, ObjectAnalysis& analysis)
          QCoreApplication::translate("ObjectFindings",
                                      "The symbol row has no right answer: with %1 off it stays blank, with it on only a "
                                      "wrong symbol is shown. With \"Use sequence\" on, the attribute row never appears, so "
-                                     "the learner can only leave the set with \"Change set\".")
-             .arg(symbolDistractorOption()),
+                                     "the learner can only leave the set with \"%2\".")
+             .arg(symbolDistractorOption(), changeSetButton()),
          QCoreApplication::translate("ObjectFindings",
                                      "Add a symbol picture named %1.jpg to the Symbols folder (the first part of this "
                                      "picture's name).")
@@ -146,8 +146,8 @@ void findNoAttribute(CheckRun& run, ObjectAnalysis& analysis)
                        .arg(plainPart(object, 2), plainPart(object, 3)),
                    QCoreApplication::translate(
                        "ObjectFindings", "The attribute row has no right answer (with %1 on only a wrong one is shown). With "
-                                         "\"Use sequence\" on, the learner cannot finish the set: only \"Change set\" leaves it.")
-                       .arg(attributeDistractorOption()),
+                                         "\"Use sequence\" on, the learner cannot finish the set: only \"%2\" leaves it.")
+                       .arg(attributeDistractorOption(), changeSetButton()),
                    QCoreApplication::translate(
                        "ObjectFindings", "Add an attribute picture named %1.%2.jpg to the Attributes folder, or rename this "
                                          "picture after an attribute that exists.")

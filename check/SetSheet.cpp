@@ -69,7 +69,7 @@ public:
         try {
             printed.image = m_loader.load(path, box);
         } catch (...) {
-            printed.error = toRuntimeError(std::current_exception()).description();
+            printed.error = toRuntimeError(std::current_exception()).shownDescription();
         }
         return printed;
     }

@@ -13,19 +13,29 @@ QString optionName(const QString& name) { return u'"' + name + u'"'; }
 } // namespace
 
 // The options window's own texts, so that a translation names them as the window shows them.
-QString symbolDistractorOption() { return optionName(QCoreApplication::translate("frmApertura", "Show distractor for symbols")); }
+QString symbolDistractorOption()
+{
+    return optionName(QCoreApplication::translate("tessarine::frmApertura", "Show distractor for symbols"));
+}
 
 QString attributeDistractorOption()
 {
-    return optionName(QCoreApplication::translate("frmApertura", "Show distractor for attributes"));
+    return optionName(QCoreApplication::translate("tessarine::frmApertura", "Show distractor for attributes"));
 }
 
-QString sameCategoryOption() { return optionName(QCoreApplication::translate("frmApertura", "Same category of image")); }
+QString sameCategoryOption()
+{
+    return optionName(QCoreApplication::translate("tessarine::frmApertura", "Same category of image"));
+}
 
 QString fullRandomOption()
 {
-    return optionName(QCoreApplication::translate("frmApertura", "Full random (regardless of category)"));
+    return optionName(QCoreApplication::translate("tessarine::frmApertura", "Full random (regardless of category)"));
 }
+
+QString changeSetButton() { return QCoreApplication::translate("tessarine::frmMain", "Change set"); }
+
+QString noSoundEntry() { return QCoreApplication::translate("OptionsLogic", "*** NO SOUND ***"); }
 
 QString quoted(const QString& text) { return u'\u201c' + text + u'\u201d'; }
 
@@ -33,7 +43,7 @@ QString stopsWith(const RuntimeError& error)
 {
     //: ends a sentence; %1 is the error's number, %2 its message
     return QCoreApplication::translate("Words", "the set stops half-way with error %1 %2")
-        .arg(QString::number(error.number()), quoted(error.description()));
+        .arg(QString::number(error.number()), quoted(error.shownDescription()));
 }
 
 QString listNames(const QStringList& names, int shown)
@@ -124,7 +134,8 @@ std::pair<QString, QString> unreadableWords(const QString& path, const RuntimeEr
     if (QFileInfo(path).size() == 0)
         return {QCoreApplication::translate("Words", "This file is empty."),
                 QCoreApplication::translate("Words", "Copy the picture again; the copy went wrong.")};
-    const QString problem = QCoreApplication::translate("Words", "This picture cannot be loaded (%1).").arg(error.description());
+    const QString problem
+        = QCoreApplication::translate("Words", "This picture cannot be loaded (%1).").arg(error.shownDescription());
     if (error.description().contains(QStringLiteral("too large")))
         return {problem,
                 QCoreApplication::translate("Words", "Make the picture smaller (a few thousand pixels across is plenty).")};

@@ -18,6 +18,9 @@ QString symbolDistractorOption();
 QString attributeDistractorOption();
 QString sameCategoryOption();
 QString fullRandomOption();
+// The exercise's button and the sound lists' empty entry, as those windows show them.
+QString changeSetButton();
+QString noSoundEntry();
 
 QString quoted(const QString& text);
 // How the exercise shows an error that ends a set.

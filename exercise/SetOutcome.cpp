@@ -21,7 +21,7 @@ void failWith(SetVerdict& verdict, const RuntimeError& error)
 {
     verdict.outcome = Outcome::Fails;
     verdict.errorNumber = error.number();
-    verdict.errorMessage = error.description();
+    verdict.errorMessage = error.shownDescription();
 }
 
 // The possible failure kept so far: the likeliest one, and the chance that the set gets through.
@@ -132,7 +132,7 @@ SetOutcome setOutcome(const SetPlan& plan, const SetOptions& options, LoadVerdic
     if (risk.likeliest) {
         verdict.outcome = Outcome::MayFail;
         verdict.errorNumber = risk.likeliest->number();
-        verdict.errorMessage = risk.likeliest->description();
+        verdict.errorMessage = risk.likeliest->shownDescription();
         verdict.chance = 1.0 - risk.survive;
     }
     return outcome;

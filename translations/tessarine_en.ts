@@ -68,6 +68,28 @@
     </message>
 </context>
 <context>
+    <name>PictureName</name>
+    <message numerus="yes">
+        <source>A picture&apos;s name has three parts, object, category and value, as in cup.colour.red; this one has %n.</source>
+        <extracomment>The example is a file name&apos;s three parts; it may be given in the language&apos;s own words</extracomment>
+        <translation>
+            <numerusform>A picture&apos;s name has three parts, object, category and value, as in cup.colour.red; this one has %n.</numerusform>
+            <numerusform>A picture&apos;s name has three parts, object, category and value, as in cup.colour.red; this one has %n.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecordsModel</name>
+    <message numerus="yes">
+        <source>%n session(s), printed %1</source>
+        <extracomment>Under the report&apos;s title; %n is the number of sessions, %1 the date and time of printing</extracomment>
+        <translation>
+            <numerusform>%n session, printed %1</numerusform>
+            <numerusform>%n sessions, printed %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SetSheet</name>
     <message numerus="yes">
         <source>%n object picture(s)</source>

@@ -2,6 +2,87 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AccessDialog</name>
+    <message>
+        <source>Left mouse button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right mouse button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle mouse button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back mouse button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward mouse button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No mouse button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>After a number of milliseconds</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AccessSettings</name>
+    <message>
+        <source>The step switch and the choose switch send the same key. Give each switch its own key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The step switch and the choose switch use the same mouse button. Give each switch its own button, or none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AddPictureCommand</name>
+    <message>
+        <source>Usage: tessarine --add-picture FILE --as OBJECT.CATEGORY.VALUE [--collection FOLDER]</source>
+        <extracomment>The command line&apos;s form: the program&apos;s name and the options stay as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <extracomment>%1 is an option such as --as</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One picture at a time: %1 is one too many.</source>
+        <extracomment>%1 is a second picture file given on the command line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which picture? Name its file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the picture its name with --as, as in --as cup.colour.red.</source>
+        <extracomment>--as is the option&apos;s name; the example is a file name&apos;s three parts, object, category and value</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AudioOutputs</name>
+    <message>
+        <source>This computer has no sound output, so no sound will be heard. Connect speakers or headphones, or switch the sound on in the computer&apos;s settings, then start Tessarine again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>Checks the pictures and sounds of a Tessarine program folder the way the exercise reads them, and
@@ -84,6 +165,130 @@ be read, the sheet cannot be written or the command line is wrong.</source>
     </message>
     <message>
         <source>With %1 and %2 and %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CollectionChoice</name>
+    <message>
+        <source>The pictures chosen before, in %1, are no longer there (was the folder moved, renamed or on a disk that is not plugged in?). The program&apos;s own pictures are used instead.</source>
+        <extracomment>%1 is a folder</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CollectionEditor</name>
+    <message>
+        <source>Could not write %1: %2.</source>
+        <extracomment>%1 is a file or folder, %2 why it could not be written</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The part of the picture to keep is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <extracomment>Ends &quot;Could not write ...: &quot;; %1 is the path in the way</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this folder may not be written here</source>
+        <extracomment>Ends &quot;Could not write ...: &quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder could not be made</source>
+        <extracomment>Ends &quot;Could not write ...: &quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which object is to be renamed? None was named.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which category is to be renamed? None was named.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which value is to be renamed? None was named.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a file of that name exists already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not rename %1 to %2: %3. Nothing was renamed.</source>
+        <extracomment>%1 is a file, %2 its new name, %3 why it could not be renamed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not rename %1 to %2: %3. These files kept their new names: %4.</source>
+        <extracomment>%1 is a file, %2 its new name, %3 why, %4 the files that kept their new names</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no file %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not move %1 to the trash; it was left where it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Collections</name>
+    <message>
+        <source>The picture %1 could not be copied into the new collection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program&apos;s own pictures</source>
+        <extracomment>The collection of pictures that comes with the program, first in the &quot;Pictures&quot; list</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new collection needs a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name of a collection cannot hold a slash: &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name of a collection cannot start with a dot: &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is already a collection named &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder for collections, %1, could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The collection &quot;%1&quot; could not be made in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: tessarine --export-records LEARNER FILE.csv</source>
+        <extracomment>The command and its option stay as they are; LEARNER and FILE.csv say what to write there</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DirectoryListing</name>
+    <message>
+        <source>Invalid file pattern: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder cannot be read: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -173,6 +378,31 @@ be read, the sheet cannot be written or the command line is wrong.</source>
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ErrorGuard</name>
+    <message>
+        <source>Error &quot;%1&quot; in %2() function</source>
+        <extracomment>%1 is what went wrong; %2 is the program&apos;s own name of the function, kept as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error &quot;%1&quot; in %2() routine</source>
+        <extracomment>%1 is what went wrong; %2 is the program&apos;s own name of the routine, kept as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run-time error &apos;%1&apos;: %2</source>
+        <extracomment>%1 is the error&apos;s number, %2 what went wrong</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseSession</name>
+    <message>
+        <source>No object picture has the chosen targets: all the pictures are drawn</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -289,10 +519,6 @@ be read, the sheet cannot be written or the command line is wrong.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No feedback sound can be chosen: both sound lists offer only &quot;*** NO SOUND ***&quot;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Create a folder named Sounds beside the program with the wave files ok.wav and error.wav.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -355,6 +581,56 @@ be read, the sheet cannot be written or the command line is wrong.</source>
     <message>
         <source>once</source>
         <extracomment>how often the exercise shows an error message</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No feedback sound can be chosen: both sound lists offer only &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HeifReader</name>
+    <message>
+        <source>too large</source>
+        <extracomment>Said in brackets after &quot;... could not be read&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no picture data</source>
+        <extracomment>Said in brackets after &quot;... could not be read&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not enough memory for %1 by %2</source>
+        <extracomment>Said in brackets after &quot;... could not be read&quot;; %1 by %2 are the picture&apos;s width and height</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportPanel</name>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JpegDecoder</name>
+    <message>
+        <source>too large to decode at %1 by %2</source>
+        <extracomment>%1 by %2 is the picture&apos;s size in pixels</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not enough memory for %1 by %2</source>
+        <extracomment>%1 by %2 is the picture&apos;s size in pixels</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyCaptureButton</name>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key&apos;s name on a button</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -537,10 +813,6 @@ be read, the sheet cannot be written or the command line is wrong.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong symbol is shown. With &quot;Use sequence&quot; on, the attribute row never appears, so the learner can only leave the set with &quot;Change set&quot;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Add a symbol picture named %1.jpg to the Symbols folder (the first part of this picture&apos;s name).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -557,10 +829,6 @@ be read, the sheet cannot be written or the command line is wrong.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The attribute row has no right answer (with %1 on only a wrong one is shown). With &quot;Use sequence&quot; on, the learner cannot finish the set: only &quot;Change set&quot; leaves it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Add an attribute picture named %1.%2.jpg to the Attributes folder, or rename this picture after an attribute that exists.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -570,6 +838,631 @@ be read, the sheet cannot be written or the command line is wrong.</source>
     </message>
     <message>
         <source>Replace Attributes/%1 (see below).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong symbol is shown. With &quot;Use sequence&quot; on, the attribute row never appears, so the learner can only leave the set with &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The attribute row has no right answer (with %1 on only a wrong one is shown). With &quot;Use sequence&quot; on, the learner cannot finish the set: only &quot;%2&quot; leaves it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OptionsLogic</name>
+    <message>
+        <source>*** NO SOUND ***</source>
+        <extracomment>The first entry of both sound lists: play no sound</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PictureLoader</name>
+    <message>
+        <source>Invalid picture %1 (%2)</source>
+        <extracomment>%1 is the picture&apos;s file, %2 why it cannot be loaded</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too large: %1 by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a readable picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a readable picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PictureName</name>
+    <message>
+        <source>The object is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The object &quot;%1&quot; holds a full stop; full stops only separate the parts.</source>
+        <extracomment>%1 is the object as typed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The object &quot;%1&quot; holds a character a file name cannot carry.</source>
+        <extracomment>%1 is the object as typed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The category is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; holds a full stop; full stops only separate the parts.</source>
+        <extracomment>%1 is the category as typed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; holds a character a file name cannot carry.</source>
+        <extracomment>%1 is the category as typed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; holds a full stop; full stops only separate the parts.</source>
+        <extracomment>%1 is the value as typed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; holds a character a file name cannot carry.</source>
+        <extracomment>%1 is the value as typed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A picture&apos;s name has three parts, object, category and value, as in cup.colour.red; this one has %n.</source>
+        <extracomment>The example is a file name&apos;s three parts; it may be given in the language&apos;s own words</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PicturePrompts</name>
+    <message>
+        <source>Pictures (%1)</source>
+        <extracomment>A file dialog&apos;s filter; %1 is the list of patterns such as *.jpg</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New collection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <extracomment>A new collection with no pictures in it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A copy of the program&apos;s sample pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <extracomment>The new collection&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <extracomment>The title of the question</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program&apos;s own pictures cannot be changed on this computer.
+Make a personal copy of them to change instead, named:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name of the object &quot;%1&quot;:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name of the category &quot;%1&quot;:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name of the value &quot;%1&quot;:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <extracomment>The title of the question</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>%1 is too large a picture (%2 by %3 pixels) to be read here.</source>
+        <extracomment>%1 is the file, %2 by %3 its width and height</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged, or is not the kind of picture its name says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a picture this computer can read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a damaged JPEG picture (%2).</source>
+        <extracomment>%1 is the file, %2 the decoder&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2).</source>
+        <extracomment>%1 is the file, %2 the decoder&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a HEIC/HEIF picture that could not be read (%2).</source>
+        <extracomment>%1 is the file, %2 the reason libheif gives</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2).</source>
+        <extracomment>%1 is the file, %2 the reader&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PicturesWindow</name>
+    <message>
+        <source>My pictures</source>
+        <extracomment>The name suggested for a teacher&apos;s own copy of the program&apos;s pictures; it becomes a folder&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My pictures %1</source>
+        <extracomment>The same when &quot;My pictures&quot; is taken; %1 is 2, 3, ...</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PromptFrame</name>
+    <message>
+        <source>Prompt</source>
+        <extracomment>The mark that shows the learner the right answer</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtMicrophone</name>
+    <message>
+        <source>This computer has no microphone to record with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; cannot record 16-bit sound</source>
+        <extracomment>%1 is the microphone&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; cannot be used now</source>
+        <extracomment>%1 is the microphone&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtSpeechVoice</name>
+    <message>
+        <source>The voice cannot speak: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordsChart</name>
+    <message>
+        <source>Session</source>
+        <extracomment>The title of the chart&apos;s horizontal axis, numbered by session</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First try right, per session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <extracomment>The name of a line in the chart&apos;s legend: symbols right at the first try</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <extracomment>The name of a line in the chart&apos;s legend: attributes right at the first try</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Independent right</source>
+        <extracomment>The name of a line in the chart&apos;s legend: first tries right without a prompt</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prompted right</source>
+        <extracomment>The name of a line in the chart&apos;s legend: first tries right with the answer shown as a prompt</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mastery (%1 %)</source>
+        <extracomment>The name of the mastery line in the chart&apos;s legend; %1 is the rule&apos;s percent</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordsExport</name>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 the system&apos;s word on why it cannot be written</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no records of the learner &quot;%1&quot;</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordsFile</name>
+    <message>
+        <source>The records file %1 is in use by another program; records are not kept (%2)</source>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The records file %1 is damaged (%2)</source>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The records file %1 cannot be opened; records are not kept (%2)</source>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The records file %1 cannot be read; records are not kept (%2)</source>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The records file %1 cannot be written; records are not kept (%2)</source>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is not installed; records are not kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no records file %1</source>
+        <extracomment>%1 is the records file&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The records folder %1 cannot be created; records are not kept</source>
+        <extracomment>%1 is the records folder&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The records file %1 cannot be created; records are not kept (%2)</source>
+        <extracomment>%1 is the records file&apos;s path, %2 the system&apos;s word on what went wrong</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The records file %1 is damaged and cannot be moved aside; records are not kept</source>
+        <extracomment>%1 is the records file&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The records file was damaged: it is kept as %1 and a new records file was started</source>
+        <extracomment>%1 is the path the damaged file was moved to</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Tessarine records file; it is left as it is and records are not kept</source>
+        <extracomment>%1 is a file&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The records file %1 cannot keep a write-ahead log; records are not kept</source>
+        <extracomment>%1 is the records file&apos;s path; the write-ahead log is how the database keeps its changes safe</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordsModel</name>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A cell of the Sessions table: %1 first tries answered right, of %2 in all</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <extracomment>Column header of the Sessions table: when the session started</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <extracomment>Column header: the number of sets shown in the session</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbols first try</source>
+        <extracomment>Column header: the percent of symbols chosen right at the first try</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attributes first try</source>
+        <extracomment>Column header: the percent of attributes chosen right at the first try</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Median response</source>
+        <extracomment>Column header: the median time to answer</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Independent right</source>
+        <extracomment>Column header: first tries right without a prompt, &quot;17 of 20&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prompted right</source>
+        <extracomment>Column header: first tries right with the answer shown as a prompt, &quot;17 of 20&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <extracomment>Column header of the Targets table: a symbol or an attribute the learner is taught to choose</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <extracomment>Column header: whether the target is a symbol or an attribute</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trials</source>
+        <extracomment>Column header: the number of trials</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First try, last sessions</source>
+        <extracomment>Column header: the percent right at the first try in the last sessions the mastery rule looks at</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mastered</source>
+        <extracomment>Column header: whether the target is mastered, &quot;Yes&quot; or &quot;No&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <extracomment>A cell of the Targets table&apos;s Row column</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attribute</source>
+        <extracomment>A cell of the Targets table&apos;s Row column</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <extracomment>A cell of the Targets table&apos;s Mastered column</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <extracomment>A cell of the Targets table&apos;s Mastered column</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n session(s), printed %1</source>
+        <extracomment>Under the report&apos;s title; %n is the number of sessions, %1 the date and time of printing</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mastered: at least %1 % right at the first try in each of the last %2 sessions, with at least %3 trials in each</source>
+        <extracomment>The mastery rule in the report: %1 is a percent, %2 a number of sessions, %3 a number of trials</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mastery and the first-try percentages count only first answers given without a prompt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordsReport</name>
+    <message>
+        <source>A page cannot be added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No records yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 the system&apos;s word on why it cannot be written</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records of %1</source>
+        <extracomment>The report&apos;s title; %1 is the learner&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the PDF cannot be started</source>
+        <extracomment>%1 is a file&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <extracomment>The title of the report&apos;s sessions table</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sessions (continued)</source>
+        <extracomment>The title of the sessions table on the pages after its first</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Targets</source>
+        <extracomment>The title of the report&apos;s targets table; a target is what the learner is taught to choose</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Targets (continued)</source>
+        <extracomment>The title of the targets table on the pages after its first</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the PDF cannot be finished</source>
+        <extracomment>%1 is a file&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordsSchema</name>
+    <message>
+        <source>The records file %1 was written by a later version of Tessarine; records are not kept</source>
+        <extracomment>%1 is the records file&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordsStore</name>
+    <message>
+        <source>There are no records of the learner &quot;%1&quot;</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RewardOverlay</name>
+    <message>
+        <source>Reward</source>
+        <extracomment>The reward shown after enough right answers</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RunRecords</name>
+    <message>
+        <source>The access settings of %1 are taken from the settings file.</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file has no access settings for %1: the defaults are used.</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learners&apos; access settings are taken from the settings file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The exercise runs without the teaching settings of %1, and nothing of it is recorded.</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The teaching settings of %1 cannot be changed now.</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The teaching settings of %1 were not saved.</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The access settings of %1 are kept in the settings file.</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image found: plase check images folders</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -678,6 +1571,34 @@ be read, the sheet cannot be written or the command line is wrong.</source>
     </message>
 </context>
 <context>
+    <name>SettingsBacking</name>
+    <message>
+        <source>The settings cannot be saved to %1</source>
+        <extracomment>%1 is the settings file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SpokenCaption</name>
+    <message>
+        <source>The voice cannot speak: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be played: %2</source>
+        <extracomment>%1 is the recording&apos;s file, %2 says why in a phrase such as &quot;it is not a wave file&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TeachingDialog</name>
+    <message>
+        <source>Off</source>
+        <extracomment>The lowest value of a number box: the feature is not used</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TextReport</name>
     <message>
         <source>Tessarine picture check of %1</source>
@@ -772,6 +1693,79 @@ be read, the sheet cannot be written or the command line is wrong.</source>
     </message>
 </context>
 <context>
+    <name>TokenRow</name>
+    <message>
+        <source>Tokens</source>
+        <extracomment>The row of tokens earned towards a reward</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>Tokens earned: %1 is how many are filled, %2 how many make a reward</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaveCheck</name>
+    <message>
+        <source>its format description is too short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its format description is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is compressed (format %1), not PCM; save it again as PCM</source>
+        <extracomment>%1 is the number of the sound&apos;s format; PCM is the uncompressed one</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a wave file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged: the file ends inside its format description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged: its sound comes before its format description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged: the file ends before its sound does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged: it holds no sound data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged: it has no format description</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaveWriter</name>
+    <message>
+        <source>The recording %1 cannot be written: %2</source>
+        <extracomment>%1 is the sound file, %2 why it cannot be written</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sound is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Words</name>
     <message>
         <source>the set stops half-way with error %1 %2</source>
@@ -835,6 +1829,704 @@ be read, the sheet cannot be written or the command line is wrong.</source>
 <context>
     <name>frmApertura</name>
     <message>
+        <source>Play it</source>
+        <extracomment>Tooltip of the buttons that play the chosen sound</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::AccessDialog</name>
+    <message>
+        <source>Access</source>
+        <extracomment>The window&apos;s title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access for %1</source>
+        <extracomment>The window&apos;s title; %1 is the learner&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer with the keyboard: arrows and Tab move, Space and Enter choose, 1 to 4 choose a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No switch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One switch: the ring moves by itself</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two switches: one moves, one chooses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> s</source>
+        <extracomment>After a number of seconds</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step switch key</source>
+        <extracomment>What the button&apos;s key is for, said by a screen reader before the key&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose switch key</source>
+        <extracomment>What the button&apos;s key is for, said by a screen reader before the key&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ring moves every:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step switch key:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step switch button:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose switch key:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose switch button:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accidental presses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guard against accidental presses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No hold needed</source>
+        <extracomment>The hold time at zero</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presses on the same picture count once within:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A press counts when held for:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures as big as the screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speak the caption when a set appears</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caption language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language of the windows (%1)</source>
+        <extracomment>The caption&apos;s language when none is chosen; %1 is that language&apos;s name in its own language</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer has no voice: the captions cannot be spoken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer has no voice for this language: the captions are spoken by an English voice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer has no voice for this language: the captions are spoken by a voice of another language.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::CropFrameWidget</name>
+    <message>
+        <source>Crop frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The part of the picture that will be saved. Arrow keys move the frame, with Shift further; + and - make it larger or smaller. With the mouse, drag it to move it, or drag a corner or side, or turn the wheel, to resize it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::ImportPanel</name>
+    <message>
+        <source>Pictures being added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add pictures...</source>
+        <extracomment>Button that opens a file dialog</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add pictures, or drop pictures or folders of them here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no pictures in %1.</source>
+        <extracomment>%1 is one folder or several, separated by commas</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These pictures cannot be added:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::ImportRow</name>
+    <message>
+        <source>Object</source>
+        <extracomment>The first of a picture&apos;s name&apos;s three parts: what the picture shows</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <extracomment>The second of a picture&apos;s name&apos;s three parts, such as &quot;colour&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <extracomment>The third of a picture&apos;s name&apos;s three parts, such as &quot;red&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Object picture</source>
+        <extracomment>What a picture is saved as: a picture of the object, its symbol, or an attribute&apos;s picture</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attribute picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <extracomment>What the picture is saved as</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>The file name the picture is saved under</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <extracomment>Button: this picture is not added after all</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Becomes</source>
+        <extracomment>What the picture is saved as</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make the symbol from this photo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <extracomment>Button: a picture from a file becomes the symbol
+----------
+Button: a picture from a file becomes the attribute&apos;s picture</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a picture for the symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make a card</source>
+        <extracomment>An attribute card: a swatch of the colour, or the value&apos;s word written large</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a picture for the attribute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no symbol for &quot;%1&quot; yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no symbol for &quot;%1&quot; yet: it will be made from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no attribute card for &quot;%1 %2&quot; yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no attribute card for &quot;%1 %2&quot; yet: it will be %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::KeyCaptureButton</name>
+    <message>
+        <source>Press the key or the switch...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::ObjectTableModel</name>
+    <message>
+        <source>Checking...</source>
+        <extracomment>Shown for an object until the collection&apos;s check has looked at it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Works under every option.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some sets do not work under every option.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No attribute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: none</source>
+        <extracomment>%1 is the object picture&apos;s file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol: none</source>
+        <extracomment>%1 is the symbol&apos;s file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attribute: none</source>
+        <extracomment>%1 is the attribute picture&apos;s file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attribute: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <extracomment>Column header: the object&apos;s picture</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <extracomment>Column header: the object&apos;s symbol</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attribute</source>
+        <extracomment>Column header: the picture of the object&apos;s attribute (its colour, say)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caption and file</source>
+        <extracomment>Column header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <extracomment>Column header: what the check found</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::PictureBox</name>
+    <message>
+        <source>Dimmed</source>
+        <extracomment>Said by a screen reader of a picture shown faint</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::PicturesWindow</name>
+    <message>
+        <source>Pictures: %1</source>
+        <extracomment>%1 is the collection&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing found.</source>
+        <extracomment>The check found nothing about the collection as a whole</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an object in the list to see its findings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <extracomment>The window&apos;s title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New collection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add pictures...</source>
+        <extracomment>Button that opens a file dialog</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking the pictures...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking the pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Findings of the chosen object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <extracomment>Button with a menu: rename the object, the category or the value</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Object...</source>
+        <extracomment>In the &quot;Rename...&quot; menu: the object, the first of a name&apos;s three parts</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category...</source>
+        <extracomment>In the &quot;Rename...&quot; menu: the category, the second of a name&apos;s three parts</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value...</source>
+        <extracomment>In the &quot;Rename...&quot; menu: the value, the third of a name&apos;s three parts</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <extracomment>Button: the chosen object picture goes to the trash</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the object picture and its recording to the trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Findings about the whole collection:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Findings about the whole collection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <extracomment>The list of the collection&apos;s object pictures</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::RecordsWindow</name>
+    <message>
+        <source>Records of %1</source>
+        <extracomment>The window&apos;s title; %1 is the learner&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learner: %1</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <extracomment>The sessions table&apos;s name, as a screen reader says it
+----------
+The title of the sessions table</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Targets</source>
+        <extracomment>The targets table&apos;s name, as a screen reader says it; a target is what the learner is taught to choose
+----------
+The title of the targets table; a target is what the learner is taught to choose</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart of first try right, per session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per session, the percent right at the first try of symbols and attributes answered without a prompt, of all first tries answered without a prompt (independent) and of all answered with one (prompted), and the mastery line; the same numbers are in the Sessions table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mastery rule</source>
+        <extracomment>The title of the box that sets when a target counts as mastered</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right at the first try, at least</source>
+        <extracomment>The label of a percent: a target is mastered when at least this much of it is right at the first try</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In consecutive sessions</source>
+        <extracomment>The label of a number of sessions in a row in which the percent must be reached</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trials a session, at least</source>
+        <extracomment>The label of the fewest trials a session must have to count</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <extracomment>A button: saves every answer of the learner in a CSV file
+----------
+The title of the file dialog that saves the CSV file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report PDF</source>
+        <extracomment>A button: saves a printable report of the learner in a PDF file
+----------
+The title of the file dialog that saves the PDF report</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete learner</source>
+        <extracomment>A button: removes the learner and all of their records</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <extracomment>A file dialog&apos;s filter; keep &quot;(*.csv)&quot; as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <extracomment>A file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1 and all of their records? This cannot be undone.</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::TeachingDialog</name>
+    <message>
+        <source>Teaching</source>
+        <extracomment>Title of the dialog when no learner is chosen</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teaching for %1</source>
+        <extracomment>Title of the dialog; %1 is the learner&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> sets</source>
+        <extracomment>Shown after the number in &quot;Review mastered targets: one set in 5 sets&quot;; keep the leading space</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> s</source>
+        <extracomment>Seconds, shown after the number; keep the leading space</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the answer after a wrong answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat a set after an error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> right sets</source>
+        <extracomment>Shown after the number in &quot;Show a reward after 3 right sets&quot;; keep the leading space</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Targets</source>
+        <extracomment>The list of symbols and attributes being taught</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Review mastered targets: one set in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the answer after</source>
+        <extracomment>Followed by a number of seconds</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errorless trials for each new target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show a reward after</source>
+        <extracomment>Followed by a number of right sets</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No picture of this collection has both its symbol and its attribute checked, so there would be nothing to show. Check at least one symbol and one attribute of the same picture, or press Cancel to keep the targets as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::VoiceButtons</name>
+    <message>
+        <source>Record</source>
+        <extracomment>Button: record the caption from the microphone
+----------
+Button: record the caption from the microphone; &quot;No microphone&quot; on a computer without one</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <extracomment>Button: play the recorded caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <extracomment>Button: the recording goes to the trash</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice of %1</source>
+        <extracomment>%1 is the object picture&apos;s name; the buttons record, play and remove its spoken caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>Button: stop recording</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stops recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records the caption from the microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No microphone: this computer has none to record with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be moved to the trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::frmAbout</name>
+    <message>
+        <source>About MyApp</source>
+        <extracomment>The window&apos;s title until the program&apos;s name is known</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>Button that closes the About window</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <extracomment>Shown until the program&apos;s name is known</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <extracomment>Shown until the version number is known</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Developed by %1 - %2</source>
+        <extracomment>%1 is the author, %2 the year</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <extracomment>%1 is the program&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <extracomment>%1 is the version number, such as 1.0.0</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::frmApertura</name>
+    <message>
         <source>Show distractor for symbols</source>
         <translation type="unfinished"></translation>
     </message>
@@ -848,6 +2540,175 @@ be read, the sheet cannot be written or the command line is wrong.</source>
     </message>
     <message>
         <source>Full random (regardless of category)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program Options</source>
+        <extracomment>The options window&apos;s heading</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distractors management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attribute distractor chosing method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use sequence between symbols and attributes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sounds management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound for &quot;OK&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the OK sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound for &quot;error&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the wrong-answer sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start program</source>
+        <extracomment>Button: closes the options and starts the exercise</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learner</source>
+        <extracomment>Label of the list of learners&apos; names</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whose answers are recorded; leave empty to record nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records...</source>
+        <extracomment>Button: opens the learner&apos;s records</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access...</source>
+        <extracomment>Button: opens the learner&apos;s keyboard, switch and screen settings</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard, switches and screen size for this learner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teaching...</source>
+        <extracomment>Button: opens the learner&apos;s teaching settings</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Targets, prompts, corrections and rewards for this learner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <extracomment>Label of the list of picture collections</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pictures the exercise shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures...</source>
+        <extracomment>Button: opens the window that adds, names and checks pictures</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add, name and check the pictures of this collection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other folder...</source>
+        <extracomment>Last entry of the list of picture collections: choose a folder</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures: choose a folder with Images, Symbols, Attributes and Sounds</source>
+        <extracomment>Title of the folder dialog; Images, Symbols, Attributes and Sounds are folder names, kept as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::frmMain</name>
+    <message>
+        <source>Change set</source>
+        <extracomment>Button: shows the next set of pictures</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <extracomment>The text under the object picture (its name)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Object picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <extracomment>The row of symbol pictures to choose from</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <extracomment>The row of attribute pictures (colours, sizes...) to choose from</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First attribute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second attribute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Focus ring</source>
+        <extracomment>The ring that marks the picture a key or switch would choose</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer shown</source>
+        <extracomment>The mark that shows the learner the right answer</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tokens</source>
+        <extracomment>The row of tokens earned towards a reward</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reward</source>
+        <extracomment>The reward shown after enough right answers</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

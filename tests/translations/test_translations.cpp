@@ -53,7 +53,7 @@ QList<Message> readCatalogue(const QString& path)
 // %1 to %99 and %n, each once however often it occurs.
 QStringList placeholders(const QString& text)
 {
-    static const QRegularExpression marker(QStringLiteral("%(\\d{1,2}|n)"));
+    static const QRegularExpression marker(QStringLiteral("%L?(\\d{1,2}|n)"));
     QStringList found;
     for (const auto& match : marker.globalMatch(text))
         found.append(match.captured(0));
@@ -73,7 +73,9 @@ QString updatedCopy(const QTemporaryDir& scratch, const QString& language, const
     QStringList arguments = QString::fromUtf8(TESSARINE_TRANSLATED_FOLDERS).split(QLatin1Char(' '));
     for (QString& folder : arguments)
         folder = QStringLiteral(TESSARINE_SOURCE_FOLDER "/") + folder;
-    arguments << extraOptions << QStringLiteral("-locations") << QStringLiteral("none") << QStringLiteral("-ts") << copy;
+    // Headers are found from the sources' root, as the build's own run finds them: without it a
+    // class's texts would land under another context.
+    arguments << QStringLiteral("-I") << QStringLiteral(TESSARINE_SOURCE_FOLDER) << extraOptions << QStringLiteral("-locations") << QStringLiteral("none") << QStringLiteral("-ts") << copy;
     QProcess lupdate;
     lupdate.start(QStringLiteral(TESSARINE_LUPDATE), arguments);
     if (!lupdate.waitForFinished(120000) || lupdate.exitCode() != 0) {
