@@ -8,6 +8,7 @@
 #include "settings/SettingsStore.h"
 #include "widgets/AppIcon.h"
 #include "widgets/DesignFont.h"
+#include "widgets/GrowToText.h"
 #include "widgets/Twips.h"
 
 #include <QCloseEvent>
@@ -77,6 +78,7 @@ frmAbout::frmAbout(Module1& module, const Platform& platform, QWidget* parent)
     }
 
     Form_Load();
+    growToTexts(this);
 }
 
 void frmAbout::Form_Load()

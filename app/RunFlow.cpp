@@ -104,10 +104,10 @@ void RunFlow::openRecords(const QString& learner)
 void RunFlow::openAccess(const QString& learner)
 {
     const QString procedure = QStringLiteral("cmdAccess_Click");
-    CaptionVoices voices{m_language, [] {
-                             QtVoiceCatalogue catalogue;
-                             return VoiceChoice(catalogue).languages();
-                         }};
+    // speech-dispatcher lists its voices in seconds; one that has not answered in half a minute
+    // will not, and the dialog then says that no language has a voice.
+    CaptionVoices voices{m_language,
+                         [] { return QtVoiceCatalogue::languagesWithin(std::chrono::seconds(30)).value_or(QStringList{}); }};
     AccessDialog dialog(m_module.messageBox(), m_records.accessSettings(learner, procedure), learner, std::move(voices));
     if (dialog.exec() == QDialog::Accepted)
         m_records.setAccessSettings(learner, dialog.settings(), procedure);

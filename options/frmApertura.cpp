@@ -7,6 +7,7 @@
 #include "platform/RunLifetime.h"
 #include "widgets/AppIcon.h"
 #include "widgets/DesignFont.h"
+#include "widgets/GrowToText.h"
 #include "widgets/Twips.h"
 
 #include <QCloseEvent>
@@ -218,6 +219,7 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     OKButton->setFocus();
+    growToTexts(this);
 
     IMessageBox& box = module.messageBox();
     const auto wire = [this, &box](QAbstractButton* button, auto handler) {

@@ -1,5 +1,7 @@
 #include "speech/QtVoiceCatalogue.h"
 
+#include "speech/VoiceThread.h"
+
 #include <QTextToSpeech>
 
 namespace tessarine {
@@ -45,6 +47,20 @@ std::unique_ptr<QTextToSpeech> QtVoiceCatalogue::take(const QString& engine)
 {
     loaded(engine);
     return std::move(m_engines.extract(engine).mapped());
+}
+
+std::optional<QStringList> QtVoiceCatalogue::languagesWithin(std::chrono::milliseconds timeout)
+{
+    VoiceThread thread;
+    // Shared with the job, which may still write to it after a timeout.
+    auto languages = std::make_shared<QStringList>();
+    const bool answered = thread.runAndWait(
+        [languages] {
+            QtVoiceCatalogue catalogue;
+            *languages = VoiceChoice(catalogue).languages();
+        },
+        timeout);
+    return answered ? std::optional(*languages) : std::nullopt;
 }
 
 } // namespace tessarine

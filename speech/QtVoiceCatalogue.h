@@ -2,8 +2,10 @@
 
 #include "speech/VoiceChoice.h"
 
+#include <chrono>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QTextToSpeech;
 
@@ -22,6 +24,10 @@ public:
 
     // The loaded engine, handed over to whoever speaks with it.
     std::unique_ptr<QTextToSpeech> take(const QString& engine);
+
+    // The languages some engine of this computer has a voice for, asked on a thread of their own;
+    // none when the engines have not answered within `timeout` (a speech-dispatcher that hangs).
+    static std::optional<QStringList> languagesWithin(std::chrono::milliseconds timeout);
 
 private:
     QTextToSpeech& loaded(const QString& engine);

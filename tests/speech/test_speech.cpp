@@ -4,6 +4,7 @@
 #include "speech/QtSpeechVoice.h"
 #include "speech/QtVoiceCatalogue.h"
 #include "speech/SpokenCaption.h"
+#include "speech/VoiceThread.h"
 #include "speech/WaveCheck.h"
 #include "speech/doubles/SpeechDoubles.h"
 #include "support/MediaFolder.h"
@@ -11,6 +12,8 @@
 #include <QTextToSpeech>
 #include <QtEndian>
 #include <QtTest>
+
+#include <future>
 
 using namespace tessarine;
 using testing::MediaFolder;
@@ -201,12 +204,29 @@ private Q_SLOTS:
         QtVoiceCatalogue catalogue;
         if (!catalogue.engines().contains("speechd"))
             QSKIP("Qt TextToSpeech has no speech-dispatcher engine here (qt6-speech-speechd-plugin)");
-        if (catalogue.locales("speechd").isEmpty())
-            QSKIP("speech-dispatcher cannot be reached, or has no voice (speech-dispatcher-espeak-ng)");
+        // Asked on a voice thread: a daemon left hanging by an earlier run must not hang the suite.
+        const auto languages = QtVoiceCatalogue::languagesWithin(std::chrono::seconds(60));
+        if (!languages || !languages->contains("it"))
+            QSKIP("speech-dispatcher does not answer, or has no Italian voice (speech-dispatcher-espeak-ng)");
         const ChosenVoice voice = VoiceChoice(catalogue).forCaption("it");
         QCOMPARE(voice.engine, QStringLiteral("speechd"));
         QCOMPARE(voice.locale.language(), QLocale::Italian);
         QVERIFY2(voice.voice.contains("Italian"), qPrintable(voice.voice));
+    }
+
+    // An engine that never answers (a speech-dispatcher left hanging) keeps its own thread busy,
+    // never the caller: the wait ends.
+    void aHangingEngineDoesNotHoldUpTheCaller()
+    {
+        std::promise<void> release;
+        std::shared_future<void> released = release.get_future().share();
+        VoiceThread thread;
+        QVERIFY(!thread.runAndWait([released] { released.wait(); }, std::chrono::milliseconds(50)));
+        // Once the engine answers, the thread takes the next job.
+        release.set_value();
+        bool ran = false;
+        QVERIFY(thread.runAndWait([&ran] { ran = true; }, std::chrono::seconds(30)));
+        QVERIFY(ran);
     }
 
     // The set-up installs an engine that needs no network; loading it must not fail.

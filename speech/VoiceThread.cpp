@@ -1,0 +1,62 @@
+#include "speech/VoiceThread.h"
+
+#include <QMetaObject>
+#include <QObject>
+#include <QThread>
+
+#include <future>
+#include <memory>
+
+namespace tessarine {
+
+namespace {
+// Long enough for a daemon that only shuts down slowly; a stuck one is not waited for longer.
+constexpr unsigned long FinishMs = 2000;
+} // namespace
+
+VoiceThread::VoiceThread()
+    : m_thread(new QThread)
+    , m_context(new QObject)
+{
+    m_thread->setObjectName(QStringLiteral("voice"));
+    m_context->moveToThread(m_thread);
+    m_thread->start();
+}
+
+VoiceThread::~VoiceThread()
+{
+    // The context goes on its own thread, after every job posted before it.
+    QMetaObject::invokeMethod(
+        m_context, [context = m_context] { delete context; }, Qt::QueuedConnection);
+    m_thread->quit();
+    if (m_thread->wait(FinishMs))
+        delete m_thread;
+    // Otherwise an engine holds the thread; deleting a running QThread would end the program.
+}
+
+void VoiceThread::post(std::function<void()> job)
+{
+    // Nothing may leave the thread's event loop; engines report through their signals, not by throwing.
+    QMetaObject::invokeMethod(
+        m_context,
+        [job = std::move(job)] {
+            try {
+                job();
+            } catch (...) {
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+bool VoiceThread::runAndWait(std::function<void()> job, std::chrono::milliseconds timeout)
+{
+    auto done = std::make_shared<std::promise<void>>();
+    std::future<void> finished = done->get_future();
+    post([job = std::move(job), done] {
+        job();
+        done->set_value();
+    });
+    return finished.wait_for(timeout) == std::future_status::ready;
+}
+
+} // namespace tessarine

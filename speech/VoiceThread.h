@@ -1,0 +1,35 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+
+class QObject;
+class QThread;
+
+namespace tessarine {
+
+// Qt TextToSpeech's engines on a thread of their own. speech-dispatcher takes seconds to list its
+// voices, and a daemon that has stopped answering blocks whoever calls it for good: on this thread
+// neither holds up the windows or the learner. Whatever a job creates there is deleted there.
+class VoiceThread {
+public:
+    VoiceThread();
+    // Asks the thread to finish; one stuck in an engine is left behind rather than waited for.
+    ~VoiceThread();
+    VoiceThread(const VoiceThread&) = delete;
+    VoiceThread& operator=(const VoiceThread&) = delete;
+
+    // Runs `job` on the thread and returns at once.
+    void post(std::function<void()> job);
+    // Runs `job` on the thread and waits for it at most `timeout`; false when it did not finish in
+    // time (it may still finish later: it must own what it touches).
+    bool runAndWait(std::function<void()> job, std::chrono::milliseconds timeout);
+    // An object that lives on the thread: signals connected with it as context run there.
+    QObject* context() const { return m_context; }
+
+private:
+    QThread* m_thread;
+    QObject* m_context;
+};
+
+} // namespace tessarine
