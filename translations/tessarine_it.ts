@@ -860,72 +860,69 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation type="unfinished" />
+        <translation>File non trovato: %1</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished" />
+        <translation>è una cartella</translation>
     </message>
     <message>
         <source>not a readable picture: %1</source>
-        <translation type="unfinished" />
+        <translation>immagine non leggibile: %1</translation>
     </message>
     <message>
         <source>damaged: %1</source>
-        <translation type="unfinished" />
+        <translation>danneggiata: %1</translation>
     </message>
 </context>
 <context>
     <name>PictureName</name>
     <message>
         <source>The object is empty.</source>
-        <translation type="unfinished" />
+        <translation>L'oggetto è vuoto.</translation>
     </message>
     <message>
         <source>The object "%1" holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the object as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>L'oggetto "%1" contiene un punto; i punti servono solo a separare le parti.</translation>
     </message>
     <message>
         <source>The object "%1" holds a character a file name cannot carry.</source>
         <extracomment>%1 is the object as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>L'oggetto "%1" contiene un carattere che non può stare in un nome di file.</translation>
     </message>
     <message>
         <source>The category is empty.</source>
-        <translation type="unfinished" />
+        <translation>La categoria è vuota.</translation>
     </message>
     <message>
         <source>The category "%1" holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the category as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>La categoria "%1" contiene un punto; i punti servono solo a separare le parti.</translation>
     </message>
     <message>
         <source>The category "%1" holds a character a file name cannot carry.</source>
         <extracomment>%1 is the category as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>La categoria "%1" contiene un carattere che non può stare in un nome di file.</translation>
     </message>
     <message>
         <source>The value is empty.</source>
-        <translation type="unfinished" />
+        <translation>Il valore è vuoto.</translation>
     </message>
     <message>
         <source>The value "%1" holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the value as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>Il valore "%1" contiene un punto; i punti servono solo a separare le parti.</translation>
     </message>
     <message>
         <source>The value "%1" holds a character a file name cannot carry.</source>
         <extracomment>%1 is the value as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>Il valore "%1" contiene un carattere che non può stare in un nome di file.</translation>
     </message>
     <message numerus="yes">
         <source>A picture's name has three parts, object, category and value, as in cup.colour.red; this one has %n.</source>
         <extracomment>The example is a file name's three parts; it may be given in the language's own words</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Il nome di un'immagine ha tre parti, oggetto, categoria e valore, come in tazza.colore.rosso; questo ne ha %n.</numerusform><numerusform>Il nome di un'immagine ha tre parti, oggetto, categoria e valore, come in tazza.colore.rosso; questo ne ha %n.</numerusform></translation>
     </message>
 </context>
 <context>
@@ -933,60 +930,61 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     <message>
         <source>Pictures (%1)</source>
         <extracomment>A file dialog's filter; %1 is the list of patterns such as *.jpg</extracomment>
-        <translation type="unfinished" />
+        <translation>Immagini (%1)</translation>
     </message>
     <message>
         <source>Add pictures</source>
-        <translation type="unfinished" />
+        <translation>Aggiungi immagini</translation>
     </message>
     <message>
         <source>Choose a picture</source>
-        <translation type="unfinished" />
+        <translation>Scegli un'immagine</translation>
     </message>
     <message>
         <source>New collection</source>
-        <translation type="unfinished" />
+        <translation>Nuova raccolta</translation>
     </message>
     <message>
         <source>Empty</source>
         <extracomment>A new collection with no pictures in it</extracomment>
-        <translation type="unfinished" />
+        <translation>Vuota</translation>
     </message>
     <message>
         <source>A copy of the program's sample pictures</source>
-        <translation type="unfinished" />
+        <translation>Una copia delle immagini di esempio del programma</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
         <extracomment>The new collection's name</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Nome:</translation>
     </message>
     <message>
         <source>Pictures</source>
         <extracomment>The title of the question</extracomment>
-        <translation type="unfinished" />
+        <translation>Immagini</translation>
     </message>
     <message>
         <source>The program's own pictures cannot be changed on this computer.
 Make a personal copy of them to change instead, named:</source>
-        <translation type="unfinished" />
+        <translation>Le immagini del programma non si possono modificare su questo computer.
+Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>New name of the object "%1":</source>
-        <translation type="unfinished" />
+        <translation>Nuovo nome dell'oggetto "%1":</translation>
     </message>
     <message>
         <source>New name of the category "%1":</source>
-        <translation type="unfinished" />
+        <translation>Nuovo nome della categoria "%1":</translation>
     </message>
     <message>
         <source>New name of the value "%1":</source>
-        <translation type="unfinished" />
+        <translation>Nuovo nome del valore "%1":</translation>
     </message>
     <message>
         <source>Rename</source>
         <extracomment>The title of the question</extracomment>
-        <translation type="unfinished" />
+        <translation>Rinomina</translation>
     </message>
 </context>
 <context>
@@ -994,48 +992,48 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>%1 is too large a picture (%2 by %3 pixels) to be read here.</source>
         <extracomment>%1 is the file, %2 by %3 its width and height</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 è un'immagine troppo grande (%2 per %3 pixel) per essere letta qui.</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished" />
+        <translation>%1 non esiste.</translation>
     </message>
     <message>
         <source>%1 is a folder, not a picture.</source>
-        <translation type="unfinished" />
+        <translation>%1 è una cartella, non un'immagine.</translation>
     </message>
     <message>
         <source>%1 could not be opened: %2.</source>
         <extracomment>%1 is the file, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile aprire %1: %2.</translation>
     </message>
     <message>
         <source>%1 is damaged, or is not the kind of picture its name says.</source>
-        <translation type="unfinished" />
+        <translation>%1 è danneggiata, oppure non è il tipo di immagine indicato dal nome.</translation>
     </message>
     <message>
         <source>%1 is not a picture this computer can read.</source>
-        <translation type="unfinished" />
+        <translation>%1 non è un'immagine che questo computer sa leggere.</translation>
     </message>
     <message>
         <source>%1 is a damaged JPEG picture (%2).</source>
         <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 è un'immagine JPEG danneggiata (%2).</translation>
     </message>
     <message>
         <source>%1 could not be read (%2).</source>
         <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile leggere %1 (%2).</translation>
     </message>
     <message>
         <source>%1 is a HEIC/HEIF picture that could not be read (%2).</source>
         <extracomment>%1 is the file, %2 the reason libheif gives</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 è un'immagine HEIC/HEIF che non è stato possibile leggere (%2).</translation>
     </message>
     <message>
         <source>%1 is damaged (%2).</source>
         <extracomment>%1 is the file, %2 the reader's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 è danneggiata (%2).</translation>
     </message>
 </context>
 <context>
@@ -1043,12 +1041,12 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>My pictures</source>
         <extracomment>The name suggested for a teacher's own copy of the program's pictures; it becomes a folder's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Le mie immagini</translation>
     </message>
     <message>
         <source>My pictures %1</source>
         <extracomment>The same when "My pictures" is taken; %1 is 2, 3, ...</extracomment>
-        <translation type="unfinished" />
+        <translation>Le mie immagini %1</translation>
     </message>
 </context>
 <context>
@@ -1056,31 +1054,31 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Prompt</source>
         <extracomment>The mark that shows the learner the right answer</extracomment>
-        <translation type="unfinished" />
+        <translation>Aiuto</translation>
     </message>
 </context>
 <context>
     <name>QtMicrophone</name>
     <message>
         <source>This computer has no microphone to record with</source>
-        <translation type="unfinished" />
+        <translation>Questo computer non ha un microfono con cui registrare</translation>
     </message>
     <message>
         <source>The microphone "%1" cannot record 16-bit sound</source>
         <extracomment>%1 is the microphone's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Il microfono "%1" non può registrare audio a 16 bit</translation>
     </message>
     <message>
         <source>The microphone "%1" cannot be used now</source>
         <extracomment>%1 is the microphone's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Il microfono "%1" non è utilizzabile al momento</translation>
     </message>
 </context>
 <context>
     <name>QtSpeechVoice</name>
     <message>
         <source>The voice cannot speak: %1</source>
-        <translation type="unfinished" />
+        <translation>La voce non può parlare: %1</translation>
     </message>
 </context>
 <context>
@@ -1088,36 +1086,36 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Session</source>
         <extracomment>The title of the chart's horizontal axis, numbered by session</extracomment>
-        <translation type="unfinished" />
+        <translation>Sessione</translation>
     </message>
     <message>
         <source>First try right, per session</source>
-        <translation type="unfinished" />
+        <translation>Giuste al primo tentativo, per sessione</translation>
     </message>
     <message>
         <source>Symbols</source>
         <extracomment>The name of a line in the chart's legend: symbols right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Simboli</translation>
     </message>
     <message>
         <source>Attributes</source>
         <extracomment>The name of a line in the chart's legend: attributes right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Attributi</translation>
     </message>
     <message>
         <source>Independent right</source>
         <extracomment>The name of a line in the chart's legend: first tries right without a prompt</extracomment>
-        <translation type="unfinished" />
+        <translation>Giuste in autonomia</translation>
     </message>
     <message>
         <source>Prompted right</source>
         <extracomment>The name of a line in the chart's legend: first tries right with the answer shown as a prompt</extracomment>
-        <translation type="unfinished" />
+        <translation>Giuste con aiuto</translation>
     </message>
     <message>
         <source>Mastery (%1 %)</source>
         <extracomment>The name of the mastery line in the chart's legend; %1 is the rule's percent</extracomment>
-        <translation type="unfinished" />
+        <translation>Acquisizione (%1 %)</translation>
     </message>
 </context>
 <context>
@@ -1125,12 +1123,12 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>%1 cannot be written: %2</source>
         <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile scrivere %1: %2</translation>
     </message>
     <message>
         <source>There are no records of the learner "%1"</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Non ci sono dati nel registro dell'allievo "%1"</translation>
     </message>
 </context>
 <context>
@@ -1138,66 +1136,66 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The records file %1 is in use by another program; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Il file del registro %1 è in uso da parte di un altro programma; i dati non vengono registrati (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Il file del registro %1 è danneggiato (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be opened; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile aprire il file del registro %1; i dati non vengono registrati (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be read; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile leggere il file del registro %1; i dati non vengono registrati (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be written; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile scrivere il file del registro %1; i dati non vengono registrati (%2)</translation>
     </message>
     <message>
         <source>Qt's SQLite driver is not installed; records are not kept</source>
-        <translation type="unfinished" />
+        <translation>Il driver SQLite di Qt non è installato; i dati non vengono registrati</translation>
     </message>
     <message>
         <source>There is no records file %1</source>
         <extracomment>%1 is the records file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Il file del registro %1 non esiste</translation>
     </message>
     <message>
         <source>The records folder %1 cannot be created; records are not kept</source>
         <extracomment>%1 is the records folder's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile creare la cartella del registro %1; i dati non vengono registrati</translation>
     </message>
     <message>
         <source>The records file %1 cannot be created; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the system's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile creare il file del registro %1; i dati non vengono registrati (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged and cannot be moved aside; records are not kept</source>
         <extracomment>%1 is the records file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Il file del registro %1 è danneggiato e non può essere messo da parte; i dati non vengono registrati</translation>
     </message>
     <message>
         <source>The records file was damaged: it is kept as %1 and a new records file was started</source>
         <extracomment>%1 is the path the damaged file was moved to</extracomment>
-        <translation type="unfinished" />
+        <translation>Il file del registro era danneggiato: è stato conservato come %1 ed è stato avviato un nuovo file del registro</translation>
     </message>
     <message>
         <source>The file %1 is not a Tessarine records file; it is left as it is and records are not kept</source>
         <extracomment>%1 is a file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Il file %1 non è un file del registro di Tessarine; viene lasciato com'è e i dati non vengono registrati</translation>
     </message>
     <message>
         <source>The records file %1 cannot keep a write-ahead log; records are not kept</source>
         <extracomment>%1 is the records file's path; the write-ahead log is how the database keeps its changes safe</extracomment>
-        <translation type="unfinished" />
+        <translation>Il file del registro %1 non può tenere un log write-ahead; i dati non vengono registrati</translation>
     </message>
 </context>
 <context>
@@ -1205,155 +1203,152 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>%1 of %2</source>
         <extracomment>A cell of the Sessions table: %1 first tries answered right, of %2 in all</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 su %2</translation>
     </message>
     <message>
         <source>Date</source>
         <extracomment>Column header of the Sessions table: when the session started</extracomment>
-        <translation type="unfinished" />
+        <translation>Data</translation>
     </message>
     <message>
         <source>Sets</source>
         <extracomment>Column header: the number of sets shown in the session</extracomment>
-        <translation type="unfinished" />
+        <translation>Serie</translation>
     </message>
     <message>
         <source>Symbols first try</source>
         <extracomment>Column header: the percent of symbols chosen right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Simboli 1° tentativo</translation>
     </message>
     <message>
         <source>Attributes first try</source>
         <extracomment>Column header: the percent of attributes chosen right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Attributi 1° tentativo</translation>
     </message>
     <message>
         <source>Median response</source>
         <extracomment>Column header: the median time to answer</extracomment>
-        <translation type="unfinished" />
+        <translation>Risposta mediana</translation>
     </message>
     <message>
         <source>Independent right</source>
         <extracomment>Column header: first tries right without a prompt, "17 of 20"</extracomment>
-        <translation type="unfinished" />
+        <translation>Giuste in autonomia</translation>
     </message>
     <message>
         <source>Prompted right</source>
         <extracomment>Column header: first tries right with the answer shown as a prompt, "17 of 20"</extracomment>
-        <translation type="unfinished" />
+        <translation>Giuste con aiuto</translation>
     </message>
     <message>
         <source>Target</source>
         <extracomment>Column header of the Targets table: a symbol or an attribute the learner is taught to choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Obiettivo</translation>
     </message>
     <message>
         <source>Row</source>
         <extracomment>Column header: whether the target is a symbol or an attribute</extracomment>
-        <translation type="unfinished" />
+        <translation>Riga</translation>
     </message>
     <message>
         <source>Trials</source>
         <extracomment>Column header: the number of trials</extracomment>
-        <translation type="unfinished" />
+        <translation>Prove</translation>
     </message>
     <message>
         <source>First try, last sessions</source>
         <extracomment>Column header: the percent right at the first try in the last sessions the mastery rule looks at</extracomment>
-        <translation type="unfinished" />
+        <translation>1° tentativo, ultime sessioni</translation>
     </message>
     <message>
         <source>Mastered</source>
         <extracomment>Column header: whether the target is mastered, "Yes" or "No"</extracomment>
-        <translation type="unfinished" />
+        <translation>Acquisito</translation>
     </message>
     <message>
         <source>Symbol</source>
         <extracomment>A cell of the Targets table's Row column</extracomment>
-        <translation type="unfinished" />
+        <translation>Simbolo</translation>
     </message>
     <message>
         <source>Attribute</source>
         <extracomment>A cell of the Targets table's Row column</extracomment>
-        <translation type="unfinished" />
+        <translation>Attributo</translation>
     </message>
     <message>
         <source>Yes</source>
         <extracomment>A cell of the Targets table's Mastered column</extracomment>
-        <translation type="unfinished" />
+        <translation>Sì</translation>
     </message>
     <message>
         <source>No</source>
         <extracomment>A cell of the Targets table's Mastered column</extracomment>
-        <translation type="unfinished" />
+        <translation>No</translation>
     </message>
     <message numerus="yes">
         <source>%n session(s), printed %1</source>
         <extracomment>Under the report's title; %n is the number of sessions, %1 the date and time of printing</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n sessione, stampato il %1</numerusform><numerusform>%n sessioni, stampato il %1</numerusform></translation>
     </message>
     <message>
         <source>Mastered: at least %1 % right at the first try in each of the last %2 sessions, with at least %3 trials in each</source>
         <extracomment>The mastery rule in the report: %1 is a percent, %2 a number of sessions, %3 a number of trials</extracomment>
-        <translation type="unfinished" />
+        <translation>Acquisito: almeno il %1 % di risposte giuste al primo tentativo in ciascuna delle ultime %2 sessioni, con almeno %3 prove in ciascuna</translation>
     </message>
     <message>
         <source>Mastery and the first-try percentages count only first answers given without a prompt.</source>
-        <translation type="unfinished" />
+        <translation>L'acquisizione e le percentuali al primo tentativo contano solo le prime risposte date senza aiuto.</translation>
     </message>
 </context>
 <context>
     <name>RecordsReport</name>
     <message>
         <source>A page cannot be added</source>
-        <translation type="unfinished" />
+        <translation>Impossibile aggiungere una pagina</translation>
     </message>
     <message>
         <source>No records yet.</source>
-        <translation type="unfinished" />
+        <translation>Ancora nessun dato nel registro.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
         <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile scrivere %1: %2</translation>
     </message>
     <message>
         <source>Records of %1</source>
         <extracomment>The report's title; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Registro di %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be started</source>
         <extracomment>%1 is a file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile scrivere %1: non si può avviare il PDF</translation>
     </message>
     <message>
         <source>Sessions</source>
         <extracomment>The title of the report's sessions table</extracomment>
-        <translation type="unfinished" />
+        <translation>Sessioni</translation>
     </message>
     <message>
         <source>Sessions (continued)</source>
         <extracomment>The title of the sessions table on the pages after its first</extracomment>
-        <translation type="unfinished" />
+        <translation>Sessioni (continua)</translation>
     </message>
     <message>
         <source>Targets</source>
         <extracomment>The title of the report's targets table; a target is what the learner is taught to choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Obiettivi</translation>
     </message>
     <message>
         <source>Targets (continued)</source>
         <extracomment>The title of the targets table on the pages after its first</extracomment>
-        <translation type="unfinished" />
+        <translation>Obiettivi (continua)</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be finished</source>
         <extracomment>%1 is a file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile scrivere %1: non si può completare il PDF</translation>
     </message>
 </context>
 <context>
@@ -1361,7 +1356,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The records file %1 was written by a later version of Tessarine; records are not kept</source>
         <extracomment>%1 is the records file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Il file del registro %1 è stato scritto da una versione più recente di Tessarine; i dati non vengono registrati</translation>
     </message>
 </context>
 <context>
@@ -1369,7 +1364,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>There are no records of the learner "%1"</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Non ci sono dati nel registro dell'allievo "%1"</translation>
     </message>
 </context>
 <context>
@@ -1377,7 +1372,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Reward</source>
         <extracomment>The reward shown after enough right answers</extracomment>
-        <translation type="unfinished" />
+        <translation>Premio</translation>
     </message>
 </context>
 <context>
@@ -1385,71 +1380,71 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The access settings of %1 are taken from the settings file.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Le impostazioni di accesso di %1 vengono prese dal file delle impostazioni.</translation>
     </message>
     <message>
         <source>The settings file has no access settings for %1: the defaults are used.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Il file delle impostazioni non contiene impostazioni di accesso per %1: vengono usate quelle predefinite.</translation>
     </message>
     <message>
         <source>Learners' access settings are taken from the settings file.</source>
-        <translation type="unfinished" />
+        <translation>Le impostazioni di accesso degli allievi vengono prese dal file delle impostazioni.</translation>
     </message>
     <message>
         <source>The exercise runs without the teaching settings of %1, and nothing of it is recorded.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>L'esercizio viene eseguito senza le impostazioni didattiche di %1, e non viene registrato nulla.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 cannot be changed now.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Le impostazioni didattiche di %1 non si possono modificare ora.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 were not saved.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Le impostazioni didattiche di %1 non sono state salvate.</translation>
     </message>
     <message>
         <source>The access settings of %1 are kept in the settings file.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Le impostazioni di accesso di %1 vengono conservate nel file delle impostazioni.</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished" />
+        <translation>Memoria esaurita</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished" />
+        <translation>Errore imprevisto</translation>
     </message>
     <message>
         <source>Invalid argument</source>
-        <translation type="unfinished" />
+        <translation>Argomento non valido</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished" />
+        <translation>Overflow</translation>
     </message>
     <message>
         <source>Position out of range</source>
-        <translation type="unfinished" />
+        <translation>Posizione fuori intervallo</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished" />
+        <translation>Tipo non corrispondente</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished" />
+        <translation>Valore di proprietà non valido</translation>
     </message>
     <message>
         <source>No image found: plase check images folders</source>
-        <translation type="unfinished" />
+        <translation>Nessuna immagine trovata: controlla le cartelle delle immagini</translation>
     </message>
 </context>
 <context>
@@ -1457,103 +1452,91 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>cannot be loaded</source>
         <extracomment>in a picture's place on the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>impossibile da caricare</translation>
     </message>
     <message>
         <source>Can stop when a picture that cannot be loaded is drawn as the wrong choice.</source>
-        <translation type="unfinished" />
+        <translation>Può interrompersi quando un'immagine che non si può caricare viene estratta come scelta sbagliata.</translation>
     </message>
     <message>
         <source>Works with every option.</source>
-        <translation type="unfinished" />
+        <translation>Funziona con ogni opzione.</translation>
     </message>
     <message>
         <source>%1 (%2.)</source>
         <comment>%1 is a finding, %2 the options under which it holds</comment>
-        <translation type="unfinished" />
+        <translation>%1 (%2.)</translation>
     </message>
     <message>
         <source>no symbol</source>
         <extracomment>in the place of a missing symbol picture on the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>nessun simbolo</translation>
     </message>
     <message>
         <source>no attribute</source>
         <extracomment>in the place of a missing attribute picture on the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>nessun attributo</translation>
     </message>
     <message>
         <source>Tessarine sets in %1</source>
         <comment>the PDF's title; %1 is a folder</comment>
-        <translation type="unfinished" />
+        <translation>Serie di Tessarine in %1</translation>
     </message>
     <message>
         <source>The file %1 cannot be written.</source>
-        <translation type="unfinished" />
+        <translation>Impossibile scrivere il file %1.</translation>
     </message>
     <message>
         <source>Tessarine: every set</source>
-        <translation type="unfinished" />
+        <translation>Tessarine: tutte le serie</translation>
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n immagine di oggetto</numerusform><numerusform>%n immagini di oggetti</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n symbol(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n simbolo</numerusform><numerusform>%n simboli</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n attribute(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n attributo</numerusform><numerusform>%n attributi</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n more finding(s) about folders, symbols, attributes or sounds: run tessarine-check for the details.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n altra segnalazione su cartelle, simboli, attributi o suoni: esegui tessarine-check per i dettagli.</numerusform><numerusform>Altre %n segnalazioni su cartelle, simboli, attributi o suoni: esegui tessarine-check per i dettagli.</numerusform></translation>
     </message>
     <message>
         <source>Picture</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Immagine</translation>
     </message>
     <message>
         <source>Caption and findings</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Didascalia e segnalazioni</translation>
     </message>
     <message>
         <source>Symbol</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Simbolo</translation>
     </message>
     <message>
         <source>Attribute</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Attributo</translation>
     </message>
     <message>
         <source>There are no object pictures in the Images folder.</source>
-        <translation type="unfinished" />
+        <translation>Nella cartella Images non ci sono immagini di oggetti.</translation>
     </message>
     <message>
         <source>Made by tessarine-check</source>
-        <translation type="unfinished" />
+        <translation>Creato da tessarine-check</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>Pagina %1 di %2</translation>
     </message>
 </context>
 <context>
@@ -1561,19 +1544,19 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The settings cannot be saved to %1</source>
         <extracomment>%1 is the settings file</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile salvare le impostazioni in %1</translation>
     </message>
 </context>
 <context>
     <name>SpokenCaption</name>
     <message>
         <source>The voice cannot speak: %1</source>
-        <translation type="unfinished" />
+        <translation>La voce non può parlare: %1</translation>
     </message>
     <message>
         <source>The recording %1 cannot be played: %2</source>
         <extracomment>%1 is the recording's file, %2 says why in a phrase such as "it is not a wave file"</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile riprodurre la registrazione %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1581,7 +1564,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Off</source>
         <extracomment>The lowest value of a number box: the feature is not used</extracomment>
-        <translation type="unfinished" />
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -1589,93 +1572,75 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Tessarine picture check of %1</source>
         <extracomment>the report's first line; %1 is a folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Controllo delle immagini di Tessarine in %1</translation>
     </message>
     <message>
         <source>Images: %1, Symbols: %2, Attributes: %3, Sounds: %4</source>
         <extracomment>Images, Symbols, Attributes and Sounds are folder names: keep them; %1 is a number of object pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Images: %1, Symbols: %2, Attributes: %3, Sounds: %4</translation>
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n immagine di oggetto</numerusform><numerusform>%n immagini di oggetti</numerusform></translation>
     </message>
     <message>
         <source>PROBLEM</source>
         <extracomment>a finding's label in the text report, in capitals</extracomment>
-        <translation type="unfinished" />
+        <translation>PROBLEMA</translation>
     </message>
     <message>
         <source>WARNING</source>
         <extracomment>a finding's label in the text report, in capitals</extracomment>
-        <translation type="unfinished" />
+        <translation>AVVISO</translation>
     </message>
     <message>
         <source>What happens:</source>
         <extracomment>a label in the text report, before what the exercise will do</extracomment>
-        <translation type="unfinished" />
+        <translation>Cosa succede:</translation>
     </message>
     <message>
         <source>How to fix:</source>
         <extracomment>a label in the text report, before how to mend the finding</extracomment>
-        <translation type="unfinished" />
+        <translation>Come correggere:</translation>
     </message>
     <message>
         <source>Program folder</source>
-        <translation type="unfinished" />
+        <translation>Cartella del programma</translation>
     </message>
     <message>
         <source>%1 folder</source>
         <extracomment>%1 is a folder's name: Images, Symbols, Attributes or Sounds</extracomment>
-        <translation type="unfinished" />
+        <translation>Cartella %1</translation>
     </message>
     <message>
         <source>%1 and %2 in %3. %4</source>
         <extracomment>%1 is a number of problems, %2 of warnings, %3 of files or folders; %4 the sentence that follows</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 e %2 in %3. %4</translation>
     </message>
     <message numerus="yes">
         <source>%n problem(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n problema</numerusform><numerusform>%n problemi</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n warning(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n avviso</numerusform><numerusform>%n avvisi</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>All %n set(s) work with every option. Nothing to fix.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>L'unica serie (%n) funziona con ogni opzione. Niente da correggere.</numerusform><numerusform>Tutte le %n serie funzionano con ogni opzione. Niente da correggere.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) or folder(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n file o cartella</numerusform><numerusform>%n file o cartelle</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n object picture(s) work with every option and need nothing.</source>
         <extracomment>%1 is how many of them work</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 su %n immagine di oggetto funziona con ogni opzione e non richiede interventi.</numerusform><numerusform>%1 su %n immagini di oggetti funzionano con ogni opzione e non richiedono interventi.</numerusform></translation>
     </message>
     <message>
         <source>The one set works with every option. Nothing to fix.</source>
-        <translation type="unfinished" />
+        <translation>L'unica serie funziona con ogni opzione. Niente da correggere.</translation>
     </message>
 </context>
 <context>
@@ -1683,60 +1648,60 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Tokens</source>
         <extracomment>The row of tokens earned towards a reward</extracomment>
-        <translation type="unfinished" />
+        <translation>Gettoni</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>Tokens earned: %1 is how many are filled, %2 how many make a reward</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 su %2</translation>
     </message>
 </context>
 <context>
     <name>WaveCheck</name>
     <message>
         <source>its format description is too short</source>
-        <translation type="unfinished" />
+        <translation>la descrizione del formato è troppo corta</translation>
     </message>
     <message>
         <source>its format description is damaged</source>
-        <translation type="unfinished" />
+        <translation>la descrizione del formato è danneggiata</translation>
     </message>
     <message>
         <source>it is compressed (format %1), not PCM; save it again as PCM</source>
         <extracomment>%1 is the number of the sound's format; PCM is the uncompressed one</extracomment>
-        <translation type="unfinished" />
+        <translation>è compresso (formato %1), non PCM; salvalo di nuovo come PCM</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished" />
+        <translation>non si può leggere</translation>
     </message>
     <message>
         <source>it is not a wave file</source>
-        <translation type="unfinished" />
+        <translation>non è un file wave</translation>
     </message>
     <message>
         <source>it is damaged: the file ends inside its format description</source>
-        <translation type="unfinished" />
+        <translation>è danneggiato: il file finisce dentro la descrizione del formato</translation>
     </message>
     <message>
         <source>it is damaged: its sound comes before its format description</source>
-        <translation type="unfinished" />
+        <translation>è danneggiato: il suono viene prima della descrizione del formato</translation>
     </message>
     <message>
         <source>it is damaged: the file ends before its sound does</source>
-        <translation type="unfinished" />
+        <translation>è danneggiato: il file finisce prima del suono</translation>
     </message>
     <message>
         <source>it holds no sound</source>
-        <translation type="unfinished" />
+        <translation>non contiene alcun suono</translation>
     </message>
     <message>
         <source>it is damaged: it holds no sound data</source>
-        <translation type="unfinished" />
+        <translation>è danneggiato: non contiene dati audio</translation>
     </message>
     <message>
         <source>it is damaged: it has no format description</source>
-        <translation type="unfinished" />
+        <translation>è danneggiato: non ha una descrizione del formato</translation>
     </message>
 </context>
 <context>
@@ -1744,11 +1709,11 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The recording %1 cannot be written: %2</source>
         <extracomment>%1 is the sound file, %2 why it cannot be written</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile scrivere la registrazione %1: %2</translation>
     </message>
     <message>
         <source>the sound is too long</source>
-        <translation type="unfinished" />
+        <translation>il suono è troppo lungo</translation>
     </message>
 </context>
 <context>
@@ -1756,53 +1721,50 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>the set stops half-way with error %1 %2</source>
         <extracomment>ends a sentence; %1 is the error's number, %2 its message</extracomment>
-        <translation type="unfinished" />
+        <translation>la serie si interrompe a metà con l'errore %1 %2</translation>
     </message>
     <message>
         <source>in most sets</source>
-        <translation type="unfinished" />
+        <translation>nella maggior parte delle serie</translation>
     </message>
     <message>
         <source>about once in %1 sets</source>
         <extracomment>%1 is a number like 1e+12</extracomment>
-        <translation type="unfinished" />
+        <translation>circa una volta ogni %1 serie</translation>
     </message>
     <message>
         <source>%1, the set stops half-way with error %2 %3.</source>
         <extracomment>%1 names the options, %2 is the error's number, %3 its message</extracomment>
-        <translation type="unfinished" />
+        <translation>%1, la serie si interrompe a metà con l'errore %2 %3.</translation>
     </message>
     <message>
         <source>%1, the set can stop half-way with error %2 %3.</source>
-        <translation type="unfinished" />
+        <translation>%1, la serie può interrompersi a metà con l'errore %2 %3.</translation>
     </message>
     <message>
         <source>This file is empty.</source>
-        <translation type="unfinished" />
+        <translation>Questo file è vuoto.</translation>
     </message>
     <message>
         <source>Copy the picture again; the copy went wrong.</source>
-        <translation type="unfinished" />
+        <translation>Copia di nuovo l'immagine; la copia non è riuscita.</translation>
     </message>
     <message>
         <source>This picture cannot be loaded (%1).</source>
-        <translation type="unfinished" />
+        <translation>Questa immagine non si può caricare (%1).</translation>
     </message>
     <message>
         <source>Make the picture smaller (a few thousand pixels across is plenty).</source>
-        <translation type="unfinished" />
+        <translation>Riduci l'immagine (qualche migliaio di pixel di larghezza è più che sufficiente).</translation>
     </message>
     <message>
         <source>Open it in a picture editor and save it again as JPEG, or replace it.</source>
-        <translation type="unfinished" />
+        <translation>Aprila in un programma di grafica e salvala di nuovo come JPEG, oppure sostituiscila.</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 is a list of file names</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 e %n altro</numerusform><numerusform>%1 e altri %n</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>about once in %Ln set(s)</source>
