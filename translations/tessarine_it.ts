@@ -1564,7 +1564,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     <message>
         <source>Off</source>
         <extracomment>The lowest value of a number box: the feature is not used</extracomment>
-        <translation>No</translation>
+        <translation>Disattivo</translation>
     </message>
 </context>
 <context>
@@ -1627,7 +1627,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message numerus="yes">
         <source>All %n set(s) work with every option. Nothing to fix.</source>
-        <translation><numerusform>L'unica serie (%n) funziona con ogni opzione. Niente da correggere.</numerusform><numerusform>Tutte le %n serie funzionano con ogni opzione. Niente da correggere.</numerusform></translation>
+        <translation><numerusform>%n serie funziona con ogni opzione. Niente da correggere.</numerusform><numerusform>Tutte le %n serie funzionano con ogni opzione. Niente da correggere.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) or folder(s)</source>
@@ -1768,10 +1768,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message numerus="yes">
         <source>about once in %Ln set(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>circa una volta ogni %Ln serie</numerusform><numerusform>circa una volta ogni %Ln serie</numerusform></translation>
     </message>
 </context>
 <context>
@@ -1779,7 +1776,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     <message>
         <source>Play it</source>
         <extracomment>Tooltip of the buttons that play the chosen sound</extracomment>
-        <translation type="unfinished" />
+        <translation>Ascolta</translation>
     </message>
 </context>
 <context>
@@ -1787,158 +1784,159 @@ Creane una copia personale da modificare, con il nome:</translation>
     <message>
         <source>Access</source>
         <extracomment>The window's title</extracomment>
-        <translation type="unfinished" />
+        <translation>Accesso</translation>
     </message>
     <message>
         <source>Access for %1</source>
         <extracomment>The window's title; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Accesso per %1</translation>
     </message>
     <message>
         <source>Answer with the keyboard: arrows and Tab move, Space and Enter choose, 1 to 4 choose a picture</source>
-        <translation type="unfinished" />
+        <translation>Rispondi con la tastiera: frecce e Tab spostano, Spazio e Invio scelgono, da 1 a 4 scelgono un'immagine</translation>
     </message>
     <message>
         <source>Switches</source>
-        <translation type="unfinished" />
+        <translation>Sensori</translation>
     </message>
     <message>
         <source>No switch</source>
-        <translation type="unfinished" />
+        <translation>Nessun sensore</translation>
     </message>
     <message>
         <source>One switch: the ring moves by itself</source>
-        <translation type="unfinished" />
+        <translation>Un sensore: la cornice si sposta da sola</translation>
     </message>
     <message>
         <source>Two switches: one moves, one chooses</source>
-        <translation type="unfinished" />
+        <translation>Due sensori: uno sposta, uno sceglie</translation>
     </message>
     <message>
         <source> s</source>
         <extracomment>After a number of seconds</extracomment>
-        <translation type="unfinished" />
+        <translation> s</translation>
     </message>
     <message>
         <source>Step switch key</source>
         <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Tasto del sensore di avanzamento</translation>
     </message>
     <message>
         <source>Choose switch key</source>
         <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Tasto del sensore di scelta</translation>
     </message>
     <message>
         <source>Scanning:</source>
-        <translation type="unfinished" />
+        <translation>Scansione:</translation>
     </message>
     <message>
         <source>Ring moves every:</source>
-        <translation type="unfinished" />
+        <translation>La cornice si sposta ogni:</translation>
     </message>
     <message>
         <source>Step switch key:</source>
-        <translation type="unfinished" />
+        <translation>Tasto del sensore di avanzamento:</translation>
     </message>
     <message>
         <source>Step switch button:</source>
-        <translation type="unfinished" />
+        <translation>Pulsante del mouse per l'avanzamento:</translation>
     </message>
     <message>
         <source>Choose switch key:</source>
-        <translation type="unfinished" />
+        <translation>Tasto del sensore di scelta:</translation>
     </message>
     <message>
         <source>Choose switch button:</source>
-        <translation type="unfinished" />
+        <translation>Pulsante del mouse per la scelta:</translation>
     </message>
     <message>
         <source>Accidental presses</source>
-        <translation type="unfinished" />
+        <translation>Pressioni accidentali</translation>
     </message>
     <message>
         <source>Guard against accidental presses</source>
-        <translation type="unfinished" />
+        <translation>Proteggi dalle pressioni accidentali</translation>
     </message>
     <message>
         <source>No hold needed</source>
         <extracomment>The hold time at zero</extracomment>
-        <translation type="unfinished" />
+        <translation>Nessuna pressione prolungata</translation>
     </message>
     <message>
         <source>Presses on the same picture count once within:</source>
-        <translation type="unfinished" />
+        <translation>Più pressioni sulla stessa immagine valgono una entro:</translation>
     </message>
     <message>
         <source>A press counts when held for:</source>
-        <translation type="unfinished" />
+        <translation>Una pressione vale se tenuta per:</translation>
     </message>
     <message>
         <source>Pictures as big as the screen</source>
-        <translation type="unfinished" />
+        <translation>Immagini grandi quanto lo schermo</translation>
     </message>
     <message>
         <source>Speak the caption when a set appears</source>
-        <translation type="unfinished" />
+        <translation>Pronuncia la didascalia quando compare una serie</translation>
     </message>
     <message>
         <source>Caption language:</source>
-        <translation type="unfinished" />
+        <translation>Lingua della didascalia:</translation>
     </message>
     <message>
         <source>Language of the windows (%1)</source>
         <extracomment>The caption's language when none is chosen; %1 is that language's name in its own language</extracomment>
-        <translation type="unfinished" />
+        <translation>Lingua delle finestre (%1)</translation>
     </message>
     <message>
         <source>This computer has no voice: the captions cannot be spoken.</source>
-        <translation type="unfinished" />
+        <translation>Questo computer non ha una voce: le didascalie non possono essere pronunciate.</translation>
     </message>
     <message>
         <source>This computer has no voice for this language: the captions are spoken by an English voice.</source>
-        <translation type="unfinished" />
+        <translation>Questo computer non ha una voce per questa lingua: le didascalie vengono pronunciate da una voce inglese.</translation>
     </message>
     <message>
         <source>This computer has no voice for this language: the captions are spoken by a voice of another language.</source>
-        <translation type="unfinished" />
+        <translation>Questo computer non ha una voce per questa lingua: le didascalie vengono pronunciate da una voce di un'altra lingua.</translation>
     </message>
 </context>
 <context>
     <name>tessarine::CropFrameWidget</name>
     <message>
         <source>Crop frame</source>
-        <translation type="unfinished" />
+        <translation>Riquadro di ritaglio</translation>
     </message>
     <message>
         <source>The part of the picture that will be saved. Arrow keys move the frame, with Shift further; + and - make it larger or smaller. With the mouse, drag it to move it, or drag a corner or side, or turn the wheel, to resize it.</source>
-        <translation type="unfinished" />
+        <translation>La parte dell'immagine che verrà salvata. I tasti freccia spostano il riquadro, con Maiusc di più; + e - lo ingrandiscono o lo rimpiccioliscono. Con il mouse, trascinalo per spostarlo, oppure trascina un angolo o un lato, o gira la rotellina, per ridimensionarlo.</translation>
     </message>
 </context>
 <context>
     <name>tessarine::ImportPanel</name>
     <message>
         <source>Pictures being added</source>
-        <translation type="unfinished" />
+        <translation>Immagini da aggiungere</translation>
     </message>
     <message>
         <source>Add pictures...</source>
         <extracomment>Button that opens a file dialog</extracomment>
-        <translation type="unfinished" />
+        <translation>Aggiungi immagini...</translation>
     </message>
     <message>
         <source>Add pictures, or drop pictures or folders of them here.</source>
-        <translation type="unfinished" />
+        <translation>Aggiungi immagini, oppure trascina qui immagini o cartelle che le contengono.</translation>
     </message>
     <message>
         <source>There are no pictures in %1.</source>
         <extracomment>%1 is one folder or several, separated by commas</extracomment>
-        <translation type="unfinished" />
+        <translation>Non ci sono immagini in %1.</translation>
     </message>
     <message>
         <source>These pictures cannot be added:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Queste immagini non si possono aggiungere:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1946,113 +1944,113 @@ Creane una copia personale da modificare, con il nome:</translation>
     <message>
         <source>Object</source>
         <extracomment>The first of a picture's name's three parts: what the picture shows</extracomment>
-        <translation type="unfinished" />
+        <translation>Oggetto</translation>
     </message>
     <message>
         <source>Category</source>
         <extracomment>The second of a picture's name's three parts, such as "colour"</extracomment>
-        <translation type="unfinished" />
+        <translation>Categoria</translation>
     </message>
     <message>
         <source>Value</source>
         <extracomment>The third of a picture's name's three parts, such as "red"</extracomment>
-        <translation type="unfinished" />
+        <translation>Valore</translation>
     </message>
     <message>
         <source>Object picture</source>
         <extracomment>What a picture is saved as: a picture of the object, its symbol, or an attribute's picture</extracomment>
-        <translation type="unfinished" />
+        <translation>Immagine dell'oggetto</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished" />
+        <translation>Simbolo</translation>
     </message>
     <message>
         <source>Attribute picture</source>
-        <translation type="unfinished" />
+        <translation>Immagine di attributo</translation>
     </message>
     <message>
         <source>Becomes</source>
         <extracomment>What the picture is saved as</extracomment>
-        <translation type="unfinished" />
+        <translation>Diventa</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>The file name the picture is saved under</extracomment>
-        <translation type="unfinished" />
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished" />
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Leave out</source>
         <extracomment>Button: this picture is not added after all</extracomment>
-        <translation type="unfinished" />
+        <translation>Escludi</translation>
     </message>
     <message>
         <source>&amp;Object</source>
-        <translation type="unfinished" />
+        <translation>&amp;Oggetto</translation>
     </message>
     <message>
         <source>&amp;Category</source>
-        <translation type="unfinished" />
+        <translation>&amp;Categoria</translation>
     </message>
     <message>
         <source>&amp;Value</source>
-        <translation type="unfinished" />
+        <translation>&amp;Valore</translation>
     </message>
     <message>
         <source>&amp;Becomes</source>
         <extracomment>What the picture is saved as</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Diventa</translation>
     </message>
     <message>
         <source>Make the symbol from this photo</source>
-        <translation type="unfinished" />
+        <translation>Crea il simbolo da questa foto</translation>
     </message>
     <message>
         <source>Choose a picture</source>
         <extracomment>Button: a picture from a file becomes the symbol
 ----------
 Button: a picture from a file becomes the attribute's picture</extracomment>
-        <translation type="unfinished" />
+        <translation>Scegli un'immagine</translation>
     </message>
     <message>
         <source>Choose a picture for the symbol</source>
-        <translation type="unfinished" />
+        <translation>Scegli un'immagine per il simbolo</translation>
     </message>
     <message>
         <source>Make a card</source>
         <extracomment>An attribute card: a swatch of the colour, or the value's word written large</extracomment>
-        <translation type="unfinished" />
+        <translation>Crea un cartellino</translation>
     </message>
     <message>
         <source>Choose a picture for the attribute</source>
-        <translation type="unfinished" />
+        <translation>Scegli un'immagine per l'attributo</translation>
     </message>
     <message>
         <source>There is no symbol for "%1" yet</source>
-        <translation type="unfinished" />
+        <translation>Non c'è ancora un simbolo per "%1"</translation>
     </message>
     <message>
         <source>There is no symbol for "%1" yet: it will be made from %2</source>
-        <translation type="unfinished" />
+        <translation>Non c'è ancora un simbolo per "%1": verrà creato da %2</translation>
     </message>
     <message>
         <source>There is no attribute card for "%1 %2" yet</source>
-        <translation type="unfinished" />
+        <translation>Non c'è ancora un cartellino di attributo per "%1 %2"</translation>
     </message>
     <message>
         <source>There is no attribute card for "%1 %2" yet: it will be %3</source>
-        <translation type="unfinished" />
+        <translation>Non c'è ancora un cartellino di attributo per "%1 %2": sarà %3</translation>
     </message>
 </context>
 <context>
     <name>tessarine::KeyCaptureButton</name>
     <message>
         <source>Press the key or the switch...</source>
-        <translation type="unfinished" />
+        <translation>Premi il tasto o il sensore...</translation>
     </message>
 </context>
 <context>
@@ -2060,75 +2058,75 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Checking...</source>
         <extracomment>Shown for an object until the collection's check has looked at it</extracomment>
-        <translation type="unfinished" />
+        <translation>Controllo in corso...</translation>
     </message>
     <message>
         <source>Works under every option.</source>
-        <translation type="unfinished" />
+        <translation>Funziona con ogni opzione.</translation>
     </message>
     <message>
         <source>Some sets do not work under every option.</source>
-        <translation type="unfinished" />
+        <translation>Alcune serie non funzionano con ogni opzione.</translation>
     </message>
     <message>
         <source>No symbol</source>
-        <translation type="unfinished" />
+        <translation>Nessun simbolo</translation>
     </message>
     <message>
         <source>No attribute</source>
-        <translation type="unfinished" />
+        <translation>Nessun attributo</translation>
     </message>
     <message>
         <source>Picture: none</source>
         <extracomment>%1 is the object picture's file</extracomment>
-        <translation type="unfinished" />
+        <translation>Immagine: nessuna</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished" />
+        <translation>Immagine: %1</translation>
     </message>
     <message>
         <source>Symbol: none</source>
         <extracomment>%1 is the symbol's file</extracomment>
-        <translation type="unfinished" />
+        <translation>Simbolo: nessuno</translation>
     </message>
     <message>
         <source>Symbol: %1</source>
-        <translation type="unfinished" />
+        <translation>Simbolo: %1</translation>
     </message>
     <message>
         <source>Attribute: none</source>
         <extracomment>%1 is the attribute picture's file</extracomment>
-        <translation type="unfinished" />
+        <translation>Attributo: nessuno</translation>
     </message>
     <message>
         <source>Attribute: %1</source>
-        <translation type="unfinished" />
+        <translation>Attributo: %1</translation>
     </message>
     <message>
         <source>Picture</source>
         <extracomment>Column header: the object's picture</extracomment>
-        <translation type="unfinished" />
+        <translation>Immagine</translation>
     </message>
     <message>
         <source>Symbol</source>
         <extracomment>Column header: the object's symbol</extracomment>
-        <translation type="unfinished" />
+        <translation>Simbolo</translation>
     </message>
     <message>
         <source>Attribute</source>
         <extracomment>Column header: the picture of the object's attribute (its colour, say)</extracomment>
-        <translation type="unfinished" />
+        <translation>Attributo</translation>
     </message>
     <message>
         <source>Caption and file</source>
         <extracomment>Column header</extracomment>
-        <translation type="unfinished" />
+        <translation>Didascalia e file</translation>
     </message>
     <message>
         <source>Findings</source>
         <extracomment>Column header: what the check found</extracomment>
-        <translation type="unfinished" />
+        <translation>Segnalazioni</translation>
     </message>
 </context>
 <context>
@@ -2136,7 +2134,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Dimmed</source>
         <extracomment>Said by a screen reader of a picture shown faint</extracomment>
-        <translation type="unfinished" />
+        <translation>Attenuata</translation>
     </message>
 </context>
 <context>
@@ -2144,92 +2142,92 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Pictures: %1</source>
         <extracomment>%1 is the collection's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Immagini: %1</translation>
     </message>
     <message>
         <source>Nothing found.</source>
         <extracomment>The check found nothing about the collection as a whole</extracomment>
-        <translation type="unfinished" />
+        <translation>Nessuna segnalazione.</translation>
     </message>
     <message>
         <source>Choose an object in the list to see its findings.</source>
-        <translation type="unfinished" />
+        <translation>Scegli un oggetto nell'elenco per vederne le segnalazioni.</translation>
     </message>
     <message>
         <source>Pictures</source>
         <extracomment>The window's title</extracomment>
-        <translation type="unfinished" />
+        <translation>Immagini</translation>
     </message>
     <message>
         <source>New collection</source>
-        <translation type="unfinished" />
+        <translation>Nuova raccolta</translation>
     </message>
     <message>
         <source>Add pictures...</source>
         <extracomment>Button that opens a file dialog</extracomment>
-        <translation type="unfinished" />
+        <translation>Aggiungi immagini...</translation>
     </message>
     <message>
         <source>Checking the pictures...</source>
-        <translation type="unfinished" />
+        <translation>Controllo delle immagini in corso...</translation>
     </message>
     <message>
         <source>Checking the pictures</source>
-        <translation type="unfinished" />
+        <translation>Controllo delle immagini</translation>
     </message>
     <message>
         <source>Findings of the chosen object</source>
-        <translation type="unfinished" />
+        <translation>Segnalazioni sull'oggetto scelto</translation>
     </message>
     <message>
         <source>Rename...</source>
         <extracomment>Button with a menu: rename the object, the category or the value</extracomment>
-        <translation type="unfinished" />
+        <translation>Rinomina...</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished" />
+        <translation>Rinomina</translation>
     </message>
     <message>
         <source>Object...</source>
         <extracomment>In the "Rename..." menu: the object, the first of a name's three parts</extracomment>
-        <translation type="unfinished" />
+        <translation>Oggetto...</translation>
     </message>
     <message>
         <source>Category...</source>
         <extracomment>In the "Rename..." menu: the category, the second of a name's three parts</extracomment>
-        <translation type="unfinished" />
+        <translation>Categoria...</translation>
     </message>
     <message>
         <source>Value...</source>
         <extracomment>In the "Rename..." menu: the value, the third of a name's three parts</extracomment>
-        <translation type="unfinished" />
+        <translation>Valore...</translation>
     </message>
     <message>
         <source>Remove</source>
         <extracomment>Button: the chosen object picture goes to the trash</extracomment>
-        <translation type="unfinished" />
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>Remove the picture</source>
-        <translation type="unfinished" />
+        <translation>Rimuovi l'immagine</translation>
     </message>
     <message>
         <source>Moves the object picture and its recording to the trash</source>
-        <translation type="unfinished" />
+        <translation>Sposta nel cestino l'immagine dell'oggetto e la sua registrazione</translation>
     </message>
     <message>
         <source>Findings about the whole collection:</source>
-        <translation type="unfinished" />
+        <translation>Segnalazioni sull'intera raccolta:</translation>
     </message>
     <message>
         <source>Findings about the whole collection</source>
-        <translation type="unfinished" />
+        <translation>Segnalazioni sull'intera raccolta</translation>
     </message>
     <message>
         <source>Objects</source>
         <extracomment>The list of the collection's object pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Oggetti</translation>
     </message>
 </context>
 <context>
@@ -2237,88 +2235,88 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Records of %1</source>
         <extracomment>The window's title; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Registro di %1</translation>
     </message>
     <message>
         <source>Learner: %1</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Allievo: %1</translation>
     </message>
     <message>
         <source>Sessions</source>
         <extracomment>The sessions table's name, as a screen reader says it
 ----------
 The title of the sessions table</extracomment>
-        <translation type="unfinished" />
+        <translation>Sessioni</translation>
     </message>
     <message>
         <source>Targets</source>
         <extracomment>The targets table's name, as a screen reader says it; a target is what the learner is taught to choose
 ----------
 The title of the targets table; a target is what the learner is taught to choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Obiettivi</translation>
     </message>
     <message>
         <source>Chart of first try right, per session</source>
-        <translation type="unfinished" />
+        <translation>Grafico delle risposte giuste al primo tentativo, per sessione</translation>
     </message>
     <message>
         <source>Per session, the percent right at the first try of symbols and attributes answered without a prompt, of all first tries answered without a prompt (independent) and of all answered with one (prompted), and the mastery line; the same numbers are in the Sessions table</source>
-        <translation type="unfinished" />
+        <translation>Per sessione, la percentuale di risposte giuste al primo tentativo per simboli e attributi date senza aiuto, per tutti i primi tentativi senza aiuto (in autonomia) e per tutti quelli con aiuto (con aiuto), e la linea di acquisizione; gli stessi numeri sono nella tabella Sessioni</translation>
     </message>
     <message>
         <source>Mastery rule</source>
         <extracomment>The title of the box that sets when a target counts as mastered</extracomment>
-        <translation type="unfinished" />
+        <translation>Criterio di acquisizione</translation>
     </message>
     <message>
         <source>Right at the first try, at least</source>
         <extracomment>The label of a percent: a target is mastered when at least this much of it is right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Giuste al primo tentativo, almeno</translation>
     </message>
     <message>
         <source>In consecutive sessions</source>
         <extracomment>The label of a number of sessions in a row in which the percent must be reached</extracomment>
-        <translation type="unfinished" />
+        <translation>In sessioni consecutive</translation>
     </message>
     <message>
         <source>Trials a session, at least</source>
         <extracomment>The label of the fewest trials a session must have to count</extracomment>
-        <translation type="unfinished" />
+        <translation>Prove per sessione, almeno</translation>
     </message>
     <message>
         <source>Export CSV</source>
         <extracomment>A button: saves every answer of the learner in a CSV file
 ----------
 The title of the file dialog that saves the CSV file</extracomment>
-        <translation type="unfinished" />
+        <translation>Esporta CSV</translation>
     </message>
     <message>
         <source>Report PDF</source>
         <extracomment>A button: saves a printable report of the learner in a PDF file
 ----------
 The title of the file dialog that saves the PDF report</extracomment>
-        <translation type="unfinished" />
+        <translation>Resoconto PDF</translation>
     </message>
     <message>
         <source>Delete learner</source>
         <extracomment>A button: removes the learner and all of their records</extracomment>
-        <translation type="unfinished" />
+        <translation>Elimina allievo</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
         <extracomment>A file dialog's filter; keep "(*.csv)" as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>File CSV (*.csv)</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
         <extracomment>A file dialog's filter; keep "(*.pdf)" as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>File PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Delete %1 and all of their records? This cannot be undone.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Eliminare %1 e tutto il suo registro? L'operazione non può essere annullata.</translation>
     </message>
 </context>
 <context>
@@ -2326,62 +2324,62 @@ The title of the file dialog that saves the PDF report</extracomment>
     <message>
         <source>Teaching</source>
         <extracomment>Title of the dialog when no learner is chosen</extracomment>
-        <translation type="unfinished" />
+        <translation>Didattica</translation>
     </message>
     <message>
         <source>Teaching for %1</source>
         <extracomment>Title of the dialog; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Didattica per %1</translation>
     </message>
     <message>
         <source> sets</source>
         <extracomment>Shown after the number in "Review mastered targets: one set in 5 sets"; keep the leading space</extracomment>
-        <translation type="unfinished" />
+        <translation> serie</translation>
     </message>
     <message>
         <source> s</source>
         <extracomment>Seconds, shown after the number; keep the leading space</extracomment>
-        <translation type="unfinished" />
+        <translation> s</translation>
     </message>
     <message>
         <source>Show the answer after a wrong answer</source>
-        <translation type="unfinished" />
+        <translation>Mostra la risposta dopo una risposta sbagliata</translation>
     </message>
     <message>
         <source>Repeat a set after an error</source>
-        <translation type="unfinished" />
+        <translation>Ripeti la serie dopo un errore</translation>
     </message>
     <message>
         <source> right sets</source>
         <extracomment>Shown after the number in "Show a reward after 3 right sets"; keep the leading space</extracomment>
-        <translation type="unfinished" />
+        <translation> serie giuste</translation>
     </message>
     <message>
         <source>Targets</source>
         <extracomment>The list of symbols and attributes being taught</extracomment>
-        <translation type="unfinished" />
+        <translation>Obiettivi</translation>
     </message>
     <message>
         <source>Review mastered targets: one set in</source>
-        <translation type="unfinished" />
+        <translation>Ripasso degli obiettivi acquisiti: una serie ogni</translation>
     </message>
     <message>
         <source>Show the answer after</source>
         <extracomment>Followed by a number of seconds</extracomment>
-        <translation type="unfinished" />
+        <translation>Mostra la risposta dopo</translation>
     </message>
     <message>
         <source>Errorless trials for each new target</source>
-        <translation type="unfinished" />
+        <translation>Prove senza errori per ogni nuovo obiettivo</translation>
     </message>
     <message>
         <source>Show a reward after</source>
         <extracomment>Followed by a number of right sets</extracomment>
-        <translation type="unfinished" />
+        <translation>Mostra un premio dopo</translation>
     </message>
     <message>
         <source>No picture of this collection has both its symbol and its attribute checked, so there would be nothing to show. Check at least one symbol and one attribute of the same picture, or press Cancel to keep the targets as they were.</source>
-        <translation type="unfinished" />
+        <translation>Nessuna immagine di questa raccolta ha spuntati sia il simbolo sia l'attributo, quindi non ci sarebbe nulla da mostrare. Spunta almeno un simbolo e un attributo della stessa immagine, oppure premi Annulla per lasciare gli obiettivi com'erano.</translation>
     </message>
 </context>
 <context>
@@ -2391,47 +2389,47 @@ The title of the file dialog that saves the PDF report</extracomment>
         <extracomment>Button: record the caption from the microphone
 ----------
 Button: record the caption from the microphone; "No microphone" on a computer without one</extracomment>
-        <translation type="unfinished" />
+        <translation>Registra</translation>
     </message>
     <message>
         <source>Play</source>
         <extracomment>Button: play the recorded caption</extracomment>
-        <translation type="unfinished" />
+        <translation>Ascolta</translation>
     </message>
     <message>
         <source>Remove</source>
         <extracomment>Button: the recording goes to the trash</extracomment>
-        <translation type="unfinished" />
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>Voice of %1</source>
         <extracomment>%1 is the object picture's name; the buttons record, play and remove its spoken caption</extracomment>
-        <translation type="unfinished" />
+        <translation>Voce di %1</translation>
     </message>
     <message>
         <source>Stop</source>
         <extracomment>Button: stop recording</extracomment>
-        <translation type="unfinished" />
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>Stops recording</source>
-        <translation type="unfinished" />
+        <translation>Ferma la registrazione</translation>
     </message>
     <message>
         <source>No microphone</source>
-        <translation type="unfinished" />
+        <translation>Nessun microfono</translation>
     </message>
     <message>
         <source>Records the caption from the microphone</source>
-        <translation type="unfinished" />
+        <translation>Registra la didascalia dal microfono</translation>
     </message>
     <message>
         <source>No microphone: this computer has none to record with</source>
-        <translation type="unfinished" />
+        <translation>Nessun microfono: questo computer non ne ha uno con cui registrare</translation>
     </message>
     <message>
         <source>The recording %1 cannot be moved to the trash</source>
-        <translation type="unfinished" />
+        <translation>Impossibile spostare nel cestino la registrazione %1</translation>
     </message>
 </context>
 <context>
@@ -2439,162 +2437,162 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     <message>
         <source>About MyApp</source>
         <extracomment>The window's title until the program's name is known</extracomment>
-        <translation type="unfinished" />
+        <translation>Informazioni su MyApp</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>Button that closes the About window</extracomment>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>Application Title</source>
         <extracomment>Shown until the program's name is known</extracomment>
-        <translation type="unfinished" />
+        <translation>Titolo dell'applicazione</translation>
     </message>
     <message>
         <source>Version</source>
         <extracomment>Shown until the version number is known</extracomment>
-        <translation type="unfinished" />
+        <translation>Versione</translation>
     </message>
     <message>
         <source>Developed by %1 - %2</source>
         <extracomment>%1 is the author, %2 the year</extracomment>
-        <translation type="unfinished" />
+        <translation>Sviluppato da %1 - %2</translation>
     </message>
     <message>
         <source>About %1</source>
         <extracomment>%1 is the program's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Informazioni su %1</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 is the version number, such as 1.0.0</extracomment>
-        <translation type="unfinished" />
+        <translation>Versione %1</translation>
     </message>
 </context>
 <context>
     <name>tessarine::frmApertura</name>
     <message>
         <source>Show distractor for symbols</source>
-        <translation type="unfinished" />
+        <translation>Distrattore per i simboli</translation>
     </message>
     <message>
         <source>Show distractor for attributes</source>
-        <translation type="unfinished" />
+        <translation>Distrattore per gli attributi</translation>
     </message>
     <message>
         <source>Same category of image</source>
-        <translation type="unfinished" />
+        <translation>Stessa categoria dell'immagine</translation>
     </message>
     <message>
         <source>Full random (regardless of category)</source>
-        <translation type="unfinished" />
+        <translation>Casuale (qualsiasi categoria)</translation>
     </message>
     <message>
         <source>Program Options</source>
         <extracomment>The options window's heading</extracomment>
-        <translation type="unfinished" />
+        <translation>Opzioni del programma</translation>
     </message>
     <message>
         <source>Distractors management</source>
-        <translation type="unfinished" />
+        <translation>Gestione distrattori</translation>
     </message>
     <message>
         <source>Attribute distractor chosing method</source>
-        <translation type="unfinished" />
+        <translation>Scelta del distrattore di attributo</translation>
     </message>
     <message>
         <source>Use sequence between symbols and attributes</source>
-        <translation type="unfinished" />
+        <translation>Usa la sequenza tra simboli e attributi</translation>
     </message>
     <message>
         <source>Sounds management</source>
-        <translation type="unfinished" />
+        <translation>Gestione suoni</translation>
     </message>
     <message>
         <source>Play sounds</source>
-        <translation type="unfinished" />
+        <translation>Riproduci suoni</translation>
     </message>
     <message>
         <source>Sound for "OK"</source>
-        <translation type="unfinished" />
+        <translation>Suono per "OK"</translation>
     </message>
     <message>
         <source>Play the OK sound</source>
-        <translation type="unfinished" />
+        <translation>Riproduci il suono OK</translation>
     </message>
     <message>
         <source>Sound for "error"</source>
-        <translation type="unfinished" />
+        <translation>Suono per "errore"</translation>
     </message>
     <message>
         <source>Play the wrong-answer sound</source>
-        <translation type="unfinished" />
+        <translation>Riproduci il suono di errore</translation>
     </message>
     <message>
         <source>Start program</source>
         <extracomment>Button: closes the options and starts the exercise</extracomment>
-        <translation type="unfinished" />
+        <translation>Avvia programma</translation>
     </message>
     <message>
         <source>Learner</source>
         <extracomment>Label of the list of learners' names</extracomment>
-        <translation type="unfinished" />
+        <translation>Allievo</translation>
     </message>
     <message>
         <source>Whose answers are recorded; leave empty to record nothing</source>
-        <translation type="unfinished" />
+        <translation>Di chi si registrano le risposte; lascia vuoto per non registrare nulla</translation>
     </message>
     <message>
         <source>Records...</source>
         <extracomment>Button: opens the learner's records</extracomment>
-        <translation type="unfinished" />
+        <translation>Registro...</translation>
     </message>
     <message>
         <source>Access...</source>
         <extracomment>Button: opens the learner's keyboard, switch and screen settings</extracomment>
-        <translation type="unfinished" />
+        <translation>Accesso...</translation>
     </message>
     <message>
         <source>Keyboard, switches and screen size for this learner</source>
-        <translation type="unfinished" />
+        <translation>Tastiera, sensori e dimensioni dello schermo per questo allievo</translation>
     </message>
     <message>
         <source>Teaching...</source>
         <extracomment>Button: opens the learner's teaching settings</extracomment>
-        <translation type="unfinished" />
+        <translation>Didattica...</translation>
     </message>
     <message>
         <source>Targets, prompts, corrections and rewards for this learner</source>
-        <translation type="unfinished" />
+        <translation>Obiettivi, aiuti, correzioni e premi per questo allievo</translation>
     </message>
     <message>
         <source>Pictures</source>
         <extracomment>Label of the list of picture collections</extracomment>
-        <translation type="unfinished" />
+        <translation>Immagini</translation>
     </message>
     <message>
         <source>The pictures the exercise shows</source>
-        <translation type="unfinished" />
+        <translation>Le immagini mostrate dall'esercizio</translation>
     </message>
     <message>
         <source>Pictures...</source>
         <extracomment>Button: opens the window that adds, names and checks pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Immagini...</translation>
     </message>
     <message>
         <source>Add, name and check the pictures of this collection</source>
-        <translation type="unfinished" />
+        <translation>Aggiungi, nomina e controlla le immagini di questa raccolta</translation>
     </message>
     <message>
         <source>Other folder...</source>
         <extracomment>Last entry of the list of picture collections: choose a folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Altra cartella...</translation>
     </message>
     <message>
         <source>Pictures: choose a folder with Images, Symbols, Attributes and Sounds</source>
         <extracomment>Title of the folder dialog; Images, Symbols, Attributes and Sounds are folder names, kept as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>Immagini: scegli una cartella con Images, Symbols, Attributes e Sounds</translation>
     </message>
 </context>
 <context>
@@ -2602,62 +2600,62 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     <message>
         <source>Change set</source>
         <extracomment>Button: shows the next set of pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Cambia serie</translation>
     </message>
     <message>
         <source>Caption</source>
         <extracomment>The text under the object picture (its name)</extracomment>
-        <translation type="unfinished" />
+        <translation>Didascalia</translation>
     </message>
     <message>
         <source>Object picture</source>
-        <translation type="unfinished" />
+        <translation>Immagine dell'oggetto</translation>
     </message>
     <message>
         <source>Symbols</source>
         <extracomment>The row of symbol pictures to choose from</extracomment>
-        <translation type="unfinished" />
+        <translation>Simboli</translation>
     </message>
     <message>
         <source>Attributes</source>
         <extracomment>The row of attribute pictures (colours, sizes...) to choose from</extracomment>
-        <translation type="unfinished" />
+        <translation>Attributi</translation>
     </message>
     <message>
         <source>First symbol</source>
-        <translation type="unfinished" />
+        <translation>Primo simbolo</translation>
     </message>
     <message>
         <source>Second symbol</source>
-        <translation type="unfinished" />
+        <translation>Secondo simbolo</translation>
     </message>
     <message>
         <source>First attribute</source>
-        <translation type="unfinished" />
+        <translation>Primo attributo</translation>
     </message>
     <message>
         <source>Second attribute</source>
-        <translation type="unfinished" />
+        <translation>Secondo attributo</translation>
     </message>
     <message>
         <source>Focus ring</source>
         <extracomment>The ring that marks the picture a key or switch would choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Cornice di selezione</translation>
     </message>
     <message>
         <source>Answer shown</source>
         <extracomment>The mark that shows the learner the right answer</extracomment>
-        <translation type="unfinished" />
+        <translation>Risposta mostrata</translation>
     </message>
     <message>
         <source>Tokens</source>
         <extracomment>The row of tokens earned towards a reward</extracomment>
-        <translation type="unfinished" />
+        <translation>Gettoni</translation>
     </message>
     <message>
         <source>Reward</source>
         <extracomment>The reward shown after enough right answers</extracomment>
-        <translation type="unfinished" />
+        <translation>Premio</translation>
     </message>
 </context>
 </TS>
