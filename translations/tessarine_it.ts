@@ -48,7 +48,7 @@
     <name>AddPictureCommand</name>
     <message>
         <source>Usage: tessarine --add-picture FILE --as OBJECT.CATEGORY.VALUE [--collection FOLDER]</source>
-        <extracomment>The command line's form: the program's name and the options stay as they are</extracomment>
+        <extracomment>The command line&apos;s form: the program&apos;s name and the options stay as they are</extracomment>
         <translation>Uso: tessarine --add-picture FILE --as OGGETTO.CATEGORIA.VALORE [--collection CARTELLA]</translation>
     </message>
     <message>
@@ -63,7 +63,7 @@
     <message>
         <source>One picture at a time: %1 is one too many.</source>
         <extracomment>%1 is a second picture file given on the command line</extracomment>
-        <translation>Un'immagine alla volta: %1 è di troppo.</translation>
+        <translation>Un&apos;immagine alla volta: %1 è di troppo.</translation>
     </message>
     <message>
         <source>Which picture? Name its file.</source>
@@ -71,15 +71,15 @@
     </message>
     <message>
         <source>Give the picture its name with --as, as in --as cup.colour.red.</source>
-        <extracomment>--as is the option's name; the example is a file name's three parts, object, category and value</extracomment>
-        <translation>Dai un nome all'immagine con --as, ad esempio --as tazza.colore.rosso.</translation>
+        <extracomment>--as is the option&apos;s name; the example is a file name&apos;s three parts, object, category and value</extracomment>
+        <translation>Dai un nome all&apos;immagine con --as, ad esempio --as tazza.colore.rosso.</translation>
     </message>
 </context>
 <context>
     <name>AudioOutputs</name>
     <message>
-        <source>This computer has no sound output, so no sound will be heard. Connect speakers or headphones, or switch the sound on in the computer's settings, then start Tessarine again.</source>
-        <translation>Questo computer non ha un'uscita audio, quindi non si sentirà alcun suono. Collega altoparlanti o cuffie, oppure attiva l'audio nelle impostazioni del computer, poi riavvia Tessarine.</translation>
+        <source>This computer has no sound output, so no sound will be heard. Connect speakers or headphones, or switch the sound on in the computer&apos;s settings, then start Tessarine again.</source>
+        <translation>Questo computer non ha un&apos;uscita audio, quindi non si sentirà alcun suono. Collega altoparlanti o cuffie, oppure attiva l&apos;audio nelle impostazioni del computer, poi riavvia Tessarine.</translation>
     </message>
 </context>
 <context>
@@ -93,8 +93,8 @@ sounds.
 
 Exit status: 0 every set works and nothing was found; 1 something was found; 2 the folder cannot
 be read, the sheet cannot be written or the command line is wrong.</source>
-        <translation>Controlla le immagini e i suoni di una cartella di programma di Tessarine come li legge l'esercizio e
-indica, per ogni file, che cosa succederà nell'esercizio e come correggerlo: immagini di oggetti senza
+        <translation>Controlla le immagini e i suoni di una cartella di programma di Tessarine come li legge l&apos;esercizio e
+indica, per ogni file, che cosa succederà nell&apos;esercizio e come correggerlo: immagini di oggetti senza
 simbolo o attributo, nomi con troppo poche parti, impostazioni delle opzioni con cui una serie si interrompe
 con un errore, immagini che non si possono caricare o non vengono mai mostrate, cartelle con più di 1000
 immagini, suoni mancanti.
@@ -108,15 +108,15 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
         <translation>Uso: %1 (--help per saperne di più)</translation>
     </message>
     <message>
-        <source>Print the findings as JSON (schema "tessarine-check/1") instead of text.</source>
-        <translation>Stampa le segnalazioni in formato JSON (schema "tessarine-check/1") invece che come testo.</translation>
+        <source>Print the findings as JSON (schema &quot;tessarine-check/1&quot;) instead of text.</source>
+        <translation>Stampa le segnalazioni in formato JSON (schema &quot;tessarine-check/1&quot;) invece che come testo.</translation>
     </message>
     <message>
         <source>Also write a printable A4 sheet with one row per object picture: the picture, its caption, its symbol and its attribute, problems marked in colour.</source>
-        <translation>Scrive anche una scheda A4 stampabile con una riga per ogni immagine di oggetto: l'immagine, la sua didascalia, il suo simbolo e il suo attributo, con i problemi evidenziati a colori.</translation>
+        <translation>Scrive anche una scheda A4 stampabile con una riga per ogni immagine di oggetto: l&apos;immagine, la sua didascalia, il suo simbolo e il suo attributo, con i problemi evidenziati a colori.</translation>
     </message>
     <message>
-        <source>The folder that holds the Images, Symbols, Attributes and Sounds folders; without it the collection the program uses, as chosen in its options window (the program's own folder when none was chosen).</source>
+        <source>The folder that holds the Images, Symbols, Attributes and Sounds folders; without it the collection the program uses, as chosen in its options window (the program&apos;s own folder when none was chosen).</source>
         <translation>La cartella che contiene le cartelle Images, Symbols, Attributes e Sounds; se omessa, la raccolta usata dal programma, come scelta nella finestra delle opzioni (la cartella del programma stesso se non ne è stata scelta nessuna).</translation>
     </message>
     <message>
@@ -136,9 +136,12 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
         <translation>Scheda scritta in %1</translation>
     </message>
     <message numerus="yes">
-        <source>One folder at a time, not %n: "%1".</source>
+        <source>One folder at a time, not %n: &quot;%1&quot;.</source>
         <extracomment>%1 is the folders given, in quotes</extracomment>
-        <translation><numerusform>Una cartella alla volta, non %n: "%1".</numerusform><numerusform>Una cartella alla volta, non %n: "%1".</numerusform></translation>
+        <translation>
+            <numerusform>Una cartella alla volta, non %n: &quot;%1&quot;.</numerusform>
+            <numerusform>Una cartella alla volta, non %n: &quot;%1&quot;.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -160,7 +163,7 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     </message>
     <message>
         <source>With %1</source>
-        <extracomment>%1, %2 and %3 name options, each as it is set ("on", "off", or a choice)</extracomment>
+        <extracomment>%1, %2 and %3 name options, each as it is set (&quot;on&quot;, &quot;off&quot;, or a choice)</extracomment>
         <translation>Con %1</translation>
     </message>
     <message>
@@ -175,7 +178,7 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
 <context>
     <name>CollectionChoice</name>
     <message>
-        <source>The pictures chosen before, in %1, are no longer there (was the folder moved, renamed or on a disk that is not plugged in?). The program's own pictures are used instead.</source>
+        <source>The pictures chosen before, in %1, are no longer there (was the folder moved, renamed or on a disk that is not plugged in?). The program&apos;s own pictures are used instead.</source>
         <extracomment>%1 is a folder</extracomment>
         <translation>Le immagini scelte in precedenza, in %1, non ci sono più (la cartella è stata spostata, rinominata o si trova su un disco non collegato?). Vengono usate al loro posto le immagini del programma.</translation>
     </message>
@@ -189,21 +192,21 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     </message>
     <message>
         <source>The part of the picture to keep is empty.</source>
-        <translation>La parte dell'immagine da conservare è vuota.</translation>
+        <translation>La parte dell&apos;immagine da conservare è vuota.</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <extracomment>Ends "Could not write ...: "; %1 is the path in the way</extracomment>
+        <extracomment>Ends &quot;Could not write ...: &quot;; %1 is the path in the way</extracomment>
         <translation>%1 non è una cartella</translation>
     </message>
     <message>
         <source>this folder may not be written here</source>
-        <extracomment>Ends "Could not write ...: "</extracomment>
+        <extracomment>Ends &quot;Could not write ...: &quot;</extracomment>
         <translation>non è consentito scrivere questa cartella qui</translation>
     </message>
     <message>
         <source>the folder could not be made</source>
-        <extracomment>Ends "Could not write ...: "</extracomment>
+        <extracomment>Ends &quot;Could not write ...: &quot;</extracomment>
         <translation>non è stato possibile creare la cartella</translation>
     </message>
     <message>
@@ -238,18 +241,18 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     </message>
     <message>
         <source>Could not move %1 to the trash; it was left where it is.</source>
-        <translation>Impossibile spostare %1 nel cestino; è stato lasciato dov'è.</translation>
+        <translation>Impossibile spostare %1 nel cestino; è stato lasciato dov&apos;è.</translation>
     </message>
 </context>
 <context>
     <name>Collections</name>
     <message>
         <source>The picture %1 could not be copied into the new collection.</source>
-        <translation>Non è stato possibile copiare l'immagine %1 nella nuova raccolta.</translation>
+        <translation>Non è stato possibile copiare l&apos;immagine %1 nella nuova raccolta.</translation>
     </message>
     <message>
-        <source>Program's own pictures</source>
-        <extracomment>The collection of pictures that comes with the program, first in the "Pictures" list</extracomment>
+        <source>Program&apos;s own pictures</source>
+        <extracomment>The collection of pictures that comes with the program, first in the &quot;Pictures&quot; list</extracomment>
         <translation>Immagini del programma</translation>
     </message>
     <message>
@@ -257,24 +260,24 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
         <translation>Una nuova raccolta deve avere un nome.</translation>
     </message>
     <message>
-        <source>The name of a collection cannot hold a slash: "%1".</source>
-        <translation>Il nome di una raccolta non può contenere una barra: "%1".</translation>
+        <source>The name of a collection cannot hold a slash: &quot;%1&quot;.</source>
+        <translation>Il nome di una raccolta non può contenere una barra: &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>The name of a collection cannot start with a dot: "%1".</source>
-        <translation>Il nome di una raccolta non può iniziare con un punto: "%1".</translation>
+        <source>The name of a collection cannot start with a dot: &quot;%1&quot;.</source>
+        <translation>Il nome di una raccolta non può iniziare con un punto: &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>There is already a collection named "%1".</source>
-        <translation>Esiste già una raccolta di nome "%1".</translation>
+        <source>There is already a collection named &quot;%1&quot;.</source>
+        <translation>Esiste già una raccolta di nome &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The folder for collections, %1, could not be made.</source>
         <translation>Non è stato possibile creare la cartella delle raccolte, %1.</translation>
     </message>
     <message>
-        <source>The collection "%1" could not be made in %2.</source>
-        <translation>Non è stato possibile creare la raccolta "%1" in %2.</translation>
+        <source>The collection &quot;%1&quot; could not be made in %2.</source>
+        <translation>Non è stato possibile creare la raccolta &quot;%1&quot; in %2.</translation>
     </message>
 </context>
 <context>
@@ -313,56 +316,56 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     </message>
     <message>
         <source>%1, the set stops half-way with the error of the picture drawn.</source>
-        <translation>%1, la serie si interrompe a metà con l'errore dell'immagine estratta.</translation>
+        <translation>%1, la serie si interrompe a metà con l&apos;errore dell&apos;immagine estratta.</translation>
     </message>
     <message>
         <source>%1, the exercise gives up after %2 draws that miss, so the set can stop half-way with error 550 %3 (%4).</source>
-        <extracomment>%1 names the options, %2 is a number of draws, %3 the exercise's error message, %4 how often</extracomment>
-        <translation>%1, l'esercizio rinuncia dopo %2 estrazioni andate a vuoto, quindi la serie può interrompersi a metà con l'errore 550 %3 (%4).</translation>
+        <extracomment>%1 names the options, %2 is a number of draws, %3 the exercise&apos;s error message, %4 how often</extracomment>
+        <translation>%1, l&apos;esercizio rinuncia dopo %2 estrazioni andate a vuoto, quindi la serie può interrompersi a metà con l&apos;errore 550 %3 (%4).</translation>
     </message>
     <message>
         <source>Add symbol pictures for other objects.</source>
         <translation>Aggiungi immagini di simboli per altri oggetti.</translation>
     </message>
     <message>
-        <source>Add attributes with other values to the category "%1".</source>
-        <translation>Aggiungi attributi con altri valori alla categoria "%1".</translation>
+        <source>Add attributes with other values to the category &quot;%1&quot;.</source>
+        <translation>Aggiungi attributi con altri valori alla categoria &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Add attributes with other values.</source>
         <translation>Aggiungi attributi con altri valori.</translation>
     </message>
     <message>
-        <source>There is no symbol with another name to show as the wrong choice: every symbol picture is a "%1".</source>
-        <translation>Non c'è nessun simbolo con un altro nome da mostrare come scelta sbagliata: ogni immagine di simbolo è un "%1".</translation>
+        <source>There is no symbol with another name to show as the wrong choice: every symbol picture is a &quot;%1&quot;.</source>
+        <translation>Non c&apos;è nessun simbolo con un altro nome da mostrare come scelta sbagliata: ogni immagine di simbolo è un &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Add symbol pictures for other objects, or turn off %1.</source>
         <translation>Aggiungi immagini di simboli per altri oggetti, oppure disattiva %1.</translation>
     </message>
     <message>
-        <source>There is no attribute of the category "%1" at all.</source>
-        <translation>Non esiste alcun attributo della categoria "%1".</translation>
+        <source>There is no attribute of the category &quot;%1&quot; at all.</source>
+        <translation>Non esiste alcun attributo della categoria &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>%1, %2 (the exercise tries to load the Attributes folder itself as a picture).</source>
-        <translation>%1, %2 (l'esercizio prova a caricare come immagine la cartella Attributes stessa).</translation>
+        <translation>%1, %2 (l&apos;esercizio prova a caricare come immagine la cartella Attributes stessa).</translation>
     </message>
     <message>
         <source>Add attribute pictures %1.VALUE.jpg for at least two values, or choose %2.</source>
         <translation>Aggiungi immagini di attributi %1.VALORE.jpg per almeno due valori, oppure scegli %2.</translation>
     </message>
     <message>
-        <source>The category "%1" has no other value than "%2" to show as the wrong choice.</source>
-        <translation>La categoria "%1" non ha altri valori oltre a "%2" da mostrare come scelta sbagliata.</translation>
+        <source>The category &quot;%1&quot; has no other value than &quot;%2&quot; to show as the wrong choice.</source>
+        <translation>La categoria &quot;%1&quot; non ha altri valori oltre a &quot;%2&quot; da mostrare come scelta sbagliata.</translation>
     </message>
     <message>
         <source>Add another attribute of this category (for example %1), or choose %2.</source>
         <translation>Aggiungi un altro attributo di questa categoria (ad esempio %1), oppure scegli %2.</translation>
     </message>
     <message>
-        <source>Every attribute carries the value "%1", so there is none to show as the wrong choice.</source>
-        <translation>Ogni attributo ha il valore "%1", quindi non ce n'è nessuno da mostrare come scelta sbagliata.</translation>
+        <source>Every attribute carries the value &quot;%1&quot;, so there is none to show as the wrong choice.</source>
+        <translation>Ogni attributo ha il valore &quot;%1&quot;, quindi non ce n&apos;è nessuno da mostrare come scelta sbagliata.</translation>
     </message>
     <message>
         <source>Add an attribute with another value, or turn off %1.</source>
@@ -371,29 +374,35 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     <message numerus="yes">
         <source>Of the %n symbol(s) that the wrong choice is drawn from, only %1 can serve.</source>
         <extracomment>%1 is how many of them can serve</extracomment>
-        <translation><numerusform>Dell'unico simbolo (%n) da cui si estrae la scelta sbagliata, solo %1 è utilizzabile.</numerusform><numerusform>Dei %n simboli da cui si estrae la scelta sbagliata, solo %1 sono utilizzabili.</numerusform></translation>
+        <translation>
+            <numerusform>Dell&apos;unico simbolo (%n) da cui si estrae la scelta sbagliata, solo %1 è utilizzabile.</numerusform>
+            <numerusform>Dei %n simboli da cui si estrae la scelta sbagliata, solo %1 sono utilizzabili.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Of the %n attribute(s) that the wrong choice is drawn from, only %1 can serve.</source>
-        <translation><numerusform>Dell'unico attributo (%n) da cui si estrae la scelta sbagliata, solo %1 è utilizzabile.</numerusform><numerusform>Dei %n attributi da cui si estrae la scelta sbagliata, solo %1 sono utilizzabili.</numerusform></translation>
+        <translation>
+            <numerusform>Dell&apos;unico attributo (%n) da cui si estrae la scelta sbagliata, solo %1 è utilizzabile.</numerusform>
+            <numerusform>Dei %n attributi da cui si estrae la scelta sbagliata, solo %1 sono utilizzabili.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>ErrorGuard</name>
     <message>
-        <source>Error "%1" in %2() function</source>
-        <extracomment>%1 is what went wrong; %2 is the program's own name of the function, kept as it is</extracomment>
-        <translation>Errore "%1" nella funzione %2()</translation>
+        <source>Error &quot;%1&quot; in %2() function</source>
+        <extracomment>%1 is what went wrong; %2 is the program&apos;s own name of the function, kept as it is</extracomment>
+        <translation>Errore &quot;%1&quot; nella funzione %2()</translation>
     </message>
     <message>
-        <source>Error "%1" in %2() routine</source>
-        <extracomment>%1 is what went wrong; %2 is the program's own name of the routine, kept as it is</extracomment>
-        <translation>Errore "%1" nella routine %2()</translation>
+        <source>Error &quot;%1&quot; in %2() routine</source>
+        <extracomment>%1 is what went wrong; %2 is the program&apos;s own name of the routine, kept as it is</extracomment>
+        <translation>Errore &quot;%1&quot; nella routine %2()</translation>
     </message>
     <message>
-        <source>Run-time error '%1': %2</source>
-        <extracomment>%1 is the error's number, %2 what went wrong</extracomment>
-        <translation>Errore di run-time '%1': %2</translation>
+        <source>Run-time error &apos;%1&apos;: %2</source>
+        <extracomment>%1 is the error&apos;s number, %2 what went wrong</extracomment>
+        <translation>Errore di run-time &apos;%1&apos;: %2</translation>
     </message>
 </context>
 <context>
@@ -419,7 +428,7 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     </message>
     <message>
         <source>There is already a %1 in %2: keep the one you want, or give this one a name of its own.</source>
-        <translation>In %2 c'è già un %1: tieni quello che ti serve, oppure dai a questo un nome diverso.</translation>
+        <translation>In %2 c&apos;è già un %1: tieni quello che ti serve, oppure dai a questo un nome diverso.</translation>
     </message>
     <message>
         <source>This file is hidden (its name starts with a full stop).</source>
@@ -434,16 +443,16 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
         <translation>Rinominalo senza il punto iniziale, in %1.</translation>
     </message>
     <message>
-        <source>Only pictures whose names end in ".jpg" are used; this one ends in ".%1".</source>
-        <translation>Vengono usate solo le immagini il cui nome termina con ".jpg"; questa termina con ".%1".</translation>
+        <source>Only pictures whose names end in &quot;.jpg&quot; are used; this one ends in &quot;.%1&quot;.</source>
+        <translation>Vengono usate solo le immagini il cui nome termina con &quot;.jpg&quot;; questa termina con &quot;.%1&quot;.</translation>
     </message>
     <message>
-        <source>Only pictures whose names end in ".jpg" are used; this one ends in a blank.</source>
-        <translation>Vengono usate solo le immagini il cui nome termina con ".jpg"; questa termina con uno spazio.</translation>
+        <source>Only pictures whose names end in &quot;.jpg&quot; are used; this one ends in a blank.</source>
+        <translation>Vengono usate solo le immagini il cui nome termina con &quot;.jpg&quot;; questa termina con uno spazio.</translation>
     </message>
     <message>
-        <source>Only pictures whose names end in ".jpg" are used; this one has no ending at all.</source>
-        <translation>Vengono usate solo le immagini il cui nome termina con ".jpg"; questa non ha alcuna estensione.</translation>
+        <source>Only pictures whose names end in &quot;.jpg&quot; are used; this one has no ending at all.</source>
+        <translation>Vengono usate solo le immagini il cui nome termina con &quot;.jpg&quot;; questa non ha alcuna estensione.</translation>
     </message>
     <message>
         <source>This picture is never shown.</source>
@@ -451,11 +460,11 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     </message>
     <message>
         <source>It is a JPEG picture: rename it to %1.</source>
-        <translation>È un'immagine JPEG: rinominala in %1.</translation>
+        <translation>È un&apos;immagine JPEG: rinominala in %1.</translation>
     </message>
     <message>
-        <source>Save it as a JPEG picture named %1 (in a picture editor: "Save as", JPEG).</source>
-        <translation>Salvala come immagine JPEG con il nome %1 (in un programma di grafica: "Salva con nome", JPEG).</translation>
+        <source>Save it as a JPEG picture named %1 (in a picture editor: &quot;Save as&quot;, JPEG).</source>
+        <translation>Salvala come immagine JPEG con il nome %1 (in un programma di grafica: &quot;Salva con nome&quot;, JPEG).</translation>
     </message>
     <message>
         <source>The %1 folder is missing.</source>
@@ -487,7 +496,7 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     </message>
     <message>
         <source>No set can be shown: when the exercise opens, %1.</source>
-        <translation>Non si può mostrare nessuna serie: quando si apre l'esercizio, %1.</translation>
+        <translation>Non si può mostrare nessuna serie: quando si apre l&apos;esercizio, %1.</translation>
     </message>
     <message>
         <source>No set has a right symbol, and with %1 on %2.</source>
@@ -499,11 +508,14 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     </message>
     <message>
         <source>The exercise also shows the message %1 when it opens.</source>
-        <translation>All'apertura l'esercizio mostra anche il messaggio %1.</translation>
+        <translation>All&apos;apertura l&apos;esercizio mostra anche il messaggio %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n time(s), once for each of them</source>
-        <translation><numerusform>%n volta, una per ciascuno</numerusform><numerusform>%n volte, una per ciascuno</numerusform></translation>
+        <translation>
+            <numerusform>%n volta, una per ciascuno</numerusform>
+            <numerusform>%n volte, una per ciascuno</numerusform>
+        </translation>
     </message>
     <message>
         <source>Keep at most %1 pictures in %2; move the others to a folder of their own and swap them in when needed.</source>
@@ -531,11 +543,11 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     </message>
     <message>
         <source>On a first start (or when the chosen sound has gone) no right-answer sound is chosen, so a right-answer click is silent.</source>
-        <translation>Al primo avvio (o quando il suono scelto non c'è più) non è scelto alcun suono per la risposta giusta, quindi un clic giusto resta muto.</translation>
+        <translation>Al primo avvio (o quando il suono scelto non c&apos;è più) non è scelto alcun suono per la risposta giusta, quindi un clic giusto resta muto.</translation>
     </message>
     <message>
         <source>On a first start (or when the chosen sound has gone) no wrong-answer sound is chosen, so a wrong-answer click is silent.</source>
-        <translation>Al primo avvio (o quando il suono scelto non c'è più) non è scelto alcun suono per la risposta sbagliata, quindi un clic sbagliato resta muto.</translation>
+        <translation>Al primo avvio (o quando il suono scelto non c&apos;è più) non è scelto alcun suono per la risposta sbagliata, quindi un clic sbagliato resta muto.</translation>
     </message>
     <message>
         <source>%1 cannot be played: %2</source>
@@ -543,7 +555,7 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     </message>
     <message>
         <source>Chosen as a feedback sound, it is not heard, and the learner gets no answer.</source>
-        <translation>Se viene scelto come suono di risposta non si sente, e l'allievo non riceve alcun riscontro.</translation>
+        <translation>Se viene scelto come suono di risposta non si sente, e l&apos;allievo non riceve alcun riscontro.</translation>
     </message>
     <message>
         <source>Save it again as a PCM wave file (WAV, 16 bit), or choose another sound.</source>
@@ -551,7 +563,7 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     </message>
     <message>
         <source>There is no %1 in the Sounds folder.</source>
-        <translation>Nella cartella Sounds non c'è %1.</translation>
+        <translation>Nella cartella Sounds non c&apos;è %1.</translation>
     </message>
     <message>
         <source>Add a wave file named %1, or choose another sound in the options window.</source>
@@ -559,13 +571,19 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     </message>
     <message numerus="yes">
         <source>The %1 folder holds %n picture(s); only the first %2 (in name order) are used.</source>
-        <extracomment>%1 is a folder's name, %2 the most pictures the exercise lists</extracomment>
-        <translation><numerusform>La cartella %1 contiene %n immagine; vengono usate solo le prime %2 (in ordine di nome).</numerusform><numerusform>La cartella %1 contiene %n immagini; vengono usate solo le prime %2 (in ordine di nome).</numerusform></translation>
+        <extracomment>%1 is a folder&apos;s name, %2 the most pictures the exercise lists</extracomment>
+        <translation>
+            <numerusform>La cartella %1 contiene %n immagine; vengono usate solo le prime %2 (in ordine di nome).</numerusform>
+            <numerusform>La cartella %1 contiene %n immagini; vengono usate solo le prime %2 (in ordine di nome).</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n picture(s) never shown (%1), and every time the exercise opens it shows the error message %2 %3.</source>
-        <extracomment>%1 is a list of file names, %2 the exercise's error message, %3 how often it is shown</extracomment>
-        <translation><numerusform>%n immagine mai mostrata (%1), e ogni volta che si apre l'esercizio compare il messaggio di errore %2 %3.</numerusform><numerusform>%n immagini mai mostrate (%1), e ogni volta che si apre l'esercizio compare il messaggio di errore %2 %3.</numerusform></translation>
+        <extracomment>%1 is a list of file names, %2 the exercise&apos;s error message, %3 how often it is shown</extracomment>
+        <translation>
+            <numerusform>%n immagine mai mostrata (%1), e ogni volta che si apre l&apos;esercizio compare il messaggio di errore %2 %3.</numerusform>
+            <numerusform>%n immagini mai mostrate (%1), e ogni volta che si apre l&apos;esercizio compare il messaggio di errore %2 %3.</numerusform>
+        </translation>
     </message>
     <message>
         <source>once</source>
@@ -573,25 +591,25 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
         <translation>una volta</translation>
     </message>
     <message>
-        <source>No feedback sound can be chosen: both sound lists offer only "%1".</source>
-        <translation>Non si può scegliere nessun suono di risposta: entrambi gli elenchi dei suoni offrono solo "%1".</translation>
+        <source>No feedback sound can be chosen: both sound lists offer only &quot;%1&quot;.</source>
+        <translation>Non si può scegliere nessun suono di risposta: entrambi gli elenchi dei suoni offrono solo &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
     <name>HeifReader</name>
     <message>
         <source>too large</source>
-        <extracomment>Said in brackets after "... could not be read"</extracomment>
+        <extracomment>Said in brackets after &quot;... could not be read&quot;</extracomment>
         <translation>troppo grande</translation>
     </message>
     <message>
         <source>no picture data</source>
-        <extracomment>Said in brackets after "... could not be read"</extracomment>
+        <extracomment>Said in brackets after &quot;... could not be read&quot;</extracomment>
         <translation>nessun dato di immagine</translation>
     </message>
     <message>
         <source>not enough memory for %1 by %2</source>
-        <extracomment>Said in brackets after "... could not be read"; %1 by %2 are the picture's width and height</extracomment>
+        <extracomment>Said in brackets after &quot;... could not be read&quot;; %1 by %2 are the picture&apos;s width and height</extracomment>
         <translation>memoria insufficiente per %1 per %2</translation>
     </message>
 </context>
@@ -606,12 +624,12 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     <name>JpegDecoder</name>
     <message>
         <source>too large to decode at %1 by %2</source>
-        <extracomment>%1 by %2 is the picture's size in pixels</extracomment>
+        <extracomment>%1 by %2 is the picture&apos;s size in pixels</extracomment>
         <translation>troppo grande per essere decodificata a %1 per %2</translation>
     </message>
     <message>
         <source>not enough memory for %1 by %2</source>
-        <extracomment>%1 by %2 is the picture's size in pixels</extracomment>
+        <extracomment>%1 by %2 is the picture&apos;s size in pixels</extracomment>
         <translation>memoria insufficiente per %1 per %2</translation>
     </message>
 </context>
@@ -619,7 +637,7 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     <name>KeyCaptureButton</name>
     <message>
         <source>Enter</source>
-        <extracomment>The Enter key's name on a button</extracomment>
+        <extracomment>The Enter key&apos;s name on a button</extracomment>
         <translation>Invio</translation>
     </message>
 </context>
@@ -631,11 +649,11 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     </message>
     <message>
         <source>Names are compared without regard to capitals, so only %1 is ever shown as the right answer. Copied to a memory stick or a Windows computer, one file would also replace the other.</source>
-        <translation>I nomi vengono confrontati senza distinguere maiuscole e minuscole, quindi solo %1 viene mostrato come risposta giusta. Copiando su una chiavetta USB o su un computer Windows, un file sostituirebbe anche l'altro.</translation>
+        <translation>I nomi vengono confrontati senza distinguere maiuscole e minuscole, quindi solo %1 viene mostrato come risposta giusta. Copiando su una chiavetta USB o su un computer Windows, un file sostituirebbe anche l&apos;altro.</translation>
     </message>
     <message>
         <source>Both are shown, but copied to a memory stick or a Windows computer one file would replace the other.</source>
-        <translation>Vengono mostrati entrambi, ma copiando su una chiavetta USB o su un computer Windows un file sostituirebbe l'altro.</translation>
+        <translation>Vengono mostrati entrambi, ma copiando su una chiavetta USB o su un computer Windows un file sostituirebbe l&apos;altro.</translation>
     </message>
     <message>
         <source>Delete one of the two, or give them different names.</source>
@@ -655,15 +673,15 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     </message>
     <message>
         <source>Keep only the picture you want, or give this one a name of its own.</source>
-        <translation>Tieni solo l'immagine che ti serve, oppure dai a questa un nome diverso.</translation>
+        <translation>Tieni solo l&apos;immagine che ti serve, oppure dai a questa un nome diverso.</translation>
     </message>
     <message>
-        <source>The name has only one part before ".jpg"; attribute pictures need two: category.value.jpg.</source>
-        <translation>Il nome ha una sola parte prima di ".jpg"; le immagini di attributi ne richiedono due: categoria.valore.jpg.</translation>
+        <source>The name has only one part before &quot;.jpg&quot;; attribute pictures need two: category.value.jpg.</source>
+        <translation>Il nome ha una sola parte prima di &quot;.jpg&quot;; le immagini di attributi ne richiedono due: categoria.valore.jpg.</translation>
     </message>
     <message>
-        <source>It is read as the category "%1" with the value "jpg", so it is the right answer of no picture.</source>
-        <translation>Viene letto come categoria "%1" con valore "jpg", quindi non è la risposta giusta di nessuna immagine.</translation>
+        <source>It is read as the category &quot;%1&quot; with the value &quot;jpg&quot;, so it is the right answer of no picture.</source>
+        <translation>Viene letto come categoria &quot;%1&quot; con valore &quot;jpg&quot;, quindi non è la risposta giusta di nessuna immagine.</translation>
     </message>
     <message>
         <source>Rename it to category.value.jpg, for example %1.</source>
@@ -704,13 +722,13 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
 <context>
     <name>NameHints</name>
     <message>
-        <source>Is the category "%1" a spelling slip for %2?</source>
+        <source>Is the category &quot;%1&quot; a spelling slip for %2?</source>
         <extracomment>%1 is a part of a file name, %2 a list of names like it</extracomment>
-        <translation>La categoria "%1" è forse un errore di battitura per %2?</translation>
+        <translation>La categoria &quot;%1&quot; è forse un errore di battitura per %2?</translation>
     </message>
     <message>
-        <source>Is the value "%1" a spelling slip for %2?</source>
-        <translation>Il valore "%1" è forse un errore di battitura per %2?</translation>
+        <source>Is the value &quot;%1&quot; a spelling slip for %2?</source>
+        <translation>Il valore &quot;%1&quot; è forse un errore di battitura per %2?</translation>
     </message>
     <message>
         <source>Symbols/%1 is there, but it is never used (see below).</source>
@@ -726,13 +744,13 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
         <translation>Attributes/%1 esiste, ma non viene mai usato (vedi sotto).</translation>
     </message>
     <message>
-        <source>There is no attribute of the category "%1" at all.</source>
-        <translation>Non esiste alcun attributo della categoria "%1".</translation>
+        <source>There is no attribute of the category &quot;%1&quot; at all.</source>
+        <translation>Non esiste alcun attributo della categoria &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>The category "%1" has: %2.</source>
+        <source>The category &quot;%1&quot; has: %2.</source>
         <comment>%2 is a list of values</comment>
-        <translation>La categoria "%1" ha: %2.</translation>
+        <translation>La categoria &quot;%1&quot; ha: %2.</translation>
     </message>
 </context>
 <context>
@@ -757,12 +775,12 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
         <translation>Ogni volta che questa immagine viene estratta, %1.</translation>
     </message>
     <message>
-        <source>The name has only one part before ".jpg"; object pictures need three: symbol.category.value.jpg.</source>
-        <translation>Il nome ha una sola parte prima di ".jpg"; le immagini di oggetti ne richiedono tre: simbolo.categoria.valore.jpg.</translation>
+        <source>The name has only one part before &quot;.jpg&quot;; object pictures need three: symbol.category.value.jpg.</source>
+        <translation>Il nome ha una sola parte prima di &quot;.jpg&quot;; le immagini di oggetti ne richiedono tre: simbolo.categoria.valore.jpg.</translation>
     </message>
     <message>
-        <source>The name has only two parts before ".jpg"; object pictures need three: symbol.category.value.jpg.</source>
-        <translation>Il nome ha solo due parti prima di ".jpg"; le immagini di oggetti ne richiedono tre: simbolo.categoria.valore.jpg.</translation>
+        <source>The name has only two parts before &quot;.jpg&quot;; object pictures need three: symbol.category.value.jpg.</source>
+        <translation>Il nome ha solo due parti prima di &quot;.jpg&quot;; le immagini di oggetti ne richiedono tre: simbolo.categoria.valore.jpg.</translation>
     </message>
     <message>
         <source>Rename it to symbol.category.value.jpg, for example %1.</source>
@@ -778,13 +796,16 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     </message>
     <message>
         <source>The caption reads %1 (the extension is taken for the value), and only an attribute named %2.jpg would match.</source>
-        <extracomment>%1 is the caption as the exercise shows it, %2 the second part of the picture's name</extracomment>
-        <translation>La didascalia è %1 (l'estensione viene presa come valore), e corrisponderebbe solo un attributo di nome %2.jpg.</translation>
+        <extracomment>%1 is the caption as the exercise shows it, %2 the second part of the picture&apos;s name</extracomment>
+        <translation>La didascalia è %1 (l&apos;estensione viene presa come valore), e corrisponderebbe solo un attributo di nome %2.jpg.</translation>
     </message>
     <message numerus="yes">
         <source>The caption reads %1. The exercise shows two error messages %2 each time it reads the missing third part: %n message(s) every time this picture comes up, and more with %3 on.</source>
-        <extracomment>%1 is the caption, %2 the exercise's error message, %3 the name of an option</extracomment>
-        <translation><numerusform>La didascalia è %1. L'esercizio mostra due messaggi di errore %2 ogni volta che legge la terza parte mancante: %n messaggio ogni volta che compare questa immagine, e di più con %3 attivo.</numerusform><numerusform>La didascalia è %1. L'esercizio mostra due messaggi di errore %2 ogni volta che legge la terza parte mancante: %n messaggi ogni volta che compare questa immagine, e di più con %3 attivo.</numerusform></translation>
+        <extracomment>%1 is the caption, %2 the exercise&apos;s error message, %3 the name of an option</extracomment>
+        <translation>
+            <numerusform>La didascalia è %1. L&apos;esercizio mostra due messaggi di errore %2 ogni volta che legge la terza parte mancante: %n messaggio ogni volta che compare questa immagine, e di più con %3 attivo.</numerusform>
+            <numerusform>La didascalia è %1. L&apos;esercizio mostra due messaggi di errore %2 ogni volta che legge la terza parte mancante: %n messaggi ogni volta che compare questa immagine, e di più con %3 attivo.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The caption reads %1; an empty part matches no symbol or attribute.</source>
@@ -795,12 +816,12 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
         <translation>La riga degli attributi non ha una risposta giusta.</translation>
     </message>
     <message>
-        <source>There is no symbol picture for "%1".</source>
-        <translation>Non c'è un'immagine di simbolo per "%1".</translation>
+        <source>There is no symbol picture for &quot;%1&quot;.</source>
+        <translation>Non c&apos;è un&apos;immagine di simbolo per &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Add a symbol picture named %1.jpg to the Symbols folder (the first part of this picture's name).</source>
-        <translation>Aggiungi alla cartella Symbols un'immagine di simbolo di nome %1.jpg (la prima parte del nome di questa immagine).</translation>
+        <source>Add a symbol picture named %1.jpg to the Symbols folder (the first part of this picture&apos;s name).</source>
+        <translation>Aggiungi alla cartella Symbols un&apos;immagine di simbolo di nome %1.jpg (la prima parte del nome di questa immagine).</translation>
     </message>
     <message>
         <source>Its symbol %1 cannot be loaded.</source>
@@ -811,12 +832,12 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
         <translation>Sostituisci Symbols/%1 (vedi sotto).</translation>
     </message>
     <message>
-        <source>There is no attribute picture for "%1" "%2".</source>
-        <translation>Non c'è un'immagine di attributo per "%1" "%2".</translation>
+        <source>There is no attribute picture for &quot;%1&quot; &quot;%2&quot;.</source>
+        <translation>Non c&apos;è un&apos;immagine di attributo per &quot;%1&quot; &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Add an attribute picture named %1.%2.jpg to the Attributes folder, or rename this picture after an attribute that exists.</source>
-        <translation>Aggiungi alla cartella Attributes un'immagine di attributo di nome %1.%2.jpg, oppure rinomina questa immagine secondo un attributo esistente.</translation>
+        <translation>Aggiungi alla cartella Attributes un&apos;immagine di attributo di nome %1.%2.jpg, oppure rinomina questa immagine secondo un attributo esistente.</translation>
     </message>
     <message>
         <source>Its attribute %1 cannot be loaded.</source>
@@ -827,12 +848,12 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
         <translation>Sostituisci Attributes/%1 (vedi sotto).</translation>
     </message>
     <message>
-        <source>The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong symbol is shown. With "Use sequence" on, the attribute row never appears, so the learner can only leave the set with "%2".</source>
-        <translation>La riga dei simboli non ha una risposta giusta: con %1 disattivo resta vuota, con %1 attivo viene mostrato solo un simbolo sbagliato. Con "Usa la sequenza" attivo, la riga degli attributi non compare mai, quindi l'allievo può lasciare la serie solo con "%2".</translation>
+        <source>The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong symbol is shown. With &quot;Use sequence&quot; on, the attribute row never appears, so the learner can only leave the set with &quot;%2&quot;.</source>
+        <translation>La riga dei simboli non ha una risposta giusta: con %1 disattivo resta vuota, con %1 attivo viene mostrato solo un simbolo sbagliato. Con &quot;Usa la sequenza&quot; attivo, la riga degli attributi non compare mai, quindi l&apos;allievo può lasciare la serie solo con &quot;%2&quot;.</translation>
     </message>
     <message>
-        <source>The attribute row has no right answer (with %1 on only a wrong one is shown). With "Use sequence" on, the learner cannot finish the set: only "%2" leaves it.</source>
-        <translation>La riga degli attributi non ha una risposta giusta (con %1 attivo viene mostrato solo un attributo sbagliato). Con "Usa la sequenza" attivo, l'allievo non può completare la serie: solo "%2" permette di lasciarla.</translation>
+        <source>The attribute row has no right answer (with %1 on only a wrong one is shown). With &quot;Use sequence&quot; on, the learner cannot finish the set: only &quot;%2&quot; leaves it.</source>
+        <translation>La riga degli attributi non ha una risposta giusta (con %1 attivo viene mostrato solo un attributo sbagliato). Con &quot;Usa la sequenza&quot; attivo, l&apos;allievo non può completare la serie: solo &quot;%2&quot; permette di lasciarla.</translation>
     </message>
 </context>
 <context>
@@ -847,7 +868,7 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     <name>PictureLoader</name>
     <message>
         <source>Invalid picture %1 (%2)</source>
-        <extracomment>%1 is the picture's file, %2 why it cannot be loaded</extracomment>
+        <extracomment>%1 is the picture&apos;s file, %2 why it cannot be loaded</extracomment>
         <translation>Immagine non valida %1 (%2)</translation>
     </message>
     <message>
@@ -879,57 +900,60 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     <name>PictureName</name>
     <message>
         <source>The object is empty.</source>
-        <translation>L'oggetto è vuoto.</translation>
+        <translation>L&apos;oggetto è vuoto.</translation>
     </message>
     <message>
-        <source>The object "%1" holds a full stop; full stops only separate the parts.</source>
+        <source>The object &quot;%1&quot; holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the object as typed</extracomment>
-        <translation>L'oggetto "%1" contiene un punto; i punti servono solo a separare le parti.</translation>
+        <translation>L&apos;oggetto &quot;%1&quot; contiene un punto; i punti servono solo a separare le parti.</translation>
     </message>
     <message>
-        <source>The object "%1" holds a character a file name cannot carry.</source>
+        <source>The object &quot;%1&quot; holds a character a file name cannot carry.</source>
         <extracomment>%1 is the object as typed</extracomment>
-        <translation>L'oggetto "%1" contiene un carattere che non può stare in un nome di file.</translation>
+        <translation>L&apos;oggetto &quot;%1&quot; contiene un carattere che non può stare in un nome di file.</translation>
     </message>
     <message>
         <source>The category is empty.</source>
         <translation>La categoria è vuota.</translation>
     </message>
     <message>
-        <source>The category "%1" holds a full stop; full stops only separate the parts.</source>
+        <source>The category &quot;%1&quot; holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the category as typed</extracomment>
-        <translation>La categoria "%1" contiene un punto; i punti servono solo a separare le parti.</translation>
+        <translation>La categoria &quot;%1&quot; contiene un punto; i punti servono solo a separare le parti.</translation>
     </message>
     <message>
-        <source>The category "%1" holds a character a file name cannot carry.</source>
+        <source>The category &quot;%1&quot; holds a character a file name cannot carry.</source>
         <extracomment>%1 is the category as typed</extracomment>
-        <translation>La categoria "%1" contiene un carattere che non può stare in un nome di file.</translation>
+        <translation>La categoria &quot;%1&quot; contiene un carattere che non può stare in un nome di file.</translation>
     </message>
     <message>
         <source>The value is empty.</source>
         <translation>Il valore è vuoto.</translation>
     </message>
     <message>
-        <source>The value "%1" holds a full stop; full stops only separate the parts.</source>
+        <source>The value &quot;%1&quot; holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the value as typed</extracomment>
-        <translation>Il valore "%1" contiene un punto; i punti servono solo a separare le parti.</translation>
+        <translation>Il valore &quot;%1&quot; contiene un punto; i punti servono solo a separare le parti.</translation>
     </message>
     <message>
-        <source>The value "%1" holds a character a file name cannot carry.</source>
+        <source>The value &quot;%1&quot; holds a character a file name cannot carry.</source>
         <extracomment>%1 is the value as typed</extracomment>
-        <translation>Il valore "%1" contiene un carattere che non può stare in un nome di file.</translation>
+        <translation>Il valore &quot;%1&quot; contiene un carattere che non può stare in un nome di file.</translation>
     </message>
     <message numerus="yes">
-        <source>A picture's name has three parts, object, category and value, as in cup.colour.red; this one has %n.</source>
-        <extracomment>The example is a file name's three parts; it may be given in the language's own words</extracomment>
-        <translation><numerusform>Il nome di un'immagine ha tre parti, oggetto, categoria e valore, come in tazza.colore.rosso; questo ne ha %n.</numerusform><numerusform>Il nome di un'immagine ha tre parti, oggetto, categoria e valore, come in tazza.colore.rosso; questo ne ha %n.</numerusform></translation>
+        <source>A picture&apos;s name has three parts, object, category and value, as in cup.colour.red; this one has %n.</source>
+        <extracomment>The example is a file name&apos;s three parts; it may be given in the language&apos;s own words</extracomment>
+        <translation>
+            <numerusform>Il nome di un&apos;immagine ha tre parti, oggetto, categoria e valore, come in tazza.colore.rosso; questo ne ha %n.</numerusform>
+            <numerusform>Il nome di un&apos;immagine ha tre parti, oggetto, categoria e valore, come in tazza.colore.rosso; questo ne ha %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>PicturePrompts</name>
     <message>
         <source>Pictures (%1)</source>
-        <extracomment>A file dialog's filter; %1 is the list of patterns such as *.jpg</extracomment>
+        <extracomment>A file dialog&apos;s filter; %1 is the list of patterns such as *.jpg</extracomment>
         <translation>Immagini (%1)</translation>
     </message>
     <message>
@@ -938,7 +962,7 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     </message>
     <message>
         <source>Choose a picture</source>
-        <translation>Scegli un'immagine</translation>
+        <translation>Scegli un&apos;immagine</translation>
     </message>
     <message>
         <source>New collection</source>
@@ -950,12 +974,12 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
         <translation>Vuota</translation>
     </message>
     <message>
-        <source>A copy of the program's sample pictures</source>
+        <source>A copy of the program&apos;s sample pictures</source>
         <translation>Una copia delle immagini di esempio del programma</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <extracomment>The new collection's name</extracomment>
+        <extracomment>The new collection&apos;s name</extracomment>
         <translation>&amp;Nome:</translation>
     </message>
     <message>
@@ -964,22 +988,22 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
         <translation>Immagini</translation>
     </message>
     <message>
-        <source>The program's own pictures cannot be changed on this computer.
+        <source>The program&apos;s own pictures cannot be changed on this computer.
 Make a personal copy of them to change instead, named:</source>
         <translation>Le immagini del programma non si possono modificare su questo computer.
 Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
-        <source>New name of the object "%1":</source>
-        <translation>Nuovo nome dell'oggetto "%1":</translation>
+        <source>New name of the object &quot;%1&quot;:</source>
+        <translation>Nuovo nome dell&apos;oggetto &quot;%1&quot;:</translation>
     </message>
     <message>
-        <source>New name of the category "%1":</source>
-        <translation>Nuovo nome della categoria "%1":</translation>
+        <source>New name of the category &quot;%1&quot;:</source>
+        <translation>Nuovo nome della categoria &quot;%1&quot;:</translation>
     </message>
     <message>
-        <source>New name of the value "%1":</source>
-        <translation>Nuovo nome del valore "%1":</translation>
+        <source>New name of the value &quot;%1&quot;:</source>
+        <translation>Nuovo nome del valore &quot;%1&quot;:</translation>
     </message>
     <message>
         <source>Rename</source>
@@ -992,7 +1016,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     <message>
         <source>%1 is too large a picture (%2 by %3 pixels) to be read here.</source>
         <extracomment>%1 is the file, %2 by %3 its width and height</extracomment>
-        <translation>%1 è un'immagine troppo grande (%2 per %3 pixel) per essere letta qui.</translation>
+        <translation>%1 è un&apos;immagine troppo grande (%2 per %3 pixel) per essere letta qui.</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
@@ -1000,11 +1024,11 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>%1 is a folder, not a picture.</source>
-        <translation>%1 è una cartella, non un'immagine.</translation>
+        <translation>%1 è una cartella, non un&apos;immagine.</translation>
     </message>
     <message>
         <source>%1 could not be opened: %2.</source>
-        <extracomment>%1 is the file, %2 the system's reason</extracomment>
+        <extracomment>%1 is the file, %2 the system&apos;s reason</extracomment>
         <translation>Impossibile aprire %1: %2.</translation>
     </message>
     <message>
@@ -1013,26 +1037,26 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>%1 is not a picture this computer can read.</source>
-        <translation>%1 non è un'immagine che questo computer sa leggere.</translation>
+        <translation>%1 non è un&apos;immagine che questo computer sa leggere.</translation>
     </message>
     <message>
         <source>%1 is a damaged JPEG picture (%2).</source>
-        <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
-        <translation>%1 è un'immagine JPEG danneggiata (%2).</translation>
+        <extracomment>%1 is the file, %2 the decoder&apos;s reason</extracomment>
+        <translation>%1 è un&apos;immagine JPEG danneggiata (%2).</translation>
     </message>
     <message>
         <source>%1 could not be read (%2).</source>
-        <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
+        <extracomment>%1 is the file, %2 the decoder&apos;s reason</extracomment>
         <translation>Impossibile leggere %1 (%2).</translation>
     </message>
     <message>
         <source>%1 is a HEIC/HEIF picture that could not be read (%2).</source>
         <extracomment>%1 is the file, %2 the reason libheif gives</extracomment>
-        <translation>%1 è un'immagine HEIC/HEIF che non è stato possibile leggere (%2).</translation>
+        <translation>%1 è un&apos;immagine HEIC/HEIF che non è stato possibile leggere (%2).</translation>
     </message>
     <message>
         <source>%1 is damaged (%2).</source>
-        <extracomment>%1 is the file, %2 the reader's reason</extracomment>
+        <extracomment>%1 is the file, %2 the reader&apos;s reason</extracomment>
         <translation>%1 è danneggiata (%2).</translation>
     </message>
 </context>
@@ -1040,12 +1064,12 @@ Creane una copia personale da modificare, con il nome:</translation>
     <name>PicturesWindow</name>
     <message>
         <source>My pictures</source>
-        <extracomment>The name suggested for a teacher's own copy of the program's pictures; it becomes a folder's name</extracomment>
+        <extracomment>The name suggested for a teacher&apos;s own copy of the program&apos;s pictures; it becomes a folder&apos;s name</extracomment>
         <translation>Le mie immagini</translation>
     </message>
     <message>
         <source>My pictures %1</source>
-        <extracomment>The same when "My pictures" is taken; %1 is 2, 3, ...</extracomment>
+        <extracomment>The same when &quot;My pictures&quot; is taken; %1 is 2, 3, ...</extracomment>
         <translation>Le mie immagini %1</translation>
     </message>
 </context>
@@ -1064,14 +1088,14 @@ Creane una copia personale da modificare, con il nome:</translation>
         <translation>Questo computer non ha un microfono con cui registrare</translation>
     </message>
     <message>
-        <source>The microphone "%1" cannot record 16-bit sound</source>
-        <extracomment>%1 is the microphone's name</extracomment>
-        <translation>Il microfono "%1" non può registrare audio a 16 bit</translation>
+        <source>The microphone &quot;%1&quot; cannot record 16-bit sound</source>
+        <extracomment>%1 is the microphone&apos;s name</extracomment>
+        <translation>Il microfono &quot;%1&quot; non può registrare audio a 16 bit</translation>
     </message>
     <message>
-        <source>The microphone "%1" cannot be used now</source>
-        <extracomment>%1 is the microphone's name</extracomment>
-        <translation>Il microfono "%1" non è utilizzabile al momento</translation>
+        <source>The microphone &quot;%1&quot; cannot be used now</source>
+        <extracomment>%1 is the microphone&apos;s name</extracomment>
+        <translation>Il microfono &quot;%1&quot; non è utilizzabile al momento</translation>
     </message>
 </context>
 <context>
@@ -1085,7 +1109,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     <name>RecordsChart</name>
     <message>
         <source>Session</source>
-        <extracomment>The title of the chart's horizontal axis, numbered by session</extracomment>
+        <extracomment>The title of the chart&apos;s horizontal axis, numbered by session</extracomment>
         <translation>Sessione</translation>
     </message>
     <message>
@@ -1094,27 +1118,27 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>Symbols</source>
-        <extracomment>The name of a line in the chart's legend: symbols right at the first try</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: symbols right at the first try</extracomment>
         <translation>Simboli</translation>
     </message>
     <message>
         <source>Attributes</source>
-        <extracomment>The name of a line in the chart's legend: attributes right at the first try</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: attributes right at the first try</extracomment>
         <translation>Attributi</translation>
     </message>
     <message>
         <source>Independent right</source>
-        <extracomment>The name of a line in the chart's legend: first tries right without a prompt</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: first tries right without a prompt</extracomment>
         <translation>Giuste in autonomia</translation>
     </message>
     <message>
         <source>Prompted right</source>
-        <extracomment>The name of a line in the chart's legend: first tries right with the answer shown as a prompt</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: first tries right with the answer shown as a prompt</extracomment>
         <translation>Giuste con aiuto</translation>
     </message>
     <message>
         <source>Mastery (%1 %)</source>
-        <extracomment>The name of the mastery line in the chart's legend; %1 is the rule's percent</extracomment>
+        <extracomment>The name of the mastery line in the chart&apos;s legend; %1 is the rule&apos;s percent</extracomment>
         <translation>Acquisizione (%1 %)</translation>
     </message>
 </context>
@@ -1122,64 +1146,64 @@ Creane una copia personale da modificare, con il nome:</translation>
     <name>RecordsExport</name>
     <message>
         <source>%1 cannot be written: %2</source>
-        <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
+        <extracomment>%1 is a file&apos;s path, %2 the system&apos;s word on why it cannot be written</extracomment>
         <translation>Impossibile scrivere %1: %2</translation>
     </message>
     <message>
-        <source>There are no records of the learner "%1"</source>
-        <extracomment>%1 is the learner's name</extracomment>
-        <translation>Non ci sono dati nel registro dell'allievo "%1"</translation>
+        <source>There are no records of the learner &quot;%1&quot;</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation>Non ci sono dati nel registro dell&apos;allievo &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>RecordsFile</name>
     <message>
         <source>The records file %1 is in use by another program; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>Il file del registro %1 è in uso da parte di un altro programma; i dati non vengono registrati (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>Il file del registro %1 è danneggiato (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be opened; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>Impossibile aprire il file del registro %1; i dati non vengono registrati (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be read; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>Impossibile leggere il file del registro %1; i dati non vengono registrati (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be written; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>Impossibile scrivere il file del registro %1; i dati non vengono registrati (%2)</translation>
     </message>
     <message>
-        <source>Qt's SQLite driver is not installed; records are not kept</source>
+        <source>Qt&apos;s SQLite driver is not installed; records are not kept</source>
         <translation>Il driver SQLite di Qt non è installato; i dati non vengono registrati</translation>
     </message>
     <message>
         <source>There is no records file %1</source>
-        <extracomment>%1 is the records file's path</extracomment>
+        <extracomment>%1 is the records file&apos;s path</extracomment>
         <translation>Il file del registro %1 non esiste</translation>
     </message>
     <message>
         <source>The records folder %1 cannot be created; records are not kept</source>
-        <extracomment>%1 is the records folder's path</extracomment>
+        <extracomment>%1 is the records folder&apos;s path</extracomment>
         <translation>Impossibile creare la cartella del registro %1; i dati non vengono registrati</translation>
     </message>
     <message>
         <source>The records file %1 cannot be created; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the system's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the system&apos;s word on what went wrong</extracomment>
         <translation>Impossibile creare il file del registro %1; i dati non vengono registrati (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged and cannot be moved aside; records are not kept</source>
-        <extracomment>%1 is the records file's path</extracomment>
+        <extracomment>%1 is the records file&apos;s path</extracomment>
         <translation>Il file del registro %1 è danneggiato e non può essere messo da parte; i dati non vengono registrati</translation>
     </message>
     <message>
@@ -1189,12 +1213,12 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>The file %1 is not a Tessarine records file; it is left as it is and records are not kept</source>
-        <extracomment>%1 is a file's path</extracomment>
-        <translation>Il file %1 non è un file del registro di Tessarine; viene lasciato com'è e i dati non vengono registrati</translation>
+        <extracomment>%1 is a file&apos;s path</extracomment>
+        <translation>Il file %1 non è un file del registro di Tessarine; viene lasciato com&apos;è e i dati non vengono registrati</translation>
     </message>
     <message>
         <source>The records file %1 cannot keep a write-ahead log; records are not kept</source>
-        <extracomment>%1 is the records file's path; the write-ahead log is how the database keeps its changes safe</extracomment>
+        <extracomment>%1 is the records file&apos;s path; the write-ahead log is how the database keeps its changes safe</extracomment>
         <translation>Il file del registro %1 non può tenere un log write-ahead; i dati non vengono registrati</translation>
     </message>
 </context>
@@ -1232,12 +1256,12 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>Independent right</source>
-        <extracomment>Column header: first tries right without a prompt, "17 of 20"</extracomment>
+        <extracomment>Column header: first tries right without a prompt, &quot;17 of 20&quot;</extracomment>
         <translation>Giuste in autonomia</translation>
     </message>
     <message>
         <source>Prompted right</source>
-        <extracomment>Column header: first tries right with the answer shown as a prompt, "17 of 20"</extracomment>
+        <extracomment>Column header: first tries right with the answer shown as a prompt, &quot;17 of 20&quot;</extracomment>
         <translation>Giuste con aiuto</translation>
     </message>
     <message>
@@ -1262,33 +1286,36 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>Mastered</source>
-        <extracomment>Column header: whether the target is mastered, "Yes" or "No"</extracomment>
+        <extracomment>Column header: whether the target is mastered, &quot;Yes&quot; or &quot;No&quot;</extracomment>
         <translation>Acquisito</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <extracomment>A cell of the Targets table's Row column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Row column</extracomment>
         <translation>Simbolo</translation>
     </message>
     <message>
         <source>Attribute</source>
-        <extracomment>A cell of the Targets table's Row column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Row column</extracomment>
         <translation>Attributo</translation>
     </message>
     <message>
         <source>Yes</source>
-        <extracomment>A cell of the Targets table's Mastered column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Mastered column</extracomment>
         <translation>Sì</translation>
     </message>
     <message>
         <source>No</source>
-        <extracomment>A cell of the Targets table's Mastered column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Mastered column</extracomment>
         <translation>No</translation>
     </message>
     <message numerus="yes">
         <source>%n session(s), printed %1</source>
-        <extracomment>Under the report's title; %n is the number of sessions, %1 the date and time of printing</extracomment>
-        <translation><numerusform>%n sessione, stampato il %1</numerusform><numerusform>%n sessioni, stampato il %1</numerusform></translation>
+        <extracomment>Under the report&apos;s title; %n is the number of sessions, %1 the date and time of printing</extracomment>
+        <translation>
+            <numerusform>%n sessione, stampato il %1</numerusform>
+            <numerusform>%n sessioni, stampato il %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Mastered: at least %1 % right at the first try in each of the last %2 sessions, with at least %3 trials in each</source>
@@ -1297,7 +1324,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>Mastery and the first-try percentages count only first answers given without a prompt.</source>
-        <translation>L'acquisizione e le percentuali al primo tentativo contano solo le prime risposte date senza aiuto.</translation>
+        <translation>L&apos;acquisizione e le percentuali al primo tentativo contano solo le prime risposte date senza aiuto.</translation>
     </message>
 </context>
 <context>
@@ -1312,22 +1339,22 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
+        <extracomment>%1 is a file&apos;s path, %2 the system&apos;s word on why it cannot be written</extracomment>
         <translation>Impossibile scrivere %1: %2</translation>
     </message>
     <message>
         <source>Records of %1</source>
-        <extracomment>The report's title; %1 is the learner's name</extracomment>
+        <extracomment>The report&apos;s title; %1 is the learner&apos;s name</extracomment>
         <translation>Registro di %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be started</source>
-        <extracomment>%1 is a file's path</extracomment>
+        <extracomment>%1 is a file&apos;s path</extracomment>
         <translation>Impossibile scrivere %1: non si può avviare il PDF</translation>
     </message>
     <message>
         <source>Sessions</source>
-        <extracomment>The title of the report's sessions table</extracomment>
+        <extracomment>The title of the report&apos;s sessions table</extracomment>
         <translation>Sessioni</translation>
     </message>
     <message>
@@ -1337,7 +1364,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>Targets</source>
-        <extracomment>The title of the report's targets table; a target is what the learner is taught to choose</extracomment>
+        <extracomment>The title of the report&apos;s targets table; a target is what the learner is taught to choose</extracomment>
         <translation>Obiettivi</translation>
     </message>
     <message>
@@ -1347,7 +1374,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be finished</source>
-        <extracomment>%1 is a file's path</extracomment>
+        <extracomment>%1 is a file&apos;s path</extracomment>
         <translation>Impossibile scrivere %1: non si può completare il PDF</translation>
     </message>
 </context>
@@ -1355,16 +1382,16 @@ Creane una copia personale da modificare, con il nome:</translation>
     <name>RecordsSchema</name>
     <message>
         <source>The records file %1 was written by a later version of Tessarine; records are not kept</source>
-        <extracomment>%1 is the records file's path</extracomment>
+        <extracomment>%1 is the records file&apos;s path</extracomment>
         <translation>Il file del registro %1 è stato scritto da una versione più recente di Tessarine; i dati non vengono registrati</translation>
     </message>
 </context>
 <context>
     <name>RecordsStore</name>
     <message>
-        <source>There are no records of the learner "%1"</source>
-        <extracomment>%1 is the learner's name</extracomment>
-        <translation>Non ci sono dati nel registro dell'allievo "%1"</translation>
+        <source>There are no records of the learner &quot;%1&quot;</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation>Non ci sono dati nel registro dell&apos;allievo &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -1379,36 +1406,36 @@ Creane una copia personale da modificare, con il nome:</translation>
     <name>RunRecords</name>
     <message>
         <source>The access settings of %1 are taken from the settings file.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Le impostazioni di accesso di %1 vengono prese dal file delle impostazioni.</translation>
     </message>
     <message>
         <source>The settings file has no access settings for %1: the defaults are used.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Il file delle impostazioni non contiene impostazioni di accesso per %1: vengono usate quelle predefinite.</translation>
     </message>
     <message>
-        <source>Learners' access settings are taken from the settings file.</source>
+        <source>Learners&apos; access settings are taken from the settings file.</source>
         <translation>Le impostazioni di accesso degli allievi vengono prese dal file delle impostazioni.</translation>
     </message>
     <message>
         <source>The exercise runs without the teaching settings of %1, and nothing of it is recorded.</source>
-        <extracomment>%1 is the learner's name</extracomment>
-        <translation>L'esercizio viene eseguito senza le impostazioni didattiche di %1, e non viene registrato nulla.</translation>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation>L&apos;esercizio viene eseguito senza le impostazioni didattiche di %1, e non viene registrato nulla.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 cannot be changed now.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Le impostazioni didattiche di %1 non si possono modificare ora.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 were not saved.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Le impostazioni didattiche di %1 non sono state salvate.</translation>
     </message>
     <message>
         <source>The access settings of %1 are kept in the settings file.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Le impostazioni di accesso di %1 vengono conservate nel file delle impostazioni.</translation>
     </message>
 </context>
@@ -1451,12 +1478,12 @@ Creane una copia personale da modificare, con il nome:</translation>
     <name>SetSheet</name>
     <message>
         <source>cannot be loaded</source>
-        <extracomment>in a picture's place on the printed sheet</extracomment>
+        <extracomment>in a picture&apos;s place on the printed sheet</extracomment>
         <translation>impossibile da caricare</translation>
     </message>
     <message>
         <source>Can stop when a picture that cannot be loaded is drawn as the wrong choice.</source>
-        <translation>Può interrompersi quando un'immagine che non si può caricare viene estratta come scelta sbagliata.</translation>
+        <translation>Può interrompersi quando un&apos;immagine che non si può caricare viene estratta come scelta sbagliata.</translation>
     </message>
     <message>
         <source>Works with every option.</source>
@@ -1479,7 +1506,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>Tessarine sets in %1</source>
-        <comment>the PDF's title; %1 is a folder</comment>
+        <comment>the PDF&apos;s title; %1 is a folder</comment>
         <translation>Serie di Tessarine in %1</translation>
     </message>
     <message>
@@ -1492,19 +1519,31 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation><numerusform>%n immagine di oggetto</numerusform><numerusform>%n immagini di oggetti</numerusform></translation>
+        <translation>
+            <numerusform>%n immagine di oggetto</numerusform>
+            <numerusform>%n immagini di oggetti</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n symbol(s)</source>
-        <translation><numerusform>%n simbolo</numerusform><numerusform>%n simboli</numerusform></translation>
+        <translation>
+            <numerusform>%n simbolo</numerusform>
+            <numerusform>%n simboli</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n attribute(s)</source>
-        <translation><numerusform>%n attributo</numerusform><numerusform>%n attributi</numerusform></translation>
+        <translation>
+            <numerusform>%n attributo</numerusform>
+            <numerusform>%n attributi</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n more finding(s) about folders, symbols, attributes or sounds: run tessarine-check for the details.</source>
-        <translation><numerusform>%n altra segnalazione su cartelle, simboli, attributi o suoni: esegui tessarine-check per i dettagli.</numerusform><numerusform>Altre %n segnalazioni su cartelle, simboli, attributi o suoni: esegui tessarine-check per i dettagli.</numerusform></translation>
+        <translation>
+            <numerusform>%n altra segnalazione su cartelle, simboli, attributi o suoni: esegui tessarine-check per i dettagli.</numerusform>
+            <numerusform>Altre %n segnalazioni su cartelle, simboli, attributi o suoni: esegui tessarine-check per i dettagli.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Picture</source>
@@ -1555,7 +1594,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>The recording %1 cannot be played: %2</source>
-        <extracomment>%1 is the recording's file, %2 says why in a phrase such as "it is not a wave file"</extracomment>
+        <extracomment>%1 is the recording&apos;s file, %2 says why in a phrase such as &quot;it is not a wave file&quot;</extracomment>
         <translation>Impossibile riprodurre la registrazione %1: %2</translation>
     </message>
 </context>
@@ -1571,7 +1610,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     <name>TextReport</name>
     <message>
         <source>Tessarine picture check of %1</source>
-        <extracomment>the report's first line; %1 is a folder</extracomment>
+        <extracomment>the report&apos;s first line; %1 is a folder</extracomment>
         <translation>Controllo delle immagini di Tessarine in %1</translation>
     </message>
     <message>
@@ -1581,16 +1620,19 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation><numerusform>%n immagine di oggetto</numerusform><numerusform>%n immagini di oggetti</numerusform></translation>
+        <translation>
+            <numerusform>%n immagine di oggetto</numerusform>
+            <numerusform>%n immagini di oggetti</numerusform>
+        </translation>
     </message>
     <message>
         <source>PROBLEM</source>
-        <extracomment>a finding's label in the text report, in capitals</extracomment>
+        <extracomment>a finding&apos;s label in the text report, in capitals</extracomment>
         <translation>PROBLEMA</translation>
     </message>
     <message>
         <source>WARNING</source>
-        <extracomment>a finding's label in the text report, in capitals</extracomment>
+        <extracomment>a finding&apos;s label in the text report, in capitals</extracomment>
         <translation>AVVISO</translation>
     </message>
     <message>
@@ -1609,7 +1651,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>%1 folder</source>
-        <extracomment>%1 is a folder's name: Images, Symbols, Attributes or Sounds</extracomment>
+        <extracomment>%1 is a folder&apos;s name: Images, Symbols, Attributes or Sounds</extracomment>
         <translation>Cartella %1</translation>
     </message>
     <message>
@@ -1619,28 +1661,43 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message numerus="yes">
         <source>%n problem(s)</source>
-        <translation><numerusform>%n problema</numerusform><numerusform>%n problemi</numerusform></translation>
+        <translation>
+            <numerusform>%n problema</numerusform>
+            <numerusform>%n problemi</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n warning(s)</source>
-        <translation><numerusform>%n avviso</numerusform><numerusform>%n avvisi</numerusform></translation>
+        <translation>
+            <numerusform>%n avviso</numerusform>
+            <numerusform>%n avvisi</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>All %n set(s) work with every option. Nothing to fix.</source>
-        <translation><numerusform>%n serie funziona con ogni opzione. Niente da correggere.</numerusform><numerusform>Tutte le %n serie funzionano con ogni opzione. Niente da correggere.</numerusform></translation>
+        <translation>
+            <numerusform>%n serie funziona con ogni opzione. Niente da correggere.</numerusform>
+            <numerusform>Tutte le %n serie funzionano con ogni opzione. Niente da correggere.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) or folder(s)</source>
-        <translation><numerusform>%n file o cartella</numerusform><numerusform>%n file o cartelle</numerusform></translation>
+        <translation>
+            <numerusform>%n file o cartella</numerusform>
+            <numerusform>%n file o cartelle</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n object picture(s) work with every option and need nothing.</source>
         <extracomment>%1 is how many of them work</extracomment>
-        <translation><numerusform>%1 su %n immagine di oggetto funziona con ogni opzione e non richiede interventi.</numerusform><numerusform>%1 su %n immagini di oggetti funzionano con ogni opzione e non richiedono interventi.</numerusform></translation>
+        <translation>
+            <numerusform>%1 su %n immagine di oggetto funziona con ogni opzione e non richiede interventi.</numerusform>
+            <numerusform>%1 su %n immagini di oggetti funzionano con ogni opzione e non richiedono interventi.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The one set works with every option. Nothing to fix.</source>
-        <translation>L'unica serie funziona con ogni opzione. Niente da correggere.</translation>
+        <translation>L&apos;unica serie funziona con ogni opzione. Niente da correggere.</translation>
     </message>
 </context>
 <context>
@@ -1668,7 +1725,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>it is compressed (format %1), not PCM; save it again as PCM</source>
-        <extracomment>%1 is the number of the sound's format; PCM is the uncompressed one</extracomment>
+        <extracomment>%1 is the number of the sound&apos;s format; PCM is the uncompressed one</extracomment>
         <translation>è compresso (formato %1), non PCM; salvalo di nuovo come PCM</translation>
     </message>
     <message>
@@ -1720,8 +1777,8 @@ Creane una copia personale da modificare, con il nome:</translation>
     <name>Words</name>
     <message>
         <source>the set stops half-way with error %1 %2</source>
-        <extracomment>ends a sentence; %1 is the error's number, %2 its message</extracomment>
-        <translation>la serie si interrompe a metà con l'errore %1 %2</translation>
+        <extracomment>ends a sentence; %1 is the error&apos;s number, %2 its message</extracomment>
+        <translation>la serie si interrompe a metà con l&apos;errore %1 %2</translation>
     </message>
     <message>
         <source>in most sets</source>
@@ -1734,12 +1791,12 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>%1, the set stops half-way with error %2 %3.</source>
-        <extracomment>%1 names the options, %2 is the error's number, %3 its message</extracomment>
-        <translation>%1, la serie si interrompe a metà con l'errore %2 %3.</translation>
+        <extracomment>%1 names the options, %2 is the error&apos;s number, %3 its message</extracomment>
+        <translation>%1, la serie si interrompe a metà con l&apos;errore %2 %3.</translation>
     </message>
     <message>
         <source>%1, the set can stop half-way with error %2 %3.</source>
-        <translation>%1, la serie può interrompersi a metà con l'errore %2 %3.</translation>
+        <translation>%1, la serie può interrompersi a metà con l&apos;errore %2 %3.</translation>
     </message>
     <message>
         <source>This file is empty.</source>
@@ -1747,7 +1804,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>Copy the picture again; the copy went wrong.</source>
-        <translation>Copia di nuovo l'immagine; la copia non è riuscita.</translation>
+        <translation>Copia di nuovo l&apos;immagine; la copia non è riuscita.</translation>
     </message>
     <message>
         <source>This picture cannot be loaded (%1).</source>
@@ -1755,7 +1812,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>Make the picture smaller (a few thousand pixels across is plenty).</source>
-        <translation>Riduci l'immagine (qualche migliaio di pixel di larghezza è più che sufficiente).</translation>
+        <translation>Riduci l&apos;immagine (qualche migliaio di pixel di larghezza è più che sufficiente).</translation>
     </message>
     <message>
         <source>Open it in a picture editor and save it again as JPEG, or replace it.</source>
@@ -1764,11 +1821,17 @@ Creane una copia personale da modificare, con il nome:</translation>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 is a list of file names</extracomment>
-        <translation><numerusform>%1 e %n altro</numerusform><numerusform>%1 e altri %n</numerusform></translation>
+        <translation>
+            <numerusform>%1 e %n altro</numerusform>
+            <numerusform>%1 e altri %n</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>about once in %Ln set(s)</source>
-        <translation><numerusform>circa una volta ogni %Ln serie</numerusform><numerusform>circa una volta ogni %Ln serie</numerusform></translation>
+        <translation>
+            <numerusform>circa una volta ogni %Ln serie</numerusform>
+            <numerusform>circa una volta ogni %Ln serie</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1783,17 +1846,17 @@ Creane una copia personale da modificare, con il nome:</translation>
     <name>tessarine::AccessDialog</name>
     <message>
         <source>Access</source>
-        <extracomment>The window's title</extracomment>
+        <extracomment>The window&apos;s title</extracomment>
         <translation>Accesso</translation>
     </message>
     <message>
         <source>Access for %1</source>
-        <extracomment>The window's title; %1 is the learner's name</extracomment>
+        <extracomment>The window&apos;s title; %1 is the learner&apos;s name</extracomment>
         <translation>Accesso per %1</translation>
     </message>
     <message>
         <source>Answer with the keyboard: arrows and Tab move, Space and Enter choose, 1 to 4 choose a picture</source>
-        <translation>Rispondi con la tastiera: frecce e Tab spostano, Spazio e Invio scelgono, da 1 a 4 scelgono un'immagine</translation>
+        <translation>Rispondi con la tastiera: frecce e Tab spostano, Spazio e Invio scelgono, da 1 a 4 scelgono un&apos;immagine</translation>
     </message>
     <message>
         <source>Switches</source>
@@ -1818,12 +1881,12 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>Step switch key</source>
-        <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
+        <extracomment>What the button&apos;s key is for, said by a screen reader before the key&apos;s name</extracomment>
         <translation>Tasto del sensore di avanzamento</translation>
     </message>
     <message>
         <source>Choose switch key</source>
-        <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
+        <extracomment>What the button&apos;s key is for, said by a screen reader before the key&apos;s name</extracomment>
         <translation>Tasto del sensore di scelta</translation>
     </message>
     <message>
@@ -1840,7 +1903,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>Step switch button:</source>
-        <translation>Pulsante del mouse per l'avanzamento:</translation>
+        <translation>Pulsante del mouse per l&apos;avanzamento:</translation>
     </message>
     <message>
         <source>Choose switch key:</source>
@@ -1885,7 +1948,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>Language of the windows (%1)</source>
-        <extracomment>The caption's language when none is chosen; %1 is that language's name in its own language</extracomment>
+        <extracomment>The caption&apos;s language when none is chosen; %1 is that language&apos;s name in its own language</extracomment>
         <translation>Lingua delle finestre (%1)</translation>
     </message>
     <message>
@@ -1898,7 +1961,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>This computer has no voice for this language: the captions are spoken by a voice of another language.</source>
-        <translation>Questo computer non ha una voce per questa lingua: le didascalie vengono pronunciate da una voce di un'altra lingua.</translation>
+        <translation>Questo computer non ha una voce per questa lingua: le didascalie vengono pronunciate da una voce di un&apos;altra lingua.</translation>
     </message>
 </context>
 <context>
@@ -1909,7 +1972,7 @@ Creane una copia personale da modificare, con il nome:</translation>
     </message>
     <message>
         <source>The part of the picture that will be saved. Arrow keys move the frame, with Shift further; + and - make it larger or smaller. With the mouse, drag it to move it, or drag a corner or side, or turn the wheel, to resize it.</source>
-        <translation>La parte dell'immagine che verrà salvata. I tasti freccia spostano il riquadro, con Maiusc di più; + e - lo ingrandiscono o lo rimpiccioliscono. Con il mouse, trascinalo per spostarlo, oppure trascina un angolo o un lato, o gira la rotellina, per ridimensionarlo.</translation>
+        <translation>La parte dell&apos;immagine che verrà salvata. I tasti freccia spostano il riquadro, con Maiusc di più; + e - lo ingrandiscono o lo rimpiccioliscono. Con il mouse, trascinalo per spostarlo, oppure trascina un angolo o un lato, o gira la rotellina, per ridimensionarlo.</translation>
     </message>
 </context>
 <context>
@@ -1943,23 +2006,23 @@ Creane una copia personale da modificare, con il nome:</translation>
     <name>tessarine::ImportRow</name>
     <message>
         <source>Object</source>
-        <extracomment>The first of a picture's name's three parts: what the picture shows</extracomment>
+        <extracomment>The first of a picture&apos;s name&apos;s three parts: what the picture shows</extracomment>
         <translation>Oggetto</translation>
     </message>
     <message>
         <source>Category</source>
-        <extracomment>The second of a picture's name's three parts, such as "colour"</extracomment>
+        <extracomment>The second of a picture&apos;s name&apos;s three parts, such as &quot;colour&quot;</extracomment>
         <translation>Categoria</translation>
     </message>
     <message>
         <source>Value</source>
-        <extracomment>The third of a picture's name's three parts, such as "red"</extracomment>
+        <extracomment>The third of a picture&apos;s name&apos;s three parts, such as &quot;red&quot;</extracomment>
         <translation>Valore</translation>
     </message>
     <message>
         <source>Object picture</source>
-        <extracomment>What a picture is saved as: a picture of the object, its symbol, or an attribute's picture</extracomment>
-        <translation>Immagine dell'oggetto</translation>
+        <extracomment>What a picture is saved as: a picture of the object, its symbol, or an attribute&apos;s picture</extracomment>
+        <translation>Immagine dell&apos;oggetto</translation>
     </message>
     <message>
         <source>Symbol</source>
@@ -2013,37 +2076,37 @@ Creane una copia personale da modificare, con il nome:</translation>
         <source>Choose a picture</source>
         <extracomment>Button: a picture from a file becomes the symbol
 ----------
-Button: a picture from a file becomes the attribute's picture</extracomment>
-        <translation>Scegli un'immagine</translation>
+Button: a picture from a file becomes the attribute&apos;s picture</extracomment>
+        <translation>Scegli un&apos;immagine</translation>
     </message>
     <message>
         <source>Choose a picture for the symbol</source>
-        <translation>Scegli un'immagine per il simbolo</translation>
+        <translation>Scegli un&apos;immagine per il simbolo</translation>
     </message>
     <message>
         <source>Make a card</source>
-        <extracomment>An attribute card: a swatch of the colour, or the value's word written large</extracomment>
+        <extracomment>An attribute card: a swatch of the colour, or the value&apos;s word written large</extracomment>
         <translation>Crea un cartellino</translation>
     </message>
     <message>
         <source>Choose a picture for the attribute</source>
-        <translation>Scegli un'immagine per l'attributo</translation>
+        <translation>Scegli un&apos;immagine per l&apos;attributo</translation>
     </message>
     <message>
-        <source>There is no symbol for "%1" yet</source>
-        <translation>Non c'è ancora un simbolo per "%1"</translation>
+        <source>There is no symbol for &quot;%1&quot; yet</source>
+        <translation>Non c&apos;è ancora un simbolo per &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>There is no symbol for "%1" yet: it will be made from %2</source>
-        <translation>Non c'è ancora un simbolo per "%1": verrà creato da %2</translation>
+        <source>There is no symbol for &quot;%1&quot; yet: it will be made from %2</source>
+        <translation>Non c&apos;è ancora un simbolo per &quot;%1&quot;: verrà creato da %2</translation>
     </message>
     <message>
-        <source>There is no attribute card for "%1 %2" yet</source>
-        <translation>Non c'è ancora un cartellino di attributo per "%1 %2"</translation>
+        <source>There is no attribute card for &quot;%1 %2&quot; yet</source>
+        <translation>Non c&apos;è ancora un cartellino di attributo per &quot;%1 %2&quot;</translation>
     </message>
     <message>
-        <source>There is no attribute card for "%1 %2" yet: it will be %3</source>
-        <translation>Non c'è ancora un cartellino di attributo per "%1 %2": sarà %3</translation>
+        <source>There is no attribute card for &quot;%1 %2&quot; yet: it will be %3</source>
+        <translation>Non c&apos;è ancora un cartellino di attributo per &quot;%1 %2&quot;: sarà %3</translation>
     </message>
 </context>
 <context>
@@ -2057,7 +2120,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <name>tessarine::ObjectTableModel</name>
     <message>
         <source>Checking...</source>
-        <extracomment>Shown for an object until the collection's check has looked at it</extracomment>
+        <extracomment>Shown for an object until the collection&apos;s check has looked at it</extracomment>
         <translation>Controllo in corso...</translation>
     </message>
     <message>
@@ -2078,7 +2141,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Picture: none</source>
-        <extracomment>%1 is the object picture's file</extracomment>
+        <extracomment>%1 is the object picture&apos;s file</extracomment>
         <translation>Immagine: nessuna</translation>
     </message>
     <message>
@@ -2087,7 +2150,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Symbol: none</source>
-        <extracomment>%1 is the symbol's file</extracomment>
+        <extracomment>%1 is the symbol&apos;s file</extracomment>
         <translation>Simbolo: nessuno</translation>
     </message>
     <message>
@@ -2096,7 +2159,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Attribute: none</source>
-        <extracomment>%1 is the attribute picture's file</extracomment>
+        <extracomment>%1 is the attribute picture&apos;s file</extracomment>
         <translation>Attributo: nessuno</translation>
     </message>
     <message>
@@ -2105,17 +2168,17 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Picture</source>
-        <extracomment>Column header: the object's picture</extracomment>
+        <extracomment>Column header: the object&apos;s picture</extracomment>
         <translation>Immagine</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <extracomment>Column header: the object's symbol</extracomment>
+        <extracomment>Column header: the object&apos;s symbol</extracomment>
         <translation>Simbolo</translation>
     </message>
     <message>
         <source>Attribute</source>
-        <extracomment>Column header: the picture of the object's attribute (its colour, say)</extracomment>
+        <extracomment>Column header: the picture of the object&apos;s attribute (its colour, say)</extracomment>
         <translation>Attributo</translation>
     </message>
     <message>
@@ -2141,7 +2204,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <name>tessarine::PicturesWindow</name>
     <message>
         <source>Pictures: %1</source>
-        <extracomment>%1 is the collection's name</extracomment>
+        <extracomment>%1 is the collection&apos;s name</extracomment>
         <translation>Immagini: %1</translation>
     </message>
     <message>
@@ -2151,11 +2214,11 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Choose an object in the list to see its findings.</source>
-        <translation>Scegli un oggetto nell'elenco per vederne le segnalazioni.</translation>
+        <translation>Scegli un oggetto nell&apos;elenco per vederne le segnalazioni.</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <extracomment>The window's title</extracomment>
+        <extracomment>The window&apos;s title</extracomment>
         <translation>Immagini</translation>
     </message>
     <message>
@@ -2177,7 +2240,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Findings of the chosen object</source>
-        <translation>Segnalazioni sull'oggetto scelto</translation>
+        <translation>Segnalazioni sull&apos;oggetto scelto</translation>
     </message>
     <message>
         <source>Rename...</source>
@@ -2190,17 +2253,17 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Object...</source>
-        <extracomment>In the "Rename..." menu: the object, the first of a name's three parts</extracomment>
+        <extracomment>In the &quot;Rename...&quot; menu: the object, the first of a name&apos;s three parts</extracomment>
         <translation>Oggetto...</translation>
     </message>
     <message>
         <source>Category...</source>
-        <extracomment>In the "Rename..." menu: the category, the second of a name's three parts</extracomment>
+        <extracomment>In the &quot;Rename...&quot; menu: the category, the second of a name&apos;s three parts</extracomment>
         <translation>Categoria...</translation>
     </message>
     <message>
         <source>Value...</source>
-        <extracomment>In the "Rename..." menu: the value, the third of a name's three parts</extracomment>
+        <extracomment>In the &quot;Rename...&quot; menu: the value, the third of a name&apos;s three parts</extracomment>
         <translation>Valore...</translation>
     </message>
     <message>
@@ -2210,23 +2273,23 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Remove the picture</source>
-        <translation>Rimuovi l'immagine</translation>
+        <translation>Rimuovi l&apos;immagine</translation>
     </message>
     <message>
         <source>Moves the object picture and its recording to the trash</source>
-        <translation>Sposta nel cestino l'immagine dell'oggetto e la sua registrazione</translation>
+        <translation>Sposta nel cestino l&apos;immagine dell&apos;oggetto e la sua registrazione</translation>
     </message>
     <message>
         <source>Findings about the whole collection:</source>
-        <translation>Segnalazioni sull'intera raccolta:</translation>
+        <translation>Segnalazioni sull&apos;intera raccolta:</translation>
     </message>
     <message>
         <source>Findings about the whole collection</source>
-        <translation>Segnalazioni sull'intera raccolta</translation>
+        <translation>Segnalazioni sull&apos;intera raccolta</translation>
     </message>
     <message>
         <source>Objects</source>
-        <extracomment>The list of the collection's object pictures</extracomment>
+        <extracomment>The list of the collection&apos;s object pictures</extracomment>
         <translation>Oggetti</translation>
     </message>
 </context>
@@ -2234,24 +2297,24 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <name>tessarine::RecordsWindow</name>
     <message>
         <source>Records of %1</source>
-        <extracomment>The window's title; %1 is the learner's name</extracomment>
+        <extracomment>The window&apos;s title; %1 is the learner&apos;s name</extracomment>
         <translation>Registro di %1</translation>
     </message>
     <message>
         <source>Learner: %1</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Allievo: %1</translation>
     </message>
     <message>
         <source>Sessions</source>
-        <extracomment>The sessions table's name, as a screen reader says it
+        <extracomment>The sessions table&apos;s name, as a screen reader says it
 ----------
 The title of the sessions table</extracomment>
         <translation>Sessioni</translation>
     </message>
     <message>
         <source>Targets</source>
-        <extracomment>The targets table's name, as a screen reader says it; a target is what the learner is taught to choose
+        <extracomment>The targets table&apos;s name, as a screen reader says it; a target is what the learner is taught to choose
 ----------
 The title of the targets table; a target is what the learner is taught to choose</extracomment>
         <translation>Obiettivi</translation>
@@ -2305,18 +2368,18 @@ The title of the file dialog that saves the PDF report</extracomment>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <extracomment>A file dialog's filter; keep "(*.csv)" as it is</extracomment>
+        <extracomment>A file dialog&apos;s filter; keep &quot;(*.csv)&quot; as it is</extracomment>
         <translation>File CSV (*.csv)</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <extracomment>A file dialog's filter; keep "(*.pdf)" as it is</extracomment>
+        <extracomment>A file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
         <translation>File PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Delete %1 and all of their records? This cannot be undone.</source>
-        <extracomment>%1 is the learner's name</extracomment>
-        <translation>Eliminare %1 e tutto il suo registro? L'operazione non può essere annullata.</translation>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation>Eliminare %1 e tutto il suo registro? L&apos;operazione non può essere annullata.</translation>
     </message>
 </context>
 <context>
@@ -2328,12 +2391,12 @@ The title of the file dialog that saves the PDF report</extracomment>
     </message>
     <message>
         <source>Teaching for %1</source>
-        <extracomment>Title of the dialog; %1 is the learner's name</extracomment>
+        <extracomment>Title of the dialog; %1 is the learner&apos;s name</extracomment>
         <translation>Didattica per %1</translation>
     </message>
     <message>
         <source> sets</source>
-        <extracomment>Shown after the number in "Review mastered targets: one set in 5 sets"; keep the leading space</extracomment>
+        <extracomment>Shown after the number in &quot;Review mastered targets: one set in 5 sets&quot;; keep the leading space</extracomment>
         <translation> serie</translation>
     </message>
     <message>
@@ -2351,7 +2414,7 @@ The title of the file dialog that saves the PDF report</extracomment>
     </message>
     <message>
         <source> right sets</source>
-        <extracomment>Shown after the number in "Show a reward after 3 right sets"; keep the leading space</extracomment>
+        <extracomment>Shown after the number in &quot;Show a reward after 3 right sets&quot;; keep the leading space</extracomment>
         <translation> serie giuste</translation>
     </message>
     <message>
@@ -2379,7 +2442,7 @@ The title of the file dialog that saves the PDF report</extracomment>
     </message>
     <message>
         <source>No picture of this collection has both its symbol and its attribute checked, so there would be nothing to show. Check at least one symbol and one attribute of the same picture, or press Cancel to keep the targets as they were.</source>
-        <translation>Nessuna immagine di questa raccolta ha spuntati sia il simbolo sia l'attributo, quindi non ci sarebbe nulla da mostrare. Spunta almeno un simbolo e un attributo della stessa immagine, oppure premi Annulla per lasciare gli obiettivi com'erano.</translation>
+        <translation>Nessuna immagine di questa raccolta ha spuntati sia il simbolo sia l&apos;attributo, quindi non ci sarebbe nulla da mostrare. Spunta almeno un simbolo e un attributo della stessa immagine, oppure premi Annulla per lasciare gli obiettivi com&apos;erano.</translation>
     </message>
 </context>
 <context>
@@ -2388,7 +2451,7 @@ The title of the file dialog that saves the PDF report</extracomment>
         <source>Record</source>
         <extracomment>Button: record the caption from the microphone
 ----------
-Button: record the caption from the microphone; "No microphone" on a computer without one</extracomment>
+Button: record the caption from the microphone; &quot;No microphone&quot; on a computer without one</extracomment>
         <translation>Registra</translation>
     </message>
     <message>
@@ -2403,7 +2466,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Voice of %1</source>
-        <extracomment>%1 is the object picture's name; the buttons record, play and remove its spoken caption</extracomment>
+        <extracomment>%1 is the object picture&apos;s name; the buttons record, play and remove its spoken caption</extracomment>
         <translation>Voce di %1</translation>
     </message>
     <message>
@@ -2436,7 +2499,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     <name>tessarine::frmAbout</name>
     <message>
         <source>About MyApp</source>
-        <extracomment>The window's title until the program's name is known</extracomment>
+        <extracomment>The window&apos;s title until the program&apos;s name is known</extracomment>
         <translation>Informazioni su MyApp</translation>
     </message>
     <message>
@@ -2446,8 +2509,8 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Application Title</source>
-        <extracomment>Shown until the program's name is known</extracomment>
-        <translation>Titolo dell'applicazione</translation>
+        <extracomment>Shown until the program&apos;s name is known</extracomment>
+        <translation>Titolo dell&apos;applicazione</translation>
     </message>
     <message>
         <source>Version</source>
@@ -2461,7 +2524,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>About %1</source>
-        <extracomment>%1 is the program's name</extracomment>
+        <extracomment>%1 is the program&apos;s name</extracomment>
         <translation>Informazioni su %1</translation>
     </message>
     <message>
@@ -2482,7 +2545,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Same category of image</source>
-        <translation>Stessa categoria dell'immagine</translation>
+        <translation>Stessa categoria dell&apos;immagine</translation>
     </message>
     <message>
         <source>Full random (regardless of category)</source>
@@ -2490,7 +2553,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Program Options</source>
-        <extracomment>The options window's heading</extracomment>
+        <extracomment>The options window&apos;s heading</extracomment>
         <translation>Opzioni del programma</translation>
     </message>
     <message>
@@ -2514,16 +2577,16 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
         <translation>Riproduci suoni</translation>
     </message>
     <message>
-        <source>Sound for "OK"</source>
-        <translation>Suono per "OK"</translation>
+        <source>Sound for &quot;OK&quot;</source>
+        <translation>Suono per &quot;OK&quot;</translation>
     </message>
     <message>
         <source>Play the OK sound</source>
         <translation>Riproduci il suono OK</translation>
     </message>
     <message>
-        <source>Sound for "error"</source>
-        <translation>Suono per "errore"</translation>
+        <source>Sound for &quot;error&quot;</source>
+        <translation>Suono per &quot;errore&quot;</translation>
     </message>
     <message>
         <source>Play the wrong-answer sound</source>
@@ -2536,7 +2599,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Learner</source>
-        <extracomment>Label of the list of learners' names</extracomment>
+        <extracomment>Label of the list of learners&apos; names</extracomment>
         <translation>Allievo</translation>
     </message>
     <message>
@@ -2545,12 +2608,12 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Records...</source>
-        <extracomment>Button: opens the learner's records</extracomment>
+        <extracomment>Button: opens the learner&apos;s records</extracomment>
         <translation>Registro...</translation>
     </message>
     <message>
         <source>Access...</source>
-        <extracomment>Button: opens the learner's keyboard, switch and screen settings</extracomment>
+        <extracomment>Button: opens the learner&apos;s keyboard, switch and screen settings</extracomment>
         <translation>Accesso...</translation>
     </message>
     <message>
@@ -2559,7 +2622,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Teaching...</source>
-        <extracomment>Button: opens the learner's teaching settings</extracomment>
+        <extracomment>Button: opens the learner&apos;s teaching settings</extracomment>
         <translation>Didattica...</translation>
     </message>
     <message>
@@ -2573,7 +2636,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>The pictures the exercise shows</source>
-        <translation>Le immagini mostrate dall'esercizio</translation>
+        <translation>Le immagini mostrate dall&apos;esercizio</translation>
     </message>
     <message>
         <source>Pictures...</source>
@@ -2609,7 +2672,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Object picture</source>
-        <translation>Immagine dell'oggetto</translation>
+        <translation>Immagine dell&apos;oggetto</translation>
     </message>
     <message>
         <source>Symbols</source>
