@@ -719,123 +719,120 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
     <message>
         <source>Is it a spelling slip for %1?</source>
         <comment>%1 is a list of file names</comment>
-        <translation type="unfinished" />
+        <translation>¿Es una errata por %1?</translation>
     </message>
     <message>
         <source>Attributes/%1 is there, but it is never used (see below).</source>
-        <translation type="unfinished" />
+        <translation>Attributes/%1 existe, pero no se usa nunca (véase más abajo).</translation>
     </message>
     <message>
         <source>There is no attribute of the category "%1" at all.</source>
-        <translation type="unfinished" />
+        <translation>No hay ningún atributo de la categoría "%1".</translation>
     </message>
     <message>
         <source>The category "%1" has: %2.</source>
         <comment>%2 is a list of values</comment>
-        <translation type="unfinished" />
+        <translation>La categoría "%1" tiene: %2.</translation>
     </message>
 </context>
 <context>
     <name>ObjectAnalysis</name>
     <message>
         <source>The recording %1 cannot be played: %2</source>
-        <translation type="unfinished" />
+        <translation>No se puede reproducir la grabación %1: %2</translation>
     </message>
     <message>
         <source>With the spoken caption on, the synthetic voice speaks instead, and the first set with this picture shows an error message.</source>
-        <translation type="unfinished" />
+        <translation>Con el rótulo hablado activado, en su lugar habla la voz sintética, y la primera serie con esta imagen muestra un mensaje de error.</translation>
     </message>
     <message>
         <source>Record it again and save it as a PCM wave file (WAV, 16 bit).</source>
-        <translation type="unfinished" />
+        <translation>Grábela de nuevo y guárdela como archivo WAV PCM (16 bits).</translation>
     </message>
 </context>
 <context>
     <name>ObjectFindings</name>
     <message>
         <source>Whenever this picture is drawn, %1.</source>
-        <translation type="unfinished" />
+        <translation>Siempre que se sortea esta imagen, %1.</translation>
     </message>
     <message>
         <source>The name has only one part before ".jpg"; object pictures need three: symbol.category.value.jpg.</source>
-        <translation type="unfinished" />
+        <translation>El nombre solo tiene una parte antes de ".jpg"; las imágenes de objeto necesitan tres: símbolo.categoría.valor.jpg.</translation>
     </message>
     <message>
         <source>The name has only two parts before ".jpg"; object pictures need three: symbol.category.value.jpg.</source>
-        <translation type="unfinished" />
+        <translation>El nombre solo tiene dos partes antes de ".jpg"; las imágenes de objeto necesitan tres: símbolo.categoría.valor.jpg.</translation>
     </message>
     <message>
         <source>Rename it to symbol.category.value.jpg, for example %1.</source>
-        <translation type="unfinished" />
+        <translation>Renómbrela como símbolo.categoría.valor.jpg, por ejemplo %1.</translation>
     </message>
     <message>
         <source>The name has an empty part (two full stops in a row).</source>
-        <translation type="unfinished" />
+        <translation>El nombre tiene una parte vacía (dos puntos seguidos, "..").</translation>
     </message>
     <message>
         <source>Rename it to symbol.category.value.jpg with one full stop between the parts.</source>
-        <translation type="unfinished" />
+        <translation>Renómbrela como símbolo.categoría.valor.jpg, con un solo punto entre las partes.</translation>
     </message>
     <message>
         <source>The caption reads %1 (the extension is taken for the value), and only an attribute named %2.jpg would match.</source>
         <extracomment>%1 is the caption as the exercise shows it, %2 the second part of the picture's name</extracomment>
-        <translation type="unfinished" />
+        <translation>El rótulo dice %1 (la extensión se toma como valor), y solo coincidiría un atributo llamado %2.jpg.</translation>
     </message>
     <message numerus="yes">
         <source>The caption reads %1. The exercise shows two error messages %2 each time it reads the missing third part: %n message(s) every time this picture comes up, and more with %3 on.</source>
         <extracomment>%1 is the caption, %2 the exercise's error message, %3 the name of an option</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>El rótulo dice %1. El ejercicio muestra dos mensajes de error %2 cada vez que lee la tercera parte que falta: %n mensaje cada vez que aparece esta imagen, y más con %3 activado.</numerusform><numerusform>El rótulo dice %1. El ejercicio muestra dos mensajes de error %2 cada vez que lee la tercera parte que falta: %n mensajes cada vez que aparece esta imagen, y más con %3 activado.</numerusform></translation>
     </message>
     <message>
         <source>The caption reads %1; an empty part matches no symbol or attribute.</source>
-        <translation type="unfinished" />
+        <translation>El rótulo dice %1; una parte vacía no coincide con ningún símbolo ni atributo.</translation>
     </message>
     <message>
         <source>The attribute row has no right answer.</source>
-        <translation type="unfinished" />
+        <translation>La fila de atributos no tiene respuesta correcta.</translation>
     </message>
     <message>
         <source>There is no symbol picture for "%1".</source>
-        <translation type="unfinished" />
+        <translation>No hay ninguna imagen de símbolo para "%1".</translation>
     </message>
     <message>
         <source>Add a symbol picture named %1.jpg to the Symbols folder (the first part of this picture's name).</source>
-        <translation type="unfinished" />
+        <translation>Añada a la carpeta Symbols una imagen de símbolo llamada %1.jpg (la primera parte del nombre de esta imagen).</translation>
     </message>
     <message>
         <source>Its symbol %1 cannot be loaded.</source>
-        <translation type="unfinished" />
+        <translation>No se puede cargar su símbolo %1.</translation>
     </message>
     <message>
         <source>Replace Symbols/%1 (see below).</source>
-        <translation type="unfinished" />
+        <translation>Sustituya Symbols/%1 (véase más abajo).</translation>
     </message>
     <message>
         <source>There is no attribute picture for "%1" "%2".</source>
-        <translation type="unfinished" />
+        <translation>No hay ninguna imagen de atributo para "%1" "%2".</translation>
     </message>
     <message>
         <source>Add an attribute picture named %1.%2.jpg to the Attributes folder, or rename this picture after an attribute that exists.</source>
-        <translation type="unfinished" />
+        <translation>Añada a la carpeta Attributes una imagen de atributo llamada %1.%2.jpg, o renombre esta imagen según un atributo que exista.</translation>
     </message>
     <message>
         <source>Its attribute %1 cannot be loaded.</source>
-        <translation type="unfinished" />
+        <translation>No se puede cargar su atributo %1.</translation>
     </message>
     <message>
         <source>Replace Attributes/%1 (see below).</source>
-        <translation type="unfinished" />
+        <translation>Sustituya Attributes/%1 (véase más abajo).</translation>
     </message>
     <message>
         <source>The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong symbol is shown. With "Use sequence" on, the attribute row never appears, so the learner can only leave the set with "%2".</source>
-        <translation type="unfinished" />
+        <translation>La fila de símbolos no tiene respuesta correcta: con %1 desactivado queda vacía, y activado solo se muestra un símbolo incorrecto. Con "Usar secuencia" activado, la fila de atributos no aparece nunca, así que el alumno solo puede salir de la serie con "%2".</translation>
     </message>
     <message>
         <source>The attribute row has no right answer (with %1 on only a wrong one is shown). With "Use sequence" on, the learner cannot finish the set: only "%2" leaves it.</source>
-        <translation type="unfinished" />
+        <translation>La fila de atributos no tiene respuesta correcta (con %1 activado solo se muestra uno incorrecto). Con "Usar secuencia" activado, el alumno no puede terminar la serie: solo sale de ella con "%2".</translation>
     </message>
 </context>
 <context>
@@ -843,7 +840,7 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
     <message>
         <source>*** NO SOUND ***</source>
         <extracomment>The first entry of both sound lists: play no sound</extracomment>
-        <translation type="unfinished" />
+        <translation>*** SIN SONIDO ***</translation>
     </message>
 </context>
 <context>
@@ -851,84 +848,81 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
     <message>
         <source>Invalid picture %1 (%2)</source>
         <extracomment>%1 is the picture's file, %2 why it cannot be loaded</extracomment>
-        <translation type="unfinished" />
+        <translation>Imagen no válida %1 (%2)</translation>
     </message>
     <message>
         <source>too large: %1 by %2</source>
-        <translation type="unfinished" />
+        <translation>demasiado grande: %1 por %2</translation>
     </message>
     <message>
         <source>not a readable picture</source>
-        <translation type="unfinished" />
+        <translation>no es una imagen legible</translation>
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation type="unfinished" />
+        <translation>Archivo no encontrado: %1</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished" />
+        <translation>es una carpeta</translation>
     </message>
     <message>
         <source>not a readable picture: %1</source>
-        <translation type="unfinished" />
+        <translation>no es una imagen legible: %1</translation>
     </message>
     <message>
         <source>damaged: %1</source>
-        <translation type="unfinished" />
+        <translation>dañada: %1</translation>
     </message>
 </context>
 <context>
     <name>PictureName</name>
     <message>
         <source>The object is empty.</source>
-        <translation type="unfinished" />
+        <translation>El objeto está vacío.</translation>
     </message>
     <message>
         <source>The object "%1" holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the object as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>El objeto "%1" contiene un punto; los puntos solo separan las partes.</translation>
     </message>
     <message>
         <source>The object "%1" holds a character a file name cannot carry.</source>
         <extracomment>%1 is the object as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>El objeto "%1" contiene un carácter que no puede llevar un nombre de archivo.</translation>
     </message>
     <message>
         <source>The category is empty.</source>
-        <translation type="unfinished" />
+        <translation>La categoría está vacía.</translation>
     </message>
     <message>
         <source>The category "%1" holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the category as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>La categoría "%1" contiene un punto; los puntos solo separan las partes.</translation>
     </message>
     <message>
         <source>The category "%1" holds a character a file name cannot carry.</source>
         <extracomment>%1 is the category as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>La categoría "%1" contiene un carácter que no puede llevar un nombre de archivo.</translation>
     </message>
     <message>
         <source>The value is empty.</source>
-        <translation type="unfinished" />
+        <translation>El valor está vacío.</translation>
     </message>
     <message>
         <source>The value "%1" holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the value as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>El valor "%1" contiene un punto; los puntos solo separan las partes.</translation>
     </message>
     <message>
         <source>The value "%1" holds a character a file name cannot carry.</source>
         <extracomment>%1 is the value as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>El valor "%1" contiene un carácter que no puede llevar un nombre de archivo.</translation>
     </message>
     <message numerus="yes">
         <source>A picture's name has three parts, object, category and value, as in cup.colour.red; this one has %n.</source>
         <extracomment>The example is a file name's three parts; it may be given in the language's own words</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>El nombre de una imagen tiene tres partes, objeto, categoría y valor, como en taza.color.rojo; este tiene %n.</numerusform><numerusform>El nombre de una imagen tiene tres partes, objeto, categoría y valor, como en taza.color.rojo; este tiene %n.</numerusform></translation>
     </message>
 </context>
 <context>
@@ -936,60 +930,61 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
     <message>
         <source>Pictures (%1)</source>
         <extracomment>A file dialog's filter; %1 is the list of patterns such as *.jpg</extracomment>
-        <translation type="unfinished" />
+        <translation>Imágenes (%1)</translation>
     </message>
     <message>
         <source>Add pictures</source>
-        <translation type="unfinished" />
+        <translation>Añadir imágenes</translation>
     </message>
     <message>
         <source>Choose a picture</source>
-        <translation type="unfinished" />
+        <translation>Elegir una imagen</translation>
     </message>
     <message>
         <source>New collection</source>
-        <translation type="unfinished" />
+        <translation>Nueva colección</translation>
     </message>
     <message>
         <source>Empty</source>
         <extracomment>A new collection with no pictures in it</extracomment>
-        <translation type="unfinished" />
+        <translation>Vacía</translation>
     </message>
     <message>
         <source>A copy of the program's sample pictures</source>
-        <translation type="unfinished" />
+        <translation>Una copia de las imágenes de ejemplo del programa</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
         <extracomment>The new collection's name</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Nombre:</translation>
     </message>
     <message>
         <source>Pictures</source>
         <extracomment>The title of the question</extracomment>
-        <translation type="unfinished" />
+        <translation>Imágenes</translation>
     </message>
     <message>
         <source>The program's own pictures cannot be changed on this computer.
 Make a personal copy of them to change instead, named:</source>
-        <translation type="unfinished" />
+        <translation>Las imágenes del programa no se pueden cambiar en este ordenador.
+Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</translation>
     </message>
     <message>
         <source>New name of the object "%1":</source>
-        <translation type="unfinished" />
+        <translation>Nuevo nombre del objeto "%1":</translation>
     </message>
     <message>
         <source>New name of the category "%1":</source>
-        <translation type="unfinished" />
+        <translation>Nuevo nombre de la categoría "%1":</translation>
     </message>
     <message>
         <source>New name of the value "%1":</source>
-        <translation type="unfinished" />
+        <translation>Nuevo nombre del valor "%1":</translation>
     </message>
     <message>
         <source>Rename</source>
         <extracomment>The title of the question</extracomment>
-        <translation type="unfinished" />
+        <translation>Renombrar</translation>
     </message>
 </context>
 <context>
@@ -997,48 +992,48 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>%1 is too large a picture (%2 by %3 pixels) to be read here.</source>
         <extracomment>%1 is the file, %2 by %3 its width and height</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 es una imagen demasiado grande (%2 por %3 píxeles) para leerla aquí.</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished" />
+        <translation>%1 no existe.</translation>
     </message>
     <message>
         <source>%1 is a folder, not a picture.</source>
-        <translation type="unfinished" />
+        <translation>%1 es una carpeta, no una imagen.</translation>
     </message>
     <message>
         <source>%1 could not be opened: %2.</source>
         <extracomment>%1 is the file, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>No se pudo abrir %1: %2.</translation>
     </message>
     <message>
         <source>%1 is damaged, or is not the kind of picture its name says.</source>
-        <translation type="unfinished" />
+        <translation>El archivo %1 está dañado o no es el tipo de imagen que indica su nombre.</translation>
     </message>
     <message>
         <source>%1 is not a picture this computer can read.</source>
-        <translation type="unfinished" />
+        <translation>%1 no es una imagen que este ordenador pueda leer.</translation>
     </message>
     <message>
         <source>%1 is a damaged JPEG picture (%2).</source>
         <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 es una imagen JPEG dañada (%2).</translation>
     </message>
     <message>
         <source>%1 could not be read (%2).</source>
         <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>No se pudo leer %1 (%2).</translation>
     </message>
     <message>
         <source>%1 is a HEIC/HEIF picture that could not be read (%2).</source>
         <extracomment>%1 is the file, %2 the reason libheif gives</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 es una imagen HEIC/HEIF que no se pudo leer (%2).</translation>
     </message>
     <message>
         <source>%1 is damaged (%2).</source>
         <extracomment>%1 is the file, %2 the reader's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>El archivo %1 está dañado (%2).</translation>
     </message>
 </context>
 <context>
@@ -1046,12 +1041,12 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>My pictures</source>
         <extracomment>The name suggested for a teacher's own copy of the program's pictures; it becomes a folder's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Mis imágenes</translation>
     </message>
     <message>
         <source>My pictures %1</source>
         <extracomment>The same when "My pictures" is taken; %1 is 2, 3, ...</extracomment>
-        <translation type="unfinished" />
+        <translation>Mis imágenes %1</translation>
     </message>
 </context>
 <context>
@@ -1059,31 +1054,31 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Prompt</source>
         <extracomment>The mark that shows the learner the right answer</extracomment>
-        <translation type="unfinished" />
+        <translation>Ayuda</translation>
     </message>
 </context>
 <context>
     <name>QtMicrophone</name>
     <message>
         <source>This computer has no microphone to record with</source>
-        <translation type="unfinished" />
+        <translation>Este ordenador no tiene ningún micrófono con el que grabar</translation>
     </message>
     <message>
         <source>The microphone "%1" cannot record 16-bit sound</source>
         <extracomment>%1 is the microphone's name</extracomment>
-        <translation type="unfinished" />
+        <translation>El micrófono "%1" no puede grabar sonido de 16 bits</translation>
     </message>
     <message>
         <source>The microphone "%1" cannot be used now</source>
         <extracomment>%1 is the microphone's name</extracomment>
-        <translation type="unfinished" />
+        <translation>El micrófono "%1" no se puede usar ahora</translation>
     </message>
 </context>
 <context>
     <name>QtSpeechVoice</name>
     <message>
         <source>The voice cannot speak: %1</source>
-        <translation type="unfinished" />
+        <translation>La voz no puede hablar: %1</translation>
     </message>
 </context>
 <context>
@@ -1091,36 +1086,36 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Session</source>
         <extracomment>The title of the chart's horizontal axis, numbered by session</extracomment>
-        <translation type="unfinished" />
+        <translation>Sesión</translation>
     </message>
     <message>
         <source>First try right, per session</source>
-        <translation type="unfinished" />
+        <translation>Aciertos al primer intento, por sesión</translation>
     </message>
     <message>
         <source>Symbols</source>
         <extracomment>The name of a line in the chart's legend: symbols right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Símbolos</translation>
     </message>
     <message>
         <source>Attributes</source>
         <extracomment>The name of a line in the chart's legend: attributes right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Atributos</translation>
     </message>
     <message>
         <source>Independent right</source>
         <extracomment>The name of a line in the chart's legend: first tries right without a prompt</extracomment>
-        <translation type="unfinished" />
+        <translation>Aciertos independientes</translation>
     </message>
     <message>
         <source>Prompted right</source>
         <extracomment>The name of a line in the chart's legend: first tries right with the answer shown as a prompt</extracomment>
-        <translation type="unfinished" />
+        <translation>Aciertos con ayuda</translation>
     </message>
     <message>
         <source>Mastery (%1 %)</source>
         <extracomment>The name of the mastery line in the chart's legend; %1 is the rule's percent</extracomment>
-        <translation type="unfinished" />
+        <translation>Dominio (%1 %)</translation>
     </message>
 </context>
 <context>
@@ -1128,12 +1123,12 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>%1 cannot be written: %2</source>
         <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>There are no records of the learner "%1"</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>No hay registros del alumno "%1"</translation>
     </message>
 </context>
 <context>
@@ -1141,66 +1136,66 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The records file %1 is in use by another program; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Otro programa está usando el archivo de registros %1; no se guardan registros (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>El archivo de registros %1 está dañado (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be opened; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede abrir el archivo de registros %1; no se guardan registros (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be read; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede leer el archivo de registros %1; no se guardan registros (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be written; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede escribir en el archivo de registros %1; no se guardan registros (%2)</translation>
     </message>
     <message>
         <source>Qt's SQLite driver is not installed; records are not kept</source>
-        <translation type="unfinished" />
+        <translation>El controlador SQLite de Qt no está instalado; no se guardan registros</translation>
     </message>
     <message>
         <source>There is no records file %1</source>
         <extracomment>%1 is the records file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>No existe el archivo de registros %1</translation>
     </message>
     <message>
         <source>The records folder %1 cannot be created; records are not kept</source>
         <extracomment>%1 is the records folder's path</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede crear la carpeta de registros %1; no se guardan registros</translation>
     </message>
     <message>
         <source>The records file %1 cannot be created; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the system's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede crear el archivo de registros %1; no se guardan registros (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged and cannot be moved aside; records are not kept</source>
         <extracomment>%1 is the records file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>El archivo de registros %1 está dañado y no se puede apartar; no se guardan registros</translation>
     </message>
     <message>
         <source>The records file was damaged: it is kept as %1 and a new records file was started</source>
         <extracomment>%1 is the path the damaged file was moved to</extracomment>
-        <translation type="unfinished" />
+        <translation>El archivo de registros estaba dañado: se conserva como %1 y se ha empezado un archivo de registros nuevo</translation>
     </message>
     <message>
         <source>The file %1 is not a Tessarine records file; it is left as it is and records are not kept</source>
         <extracomment>%1 is a file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>El archivo %1 no es un archivo de registros de Tessarine; se deja como está y no se guardan registros</translation>
     </message>
     <message>
         <source>The records file %1 cannot keep a write-ahead log; records are not kept</source>
         <extracomment>%1 is the records file's path; the write-ahead log is how the database keeps its changes safe</extracomment>
-        <translation type="unfinished" />
+        <translation>El archivo de registros %1 no puede usar un diario de escritura anticipada (WAL); no se guardan registros</translation>
     </message>
 </context>
 <context>
@@ -1208,155 +1203,152 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>%1 of %2</source>
         <extracomment>A cell of the Sessions table: %1 first tries answered right, of %2 in all</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>Date</source>
         <extracomment>Column header of the Sessions table: when the session started</extracomment>
-        <translation type="unfinished" />
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Sets</source>
         <extracomment>Column header: the number of sets shown in the session</extracomment>
-        <translation type="unfinished" />
+        <translation>Series</translation>
     </message>
     <message>
         <source>Symbols first try</source>
         <extracomment>Column header: the percent of symbols chosen right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Símbolos al primer intento</translation>
     </message>
     <message>
         <source>Attributes first try</source>
         <extracomment>Column header: the percent of attributes chosen right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Atributos al primer intento</translation>
     </message>
     <message>
         <source>Median response</source>
         <extracomment>Column header: the median time to answer</extracomment>
-        <translation type="unfinished" />
+        <translation>Mediana de respuesta</translation>
     </message>
     <message>
         <source>Independent right</source>
         <extracomment>Column header: first tries right without a prompt, "17 of 20"</extracomment>
-        <translation type="unfinished" />
+        <translation>Aciertos independientes</translation>
     </message>
     <message>
         <source>Prompted right</source>
         <extracomment>Column header: first tries right with the answer shown as a prompt, "17 of 20"</extracomment>
-        <translation type="unfinished" />
+        <translation>Aciertos con ayuda</translation>
     </message>
     <message>
         <source>Target</source>
         <extracomment>Column header of the Targets table: a symbol or an attribute the learner is taught to choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Objetivo</translation>
     </message>
     <message>
         <source>Row</source>
         <extracomment>Column header: whether the target is a symbol or an attribute</extracomment>
-        <translation type="unfinished" />
+        <translation>Fila</translation>
     </message>
     <message>
         <source>Trials</source>
         <extracomment>Column header: the number of trials</extracomment>
-        <translation type="unfinished" />
+        <translation>Ensayos</translation>
     </message>
     <message>
         <source>First try, last sessions</source>
         <extracomment>Column header: the percent right at the first try in the last sessions the mastery rule looks at</extracomment>
-        <translation type="unfinished" />
+        <translation>Primer intento, últimas sesiones</translation>
     </message>
     <message>
         <source>Mastered</source>
         <extracomment>Column header: whether the target is mastered, "Yes" or "No"</extracomment>
-        <translation type="unfinished" />
+        <translation>Dominado</translation>
     </message>
     <message>
         <source>Symbol</source>
         <extracomment>A cell of the Targets table's Row column</extracomment>
-        <translation type="unfinished" />
+        <translation>Símbolo</translation>
     </message>
     <message>
         <source>Attribute</source>
         <extracomment>A cell of the Targets table's Row column</extracomment>
-        <translation type="unfinished" />
+        <translation>Atributo</translation>
     </message>
     <message>
         <source>Yes</source>
         <extracomment>A cell of the Targets table's Mastered column</extracomment>
-        <translation type="unfinished" />
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
         <extracomment>A cell of the Targets table's Mastered column</extracomment>
-        <translation type="unfinished" />
+        <translation>No</translation>
     </message>
     <message numerus="yes">
         <source>%n session(s), printed %1</source>
         <extracomment>Under the report's title; %n is the number of sessions, %1 the date and time of printing</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n sesión, impreso el %1</numerusform><numerusform>%n sesiones, impreso el %1</numerusform></translation>
     </message>
     <message>
         <source>Mastered: at least %1 % right at the first try in each of the last %2 sessions, with at least %3 trials in each</source>
         <extracomment>The mastery rule in the report: %1 is a percent, %2 a number of sessions, %3 a number of trials</extracomment>
-        <translation type="unfinished" />
+        <translation>Dominado: al menos un %1 % de aciertos al primer intento en cada una de las últimas %2 sesiones, con al menos %3 ensayos en cada una</translation>
     </message>
     <message>
         <source>Mastery and the first-try percentages count only first answers given without a prompt.</source>
-        <translation type="unfinished" />
+        <translation>El dominio y los porcentajes de primer intento solo cuentan las primeras respuestas dadas sin ayuda.</translation>
     </message>
 </context>
 <context>
     <name>RecordsReport</name>
     <message>
         <source>A page cannot be added</source>
-        <translation type="unfinished" />
+        <translation>No se puede añadir una página</translation>
     </message>
     <message>
         <source>No records yet.</source>
-        <translation type="unfinished" />
+        <translation>Aún no hay registros.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
         <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>Records of %1</source>
         <extracomment>The report's title; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Registros de %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be started</source>
         <extracomment>%1 is a file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede escribir %1: no se puede iniciar el PDF</translation>
     </message>
     <message>
         <source>Sessions</source>
         <extracomment>The title of the report's sessions table</extracomment>
-        <translation type="unfinished" />
+        <translation>Sesiones</translation>
     </message>
     <message>
         <source>Sessions (continued)</source>
         <extracomment>The title of the sessions table on the pages after its first</extracomment>
-        <translation type="unfinished" />
+        <translation>Sesiones (continuación)</translation>
     </message>
     <message>
         <source>Targets</source>
         <extracomment>The title of the report's targets table; a target is what the learner is taught to choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Objetivos</translation>
     </message>
     <message>
         <source>Targets (continued)</source>
         <extracomment>The title of the targets table on the pages after its first</extracomment>
-        <translation type="unfinished" />
+        <translation>Objetivos (continuación)</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be finished</source>
         <extracomment>%1 is a file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede escribir %1: no se puede terminar el PDF</translation>
     </message>
 </context>
 <context>
@@ -1364,7 +1356,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The records file %1 was written by a later version of Tessarine; records are not kept</source>
         <extracomment>%1 is the records file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>El archivo de registros %1 lo escribió una versión posterior de Tessarine; no se guardan registros</translation>
     </message>
 </context>
 <context>
@@ -1372,7 +1364,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>There are no records of the learner "%1"</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>No hay registros del alumno "%1"</translation>
     </message>
 </context>
 <context>
@@ -1380,7 +1372,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Reward</source>
         <extracomment>The reward shown after enough right answers</extracomment>
-        <translation type="unfinished" />
+        <translation>Recompensa</translation>
     </message>
 </context>
 <context>
@@ -1388,71 +1380,71 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The access settings of %1 are taken from the settings file.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Los ajustes de acceso de %1 se toman del archivo de configuración.</translation>
     </message>
     <message>
         <source>The settings file has no access settings for %1: the defaults are used.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>El archivo de configuración no tiene ajustes de acceso para %1: se usan los valores predeterminados.</translation>
     </message>
     <message>
         <source>Learners' access settings are taken from the settings file.</source>
-        <translation type="unfinished" />
+        <translation>Los ajustes de acceso de los alumnos se toman del archivo de configuración.</translation>
     </message>
     <message>
         <source>The exercise runs without the teaching settings of %1, and nothing of it is recorded.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>El ejercicio se ejecuta sin los ajustes de enseñanza de %1, y no se registra nada de él.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 cannot be changed now.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Ahora no se pueden cambiar los ajustes de enseñanza de %1.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 were not saved.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>No se guardaron los ajustes de enseñanza de %1.</translation>
     </message>
     <message>
         <source>The access settings of %1 are kept in the settings file.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Los ajustes de acceso de %1 se guardan en el archivo de configuración.</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished" />
+        <translation>Memoria insuficiente</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished" />
+        <translation>Error inesperado</translation>
     </message>
     <message>
         <source>Invalid argument</source>
-        <translation type="unfinished" />
+        <translation>Argumento no válido</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished" />
+        <translation>Desbordamiento</translation>
     </message>
     <message>
         <source>Position out of range</source>
-        <translation type="unfinished" />
+        <translation>Posición fuera de rango</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished" />
+        <translation>No coinciden los tipos</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished" />
+        <translation>Valor de propiedad no válido</translation>
     </message>
     <message>
         <source>No image found: plase check images folders</source>
-        <translation type="unfinished" />
+        <translation>No se encontró ninguna imagen: compruebe las carpetas de imágenes</translation>
     </message>
 </context>
 <context>
@@ -1460,25 +1452,25 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>cannot be loaded</source>
         <extracomment>in a picture's place on the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>no se puede cargar</translation>
     </message>
     <message>
         <source>Can stop when a picture that cannot be loaded is drawn as the wrong choice.</source>
-        <translation type="unfinished" />
+        <translation>Puede detenerse cuando se sortea como opción incorrecta una imagen que no se puede cargar.</translation>
     </message>
     <message>
         <source>Works with every option.</source>
-        <translation type="unfinished" />
+        <translation>Funciona con todas las opciones.</translation>
     </message>
     <message>
         <source>%1 (%2.)</source>
         <comment>%1 is a finding, %2 the options under which it holds</comment>
-        <translation type="unfinished" />
+        <translation>%1 (%2.)</translation>
     </message>
     <message>
         <source>no symbol</source>
         <extracomment>in the place of a missing symbol picture on the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>sin símbolo</translation>
     </message>
     <message>
         <source>no attribute</source>
