@@ -1475,80 +1475,68 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <message>
         <source>no attribute</source>
         <extracomment>in the place of a missing attribute picture on the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>sin atributo</translation>
     </message>
     <message>
         <source>Tessarine sets in %1</source>
         <comment>the PDF's title; %1 is a folder</comment>
-        <translation type="unfinished" />
+        <translation>Series de Tessarine en %1</translation>
     </message>
     <message>
         <source>The file %1 cannot be written.</source>
-        <translation type="unfinished" />
+        <translation>No se puede escribir el archivo %1.</translation>
     </message>
     <message>
         <source>Tessarine: every set</source>
-        <translation type="unfinished" />
+        <translation>Tessarine: todas las series</translation>
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n imagen de objeto</numerusform><numerusform>%n imágenes de objeto</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n symbol(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n símbolo</numerusform><numerusform>%n símbolos</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n attribute(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n atributo</numerusform><numerusform>%n atributos</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n more finding(s) about folders, symbols, attributes or sounds: run tessarine-check for the details.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n incidencia más sobre carpetas, símbolos, atributos o sonidos: ejecute tessarine-check para ver los detalles.</numerusform><numerusform>%n incidencias más sobre carpetas, símbolos, atributos o sonidos: ejecute tessarine-check para ver los detalles.</numerusform></translation>
     </message>
     <message>
         <source>Picture</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>Caption and findings</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Rótulo e incidencias</translation>
     </message>
     <message>
         <source>Symbol</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Símbolo</translation>
     </message>
     <message>
         <source>Attribute</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Atributo</translation>
     </message>
     <message>
         <source>There are no object pictures in the Images folder.</source>
-        <translation type="unfinished" />
+        <translation>No hay imágenes de objeto en la carpeta Images.</translation>
     </message>
     <message>
         <source>Made by tessarine-check</source>
-        <translation type="unfinished" />
+        <translation>Creado con tessarine-check</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -1556,19 +1544,19 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <message>
         <source>The settings cannot be saved to %1</source>
         <extracomment>%1 is the settings file</extracomment>
-        <translation type="unfinished" />
+        <translation>No se pueden guardar los ajustes en %1</translation>
     </message>
 </context>
 <context>
     <name>SpokenCaption</name>
     <message>
         <source>The voice cannot speak: %1</source>
-        <translation type="unfinished" />
+        <translation>La voz no puede hablar: %1</translation>
     </message>
     <message>
         <source>The recording %1 cannot be played: %2</source>
         <extracomment>%1 is the recording's file, %2 says why in a phrase such as "it is not a wave file"</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede reproducir la grabación %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1576,7 +1564,7 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <message>
         <source>Off</source>
         <extracomment>The lowest value of a number box: the feature is not used</extracomment>
-        <translation type="unfinished" />
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -1584,93 +1572,75 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <message>
         <source>Tessarine picture check of %1</source>
         <extracomment>the report's first line; %1 is a folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Comprobación de imágenes de Tessarine en %1</translation>
     </message>
     <message>
         <source>Images: %1, Symbols: %2, Attributes: %3, Sounds: %4</source>
         <extracomment>Images, Symbols, Attributes and Sounds are folder names: keep them; %1 is a number of object pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Images: %1, Symbols: %2, Attributes: %3, Sounds: %4</translation>
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n imagen de objeto</numerusform><numerusform>%n imágenes de objeto</numerusform></translation>
     </message>
     <message>
         <source>PROBLEM</source>
         <extracomment>a finding's label in the text report, in capitals</extracomment>
-        <translation type="unfinished" />
+        <translation>PROBLEMA</translation>
     </message>
     <message>
         <source>WARNING</source>
         <extracomment>a finding's label in the text report, in capitals</extracomment>
-        <translation type="unfinished" />
+        <translation>AVISO</translation>
     </message>
     <message>
         <source>What happens:</source>
         <extracomment>a label in the text report, before what the exercise will do</extracomment>
-        <translation type="unfinished" />
+        <translation>Qué ocurre:</translation>
     </message>
     <message>
         <source>How to fix:</source>
         <extracomment>a label in the text report, before how to mend the finding</extracomment>
-        <translation type="unfinished" />
+        <translation>Cómo corregirlo:</translation>
     </message>
     <message>
         <source>Program folder</source>
-        <translation type="unfinished" />
+        <translation>Carpeta del programa</translation>
     </message>
     <message>
         <source>%1 folder</source>
         <extracomment>%1 is a folder's name: Images, Symbols, Attributes or Sounds</extracomment>
-        <translation type="unfinished" />
+        <translation>Carpeta %1</translation>
     </message>
     <message>
         <source>%1 and %2 in %3. %4</source>
         <extracomment>%1 is a number of problems, %2 of warnings, %3 of files or folders; %4 the sentence that follows</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 y %2 en %3. %4</translation>
     </message>
     <message numerus="yes">
         <source>%n problem(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n problema</numerusform><numerusform>%n problemas</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n warning(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n aviso</numerusform><numerusform>%n avisos</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>All %n set(s) work with every option. Nothing to fix.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n serie funciona con todas las opciones. No hay nada que corregir.</numerusform><numerusform>Las %n series funcionan con todas las opciones. No hay nada que corregir.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) or folder(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n archivo o carpeta</numerusform><numerusform>%n archivos o carpetas</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n object picture(s) work with every option and need nothing.</source>
         <extracomment>%1 is how many of them work</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Imágenes de objeto que funcionan con todas las opciones y no necesitan nada: %1 de %n.</numerusform><numerusform>Imágenes de objeto que funcionan con todas las opciones y no necesitan nada: %1 de %n.</numerusform></translation>
     </message>
     <message>
         <source>The one set works with every option. Nothing to fix.</source>
-        <translation type="unfinished" />
+        <translation>La única serie funciona con todas las opciones. No hay nada que corregir.</translation>
     </message>
 </context>
 <context>
@@ -1678,60 +1648,60 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <message>
         <source>Tokens</source>
         <extracomment>The row of tokens earned towards a reward</extracomment>
-        <translation type="unfinished" />
+        <translation>Fichas</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>Tokens earned: %1 is how many are filled, %2 how many make a reward</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
     <name>WaveCheck</name>
     <message>
         <source>its format description is too short</source>
-        <translation type="unfinished" />
+        <translation>su descripción de formato es demasiado corta</translation>
     </message>
     <message>
         <source>its format description is damaged</source>
-        <translation type="unfinished" />
+        <translation>su descripción de formato está dañada</translation>
     </message>
     <message>
         <source>it is compressed (format %1), not PCM; save it again as PCM</source>
         <extracomment>%1 is the number of the sound's format; PCM is the uncompressed one</extracomment>
-        <translation type="unfinished" />
+        <translation>está comprimido (formato %1), no es PCM; guárdelo de nuevo como PCM</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished" />
+        <translation>no se puede leer</translation>
     </message>
     <message>
         <source>it is not a wave file</source>
-        <translation type="unfinished" />
+        <translation>no es un archivo WAV</translation>
     </message>
     <message>
         <source>it is damaged: the file ends inside its format description</source>
-        <translation type="unfinished" />
+        <translation>está dañado: el archivo termina dentro de su descripción de formato</translation>
     </message>
     <message>
         <source>it is damaged: its sound comes before its format description</source>
-        <translation type="unfinished" />
+        <translation>está dañado: su sonido va antes de su descripción de formato</translation>
     </message>
     <message>
         <source>it is damaged: the file ends before its sound does</source>
-        <translation type="unfinished" />
+        <translation>está dañado: el archivo termina antes que su sonido</translation>
     </message>
     <message>
         <source>it holds no sound</source>
-        <translation type="unfinished" />
+        <translation>no contiene sonido</translation>
     </message>
     <message>
         <source>it is damaged: it holds no sound data</source>
-        <translation type="unfinished" />
+        <translation>está dañado: no contiene datos de sonido</translation>
     </message>
     <message>
         <source>it is damaged: it has no format description</source>
-        <translation type="unfinished" />
+        <translation>está dañado: no tiene descripción de formato</translation>
     </message>
 </context>
 <context>
@@ -1739,11 +1709,11 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <message>
         <source>The recording %1 cannot be written: %2</source>
         <extracomment>%1 is the sound file, %2 why it cannot be written</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede escribir la grabación %1: %2</translation>
     </message>
     <message>
         <source>the sound is too long</source>
-        <translation type="unfinished" />
+        <translation>el sonido es demasiado largo</translation>
     </message>
 </context>
 <context>
@@ -1751,60 +1721,54 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <message>
         <source>the set stops half-way with error %1 %2</source>
         <extracomment>ends a sentence; %1 is the error's number, %2 its message</extracomment>
-        <translation type="unfinished" />
+        <translation>la serie se detiene a medias con el error %1 %2</translation>
     </message>
     <message>
         <source>in most sets</source>
-        <translation type="unfinished" />
+        <translation>en la mayoría de las series</translation>
     </message>
     <message>
         <source>about once in %1 sets</source>
         <extracomment>%1 is a number like 1e+12</extracomment>
-        <translation type="unfinished" />
+        <translation>aproximadamente una vez de cada %1 series</translation>
     </message>
     <message>
         <source>%1, the set stops half-way with error %2 %3.</source>
         <extracomment>%1 names the options, %2 is the error's number, %3 its message</extracomment>
-        <translation type="unfinished" />
+        <translation>%1, la serie se detiene a medias con el error %2 %3.</translation>
     </message>
     <message>
         <source>%1, the set can stop half-way with error %2 %3.</source>
-        <translation type="unfinished" />
+        <translation>%1, la serie puede detenerse a medias con el error %2 %3.</translation>
     </message>
     <message>
         <source>This file is empty.</source>
-        <translation type="unfinished" />
+        <translation>Este archivo está vacío.</translation>
     </message>
     <message>
         <source>Copy the picture again; the copy went wrong.</source>
-        <translation type="unfinished" />
+        <translation>Copie la imagen de nuevo; la copia salió mal.</translation>
     </message>
     <message>
         <source>This picture cannot be loaded (%1).</source>
-        <translation type="unfinished" />
+        <translation>Esta imagen no se puede cargar (%1).</translation>
     </message>
     <message>
         <source>Make the picture smaller (a few thousand pixels across is plenty).</source>
-        <translation type="unfinished" />
+        <translation>Reduzca el tamaño de la imagen (basta con unos pocos miles de píxeles de ancho).</translation>
     </message>
     <message>
         <source>Open it in a picture editor and save it again as JPEG, or replace it.</source>
-        <translation type="unfinished" />
+        <translation>Ábrala en un editor de imágenes y guárdela de nuevo como JPEG, o sustitúyala.</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 is a list of file names</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 y %n más</numerusform><numerusform>%1 y %n más</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>about once in %Ln set(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>aproximadamente una vez de cada %Ln serie</numerusform><numerusform>aproximadamente una vez de cada %Ln series</numerusform></translation>
     </message>
 </context>
 <context>
@@ -1812,7 +1776,7 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <message>
         <source>Play it</source>
         <extracomment>Tooltip of the buttons that play the chosen sound</extracomment>
-        <translation type="unfinished" />
+        <translation>Reproducirlo</translation>
     </message>
 </context>
 <context>
@@ -1820,158 +1784,159 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <message>
         <source>Access</source>
         <extracomment>The window's title</extracomment>
-        <translation type="unfinished" />
+        <translation>Acceso</translation>
     </message>
     <message>
         <source>Access for %1</source>
         <extracomment>The window's title; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Acceso para %1</translation>
     </message>
     <message>
         <source>Answer with the keyboard: arrows and Tab move, Space and Enter choose, 1 to 4 choose a picture</source>
-        <translation type="unfinished" />
+        <translation>Responder con el teclado: flechas y Tab mueven, Espacio y Enter eligen, de 1 a 4 eligen una imagen</translation>
     </message>
     <message>
         <source>Switches</source>
-        <translation type="unfinished" />
+        <translation>Pulsadores</translation>
     </message>
     <message>
         <source>No switch</source>
-        <translation type="unfinished" />
+        <translation>Sin pulsador</translation>
     </message>
     <message>
         <source>One switch: the ring moves by itself</source>
-        <translation type="unfinished" />
+        <translation>Un pulsador: el anillo avanza solo</translation>
     </message>
     <message>
         <source>Two switches: one moves, one chooses</source>
-        <translation type="unfinished" />
+        <translation>Dos pulsadores: uno avanza y otro elige</translation>
     </message>
     <message>
         <source> s</source>
         <extracomment>After a number of seconds</extracomment>
-        <translation type="unfinished" />
+        <translation> s</translation>
     </message>
     <message>
         <source>Step switch key</source>
         <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Tecla del pulsador de avance</translation>
     </message>
     <message>
         <source>Choose switch key</source>
         <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Tecla del pulsador de selección</translation>
     </message>
     <message>
         <source>Scanning:</source>
-        <translation type="unfinished" />
+        <translation>Barrido:</translation>
     </message>
     <message>
         <source>Ring moves every:</source>
-        <translation type="unfinished" />
+        <translation>El anillo avanza cada:</translation>
     </message>
     <message>
         <source>Step switch key:</source>
-        <translation type="unfinished" />
+        <translation>Tecla del pulsador de avance:</translation>
     </message>
     <message>
         <source>Step switch button:</source>
-        <translation type="unfinished" />
+        <translation>Botón del pulsador de avance:</translation>
     </message>
     <message>
         <source>Choose switch key:</source>
-        <translation type="unfinished" />
+        <translation>Tecla del pulsador de selección:</translation>
     </message>
     <message>
         <source>Choose switch button:</source>
-        <translation type="unfinished" />
+        <translation>Botón del pulsador de selección:</translation>
     </message>
     <message>
         <source>Accidental presses</source>
-        <translation type="unfinished" />
+        <translation>Pulsaciones accidentales</translation>
     </message>
     <message>
         <source>Guard against accidental presses</source>
-        <translation type="unfinished" />
+        <translation>Evitar pulsaciones accidentales</translation>
     </message>
     <message>
         <source>No hold needed</source>
         <extracomment>The hold time at zero</extracomment>
-        <translation type="unfinished" />
+        <translation>Sin mantener</translation>
     </message>
     <message>
         <source>Presses on the same picture count once within:</source>
-        <translation type="unfinished" />
+        <translation>Las pulsaciones sobre la misma imagen cuentan una vez en:</translation>
     </message>
     <message>
         <source>A press counts when held for:</source>
-        <translation type="unfinished" />
+        <translation>Una pulsación cuenta si se mantiene:</translation>
     </message>
     <message>
         <source>Pictures as big as the screen</source>
-        <translation type="unfinished" />
+        <translation>Imágenes tan grandes como la pantalla</translation>
     </message>
     <message>
         <source>Speak the caption when a set appears</source>
-        <translation type="unfinished" />
+        <translation>Decir el rótulo en voz alta al aparecer una serie</translation>
     </message>
     <message>
         <source>Caption language:</source>
-        <translation type="unfinished" />
+        <translation>Idioma del rótulo:</translation>
     </message>
     <message>
         <source>Language of the windows (%1)</source>
         <extracomment>The caption's language when none is chosen; %1 is that language's name in its own language</extracomment>
-        <translation type="unfinished" />
+        <translation>Idioma de las ventanas (%1)</translation>
     </message>
     <message>
         <source>This computer has no voice: the captions cannot be spoken.</source>
-        <translation type="unfinished" />
+        <translation>Este ordenador no tiene ninguna voz: los rótulos no se pueden decir en voz alta.</translation>
     </message>
     <message>
         <source>This computer has no voice for this language: the captions are spoken by an English voice.</source>
-        <translation type="unfinished" />
+        <translation>Este ordenador no tiene voz para este idioma: los rótulos los dice una voz en inglés.</translation>
     </message>
     <message>
         <source>This computer has no voice for this language: the captions are spoken by a voice of another language.</source>
-        <translation type="unfinished" />
+        <translation>Este ordenador no tiene voz para este idioma: los rótulos los dice una voz de otro idioma.</translation>
     </message>
 </context>
 <context>
     <name>tessarine::CropFrameWidget</name>
     <message>
         <source>Crop frame</source>
-        <translation type="unfinished" />
+        <translation>Marco de recorte</translation>
     </message>
     <message>
         <source>The part of the picture that will be saved. Arrow keys move the frame, with Shift further; + and - make it larger or smaller. With the mouse, drag it to move it, or drag a corner or side, or turn the wheel, to resize it.</source>
-        <translation type="unfinished" />
+        <translation>La parte de la imagen que se guardará. Las teclas de flecha mueven el marco, y con Shift más lejos; + y - lo agrandan o lo reducen. Con el ratón, arrástrelo para moverlo, o arrastre una esquina o un lado, o gire la rueda, para cambiar su tamaño.</translation>
     </message>
 </context>
 <context>
     <name>tessarine::ImportPanel</name>
     <message>
         <source>Pictures being added</source>
-        <translation type="unfinished" />
+        <translation>Imágenes que se están añadiendo</translation>
     </message>
     <message>
         <source>Add pictures...</source>
         <extracomment>Button that opens a file dialog</extracomment>
-        <translation type="unfinished" />
+        <translation>Añadir imágenes...</translation>
     </message>
     <message>
         <source>Add pictures, or drop pictures or folders of them here.</source>
-        <translation type="unfinished" />
+        <translation>Añada imágenes, o suelte aquí imágenes o carpetas de imágenes.</translation>
     </message>
     <message>
         <source>There are no pictures in %1.</source>
         <extracomment>%1 is one folder or several, separated by commas</extracomment>
-        <translation type="unfinished" />
+        <translation>No hay imágenes en %1.</translation>
     </message>
     <message>
         <source>These pictures cannot be added:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Estas imágenes no se pueden añadir:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1979,113 +1944,113 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <message>
         <source>Object</source>
         <extracomment>The first of a picture's name's three parts: what the picture shows</extracomment>
-        <translation type="unfinished" />
+        <translation>Objeto</translation>
     </message>
     <message>
         <source>Category</source>
         <extracomment>The second of a picture's name's three parts, such as "colour"</extracomment>
-        <translation type="unfinished" />
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Value</source>
         <extracomment>The third of a picture's name's three parts, such as "red"</extracomment>
-        <translation type="unfinished" />
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Object picture</source>
         <extracomment>What a picture is saved as: a picture of the object, its symbol, or an attribute's picture</extracomment>
-        <translation type="unfinished" />
+        <translation>Imagen de objeto</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished" />
+        <translation>Símbolo</translation>
     </message>
     <message>
         <source>Attribute picture</source>
-        <translation type="unfinished" />
+        <translation>Imagen de atributo</translation>
     </message>
     <message>
         <source>Becomes</source>
         <extracomment>What the picture is saved as</extracomment>
-        <translation type="unfinished" />
+        <translation>Se guarda como</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>The file name the picture is saved under</extracomment>
-        <translation type="unfinished" />
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished" />
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Leave out</source>
         <extracomment>Button: this picture is not added after all</extracomment>
-        <translation type="unfinished" />
+        <translation>Descartar</translation>
     </message>
     <message>
         <source>&amp;Object</source>
-        <translation type="unfinished" />
+        <translation>&amp;Objeto</translation>
     </message>
     <message>
         <source>&amp;Category</source>
-        <translation type="unfinished" />
+        <translation>&amp;Categoría</translation>
     </message>
     <message>
         <source>&amp;Value</source>
-        <translation type="unfinished" />
+        <translation>&amp;Valor</translation>
     </message>
     <message>
         <source>&amp;Becomes</source>
         <extracomment>What the picture is saved as</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Se guarda como</translation>
     </message>
     <message>
         <source>Make the symbol from this photo</source>
-        <translation type="unfinished" />
+        <translation>Hacer el símbolo con esta foto</translation>
     </message>
     <message>
         <source>Choose a picture</source>
         <extracomment>Button: a picture from a file becomes the symbol
 ----------
 Button: a picture from a file becomes the attribute's picture</extracomment>
-        <translation type="unfinished" />
+        <translation>Elegir una imagen</translation>
     </message>
     <message>
         <source>Choose a picture for the symbol</source>
-        <translation type="unfinished" />
+        <translation>Elegir una imagen para el símbolo</translation>
     </message>
     <message>
         <source>Make a card</source>
         <extracomment>An attribute card: a swatch of the colour, or the value's word written large</extracomment>
-        <translation type="unfinished" />
+        <translation>Hacer una tarjeta</translation>
     </message>
     <message>
         <source>Choose a picture for the attribute</source>
-        <translation type="unfinished" />
+        <translation>Elegir una imagen para el atributo</translation>
     </message>
     <message>
         <source>There is no symbol for "%1" yet</source>
-        <translation type="unfinished" />
+        <translation>Aún no hay símbolo para "%1"</translation>
     </message>
     <message>
         <source>There is no symbol for "%1" yet: it will be made from %2</source>
-        <translation type="unfinished" />
+        <translation>Aún no hay símbolo para "%1": se hará a partir de %2</translation>
     </message>
     <message>
         <source>There is no attribute card for "%1 %2" yet</source>
-        <translation type="unfinished" />
+        <translation>Aún no hay tarjeta de atributo para "%1 %2"</translation>
     </message>
     <message>
         <source>There is no attribute card for "%1 %2" yet: it will be %3</source>
-        <translation type="unfinished" />
+        <translation>Aún no hay tarjeta de atributo para "%1 %2": será %3</translation>
     </message>
 </context>
 <context>
     <name>tessarine::KeyCaptureButton</name>
     <message>
         <source>Press the key or the switch...</source>
-        <translation type="unfinished" />
+        <translation>Pulse la tecla o el pulsador...</translation>
     </message>
 </context>
 <context>
@@ -2093,75 +2058,75 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Checking...</source>
         <extracomment>Shown for an object until the collection's check has looked at it</extracomment>
-        <translation type="unfinished" />
+        <translation>Comprobando...</translation>
     </message>
     <message>
         <source>Works under every option.</source>
-        <translation type="unfinished" />
+        <translation>Funciona con todas las opciones.</translation>
     </message>
     <message>
         <source>Some sets do not work under every option.</source>
-        <translation type="unfinished" />
+        <translation>Algunas series no funcionan con todas las opciones.</translation>
     </message>
     <message>
         <source>No symbol</source>
-        <translation type="unfinished" />
+        <translation>Sin símbolo</translation>
     </message>
     <message>
         <source>No attribute</source>
-        <translation type="unfinished" />
+        <translation>Sin atributo</translation>
     </message>
     <message>
         <source>Picture: none</source>
         <extracomment>%1 is the object picture's file</extracomment>
-        <translation type="unfinished" />
+        <translation>Imagen: ninguna</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished" />
+        <translation>Imagen: %1</translation>
     </message>
     <message>
         <source>Symbol: none</source>
         <extracomment>%1 is the symbol's file</extracomment>
-        <translation type="unfinished" />
+        <translation>Símbolo: ninguno</translation>
     </message>
     <message>
         <source>Symbol: %1</source>
-        <translation type="unfinished" />
+        <translation>Símbolo: %1</translation>
     </message>
     <message>
         <source>Attribute: none</source>
         <extracomment>%1 is the attribute picture's file</extracomment>
-        <translation type="unfinished" />
+        <translation>Atributo: ninguno</translation>
     </message>
     <message>
         <source>Attribute: %1</source>
-        <translation type="unfinished" />
+        <translation>Atributo: %1</translation>
     </message>
     <message>
         <source>Picture</source>
         <extracomment>Column header: the object's picture</extracomment>
-        <translation type="unfinished" />
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>Symbol</source>
         <extracomment>Column header: the object's symbol</extracomment>
-        <translation type="unfinished" />
+        <translation>Símbolo</translation>
     </message>
     <message>
         <source>Attribute</source>
         <extracomment>Column header: the picture of the object's attribute (its colour, say)</extracomment>
-        <translation type="unfinished" />
+        <translation>Atributo</translation>
     </message>
     <message>
         <source>Caption and file</source>
         <extracomment>Column header</extracomment>
-        <translation type="unfinished" />
+        <translation>Rótulo y archivo</translation>
     </message>
     <message>
         <source>Findings</source>
         <extracomment>Column header: what the check found</extracomment>
-        <translation type="unfinished" />
+        <translation>Incidencias</translation>
     </message>
 </context>
 <context>
@@ -2169,7 +2134,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Dimmed</source>
         <extracomment>Said by a screen reader of a picture shown faint</extracomment>
-        <translation type="unfinished" />
+        <translation>Atenuada</translation>
     </message>
 </context>
 <context>
@@ -2177,51 +2142,51 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Pictures: %1</source>
         <extracomment>%1 is the collection's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Imágenes: %1</translation>
     </message>
     <message>
         <source>Nothing found.</source>
         <extracomment>The check found nothing about the collection as a whole</extracomment>
-        <translation type="unfinished" />
+        <translation>No se encontró nada.</translation>
     </message>
     <message>
         <source>Choose an object in the list to see its findings.</source>
-        <translation type="unfinished" />
+        <translation>Elija un objeto de la lista para ver sus incidencias.</translation>
     </message>
     <message>
         <source>Pictures</source>
         <extracomment>The window's title</extracomment>
-        <translation type="unfinished" />
+        <translation>Imágenes</translation>
     </message>
     <message>
         <source>New collection</source>
-        <translation type="unfinished" />
+        <translation>Nueva colección</translation>
     </message>
     <message>
         <source>Add pictures...</source>
         <extracomment>Button that opens a file dialog</extracomment>
-        <translation type="unfinished" />
+        <translation>Añadir imágenes...</translation>
     </message>
     <message>
         <source>Checking the pictures...</source>
-        <translation type="unfinished" />
+        <translation>Comprobando las imágenes...</translation>
     </message>
     <message>
         <source>Checking the pictures</source>
-        <translation type="unfinished" />
+        <translation>Comprobando las imágenes</translation>
     </message>
     <message>
         <source>Findings of the chosen object</source>
-        <translation type="unfinished" />
+        <translation>Incidencias del objeto elegido</translation>
     </message>
     <message>
         <source>Rename...</source>
         <extracomment>Button with a menu: rename the object, the category or the value</extracomment>
-        <translation type="unfinished" />
+        <translation>Renombrar...</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished" />
+        <translation>Renombrar</translation>
     </message>
     <message>
         <source>Object...</source>
