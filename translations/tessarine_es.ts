@@ -2191,43 +2191,43 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Object...</source>
         <extracomment>In the "Rename..." menu: the object, the first of a name's three parts</extracomment>
-        <translation type="unfinished" />
+        <translation>Objeto...</translation>
     </message>
     <message>
         <source>Category...</source>
         <extracomment>In the "Rename..." menu: the category, the second of a name's three parts</extracomment>
-        <translation type="unfinished" />
+        <translation>Categoría...</translation>
     </message>
     <message>
         <source>Value...</source>
         <extracomment>In the "Rename..." menu: the value, the third of a name's three parts</extracomment>
-        <translation type="unfinished" />
+        <translation>Valor...</translation>
     </message>
     <message>
         <source>Remove</source>
         <extracomment>Button: the chosen object picture goes to the trash</extracomment>
-        <translation type="unfinished" />
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Remove the picture</source>
-        <translation type="unfinished" />
+        <translation>Quitar la imagen</translation>
     </message>
     <message>
         <source>Moves the object picture and its recording to the trash</source>
-        <translation type="unfinished" />
+        <translation>Mueve la imagen del objeto y su grabación a la papelera</translation>
     </message>
     <message>
         <source>Findings about the whole collection:</source>
-        <translation type="unfinished" />
+        <translation>Incidencias de toda la colección:</translation>
     </message>
     <message>
         <source>Findings about the whole collection</source>
-        <translation type="unfinished" />
+        <translation>Incidencias de toda la colección</translation>
     </message>
     <message>
         <source>Objects</source>
         <extracomment>The list of the collection's object pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Objetos</translation>
     </message>
 </context>
 <context>
@@ -2235,88 +2235,88 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Records of %1</source>
         <extracomment>The window's title; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Registros de %1</translation>
     </message>
     <message>
         <source>Learner: %1</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Alumno: %1</translation>
     </message>
     <message>
         <source>Sessions</source>
         <extracomment>The sessions table's name, as a screen reader says it
 ----------
 The title of the sessions table</extracomment>
-        <translation type="unfinished" />
+        <translation>Sesiones</translation>
     </message>
     <message>
         <source>Targets</source>
         <extracomment>The targets table's name, as a screen reader says it; a target is what the learner is taught to choose
 ----------
 The title of the targets table; a target is what the learner is taught to choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Objetivos</translation>
     </message>
     <message>
         <source>Chart of first try right, per session</source>
-        <translation type="unfinished" />
+        <translation>Gráfico de aciertos al primer intento, por sesión</translation>
     </message>
     <message>
         <source>Per session, the percent right at the first try of symbols and attributes answered without a prompt, of all first tries answered without a prompt (independent) and of all answered with one (prompted), and the mastery line; the same numbers are in the Sessions table</source>
-        <translation type="unfinished" />
+        <translation>Por sesión, el porcentaje de aciertos al primer intento en los símbolos y los atributos respondidos sin ayuda, en todos los primeros intentos respondidos sin ayuda (independientes) y en todos los respondidos con ella (con ayuda), y la línea de dominio; las mismas cifras están en la tabla Sesiones</translation>
     </message>
     <message>
         <source>Mastery rule</source>
         <extracomment>The title of the box that sets when a target counts as mastered</extracomment>
-        <translation type="unfinished" />
+        <translation>Criterio de dominio</translation>
     </message>
     <message>
         <source>Right at the first try, at least</source>
         <extracomment>The label of a percent: a target is mastered when at least this much of it is right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Aciertos al primer intento, al menos</translation>
     </message>
     <message>
         <source>In consecutive sessions</source>
         <extracomment>The label of a number of sessions in a row in which the percent must be reached</extracomment>
-        <translation type="unfinished" />
+        <translation>En sesiones consecutivas</translation>
     </message>
     <message>
         <source>Trials a session, at least</source>
         <extracomment>The label of the fewest trials a session must have to count</extracomment>
-        <translation type="unfinished" />
+        <translation>Ensayos por sesión, al menos</translation>
     </message>
     <message>
         <source>Export CSV</source>
         <extracomment>A button: saves every answer of the learner in a CSV file
 ----------
 The title of the file dialog that saves the CSV file</extracomment>
-        <translation type="unfinished" />
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>Report PDF</source>
         <extracomment>A button: saves a printable report of the learner in a PDF file
 ----------
 The title of the file dialog that saves the PDF report</extracomment>
-        <translation type="unfinished" />
+        <translation>Informe PDF</translation>
     </message>
     <message>
         <source>Delete learner</source>
         <extracomment>A button: removes the learner and all of their records</extracomment>
-        <translation type="unfinished" />
+        <translation>Borrar alumno</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
         <extracomment>A file dialog's filter; keep "(*.csv)" as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
         <extracomment>A file dialog's filter; keep "(*.pdf)" as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Delete %1 and all of their records? This cannot be undone.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>¿Borrar a %1 y todos sus registros? Esta acción no se puede deshacer.</translation>
     </message>
 </context>
 <context>
@@ -2324,62 +2324,62 @@ The title of the file dialog that saves the PDF report</extracomment>
     <message>
         <source>Teaching</source>
         <extracomment>Title of the dialog when no learner is chosen</extracomment>
-        <translation type="unfinished" />
+        <translation>Enseñanza</translation>
     </message>
     <message>
         <source>Teaching for %1</source>
         <extracomment>Title of the dialog; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Enseñanza para %1</translation>
     </message>
     <message>
         <source> sets</source>
         <extracomment>Shown after the number in "Review mastered targets: one set in 5 sets"; keep the leading space</extracomment>
-        <translation type="unfinished" />
+        <translation> series</translation>
     </message>
     <message>
         <source> s</source>
         <extracomment>Seconds, shown after the number; keep the leading space</extracomment>
-        <translation type="unfinished" />
+        <translation> s</translation>
     </message>
     <message>
         <source>Show the answer after a wrong answer</source>
-        <translation type="unfinished" />
+        <translation>Mostrar la respuesta tras una respuesta incorrecta</translation>
     </message>
     <message>
         <source>Repeat a set after an error</source>
-        <translation type="unfinished" />
+        <translation>Repetir la serie tras un error</translation>
     </message>
     <message>
         <source> right sets</source>
         <extracomment>Shown after the number in "Show a reward after 3 right sets"; keep the leading space</extracomment>
-        <translation type="unfinished" />
+        <translation> series correctas</translation>
     </message>
     <message>
         <source>Targets</source>
         <extracomment>The list of symbols and attributes being taught</extracomment>
-        <translation type="unfinished" />
+        <translation>Objetivos</translation>
     </message>
     <message>
         <source>Review mastered targets: one set in</source>
-        <translation type="unfinished" />
+        <translation>Repasar objetivos dominados: una serie de cada</translation>
     </message>
     <message>
         <source>Show the answer after</source>
         <extracomment>Followed by a number of seconds</extracomment>
-        <translation type="unfinished" />
+        <translation>Mostrar la respuesta tras</translation>
     </message>
     <message>
         <source>Errorless trials for each new target</source>
-        <translation type="unfinished" />
+        <translation>Ensayos sin error para cada objetivo nuevo</translation>
     </message>
     <message>
         <source>Show a reward after</source>
         <extracomment>Followed by a number of right sets</extracomment>
-        <translation type="unfinished" />
+        <translation>Mostrar una recompensa tras</translation>
     </message>
     <message>
         <source>No picture of this collection has both its symbol and its attribute checked, so there would be nothing to show. Check at least one symbol and one attribute of the same picture, or press Cancel to keep the targets as they were.</source>
-        <translation type="unfinished" />
+        <translation>Ninguna imagen de esta colección tiene marcados a la vez su símbolo y su atributo, así que no habría nada que mostrar. Marque al menos un símbolo y un atributo de la misma imagen, o pulse Cancelar para dejar los objetivos como estaban.</translation>
     </message>
 </context>
 <context>
@@ -2389,47 +2389,47 @@ The title of the file dialog that saves the PDF report</extracomment>
         <extracomment>Button: record the caption from the microphone
 ----------
 Button: record the caption from the microphone; "No microphone" on a computer without one</extracomment>
-        <translation type="unfinished" />
+        <translation>Grabar</translation>
     </message>
     <message>
         <source>Play</source>
         <extracomment>Button: play the recorded caption</extracomment>
-        <translation type="unfinished" />
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>Remove</source>
         <extracomment>Button: the recording goes to the trash</extracomment>
-        <translation type="unfinished" />
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Voice of %1</source>
         <extracomment>%1 is the object picture's name; the buttons record, play and remove its spoken caption</extracomment>
-        <translation type="unfinished" />
+        <translation>Voz de %1</translation>
     </message>
     <message>
         <source>Stop</source>
         <extracomment>Button: stop recording</extracomment>
-        <translation type="unfinished" />
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Stops recording</source>
-        <translation type="unfinished" />
+        <translation>Detiene la grabación</translation>
     </message>
     <message>
         <source>No microphone</source>
-        <translation type="unfinished" />
+        <translation>Sin micrófono</translation>
     </message>
     <message>
         <source>Records the caption from the microphone</source>
-        <translation type="unfinished" />
+        <translation>Graba el rótulo desde el micrófono</translation>
     </message>
     <message>
         <source>No microphone: this computer has none to record with</source>
-        <translation type="unfinished" />
+        <translation>Sin micrófono: este ordenador no tiene ninguno con el que grabar</translation>
     </message>
     <message>
         <source>The recording %1 cannot be moved to the trash</source>
-        <translation type="unfinished" />
+        <translation>No se puede mover la grabación %1 a la papelera</translation>
     </message>
 </context>
 <context>
@@ -2437,162 +2437,162 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     <message>
         <source>About MyApp</source>
         <extracomment>The window's title until the program's name is known</extracomment>
-        <translation type="unfinished" />
+        <translation>Acerca de MyApp</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>Button that closes the About window</extracomment>
-        <translation type="unfinished" />
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Application Title</source>
         <extracomment>Shown until the program's name is known</extracomment>
-        <translation type="unfinished" />
+        <translation>Título de la aplicación</translation>
     </message>
     <message>
         <source>Version</source>
         <extracomment>Shown until the version number is known</extracomment>
-        <translation type="unfinished" />
+        <translation>Versión</translation>
     </message>
     <message>
         <source>Developed by %1 - %2</source>
         <extracomment>%1 is the author, %2 the year</extracomment>
-        <translation type="unfinished" />
+        <translation>Desarrollado por %1 - %2</translation>
     </message>
     <message>
         <source>About %1</source>
         <extracomment>%1 is the program's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Acerca de %1</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 is the version number, such as 1.0.0</extracomment>
-        <translation type="unfinished" />
+        <translation>Versión %1</translation>
     </message>
 </context>
 <context>
     <name>tessarine::frmApertura</name>
     <message>
         <source>Show distractor for symbols</source>
-        <translation type="unfinished" />
+        <translation>Distractor en símbolos</translation>
     </message>
     <message>
         <source>Show distractor for attributes</source>
-        <translation type="unfinished" />
+        <translation>Distractor en atributos</translation>
     </message>
     <message>
         <source>Same category of image</source>
-        <translation type="unfinished" />
+        <translation>Misma categoría</translation>
     </message>
     <message>
         <source>Full random (regardless of category)</source>
-        <translation type="unfinished" />
+        <translation>Al azar (cualquier categoría)</translation>
     </message>
     <message>
         <source>Program Options</source>
         <extracomment>The options window's heading</extracomment>
-        <translation type="unfinished" />
+        <translation>Opciones del programa</translation>
     </message>
     <message>
         <source>Distractors management</source>
-        <translation type="unfinished" />
+        <translation>Gestión de distractores</translation>
     </message>
     <message>
         <source>Attribute distractor chosing method</source>
-        <translation type="unfinished" />
+        <translation>Elección del distractor de atributo</translation>
     </message>
     <message>
         <source>Use sequence between symbols and attributes</source>
-        <translation type="unfinished" />
+        <translation>Usar secuencia entre símbolos y atributos</translation>
     </message>
     <message>
         <source>Sounds management</source>
-        <translation type="unfinished" />
+        <translation>Gestión de sonidos</translation>
     </message>
     <message>
         <source>Play sounds</source>
-        <translation type="unfinished" />
+        <translation>Usar sonidos</translation>
     </message>
     <message>
         <source>Sound for "OK"</source>
-        <translation type="unfinished" />
+        <translation>Sonido "OK"</translation>
     </message>
     <message>
         <source>Play the OK sound</source>
-        <translation type="unfinished" />
+        <translation>Reproducir el sonido de acierto</translation>
     </message>
     <message>
         <source>Sound for "error"</source>
-        <translation type="unfinished" />
+        <translation>Sonido "error"</translation>
     </message>
     <message>
         <source>Play the wrong-answer sound</source>
-        <translation type="unfinished" />
+        <translation>Reproducir el sonido de error</translation>
     </message>
     <message>
         <source>Start program</source>
         <extracomment>Button: closes the options and starts the exercise</extracomment>
-        <translation type="unfinished" />
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Learner</source>
         <extracomment>Label of the list of learners' names</extracomment>
-        <translation type="unfinished" />
+        <translation>Alumno</translation>
     </message>
     <message>
         <source>Whose answers are recorded; leave empty to record nothing</source>
-        <translation type="unfinished" />
+        <translation>De quién se registran las respuestas; déjelo vacío para no registrar nada</translation>
     </message>
     <message>
         <source>Records...</source>
         <extracomment>Button: opens the learner's records</extracomment>
-        <translation type="unfinished" />
+        <translation>Registros...</translation>
     </message>
     <message>
         <source>Access...</source>
         <extracomment>Button: opens the learner's keyboard, switch and screen settings</extracomment>
-        <translation type="unfinished" />
+        <translation>Acceso...</translation>
     </message>
     <message>
         <source>Keyboard, switches and screen size for this learner</source>
-        <translation type="unfinished" />
+        <translation>Teclado, pulsadores y tamaño de pantalla para este alumno</translation>
     </message>
     <message>
         <source>Teaching...</source>
         <extracomment>Button: opens the learner's teaching settings</extracomment>
-        <translation type="unfinished" />
+        <translation>Enseñanza...</translation>
     </message>
     <message>
         <source>Targets, prompts, corrections and rewards for this learner</source>
-        <translation type="unfinished" />
+        <translation>Objetivos, ayudas, correcciones y recompensas para este alumno</translation>
     </message>
     <message>
         <source>Pictures</source>
         <extracomment>Label of the list of picture collections</extracomment>
-        <translation type="unfinished" />
+        <translation>Imágenes</translation>
     </message>
     <message>
         <source>The pictures the exercise shows</source>
-        <translation type="unfinished" />
+        <translation>Las imágenes que muestra el ejercicio</translation>
     </message>
     <message>
         <source>Pictures...</source>
         <extracomment>Button: opens the window that adds, names and checks pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Imágenes...</translation>
     </message>
     <message>
         <source>Add, name and check the pictures of this collection</source>
-        <translation type="unfinished" />
+        <translation>Añadir, nombrar y comprobar las imágenes de esta colección</translation>
     </message>
     <message>
         <source>Other folder...</source>
         <extracomment>Last entry of the list of picture collections: choose a folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Otra carpeta...</translation>
     </message>
     <message>
         <source>Pictures: choose a folder with Images, Symbols, Attributes and Sounds</source>
         <extracomment>Title of the folder dialog; Images, Symbols, Attributes and Sounds are folder names, kept as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>Imágenes: elija una carpeta con Images, Symbols, Attributes y Sounds</translation>
     </message>
 </context>
 <context>
@@ -2600,62 +2600,62 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     <message>
         <source>Change set</source>
         <extracomment>Button: shows the next set of pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Cambiar serie</translation>
     </message>
     <message>
         <source>Caption</source>
         <extracomment>The text under the object picture (its name)</extracomment>
-        <translation type="unfinished" />
+        <translation>Rótulo</translation>
     </message>
     <message>
         <source>Object picture</source>
-        <translation type="unfinished" />
+        <translation>Imagen del objeto</translation>
     </message>
     <message>
         <source>Symbols</source>
         <extracomment>The row of symbol pictures to choose from</extracomment>
-        <translation type="unfinished" />
+        <translation>Símbolos</translation>
     </message>
     <message>
         <source>Attributes</source>
         <extracomment>The row of attribute pictures (colours, sizes...) to choose from</extracomment>
-        <translation type="unfinished" />
+        <translation>Atributos</translation>
     </message>
     <message>
         <source>First symbol</source>
-        <translation type="unfinished" />
+        <translation>Primer símbolo</translation>
     </message>
     <message>
         <source>Second symbol</source>
-        <translation type="unfinished" />
+        <translation>Segundo símbolo</translation>
     </message>
     <message>
         <source>First attribute</source>
-        <translation type="unfinished" />
+        <translation>Primer atributo</translation>
     </message>
     <message>
         <source>Second attribute</source>
-        <translation type="unfinished" />
+        <translation>Segundo atributo</translation>
     </message>
     <message>
         <source>Focus ring</source>
         <extracomment>The ring that marks the picture a key or switch would choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Anillo de foco</translation>
     </message>
     <message>
         <source>Answer shown</source>
         <extracomment>The mark that shows the learner the right answer</extracomment>
-        <translation type="unfinished" />
+        <translation>Respuesta mostrada</translation>
     </message>
     <message>
         <source>Tokens</source>
         <extracomment>The row of tokens earned towards a reward</extracomment>
-        <translation type="unfinished" />
+        <translation>Fichas</translation>
     </message>
     <message>
         <source>Reward</source>
         <extracomment>The reward shown after enough right answers</extracomment>
-        <translation type="unfinished" />
+        <translation>Recompensa</translation>
     </message>
 </context>
 </TS>
