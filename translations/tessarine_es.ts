@@ -48,7 +48,7 @@
     <name>AddPictureCommand</name>
     <message>
         <source>Usage: tessarine --add-picture FILE --as OBJECT.CATEGORY.VALUE [--collection FOLDER]</source>
-        <extracomment>The command line's form: the program's name and the options stay as they are</extracomment>
+        <extracomment>The command line&apos;s form: the program&apos;s name and the options stay as they are</extracomment>
         <translation>Uso: tessarine --add-picture ARCHIVO --as OBJETO.CATEGORÍA.VALOR [--collection CARPETA]</translation>
     </message>
     <message>
@@ -71,14 +71,14 @@
     </message>
     <message>
         <source>Give the picture its name with --as, as in --as cup.colour.red.</source>
-        <extracomment>--as is the option's name; the example is a file name's three parts, object, category and value</extracomment>
+        <extracomment>--as is the option&apos;s name; the example is a file name&apos;s three parts, object, category and value</extracomment>
         <translation>Dé un nombre a la imagen con --as, como en --as cup.colour.red.</translation>
     </message>
 </context>
 <context>
     <name>AudioOutputs</name>
     <message>
-        <source>This computer has no sound output, so no sound will be heard. Connect speakers or headphones, or switch the sound on in the computer's settings, then start Tessarine again.</source>
+        <source>This computer has no sound output, so no sound will be heard. Connect speakers or headphones, or switch the sound on in the computer&apos;s settings, then start Tessarine again.</source>
         <translation>Este ordenador no tiene salida de sonido, así que no se oirá ningún sonido. Conecte altavoces o auriculares, o active el sonido en la configuración del ordenador, y vuelva a iniciar Tessarine.</translation>
     </message>
 </context>
@@ -108,15 +108,15 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
         <translation>Uso: %1 (--help da más información)</translation>
     </message>
     <message>
-        <source>Print the findings as JSON (schema "tessarine-check/1") instead of text.</source>
-        <translation>Muestra las incidencias en JSON (esquema "tessarine-check/1") en lugar de texto.</translation>
+        <source>Print the findings as JSON (schema &quot;tessarine-check/1&quot;) instead of text.</source>
+        <translation>Muestra las incidencias en JSON (esquema &quot;tessarine-check/1&quot;) en lugar de texto.</translation>
     </message>
     <message>
         <source>Also write a printable A4 sheet with one row per object picture: the picture, its caption, its symbol and its attribute, problems marked in colour.</source>
         <translation>Escribe además una hoja A4 imprimible con una fila por imagen de objeto: la imagen, su rótulo, su símbolo y su atributo, con los problemas marcados en color.</translation>
     </message>
     <message>
-        <source>The folder that holds the Images, Symbols, Attributes and Sounds folders; without it the collection the program uses, as chosen in its options window (the program's own folder when none was chosen).</source>
+        <source>The folder that holds the Images, Symbols, Attributes and Sounds folders; without it the collection the program uses, as chosen in its options window (the program&apos;s own folder when none was chosen).</source>
         <translation>La carpeta que contiene las carpetas Images, Symbols, Attributes y Sounds; si se omite, la colección que usa el programa, tal como se eligió en su ventana de opciones (la propia carpeta del programa si no se eligió ninguna).</translation>
     </message>
     <message>
@@ -136,9 +136,12 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
         <translation>Hoja escrita en %1</translation>
     </message>
     <message numerus="yes">
-        <source>One folder at a time, not %n: "%1".</source>
+        <source>One folder at a time, not %n: &quot;%1&quot;.</source>
         <extracomment>%1 is the folders given, in quotes</extracomment>
-        <translation><numerusform>Una sola carpeta cada vez, no %n: "%1".</numerusform><numerusform>Una sola carpeta cada vez, no %n: "%1".</numerusform></translation>
+        <translation>
+            <numerusform>Una sola carpeta cada vez, no %n: &quot;%1&quot;.</numerusform>
+            <numerusform>Una sola carpeta cada vez, no %n: &quot;%1&quot;.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -160,7 +163,7 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
     </message>
     <message>
         <source>With %1</source>
-        <extracomment>%1, %2 and %3 name options, each as it is set ("on", "off", or a choice)</extracomment>
+        <extracomment>%1, %2 and %3 name options, each as it is set (&quot;on&quot;, &quot;off&quot;, or a choice)</extracomment>
         <translation>Con %1</translation>
     </message>
     <message>
@@ -175,7 +178,7 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
 <context>
     <name>CollectionChoice</name>
     <message>
-        <source>The pictures chosen before, in %1, are no longer there (was the folder moved, renamed or on a disk that is not plugged in?). The program's own pictures are used instead.</source>
+        <source>The pictures chosen before, in %1, are no longer there (was the folder moved, renamed or on a disk that is not plugged in?). The program&apos;s own pictures are used instead.</source>
         <extracomment>%1 is a folder</extracomment>
         <translation>Las imágenes elegidas antes, en %1, ya no están (¿se movió o se renombró la carpeta, o está en un disco que no está conectado?). En su lugar se usan las imágenes del programa.</translation>
     </message>
@@ -193,17 +196,17 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <extracomment>Ends "Could not write ...: "; %1 is the path in the way</extracomment>
+        <extracomment>Ends &quot;Could not write ...: &quot;; %1 is the path in the way</extracomment>
         <translation>%1 no es una carpeta</translation>
     </message>
     <message>
         <source>this folder may not be written here</source>
-        <extracomment>Ends "Could not write ...: "</extracomment>
+        <extracomment>Ends &quot;Could not write ...: &quot;</extracomment>
         <translation>no se permite escribir en esta carpeta</translation>
     </message>
     <message>
         <source>the folder could not be made</source>
-        <extracomment>Ends "Could not write ...: "</extracomment>
+        <extracomment>Ends &quot;Could not write ...: &quot;</extracomment>
         <translation>no se pudo crear la carpeta</translation>
     </message>
     <message>
@@ -248,8 +251,8 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
         <translation>No se pudo copiar la imagen %1 en la nueva colección.</translation>
     </message>
     <message>
-        <source>Program's own pictures</source>
-        <extracomment>The collection of pictures that comes with the program, first in the "Pictures" list</extracomment>
+        <source>Program&apos;s own pictures</source>
+        <extracomment>The collection of pictures that comes with the program, first in the &quot;Pictures&quot; list</extracomment>
         <translation>Imágenes del programa</translation>
     </message>
     <message>
@@ -257,24 +260,24 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
         <translation>Una colección nueva necesita un nombre.</translation>
     </message>
     <message>
-        <source>The name of a collection cannot hold a slash: "%1".</source>
-        <translation>El nombre de una colección no puede contener una barra: "%1".</translation>
+        <source>The name of a collection cannot hold a slash: &quot;%1&quot;.</source>
+        <translation>El nombre de una colección no puede contener una barra: &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>The name of a collection cannot start with a dot: "%1".</source>
-        <translation>El nombre de una colección no puede empezar por un punto: "%1".</translation>
+        <source>The name of a collection cannot start with a dot: &quot;%1&quot;.</source>
+        <translation>El nombre de una colección no puede empezar por un punto: &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>There is already a collection named "%1".</source>
-        <translation>Ya existe una colección llamada "%1".</translation>
+        <source>There is already a collection named &quot;%1&quot;.</source>
+        <translation>Ya existe una colección llamada &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The folder for collections, %1, could not be made.</source>
         <translation>No se pudo crear la carpeta de colecciones, %1.</translation>
     </message>
     <message>
-        <source>The collection "%1" could not be made in %2.</source>
-        <translation>No se pudo crear la colección "%1" en %2.</translation>
+        <source>The collection &quot;%1&quot; could not be made in %2.</source>
+        <translation>No se pudo crear la colección &quot;%1&quot; en %2.</translation>
     </message>
 </context>
 <context>
@@ -317,7 +320,7 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
     </message>
     <message>
         <source>%1, the exercise gives up after %2 draws that miss, so the set can stop half-way with error 550 %3 (%4).</source>
-        <extracomment>%1 names the options, %2 is a number of draws, %3 the exercise's error message, %4 how often</extracomment>
+        <extracomment>%1 names the options, %2 is a number of draws, %3 the exercise&apos;s error message, %4 how often</extracomment>
         <translation>%1, el ejercicio desiste tras %2 sorteos fallidos, así que la serie puede detenerse a medias con el error 550 %3 (%4).</translation>
     </message>
     <message>
@@ -325,24 +328,24 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
         <translation>Añada imágenes de símbolo de otros objetos.</translation>
     </message>
     <message>
-        <source>Add attributes with other values to the category "%1".</source>
-        <translation>Añada atributos con otros valores a la categoría "%1".</translation>
+        <source>Add attributes with other values to the category &quot;%1&quot;.</source>
+        <translation>Añada atributos con otros valores a la categoría &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Add attributes with other values.</source>
         <translation>Añada atributos con otros valores.</translation>
     </message>
     <message>
-        <source>There is no symbol with another name to show as the wrong choice: every symbol picture is a "%1".</source>
-        <translation>No hay ningún símbolo con otro nombre que mostrar como opción incorrecta: todas las imágenes de símbolo son "%1".</translation>
+        <source>There is no symbol with another name to show as the wrong choice: every symbol picture is a &quot;%1&quot;.</source>
+        <translation>No hay ningún símbolo con otro nombre que mostrar como opción incorrecta: todas las imágenes de símbolo son &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Add symbol pictures for other objects, or turn off %1.</source>
         <translation>Añada imágenes de símbolo de otros objetos o desactive %1.</translation>
     </message>
     <message>
-        <source>There is no attribute of the category "%1" at all.</source>
-        <translation>No hay ningún atributo de la categoría "%1".</translation>
+        <source>There is no attribute of the category &quot;%1&quot; at all.</source>
+        <translation>No hay ningún atributo de la categoría &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>%1, %2 (the exercise tries to load the Attributes folder itself as a picture).</source>
@@ -353,16 +356,16 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
         <translation>Añada imágenes de atributo %1.VALOR.jpg para al menos dos valores, o elija %2.</translation>
     </message>
     <message>
-        <source>The category "%1" has no other value than "%2" to show as the wrong choice.</source>
-        <translation>La categoría "%1" no tiene otro valor que "%2" que mostrar como opción incorrecta.</translation>
+        <source>The category &quot;%1&quot; has no other value than &quot;%2&quot; to show as the wrong choice.</source>
+        <translation>La categoría &quot;%1&quot; no tiene otro valor que &quot;%2&quot; que mostrar como opción incorrecta.</translation>
     </message>
     <message>
         <source>Add another attribute of this category (for example %1), or choose %2.</source>
         <translation>Añada otro atributo de esta categoría (por ejemplo %1), o elija %2.</translation>
     </message>
     <message>
-        <source>Every attribute carries the value "%1", so there is none to show as the wrong choice.</source>
-        <translation>Todos los atributos tienen el valor "%1", así que no hay ninguno que mostrar como opción incorrecta.</translation>
+        <source>Every attribute carries the value &quot;%1&quot;, so there is none to show as the wrong choice.</source>
+        <translation>Todos los atributos tienen el valor &quot;%1&quot;, así que no hay ninguno que mostrar como opción incorrecta.</translation>
     </message>
     <message>
         <source>Add an attribute with another value, or turn off %1.</source>
@@ -371,29 +374,35 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
     <message numerus="yes">
         <source>Of the %n symbol(s) that the wrong choice is drawn from, only %1 can serve.</source>
         <extracomment>%1 is how many of them can serve</extracomment>
-        <translation><numerusform>Símbolos entre los que se sortea la opción incorrecta: %n; de ellos, utilizables: %1.</numerusform><numerusform>Símbolos entre los que se sortea la opción incorrecta: %n; de ellos, utilizables: %1.</numerusform></translation>
+        <translation>
+            <numerusform>Símbolos entre los que se sortea la opción incorrecta: %n; de ellos, utilizables: %1.</numerusform>
+            <numerusform>Símbolos entre los que se sortea la opción incorrecta: %n; de ellos, utilizables: %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Of the %n attribute(s) that the wrong choice is drawn from, only %1 can serve.</source>
-        <translation><numerusform>Atributos entre los que se sortea la opción incorrecta: %n; de ellos, utilizables: %1.</numerusform><numerusform>Atributos entre los que se sortea la opción incorrecta: %n; de ellos, utilizables: %1.</numerusform></translation>
+        <translation>
+            <numerusform>Atributos entre los que se sortea la opción incorrecta: %n; de ellos, utilizables: %1.</numerusform>
+            <numerusform>Atributos entre los que se sortea la opción incorrecta: %n; de ellos, utilizables: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>ErrorGuard</name>
     <message>
-        <source>Error "%1" in %2() function</source>
-        <extracomment>%1 is what went wrong; %2 is the program's own name of the function, kept as it is</extracomment>
-        <translation>Error "%1" en la función %2()</translation>
+        <source>Error &quot;%1&quot; in %2() function</source>
+        <extracomment>%1 is what went wrong; %2 is the program&apos;s own name of the function, kept as it is</extracomment>
+        <translation>Error &quot;%1&quot; en la función %2()</translation>
     </message>
     <message>
-        <source>Error "%1" in %2() routine</source>
-        <extracomment>%1 is what went wrong; %2 is the program's own name of the routine, kept as it is</extracomment>
-        <translation>Error "%1" en la rutina %2()</translation>
+        <source>Error &quot;%1&quot; in %2() routine</source>
+        <extracomment>%1 is what went wrong; %2 is the program&apos;s own name of the routine, kept as it is</extracomment>
+        <translation>Error &quot;%1&quot; en la rutina %2()</translation>
     </message>
     <message>
-        <source>Run-time error '%1': %2</source>
-        <extracomment>%1 is the error's number, %2 what went wrong</extracomment>
-        <translation>Error '%1' en tiempo de ejecución: %2</translation>
+        <source>Run-time error &apos;%1&apos;: %2</source>
+        <extracomment>%1 is the error&apos;s number, %2 what went wrong</extracomment>
+        <translation>Error &apos;%1&apos; en tiempo de ejecución: %2</translation>
     </message>
 </context>
 <context>
@@ -434,16 +443,16 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
         <translation>Renómbrelo sin el punto inicial, como %1.</translation>
     </message>
     <message>
-        <source>Only pictures whose names end in ".jpg" are used; this one ends in ".%1".</source>
-        <translation>Solo se usan las imágenes cuyo nombre termina en ".jpg"; esta termina en ".%1".</translation>
+        <source>Only pictures whose names end in &quot;.jpg&quot; are used; this one ends in &quot;.%1&quot;.</source>
+        <translation>Solo se usan las imágenes cuyo nombre termina en &quot;.jpg&quot;; esta termina en &quot;.%1&quot;.</translation>
     </message>
     <message>
-        <source>Only pictures whose names end in ".jpg" are used; this one ends in a blank.</source>
-        <translation>Solo se usan las imágenes cuyo nombre termina en ".jpg"; esta termina en un espacio en blanco.</translation>
+        <source>Only pictures whose names end in &quot;.jpg&quot; are used; this one ends in a blank.</source>
+        <translation>Solo se usan las imágenes cuyo nombre termina en &quot;.jpg&quot;; esta termina en un espacio en blanco.</translation>
     </message>
     <message>
-        <source>Only pictures whose names end in ".jpg" are used; this one has no ending at all.</source>
-        <translation>Solo se usan las imágenes cuyo nombre termina en ".jpg"; esta no tiene ninguna extensión.</translation>
+        <source>Only pictures whose names end in &quot;.jpg&quot; are used; this one has no ending at all.</source>
+        <translation>Solo se usan las imágenes cuyo nombre termina en &quot;.jpg&quot;; esta no tiene ninguna extensión.</translation>
     </message>
     <message>
         <source>This picture is never shown.</source>
@@ -454,8 +463,8 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
         <translation>Es una imagen JPEG: renómbrela como %1.</translation>
     </message>
     <message>
-        <source>Save it as a JPEG picture named %1 (in a picture editor: "Save as", JPEG).</source>
-        <translation>Guárdela como imagen JPEG con el nombre %1 (en un editor de imágenes: "Guardar como", JPEG).</translation>
+        <source>Save it as a JPEG picture named %1 (in a picture editor: &quot;Save as&quot;, JPEG).</source>
+        <translation>Guárdela como imagen JPEG con el nombre %1 (en un editor de imágenes: &quot;Guardar como&quot;, JPEG).</translation>
     </message>
     <message>
         <source>The %1 folder is missing.</source>
@@ -503,7 +512,10 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
     </message>
     <message numerus="yes">
         <source>%n time(s), once for each of them</source>
-        <translation><numerusform>%n vez, una por cada imagen</numerusform><numerusform>%n veces, una por cada imagen</numerusform></translation>
+        <translation>
+            <numerusform>%n vez, una por cada imagen</numerusform>
+            <numerusform>%n veces, una por cada imagen</numerusform>
+        </translation>
     </message>
     <message>
         <source>Keep at most %1 pictures in %2; move the others to a folder of their own and swap them in when needed.</source>
@@ -559,13 +571,19 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
     </message>
     <message numerus="yes">
         <source>The %1 folder holds %n picture(s); only the first %2 (in name order) are used.</source>
-        <extracomment>%1 is a folder's name, %2 the most pictures the exercise lists</extracomment>
-        <translation><numerusform>La carpeta %1 contiene %n imagen; solo se usan las %2 primeras (por orden de nombre).</numerusform><numerusform>La carpeta %1 contiene %n imágenes; solo se usan las %2 primeras (por orden de nombre).</numerusform></translation>
+        <extracomment>%1 is a folder&apos;s name, %2 the most pictures the exercise lists</extracomment>
+        <translation>
+            <numerusform>La carpeta %1 contiene %n imagen; solo se usan las %2 primeras (por orden de nombre).</numerusform>
+            <numerusform>La carpeta %1 contiene %n imágenes; solo se usan las %2 primeras (por orden de nombre).</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n picture(s) never shown (%1), and every time the exercise opens it shows the error message %2 %3.</source>
-        <extracomment>%1 is a list of file names, %2 the exercise's error message, %3 how often it is shown</extracomment>
-        <translation><numerusform>%n imagen no se muestra nunca (%1), y cada vez que se abre, el ejercicio muestra el mensaje de error %2 %3.</numerusform><numerusform>%n imágenes no se muestran nunca (%1), y cada vez que se abre, el ejercicio muestra el mensaje de error %2 %3.</numerusform></translation>
+        <extracomment>%1 is a list of file names, %2 the exercise&apos;s error message, %3 how often it is shown</extracomment>
+        <translation>
+            <numerusform>%n imagen no se muestra nunca (%1), y cada vez que se abre, el ejercicio muestra el mensaje de error %2 %3.</numerusform>
+            <numerusform>%n imágenes no se muestran nunca (%1), y cada vez que se abre, el ejercicio muestra el mensaje de error %2 %3.</numerusform>
+        </translation>
     </message>
     <message>
         <source>once</source>
@@ -573,25 +591,25 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
         <translation>una vez</translation>
     </message>
     <message>
-        <source>No feedback sound can be chosen: both sound lists offer only "%1".</source>
-        <translation>No se puede elegir ningún sonido de retroalimentación: las dos listas de sonidos solo ofrecen "%1".</translation>
+        <source>No feedback sound can be chosen: both sound lists offer only &quot;%1&quot;.</source>
+        <translation>No se puede elegir ningún sonido de retroalimentación: las dos listas de sonidos solo ofrecen &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
     <name>HeifReader</name>
     <message>
         <source>too large</source>
-        <extracomment>Said in brackets after "... could not be read"</extracomment>
+        <extracomment>Said in brackets after &quot;... could not be read&quot;</extracomment>
         <translation>demasiado grande</translation>
     </message>
     <message>
         <source>no picture data</source>
-        <extracomment>Said in brackets after "... could not be read"</extracomment>
+        <extracomment>Said in brackets after &quot;... could not be read&quot;</extracomment>
         <translation>sin datos de imagen</translation>
     </message>
     <message>
         <source>not enough memory for %1 by %2</source>
-        <extracomment>Said in brackets after "... could not be read"; %1 by %2 are the picture's width and height</extracomment>
+        <extracomment>Said in brackets after &quot;... could not be read&quot;; %1 by %2 are the picture&apos;s width and height</extracomment>
         <translation>no hay memoria suficiente para %1 por %2</translation>
     </message>
 </context>
@@ -606,12 +624,12 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
     <name>JpegDecoder</name>
     <message>
         <source>too large to decode at %1 by %2</source>
-        <extracomment>%1 by %2 is the picture's size in pixels</extracomment>
+        <extracomment>%1 by %2 is the picture&apos;s size in pixels</extracomment>
         <translation>demasiado grande para decodificarla a %1 por %2</translation>
     </message>
     <message>
         <source>not enough memory for %1 by %2</source>
-        <extracomment>%1 by %2 is the picture's size in pixels</extracomment>
+        <extracomment>%1 by %2 is the picture&apos;s size in pixels</extracomment>
         <translation>no hay memoria suficiente para %1 por %2</translation>
     </message>
 </context>
@@ -619,7 +637,7 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
     <name>KeyCaptureButton</name>
     <message>
         <source>Enter</source>
-        <extracomment>The Enter key's name on a button</extracomment>
+        <extracomment>The Enter key&apos;s name on a button</extracomment>
         <translation>Enter</translation>
     </message>
 </context>
@@ -658,12 +676,12 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
         <translation>Conserve solo la imagen que quiera o dé a esta un nombre distinto.</translation>
     </message>
     <message>
-        <source>The name has only one part before ".jpg"; attribute pictures need two: category.value.jpg.</source>
-        <translation>El nombre solo tiene una parte antes de ".jpg"; las imágenes de atributo necesitan dos: categoría.valor.jpg.</translation>
+        <source>The name has only one part before &quot;.jpg&quot;; attribute pictures need two: category.value.jpg.</source>
+        <translation>El nombre solo tiene una parte antes de &quot;.jpg&quot;; las imágenes de atributo necesitan dos: categoría.valor.jpg.</translation>
     </message>
     <message>
-        <source>It is read as the category "%1" with the value "jpg", so it is the right answer of no picture.</source>
-        <translation>Se lee como la categoría "%1" con el valor "jpg", así que no es la respuesta correcta de ninguna imagen.</translation>
+        <source>It is read as the category &quot;%1&quot; with the value &quot;jpg&quot;, so it is the right answer of no picture.</source>
+        <translation>Se lee como la categoría &quot;%1&quot; con el valor &quot;jpg&quot;, así que no es la respuesta correcta de ninguna imagen.</translation>
     </message>
     <message>
         <source>Rename it to category.value.jpg, for example %1.</source>
@@ -704,13 +722,13 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
 <context>
     <name>NameHints</name>
     <message>
-        <source>Is the category "%1" a spelling slip for %2?</source>
+        <source>Is the category &quot;%1&quot; a spelling slip for %2?</source>
         <extracomment>%1 is a part of a file name, %2 a list of names like it</extracomment>
-        <translation>¿La categoría "%1" es una errata por %2?</translation>
+        <translation>¿La categoría &quot;%1&quot; es una errata por %2?</translation>
     </message>
     <message>
-        <source>Is the value "%1" a spelling slip for %2?</source>
-        <translation>¿El valor "%1" es una errata por %2?</translation>
+        <source>Is the value &quot;%1&quot; a spelling slip for %2?</source>
+        <translation>¿El valor &quot;%1&quot; es una errata por %2?</translation>
     </message>
     <message>
         <source>Symbols/%1 is there, but it is never used (see below).</source>
@@ -726,13 +744,13 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
         <translation>Attributes/%1 existe, pero no se usa nunca (véase más abajo).</translation>
     </message>
     <message>
-        <source>There is no attribute of the category "%1" at all.</source>
-        <translation>No hay ningún atributo de la categoría "%1".</translation>
+        <source>There is no attribute of the category &quot;%1&quot; at all.</source>
+        <translation>No hay ningún atributo de la categoría &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>The category "%1" has: %2.</source>
+        <source>The category &quot;%1&quot; has: %2.</source>
         <comment>%2 is a list of values</comment>
-        <translation>La categoría "%1" tiene: %2.</translation>
+        <translation>La categoría &quot;%1&quot; tiene: %2.</translation>
     </message>
 </context>
 <context>
@@ -757,12 +775,12 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
         <translation>Siempre que se sortea esta imagen, %1.</translation>
     </message>
     <message>
-        <source>The name has only one part before ".jpg"; object pictures need three: symbol.category.value.jpg.</source>
-        <translation>El nombre solo tiene una parte antes de ".jpg"; las imágenes de objeto necesitan tres: símbolo.categoría.valor.jpg.</translation>
+        <source>The name has only one part before &quot;.jpg&quot;; object pictures need three: symbol.category.value.jpg.</source>
+        <translation>El nombre solo tiene una parte antes de &quot;.jpg&quot;; las imágenes de objeto necesitan tres: símbolo.categoría.valor.jpg.</translation>
     </message>
     <message>
-        <source>The name has only two parts before ".jpg"; object pictures need three: symbol.category.value.jpg.</source>
-        <translation>El nombre solo tiene dos partes antes de ".jpg"; las imágenes de objeto necesitan tres: símbolo.categoría.valor.jpg.</translation>
+        <source>The name has only two parts before &quot;.jpg&quot;; object pictures need three: symbol.category.value.jpg.</source>
+        <translation>El nombre solo tiene dos partes antes de &quot;.jpg&quot;; las imágenes de objeto necesitan tres: símbolo.categoría.valor.jpg.</translation>
     </message>
     <message>
         <source>Rename it to symbol.category.value.jpg, for example %1.</source>
@@ -770,7 +788,7 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
     </message>
     <message>
         <source>The name has an empty part (two full stops in a row).</source>
-        <translation>El nombre tiene una parte vacía (dos puntos seguidos, "..").</translation>
+        <translation>El nombre tiene una parte vacía (dos puntos seguidos, &quot;..&quot;).</translation>
     </message>
     <message>
         <source>Rename it to symbol.category.value.jpg with one full stop between the parts.</source>
@@ -778,13 +796,16 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
     </message>
     <message>
         <source>The caption reads %1 (the extension is taken for the value), and only an attribute named %2.jpg would match.</source>
-        <extracomment>%1 is the caption as the exercise shows it, %2 the second part of the picture's name</extracomment>
+        <extracomment>%1 is the caption as the exercise shows it, %2 the second part of the picture&apos;s name</extracomment>
         <translation>El rótulo dice %1 (la extensión se toma como valor), y solo coincidiría un atributo llamado %2.jpg.</translation>
     </message>
     <message numerus="yes">
         <source>The caption reads %1. The exercise shows two error messages %2 each time it reads the missing third part: %n message(s) every time this picture comes up, and more with %3 on.</source>
-        <extracomment>%1 is the caption, %2 the exercise's error message, %3 the name of an option</extracomment>
-        <translation><numerusform>El rótulo dice %1. El ejercicio muestra dos mensajes de error %2 cada vez que lee la tercera parte que falta: %n mensaje cada vez que aparece esta imagen, y más con %3 activado.</numerusform><numerusform>El rótulo dice %1. El ejercicio muestra dos mensajes de error %2 cada vez que lee la tercera parte que falta: %n mensajes cada vez que aparece esta imagen, y más con %3 activado.</numerusform></translation>
+        <extracomment>%1 is the caption, %2 the exercise&apos;s error message, %3 the name of an option</extracomment>
+        <translation>
+            <numerusform>El rótulo dice %1. El ejercicio muestra dos mensajes de error %2 cada vez que lee la tercera parte que falta: %n mensaje cada vez que aparece esta imagen, y más con %3 activado.</numerusform>
+            <numerusform>El rótulo dice %1. El ejercicio muestra dos mensajes de error %2 cada vez que lee la tercera parte que falta: %n mensajes cada vez que aparece esta imagen, y más con %3 activado.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The caption reads %1; an empty part matches no symbol or attribute.</source>
@@ -795,11 +816,11 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
         <translation>La fila de atributos no tiene respuesta correcta.</translation>
     </message>
     <message>
-        <source>There is no symbol picture for "%1".</source>
-        <translation>No hay ninguna imagen de símbolo para "%1".</translation>
+        <source>There is no symbol picture for &quot;%1&quot;.</source>
+        <translation>No hay ninguna imagen de símbolo para &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Add a symbol picture named %1.jpg to the Symbols folder (the first part of this picture's name).</source>
+        <source>Add a symbol picture named %1.jpg to the Symbols folder (the first part of this picture&apos;s name).</source>
         <translation>Añada a la carpeta Symbols una imagen de símbolo llamada %1.jpg (la primera parte del nombre de esta imagen).</translation>
     </message>
     <message>
@@ -811,8 +832,8 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
         <translation>Sustituya Symbols/%1 (véase más abajo).</translation>
     </message>
     <message>
-        <source>There is no attribute picture for "%1" "%2".</source>
-        <translation>No hay ninguna imagen de atributo para "%1" "%2".</translation>
+        <source>There is no attribute picture for &quot;%1&quot; &quot;%2&quot;.</source>
+        <translation>No hay ninguna imagen de atributo para &quot;%1&quot; &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Add an attribute picture named %1.%2.jpg to the Attributes folder, or rename this picture after an attribute that exists.</source>
@@ -827,12 +848,12 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
         <translation>Sustituya Attributes/%1 (véase más abajo).</translation>
     </message>
     <message>
-        <source>The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong symbol is shown. With "Use sequence" on, the attribute row never appears, so the learner can only leave the set with "%2".</source>
-        <translation>La fila de símbolos no tiene respuesta correcta: con %1 desactivado queda vacía, y activado solo se muestra un símbolo incorrecto. Con "Usar secuencia" activado, la fila de atributos no aparece nunca, así que el alumno solo puede salir de la serie con "%2".</translation>
+        <source>The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong symbol is shown. With &quot;Use sequence&quot; on, the attribute row never appears, so the learner can only leave the set with &quot;%2&quot;.</source>
+        <translation>La fila de símbolos no tiene respuesta correcta: con %1 desactivado queda vacía, y activado solo se muestra un símbolo incorrecto. Con &quot;Usar secuencia&quot; activado, la fila de atributos no aparece nunca, así que el alumno solo puede salir de la serie con &quot;%2&quot;.</translation>
     </message>
     <message>
-        <source>The attribute row has no right answer (with %1 on only a wrong one is shown). With "Use sequence" on, the learner cannot finish the set: only "%2" leaves it.</source>
-        <translation>La fila de atributos no tiene respuesta correcta (con %1 activado solo se muestra uno incorrecto). Con "Usar secuencia" activado, el alumno no puede terminar la serie: solo sale de ella con "%2".</translation>
+        <source>The attribute row has no right answer (with %1 on only a wrong one is shown). With &quot;Use sequence&quot; on, the learner cannot finish the set: only &quot;%2&quot; leaves it.</source>
+        <translation>La fila de atributos no tiene respuesta correcta (con %1 activado solo se muestra uno incorrecto). Con &quot;Usar secuencia&quot; activado, el alumno no puede terminar la serie: solo sale de ella con &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>
@@ -847,7 +868,7 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
     <name>PictureLoader</name>
     <message>
         <source>Invalid picture %1 (%2)</source>
-        <extracomment>%1 is the picture's file, %2 why it cannot be loaded</extracomment>
+        <extracomment>%1 is the picture&apos;s file, %2 why it cannot be loaded</extracomment>
         <translation>Imagen no válida %1 (%2)</translation>
     </message>
     <message>
@@ -882,54 +903,57 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
         <translation>El objeto está vacío.</translation>
     </message>
     <message>
-        <source>The object "%1" holds a full stop; full stops only separate the parts.</source>
+        <source>The object &quot;%1&quot; holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the object as typed</extracomment>
-        <translation>El objeto "%1" contiene un punto; los puntos solo separan las partes.</translation>
+        <translation>El objeto &quot;%1&quot; contiene un punto; los puntos solo separan las partes.</translation>
     </message>
     <message>
-        <source>The object "%1" holds a character a file name cannot carry.</source>
+        <source>The object &quot;%1&quot; holds a character a file name cannot carry.</source>
         <extracomment>%1 is the object as typed</extracomment>
-        <translation>El objeto "%1" contiene un carácter que no puede llevar un nombre de archivo.</translation>
+        <translation>El objeto &quot;%1&quot; contiene un carácter que no puede llevar un nombre de archivo.</translation>
     </message>
     <message>
         <source>The category is empty.</source>
         <translation>La categoría está vacía.</translation>
     </message>
     <message>
-        <source>The category "%1" holds a full stop; full stops only separate the parts.</source>
+        <source>The category &quot;%1&quot; holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the category as typed</extracomment>
-        <translation>La categoría "%1" contiene un punto; los puntos solo separan las partes.</translation>
+        <translation>La categoría &quot;%1&quot; contiene un punto; los puntos solo separan las partes.</translation>
     </message>
     <message>
-        <source>The category "%1" holds a character a file name cannot carry.</source>
+        <source>The category &quot;%1&quot; holds a character a file name cannot carry.</source>
         <extracomment>%1 is the category as typed</extracomment>
-        <translation>La categoría "%1" contiene un carácter que no puede llevar un nombre de archivo.</translation>
+        <translation>La categoría &quot;%1&quot; contiene un carácter que no puede llevar un nombre de archivo.</translation>
     </message>
     <message>
         <source>The value is empty.</source>
         <translation>El valor está vacío.</translation>
     </message>
     <message>
-        <source>The value "%1" holds a full stop; full stops only separate the parts.</source>
+        <source>The value &quot;%1&quot; holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the value as typed</extracomment>
-        <translation>El valor "%1" contiene un punto; los puntos solo separan las partes.</translation>
+        <translation>El valor &quot;%1&quot; contiene un punto; los puntos solo separan las partes.</translation>
     </message>
     <message>
-        <source>The value "%1" holds a character a file name cannot carry.</source>
+        <source>The value &quot;%1&quot; holds a character a file name cannot carry.</source>
         <extracomment>%1 is the value as typed</extracomment>
-        <translation>El valor "%1" contiene un carácter que no puede llevar un nombre de archivo.</translation>
+        <translation>El valor &quot;%1&quot; contiene un carácter que no puede llevar un nombre de archivo.</translation>
     </message>
     <message numerus="yes">
-        <source>A picture's name has three parts, object, category and value, as in cup.colour.red; this one has %n.</source>
-        <extracomment>The example is a file name's three parts; it may be given in the language's own words</extracomment>
-        <translation><numerusform>El nombre de una imagen tiene tres partes, objeto, categoría y valor, como en taza.color.rojo; este tiene %n.</numerusform><numerusform>El nombre de una imagen tiene tres partes, objeto, categoría y valor, como en taza.color.rojo; este tiene %n.</numerusform></translation>
+        <source>A picture&apos;s name has three parts, object, category and value, as in cup.colour.red; this one has %n.</source>
+        <extracomment>The example is a file name&apos;s three parts; it may be given in the language&apos;s own words</extracomment>
+        <translation>
+            <numerusform>El nombre de una imagen tiene tres partes, objeto, categoría y valor, como en taza.color.rojo; este tiene %n.</numerusform>
+            <numerusform>El nombre de una imagen tiene tres partes, objeto, categoría y valor, como en taza.color.rojo; este tiene %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>PicturePrompts</name>
     <message>
         <source>Pictures (%1)</source>
-        <extracomment>A file dialog's filter; %1 is the list of patterns such as *.jpg</extracomment>
+        <extracomment>A file dialog&apos;s filter; %1 is the list of patterns such as *.jpg</extracomment>
         <translation>Imágenes (%1)</translation>
     </message>
     <message>
@@ -950,12 +974,12 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
         <translation>Vacía</translation>
     </message>
     <message>
-        <source>A copy of the program's sample pictures</source>
+        <source>A copy of the program&apos;s sample pictures</source>
         <translation>Una copia de las imágenes de ejemplo del programa</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <extracomment>The new collection's name</extracomment>
+        <extracomment>The new collection&apos;s name</extracomment>
         <translation>&amp;Nombre:</translation>
     </message>
     <message>
@@ -964,22 +988,22 @@ leer la carpeta, no se puede escribir la hoja o la línea de comandos es incorre
         <translation>Imágenes</translation>
     </message>
     <message>
-        <source>The program's own pictures cannot be changed on this computer.
+        <source>The program&apos;s own pictures cannot be changed on this computer.
 Make a personal copy of them to change instead, named:</source>
         <translation>Las imágenes del programa no se pueden cambiar en este ordenador.
 Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</translation>
     </message>
     <message>
-        <source>New name of the object "%1":</source>
-        <translation>Nuevo nombre del objeto "%1":</translation>
+        <source>New name of the object &quot;%1&quot;:</source>
+        <translation>Nuevo nombre del objeto &quot;%1&quot;:</translation>
     </message>
     <message>
-        <source>New name of the category "%1":</source>
-        <translation>Nuevo nombre de la categoría "%1":</translation>
+        <source>New name of the category &quot;%1&quot;:</source>
+        <translation>Nuevo nombre de la categoría &quot;%1&quot;:</translation>
     </message>
     <message>
-        <source>New name of the value "%1":</source>
-        <translation>Nuevo nombre del valor "%1":</translation>
+        <source>New name of the value &quot;%1&quot;:</source>
+        <translation>Nuevo nombre del valor &quot;%1&quot;:</translation>
     </message>
     <message>
         <source>Rename</source>
@@ -1004,7 +1028,7 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message>
         <source>%1 could not be opened: %2.</source>
-        <extracomment>%1 is the file, %2 the system's reason</extracomment>
+        <extracomment>%1 is the file, %2 the system&apos;s reason</extracomment>
         <translation>No se pudo abrir %1: %2.</translation>
     </message>
     <message>
@@ -1017,12 +1041,12 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message>
         <source>%1 is a damaged JPEG picture (%2).</source>
-        <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
+        <extracomment>%1 is the file, %2 the decoder&apos;s reason</extracomment>
         <translation>%1 es una imagen JPEG dañada (%2).</translation>
     </message>
     <message>
         <source>%1 could not be read (%2).</source>
-        <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
+        <extracomment>%1 is the file, %2 the decoder&apos;s reason</extracomment>
         <translation>No se pudo leer %1 (%2).</translation>
     </message>
     <message>
@@ -1032,7 +1056,7 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message>
         <source>%1 is damaged (%2).</source>
-        <extracomment>%1 is the file, %2 the reader's reason</extracomment>
+        <extracomment>%1 is the file, %2 the reader&apos;s reason</extracomment>
         <translation>El archivo %1 está dañado (%2).</translation>
     </message>
 </context>
@@ -1040,12 +1064,12 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <name>PicturesWindow</name>
     <message>
         <source>My pictures</source>
-        <extracomment>The name suggested for a teacher's own copy of the program's pictures; it becomes a folder's name</extracomment>
+        <extracomment>The name suggested for a teacher&apos;s own copy of the program&apos;s pictures; it becomes a folder&apos;s name</extracomment>
         <translation>Mis imágenes</translation>
     </message>
     <message>
         <source>My pictures %1</source>
-        <extracomment>The same when "My pictures" is taken; %1 is 2, 3, ...</extracomment>
+        <extracomment>The same when &quot;My pictures&quot; is taken; %1 is 2, 3, ...</extracomment>
         <translation>Mis imágenes %1</translation>
     </message>
 </context>
@@ -1064,14 +1088,14 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
         <translation>Este ordenador no tiene ningún micrófono con el que grabar</translation>
     </message>
     <message>
-        <source>The microphone "%1" cannot record 16-bit sound</source>
-        <extracomment>%1 is the microphone's name</extracomment>
-        <translation>El micrófono "%1" no puede grabar sonido de 16 bits</translation>
+        <source>The microphone &quot;%1&quot; cannot record 16-bit sound</source>
+        <extracomment>%1 is the microphone&apos;s name</extracomment>
+        <translation>El micrófono &quot;%1&quot; no puede grabar sonido de 16 bits</translation>
     </message>
     <message>
-        <source>The microphone "%1" cannot be used now</source>
-        <extracomment>%1 is the microphone's name</extracomment>
-        <translation>El micrófono "%1" no se puede usar ahora</translation>
+        <source>The microphone &quot;%1&quot; cannot be used now</source>
+        <extracomment>%1 is the microphone&apos;s name</extracomment>
+        <translation>El micrófono &quot;%1&quot; no se puede usar ahora</translation>
     </message>
 </context>
 <context>
@@ -1085,7 +1109,7 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <name>RecordsChart</name>
     <message>
         <source>Session</source>
-        <extracomment>The title of the chart's horizontal axis, numbered by session</extracomment>
+        <extracomment>The title of the chart&apos;s horizontal axis, numbered by session</extracomment>
         <translation>Sesión</translation>
     </message>
     <message>
@@ -1094,27 +1118,27 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message>
         <source>Symbols</source>
-        <extracomment>The name of a line in the chart's legend: symbols right at the first try</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: symbols right at the first try</extracomment>
         <translation>Símbolos</translation>
     </message>
     <message>
         <source>Attributes</source>
-        <extracomment>The name of a line in the chart's legend: attributes right at the first try</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: attributes right at the first try</extracomment>
         <translation>Atributos</translation>
     </message>
     <message>
         <source>Independent right</source>
-        <extracomment>The name of a line in the chart's legend: first tries right without a prompt</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: first tries right without a prompt</extracomment>
         <translation>Aciertos independientes</translation>
     </message>
     <message>
         <source>Prompted right</source>
-        <extracomment>The name of a line in the chart's legend: first tries right with the answer shown as a prompt</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: first tries right with the answer shown as a prompt</extracomment>
         <translation>Aciertos con ayuda</translation>
     </message>
     <message>
         <source>Mastery (%1 %)</source>
-        <extracomment>The name of the mastery line in the chart's legend; %1 is the rule's percent</extracomment>
+        <extracomment>The name of the mastery line in the chart&apos;s legend; %1 is the rule&apos;s percent</extracomment>
         <translation>Dominio (%1 %)</translation>
     </message>
 </context>
@@ -1122,64 +1146,64 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <name>RecordsExport</name>
     <message>
         <source>%1 cannot be written: %2</source>
-        <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
+        <extracomment>%1 is a file&apos;s path, %2 the system&apos;s word on why it cannot be written</extracomment>
         <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
-        <source>There are no records of the learner "%1"</source>
-        <extracomment>%1 is the learner's name</extracomment>
-        <translation>No hay registros del alumno "%1"</translation>
+        <source>There are no records of the learner &quot;%1&quot;</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation>No hay registros del alumno &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>RecordsFile</name>
     <message>
         <source>The records file %1 is in use by another program; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>Otro programa está usando el archivo de registros %1; no se guardan registros (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>El archivo de registros %1 está dañado (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be opened; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>No se puede abrir el archivo de registros %1; no se guardan registros (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be read; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>No se puede leer el archivo de registros %1; no se guardan registros (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be written; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>No se puede escribir en el archivo de registros %1; no se guardan registros (%2)</translation>
     </message>
     <message>
-        <source>Qt's SQLite driver is not installed; records are not kept</source>
+        <source>Qt&apos;s SQLite driver is not installed; records are not kept</source>
         <translation>El controlador SQLite de Qt no está instalado; no se guardan registros</translation>
     </message>
     <message>
         <source>There is no records file %1</source>
-        <extracomment>%1 is the records file's path</extracomment>
+        <extracomment>%1 is the records file&apos;s path</extracomment>
         <translation>No existe el archivo de registros %1</translation>
     </message>
     <message>
         <source>The records folder %1 cannot be created; records are not kept</source>
-        <extracomment>%1 is the records folder's path</extracomment>
+        <extracomment>%1 is the records folder&apos;s path</extracomment>
         <translation>No se puede crear la carpeta de registros %1; no se guardan registros</translation>
     </message>
     <message>
         <source>The records file %1 cannot be created; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the system's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the system&apos;s word on what went wrong</extracomment>
         <translation>No se puede crear el archivo de registros %1; no se guardan registros (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged and cannot be moved aside; records are not kept</source>
-        <extracomment>%1 is the records file's path</extracomment>
+        <extracomment>%1 is the records file&apos;s path</extracomment>
         <translation>El archivo de registros %1 está dañado y no se puede apartar; no se guardan registros</translation>
     </message>
     <message>
@@ -1189,12 +1213,12 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message>
         <source>The file %1 is not a Tessarine records file; it is left as it is and records are not kept</source>
-        <extracomment>%1 is a file's path</extracomment>
+        <extracomment>%1 is a file&apos;s path</extracomment>
         <translation>El archivo %1 no es un archivo de registros de Tessarine; se deja como está y no se guardan registros</translation>
     </message>
     <message>
         <source>The records file %1 cannot keep a write-ahead log; records are not kept</source>
-        <extracomment>%1 is the records file's path; the write-ahead log is how the database keeps its changes safe</extracomment>
+        <extracomment>%1 is the records file&apos;s path; the write-ahead log is how the database keeps its changes safe</extracomment>
         <translation>El archivo de registros %1 no puede usar un diario de escritura anticipada (WAL); no se guardan registros</translation>
     </message>
 </context>
@@ -1232,12 +1256,12 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message>
         <source>Independent right</source>
-        <extracomment>Column header: first tries right without a prompt, "17 of 20"</extracomment>
+        <extracomment>Column header: first tries right without a prompt, &quot;17 of 20&quot;</extracomment>
         <translation>Aciertos independientes</translation>
     </message>
     <message>
         <source>Prompted right</source>
-        <extracomment>Column header: first tries right with the answer shown as a prompt, "17 of 20"</extracomment>
+        <extracomment>Column header: first tries right with the answer shown as a prompt, &quot;17 of 20&quot;</extracomment>
         <translation>Aciertos con ayuda</translation>
     </message>
     <message>
@@ -1262,33 +1286,36 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message>
         <source>Mastered</source>
-        <extracomment>Column header: whether the target is mastered, "Yes" or "No"</extracomment>
+        <extracomment>Column header: whether the target is mastered, &quot;Yes&quot; or &quot;No&quot;</extracomment>
         <translation>Dominado</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <extracomment>A cell of the Targets table's Row column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Row column</extracomment>
         <translation>Símbolo</translation>
     </message>
     <message>
         <source>Attribute</source>
-        <extracomment>A cell of the Targets table's Row column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Row column</extracomment>
         <translation>Atributo</translation>
     </message>
     <message>
         <source>Yes</source>
-        <extracomment>A cell of the Targets table's Mastered column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Mastered column</extracomment>
         <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <extracomment>A cell of the Targets table's Mastered column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Mastered column</extracomment>
         <translation>No</translation>
     </message>
     <message numerus="yes">
         <source>%n session(s), printed %1</source>
-        <extracomment>Under the report's title; %n is the number of sessions, %1 the date and time of printing</extracomment>
-        <translation><numerusform>%n sesión, impreso el %1</numerusform><numerusform>%n sesiones, impreso el %1</numerusform></translation>
+        <extracomment>Under the report&apos;s title; %n is the number of sessions, %1 the date and time of printing</extracomment>
+        <translation>
+            <numerusform>%n sesión, impreso el %1</numerusform>
+            <numerusform>%n sesiones, impreso el %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Mastered: at least %1 % right at the first try in each of the last %2 sessions, with at least %3 trials in each</source>
@@ -1312,22 +1339,22 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
+        <extracomment>%1 is a file&apos;s path, %2 the system&apos;s word on why it cannot be written</extracomment>
         <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>Records of %1</source>
-        <extracomment>The report's title; %1 is the learner's name</extracomment>
+        <extracomment>The report&apos;s title; %1 is the learner&apos;s name</extracomment>
         <translation>Registros de %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be started</source>
-        <extracomment>%1 is a file's path</extracomment>
+        <extracomment>%1 is a file&apos;s path</extracomment>
         <translation>No se puede escribir %1: no se puede iniciar el PDF</translation>
     </message>
     <message>
         <source>Sessions</source>
-        <extracomment>The title of the report's sessions table</extracomment>
+        <extracomment>The title of the report&apos;s sessions table</extracomment>
         <translation>Sesiones</translation>
     </message>
     <message>
@@ -1337,7 +1364,7 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message>
         <source>Targets</source>
-        <extracomment>The title of the report's targets table; a target is what the learner is taught to choose</extracomment>
+        <extracomment>The title of the report&apos;s targets table; a target is what the learner is taught to choose</extracomment>
         <translation>Objetivos</translation>
     </message>
     <message>
@@ -1347,7 +1374,7 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be finished</source>
-        <extracomment>%1 is a file's path</extracomment>
+        <extracomment>%1 is a file&apos;s path</extracomment>
         <translation>No se puede escribir %1: no se puede terminar el PDF</translation>
     </message>
 </context>
@@ -1355,16 +1382,16 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <name>RecordsSchema</name>
     <message>
         <source>The records file %1 was written by a later version of Tessarine; records are not kept</source>
-        <extracomment>%1 is the records file's path</extracomment>
+        <extracomment>%1 is the records file&apos;s path</extracomment>
         <translation>El archivo de registros %1 lo escribió una versión posterior de Tessarine; no se guardan registros</translation>
     </message>
 </context>
 <context>
     <name>RecordsStore</name>
     <message>
-        <source>There are no records of the learner "%1"</source>
-        <extracomment>%1 is the learner's name</extracomment>
-        <translation>No hay registros del alumno "%1"</translation>
+        <source>There are no records of the learner &quot;%1&quot;</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation>No hay registros del alumno &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -1379,36 +1406,36 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <name>RunRecords</name>
     <message>
         <source>The access settings of %1 are taken from the settings file.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Los ajustes de acceso de %1 se toman del archivo de configuración.</translation>
     </message>
     <message>
         <source>The settings file has no access settings for %1: the defaults are used.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>El archivo de configuración no tiene ajustes de acceso para %1: se usan los valores predeterminados.</translation>
     </message>
     <message>
-        <source>Learners' access settings are taken from the settings file.</source>
+        <source>Learners&apos; access settings are taken from the settings file.</source>
         <translation>Los ajustes de acceso de los alumnos se toman del archivo de configuración.</translation>
     </message>
     <message>
         <source>The exercise runs without the teaching settings of %1, and nothing of it is recorded.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>El ejercicio se ejecuta sin los ajustes de enseñanza de %1, y no se registra nada de él.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 cannot be changed now.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Ahora no se pueden cambiar los ajustes de enseñanza de %1.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 were not saved.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>No se guardaron los ajustes de enseñanza de %1.</translation>
     </message>
     <message>
         <source>The access settings of %1 are kept in the settings file.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Los ajustes de acceso de %1 se guardan en el archivo de configuración.</translation>
     </message>
 </context>
@@ -1451,7 +1478,7 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <name>SetSheet</name>
     <message>
         <source>cannot be loaded</source>
-        <extracomment>in a picture's place on the printed sheet</extracomment>
+        <extracomment>in a picture&apos;s place on the printed sheet</extracomment>
         <translation>no se puede cargar</translation>
     </message>
     <message>
@@ -1479,7 +1506,7 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message>
         <source>Tessarine sets in %1</source>
-        <comment>the PDF's title; %1 is a folder</comment>
+        <comment>the PDF&apos;s title; %1 is a folder</comment>
         <translation>Series de Tessarine en %1</translation>
     </message>
     <message>
@@ -1492,19 +1519,31 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation><numerusform>%n imagen de objeto</numerusform><numerusform>%n imágenes de objeto</numerusform></translation>
+        <translation>
+            <numerusform>%n imagen de objeto</numerusform>
+            <numerusform>%n imágenes de objeto</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n symbol(s)</source>
-        <translation><numerusform>%n símbolo</numerusform><numerusform>%n símbolos</numerusform></translation>
+        <translation>
+            <numerusform>%n símbolo</numerusform>
+            <numerusform>%n símbolos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n attribute(s)</source>
-        <translation><numerusform>%n atributo</numerusform><numerusform>%n atributos</numerusform></translation>
+        <translation>
+            <numerusform>%n atributo</numerusform>
+            <numerusform>%n atributos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n more finding(s) about folders, symbols, attributes or sounds: run tessarine-check for the details.</source>
-        <translation><numerusform>%n incidencia más sobre carpetas, símbolos, atributos o sonidos: ejecute tessarine-check para ver los detalles.</numerusform><numerusform>%n incidencias más sobre carpetas, símbolos, atributos o sonidos: ejecute tessarine-check para ver los detalles.</numerusform></translation>
+        <translation>
+            <numerusform>%n incidencia más sobre carpetas, símbolos, atributos o sonidos: ejecute tessarine-check para ver los detalles.</numerusform>
+            <numerusform>%n incidencias más sobre carpetas, símbolos, atributos o sonidos: ejecute tessarine-check para ver los detalles.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Picture</source>
@@ -1555,7 +1594,7 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message>
         <source>The recording %1 cannot be played: %2</source>
-        <extracomment>%1 is the recording's file, %2 says why in a phrase such as "it is not a wave file"</extracomment>
+        <extracomment>%1 is the recording&apos;s file, %2 says why in a phrase such as &quot;it is not a wave file&quot;</extracomment>
         <translation>No se puede reproducir la grabación %1: %2</translation>
     </message>
 </context>
@@ -1571,7 +1610,7 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <name>TextReport</name>
     <message>
         <source>Tessarine picture check of %1</source>
-        <extracomment>the report's first line; %1 is a folder</extracomment>
+        <extracomment>the report&apos;s first line; %1 is a folder</extracomment>
         <translation>Comprobación de imágenes de Tessarine en %1</translation>
     </message>
     <message>
@@ -1581,16 +1620,19 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation><numerusform>%n imagen de objeto</numerusform><numerusform>%n imágenes de objeto</numerusform></translation>
+        <translation>
+            <numerusform>%n imagen de objeto</numerusform>
+            <numerusform>%n imágenes de objeto</numerusform>
+        </translation>
     </message>
     <message>
         <source>PROBLEM</source>
-        <extracomment>a finding's label in the text report, in capitals</extracomment>
+        <extracomment>a finding&apos;s label in the text report, in capitals</extracomment>
         <translation>PROBLEMA</translation>
     </message>
     <message>
         <source>WARNING</source>
-        <extracomment>a finding's label in the text report, in capitals</extracomment>
+        <extracomment>a finding&apos;s label in the text report, in capitals</extracomment>
         <translation>AVISO</translation>
     </message>
     <message>
@@ -1609,7 +1651,7 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message>
         <source>%1 folder</source>
-        <extracomment>%1 is a folder's name: Images, Symbols, Attributes or Sounds</extracomment>
+        <extracomment>%1 is a folder&apos;s name: Images, Symbols, Attributes or Sounds</extracomment>
         <translation>Carpeta %1</translation>
     </message>
     <message>
@@ -1619,24 +1661,39 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message numerus="yes">
         <source>%n problem(s)</source>
-        <translation><numerusform>%n problema</numerusform><numerusform>%n problemas</numerusform></translation>
+        <translation>
+            <numerusform>%n problema</numerusform>
+            <numerusform>%n problemas</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n warning(s)</source>
-        <translation><numerusform>%n aviso</numerusform><numerusform>%n avisos</numerusform></translation>
+        <translation>
+            <numerusform>%n aviso</numerusform>
+            <numerusform>%n avisos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>All %n set(s) work with every option. Nothing to fix.</source>
-        <translation><numerusform>%n serie funciona con todas las opciones. No hay nada que corregir.</numerusform><numerusform>Las %n series funcionan con todas las opciones. No hay nada que corregir.</numerusform></translation>
+        <translation>
+            <numerusform>%n serie funciona con todas las opciones. No hay nada que corregir.</numerusform>
+            <numerusform>Las %n series funcionan con todas las opciones. No hay nada que corregir.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) or folder(s)</source>
-        <translation><numerusform>%n archivo o carpeta</numerusform><numerusform>%n archivos o carpetas</numerusform></translation>
+        <translation>
+            <numerusform>%n archivo o carpeta</numerusform>
+            <numerusform>%n archivos o carpetas</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n object picture(s) work with every option and need nothing.</source>
         <extracomment>%1 is how many of them work</extracomment>
-        <translation><numerusform>Imágenes de objeto que funcionan con todas las opciones y no necesitan nada: %1 de %n.</numerusform><numerusform>Imágenes de objeto que funcionan con todas las opciones y no necesitan nada: %1 de %n.</numerusform></translation>
+        <translation>
+            <numerusform>Imágenes de objeto que funcionan con todas las opciones y no necesitan nada: %1 de %n.</numerusform>
+            <numerusform>Imágenes de objeto que funcionan con todas las opciones y no necesitan nada: %1 de %n.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The one set works with every option. Nothing to fix.</source>
@@ -1668,7 +1725,7 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message>
         <source>it is compressed (format %1), not PCM; save it again as PCM</source>
-        <extracomment>%1 is the number of the sound's format; PCM is the uncompressed one</extracomment>
+        <extracomment>%1 is the number of the sound&apos;s format; PCM is the uncompressed one</extracomment>
         <translation>está comprimido (formato %1), no es PCM; guárdelo de nuevo como PCM</translation>
     </message>
     <message>
@@ -1720,7 +1777,7 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <name>Words</name>
     <message>
         <source>the set stops half-way with error %1 %2</source>
-        <extracomment>ends a sentence; %1 is the error's number, %2 its message</extracomment>
+        <extracomment>ends a sentence; %1 is the error&apos;s number, %2 its message</extracomment>
         <translation>la serie se detiene a medias con el error %1 %2</translation>
     </message>
     <message>
@@ -1734,7 +1791,7 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message>
         <source>%1, the set stops half-way with error %2 %3.</source>
-        <extracomment>%1 names the options, %2 is the error's number, %3 its message</extracomment>
+        <extracomment>%1 names the options, %2 is the error&apos;s number, %3 its message</extracomment>
         <translation>%1, la serie se detiene a medias con el error %2 %3.</translation>
     </message>
     <message>
@@ -1764,11 +1821,17 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 is a list of file names</extracomment>
-        <translation><numerusform>%1 y %n más</numerusform><numerusform>%1 y %n más</numerusform></translation>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>about once in %Ln set(s)</source>
-        <translation><numerusform>aproximadamente una vez de cada %Ln serie</numerusform><numerusform>aproximadamente una vez de cada %Ln series</numerusform></translation>
+        <translation>
+            <numerusform>aproximadamente una vez de cada %Ln serie</numerusform>
+            <numerusform>aproximadamente una vez de cada %Ln series</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1783,12 +1846,12 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <name>tessarine::AccessDialog</name>
     <message>
         <source>Access</source>
-        <extracomment>The window's title</extracomment>
+        <extracomment>The window&apos;s title</extracomment>
         <translation>Acceso</translation>
     </message>
     <message>
         <source>Access for %1</source>
-        <extracomment>The window's title; %1 is the learner's name</extracomment>
+        <extracomment>The window&apos;s title; %1 is the learner&apos;s name</extracomment>
         <translation>Acceso para %1</translation>
     </message>
     <message>
@@ -1818,12 +1881,12 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message>
         <source>Step switch key</source>
-        <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
+        <extracomment>What the button&apos;s key is for, said by a screen reader before the key&apos;s name</extracomment>
         <translation>Tecla del pulsador de avance</translation>
     </message>
     <message>
         <source>Choose switch key</source>
-        <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
+        <extracomment>What the button&apos;s key is for, said by a screen reader before the key&apos;s name</extracomment>
         <translation>Tecla del pulsador de selección</translation>
     </message>
     <message>
@@ -1885,7 +1948,7 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     </message>
     <message>
         <source>Language of the windows (%1)</source>
-        <extracomment>The caption's language when none is chosen; %1 is that language's name in its own language</extracomment>
+        <extracomment>The caption&apos;s language when none is chosen; %1 is that language&apos;s name in its own language</extracomment>
         <translation>Idioma de las ventanas (%1)</translation>
     </message>
     <message>
@@ -1943,22 +2006,22 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
     <name>tessarine::ImportRow</name>
     <message>
         <source>Object</source>
-        <extracomment>The first of a picture's name's three parts: what the picture shows</extracomment>
+        <extracomment>The first of a picture&apos;s name&apos;s three parts: what the picture shows</extracomment>
         <translation>Objeto</translation>
     </message>
     <message>
         <source>Category</source>
-        <extracomment>The second of a picture's name's three parts, such as "colour"</extracomment>
+        <extracomment>The second of a picture&apos;s name&apos;s three parts, such as &quot;colour&quot;</extracomment>
         <translation>Categoría</translation>
     </message>
     <message>
         <source>Value</source>
-        <extracomment>The third of a picture's name's three parts, such as "red"</extracomment>
+        <extracomment>The third of a picture&apos;s name&apos;s three parts, such as &quot;red&quot;</extracomment>
         <translation>Valor</translation>
     </message>
     <message>
         <source>Object picture</source>
-        <extracomment>What a picture is saved as: a picture of the object, its symbol, or an attribute's picture</extracomment>
+        <extracomment>What a picture is saved as: a picture of the object, its symbol, or an attribute&apos;s picture</extracomment>
         <translation>Imagen de objeto</translation>
     </message>
     <message>
@@ -2013,7 +2076,7 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
         <source>Choose a picture</source>
         <extracomment>Button: a picture from a file becomes the symbol
 ----------
-Button: a picture from a file becomes the attribute's picture</extracomment>
+Button: a picture from a file becomes the attribute&apos;s picture</extracomment>
         <translation>Elegir una imagen</translation>
     </message>
     <message>
@@ -2022,7 +2085,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Make a card</source>
-        <extracomment>An attribute card: a swatch of the colour, or the value's word written large</extracomment>
+        <extracomment>An attribute card: a swatch of the colour, or the value&apos;s word written large</extracomment>
         <translation>Hacer una tarjeta</translation>
     </message>
     <message>
@@ -2030,20 +2093,20 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
         <translation>Elegir una imagen para el atributo</translation>
     </message>
     <message>
-        <source>There is no symbol for "%1" yet</source>
-        <translation>Aún no hay símbolo para "%1"</translation>
+        <source>There is no symbol for &quot;%1&quot; yet</source>
+        <translation>Aún no hay símbolo para &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>There is no symbol for "%1" yet: it will be made from %2</source>
-        <translation>Aún no hay símbolo para "%1": se hará a partir de %2</translation>
+        <source>There is no symbol for &quot;%1&quot; yet: it will be made from %2</source>
+        <translation>Aún no hay símbolo para &quot;%1&quot;: se hará a partir de %2</translation>
     </message>
     <message>
-        <source>There is no attribute card for "%1 %2" yet</source>
-        <translation>Aún no hay tarjeta de atributo para "%1 %2"</translation>
+        <source>There is no attribute card for &quot;%1 %2&quot; yet</source>
+        <translation>Aún no hay tarjeta de atributo para &quot;%1 %2&quot;</translation>
     </message>
     <message>
-        <source>There is no attribute card for "%1 %2" yet: it will be %3</source>
-        <translation>Aún no hay tarjeta de atributo para "%1 %2": será %3</translation>
+        <source>There is no attribute card for &quot;%1 %2&quot; yet: it will be %3</source>
+        <translation>Aún no hay tarjeta de atributo para &quot;%1 %2&quot;: será %3</translation>
     </message>
 </context>
 <context>
@@ -2057,7 +2120,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <name>tessarine::ObjectTableModel</name>
     <message>
         <source>Checking...</source>
-        <extracomment>Shown for an object until the collection's check has looked at it</extracomment>
+        <extracomment>Shown for an object until the collection&apos;s check has looked at it</extracomment>
         <translation>Comprobando...</translation>
     </message>
     <message>
@@ -2078,7 +2141,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Picture: none</source>
-        <extracomment>%1 is the object picture's file</extracomment>
+        <extracomment>%1 is the object picture&apos;s file</extracomment>
         <translation>Imagen: ninguna</translation>
     </message>
     <message>
@@ -2087,7 +2150,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Symbol: none</source>
-        <extracomment>%1 is the symbol's file</extracomment>
+        <extracomment>%1 is the symbol&apos;s file</extracomment>
         <translation>Símbolo: ninguno</translation>
     </message>
     <message>
@@ -2096,7 +2159,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Attribute: none</source>
-        <extracomment>%1 is the attribute picture's file</extracomment>
+        <extracomment>%1 is the attribute picture&apos;s file</extracomment>
         <translation>Atributo: ninguno</translation>
     </message>
     <message>
@@ -2105,17 +2168,17 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Picture</source>
-        <extracomment>Column header: the object's picture</extracomment>
+        <extracomment>Column header: the object&apos;s picture</extracomment>
         <translation>Imagen</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <extracomment>Column header: the object's symbol</extracomment>
+        <extracomment>Column header: the object&apos;s symbol</extracomment>
         <translation>Símbolo</translation>
     </message>
     <message>
         <source>Attribute</source>
-        <extracomment>Column header: the picture of the object's attribute (its colour, say)</extracomment>
+        <extracomment>Column header: the picture of the object&apos;s attribute (its colour, say)</extracomment>
         <translation>Atributo</translation>
     </message>
     <message>
@@ -2141,7 +2204,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <name>tessarine::PicturesWindow</name>
     <message>
         <source>Pictures: %1</source>
-        <extracomment>%1 is the collection's name</extracomment>
+        <extracomment>%1 is the collection&apos;s name</extracomment>
         <translation>Imágenes: %1</translation>
     </message>
     <message>
@@ -2155,7 +2218,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Pictures</source>
-        <extracomment>The window's title</extracomment>
+        <extracomment>The window&apos;s title</extracomment>
         <translation>Imágenes</translation>
     </message>
     <message>
@@ -2190,17 +2253,17 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Object...</source>
-        <extracomment>In the "Rename..." menu: the object, the first of a name's three parts</extracomment>
+        <extracomment>In the &quot;Rename...&quot; menu: the object, the first of a name&apos;s three parts</extracomment>
         <translation>Objeto...</translation>
     </message>
     <message>
         <source>Category...</source>
-        <extracomment>In the "Rename..." menu: the category, the second of a name's three parts</extracomment>
+        <extracomment>In the &quot;Rename...&quot; menu: the category, the second of a name&apos;s three parts</extracomment>
         <translation>Categoría...</translation>
     </message>
     <message>
         <source>Value...</source>
-        <extracomment>In the "Rename..." menu: the value, the third of a name's three parts</extracomment>
+        <extracomment>In the &quot;Rename...&quot; menu: the value, the third of a name&apos;s three parts</extracomment>
         <translation>Valor...</translation>
     </message>
     <message>
@@ -2226,7 +2289,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Objects</source>
-        <extracomment>The list of the collection's object pictures</extracomment>
+        <extracomment>The list of the collection&apos;s object pictures</extracomment>
         <translation>Objetos</translation>
     </message>
 </context>
@@ -2234,24 +2297,24 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <name>tessarine::RecordsWindow</name>
     <message>
         <source>Records of %1</source>
-        <extracomment>The window's title; %1 is the learner's name</extracomment>
+        <extracomment>The window&apos;s title; %1 is the learner&apos;s name</extracomment>
         <translation>Registros de %1</translation>
     </message>
     <message>
         <source>Learner: %1</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Alumno: %1</translation>
     </message>
     <message>
         <source>Sessions</source>
-        <extracomment>The sessions table's name, as a screen reader says it
+        <extracomment>The sessions table&apos;s name, as a screen reader says it
 ----------
 The title of the sessions table</extracomment>
         <translation>Sesiones</translation>
     </message>
     <message>
         <source>Targets</source>
-        <extracomment>The targets table's name, as a screen reader says it; a target is what the learner is taught to choose
+        <extracomment>The targets table&apos;s name, as a screen reader says it; a target is what the learner is taught to choose
 ----------
 The title of the targets table; a target is what the learner is taught to choose</extracomment>
         <translation>Objetivos</translation>
@@ -2305,17 +2368,17 @@ The title of the file dialog that saves the PDF report</extracomment>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <extracomment>A file dialog's filter; keep "(*.csv)" as it is</extracomment>
+        <extracomment>A file dialog&apos;s filter; keep &quot;(*.csv)&quot; as it is</extracomment>
         <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <extracomment>A file dialog's filter; keep "(*.pdf)" as it is</extracomment>
+        <extracomment>A file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Delete %1 and all of their records? This cannot be undone.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>¿Borrar a %1 y todos sus registros? Esta acción no se puede deshacer.</translation>
     </message>
 </context>
@@ -2328,12 +2391,12 @@ The title of the file dialog that saves the PDF report</extracomment>
     </message>
     <message>
         <source>Teaching for %1</source>
-        <extracomment>Title of the dialog; %1 is the learner's name</extracomment>
+        <extracomment>Title of the dialog; %1 is the learner&apos;s name</extracomment>
         <translation>Enseñanza para %1</translation>
     </message>
     <message>
         <source> sets</source>
-        <extracomment>Shown after the number in "Review mastered targets: one set in 5 sets"; keep the leading space</extracomment>
+        <extracomment>Shown after the number in &quot;Review mastered targets: one set in 5 sets&quot;; keep the leading space</extracomment>
         <translation> series</translation>
     </message>
     <message>
@@ -2351,7 +2414,7 @@ The title of the file dialog that saves the PDF report</extracomment>
     </message>
     <message>
         <source> right sets</source>
-        <extracomment>Shown after the number in "Show a reward after 3 right sets"; keep the leading space</extracomment>
+        <extracomment>Shown after the number in &quot;Show a reward after 3 right sets&quot;; keep the leading space</extracomment>
         <translation> series correctas</translation>
     </message>
     <message>
@@ -2388,7 +2451,7 @@ The title of the file dialog that saves the PDF report</extracomment>
         <source>Record</source>
         <extracomment>Button: record the caption from the microphone
 ----------
-Button: record the caption from the microphone; "No microphone" on a computer without one</extracomment>
+Button: record the caption from the microphone; &quot;No microphone&quot; on a computer without one</extracomment>
         <translation>Grabar</translation>
     </message>
     <message>
@@ -2403,7 +2466,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Voice of %1</source>
-        <extracomment>%1 is the object picture's name; the buttons record, play and remove its spoken caption</extracomment>
+        <extracomment>%1 is the object picture&apos;s name; the buttons record, play and remove its spoken caption</extracomment>
         <translation>Voz de %1</translation>
     </message>
     <message>
@@ -2436,7 +2499,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     <name>tessarine::frmAbout</name>
     <message>
         <source>About MyApp</source>
-        <extracomment>The window's title until the program's name is known</extracomment>
+        <extracomment>The window&apos;s title until the program&apos;s name is known</extracomment>
         <translation>Acerca de MyApp</translation>
     </message>
     <message>
@@ -2446,7 +2509,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Application Title</source>
-        <extracomment>Shown until the program's name is known</extracomment>
+        <extracomment>Shown until the program&apos;s name is known</extracomment>
         <translation>Título de la aplicación</translation>
     </message>
     <message>
@@ -2461,7 +2524,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>About %1</source>
-        <extracomment>%1 is the program's name</extracomment>
+        <extracomment>%1 is the program&apos;s name</extracomment>
         <translation>Acerca de %1</translation>
     </message>
     <message>
@@ -2490,7 +2553,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Program Options</source>
-        <extracomment>The options window's heading</extracomment>
+        <extracomment>The options window&apos;s heading</extracomment>
         <translation>Opciones del programa</translation>
     </message>
     <message>
@@ -2514,16 +2577,16 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
         <translation>Usar sonidos</translation>
     </message>
     <message>
-        <source>Sound for "OK"</source>
-        <translation>Sonido "OK"</translation>
+        <source>Sound for &quot;OK&quot;</source>
+        <translation>Sonido &quot;OK&quot;</translation>
     </message>
     <message>
         <source>Play the OK sound</source>
         <translation>Reproducir el sonido de acierto</translation>
     </message>
     <message>
-        <source>Sound for "error"</source>
-        <translation>Sonido "error"</translation>
+        <source>Sound for &quot;error&quot;</source>
+        <translation>Sonido &quot;error&quot;</translation>
     </message>
     <message>
         <source>Play the wrong-answer sound</source>
@@ -2536,7 +2599,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Learner</source>
-        <extracomment>Label of the list of learners' names</extracomment>
+        <extracomment>Label of the list of learners&apos; names</extracomment>
         <translation>Alumno</translation>
     </message>
     <message>
@@ -2545,12 +2608,12 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Records...</source>
-        <extracomment>Button: opens the learner's records</extracomment>
+        <extracomment>Button: opens the learner&apos;s records</extracomment>
         <translation>Registros...</translation>
     </message>
     <message>
         <source>Access...</source>
-        <extracomment>Button: opens the learner's keyboard, switch and screen settings</extracomment>
+        <extracomment>Button: opens the learner&apos;s keyboard, switch and screen settings</extracomment>
         <translation>Acceso...</translation>
     </message>
     <message>
@@ -2559,7 +2622,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Teaching...</source>
-        <extracomment>Button: opens the learner's teaching settings</extracomment>
+        <extracomment>Button: opens the learner&apos;s teaching settings</extracomment>
         <translation>Enseñanza...</translation>
     </message>
     <message>
