@@ -719,123 +719,120 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     <message>
         <source>Is it a spelling slip for %1?</source>
         <comment>%1 is a list of file names</comment>
-        <translation type="unfinished" />
+        <translation>Est-ce une faute de frappe pour %1 ?</translation>
     </message>
     <message>
         <source>Attributes/%1 is there, but it is never used (see below).</source>
-        <translation type="unfinished" />
+        <translation>Attributes/%1 existe, mais n'est jamais utilisé (voir plus bas).</translation>
     </message>
     <message>
         <source>There is no attribute of the category "%1" at all.</source>
-        <translation type="unfinished" />
+        <translation>Il n'existe aucun attribut de la catégorie "%1".</translation>
     </message>
     <message>
         <source>The category "%1" has: %2.</source>
         <comment>%2 is a list of values</comment>
-        <translation type="unfinished" />
+        <translation>La catégorie "%1" a : %2.</translation>
     </message>
 </context>
 <context>
     <name>ObjectAnalysis</name>
     <message>
         <source>The recording %1 cannot be played: %2</source>
-        <translation type="unfinished" />
+        <translation>L'enregistrement %1 ne peut pas être lu : %2</translation>
     </message>
     <message>
         <source>With the spoken caption on, the synthetic voice speaks instead, and the first set with this picture shows an error message.</source>
-        <translation type="unfinished" />
+        <translation>Avec la légende parlée activée, la voix de synthèse parle à sa place, et la première série avec cette image affiche un message d'erreur.</translation>
     </message>
     <message>
         <source>Record it again and save it as a PCM wave file (WAV, 16 bit).</source>
-        <translation type="unfinished" />
+        <translation>Enregistrez-le de nouveau et sauvegardez-le en fichier wave PCM (WAV, 16 bits).</translation>
     </message>
 </context>
 <context>
     <name>ObjectFindings</name>
     <message>
         <source>Whenever this picture is drawn, %1.</source>
-        <translation type="unfinished" />
+        <translation>Chaque fois que cette image est tirée, %1.</translation>
     </message>
     <message>
         <source>The name has only one part before ".jpg"; object pictures need three: symbol.category.value.jpg.</source>
-        <translation type="unfinished" />
+        <translation>Le nom n'a qu'une partie avant ".jpg" ; les images d'objets en demandent trois : pictogramme.catégorie.valeur.jpg.</translation>
     </message>
     <message>
         <source>The name has only two parts before ".jpg"; object pictures need three: symbol.category.value.jpg.</source>
-        <translation type="unfinished" />
+        <translation>Le nom n'a que deux parties avant ".jpg" ; les images d'objets en demandent trois : pictogramme.catégorie.valeur.jpg.</translation>
     </message>
     <message>
         <source>Rename it to symbol.category.value.jpg, for example %1.</source>
-        <translation type="unfinished" />
+        <translation>Renommez-la en pictogramme.catégorie.valeur.jpg, par exemple %1.</translation>
     </message>
     <message>
         <source>The name has an empty part (two full stops in a row).</source>
-        <translation type="unfinished" />
+        <translation>Le nom a une partie vide (deux points à la suite).</translation>
     </message>
     <message>
         <source>Rename it to symbol.category.value.jpg with one full stop between the parts.</source>
-        <translation type="unfinished" />
+        <translation>Renommez-la en pictogramme.catégorie.valeur.jpg, avec un seul point entre les parties.</translation>
     </message>
     <message>
         <source>The caption reads %1 (the extension is taken for the value), and only an attribute named %2.jpg would match.</source>
         <extracomment>%1 is the caption as the exercise shows it, %2 the second part of the picture's name</extracomment>
-        <translation type="unfinished" />
+        <translation>La légende affiche %1 (l'extension est prise pour la valeur), et seul un attribut nommé %2.jpg correspondrait.</translation>
     </message>
     <message numerus="yes">
         <source>The caption reads %1. The exercise shows two error messages %2 each time it reads the missing third part: %n message(s) every time this picture comes up, and more with %3 on.</source>
         <extracomment>%1 is the caption, %2 the exercise's error message, %3 the name of an option</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>La légende affiche %1. L'exercice affiche deux messages d'erreur %2 chaque fois qu'il lit la troisième partie manquante : %n message chaque fois que cette image revient, et davantage avec %3 activée.</numerusform><numerusform>La légende affiche %1. L'exercice affiche deux messages d'erreur %2 chaque fois qu'il lit la troisième partie manquante : %n messages chaque fois que cette image revient, et davantage avec %3 activée.</numerusform></translation>
     </message>
     <message>
         <source>The caption reads %1; an empty part matches no symbol or attribute.</source>
-        <translation type="unfinished" />
+        <translation>La légende affiche %1 ; une partie vide ne correspond à aucun pictogramme ni attribut.</translation>
     </message>
     <message>
         <source>The attribute row has no right answer.</source>
-        <translation type="unfinished" />
+        <translation>La rangée d'attributs n'a pas de bonne réponse.</translation>
     </message>
     <message>
         <source>There is no symbol picture for "%1".</source>
-        <translation type="unfinished" />
+        <translation>Il n'y a pas d'image de pictogramme pour "%1".</translation>
     </message>
     <message>
         <source>Add a symbol picture named %1.jpg to the Symbols folder (the first part of this picture's name).</source>
-        <translation type="unfinished" />
+        <translation>Ajoutez une image de pictogramme nommée %1.jpg dans le dossier Symbols (la première partie du nom de cette image).</translation>
     </message>
     <message>
         <source>Its symbol %1 cannot be loaded.</source>
-        <translation type="unfinished" />
+        <translation>Son pictogramme %1 ne peut pas être chargé.</translation>
     </message>
     <message>
         <source>Replace Symbols/%1 (see below).</source>
-        <translation type="unfinished" />
+        <translation>Remplacez Symbols/%1 (voir plus bas).</translation>
     </message>
     <message>
         <source>There is no attribute picture for "%1" "%2".</source>
-        <translation type="unfinished" />
+        <translation>Il n'y a pas d'image d'attribut pour "%1" "%2".</translation>
     </message>
     <message>
         <source>Add an attribute picture named %1.%2.jpg to the Attributes folder, or rename this picture after an attribute that exists.</source>
-        <translation type="unfinished" />
+        <translation>Ajoutez une image d'attribut nommée %1.%2.jpg dans le dossier Attributes, ou renommez cette image d'après un attribut qui existe.</translation>
     </message>
     <message>
         <source>Its attribute %1 cannot be loaded.</source>
-        <translation type="unfinished" />
+        <translation>Son attribut %1 ne peut pas être chargé.</translation>
     </message>
     <message>
         <source>Replace Attributes/%1 (see below).</source>
-        <translation type="unfinished" />
+        <translation>Remplacez Attributes/%1 (voir plus bas).</translation>
     </message>
     <message>
         <source>The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong symbol is shown. With "Use sequence" on, the attribute row never appears, so the learner can only leave the set with "%2".</source>
-        <translation type="unfinished" />
+        <translation>La rangée de pictogrammes n'a pas de bonne réponse : avec %1 désactivée, elle reste vide ; activée, seul un mauvais pictogramme est affiché. Avec "Enchaîner pictogrammes et attributs" activée, la rangée d'attributs n'apparaît jamais : l'apprenant ne peut quitter la série qu'avec "%2".</translation>
     </message>
     <message>
         <source>The attribute row has no right answer (with %1 on only a wrong one is shown). With "Use sequence" on, the learner cannot finish the set: only "%2" leaves it.</source>
-        <translation type="unfinished" />
+        <translation>La rangée d'attributs n'a pas de bonne réponse (avec %1 activée, seul un mauvais attribut est affiché). Avec "Enchaîner pictogrammes et attributs" activée, l'apprenant ne peut pas terminer la série : seul "%2" permet de la quitter.</translation>
     </message>
 </context>
 <context>
@@ -843,7 +840,7 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     <message>
         <source>*** NO SOUND ***</source>
         <extracomment>The first entry of both sound lists: play no sound</extracomment>
-        <translation type="unfinished" />
+        <translation>*** AUCUN SON ***</translation>
     </message>
 </context>
 <context>
@@ -851,84 +848,81 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     <message>
         <source>Invalid picture %1 (%2)</source>
         <extracomment>%1 is the picture's file, %2 why it cannot be loaded</extracomment>
-        <translation type="unfinished" />
+        <translation>Image non valide %1 (%2)</translation>
     </message>
     <message>
         <source>too large: %1 by %2</source>
-        <translation type="unfinished" />
+        <translation>trop grande : %1 sur %2</translation>
     </message>
     <message>
         <source>not a readable picture</source>
-        <translation type="unfinished" />
+        <translation>image illisible</translation>
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation type="unfinished" />
+        <translation>Fichier introuvable : %1</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished" />
+        <translation>c'est un dossier</translation>
     </message>
     <message>
         <source>not a readable picture: %1</source>
-        <translation type="unfinished" />
+        <translation>image illisible : %1</translation>
     </message>
     <message>
         <source>damaged: %1</source>
-        <translation type="unfinished" />
+        <translation>endommagée : %1</translation>
     </message>
 </context>
 <context>
     <name>PictureName</name>
     <message>
         <source>The object is empty.</source>
-        <translation type="unfinished" />
+        <translation>L'objet est vide.</translation>
     </message>
     <message>
         <source>The object "%1" holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the object as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>L'objet « %1 » contient un point ; les points servent uniquement à séparer les parties.</translation>
     </message>
     <message>
         <source>The object "%1" holds a character a file name cannot carry.</source>
         <extracomment>%1 is the object as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>L'objet « %1 » contient un caractère interdit dans un nom de fichier.</translation>
     </message>
     <message>
         <source>The category is empty.</source>
-        <translation type="unfinished" />
+        <translation>La catégorie est vide.</translation>
     </message>
     <message>
         <source>The category "%1" holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the category as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>La catégorie « %1 » contient un point ; les points servent uniquement à séparer les parties.</translation>
     </message>
     <message>
         <source>The category "%1" holds a character a file name cannot carry.</source>
         <extracomment>%1 is the category as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>La catégorie « %1 » contient un caractère interdit dans un nom de fichier.</translation>
     </message>
     <message>
         <source>The value is empty.</source>
-        <translation type="unfinished" />
+        <translation>La valeur est vide.</translation>
     </message>
     <message>
         <source>The value "%1" holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the value as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>La valeur « %1 » contient un point ; les points servent uniquement à séparer les parties.</translation>
     </message>
     <message>
         <source>The value "%1" holds a character a file name cannot carry.</source>
         <extracomment>%1 is the value as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>La valeur « %1 » contient un caractère interdit dans un nom de fichier.</translation>
     </message>
     <message numerus="yes">
         <source>A picture's name has three parts, object, category and value, as in cup.colour.red; this one has %n.</source>
         <extracomment>The example is a file name's three parts; it may be given in the language's own words</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Le nom d'une image a trois parties, objet, catégorie et valeur, comme dans tasse.couleur.rouge ; celui-ci en a %n.</numerusform><numerusform>Le nom d'une image a trois parties, objet, catégorie et valeur, comme dans tasse.couleur.rouge ; celui-ci en a %n.</numerusform></translation>
     </message>
 </context>
 <context>
@@ -936,60 +930,61 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     <message>
         <source>Pictures (%1)</source>
         <extracomment>A file dialog's filter; %1 is the list of patterns such as *.jpg</extracomment>
-        <translation type="unfinished" />
+        <translation>Images (%1)</translation>
     </message>
     <message>
         <source>Add pictures</source>
-        <translation type="unfinished" />
+        <translation>Ajouter des images</translation>
     </message>
     <message>
         <source>Choose a picture</source>
-        <translation type="unfinished" />
+        <translation>Choisir une image</translation>
     </message>
     <message>
         <source>New collection</source>
-        <translation type="unfinished" />
+        <translation>Nouvelle collection</translation>
     </message>
     <message>
         <source>Empty</source>
         <extracomment>A new collection with no pictures in it</extracomment>
-        <translation type="unfinished" />
+        <translation>Vide</translation>
     </message>
     <message>
         <source>A copy of the program's sample pictures</source>
-        <translation type="unfinished" />
+        <translation>Une copie des images d'exemple du programme</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
         <extracomment>The new collection's name</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>Pictures</source>
         <extracomment>The title of the question</extracomment>
-        <translation type="unfinished" />
+        <translation>Images</translation>
     </message>
     <message>
         <source>The program's own pictures cannot be changed on this computer.
 Make a personal copy of them to change instead, named:</source>
-        <translation type="unfinished" />
+        <translation>Les images du programme ne peuvent pas être modifiées sur cet ordinateur.
+Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translation>
     </message>
     <message>
         <source>New name of the object "%1":</source>
-        <translation type="unfinished" />
+        <translation>Nouveau nom de l'objet « %1 » :</translation>
     </message>
     <message>
         <source>New name of the category "%1":</source>
-        <translation type="unfinished" />
+        <translation>Nouveau nom de la catégorie « %1 » :</translation>
     </message>
     <message>
         <source>New name of the value "%1":</source>
-        <translation type="unfinished" />
+        <translation>Nouveau nom de la valeur « %1 » :</translation>
     </message>
     <message>
         <source>Rename</source>
         <extracomment>The title of the question</extracomment>
-        <translation type="unfinished" />
+        <translation>Renommer</translation>
     </message>
 </context>
 <context>
@@ -997,48 +992,48 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>%1 is too large a picture (%2 by %3 pixels) to be read here.</source>
         <extracomment>%1 is the file, %2 by %3 its width and height</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 est une image trop grande (%2 sur %3 pixels) pour être lue ici.</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished" />
+        <translation>%1 n'existe pas.</translation>
     </message>
     <message>
         <source>%1 is a folder, not a picture.</source>
-        <translation type="unfinished" />
+        <translation>%1 est un dossier, pas une image.</translation>
     </message>
     <message>
         <source>%1 could not be opened: %2.</source>
         <extracomment>%1 is the file, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 n'a pas pu être ouvert : %2.</translation>
     </message>
     <message>
         <source>%1 is damaged, or is not the kind of picture its name says.</source>
-        <translation type="unfinished" />
+        <translation>%1 est endommagé, ou n'est pas le type d'image qu'indique son nom.</translation>
     </message>
     <message>
         <source>%1 is not a picture this computer can read.</source>
-        <translation type="unfinished" />
+        <translation>%1 n'est pas une image que cet ordinateur sait lire.</translation>
     </message>
     <message>
         <source>%1 is a damaged JPEG picture (%2).</source>
         <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 est une image JPEG endommagée (%2).</translation>
     </message>
     <message>
         <source>%1 could not be read (%2).</source>
         <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 n'a pas pu être lu (%2).</translation>
     </message>
     <message>
         <source>%1 is a HEIC/HEIF picture that could not be read (%2).</source>
         <extracomment>%1 is the file, %2 the reason libheif gives</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 est une image HEIC/HEIF qui n'a pas pu être lue (%2).</translation>
     </message>
     <message>
         <source>%1 is damaged (%2).</source>
         <extracomment>%1 is the file, %2 the reader's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 est endommagé (%2).</translation>
     </message>
 </context>
 <context>
@@ -1046,12 +1041,12 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>My pictures</source>
         <extracomment>The name suggested for a teacher's own copy of the program's pictures; it becomes a folder's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Mes images</translation>
     </message>
     <message>
         <source>My pictures %1</source>
         <extracomment>The same when "My pictures" is taken; %1 is 2, 3, ...</extracomment>
-        <translation type="unfinished" />
+        <translation>Mes images %1</translation>
     </message>
 </context>
 <context>
@@ -1059,31 +1054,31 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Prompt</source>
         <extracomment>The mark that shows the learner the right answer</extracomment>
-        <translation type="unfinished" />
+        <translation>Guidance</translation>
     </message>
 </context>
 <context>
     <name>QtMicrophone</name>
     <message>
         <source>This computer has no microphone to record with</source>
-        <translation type="unfinished" />
+        <translation>Cet ordinateur n'a pas de microphone pour enregistrer</translation>
     </message>
     <message>
         <source>The microphone "%1" cannot record 16-bit sound</source>
         <extracomment>%1 is the microphone's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Le microphone « %1 » ne peut pas enregistrer en 16 bits</translation>
     </message>
     <message>
         <source>The microphone "%1" cannot be used now</source>
         <extracomment>%1 is the microphone's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Le microphone « %1 » ne peut pas être utilisé pour le moment</translation>
     </message>
 </context>
 <context>
     <name>QtSpeechVoice</name>
     <message>
         <source>The voice cannot speak: %1</source>
-        <translation type="unfinished" />
+        <translation>La voix ne peut pas parler : %1</translation>
     </message>
 </context>
 <context>
@@ -1091,36 +1086,36 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Session</source>
         <extracomment>The title of the chart's horizontal axis, numbered by session</extracomment>
-        <translation type="unfinished" />
+        <translation>Séance</translation>
     </message>
     <message>
         <source>First try right, per session</source>
-        <translation type="unfinished" />
+        <translation>Juste du premier coup, par séance</translation>
     </message>
     <message>
         <source>Symbols</source>
         <extracomment>The name of a line in the chart's legend: symbols right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Pictogrammes</translation>
     </message>
     <message>
         <source>Attributes</source>
         <extracomment>The name of a line in the chart's legend: attributes right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Attributs</translation>
     </message>
     <message>
         <source>Independent right</source>
         <extracomment>The name of a line in the chart's legend: first tries right without a prompt</extracomment>
-        <translation type="unfinished" />
+        <translation>Juste en autonomie</translation>
     </message>
     <message>
         <source>Prompted right</source>
         <extracomment>The name of a line in the chart's legend: first tries right with the answer shown as a prompt</extracomment>
-        <translation type="unfinished" />
+        <translation>Juste avec guidance</translation>
     </message>
     <message>
         <source>Mastery (%1 %)</source>
         <extracomment>The name of the mastery line in the chart's legend; %1 is the rule's percent</extracomment>
-        <translation type="unfinished" />
+        <translation>Maîtrise (%1 %)</translation>
     </message>
 </context>
 <context>
@@ -1128,12 +1123,12 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>%1 cannot be written: %2</source>
         <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible d'écrire %1 : %2</translation>
     </message>
     <message>
         <source>There are no records of the learner "%1"</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Il n'y a aucun suivi pour l'apprenant « %1 »</translation>
     </message>
 </context>
 <context>
@@ -1141,66 +1136,66 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The records file %1 is in use by another program; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Le fichier de suivi %1 est utilisé par un autre programme ; le suivi n'est pas enregistré (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Le fichier de suivi %1 est endommagé (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be opened; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Le fichier de suivi %1 ne peut pas être ouvert ; le suivi n'est pas enregistré (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be read; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Le fichier de suivi %1 ne peut pas être lu ; le suivi n'est pas enregistré (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be written; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Le fichier de suivi %1 ne peut pas être écrit ; le suivi n'est pas enregistré (%2)</translation>
     </message>
     <message>
         <source>Qt's SQLite driver is not installed; records are not kept</source>
-        <translation type="unfinished" />
+        <translation>Le pilote SQLite de Qt n'est pas installé ; le suivi n'est pas enregistré</translation>
     </message>
     <message>
         <source>There is no records file %1</source>
         <extracomment>%1 is the records file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Il n'y a pas de fichier de suivi %1</translation>
     </message>
     <message>
         <source>The records folder %1 cannot be created; records are not kept</source>
         <extracomment>%1 is the records folder's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Le dossier de suivi %1 ne peut pas être créé ; le suivi n'est pas enregistré</translation>
     </message>
     <message>
         <source>The records file %1 cannot be created; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the system's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Le fichier de suivi %1 ne peut pas être créé ; le suivi n'est pas enregistré (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged and cannot be moved aside; records are not kept</source>
         <extracomment>%1 is the records file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Le fichier de suivi %1 est endommagé et ne peut pas être mis de côté ; le suivi n'est pas enregistré</translation>
     </message>
     <message>
         <source>The records file was damaged: it is kept as %1 and a new records file was started</source>
         <extracomment>%1 is the path the damaged file was moved to</extracomment>
-        <translation type="unfinished" />
+        <translation>Le fichier de suivi était endommagé : il est conservé sous %1 et un nouveau fichier de suivi a été commencé</translation>
     </message>
     <message>
         <source>The file %1 is not a Tessarine records file; it is left as it is and records are not kept</source>
         <extracomment>%1 is a file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Le fichier %1 n'est pas un fichier de suivi Tessarine ; il est laissé tel quel et le suivi n'est pas enregistré</translation>
     </message>
     <message>
         <source>The records file %1 cannot keep a write-ahead log; records are not kept</source>
         <extracomment>%1 is the records file's path; the write-ahead log is how the database keeps its changes safe</extracomment>
-        <translation type="unfinished" />
+        <translation>Le fichier de suivi %1 ne peut pas tenir de journal d'écriture anticipée (WAL) ; le suivi n'est pas enregistré</translation>
     </message>
 </context>
 <context>
@@ -1208,155 +1203,152 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>%1 of %2</source>
         <extracomment>A cell of the Sessions table: %1 first tries answered right, of %2 in all</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>Date</source>
         <extracomment>Column header of the Sessions table: when the session started</extracomment>
-        <translation type="unfinished" />
+        <translation>Date</translation>
     </message>
     <message>
         <source>Sets</source>
         <extracomment>Column header: the number of sets shown in the session</extracomment>
-        <translation type="unfinished" />
+        <translation>Séries</translation>
     </message>
     <message>
         <source>Symbols first try</source>
         <extracomment>Column header: the percent of symbols chosen right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Pictogrammes, 1er essai</translation>
     </message>
     <message>
         <source>Attributes first try</source>
         <extracomment>Column header: the percent of attributes chosen right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Attributs, 1er essai</translation>
     </message>
     <message>
         <source>Median response</source>
         <extracomment>Column header: the median time to answer</extracomment>
-        <translation type="unfinished" />
+        <translation>Temps de réponse médian</translation>
     </message>
     <message>
         <source>Independent right</source>
         <extracomment>Column header: first tries right without a prompt, "17 of 20"</extracomment>
-        <translation type="unfinished" />
+        <translation>Juste en autonomie</translation>
     </message>
     <message>
         <source>Prompted right</source>
         <extracomment>Column header: first tries right with the answer shown as a prompt, "17 of 20"</extracomment>
-        <translation type="unfinished" />
+        <translation>Juste avec guidance</translation>
     </message>
     <message>
         <source>Target</source>
         <extracomment>Column header of the Targets table: a symbol or an attribute the learner is taught to choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Cible</translation>
     </message>
     <message>
         <source>Row</source>
         <extracomment>Column header: whether the target is a symbol or an attribute</extracomment>
-        <translation type="unfinished" />
+        <translation>Rangée</translation>
     </message>
     <message>
         <source>Trials</source>
         <extracomment>Column header: the number of trials</extracomment>
-        <translation type="unfinished" />
+        <translation>Essais</translation>
     </message>
     <message>
         <source>First try, last sessions</source>
         <extracomment>Column header: the percent right at the first try in the last sessions the mastery rule looks at</extracomment>
-        <translation type="unfinished" />
+        <translation>1er essai, dernières séances</translation>
     </message>
     <message>
         <source>Mastered</source>
         <extracomment>Column header: whether the target is mastered, "Yes" or "No"</extracomment>
-        <translation type="unfinished" />
+        <translation>Maîtrisée</translation>
     </message>
     <message>
         <source>Symbol</source>
         <extracomment>A cell of the Targets table's Row column</extracomment>
-        <translation type="unfinished" />
+        <translation>Pictogramme</translation>
     </message>
     <message>
         <source>Attribute</source>
         <extracomment>A cell of the Targets table's Row column</extracomment>
-        <translation type="unfinished" />
+        <translation>Attribut</translation>
     </message>
     <message>
         <source>Yes</source>
         <extracomment>A cell of the Targets table's Mastered column</extracomment>
-        <translation type="unfinished" />
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
         <extracomment>A cell of the Targets table's Mastered column</extracomment>
-        <translation type="unfinished" />
+        <translation>Non</translation>
     </message>
     <message numerus="yes">
         <source>%n session(s), printed %1</source>
         <extracomment>Under the report's title; %n is the number of sessions, %1 the date and time of printing</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n séance, imprimé le %1</numerusform><numerusform>%n séances, imprimé le %1</numerusform></translation>
     </message>
     <message>
         <source>Mastered: at least %1 % right at the first try in each of the last %2 sessions, with at least %3 trials in each</source>
         <extracomment>The mastery rule in the report: %1 is a percent, %2 a number of sessions, %3 a number of trials</extracomment>
-        <translation type="unfinished" />
+        <translation>Maîtrisée : au moins %1 % de réussite au premier essai dans chacune des %2 dernières séances, avec au moins %3 essais dans chacune</translation>
     </message>
     <message>
         <source>Mastery and the first-try percentages count only first answers given without a prompt.</source>
-        <translation type="unfinished" />
+        <translation>La maîtrise et les pourcentages de réussite au premier essai ne comptent que les premières réponses données sans guidance.</translation>
     </message>
 </context>
 <context>
     <name>RecordsReport</name>
     <message>
         <source>A page cannot be added</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'ajouter une page</translation>
     </message>
     <message>
         <source>No records yet.</source>
-        <translation type="unfinished" />
+        <translation>Aucun suivi pour le moment.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
         <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible d'écrire %1 : %2</translation>
     </message>
     <message>
         <source>Records of %1</source>
         <extracomment>The report's title; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Suivi de %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be started</source>
         <extracomment>%1 is a file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible d'écrire %1 : le PDF ne peut pas être commencé</translation>
     </message>
     <message>
         <source>Sessions</source>
         <extracomment>The title of the report's sessions table</extracomment>
-        <translation type="unfinished" />
+        <translation>Séances</translation>
     </message>
     <message>
         <source>Sessions (continued)</source>
         <extracomment>The title of the sessions table on the pages after its first</extracomment>
-        <translation type="unfinished" />
+        <translation>Séances (suite)</translation>
     </message>
     <message>
         <source>Targets</source>
         <extracomment>The title of the report's targets table; a target is what the learner is taught to choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Cibles</translation>
     </message>
     <message>
         <source>Targets (continued)</source>
         <extracomment>The title of the targets table on the pages after its first</extracomment>
-        <translation type="unfinished" />
+        <translation>Cibles (suite)</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be finished</source>
         <extracomment>%1 is a file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible d'écrire %1 : le PDF ne peut pas être terminé</translation>
     </message>
 </context>
 <context>
@@ -1364,7 +1356,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The records file %1 was written by a later version of Tessarine; records are not kept</source>
         <extracomment>%1 is the records file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Le fichier de suivi %1 a été écrit par une version plus récente de Tessarine ; le suivi n'est pas enregistré</translation>
     </message>
 </context>
 <context>
@@ -1372,7 +1364,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>There are no records of the learner "%1"</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Il n'y a aucun suivi pour l'apprenant « %1 »</translation>
     </message>
 </context>
 <context>
@@ -1380,7 +1372,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Reward</source>
         <extracomment>The reward shown after enough right answers</extracomment>
-        <translation type="unfinished" />
+        <translation>Récompense</translation>
     </message>
 </context>
 <context>
@@ -1388,71 +1380,71 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The access settings of %1 are taken from the settings file.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Les réglages d'accès de %1 sont pris dans le fichier de réglages.</translation>
     </message>
     <message>
         <source>The settings file has no access settings for %1: the defaults are used.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Le fichier de réglages n'a pas de réglages d'accès pour %1 : les valeurs par défaut sont utilisées.</translation>
     </message>
     <message>
         <source>Learners' access settings are taken from the settings file.</source>
-        <translation type="unfinished" />
+        <translation>Les réglages d'accès des apprenants sont pris dans le fichier de réglages.</translation>
     </message>
     <message>
         <source>The exercise runs without the teaching settings of %1, and nothing of it is recorded.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>L'exercice se déroule sans les réglages d'enseignement de %1, et rien n'en est enregistré.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 cannot be changed now.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Les réglages d'enseignement de %1 ne peuvent pas être modifiés pour le moment.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 were not saved.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Les réglages d'enseignement de %1 n'ont pas été enregistrés.</translation>
     </message>
     <message>
         <source>The access settings of %1 are kept in the settings file.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Les réglages d'accès de %1 sont conservés dans le fichier de réglages.</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished" />
+        <translation>Mémoire insuffisante</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished" />
+        <translation>Erreur inattendue</translation>
     </message>
     <message>
         <source>Invalid argument</source>
-        <translation type="unfinished" />
+        <translation>Argument non valide</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished" />
+        <translation>Dépassement de capacité</translation>
     </message>
     <message>
         <source>Position out of range</source>
-        <translation type="unfinished" />
+        <translation>Position hors limites</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished" />
+        <translation>Incompatibilité de type</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished" />
+        <translation>Valeur de propriété non valide</translation>
     </message>
     <message>
         <source>No image found: plase check images folders</source>
-        <translation type="unfinished" />
+        <translation>Aucune image trouvée : vérifiez les dossiers d'images</translation>
     </message>
 </context>
 <context>
@@ -1460,103 +1452,91 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>cannot be loaded</source>
         <extracomment>in a picture's place on the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>ne peut pas être chargée</translation>
     </message>
     <message>
         <source>Can stop when a picture that cannot be loaded is drawn as the wrong choice.</source>
-        <translation type="unfinished" />
+        <translation>Peut s'arrêter quand une image impossible à charger est tirée comme mauvais choix.</translation>
     </message>
     <message>
         <source>Works with every option.</source>
-        <translation type="unfinished" />
+        <translation>Fonctionne avec toutes les options.</translation>
     </message>
     <message>
         <source>%1 (%2.)</source>
         <comment>%1 is a finding, %2 the options under which it holds</comment>
-        <translation type="unfinished" />
+        <translation>%1 (%2.)</translation>
     </message>
     <message>
         <source>no symbol</source>
         <extracomment>in the place of a missing symbol picture on the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>pas de pictogramme</translation>
     </message>
     <message>
         <source>no attribute</source>
         <extracomment>in the place of a missing attribute picture on the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>pas d'attribut</translation>
     </message>
     <message>
         <source>Tessarine sets in %1</source>
         <comment>the PDF's title; %1 is a folder</comment>
-        <translation type="unfinished" />
+        <translation>Séries Tessarine dans %1</translation>
     </message>
     <message>
         <source>The file %1 cannot be written.</source>
-        <translation type="unfinished" />
+        <translation>Le fichier %1 ne peut pas être écrit.</translation>
     </message>
     <message>
         <source>Tessarine: every set</source>
-        <translation type="unfinished" />
+        <translation>Tessarine : toutes les séries</translation>
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n image d'objet</numerusform><numerusform>%n images d'objets</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n symbol(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n pictogramme</numerusform><numerusform>%n pictogrammes</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n attribute(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n attribut</numerusform><numerusform>%n attributs</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n more finding(s) about folders, symbols, attributes or sounds: run tessarine-check for the details.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n autre constat sur les dossiers, pictogrammes, attributs ou sons : lancez tessarine-check pour les détails.</numerusform><numerusform>%n autres constats sur les dossiers, pictogrammes, attributs ou sons : lancez tessarine-check pour les détails.</numerusform></translation>
     </message>
     <message>
         <source>Picture</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Image</translation>
     </message>
     <message>
         <source>Caption and findings</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Légende et constats</translation>
     </message>
     <message>
         <source>Symbol</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Pictogramme</translation>
     </message>
     <message>
         <source>Attribute</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Attribut</translation>
     </message>
     <message>
         <source>There are no object pictures in the Images folder.</source>
-        <translation type="unfinished" />
+        <translation>Il n'y a aucune image d'objet dans le dossier Images.</translation>
     </message>
     <message>
         <source>Made by tessarine-check</source>
-        <translation type="unfinished" />
+        <translation>Créé par tessarine-check</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -1564,19 +1544,19 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The settings cannot be saved to %1</source>
         <extracomment>%1 is the settings file</extracomment>
-        <translation type="unfinished" />
+        <translation>Les réglages ne peuvent pas être enregistrés dans %1</translation>
     </message>
 </context>
 <context>
     <name>SpokenCaption</name>
     <message>
         <source>The voice cannot speak: %1</source>
-        <translation type="unfinished" />
+        <translation>La voix ne peut pas parler : %1</translation>
     </message>
     <message>
         <source>The recording %1 cannot be played: %2</source>
         <extracomment>%1 is the recording's file, %2 says why in a phrase such as "it is not a wave file"</extracomment>
-        <translation type="unfinished" />
+        <translation>L'enregistrement %1 ne peut pas être lu : %2</translation>
     </message>
 </context>
 <context>
@@ -1584,7 +1564,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Off</source>
         <extracomment>The lowest value of a number box: the feature is not used</extracomment>
-        <translation type="unfinished" />
+        <translation>Désactivé</translation>
     </message>
 </context>
 <context>
@@ -1592,93 +1572,75 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Tessarine picture check of %1</source>
         <extracomment>the report's first line; %1 is a folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Vérification des images Tessarine de %1</translation>
     </message>
     <message>
         <source>Images: %1, Symbols: %2, Attributes: %3, Sounds: %4</source>
         <extracomment>Images, Symbols, Attributes and Sounds are folder names: keep them; %1 is a number of object pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Images : %1, Symbols : %2, Attributes : %3, Sounds : %4</translation>
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n image d'objet</numerusform><numerusform>%n images d'objets</numerusform></translation>
     </message>
     <message>
         <source>PROBLEM</source>
         <extracomment>a finding's label in the text report, in capitals</extracomment>
-        <translation type="unfinished" />
+        <translation>PROBLÈME</translation>
     </message>
     <message>
         <source>WARNING</source>
         <extracomment>a finding's label in the text report, in capitals</extracomment>
-        <translation type="unfinished" />
+        <translation>AVERTISSEMENT</translation>
     </message>
     <message>
         <source>What happens:</source>
         <extracomment>a label in the text report, before what the exercise will do</extracomment>
-        <translation type="unfinished" />
+        <translation>Ce qui se passe :</translation>
     </message>
     <message>
         <source>How to fix:</source>
         <extracomment>a label in the text report, before how to mend the finding</extracomment>
-        <translation type="unfinished" />
+        <translation>Comment corriger :</translation>
     </message>
     <message>
         <source>Program folder</source>
-        <translation type="unfinished" />
+        <translation>Dossier du programme</translation>
     </message>
     <message>
         <source>%1 folder</source>
         <extracomment>%1 is a folder's name: Images, Symbols, Attributes or Sounds</extracomment>
-        <translation type="unfinished" />
+        <translation>Dossier %1</translation>
     </message>
     <message>
         <source>%1 and %2 in %3. %4</source>
         <extracomment>%1 is a number of problems, %2 of warnings, %3 of files or folders; %4 the sentence that follows</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 et %2 dans %3. %4</translation>
     </message>
     <message numerus="yes">
         <source>%n problem(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n problème</numerusform><numerusform>%n problèmes</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n warning(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n avertissement</numerusform><numerusform>%n avertissements</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>All %n set(s) work with every option. Nothing to fix.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Toutes les séries (%n) fonctionnent avec toutes les options. Rien à corriger.</numerusform><numerusform>Toutes les séries (%n) fonctionnent avec toutes les options. Rien à corriger.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) or folder(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n fichier ou dossier</numerusform><numerusform>%n fichiers ou dossiers</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n object picture(s) work with every option and need nothing.</source>
         <extracomment>%1 is how many of them work</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 image d'objet sur %n fonctionne avec toutes les options et n'a besoin de rien.</numerusform><numerusform>%1 images d'objets sur %n fonctionnent avec toutes les options et n'ont besoin de rien.</numerusform></translation>
     </message>
     <message>
         <source>The one set works with every option. Nothing to fix.</source>
-        <translation type="unfinished" />
+        <translation>La série unique fonctionne avec toutes les options. Rien à corriger.</translation>
     </message>
 </context>
 <context>
@@ -1686,60 +1648,60 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Tokens</source>
         <extracomment>The row of tokens earned towards a reward</extracomment>
-        <translation type="unfinished" />
+        <translation>Jetons</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>Tokens earned: %1 is how many are filled, %2 how many make a reward</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 sur %2</translation>
     </message>
 </context>
 <context>
     <name>WaveCheck</name>
     <message>
         <source>its format description is too short</source>
-        <translation type="unfinished" />
+        <translation>sa description de format est trop courte</translation>
     </message>
     <message>
         <source>its format description is damaged</source>
-        <translation type="unfinished" />
+        <translation>sa description de format est endommagée</translation>
     </message>
     <message>
         <source>it is compressed (format %1), not PCM; save it again as PCM</source>
         <extracomment>%1 is the number of the sound's format; PCM is the uncompressed one</extracomment>
-        <translation type="unfinished" />
+        <translation>il est compressé (format %1), pas en PCM ; enregistrez-le de nouveau en PCM</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished" />
+        <translation>il est illisible</translation>
     </message>
     <message>
         <source>it is not a wave file</source>
-        <translation type="unfinished" />
+        <translation>ce n'est pas un fichier wave</translation>
     </message>
     <message>
         <source>it is damaged: the file ends inside its format description</source>
-        <translation type="unfinished" />
+        <translation>il est endommagé : le fichier se termine au milieu de sa description de format</translation>
     </message>
     <message>
         <source>it is damaged: its sound comes before its format description</source>
-        <translation type="unfinished" />
+        <translation>il est endommagé : ses données sonores se trouvent avant sa description de format</translation>
     </message>
     <message>
         <source>it is damaged: the file ends before its sound does</source>
-        <translation type="unfinished" />
+        <translation>il est endommagé : le fichier se termine avant la fin de ses données sonores</translation>
     </message>
     <message>
         <source>it holds no sound</source>
-        <translation type="unfinished" />
+        <translation>il ne contient aucun son</translation>
     </message>
     <message>
         <source>it is damaged: it holds no sound data</source>
-        <translation type="unfinished" />
+        <translation>il est endommagé : il ne contient aucune donnée sonore</translation>
     </message>
     <message>
         <source>it is damaged: it has no format description</source>
-        <translation type="unfinished" />
+        <translation>il est endommagé : il n'a pas de description de format</translation>
     </message>
 </context>
 <context>
@@ -1747,11 +1709,11 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The recording %1 cannot be written: %2</source>
         <extracomment>%1 is the sound file, %2 why it cannot be written</extracomment>
-        <translation type="unfinished" />
+        <translation>L'enregistrement %1 ne peut pas être écrit : %2</translation>
     </message>
     <message>
         <source>the sound is too long</source>
-        <translation type="unfinished" />
+        <translation>le son est trop long</translation>
     </message>
 </context>
 <context>
@@ -1759,60 +1721,54 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>the set stops half-way with error %1 %2</source>
         <extracomment>ends a sentence; %1 is the error's number, %2 its message</extracomment>
-        <translation type="unfinished" />
+        <translation>la série s'arrête en cours de route sur l'erreur %1 %2</translation>
     </message>
     <message>
         <source>in most sets</source>
-        <translation type="unfinished" />
+        <translation>dans la plupart des séries</translation>
     </message>
     <message>
         <source>about once in %1 sets</source>
         <extracomment>%1 is a number like 1e+12</extracomment>
-        <translation type="unfinished" />
+        <translation>environ une fois toutes les %1 séries</translation>
     </message>
     <message>
         <source>%1, the set stops half-way with error %2 %3.</source>
         <extracomment>%1 names the options, %2 is the error's number, %3 its message</extracomment>
-        <translation type="unfinished" />
+        <translation>%1, la série s'arrête en cours de route sur l'erreur %2 %3.</translation>
     </message>
     <message>
         <source>%1, the set can stop half-way with error %2 %3.</source>
-        <translation type="unfinished" />
+        <translation>%1, la série peut s'arrêter en cours de route sur l'erreur %2 %3.</translation>
     </message>
     <message>
         <source>This file is empty.</source>
-        <translation type="unfinished" />
+        <translation>Ce fichier est vide.</translation>
     </message>
     <message>
         <source>Copy the picture again; the copy went wrong.</source>
-        <translation type="unfinished" />
+        <translation>Copiez l'image de nouveau ; la copie a échoué.</translation>
     </message>
     <message>
         <source>This picture cannot be loaded (%1).</source>
-        <translation type="unfinished" />
+        <translation>Cette image ne peut pas être chargée (%1).</translation>
     </message>
     <message>
         <source>Make the picture smaller (a few thousand pixels across is plenty).</source>
-        <translation type="unfinished" />
+        <translation>Réduisez l'image (quelques milliers de pixels de large suffisent amplement).</translation>
     </message>
     <message>
         <source>Open it in a picture editor and save it again as JPEG, or replace it.</source>
-        <translation type="unfinished" />
+        <translation>Ouvrez-la dans un logiciel de retouche et enregistrez-la de nouveau en JPEG, ou remplacez-la.</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 is a list of file names</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 et %n autre</numerusform><numerusform>%1 et %n autres</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>about once in %Ln set(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>environ une fois toutes les %Ln série</numerusform><numerusform>environ une fois toutes les %Ln séries</numerusform></translation>
     </message>
 </context>
 <context>
@@ -1820,7 +1776,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Play it</source>
         <extracomment>Tooltip of the buttons that play the chosen sound</extracomment>
-        <translation type="unfinished" />
+        <translation>Écouter</translation>
     </message>
 </context>
 <context>
