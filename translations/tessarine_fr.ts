@@ -1090,7 +1090,7 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>First try right, per session</source>
-        <translation>Juste du premier coup, par séance</translation>
+        <translation>Juste au premier essai, par séance</translation>
     </message>
     <message>
         <source>Symbols</source>
@@ -1784,158 +1784,159 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     <message>
         <source>Access</source>
         <extracomment>The window's title</extracomment>
-        <translation type="unfinished" />
+        <translation>Accès</translation>
     </message>
     <message>
         <source>Access for %1</source>
         <extracomment>The window's title; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Accès pour %1</translation>
     </message>
     <message>
         <source>Answer with the keyboard: arrows and Tab move, Space and Enter choose, 1 to 4 choose a picture</source>
-        <translation type="unfinished" />
+        <translation>Répondre au clavier : les flèches et Tab déplacent, Espace et Entrée sélectionnent, 1 à 4 choisissent une image</translation>
     </message>
     <message>
         <source>Switches</source>
-        <translation type="unfinished" />
+        <translation>Contacteurs</translation>
     </message>
     <message>
         <source>No switch</source>
-        <translation type="unfinished" />
+        <translation>Aucun contacteur</translation>
     </message>
     <message>
         <source>One switch: the ring moves by itself</source>
-        <translation type="unfinished" />
+        <translation>Un contacteur : le cadre avance tout seul</translation>
     </message>
     <message>
         <source>Two switches: one moves, one chooses</source>
-        <translation type="unfinished" />
+        <translation>Deux contacteurs : l'un avance, l'autre sélectionne</translation>
     </message>
     <message>
         <source> s</source>
         <extracomment>After a number of seconds</extracomment>
-        <translation type="unfinished" />
+        <translation> s</translation>
     </message>
     <message>
         <source>Step switch key</source>
         <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Touche du contacteur de déplacement</translation>
     </message>
     <message>
         <source>Choose switch key</source>
         <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Touche du contacteur de sélection</translation>
     </message>
     <message>
         <source>Scanning:</source>
-        <translation type="unfinished" />
+        <translation>Défilement :</translation>
     </message>
     <message>
         <source>Ring moves every:</source>
-        <translation type="unfinished" />
+        <translation>Le cadre avance toutes les :</translation>
     </message>
     <message>
         <source>Step switch key:</source>
-        <translation type="unfinished" />
+        <translation>Touche du contacteur de déplacement :</translation>
     </message>
     <message>
         <source>Step switch button:</source>
-        <translation type="unfinished" />
+        <translation>Bouton du contacteur de déplacement :</translation>
     </message>
     <message>
         <source>Choose switch key:</source>
-        <translation type="unfinished" />
+        <translation>Touche du contacteur de sélection :</translation>
     </message>
     <message>
         <source>Choose switch button:</source>
-        <translation type="unfinished" />
+        <translation>Bouton du contacteur de sélection :</translation>
     </message>
     <message>
         <source>Accidental presses</source>
-        <translation type="unfinished" />
+        <translation>Appuis involontaires</translation>
     </message>
     <message>
         <source>Guard against accidental presses</source>
-        <translation type="unfinished" />
+        <translation>Filtrer les appuis involontaires</translation>
     </message>
     <message>
         <source>No hold needed</source>
         <extracomment>The hold time at zero</extracomment>
-        <translation type="unfinished" />
+        <translation>Sans maintien</translation>
     </message>
     <message>
         <source>Presses on the same picture count once within:</source>
-        <translation type="unfinished" />
+        <translation>Les appuis sur une même image ne comptent qu'une fois en :</translation>
     </message>
     <message>
         <source>A press counts when held for:</source>
-        <translation type="unfinished" />
+        <translation>Un appui compte s'il est maintenu :</translation>
     </message>
     <message>
         <source>Pictures as big as the screen</source>
-        <translation type="unfinished" />
+        <translation>Images de la taille de l'écran</translation>
     </message>
     <message>
         <source>Speak the caption when a set appears</source>
-        <translation type="unfinished" />
+        <translation>Dire la légende à l'apparition d'une série</translation>
     </message>
     <message>
         <source>Caption language:</source>
-        <translation type="unfinished" />
+        <translation>Langue de la légende :</translation>
     </message>
     <message>
         <source>Language of the windows (%1)</source>
         <extracomment>The caption's language when none is chosen; %1 is that language's name in its own language</extracomment>
-        <translation type="unfinished" />
+        <translation>Langue de l'interface (%1)</translation>
     </message>
     <message>
         <source>This computer has no voice: the captions cannot be spoken.</source>
-        <translation type="unfinished" />
+        <translation>Cet ordinateur n'a pas de voix : les légendes ne peuvent pas être dites.</translation>
     </message>
     <message>
         <source>This computer has no voice for this language: the captions are spoken by an English voice.</source>
-        <translation type="unfinished" />
+        <translation>Cet ordinateur n'a pas de voix pour cette langue : les légendes sont dites par une voix anglaise.</translation>
     </message>
     <message>
         <source>This computer has no voice for this language: the captions are spoken by a voice of another language.</source>
-        <translation type="unfinished" />
+        <translation>Cet ordinateur n'a pas de voix pour cette langue : les légendes sont dites par une voix d'une autre langue.</translation>
     </message>
 </context>
 <context>
     <name>tessarine::CropFrameWidget</name>
     <message>
         <source>Crop frame</source>
-        <translation type="unfinished" />
+        <translation>Cadre de recadrage</translation>
     </message>
     <message>
         <source>The part of the picture that will be saved. Arrow keys move the frame, with Shift further; + and - make it larger or smaller. With the mouse, drag it to move it, or drag a corner or side, or turn the wheel, to resize it.</source>
-        <translation type="unfinished" />
+        <translation>La partie de l'image qui sera enregistrée. Les flèches déplacent le cadre, plus loin avec Maj ; + et - l'agrandissent ou le réduisent. Avec la souris, faites-le glisser pour le déplacer, ou faites glisser un coin ou un côté, ou tournez la molette, pour le redimensionner.</translation>
     </message>
 </context>
 <context>
     <name>tessarine::ImportPanel</name>
     <message>
         <source>Pictures being added</source>
-        <translation type="unfinished" />
+        <translation>Images en cours d'ajout</translation>
     </message>
     <message>
         <source>Add pictures...</source>
         <extracomment>Button that opens a file dialog</extracomment>
-        <translation type="unfinished" />
+        <translation>Ajouter des images...</translation>
     </message>
     <message>
         <source>Add pictures, or drop pictures or folders of them here.</source>
-        <translation type="unfinished" />
+        <translation>Ajoutez des images, ou déposez ici des images ou des dossiers d'images.</translation>
     </message>
     <message>
         <source>There are no pictures in %1.</source>
         <extracomment>%1 is one folder or several, separated by commas</extracomment>
-        <translation type="unfinished" />
+        <translation>Il n'y a aucune image dans %1.</translation>
     </message>
     <message>
         <source>These pictures cannot be added:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Ces images ne peuvent pas être ajoutées :
+%1</translation>
     </message>
 </context>
 <context>
@@ -1943,113 +1944,113 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     <message>
         <source>Object</source>
         <extracomment>The first of a picture's name's three parts: what the picture shows</extracomment>
-        <translation type="unfinished" />
+        <translation>Objet</translation>
     </message>
     <message>
         <source>Category</source>
         <extracomment>The second of a picture's name's three parts, such as "colour"</extracomment>
-        <translation type="unfinished" />
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Value</source>
         <extracomment>The third of a picture's name's three parts, such as "red"</extracomment>
-        <translation type="unfinished" />
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>Object picture</source>
         <extracomment>What a picture is saved as: a picture of the object, its symbol, or an attribute's picture</extracomment>
-        <translation type="unfinished" />
+        <translation>Image d'objet</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished" />
+        <translation>Pictogramme</translation>
     </message>
     <message>
         <source>Attribute picture</source>
-        <translation type="unfinished" />
+        <translation>Image d'attribut</translation>
     </message>
     <message>
         <source>Becomes</source>
         <extracomment>What the picture is saved as</extracomment>
-        <translation type="unfinished" />
+        <translation>Devient</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>The file name the picture is saved under</extracomment>
-        <translation type="unfinished" />
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Leave out</source>
         <extracomment>Button: this picture is not added after all</extracomment>
-        <translation type="unfinished" />
+        <translation>Écarter</translation>
     </message>
     <message>
         <source>&amp;Object</source>
-        <translation type="unfinished" />
+        <translation>&amp;Objet</translation>
     </message>
     <message>
         <source>&amp;Category</source>
-        <translation type="unfinished" />
+        <translation>&amp;Catégorie</translation>
     </message>
     <message>
         <source>&amp;Value</source>
-        <translation type="unfinished" />
+        <translation>&amp;Valeur</translation>
     </message>
     <message>
         <source>&amp;Becomes</source>
         <extracomment>What the picture is saved as</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Devient</translation>
     </message>
     <message>
         <source>Make the symbol from this photo</source>
-        <translation type="unfinished" />
+        <translation>Créer le pictogramme à partir de cette photo</translation>
     </message>
     <message>
         <source>Choose a picture</source>
         <extracomment>Button: a picture from a file becomes the symbol
 ----------
 Button: a picture from a file becomes the attribute's picture</extracomment>
-        <translation type="unfinished" />
+        <translation>Choisir une image</translation>
     </message>
     <message>
         <source>Choose a picture for the symbol</source>
-        <translation type="unfinished" />
+        <translation>Choisir une image pour le pictogramme</translation>
     </message>
     <message>
         <source>Make a card</source>
         <extracomment>An attribute card: a swatch of the colour, or the value's word written large</extracomment>
-        <translation type="unfinished" />
+        <translation>Créer une carte</translation>
     </message>
     <message>
         <source>Choose a picture for the attribute</source>
-        <translation type="unfinished" />
+        <translation>Choisir une image pour l'attribut</translation>
     </message>
     <message>
         <source>There is no symbol for "%1" yet</source>
-        <translation type="unfinished" />
+        <translation>Il n'y a pas encore de pictogramme pour « %1 »</translation>
     </message>
     <message>
         <source>There is no symbol for "%1" yet: it will be made from %2</source>
-        <translation type="unfinished" />
+        <translation>Il n'y a pas encore de pictogramme pour « %1 » : il sera créé à partir de %2</translation>
     </message>
     <message>
         <source>There is no attribute card for "%1 %2" yet</source>
-        <translation type="unfinished" />
+        <translation>Il n'y a pas encore de carte d'attribut pour « %1 %2 »</translation>
     </message>
     <message>
         <source>There is no attribute card for "%1 %2" yet: it will be %3</source>
-        <translation type="unfinished" />
+        <translation>Il n'y a pas encore de carte d'attribut pour « %1 %2 » : ce sera %3</translation>
     </message>
 </context>
 <context>
     <name>tessarine::KeyCaptureButton</name>
     <message>
         <source>Press the key or the switch...</source>
-        <translation type="unfinished" />
+        <translation>Appuyez sur la touche ou le contacteur...</translation>
     </message>
 </context>
 <context>
@@ -2057,75 +2058,75 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Checking...</source>
         <extracomment>Shown for an object until the collection's check has looked at it</extracomment>
-        <translation type="unfinished" />
+        <translation>Vérification...</translation>
     </message>
     <message>
         <source>Works under every option.</source>
-        <translation type="unfinished" />
+        <translation>Fonctionne avec toutes les options.</translation>
     </message>
     <message>
         <source>Some sets do not work under every option.</source>
-        <translation type="unfinished" />
+        <translation>Certaines séries ne fonctionnent pas avec toutes les options.</translation>
     </message>
     <message>
         <source>No symbol</source>
-        <translation type="unfinished" />
+        <translation>Pas de pictogramme</translation>
     </message>
     <message>
         <source>No attribute</source>
-        <translation type="unfinished" />
+        <translation>Pas d'attribut</translation>
     </message>
     <message>
         <source>Picture: none</source>
         <extracomment>%1 is the object picture's file</extracomment>
-        <translation type="unfinished" />
+        <translation>Image : aucune</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished" />
+        <translation>Image : %1</translation>
     </message>
     <message>
         <source>Symbol: none</source>
         <extracomment>%1 is the symbol's file</extracomment>
-        <translation type="unfinished" />
+        <translation>Pictogramme : aucun</translation>
     </message>
     <message>
         <source>Symbol: %1</source>
-        <translation type="unfinished" />
+        <translation>Pictogramme : %1</translation>
     </message>
     <message>
         <source>Attribute: none</source>
         <extracomment>%1 is the attribute picture's file</extracomment>
-        <translation type="unfinished" />
+        <translation>Attribut : aucun</translation>
     </message>
     <message>
         <source>Attribute: %1</source>
-        <translation type="unfinished" />
+        <translation>Attribut : %1</translation>
     </message>
     <message>
         <source>Picture</source>
         <extracomment>Column header: the object's picture</extracomment>
-        <translation type="unfinished" />
+        <translation>Image</translation>
     </message>
     <message>
         <source>Symbol</source>
         <extracomment>Column header: the object's symbol</extracomment>
-        <translation type="unfinished" />
+        <translation>Pictogramme</translation>
     </message>
     <message>
         <source>Attribute</source>
         <extracomment>Column header: the picture of the object's attribute (its colour, say)</extracomment>
-        <translation type="unfinished" />
+        <translation>Attribut</translation>
     </message>
     <message>
         <source>Caption and file</source>
         <extracomment>Column header</extracomment>
-        <translation type="unfinished" />
+        <translation>Légende et fichier</translation>
     </message>
     <message>
         <source>Findings</source>
         <extracomment>Column header: what the check found</extracomment>
-        <translation type="unfinished" />
+        <translation>Constats</translation>
     </message>
 </context>
 <context>
@@ -2133,7 +2134,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Dimmed</source>
         <extracomment>Said by a screen reader of a picture shown faint</extracomment>
-        <translation type="unfinished" />
+        <translation>Estompée</translation>
     </message>
 </context>
 <context>
@@ -2141,92 +2142,92 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Pictures: %1</source>
         <extracomment>%1 is the collection's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Images : %1</translation>
     </message>
     <message>
         <source>Nothing found.</source>
         <extracomment>The check found nothing about the collection as a whole</extracomment>
-        <translation type="unfinished" />
+        <translation>Rien à signaler.</translation>
     </message>
     <message>
         <source>Choose an object in the list to see its findings.</source>
-        <translation type="unfinished" />
+        <translation>Choisissez un objet dans la liste pour voir ses constats.</translation>
     </message>
     <message>
         <source>Pictures</source>
         <extracomment>The window's title</extracomment>
-        <translation type="unfinished" />
+        <translation>Images</translation>
     </message>
     <message>
         <source>New collection</source>
-        <translation type="unfinished" />
+        <translation>Nouvelle collection</translation>
     </message>
     <message>
         <source>Add pictures...</source>
         <extracomment>Button that opens a file dialog</extracomment>
-        <translation type="unfinished" />
+        <translation>Ajouter des images...</translation>
     </message>
     <message>
         <source>Checking the pictures...</source>
-        <translation type="unfinished" />
+        <translation>Vérification des images...</translation>
     </message>
     <message>
         <source>Checking the pictures</source>
-        <translation type="unfinished" />
+        <translation>Vérification des images</translation>
     </message>
     <message>
         <source>Findings of the chosen object</source>
-        <translation type="unfinished" />
+        <translation>Constats sur l'objet choisi</translation>
     </message>
     <message>
         <source>Rename...</source>
         <extracomment>Button with a menu: rename the object, the category or the value</extracomment>
-        <translation type="unfinished" />
+        <translation>Renommer...</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished" />
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>Object...</source>
         <extracomment>In the "Rename..." menu: the object, the first of a name's three parts</extracomment>
-        <translation type="unfinished" />
+        <translation>Objet...</translation>
     </message>
     <message>
         <source>Category...</source>
         <extracomment>In the "Rename..." menu: the category, the second of a name's three parts</extracomment>
-        <translation type="unfinished" />
+        <translation>Catégorie...</translation>
     </message>
     <message>
         <source>Value...</source>
         <extracomment>In the "Rename..." menu: the value, the third of a name's three parts</extracomment>
-        <translation type="unfinished" />
+        <translation>Valeur...</translation>
     </message>
     <message>
         <source>Remove</source>
         <extracomment>Button: the chosen object picture goes to the trash</extracomment>
-        <translation type="unfinished" />
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Remove the picture</source>
-        <translation type="unfinished" />
+        <translation>Supprimer l'image</translation>
     </message>
     <message>
         <source>Moves the object picture and its recording to the trash</source>
-        <translation type="unfinished" />
+        <translation>Met l'image d'objet et son enregistrement à la corbeille</translation>
     </message>
     <message>
         <source>Findings about the whole collection:</source>
-        <translation type="unfinished" />
+        <translation>Constats sur toute la collection :</translation>
     </message>
     <message>
         <source>Findings about the whole collection</source>
-        <translation type="unfinished" />
+        <translation>Constats sur toute la collection</translation>
     </message>
     <message>
         <source>Objects</source>
         <extracomment>The list of the collection's object pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Objets</translation>
     </message>
 </context>
 <context>
@@ -2234,88 +2235,88 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Records of %1</source>
         <extracomment>The window's title; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Suivi de %1</translation>
     </message>
     <message>
         <source>Learner: %1</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Apprenant : %1</translation>
     </message>
     <message>
         <source>Sessions</source>
         <extracomment>The sessions table's name, as a screen reader says it
 ----------
 The title of the sessions table</extracomment>
-        <translation type="unfinished" />
+        <translation>Séances</translation>
     </message>
     <message>
         <source>Targets</source>
         <extracomment>The targets table's name, as a screen reader says it; a target is what the learner is taught to choose
 ----------
 The title of the targets table; a target is what the learner is taught to choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Cibles</translation>
     </message>
     <message>
         <source>Chart of first try right, per session</source>
-        <translation type="unfinished" />
+        <translation>Graphique des réussites au premier essai, par séance</translation>
     </message>
     <message>
         <source>Per session, the percent right at the first try of symbols and attributes answered without a prompt, of all first tries answered without a prompt (independent) and of all answered with one (prompted), and the mastery line; the same numbers are in the Sessions table</source>
-        <translation type="unfinished" />
+        <translation>Par séance, le pourcentage de réussite au premier essai des pictogrammes et des attributs répondus sans guidance, de tous les premiers essais répondus sans guidance (en autonomie) et de tous ceux répondus avec guidance (avec guidance), ainsi que la ligne de maîtrise ; les mêmes chiffres figurent dans le tableau Séances</translation>
     </message>
     <message>
         <source>Mastery rule</source>
         <extracomment>The title of the box that sets when a target counts as mastered</extracomment>
-        <translation type="unfinished" />
+        <translation>Critère de maîtrise</translation>
     </message>
     <message>
         <source>Right at the first try, at least</source>
         <extracomment>The label of a percent: a target is mastered when at least this much of it is right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Juste au premier essai, au moins</translation>
     </message>
     <message>
         <source>In consecutive sessions</source>
         <extracomment>The label of a number of sessions in a row in which the percent must be reached</extracomment>
-        <translation type="unfinished" />
+        <translation>Séances consécutives</translation>
     </message>
     <message>
         <source>Trials a session, at least</source>
         <extracomment>The label of the fewest trials a session must have to count</extracomment>
-        <translation type="unfinished" />
+        <translation>Essais par séance, au moins</translation>
     </message>
     <message>
         <source>Export CSV</source>
         <extracomment>A button: saves every answer of the learner in a CSV file
 ----------
 The title of the file dialog that saves the CSV file</extracomment>
-        <translation type="unfinished" />
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>Report PDF</source>
         <extracomment>A button: saves a printable report of the learner in a PDF file
 ----------
 The title of the file dialog that saves the PDF report</extracomment>
-        <translation type="unfinished" />
+        <translation>Rapport PDF</translation>
     </message>
     <message>
         <source>Delete learner</source>
         <extracomment>A button: removes the learner and all of their records</extracomment>
-        <translation type="unfinished" />
+        <translation>Supprimer l'apprenant</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
         <extracomment>A file dialog's filter; keep "(*.csv)" as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
         <extracomment>A file dialog's filter; keep "(*.pdf)" as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Delete %1 and all of their records? This cannot be undone.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Supprimer %1 et tout son suivi ? Cette action est irréversible.</translation>
     </message>
 </context>
 <context>
@@ -2323,62 +2324,62 @@ The title of the file dialog that saves the PDF report</extracomment>
     <message>
         <source>Teaching</source>
         <extracomment>Title of the dialog when no learner is chosen</extracomment>
-        <translation type="unfinished" />
+        <translation>Enseignement</translation>
     </message>
     <message>
         <source>Teaching for %1</source>
         <extracomment>Title of the dialog; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Enseignement pour %1</translation>
     </message>
     <message>
         <source> sets</source>
         <extracomment>Shown after the number in "Review mastered targets: one set in 5 sets"; keep the leading space</extracomment>
-        <translation type="unfinished" />
+        <translation> séries</translation>
     </message>
     <message>
         <source> s</source>
         <extracomment>Seconds, shown after the number; keep the leading space</extracomment>
-        <translation type="unfinished" />
+        <translation> s</translation>
     </message>
     <message>
         <source>Show the answer after a wrong answer</source>
-        <translation type="unfinished" />
+        <translation>Montrer la réponse après une erreur</translation>
     </message>
     <message>
         <source>Repeat a set after an error</source>
-        <translation type="unfinished" />
+        <translation>Répéter la série après une erreur</translation>
     </message>
     <message>
         <source> right sets</source>
         <extracomment>Shown after the number in "Show a reward after 3 right sets"; keep the leading space</extracomment>
-        <translation type="unfinished" />
+        <translation> séries réussies</translation>
     </message>
     <message>
         <source>Targets</source>
         <extracomment>The list of symbols and attributes being taught</extracomment>
-        <translation type="unfinished" />
+        <translation>Cibles</translation>
     </message>
     <message>
         <source>Review mastered targets: one set in</source>
-        <translation type="unfinished" />
+        <translation>Revoir les cibles maîtrisées : une série sur</translation>
     </message>
     <message>
         <source>Show the answer after</source>
         <extracomment>Followed by a number of seconds</extracomment>
-        <translation type="unfinished" />
+        <translation>Montrer la réponse après</translation>
     </message>
     <message>
         <source>Errorless trials for each new target</source>
-        <translation type="unfinished" />
+        <translation>Essais sans erreur pour chaque nouvelle cible</translation>
     </message>
     <message>
         <source>Show a reward after</source>
         <extracomment>Followed by a number of right sets</extracomment>
-        <translation type="unfinished" />
+        <translation>Montrer une récompense après</translation>
     </message>
     <message>
         <source>No picture of this collection has both its symbol and its attribute checked, so there would be nothing to show. Check at least one symbol and one attribute of the same picture, or press Cancel to keep the targets as they were.</source>
-        <translation type="unfinished" />
+        <translation>Aucune image de cette collection n'a à la fois son pictogramme et son attribut cochés : il n'y aurait donc rien à montrer. Cochez au moins un pictogramme et un attribut de la même image, ou appuyez sur Annuler pour garder les cibles telles qu'elles étaient.</translation>
     </message>
 </context>
 <context>
@@ -2388,47 +2389,47 @@ The title of the file dialog that saves the PDF report</extracomment>
         <extracomment>Button: record the caption from the microphone
 ----------
 Button: record the caption from the microphone; "No microphone" on a computer without one</extracomment>
-        <translation type="unfinished" />
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Play</source>
         <extracomment>Button: play the recorded caption</extracomment>
-        <translation type="unfinished" />
+        <translation>Écouter</translation>
     </message>
     <message>
         <source>Remove</source>
         <extracomment>Button: the recording goes to the trash</extracomment>
-        <translation type="unfinished" />
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Voice of %1</source>
         <extracomment>%1 is the object picture's name; the buttons record, play and remove its spoken caption</extracomment>
-        <translation type="unfinished" />
+        <translation>Voix de %1</translation>
     </message>
     <message>
         <source>Stop</source>
         <extracomment>Button: stop recording</extracomment>
-        <translation type="unfinished" />
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Stops recording</source>
-        <translation type="unfinished" />
+        <translation>Arrête l'enregistrement</translation>
     </message>
     <message>
         <source>No microphone</source>
-        <translation type="unfinished" />
+        <translation>Pas de micro</translation>
     </message>
     <message>
         <source>Records the caption from the microphone</source>
-        <translation type="unfinished" />
+        <translation>Enregistre la légende au microphone</translation>
     </message>
     <message>
         <source>No microphone: this computer has none to record with</source>
-        <translation type="unfinished" />
+        <translation>Pas de micro : cet ordinateur n'en a aucun pour enregistrer</translation>
     </message>
     <message>
         <source>The recording %1 cannot be moved to the trash</source>
-        <translation type="unfinished" />
+        <translation>L'enregistrement %1 ne peut pas être mis à la corbeille</translation>
     </message>
 </context>
 <context>
@@ -2436,162 +2437,162 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     <message>
         <source>About MyApp</source>
         <extracomment>The window's title until the program's name is known</extracomment>
-        <translation type="unfinished" />
+        <translation>À propos de MyApp</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>Button that closes the About window</extracomment>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>Application Title</source>
         <extracomment>Shown until the program's name is known</extracomment>
-        <translation type="unfinished" />
+        <translation>Titre de l'application</translation>
     </message>
     <message>
         <source>Version</source>
         <extracomment>Shown until the version number is known</extracomment>
-        <translation type="unfinished" />
+        <translation>Version</translation>
     </message>
     <message>
         <source>Developed by %1 - %2</source>
         <extracomment>%1 is the author, %2 the year</extracomment>
-        <translation type="unfinished" />
+        <translation>Développé par %1 - %2</translation>
     </message>
     <message>
         <source>About %1</source>
         <extracomment>%1 is the program's name</extracomment>
-        <translation type="unfinished" />
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 is the version number, such as 1.0.0</extracomment>
-        <translation type="unfinished" />
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>tessarine::frmApertura</name>
     <message>
         <source>Show distractor for symbols</source>
-        <translation type="unfinished" />
+        <translation>Distracteur pour les pictogrammes</translation>
     </message>
     <message>
         <source>Show distractor for attributes</source>
-        <translation type="unfinished" />
+        <translation>Distracteur pour les attributs</translation>
     </message>
     <message>
         <source>Same category of image</source>
-        <translation type="unfinished" />
+        <translation>Même catégorie d'image</translation>
     </message>
     <message>
         <source>Full random (regardless of category)</source>
-        <translation type="unfinished" />
+        <translation>Au hasard (toutes catégories)</translation>
     </message>
     <message>
         <source>Program Options</source>
         <extracomment>The options window's heading</extracomment>
-        <translation type="unfinished" />
+        <translation>Options du programme</translation>
     </message>
     <message>
         <source>Distractors management</source>
-        <translation type="unfinished" />
+        <translation>Gestion des distracteurs</translation>
     </message>
     <message>
         <source>Attribute distractor chosing method</source>
-        <translation type="unfinished" />
+        <translation>Choix du distracteur d'attribut</translation>
     </message>
     <message>
         <source>Use sequence between symbols and attributes</source>
-        <translation type="unfinished" />
+        <translation>Enchaîner pictogrammes et attributs</translation>
     </message>
     <message>
         <source>Sounds management</source>
-        <translation type="unfinished" />
+        <translation>Gestion des sons</translation>
     </message>
     <message>
         <source>Play sounds</source>
-        <translation type="unfinished" />
+        <translation>Jouer les sons</translation>
     </message>
     <message>
         <source>Sound for "OK"</source>
-        <translation type="unfinished" />
+        <translation>Son pour « OK »</translation>
     </message>
     <message>
         <source>Play the OK sound</source>
-        <translation type="unfinished" />
+        <translation>Écouter le son « OK »</translation>
     </message>
     <message>
         <source>Sound for "error"</source>
-        <translation type="unfinished" />
+        <translation>Son pour « erreur »</translation>
     </message>
     <message>
         <source>Play the wrong-answer sound</source>
-        <translation type="unfinished" />
+        <translation>Écouter le son de mauvaise réponse</translation>
     </message>
     <message>
         <source>Start program</source>
         <extracomment>Button: closes the options and starts the exercise</extracomment>
-        <translation type="unfinished" />
+        <translation>Lancer le programme</translation>
     </message>
     <message>
         <source>Learner</source>
         <extracomment>Label of the list of learners' names</extracomment>
-        <translation type="unfinished" />
+        <translation>Apprenant</translation>
     </message>
     <message>
         <source>Whose answers are recorded; leave empty to record nothing</source>
-        <translation type="unfinished" />
+        <translation>Personne dont les réponses sont enregistrées ; laisser vide pour ne rien enregistrer</translation>
     </message>
     <message>
         <source>Records...</source>
         <extracomment>Button: opens the learner's records</extracomment>
-        <translation type="unfinished" />
+        <translation>Suivi...</translation>
     </message>
     <message>
         <source>Access...</source>
         <extracomment>Button: opens the learner's keyboard, switch and screen settings</extracomment>
-        <translation type="unfinished" />
+        <translation>Accès...</translation>
     </message>
     <message>
         <source>Keyboard, switches and screen size for this learner</source>
-        <translation type="unfinished" />
+        <translation>Clavier, contacteurs et taille d'écran pour cet apprenant</translation>
     </message>
     <message>
         <source>Teaching...</source>
         <extracomment>Button: opens the learner's teaching settings</extracomment>
-        <translation type="unfinished" />
+        <translation>Enseignement...</translation>
     </message>
     <message>
         <source>Targets, prompts, corrections and rewards for this learner</source>
-        <translation type="unfinished" />
+        <translation>Cibles, guidances, corrections et récompenses pour cet apprenant</translation>
     </message>
     <message>
         <source>Pictures</source>
         <extracomment>Label of the list of picture collections</extracomment>
-        <translation type="unfinished" />
+        <translation>Images</translation>
     </message>
     <message>
         <source>The pictures the exercise shows</source>
-        <translation type="unfinished" />
+        <translation>Les images que montre l'exercice</translation>
     </message>
     <message>
         <source>Pictures...</source>
         <extracomment>Button: opens the window that adds, names and checks pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Images...</translation>
     </message>
     <message>
         <source>Add, name and check the pictures of this collection</source>
-        <translation type="unfinished" />
+        <translation>Ajouter, nommer et vérifier les images de cette collection</translation>
     </message>
     <message>
         <source>Other folder...</source>
         <extracomment>Last entry of the list of picture collections: choose a folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Autre dossier...</translation>
     </message>
     <message>
         <source>Pictures: choose a folder with Images, Symbols, Attributes and Sounds</source>
         <extracomment>Title of the folder dialog; Images, Symbols, Attributes and Sounds are folder names, kept as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>Images : choisir un dossier contenant Images, Symbols, Attributes et Sounds</translation>
     </message>
 </context>
 <context>
@@ -2599,62 +2600,62 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     <message>
         <source>Change set</source>
         <extracomment>Button: shows the next set of pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Changer de série</translation>
     </message>
     <message>
         <source>Caption</source>
         <extracomment>The text under the object picture (its name)</extracomment>
-        <translation type="unfinished" />
+        <translation>Légende</translation>
     </message>
     <message>
         <source>Object picture</source>
-        <translation type="unfinished" />
+        <translation>Image d'objet</translation>
     </message>
     <message>
         <source>Symbols</source>
         <extracomment>The row of symbol pictures to choose from</extracomment>
-        <translation type="unfinished" />
+        <translation>Pictogrammes</translation>
     </message>
     <message>
         <source>Attributes</source>
         <extracomment>The row of attribute pictures (colours, sizes...) to choose from</extracomment>
-        <translation type="unfinished" />
+        <translation>Attributs</translation>
     </message>
     <message>
         <source>First symbol</source>
-        <translation type="unfinished" />
+        <translation>Premier pictogramme</translation>
     </message>
     <message>
         <source>Second symbol</source>
-        <translation type="unfinished" />
+        <translation>Deuxième pictogramme</translation>
     </message>
     <message>
         <source>First attribute</source>
-        <translation type="unfinished" />
+        <translation>Premier attribut</translation>
     </message>
     <message>
         <source>Second attribute</source>
-        <translation type="unfinished" />
+        <translation>Deuxième attribut</translation>
     </message>
     <message>
         <source>Focus ring</source>
         <extracomment>The ring that marks the picture a key or switch would choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Cadre de sélection</translation>
     </message>
     <message>
         <source>Answer shown</source>
         <extracomment>The mark that shows the learner the right answer</extracomment>
-        <translation type="unfinished" />
+        <translation>Réponse montrée</translation>
     </message>
     <message>
         <source>Tokens</source>
         <extracomment>The row of tokens earned towards a reward</extracomment>
-        <translation type="unfinished" />
+        <translation>Jetons</translation>
     </message>
     <message>
         <source>Reward</source>
         <extracomment>The reward shown after enough right answers</extracomment>
-        <translation type="unfinished" />
+        <translation>Récompense</translation>
     </message>
 </context>
 </TS>
