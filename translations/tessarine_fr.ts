@@ -48,8 +48,8 @@
     <name>AddPictureCommand</name>
     <message>
         <source>Usage: tessarine --add-picture FILE --as OBJECT.CATEGORY.VALUE [--collection FOLDER]</source>
-        <extracomment>The command line's form: the program's name and the options stay as they are</extracomment>
-        <translation>Usage : tessarine --add-picture FICHIER --as OBJET.CATÉGORIE.VALEUR [--collection DOSSIER]</translation>
+        <extracomment>The command line&apos;s form: the program&apos;s name and the options stay as they are</extracomment>
+        <translation>Usage&#xa0;: tessarine --add-picture FICHIER --as OBJET.CATÉGORIE.VALEUR [--collection DOSSIER]</translation>
     </message>
     <message>
         <source>%1 needs a value.</source>
@@ -58,28 +58,28 @@
     </message>
     <message>
         <source>Unknown option %1.</source>
-        <translation>Option inconnue : %1.</translation>
+        <translation>Option inconnue&#xa0;: %1.</translation>
     </message>
     <message>
         <source>One picture at a time: %1 is one too many.</source>
         <extracomment>%1 is a second picture file given on the command line</extracomment>
-        <translation>Une seule image à la fois : %1 est en trop.</translation>
+        <translation>Une seule image à la fois&#xa0;: %1 est en trop.</translation>
     </message>
     <message>
         <source>Which picture? Name its file.</source>
-        <translation>Quelle image ? Indiquez son fichier.</translation>
+        <translation>Quelle image&#xa0;? Indiquez son fichier.</translation>
     </message>
     <message>
         <source>Give the picture its name with --as, as in --as cup.colour.red.</source>
-        <extracomment>--as is the option's name; the example is a file name's three parts, object, category and value</extracomment>
-        <translation>Donnez son nom à l'image avec --as, par exemple --as tasse.couleur.rouge.</translation>
+        <extracomment>--as is the option&apos;s name; the example is a file name&apos;s three parts, object, category and value</extracomment>
+        <translation>Donnez son nom à l&apos;image avec --as, par exemple --as cup.colour.red.</translation>
     </message>
 </context>
 <context>
     <name>AudioOutputs</name>
     <message>
-        <source>This computer has no sound output, so no sound will be heard. Connect speakers or headphones, or switch the sound on in the computer's settings, then start Tessarine again.</source>
-        <translation>Cet ordinateur n'a aucune sortie audio : aucun son ne sera entendu. Branchez des haut-parleurs ou un casque, ou activez le son dans les paramètres de l'ordinateur, puis relancez Tessarine.</translation>
+        <source>This computer has no sound output, so no sound will be heard. Connect speakers or headphones, or switch the sound on in the computer&apos;s settings, then start Tessarine again.</source>
+        <translation>Cet ordinateur n&apos;a aucune sortie audio&#xa0;: aucun son ne sera entendu. Branchez des haut-parleurs ou un casque, ou activez le son dans les paramètres de l&apos;ordinateur, puis relancez Tessarine.</translation>
     </message>
 </context>
 <context>
@@ -93,31 +93,31 @@ sounds.
 
 Exit status: 0 every set works and nothing was found; 1 something was found; 2 the folder cannot
 be read, the sheet cannot be written or the command line is wrong.</source>
-        <translation>Vérifie les images et les sons d'un dossier de programme Tessarine comme l'exercice les lit, et
-indique, fichier par fichier, ce qui se passera dans l'exercice et comment y remédier : images d'objets
-sans leur pictogramme ou leur attribut, noms ayant trop peu de parties, réglages d'options avec lesquels
-une série s'arrête sur une erreur, images impossibles à charger ou jamais affichées, dossiers de plus de
+        <translation>Vérifie les images et les sons d&apos;un dossier de programme Tessarine comme l&apos;exercice les lit, et
+indique, fichier par fichier, ce qui se passera dans l&apos;exercice et comment y remédier&#xa0;: images d&apos;objets
+sans leur pictogramme ou leur attribut, noms ayant trop peu de parties, réglages d&apos;options avec lesquels
+une série s&apos;arrête sur une erreur, images impossibles à charger ou jamais affichées, dossiers de plus de
 1000 images, sons manquants.
 
-Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ; 1 quelque chose a été trouvé ;
+Code de sortie&#xa0;: 0 toutes les séries fonctionnent et rien n&apos;a été trouvé&#xa0;; 1 quelque chose a été trouvé&#xa0;;
 2 le dossier est illisible, la fiche ne peut pas être écrite ou la ligne de commande est incorrecte.</translation>
     </message>
     <message>
         <source>Usage: %1 (--help tells more)</source>
         <extracomment>%1 is how the command is written: keep it as it is</extracomment>
-        <translation>Usage : %1 (--help en dit plus)</translation>
+        <translation>Usage&#xa0;: %1 (--help en dit plus)</translation>
     </message>
     <message>
-        <source>Print the findings as JSON (schema "tessarine-check/1") instead of text.</source>
-        <translation>Affiche les constats au format JSON (schéma "tessarine-check/1") au lieu du texte.</translation>
+        <source>Print the findings as JSON (schema &quot;tessarine-check/1&quot;) instead of text.</source>
+        <translation>Affiche les constats au format JSON (schéma &quot;tessarine-check/1&quot;) au lieu du texte.</translation>
     </message>
     <message>
         <source>Also write a printable A4 sheet with one row per object picture: the picture, its caption, its symbol and its attribute, problems marked in colour.</source>
-        <translation>Écrit aussi une fiche A4 imprimable, une ligne par image d'objet : l'image, sa légende, son pictogramme et son attribut, les problèmes signalés en couleur.</translation>
+        <translation>Écrit aussi une fiche A4 imprimable, une ligne par image d&apos;objet&#xa0;: l&apos;image, sa légende, son pictogramme et son attribut, les problèmes signalés en couleur.</translation>
     </message>
     <message>
-        <source>The folder that holds the Images, Symbols, Attributes and Sounds folders; without it the collection the program uses, as chosen in its options window (the program's own folder when none was chosen).</source>
-        <translation>Le dossier qui contient les dossiers Images, Symbols, Attributes et Sounds ; sans lui, la collection qu'utilise le programme, telle que choisie dans sa fenêtre d'options (le dossier du programme lui-même si aucune n'a été choisie).</translation>
+        <source>The folder that holds the Images, Symbols, Attributes and Sounds folders; without it the collection the program uses, as chosen in its options window (the program&apos;s own folder when none was chosen).</source>
+        <translation>Le dossier qui contient les dossiers Images, Symbols, Attributes et Sounds&#xa0;; sans lui, la collection qu&apos;utilise le programme, telle que choisie dans sa fenêtre d&apos;options (le dossier du programme lui-même si aucune n&apos;a été choisie).</translation>
     </message>
     <message>
         <source>One --sheet at a time.</source>
@@ -136,9 +136,12 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
         <translation>Fiche écrite dans %1</translation>
     </message>
     <message numerus="yes">
-        <source>One folder at a time, not %n: "%1".</source>
+        <source>One folder at a time, not %n: &quot;%1&quot;.</source>
         <extracomment>%1 is the folders given, in quotes</extracomment>
-        <translation><numerusform>Un seul dossier à la fois, pas %n : "%1".</numerusform><numerusform>Un seul dossier à la fois, pas %n : "%1".</numerusform></translation>
+        <translation>
+            <numerusform>Un seul dossier à la fois, pas %n&#xa0;: &quot;%1&quot;.</numerusform>
+            <numerusform>Un seul dossier à la fois, pas %n&#xa0;: &quot;%1&quot;.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -146,12 +149,12 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     <message>
         <source>%1 on</source>
         <extracomment>%1 is the name of an option</extracomment>
-        <translation>%1 activée</translation>
+        <translation>l&apos;option %1 activée</translation>
     </message>
     <message>
         <source>%1 off</source>
         <extracomment>%1 is the name of an option</extracomment>
-        <translation>%1 désactivée</translation>
+        <translation>l&apos;option %1 désactivée</translation>
     </message>
     <message>
         <source>Always</source>
@@ -160,7 +163,7 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     </message>
     <message>
         <source>With %1</source>
-        <extracomment>%1, %2 and %3 name options, each as it is set ("on", "off", or a choice)</extracomment>
+        <extracomment>%1, %2 and %3 name options, each as it is set (&quot;on&quot;, &quot;off&quot;, or a choice)</extracomment>
         <translation>Avec %1</translation>
     </message>
     <message>
@@ -175,9 +178,9 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
 <context>
     <name>CollectionChoice</name>
     <message>
-        <source>The pictures chosen before, in %1, are no longer there (was the folder moved, renamed or on a disk that is not plugged in?). The program's own pictures are used instead.</source>
+        <source>The pictures chosen before, in %1, are no longer there (was the folder moved, renamed or on a disk that is not plugged in?). The program&apos;s own pictures are used instead.</source>
         <extracomment>%1 is a folder</extracomment>
-        <translation>Les images choisies auparavant, dans %1, ne s'y trouvent plus (le dossier a-t-il été déplacé, renommé, ou se trouve-t-il sur un disque non branché ?). Les images du programme sont utilisées à la place.</translation>
+        <translation>Les images choisies auparavant, dans %1, ne s&apos;y trouvent plus (le dossier a-t-il été déplacé, renommé, ou se trouve-t-il sur un disque non branché&#xa0;?). Les images du programme sont utilisées à la place.</translation>
     </message>
 </context>
 <context>
@@ -185,38 +188,38 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     <message>
         <source>Could not write %1: %2.</source>
         <extracomment>%1 is a file or folder, %2 why it could not be written</extracomment>
-        <translation>Impossible d'écrire %1 : %2.</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The part of the picture to keep is empty.</source>
-        <translation>La partie de l'image à conserver est vide.</translation>
+        <translation>La partie de l&apos;image à conserver est vide.</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <extracomment>Ends "Could not write ...: "; %1 is the path in the way</extracomment>
-        <translation>%1 n'est pas un dossier</translation>
+        <extracomment>Ends &quot;Could not write ...: &quot;; %1 is the path in the way</extracomment>
+        <translation>%1 n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>this folder may not be written here</source>
-        <extracomment>Ends "Could not write ...: "</extracomment>
+        <extracomment>Ends &quot;Could not write ...: &quot;</extracomment>
         <translation>ce dossier ne peut pas être écrit ici</translation>
     </message>
     <message>
         <source>the folder could not be made</source>
-        <extracomment>Ends "Could not write ...: "</extracomment>
-        <translation>le dossier n'a pas pu être créé</translation>
+        <extracomment>Ends &quot;Could not write ...: &quot;</extracomment>
+        <translation>le dossier n&apos;a pas pu être créé</translation>
     </message>
     <message>
         <source>Which object is to be renamed? None was named.</source>
-        <translation>Quel objet faut-il renommer ? Aucun n'a été indiqué.</translation>
+        <translation>Quel objet faut-il renommer&#xa0;? Aucun n&apos;a été indiqué.</translation>
     </message>
     <message>
         <source>Which category is to be renamed? None was named.</source>
-        <translation>Quelle catégorie faut-il renommer ? Aucune n'a été indiquée.</translation>
+        <translation>Quelle catégorie faut-il renommer&#xa0;? Aucune n&apos;a été indiquée.</translation>
     </message>
     <message>
         <source>Which value is to be renamed? None was named.</source>
-        <translation>Quelle valeur faut-il renommer ? Aucune n'a été indiquée.</translation>
+        <translation>Quelle valeur faut-il renommer&#xa0;? Aucune n&apos;a été indiquée.</translation>
     </message>
     <message>
         <source>a file of that name exists already</source>
@@ -225,31 +228,31 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     <message>
         <source>Could not rename %1 to %2: %3. Nothing was renamed.</source>
         <extracomment>%1 is a file, %2 its new name, %3 why it could not be renamed</extracomment>
-        <translation>Impossible de renommer %1 en %2 : %3. Rien n'a été renommé.</translation>
+        <translation>Impossible de renommer %1 en %2&#xa0;: %3. Rien n&apos;a été renommé.</translation>
     </message>
     <message>
         <source>Could not rename %1 to %2: %3. These files kept their new names: %4.</source>
         <extracomment>%1 is a file, %2 its new name, %3 why, %4 the files that kept their new names</extracomment>
-        <translation>Impossible de renommer %1 en %2 : %3. Ces fichiers ont gardé leur nouveau nom : %4.</translation>
+        <translation>Impossible de renommer %1 en %2&#xa0;: %3. Ces fichiers ont gardé leur nouveau nom&#xa0;: %4.</translation>
     </message>
     <message>
         <source>There is no file %1.</source>
-        <translation>Le fichier %1 n'existe pas.</translation>
+        <translation>Le fichier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Could not move %1 to the trash; it was left where it is.</source>
-        <translation>Impossible de mettre %1 à la corbeille ; il a été laissé à sa place.</translation>
+        <translation>Impossible de mettre %1 à la corbeille&#xa0;; il a été laissé à sa place.</translation>
     </message>
 </context>
 <context>
     <name>Collections</name>
     <message>
         <source>The picture %1 could not be copied into the new collection.</source>
-        <translation>L'image %1 n'a pas pu être copiée dans la nouvelle collection.</translation>
+        <translation>L&apos;image %1 n&apos;a pas pu être copiée dans la nouvelle collection.</translation>
     </message>
     <message>
-        <source>Program's own pictures</source>
-        <extracomment>The collection of pictures that comes with the program, first in the "Pictures" list</extracomment>
+        <source>Program&apos;s own pictures</source>
+        <extracomment>The collection of pictures that comes with the program, first in the &quot;Pictures&quot; list</extracomment>
         <translation>Images du programme</translation>
     </message>
     <message>
@@ -257,24 +260,24 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
         <translation>Une nouvelle collection doit avoir un nom.</translation>
     </message>
     <message>
-        <source>The name of a collection cannot hold a slash: "%1".</source>
-        <translation>Le nom d'une collection ne peut pas contenir de barre oblique : « %1 ».</translation>
+        <source>The name of a collection cannot hold a slash: &quot;%1&quot;.</source>
+        <translation>Le nom d&apos;une collection ne peut pas contenir de barre oblique&#xa0;: «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <source>The name of a collection cannot start with a dot: "%1".</source>
-        <translation>Le nom d'une collection ne peut pas commencer par un point : « %1 ».</translation>
+        <source>The name of a collection cannot start with a dot: &quot;%1&quot;.</source>
+        <translation>Le nom d&apos;une collection ne peut pas commencer par un point&#xa0;: «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <source>There is already a collection named "%1".</source>
-        <translation>Il existe déjà une collection nommée « %1 ».</translation>
+        <source>There is already a collection named &quot;%1&quot;.</source>
+        <translation>Il existe déjà une collection nommée «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The folder for collections, %1, could not be made.</source>
-        <translation>Le dossier des collections, %1, n'a pas pu être créé.</translation>
+        <translation>Le dossier des collections, %1, n&apos;a pas pu être créé.</translation>
     </message>
     <message>
-        <source>The collection "%1" could not be made in %2.</source>
-        <translation>La collection « %1 » n'a pas pu être créée dans %2.</translation>
+        <source>The collection &quot;%1&quot; could not be made in %2.</source>
+        <translation>La collection «&#xa0;%1&#xa0;» n&apos;a pas pu être créée dans %2.</translation>
     </message>
 </context>
 <context>
@@ -282,18 +285,18 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     <message>
         <source>Usage: tessarine --export-records LEARNER FILE.csv</source>
         <extracomment>The command and its option stay as they are; LEARNER and FILE.csv say what to write there</extracomment>
-        <translation>Usage : tessarine --export-records APPRENANT FICHIER.csv</translation>
+        <translation>Usage&#xa0;: tessarine --export-records APPRENANT FICHIER.csv</translation>
     </message>
 </context>
 <context>
     <name>DirectoryListing</name>
     <message>
         <source>Invalid file pattern: %1</source>
-        <translation>Motif de fichier non valide : %1</translation>
+        <translation>Motif de fichier non valide&#xa0;: %1</translation>
     </message>
     <message>
         <source>Folder cannot be read: %1</source>
-        <translation>Impossible de lire le dossier : %1</translation>
+        <translation>Impossible de lire le dossier&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -313,105 +316,111 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     </message>
     <message>
         <source>%1, the set stops half-way with the error of the picture drawn.</source>
-        <translation>%1, la série s'arrête en cours de route sur l'erreur de l'image tirée.</translation>
+        <translation>%1, la série s&apos;arrête en cours de route sur l&apos;erreur de l&apos;image tirée.</translation>
     </message>
     <message>
         <source>%1, the exercise gives up after %2 draws that miss, so the set can stop half-way with error 550 %3 (%4).</source>
-        <extracomment>%1 names the options, %2 is a number of draws, %3 the exercise's error message, %4 how often</extracomment>
-        <translation>%1, l'exercice abandonne après %2 tirages infructueux : la série peut donc s'arrêter en cours de route sur l'erreur 550 %3 (%4).</translation>
+        <extracomment>%1 names the options, %2 is a number of draws, %3 the exercise&apos;s error message, %4 how often</extracomment>
+        <translation>%1, l&apos;exercice abandonne après %2 tirages infructueux&#xa0;: la série peut donc s&apos;arrêter en cours de route sur l&apos;erreur 550 %3 (%4).</translation>
     </message>
     <message>
         <source>Add symbol pictures for other objects.</source>
-        <translation>Ajoutez des images de pictogrammes pour d'autres objets.</translation>
+        <translation>Ajoutez des images de pictogrammes pour d&apos;autres objets.</translation>
     </message>
     <message>
-        <source>Add attributes with other values to the category "%1".</source>
-        <translation>Ajoutez des attributs d'autres valeurs à la catégorie "%1".</translation>
+        <source>Add attributes with other values to the category &quot;%1&quot;.</source>
+        <translation>Ajoutez des attributs d&apos;autres valeurs à la catégorie &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Add attributes with other values.</source>
-        <translation>Ajoutez des attributs d'autres valeurs.</translation>
+        <translation>Ajoutez des attributs d&apos;autres valeurs.</translation>
     </message>
     <message>
-        <source>There is no symbol with another name to show as the wrong choice: every symbol picture is a "%1".</source>
-        <translation>Aucun pictogramme d'un autre nom ne peut servir de mauvais choix : toutes les images de pictogrammes sont des "%1".</translation>
+        <source>There is no symbol with another name to show as the wrong choice: every symbol picture is a &quot;%1&quot;.</source>
+        <translation>Aucun pictogramme d&apos;un autre nom ne peut servir de mauvais choix&#xa0;: toutes les images de pictogrammes sont des &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Add symbol pictures for other objects, or turn off %1.</source>
-        <translation>Ajoutez des images de pictogrammes pour d'autres objets, ou désactivez %1.</translation>
+        <translation>Ajoutez des images de pictogrammes pour d&apos;autres objets, ou désactivez l&apos;option %1.</translation>
     </message>
     <message>
-        <source>There is no attribute of the category "%1" at all.</source>
-        <translation>Il n'existe aucun attribut de la catégorie "%1".</translation>
+        <source>There is no attribute of the category &quot;%1&quot; at all.</source>
+        <translation>Il n&apos;existe aucun attribut de la catégorie &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>%1, %2 (the exercise tries to load the Attributes folder itself as a picture).</source>
-        <translation>%1, %2 (l'exercice essaie de charger le dossier Attributes lui-même comme une image).</translation>
+        <translation>%1, %2 (l&apos;exercice essaie de charger le dossier Attributes lui-même comme une image).</translation>
     </message>
     <message>
         <source>Add attribute pictures %1.VALUE.jpg for at least two values, or choose %2.</source>
-        <translation>Ajoutez des images d'attributs %1.VALEUR.jpg pour au moins deux valeurs, ou choisissez %2.</translation>
+        <translation>Ajoutez des images d&apos;attributs %1.VALEUR.jpg pour au moins deux valeurs, ou choisissez %2.</translation>
     </message>
     <message>
-        <source>The category "%1" has no other value than "%2" to show as the wrong choice.</source>
-        <translation>La catégorie "%1" n'a pas d'autre valeur que "%2" à montrer comme mauvais choix.</translation>
+        <source>The category &quot;%1&quot; has no other value than &quot;%2&quot; to show as the wrong choice.</source>
+        <translation>La catégorie &quot;%1&quot; n&apos;a pas d&apos;autre valeur que &quot;%2&quot; à montrer comme mauvais choix.</translation>
     </message>
     <message>
         <source>Add another attribute of this category (for example %1), or choose %2.</source>
         <translation>Ajoutez un autre attribut de cette catégorie (par exemple %1), ou choisissez %2.</translation>
     </message>
     <message>
-        <source>Every attribute carries the value "%1", so there is none to show as the wrong choice.</source>
-        <translation>Tous les attributs ont la valeur "%1" : il n'y en a aucun à montrer comme mauvais choix.</translation>
+        <source>Every attribute carries the value &quot;%1&quot;, so there is none to show as the wrong choice.</source>
+        <translation>Tous les attributs ont la valeur &quot;%1&quot;&#xa0;: il n&apos;y en a aucun à montrer comme mauvais choix.</translation>
     </message>
     <message>
         <source>Add an attribute with another value, or turn off %1.</source>
-        <translation>Ajoutez un attribut d'une autre valeur, ou désactivez %1.</translation>
+        <translation>Ajoutez un attribut d&apos;une autre valeur, ou désactivez l&apos;option %1.</translation>
     </message>
     <message numerus="yes">
         <source>Of the %n symbol(s) that the wrong choice is drawn from, only %1 can serve.</source>
         <extracomment>%1 is how many of them can serve</extracomment>
-        <translation><numerusform>Le mauvais choix est tiré parmi %n pictogramme, dont %1 seulement peut servir.</numerusform><numerusform>Le mauvais choix est tiré parmi %n pictogrammes, dont %1 seulement peuvent servir.</numerusform></translation>
+        <translation>
+            <numerusform>Le mauvais choix est tiré parmi %n pictogramme, dont %1 seulement peut servir.</numerusform>
+            <numerusform>Le mauvais choix est tiré parmi %n pictogrammes, dont %1 seulement peuvent servir.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Of the %n attribute(s) that the wrong choice is drawn from, only %1 can serve.</source>
-        <translation><numerusform>Le mauvais choix est tiré parmi %n attribut, dont %1 seulement peut servir.</numerusform><numerusform>Le mauvais choix est tiré parmi %n attributs, dont %1 seulement peuvent servir.</numerusform></translation>
+        <translation>
+            <numerusform>Le mauvais choix est tiré parmi %n attribut, dont %1 seulement peut servir.</numerusform>
+            <numerusform>Le mauvais choix est tiré parmi %n attributs, dont %1 seulement peuvent servir.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>ErrorGuard</name>
     <message>
-        <source>Error "%1" in %2() function</source>
-        <extracomment>%1 is what went wrong; %2 is the program's own name of the function, kept as it is</extracomment>
-        <translation>Erreur « %1 » dans la fonction %2()</translation>
+        <source>Error &quot;%1&quot; in %2() function</source>
+        <extracomment>%1 is what went wrong; %2 is the program&apos;s own name of the function, kept as it is</extracomment>
+        <translation>Erreur «&#xa0;%1&#xa0;» dans la fonction %2()</translation>
     </message>
     <message>
-        <source>Error "%1" in %2() routine</source>
-        <extracomment>%1 is what went wrong; %2 is the program's own name of the routine, kept as it is</extracomment>
-        <translation>Erreur « %1 » dans la procédure %2()</translation>
+        <source>Error &quot;%1&quot; in %2() routine</source>
+        <extracomment>%1 is what went wrong; %2 is the program&apos;s own name of the routine, kept as it is</extracomment>
+        <translation>Erreur «&#xa0;%1&#xa0;» dans la procédure %2()</translation>
     </message>
     <message>
-        <source>Run-time error '%1': %2</source>
-        <extracomment>%1 is the error's number, %2 what went wrong</extracomment>
-        <translation>Erreur d'exécution '%1' : %2</translation>
+        <source>Run-time error &apos;%1&apos;: %2</source>
+        <extracomment>%1 is the error&apos;s number, %2 what went wrong</extracomment>
+        <translation>Erreur d&apos;exécution &apos;%1&apos;&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>ExerciseSession</name>
     <message>
         <source>No object picture has the chosen targets: all the pictures are drawn</source>
-        <translation>Aucune image d'objet n'a les cibles choisies : toutes les images sont tirées</translation>
+        <translation>Aucune image d&apos;objet n&apos;a les cibles choisies&#xa0;: toutes les images sont tirées</translation>
     </message>
 </context>
 <context>
     <name>FolderScan</name>
     <message>
         <source>This is a folder inside %1; the pictures in it are never looked at.</source>
-        <translation>Ceci est un dossier à l'intérieur de %1 ; les images qu'il contient ne sont jamais lues.</translation>
+        <translation>Ceci est un dossier à l&apos;intérieur de %1&#xa0;; les images qu&apos;il contient ne sont jamais lues.</translation>
     </message>
     <message>
         <source>None of its pictures is ever shown.</source>
-        <translation>Aucune de ses images n'est jamais affichée.</translation>
+        <translation>Aucune de ses images n&apos;est jamais affichée.</translation>
     </message>
     <message>
         <source>Move the pictures you want into the %1 folder itself.</source>
@@ -419,7 +428,7 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     </message>
     <message>
         <source>There is already a %1 in %2: keep the one you want, or give this one a name of its own.</source>
-        <translation>Il y a déjà un %1 dans %2 : gardez celui que vous voulez, ou donnez à celui-ci un nom qui lui est propre.</translation>
+        <translation>Il y a déjà un %1 dans %2&#xa0;: gardez celui que vous voulez, ou donnez à celui-ci un nom qui lui est propre.</translation>
     </message>
     <message>
         <source>This file is hidden (its name starts with a full stop).</source>
@@ -427,35 +436,35 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     </message>
     <message>
         <source>Hidden files are never listed, so this picture is never shown.</source>
-        <translation>Les fichiers cachés ne sont jamais listés : cette image n'est donc jamais affichée.</translation>
+        <translation>Les fichiers cachés ne sont jamais listés&#xa0;: cette image n&apos;est donc jamais affichée.</translation>
     </message>
     <message>
         <source>Rename it without the leading full stop, to %1.</source>
         <translation>Renommez-le sans le point initial, en %1.</translation>
     </message>
     <message>
-        <source>Only pictures whose names end in ".jpg" are used; this one ends in ".%1".</source>
-        <translation>Seules les images dont le nom se termine par ".jpg" sont utilisées ; celle-ci se termine par ".%1".</translation>
+        <source>Only pictures whose names end in &quot;.jpg&quot; are used; this one ends in &quot;.%1&quot;.</source>
+        <translation>Seules les images dont le nom se termine par &quot;.jpg&quot; sont utilisées&#xa0;; celle-ci se termine par &quot;.%1&quot;.</translation>
     </message>
     <message>
-        <source>Only pictures whose names end in ".jpg" are used; this one ends in a blank.</source>
-        <translation>Seules les images dont le nom se termine par ".jpg" sont utilisées ; celle-ci se termine par un espace.</translation>
+        <source>Only pictures whose names end in &quot;.jpg&quot; are used; this one ends in a blank.</source>
+        <translation>Seules les images dont le nom se termine par &quot;.jpg&quot; sont utilisées&#xa0;; celle-ci se termine par un espace.</translation>
     </message>
     <message>
-        <source>Only pictures whose names end in ".jpg" are used; this one has no ending at all.</source>
-        <translation>Seules les images dont le nom se termine par ".jpg" sont utilisées ; celle-ci n'a aucune extension.</translation>
+        <source>Only pictures whose names end in &quot;.jpg&quot; are used; this one has no ending at all.</source>
+        <translation>Seules les images dont le nom se termine par &quot;.jpg&quot; sont utilisées&#xa0;; celle-ci n&apos;a aucune extension.</translation>
     </message>
     <message>
         <source>This picture is never shown.</source>
-        <translation>Cette image n'est jamais affichée.</translation>
+        <translation>Cette image n&apos;est jamais affichée.</translation>
     </message>
     <message>
         <source>It is a JPEG picture: rename it to %1.</source>
-        <translation>C'est une image JPEG : renommez-la en %1.</translation>
+        <translation>C&apos;est une image JPEG&#xa0;: renommez-la en %1.</translation>
     </message>
     <message>
-        <source>Save it as a JPEG picture named %1 (in a picture editor: "Save as", JPEG).</source>
-        <translation>Enregistrez-la comme image JPEG nommée %1 (dans un logiciel de retouche : « Enregistrer sous », JPEG).</translation>
+        <source>Save it as a JPEG picture named %1 (in a picture editor: &quot;Save as&quot;, JPEG).</source>
+        <translation>Enregistrez-la comme image JPEG nommée %1 (dans un logiciel de retouche&#xa0;: «&#xa0;Enregistrer sous&#xa0;», JPEG).</translation>
     </message>
     <message>
         <source>The %1 folder is missing.</source>
@@ -471,7 +480,7 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     </message>
     <message>
         <source>Give every user permission to read the folder (for example: chmod a+rx %1).</source>
-        <translation>Donnez à tous les utilisateurs le droit de lire le dossier (par exemple : chmod a+rx %1).</translation>
+        <translation>Donnez à tous les utilisateurs le droit de lire le dossier (par exemple&#xa0;: chmod a+rx %1).</translation>
     </message>
     <message>
         <source>The %1 folder holds no .jpg picture.</source>
@@ -483,31 +492,34 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     </message>
     <message>
         <source>the set stops half-way</source>
-        <translation>la série s'arrête en cours de route</translation>
+        <translation>la série s&apos;arrête en cours de route</translation>
     </message>
     <message>
         <source>No set can be shown: when the exercise opens, %1.</source>
-        <translation>Aucune série ne peut être affichée : à l'ouverture de l'exercice, %1.</translation>
+        <translation>Aucune série ne peut être affichée&#xa0;: à l&apos;ouverture de l&apos;exercice, %1.</translation>
     </message>
     <message>
         <source>No set has a right symbol, and with %1 on %2.</source>
-        <translation>Aucune série n'a de pictogramme correct, et avec %1 activée, %2.</translation>
+        <translation>Aucune série n&apos;a de pictogramme correct, et avec l&apos;option %1 activée, %2.</translation>
     </message>
     <message>
         <source>No set has a right attribute, and with %1 on %2.</source>
-        <translation>Aucune série n'a d'attribut correct, et avec %1 activée, %2.</translation>
+        <translation>Aucune série n&apos;a d&apos;attribut correct, et avec l&apos;option %1 activée, %2.</translation>
     </message>
     <message>
         <source>The exercise also shows the message %1 when it opens.</source>
-        <translation>L'exercice affiche aussi le message %1 à son ouverture.</translation>
+        <translation>L&apos;exercice affiche aussi le message %1 à son ouverture.</translation>
     </message>
     <message numerus="yes">
         <source>%n time(s), once for each of them</source>
-        <translation><numerusform>%n fois, une pour chacune d'elles</numerusform><numerusform>%n fois, une pour chacune d'elles</numerusform></translation>
+        <translation>
+            <numerusform>%n fois, une pour chacune d&apos;elles</numerusform>
+            <numerusform>%n fois, une pour chacune d&apos;elles</numerusform>
+        </translation>
     </message>
     <message>
         <source>Keep at most %1 pictures in %2; move the others to a folder of their own and swap them in when needed.</source>
-        <translation>Gardez au plus %1 images dans %2 ; déplacez les autres dans un dossier à part et échangez-les au besoin.</translation>
+        <translation>Gardez au plus %1 images dans %2&#xa0;; déplacez les autres dans un dossier à part et échangez-les au besoin.</translation>
     </message>
     <message>
         <source>The Sounds folder is missing.</source>
@@ -531,19 +543,19 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     </message>
     <message>
         <source>On a first start (or when the chosen sound has gone) no right-answer sound is chosen, so a right-answer click is silent.</source>
-        <translation>Au premier lancement (ou quand le son choisi a disparu), aucun son de bonne réponse n'est choisi : un clic sur la bonne réponse reste donc silencieux.</translation>
+        <translation>Au premier lancement (ou quand le son choisi a disparu), aucun son de bonne réponse n&apos;est choisi&#xa0;: un clic sur la bonne réponse reste donc silencieux.</translation>
     </message>
     <message>
         <source>On a first start (or when the chosen sound has gone) no wrong-answer sound is chosen, so a wrong-answer click is silent.</source>
-        <translation>Au premier lancement (ou quand le son choisi a disparu), aucun son de mauvaise réponse n'est choisi : un clic sur une mauvaise réponse reste donc silencieux.</translation>
+        <translation>Au premier lancement (ou quand le son choisi a disparu), aucun son de mauvaise réponse n&apos;est choisi&#xa0;: un clic sur une mauvaise réponse reste donc silencieux.</translation>
     </message>
     <message>
         <source>%1 cannot be played: %2</source>
-        <translation>%1 ne peut pas être lu : %2</translation>
+        <translation>%1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>Chosen as a feedback sound, it is not heard, and the learner gets no answer.</source>
-        <translation>Choisi comme son de retour, il ne s'entend pas, et l'apprenant n'a aucun retour.</translation>
+        <translation>Choisi comme son de retour, il ne s&apos;entend pas, et l&apos;apprenant n&apos;a aucun retour.</translation>
     </message>
     <message>
         <source>Save it again as a PCM wave file (WAV, 16 bit), or choose another sound.</source>
@@ -551,21 +563,27 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     </message>
     <message>
         <source>There is no %1 in the Sounds folder.</source>
-        <translation>Il n'y a pas de %1 dans le dossier Sounds.</translation>
+        <translation>Il n&apos;y a pas de %1 dans le dossier Sounds.</translation>
     </message>
     <message>
         <source>Add a wave file named %1, or choose another sound in the options window.</source>
-        <translation>Ajoutez un fichier wave nommé %1, ou choisissez un autre son dans la fenêtre d'options.</translation>
+        <translation>Ajoutez un fichier wave nommé %1, ou choisissez un autre son dans la fenêtre d&apos;options.</translation>
     </message>
     <message numerus="yes">
         <source>The %1 folder holds %n picture(s); only the first %2 (in name order) are used.</source>
-        <extracomment>%1 is a folder's name, %2 the most pictures the exercise lists</extracomment>
-        <translation><numerusform>Le dossier %1 contient %n image ; seules les %2 premières (par ordre de nom) sont utilisées.</numerusform><numerusform>Le dossier %1 contient %n images ; seules les %2 premières (par ordre de nom) sont utilisées.</numerusform></translation>
+        <extracomment>%1 is a folder&apos;s name, %2 the most pictures the exercise lists</extracomment>
+        <translation>
+            <numerusform>Le dossier %1 contient %n image&#xa0;; seules les %2 premières (par ordre de nom) sont utilisées.</numerusform>
+            <numerusform>Le dossier %1 contient %n images&#xa0;; seules les %2 premières (par ordre de nom) sont utilisées.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n picture(s) never shown (%1), and every time the exercise opens it shows the error message %2 %3.</source>
-        <extracomment>%1 is a list of file names, %2 the exercise's error message, %3 how often it is shown</extracomment>
-        <translation><numerusform>%n image jamais affichée (%1), et à chaque ouverture de l'exercice, il affiche le message d'erreur %2 %3.</numerusform><numerusform>%n images jamais affichées (%1), et à chaque ouverture de l'exercice, il affiche le message d'erreur %2 %3.</numerusform></translation>
+        <extracomment>%1 is a list of file names, %2 the exercise&apos;s error message, %3 how often it is shown</extracomment>
+        <translation>
+            <numerusform>%n image jamais affichée (%1), et à chaque ouverture de l&apos;exercice, il affiche le message d&apos;erreur %2 %3.</numerusform>
+            <numerusform>%n images jamais affichées (%1), et à chaque ouverture de l&apos;exercice, il affiche le message d&apos;erreur %2 %3.</numerusform>
+        </translation>
     </message>
     <message>
         <source>once</source>
@@ -573,25 +591,25 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
         <translation>une fois</translation>
     </message>
     <message>
-        <source>No feedback sound can be chosen: both sound lists offer only "%1".</source>
-        <translation>Aucun son de retour ne peut être choisi : les deux listes de sons ne proposent que "%1".</translation>
+        <source>No feedback sound can be chosen: both sound lists offer only &quot;%1&quot;.</source>
+        <translation>Aucun son de retour ne peut être choisi&#xa0;: les deux listes de sons ne proposent que &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
     <name>HeifReader</name>
     <message>
         <source>too large</source>
-        <extracomment>Said in brackets after "... could not be read"</extracomment>
+        <extracomment>Said in brackets after &quot;... could not be read&quot;</extracomment>
         <translation>trop grande</translation>
     </message>
     <message>
         <source>no picture data</source>
-        <extracomment>Said in brackets after "... could not be read"</extracomment>
-        <translation>aucune donnée d'image</translation>
+        <extracomment>Said in brackets after &quot;... could not be read&quot;</extracomment>
+        <translation>aucune donnée d&apos;image</translation>
     </message>
     <message>
         <source>not enough memory for %1 by %2</source>
-        <extracomment>Said in brackets after "... could not be read"; %1 by %2 are the picture's width and height</extracomment>
+        <extracomment>Said in brackets after &quot;... could not be read&quot;; %1 by %2 are the picture&apos;s width and height</extracomment>
         <translation>mémoire insuffisante pour %1 sur %2</translation>
     </message>
 </context>
@@ -606,12 +624,12 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     <name>JpegDecoder</name>
     <message>
         <source>too large to decode at %1 by %2</source>
-        <extracomment>%1 by %2 is the picture's size in pixels</extracomment>
+        <extracomment>%1 by %2 is the picture&apos;s size in pixels</extracomment>
         <translation>trop grande pour être décodée en %1 sur %2</translation>
     </message>
     <message>
         <source>not enough memory for %1 by %2</source>
-        <extracomment>%1 by %2 is the picture's size in pixels</extracomment>
+        <extracomment>%1 by %2 is the picture&apos;s size in pixels</extracomment>
         <translation>mémoire insuffisante pour %1 sur %2</translation>
     </message>
 </context>
@@ -619,7 +637,7 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     <name>KeyCaptureButton</name>
     <message>
         <source>Enter</source>
-        <extracomment>The Enter key's name on a button</extracomment>
+        <extracomment>The Enter key&apos;s name on a button</extracomment>
         <translation>Entrée</translation>
     </message>
 </context>
@@ -631,15 +649,15 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     </message>
     <message>
         <source>Names are compared without regard to capitals, so only %1 is ever shown as the right answer. Copied to a memory stick or a Windows computer, one file would also replace the other.</source>
-        <translation>Les noms sont comparés sans tenir compte des majuscules : seul %1 est donc affiché comme bonne réponse. Copié sur une clé USB ou un ordinateur Windows, un fichier remplacerait en outre l'autre.</translation>
+        <translation>Les noms sont comparés sans tenir compte des majuscules&#xa0;: seul %1 est donc affiché comme bonne réponse. Copié sur une clé USB ou un ordinateur Windows, un fichier remplacerait en outre l&apos;autre.</translation>
     </message>
     <message>
         <source>Both are shown, but copied to a memory stick or a Windows computer one file would replace the other.</source>
-        <translation>Les deux sont affichés, mais copiés sur une clé USB ou un ordinateur Windows, un fichier remplacerait l'autre.</translation>
+        <translation>Les deux sont affichés, mais copiés sur une clé USB ou un ordinateur Windows, un fichier remplacerait l&apos;autre.</translation>
     </message>
     <message>
         <source>Delete one of the two, or give them different names.</source>
-        <translation>Supprimez l'un des deux, ou donnez-leur des noms différents.</translation>
+        <translation>Supprimez l&apos;un des deux, ou donnez-leur des noms différents.</translation>
     </message>
     <message>
         <source>It has the same symbol name as %1, which comes first.</source>
@@ -651,19 +669,19 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     </message>
     <message>
         <source>Only %1 is ever shown as the right answer (for %2); this picture only ever appears as a distractor in other sets.</source>
-        <translation>Seul %1 est affiché comme bonne réponse (pour %2) ; cette image n'apparaît que comme distracteur dans d'autres séries.</translation>
+        <translation>Seul %1 est affiché comme bonne réponse (pour %2)&#xa0;; cette image n&apos;apparaît que comme distracteur dans d&apos;autres séries.</translation>
     </message>
     <message>
         <source>Keep only the picture you want, or give this one a name of its own.</source>
-        <translation>Ne gardez que l'image voulue, ou donnez à celle-ci un nom qui lui est propre.</translation>
+        <translation>Ne gardez que l&apos;image voulue, ou donnez à celle-ci un nom qui lui est propre.</translation>
     </message>
     <message>
-        <source>The name has only one part before ".jpg"; attribute pictures need two: category.value.jpg.</source>
-        <translation>Le nom n'a qu'une partie avant ".jpg" ; les images d'attributs en demandent deux : catégorie.valeur.jpg.</translation>
+        <source>The name has only one part before &quot;.jpg&quot;; attribute pictures need two: category.value.jpg.</source>
+        <translation>Le nom n&apos;a qu&apos;une partie avant &quot;.jpg&quot;&#xa0;; les images d&apos;attributs en demandent deux&#xa0;: catégorie.valeur.jpg.</translation>
     </message>
     <message>
-        <source>It is read as the category "%1" with the value "jpg", so it is the right answer of no picture.</source>
-        <translation>Son nom est lu comme la catégorie "%1" avec la valeur "jpg" : elle n'est donc la bonne réponse d'aucune image.</translation>
+        <source>It is read as the category &quot;%1&quot; with the value &quot;jpg&quot;, so it is the right answer of no picture.</source>
+        <translation>Son nom est lu comme la catégorie &quot;%1&quot; avec la valeur &quot;jpg&quot;&#xa0;: elle n&apos;est donc la bonne réponse d&apos;aucune image.</translation>
     </message>
     <message>
         <source>Rename it to category.value.jpg, for example %1.</source>
@@ -675,11 +693,11 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     </message>
     <message>
         <source>%1, other sets stop the same way whenever this picture is drawn as the wrong choice.</source>
-        <translation>%1, d'autres séries s'arrêtent de la même façon chaque fois que cette image est tirée comme mauvais choix.</translation>
+        <translation>%1, d&apos;autres séries s&apos;arrêtent de la même façon chaque fois que cette image est tirée comme mauvais choix.</translation>
     </message>
     <message>
         <source>It is not used in any set at the moment, but would stop any set it is shown in.</source>
-        <translation>Cette image n'est utilisée dans aucune série pour le moment, mais arrêterait toute série où elle serait affichée.</translation>
+        <translation>Cette image n&apos;est utilisée dans aucune série pour le moment, mais arrêterait toute série où elle serait affichée.</translation>
     </message>
 </context>
 <context>
@@ -690,7 +708,7 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     </message>
     <message>
         <source>There is no folder %1.</source>
-        <translation>Le dossier %1 n'existe pas.</translation>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Nothing can be checked.</source>
@@ -704,46 +722,46 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
 <context>
     <name>NameHints</name>
     <message>
-        <source>Is the category "%1" a spelling slip for %2?</source>
+        <source>Is the category &quot;%1&quot; a spelling slip for %2?</source>
         <extracomment>%1 is a part of a file name, %2 a list of names like it</extracomment>
-        <translation>La catégorie "%1" est-elle une faute de frappe pour %2 ?</translation>
+        <translation>La catégorie &quot;%1&quot; est-elle une faute de frappe pour %2&#xa0;?</translation>
     </message>
     <message>
-        <source>Is the value "%1" a spelling slip for %2?</source>
-        <translation>La valeur "%1" est-elle une faute de frappe pour %2 ?</translation>
+        <source>Is the value &quot;%1&quot; a spelling slip for %2?</source>
+        <translation>La valeur &quot;%1&quot; est-elle une faute de frappe pour %2&#xa0;?</translation>
     </message>
     <message>
         <source>Symbols/%1 is there, but it is never used (see below).</source>
-        <translation>Symbols/%1 existe, mais n'est jamais utilisé (voir plus bas).</translation>
+        <translation>Symbols/%1 existe, mais n&apos;est jamais utilisé (voir plus bas).</translation>
     </message>
     <message>
         <source>Is it a spelling slip for %1?</source>
         <comment>%1 is a list of file names</comment>
-        <translation>Est-ce une faute de frappe pour %1 ?</translation>
+        <translation>Est-ce une faute de frappe pour %1&#xa0;?</translation>
     </message>
     <message>
         <source>Attributes/%1 is there, but it is never used (see below).</source>
-        <translation>Attributes/%1 existe, mais n'est jamais utilisé (voir plus bas).</translation>
+        <translation>Attributes/%1 existe, mais n&apos;est jamais utilisé (voir plus bas).</translation>
     </message>
     <message>
-        <source>There is no attribute of the category "%1" at all.</source>
-        <translation>Il n'existe aucun attribut de la catégorie "%1".</translation>
+        <source>There is no attribute of the category &quot;%1&quot; at all.</source>
+        <translation>Il n&apos;existe aucun attribut de la catégorie &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>The category "%1" has: %2.</source>
+        <source>The category &quot;%1&quot; has: %2.</source>
         <comment>%2 is a list of values</comment>
-        <translation>La catégorie "%1" a : %2.</translation>
+        <translation>La catégorie &quot;%1&quot; a&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>ObjectAnalysis</name>
     <message>
         <source>The recording %1 cannot be played: %2</source>
-        <translation>L'enregistrement %1 ne peut pas être lu : %2</translation>
+        <translation>L&apos;enregistrement %1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>With the spoken caption on, the synthetic voice speaks instead, and the first set with this picture shows an error message.</source>
-        <translation>Avec la légende parlée activée, la voix de synthèse parle à sa place, et la première série avec cette image affiche un message d'erreur.</translation>
+        <translation>Avec la légende parlée activée, la voix de synthèse parle à sa place, et la première série avec cette image affiche un message d&apos;erreur.</translation>
     </message>
     <message>
         <source>Record it again and save it as a PCM wave file (WAV, 16 bit).</source>
@@ -757,12 +775,12 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
         <translation>Chaque fois que cette image est tirée, %1.</translation>
     </message>
     <message>
-        <source>The name has only one part before ".jpg"; object pictures need three: symbol.category.value.jpg.</source>
-        <translation>Le nom n'a qu'une partie avant ".jpg" ; les images d'objets en demandent trois : pictogramme.catégorie.valeur.jpg.</translation>
+        <source>The name has only one part before &quot;.jpg&quot;; object pictures need three: symbol.category.value.jpg.</source>
+        <translation>Le nom n&apos;a qu&apos;une partie avant &quot;.jpg&quot;&#xa0;; les images d&apos;objets en demandent trois&#xa0;: pictogramme.catégorie.valeur.jpg.</translation>
     </message>
     <message>
-        <source>The name has only two parts before ".jpg"; object pictures need three: symbol.category.value.jpg.</source>
-        <translation>Le nom n'a que deux parties avant ".jpg" ; les images d'objets en demandent trois : pictogramme.catégorie.valeur.jpg.</translation>
+        <source>The name has only two parts before &quot;.jpg&quot;; object pictures need three: symbol.category.value.jpg.</source>
+        <translation>Le nom n&apos;a que deux parties avant &quot;.jpg&quot;&#xa0;; les images d&apos;objets en demandent trois&#xa0;: pictogramme.catégorie.valeur.jpg.</translation>
     </message>
     <message>
         <source>Rename it to symbol.category.value.jpg, for example %1.</source>
@@ -778,28 +796,31 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     </message>
     <message>
         <source>The caption reads %1 (the extension is taken for the value), and only an attribute named %2.jpg would match.</source>
-        <extracomment>%1 is the caption as the exercise shows it, %2 the second part of the picture's name</extracomment>
-        <translation>La légende affiche %1 (l'extension est prise pour la valeur), et seul un attribut nommé %2.jpg correspondrait.</translation>
+        <extracomment>%1 is the caption as the exercise shows it, %2 the second part of the picture&apos;s name</extracomment>
+        <translation>La légende affiche %1 (l&apos;extension est prise pour la valeur), et seul un attribut nommé %2.jpg correspondrait.</translation>
     </message>
     <message numerus="yes">
         <source>The caption reads %1. The exercise shows two error messages %2 each time it reads the missing third part: %n message(s) every time this picture comes up, and more with %3 on.</source>
-        <extracomment>%1 is the caption, %2 the exercise's error message, %3 the name of an option</extracomment>
-        <translation><numerusform>La légende affiche %1. L'exercice affiche deux messages d'erreur %2 chaque fois qu'il lit la troisième partie manquante : %n message chaque fois que cette image revient, et davantage avec %3 activée.</numerusform><numerusform>La légende affiche %1. L'exercice affiche deux messages d'erreur %2 chaque fois qu'il lit la troisième partie manquante : %n messages chaque fois que cette image revient, et davantage avec %3 activée.</numerusform></translation>
+        <extracomment>%1 is the caption, %2 the exercise&apos;s error message, %3 the name of an option</extracomment>
+        <translation>
+            <numerusform>La légende affiche %1. L&apos;exercice affiche deux messages d&apos;erreur %2 chaque fois qu&apos;il lit la troisième partie manquante&#xa0;: %n message chaque fois que cette image revient, et davantage avec l&apos;option %3 activée.</numerusform>
+            <numerusform>La légende affiche %1. L&apos;exercice affiche deux messages d&apos;erreur %2 chaque fois qu&apos;il lit la troisième partie manquante&#xa0;: %n messages chaque fois que cette image revient, et davantage avec l&apos;option %3 activée.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The caption reads %1; an empty part matches no symbol or attribute.</source>
-        <translation>La légende affiche %1 ; une partie vide ne correspond à aucun pictogramme ni attribut.</translation>
+        <translation>La légende affiche %1&#xa0;; une partie vide ne correspond à aucun pictogramme ni attribut.</translation>
     </message>
     <message>
         <source>The attribute row has no right answer.</source>
-        <translation>La rangée d'attributs n'a pas de bonne réponse.</translation>
+        <translation>La rangée d&apos;attributs n&apos;a pas de bonne réponse.</translation>
     </message>
     <message>
-        <source>There is no symbol picture for "%1".</source>
-        <translation>Il n'y a pas d'image de pictogramme pour "%1".</translation>
+        <source>There is no symbol picture for &quot;%1&quot;.</source>
+        <translation>Il n&apos;y a pas d&apos;image de pictogramme pour &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Add a symbol picture named %1.jpg to the Symbols folder (the first part of this picture's name).</source>
+        <source>Add a symbol picture named %1.jpg to the Symbols folder (the first part of this picture&apos;s name).</source>
         <translation>Ajoutez une image de pictogramme nommée %1.jpg dans le dossier Symbols (la première partie du nom de cette image).</translation>
     </message>
     <message>
@@ -811,12 +832,12 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
         <translation>Remplacez Symbols/%1 (voir plus bas).</translation>
     </message>
     <message>
-        <source>There is no attribute picture for "%1" "%2".</source>
-        <translation>Il n'y a pas d'image d'attribut pour "%1" "%2".</translation>
+        <source>There is no attribute picture for &quot;%1&quot; &quot;%2&quot;.</source>
+        <translation>Il n&apos;y a pas d&apos;image d&apos;attribut pour &quot;%1&quot; &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Add an attribute picture named %1.%2.jpg to the Attributes folder, or rename this picture after an attribute that exists.</source>
-        <translation>Ajoutez une image d'attribut nommée %1.%2.jpg dans le dossier Attributes, ou renommez cette image d'après un attribut qui existe.</translation>
+        <translation>Ajoutez une image d&apos;attribut nommée %1.%2.jpg dans le dossier Attributes, ou renommez cette image d&apos;après un attribut qui existe.</translation>
     </message>
     <message>
         <source>Its attribute %1 cannot be loaded.</source>
@@ -827,12 +848,12 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
         <translation>Remplacez Attributes/%1 (voir plus bas).</translation>
     </message>
     <message>
-        <source>The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong symbol is shown. With "Use sequence" on, the attribute row never appears, so the learner can only leave the set with "%2".</source>
-        <translation>La rangée de pictogrammes n'a pas de bonne réponse : avec %1 désactivée, elle reste vide ; activée, seul un mauvais pictogramme est affiché. Avec "Enchaîner pictogrammes et attributs" activée, la rangée d'attributs n'apparaît jamais : l'apprenant ne peut quitter la série qu'avec "%2".</translation>
+        <source>The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong symbol is shown. With &quot;Use sequence&quot; on, the attribute row never appears, so the learner can only leave the set with &quot;%2&quot;.</source>
+        <translation>La rangée de pictogrammes n&apos;a pas de bonne réponse&#xa0;: avec l&apos;option %1 désactivée, elle reste vide&#xa0;; activée, seul un mauvais pictogramme est affiché. Avec l&apos;option &quot;Enchaîner pictogrammes et attributs&quot; activée, la rangée d&apos;attributs n&apos;apparaît jamais&#xa0;: l&apos;apprenant ne peut quitter la série qu&apos;avec &quot;%2&quot;.</translation>
     </message>
     <message>
-        <source>The attribute row has no right answer (with %1 on only a wrong one is shown). With "Use sequence" on, the learner cannot finish the set: only "%2" leaves it.</source>
-        <translation>La rangée d'attributs n'a pas de bonne réponse (avec %1 activée, seul un mauvais attribut est affiché). Avec "Enchaîner pictogrammes et attributs" activée, l'apprenant ne peut pas terminer la série : seul "%2" permet de la quitter.</translation>
+        <source>The attribute row has no right answer (with %1 on only a wrong one is shown). With &quot;Use sequence&quot; on, the learner cannot finish the set: only &quot;%2&quot; leaves it.</source>
+        <translation>La rangée d&apos;attributs n&apos;a pas de bonne réponse (avec l&apos;option %1 activée, seul un mauvais attribut est affiché). Avec l&apos;option &quot;Enchaîner pictogrammes et attributs&quot; activée, l&apos;apprenant ne peut pas terminer la série&#xa0;: seul &quot;%2&quot; permet de la quitter.</translation>
     </message>
 </context>
 <context>
@@ -847,12 +868,12 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     <name>PictureLoader</name>
     <message>
         <source>Invalid picture %1 (%2)</source>
-        <extracomment>%1 is the picture's file, %2 why it cannot be loaded</extracomment>
+        <extracomment>%1 is the picture&apos;s file, %2 why it cannot be loaded</extracomment>
         <translation>Image non valide %1 (%2)</translation>
     </message>
     <message>
         <source>too large: %1 by %2</source>
-        <translation>trop grande : %1 sur %2</translation>
+        <translation>trop grande&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>not a readable picture</source>
@@ -860,76 +881,79 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation>Fichier introuvable : %1</translation>
+        <translation>Fichier introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation>c'est un dossier</translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>not a readable picture: %1</source>
-        <translation>image illisible : %1</translation>
+        <translation>image illisible&#xa0;: %1</translation>
     </message>
     <message>
         <source>damaged: %1</source>
-        <translation>endommagée : %1</translation>
+        <translation>endommagée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>PictureName</name>
     <message>
         <source>The object is empty.</source>
-        <translation>L'objet est vide.</translation>
+        <translation>L&apos;objet est vide.</translation>
     </message>
     <message>
-        <source>The object "%1" holds a full stop; full stops only separate the parts.</source>
+        <source>The object &quot;%1&quot; holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the object as typed</extracomment>
-        <translation>L'objet « %1 » contient un point ; les points servent uniquement à séparer les parties.</translation>
+        <translation>L&apos;objet «&#xa0;%1&#xa0;» contient un point&#xa0;; les points servent uniquement à séparer les parties.</translation>
     </message>
     <message>
-        <source>The object "%1" holds a character a file name cannot carry.</source>
+        <source>The object &quot;%1&quot; holds a character a file name cannot carry.</source>
         <extracomment>%1 is the object as typed</extracomment>
-        <translation>L'objet « %1 » contient un caractère interdit dans un nom de fichier.</translation>
+        <translation>L&apos;objet «&#xa0;%1&#xa0;» contient un caractère interdit dans un nom de fichier.</translation>
     </message>
     <message>
         <source>The category is empty.</source>
         <translation>La catégorie est vide.</translation>
     </message>
     <message>
-        <source>The category "%1" holds a full stop; full stops only separate the parts.</source>
+        <source>The category &quot;%1&quot; holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the category as typed</extracomment>
-        <translation>La catégorie « %1 » contient un point ; les points servent uniquement à séparer les parties.</translation>
+        <translation>La catégorie «&#xa0;%1&#xa0;» contient un point&#xa0;; les points servent uniquement à séparer les parties.</translation>
     </message>
     <message>
-        <source>The category "%1" holds a character a file name cannot carry.</source>
+        <source>The category &quot;%1&quot; holds a character a file name cannot carry.</source>
         <extracomment>%1 is the category as typed</extracomment>
-        <translation>La catégorie « %1 » contient un caractère interdit dans un nom de fichier.</translation>
+        <translation>La catégorie «&#xa0;%1&#xa0;» contient un caractère interdit dans un nom de fichier.</translation>
     </message>
     <message>
         <source>The value is empty.</source>
         <translation>La valeur est vide.</translation>
     </message>
     <message>
-        <source>The value "%1" holds a full stop; full stops only separate the parts.</source>
+        <source>The value &quot;%1&quot; holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the value as typed</extracomment>
-        <translation>La valeur « %1 » contient un point ; les points servent uniquement à séparer les parties.</translation>
+        <translation>La valeur «&#xa0;%1&#xa0;» contient un point&#xa0;; les points servent uniquement à séparer les parties.</translation>
     </message>
     <message>
-        <source>The value "%1" holds a character a file name cannot carry.</source>
+        <source>The value &quot;%1&quot; holds a character a file name cannot carry.</source>
         <extracomment>%1 is the value as typed</extracomment>
-        <translation>La valeur « %1 » contient un caractère interdit dans un nom de fichier.</translation>
+        <translation>La valeur «&#xa0;%1&#xa0;» contient un caractère interdit dans un nom de fichier.</translation>
     </message>
     <message numerus="yes">
-        <source>A picture's name has three parts, object, category and value, as in cup.colour.red; this one has %n.</source>
-        <extracomment>The example is a file name's three parts; it may be given in the language's own words</extracomment>
-        <translation><numerusform>Le nom d'une image a trois parties, objet, catégorie et valeur, comme dans tasse.couleur.rouge ; celui-ci en a %n.</numerusform><numerusform>Le nom d'une image a trois parties, objet, catégorie et valeur, comme dans tasse.couleur.rouge ; celui-ci en a %n.</numerusform></translation>
+        <source>A picture&apos;s name has three parts, object, category and value, as in cup.colour.red; this one has %n.</source>
+        <extracomment>The example is a file name&apos;s three parts; it may be given in the language&apos;s own words</extracomment>
+        <translation>
+            <numerusform>Le nom d&apos;une image a trois parties, objet, catégorie et valeur, comme dans tasse.couleur.rouge&#xa0;; celui-ci en a %n.</numerusform>
+            <numerusform>Le nom d&apos;une image a trois parties, objet, catégorie et valeur, comme dans tasse.couleur.rouge&#xa0;; celui-ci en a %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>PicturePrompts</name>
     <message>
         <source>Pictures (%1)</source>
-        <extracomment>A file dialog's filter; %1 is the list of patterns such as *.jpg</extracomment>
+        <extracomment>A file dialog&apos;s filter; %1 is the list of patterns such as *.jpg</extracomment>
         <translation>Images (%1)</translation>
     </message>
     <message>
@@ -950,13 +974,13 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
         <translation>Vide</translation>
     </message>
     <message>
-        <source>A copy of the program's sample pictures</source>
-        <translation>Une copie des images d'exemple du programme</translation>
+        <source>A copy of the program&apos;s sample pictures</source>
+        <translation>Une copie des images d&apos;exemple du programme</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <extracomment>The new collection's name</extracomment>
-        <translation>&amp;Nom :</translation>
+        <extracomment>The new collection&apos;s name</extracomment>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Pictures</source>
@@ -964,22 +988,22 @@ Code de sortie : 0 toutes les séries fonctionnent et rien n'a été trouvé ;
         <translation>Images</translation>
     </message>
     <message>
-        <source>The program's own pictures cannot be changed on this computer.
+        <source>The program&apos;s own pictures cannot be changed on this computer.
 Make a personal copy of them to change instead, named:</source>
         <translation>Les images du programme ne peuvent pas être modifiées sur cet ordinateur.
-Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translation>
+Faites-en une copie personnelle, que vous pourrez modifier, nommée&#xa0;:</translation>
     </message>
     <message>
-        <source>New name of the object "%1":</source>
-        <translation>Nouveau nom de l'objet « %1 » :</translation>
+        <source>New name of the object &quot;%1&quot;:</source>
+        <translation>Nouveau nom de l&apos;objet «&#xa0;%1&#xa0;»&#xa0;:</translation>
     </message>
     <message>
-        <source>New name of the category "%1":</source>
-        <translation>Nouveau nom de la catégorie « %1 » :</translation>
+        <source>New name of the category &quot;%1&quot;:</source>
+        <translation>Nouveau nom de la catégorie «&#xa0;%1&#xa0;»&#xa0;:</translation>
     </message>
     <message>
-        <source>New name of the value "%1":</source>
-        <translation>Nouveau nom de la valeur « %1 » :</translation>
+        <source>New name of the value &quot;%1&quot;:</source>
+        <translation>Nouveau nom de la valeur «&#xa0;%1&#xa0;»&#xa0;:</translation>
     </message>
     <message>
         <source>Rename</source>
@@ -996,7 +1020,7 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation>%1 n'existe pas.</translation>
+        <translation>%1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>%1 is a folder, not a picture.</source>
@@ -1004,35 +1028,35 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>%1 could not be opened: %2.</source>
-        <extracomment>%1 is the file, %2 the system's reason</extracomment>
-        <translation>%1 n'a pas pu être ouvert : %2.</translation>
+        <extracomment>%1 is the file, %2 the system&apos;s reason</extracomment>
+        <translation>%1 n&apos;a pas pu être ouvert&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 is damaged, or is not the kind of picture its name says.</source>
-        <translation>%1 est endommagé, ou n'est pas le type d'image qu'indique son nom.</translation>
+        <translation>%1 est endommagé, ou n&apos;est pas le type d&apos;image qu&apos;indique son nom.</translation>
     </message>
     <message>
         <source>%1 is not a picture this computer can read.</source>
-        <translation>%1 n'est pas une image que cet ordinateur sait lire.</translation>
+        <translation>%1 n&apos;est pas une image que cet ordinateur sait lire.</translation>
     </message>
     <message>
         <source>%1 is a damaged JPEG picture (%2).</source>
-        <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
+        <extracomment>%1 is the file, %2 the decoder&apos;s reason</extracomment>
         <translation>%1 est une image JPEG endommagée (%2).</translation>
     </message>
     <message>
         <source>%1 could not be read (%2).</source>
-        <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
-        <translation>%1 n'a pas pu être lu (%2).</translation>
+        <extracomment>%1 is the file, %2 the decoder&apos;s reason</extracomment>
+        <translation>%1 n&apos;a pas pu être lu (%2).</translation>
     </message>
     <message>
         <source>%1 is a HEIC/HEIF picture that could not be read (%2).</source>
         <extracomment>%1 is the file, %2 the reason libheif gives</extracomment>
-        <translation>%1 est une image HEIC/HEIF qui n'a pas pu être lue (%2).</translation>
+        <translation>%1 est une image HEIC/HEIF qui n&apos;a pas pu être lue (%2).</translation>
     </message>
     <message>
         <source>%1 is damaged (%2).</source>
-        <extracomment>%1 is the file, %2 the reader's reason</extracomment>
+        <extracomment>%1 is the file, %2 the reader&apos;s reason</extracomment>
         <translation>%1 est endommagé (%2).</translation>
     </message>
 </context>
@@ -1040,12 +1064,12 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     <name>PicturesWindow</name>
     <message>
         <source>My pictures</source>
-        <extracomment>The name suggested for a teacher's own copy of the program's pictures; it becomes a folder's name</extracomment>
+        <extracomment>The name suggested for a teacher&apos;s own copy of the program&apos;s pictures; it becomes a folder&apos;s name</extracomment>
         <translation>Mes images</translation>
     </message>
     <message>
         <source>My pictures %1</source>
-        <extracomment>The same when "My pictures" is taken; %1 is 2, 3, ...</extracomment>
+        <extracomment>The same when &quot;My pictures&quot; is taken; %1 is 2, 3, ...</extracomment>
         <translation>Mes images %1</translation>
     </message>
 </context>
@@ -1061,31 +1085,31 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     <name>QtMicrophone</name>
     <message>
         <source>This computer has no microphone to record with</source>
-        <translation>Cet ordinateur n'a pas de microphone pour enregistrer</translation>
+        <translation>Cet ordinateur n&apos;a pas de microphone pour enregistrer</translation>
     </message>
     <message>
-        <source>The microphone "%1" cannot record 16-bit sound</source>
-        <extracomment>%1 is the microphone's name</extracomment>
-        <translation>Le microphone « %1 » ne peut pas enregistrer en 16 bits</translation>
+        <source>The microphone &quot;%1&quot; cannot record 16-bit sound</source>
+        <extracomment>%1 is the microphone&apos;s name</extracomment>
+        <translation>Le microphone «&#xa0;%1&#xa0;» ne peut pas enregistrer en 16 bits</translation>
     </message>
     <message>
-        <source>The microphone "%1" cannot be used now</source>
-        <extracomment>%1 is the microphone's name</extracomment>
-        <translation>Le microphone « %1 » ne peut pas être utilisé pour le moment</translation>
+        <source>The microphone &quot;%1&quot; cannot be used now</source>
+        <extracomment>%1 is the microphone&apos;s name</extracomment>
+        <translation>Le microphone «&#xa0;%1&#xa0;» ne peut pas être utilisé pour le moment</translation>
     </message>
 </context>
 <context>
     <name>QtSpeechVoice</name>
     <message>
         <source>The voice cannot speak: %1</source>
-        <translation>La voix ne peut pas parler : %1</translation>
+        <translation>La voix ne peut pas parler&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>RecordsChart</name>
     <message>
         <source>Session</source>
-        <extracomment>The title of the chart's horizontal axis, numbered by session</extracomment>
+        <extracomment>The title of the chart&apos;s horizontal axis, numbered by session</extracomment>
         <translation>Séance</translation>
     </message>
     <message>
@@ -1094,27 +1118,27 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>Symbols</source>
-        <extracomment>The name of a line in the chart's legend: symbols right at the first try</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: symbols right at the first try</extracomment>
         <translation>Pictogrammes</translation>
     </message>
     <message>
         <source>Attributes</source>
-        <extracomment>The name of a line in the chart's legend: attributes right at the first try</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: attributes right at the first try</extracomment>
         <translation>Attributs</translation>
     </message>
     <message>
         <source>Independent right</source>
-        <extracomment>The name of a line in the chart's legend: first tries right without a prompt</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: first tries right without a prompt</extracomment>
         <translation>Juste en autonomie</translation>
     </message>
     <message>
         <source>Prompted right</source>
-        <extracomment>The name of a line in the chart's legend: first tries right with the answer shown as a prompt</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: first tries right with the answer shown as a prompt</extracomment>
         <translation>Juste avec guidance</translation>
     </message>
     <message>
         <source>Mastery (%1 %)</source>
-        <extracomment>The name of the mastery line in the chart's legend; %1 is the rule's percent</extracomment>
+        <extracomment>The name of the mastery line in the chart&apos;s legend; %1 is the rule&apos;s percent</extracomment>
         <translation>Maîtrise (%1 %)</translation>
     </message>
 </context>
@@ -1122,80 +1146,80 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     <name>RecordsExport</name>
     <message>
         <source>%1 cannot be written: %2</source>
-        <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
-        <translation>Impossible d'écrire %1 : %2</translation>
+        <extracomment>%1 is a file&apos;s path, %2 the system&apos;s word on why it cannot be written</extracomment>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>There are no records of the learner "%1"</source>
-        <extracomment>%1 is the learner's name</extracomment>
-        <translation>Il n'y a aucun suivi pour l'apprenant « %1 »</translation>
+        <source>There are no records of the learner &quot;%1&quot;</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation>Il n&apos;y a aucun suivi pour l&apos;apprenant «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
     <name>RecordsFile</name>
     <message>
         <source>The records file %1 is in use by another program; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation>Le fichier de suivi %1 est utilisé par un autre programme ; le suivi n'est pas enregistré (%2)</translation>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
+        <translation>Le fichier de suivi %1 est utilisé par un autre programme&#xa0;; le suivi n&apos;est pas enregistré (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>Le fichier de suivi %1 est endommagé (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be opened; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation>Le fichier de suivi %1 ne peut pas être ouvert ; le suivi n'est pas enregistré (%2)</translation>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
+        <translation>Le fichier de suivi %1 ne peut pas être ouvert&#xa0;; le suivi n&apos;est pas enregistré (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be read; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation>Le fichier de suivi %1 ne peut pas être lu ; le suivi n'est pas enregistré (%2)</translation>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
+        <translation>Le fichier de suivi %1 ne peut pas être lu&#xa0;; le suivi n&apos;est pas enregistré (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be written; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation>Le fichier de suivi %1 ne peut pas être écrit ; le suivi n'est pas enregistré (%2)</translation>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
+        <translation>Le fichier de suivi %1 ne peut pas être écrit&#xa0;; le suivi n&apos;est pas enregistré (%2)</translation>
     </message>
     <message>
-        <source>Qt's SQLite driver is not installed; records are not kept</source>
-        <translation>Le pilote SQLite de Qt n'est pas installé ; le suivi n'est pas enregistré</translation>
+        <source>Qt&apos;s SQLite driver is not installed; records are not kept</source>
+        <translation>Le pilote SQLite de Qt n&apos;est pas installé&#xa0;; le suivi n&apos;est pas enregistré</translation>
     </message>
     <message>
         <source>There is no records file %1</source>
-        <extracomment>%1 is the records file's path</extracomment>
-        <translation>Il n'y a pas de fichier de suivi %1</translation>
+        <extracomment>%1 is the records file&apos;s path</extracomment>
+        <translation>Il n&apos;y a pas de fichier de suivi %1</translation>
     </message>
     <message>
         <source>The records folder %1 cannot be created; records are not kept</source>
-        <extracomment>%1 is the records folder's path</extracomment>
-        <translation>Le dossier de suivi %1 ne peut pas être créé ; le suivi n'est pas enregistré</translation>
+        <extracomment>%1 is the records folder&apos;s path</extracomment>
+        <translation>Le dossier de suivi %1 ne peut pas être créé&#xa0;; le suivi n&apos;est pas enregistré</translation>
     </message>
     <message>
         <source>The records file %1 cannot be created; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the system's word on what went wrong</extracomment>
-        <translation>Le fichier de suivi %1 ne peut pas être créé ; le suivi n'est pas enregistré (%2)</translation>
+        <extracomment>%1 is the records file&apos;s path, %2 the system&apos;s word on what went wrong</extracomment>
+        <translation>Le fichier de suivi %1 ne peut pas être créé&#xa0;; le suivi n&apos;est pas enregistré (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged and cannot be moved aside; records are not kept</source>
-        <extracomment>%1 is the records file's path</extracomment>
-        <translation>Le fichier de suivi %1 est endommagé et ne peut pas être mis de côté ; le suivi n'est pas enregistré</translation>
+        <extracomment>%1 is the records file&apos;s path</extracomment>
+        <translation>Le fichier de suivi %1 est endommagé et ne peut pas être mis de côté&#xa0;; le suivi n&apos;est pas enregistré</translation>
     </message>
     <message>
         <source>The records file was damaged: it is kept as %1 and a new records file was started</source>
         <extracomment>%1 is the path the damaged file was moved to</extracomment>
-        <translation>Le fichier de suivi était endommagé : il est conservé sous %1 et un nouveau fichier de suivi a été commencé</translation>
+        <translation>Le fichier de suivi était endommagé&#xa0;: il est conservé sous %1 et un nouveau fichier de suivi a été commencé</translation>
     </message>
     <message>
         <source>The file %1 is not a Tessarine records file; it is left as it is and records are not kept</source>
-        <extracomment>%1 is a file's path</extracomment>
-        <translation>Le fichier %1 n'est pas un fichier de suivi Tessarine ; il est laissé tel quel et le suivi n'est pas enregistré</translation>
+        <extracomment>%1 is a file&apos;s path</extracomment>
+        <translation>Le fichier %1 n&apos;est pas un fichier de suivi Tessarine&#xa0;; il est laissé tel quel et le suivi n&apos;est pas enregistré</translation>
     </message>
     <message>
         <source>The records file %1 cannot keep a write-ahead log; records are not kept</source>
-        <extracomment>%1 is the records file's path; the write-ahead log is how the database keeps its changes safe</extracomment>
-        <translation>Le fichier de suivi %1 ne peut pas tenir de journal d'écriture anticipée (WAL) ; le suivi n'est pas enregistré</translation>
+        <extracomment>%1 is the records file&apos;s path; the write-ahead log is how the database keeps its changes safe</extracomment>
+        <translation>Le fichier de suivi %1 ne peut pas tenir de journal d&apos;écriture anticipée (WAL)&#xa0;; le suivi n&apos;est pas enregistré</translation>
     </message>
 </context>
 <context>
@@ -1232,12 +1256,12 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>Independent right</source>
-        <extracomment>Column header: first tries right without a prompt, "17 of 20"</extracomment>
+        <extracomment>Column header: first tries right without a prompt, &quot;17 of 20&quot;</extracomment>
         <translation>Juste en autonomie</translation>
     </message>
     <message>
         <source>Prompted right</source>
-        <extracomment>Column header: first tries right with the answer shown as a prompt, "17 of 20"</extracomment>
+        <extracomment>Column header: first tries right with the answer shown as a prompt, &quot;17 of 20&quot;</extracomment>
         <translation>Juste avec guidance</translation>
     </message>
     <message>
@@ -1262,38 +1286,41 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>Mastered</source>
-        <extracomment>Column header: whether the target is mastered, "Yes" or "No"</extracomment>
+        <extracomment>Column header: whether the target is mastered, &quot;Yes&quot; or &quot;No&quot;</extracomment>
         <translation>Maîtrisée</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <extracomment>A cell of the Targets table's Row column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Row column</extracomment>
         <translation>Pictogramme</translation>
     </message>
     <message>
         <source>Attribute</source>
-        <extracomment>A cell of the Targets table's Row column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Row column</extracomment>
         <translation>Attribut</translation>
     </message>
     <message>
         <source>Yes</source>
-        <extracomment>A cell of the Targets table's Mastered column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Mastered column</extracomment>
         <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <extracomment>A cell of the Targets table's Mastered column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Mastered column</extracomment>
         <translation>Non</translation>
     </message>
     <message numerus="yes">
         <source>%n session(s), printed %1</source>
-        <extracomment>Under the report's title; %n is the number of sessions, %1 the date and time of printing</extracomment>
-        <translation><numerusform>%n séance, imprimé le %1</numerusform><numerusform>%n séances, imprimé le %1</numerusform></translation>
+        <extracomment>Under the report&apos;s title; %n is the number of sessions, %1 the date and time of printing</extracomment>
+        <translation>
+            <numerusform>%n séance, imprimé le %1</numerusform>
+            <numerusform>%n séances, imprimé le %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Mastered: at least %1 % right at the first try in each of the last %2 sessions, with at least %3 trials in each</source>
         <extracomment>The mastery rule in the report: %1 is a percent, %2 a number of sessions, %3 a number of trials</extracomment>
-        <translation>Maîtrisée : au moins %1 % de réussite au premier essai dans chacune des %2 dernières séances, avec au moins %3 essais dans chacune</translation>
+        <translation>Maîtrisée&#xa0;: au moins %1 % de réussite au premier essai dans chacune des %2 dernières séances, avec au moins %3 essais dans chacune</translation>
     </message>
     <message>
         <source>Mastery and the first-try percentages count only first answers given without a prompt.</source>
@@ -1304,7 +1331,7 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     <name>RecordsReport</name>
     <message>
         <source>A page cannot be added</source>
-        <translation>Impossible d'ajouter une page</translation>
+        <translation>Impossible d&apos;ajouter une page</translation>
     </message>
     <message>
         <source>No records yet.</source>
@@ -1312,22 +1339,22 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
-        <translation>Impossible d'écrire %1 : %2</translation>
+        <extracomment>%1 is a file&apos;s path, %2 the system&apos;s word on why it cannot be written</extracomment>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Records of %1</source>
-        <extracomment>The report's title; %1 is the learner's name</extracomment>
+        <extracomment>The report&apos;s title; %1 is the learner&apos;s name</extracomment>
         <translation>Suivi de %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be started</source>
-        <extracomment>%1 is a file's path</extracomment>
-        <translation>Impossible d'écrire %1 : le PDF ne peut pas être commencé</translation>
+        <extracomment>%1 is a file&apos;s path</extracomment>
+        <translation>Impossible d&apos;écrire %1&#xa0;: le PDF ne peut pas être commencé</translation>
     </message>
     <message>
         <source>Sessions</source>
-        <extracomment>The title of the report's sessions table</extracomment>
+        <extracomment>The title of the report&apos;s sessions table</extracomment>
         <translation>Séances</translation>
     </message>
     <message>
@@ -1337,7 +1364,7 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>Targets</source>
-        <extracomment>The title of the report's targets table; a target is what the learner is taught to choose</extracomment>
+        <extracomment>The title of the report&apos;s targets table; a target is what the learner is taught to choose</extracomment>
         <translation>Cibles</translation>
     </message>
     <message>
@@ -1347,24 +1374,24 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be finished</source>
-        <extracomment>%1 is a file's path</extracomment>
-        <translation>Impossible d'écrire %1 : le PDF ne peut pas être terminé</translation>
+        <extracomment>%1 is a file&apos;s path</extracomment>
+        <translation>Impossible d&apos;écrire %1&#xa0;: le PDF ne peut pas être terminé</translation>
     </message>
 </context>
 <context>
     <name>RecordsSchema</name>
     <message>
         <source>The records file %1 was written by a later version of Tessarine; records are not kept</source>
-        <extracomment>%1 is the records file's path</extracomment>
-        <translation>Le fichier de suivi %1 a été écrit par une version plus récente de Tessarine ; le suivi n'est pas enregistré</translation>
+        <extracomment>%1 is the records file&apos;s path</extracomment>
+        <translation>Le fichier de suivi %1 a été écrit par une version plus récente de Tessarine&#xa0;; le suivi n&apos;est pas enregistré</translation>
     </message>
 </context>
 <context>
     <name>RecordsStore</name>
     <message>
-        <source>There are no records of the learner "%1"</source>
-        <extracomment>%1 is the learner's name</extracomment>
-        <translation>Il n'y a aucun suivi pour l'apprenant « %1 »</translation>
+        <source>There are no records of the learner &quot;%1&quot;</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation>Il n&apos;y a aucun suivi pour l&apos;apprenant «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -1379,37 +1406,37 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     <name>RunRecords</name>
     <message>
         <source>The access settings of %1 are taken from the settings file.</source>
-        <extracomment>%1 is the learner's name</extracomment>
-        <translation>Les réglages d'accès de %1 sont pris dans le fichier de réglages.</translation>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation>Les réglages d&apos;accès de %1 sont pris dans le fichier de réglages.</translation>
     </message>
     <message>
         <source>The settings file has no access settings for %1: the defaults are used.</source>
-        <extracomment>%1 is the learner's name</extracomment>
-        <translation>Le fichier de réglages n'a pas de réglages d'accès pour %1 : les valeurs par défaut sont utilisées.</translation>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation>Le fichier de réglages n&apos;a pas de réglages d&apos;accès pour %1&#xa0;: les valeurs par défaut sont utilisées.</translation>
     </message>
     <message>
-        <source>Learners' access settings are taken from the settings file.</source>
-        <translation>Les réglages d'accès des apprenants sont pris dans le fichier de réglages.</translation>
+        <source>Learners&apos; access settings are taken from the settings file.</source>
+        <translation>Les réglages d&apos;accès des apprenants sont pris dans le fichier de réglages.</translation>
     </message>
     <message>
         <source>The exercise runs without the teaching settings of %1, and nothing of it is recorded.</source>
-        <extracomment>%1 is the learner's name</extracomment>
-        <translation>L'exercice se déroule sans les réglages d'enseignement de %1, et rien n'en est enregistré.</translation>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation>L&apos;exercice se déroule sans les réglages d&apos;enseignement de %1, et rien n&apos;en est enregistré.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 cannot be changed now.</source>
-        <extracomment>%1 is the learner's name</extracomment>
-        <translation>Les réglages d'enseignement de %1 ne peuvent pas être modifiés pour le moment.</translation>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation>Les réglages d&apos;enseignement de %1 ne peuvent pas être modifiés pour le moment.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 were not saved.</source>
-        <extracomment>%1 is the learner's name</extracomment>
-        <translation>Les réglages d'enseignement de %1 n'ont pas été enregistrés.</translation>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation>Les réglages d&apos;enseignement de %1 n&apos;ont pas été enregistrés.</translation>
     </message>
     <message>
         <source>The access settings of %1 are kept in the settings file.</source>
-        <extracomment>%1 is the learner's name</extracomment>
-        <translation>Les réglages d'accès de %1 sont conservés dans le fichier de réglages.</translation>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation>Les réglages d&apos;accès de %1 sont conservés dans le fichier de réglages.</translation>
     </message>
 </context>
 <context>
@@ -1444,19 +1471,19 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>No image found: plase check images folders</source>
-        <translation>Aucune image trouvée : vérifiez les dossiers d'images</translation>
+        <translation>Aucune image trouvée&#xa0;: vérifiez les dossiers d&apos;images</translation>
     </message>
 </context>
 <context>
     <name>SetSheet</name>
     <message>
         <source>cannot be loaded</source>
-        <extracomment>in a picture's place on the printed sheet</extracomment>
+        <extracomment>in a picture&apos;s place on the printed sheet</extracomment>
         <translation>ne peut pas être chargée</translation>
     </message>
     <message>
         <source>Can stop when a picture that cannot be loaded is drawn as the wrong choice.</source>
-        <translation>Peut s'arrêter quand une image impossible à charger est tirée comme mauvais choix.</translation>
+        <translation>Peut s&apos;arrêter quand une image impossible à charger est tirée comme mauvais choix.</translation>
     </message>
     <message>
         <source>Works with every option.</source>
@@ -1475,11 +1502,11 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     <message>
         <source>no attribute</source>
         <extracomment>in the place of a missing attribute picture on the printed sheet</extracomment>
-        <translation>pas d'attribut</translation>
+        <translation>pas d&apos;attribut</translation>
     </message>
     <message>
         <source>Tessarine sets in %1</source>
-        <comment>the PDF's title; %1 is a folder</comment>
+        <comment>the PDF&apos;s title; %1 is a folder</comment>
         <translation>Séries Tessarine dans %1</translation>
     </message>
     <message>
@@ -1488,23 +1515,35 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>Tessarine: every set</source>
-        <translation>Tessarine : toutes les séries</translation>
+        <translation>Tessarine&#xa0;: toutes les séries</translation>
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation><numerusform>%n image d'objet</numerusform><numerusform>%n images d'objets</numerusform></translation>
+        <translation>
+            <numerusform>%n image d&apos;objet</numerusform>
+            <numerusform>%n images d&apos;objets</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n symbol(s)</source>
-        <translation><numerusform>%n pictogramme</numerusform><numerusform>%n pictogrammes</numerusform></translation>
+        <translation>
+            <numerusform>%n pictogramme</numerusform>
+            <numerusform>%n pictogrammes</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n attribute(s)</source>
-        <translation><numerusform>%n attribut</numerusform><numerusform>%n attributs</numerusform></translation>
+        <translation>
+            <numerusform>%n attribut</numerusform>
+            <numerusform>%n attributs</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n more finding(s) about folders, symbols, attributes or sounds: run tessarine-check for the details.</source>
-        <translation><numerusform>%n autre constat sur les dossiers, pictogrammes, attributs ou sons : lancez tessarine-check pour les détails.</numerusform><numerusform>%n autres constats sur les dossiers, pictogrammes, attributs ou sons : lancez tessarine-check pour les détails.</numerusform></translation>
+        <translation>
+            <numerusform>%n autre constat sur les dossiers, pictogrammes, attributs ou sons&#xa0;: lancez tessarine-check pour les détails.</numerusform>
+            <numerusform>%n autres constats sur les dossiers, pictogrammes, attributs ou sons&#xa0;: lancez tessarine-check pour les détails.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Picture</source>
@@ -1528,7 +1567,7 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>There are no object pictures in the Images folder.</source>
-        <translation>Il n'y a aucune image d'objet dans le dossier Images.</translation>
+        <translation>Il n&apos;y a aucune image d&apos;objet dans le dossier Images.</translation>
     </message>
     <message>
         <source>Made by tessarine-check</source>
@@ -1551,12 +1590,12 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     <name>SpokenCaption</name>
     <message>
         <source>The voice cannot speak: %1</source>
-        <translation>La voix ne peut pas parler : %1</translation>
+        <translation>La voix ne peut pas parler&#xa0;: %1</translation>
     </message>
     <message>
         <source>The recording %1 cannot be played: %2</source>
-        <extracomment>%1 is the recording's file, %2 says why in a phrase such as "it is not a wave file"</extracomment>
-        <translation>L'enregistrement %1 ne peut pas être lu : %2</translation>
+        <extracomment>%1 is the recording&apos;s file, %2 says why in a phrase such as &quot;it is not a wave file&quot;</extracomment>
+        <translation>L&apos;enregistrement %1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1571,37 +1610,40 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     <name>TextReport</name>
     <message>
         <source>Tessarine picture check of %1</source>
-        <extracomment>the report's first line; %1 is a folder</extracomment>
+        <extracomment>the report&apos;s first line; %1 is a folder</extracomment>
         <translation>Vérification des images Tessarine de %1</translation>
     </message>
     <message>
         <source>Images: %1, Symbols: %2, Attributes: %3, Sounds: %4</source>
         <extracomment>Images, Symbols, Attributes and Sounds are folder names: keep them; %1 is a number of object pictures</extracomment>
-        <translation>Images : %1, Symbols : %2, Attributes : %3, Sounds : %4</translation>
+        <translation>Images&#xa0;: %1, Symbols&#xa0;: %2, Attributes&#xa0;: %3, Sounds&#xa0;: %4</translation>
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation><numerusform>%n image d'objet</numerusform><numerusform>%n images d'objets</numerusform></translation>
+        <translation>
+            <numerusform>%n image d&apos;objet</numerusform>
+            <numerusform>%n images d&apos;objets</numerusform>
+        </translation>
     </message>
     <message>
         <source>PROBLEM</source>
-        <extracomment>a finding's label in the text report, in capitals</extracomment>
+        <extracomment>a finding&apos;s label in the text report, in capitals</extracomment>
         <translation>PROBLÈME</translation>
     </message>
     <message>
         <source>WARNING</source>
-        <extracomment>a finding's label in the text report, in capitals</extracomment>
+        <extracomment>a finding&apos;s label in the text report, in capitals</extracomment>
         <translation>AVERTISSEMENT</translation>
     </message>
     <message>
         <source>What happens:</source>
         <extracomment>a label in the text report, before what the exercise will do</extracomment>
-        <translation>Ce qui se passe :</translation>
+        <translation>Ce qui se passe&#xa0;:</translation>
     </message>
     <message>
         <source>How to fix:</source>
         <extracomment>a label in the text report, before how to mend the finding</extracomment>
-        <translation>Comment corriger :</translation>
+        <translation>Comment corriger&#xa0;:</translation>
     </message>
     <message>
         <source>Program folder</source>
@@ -1609,7 +1651,7 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>%1 folder</source>
-        <extracomment>%1 is a folder's name: Images, Symbols, Attributes or Sounds</extracomment>
+        <extracomment>%1 is a folder&apos;s name: Images, Symbols, Attributes or Sounds</extracomment>
         <translation>Dossier %1</translation>
     </message>
     <message>
@@ -1619,24 +1661,39 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message numerus="yes">
         <source>%n problem(s)</source>
-        <translation><numerusform>%n problème</numerusform><numerusform>%n problèmes</numerusform></translation>
+        <translation>
+            <numerusform>%n problème</numerusform>
+            <numerusform>%n problèmes</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n warning(s)</source>
-        <translation><numerusform>%n avertissement</numerusform><numerusform>%n avertissements</numerusform></translation>
+        <translation>
+            <numerusform>%n avertissement</numerusform>
+            <numerusform>%n avertissements</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>All %n set(s) work with every option. Nothing to fix.</source>
-        <translation><numerusform>Toutes les séries (%n) fonctionnent avec toutes les options. Rien à corriger.</numerusform><numerusform>Toutes les séries (%n) fonctionnent avec toutes les options. Rien à corriger.</numerusform></translation>
+        <translation>
+            <numerusform>Toutes les séries (%n) fonctionnent avec toutes les options. Rien à corriger.</numerusform>
+            <numerusform>Toutes les séries (%n) fonctionnent avec toutes les options. Rien à corriger.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) or folder(s)</source>
-        <translation><numerusform>%n fichier ou dossier</numerusform><numerusform>%n fichiers ou dossiers</numerusform></translation>
+        <translation>
+            <numerusform>%n fichier ou dossier</numerusform>
+            <numerusform>%n fichiers ou dossiers</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n object picture(s) work with every option and need nothing.</source>
         <extracomment>%1 is how many of them work</extracomment>
-        <translation><numerusform>%1 image d'objet sur %n fonctionne avec toutes les options et n'a besoin de rien.</numerusform><numerusform>%1 images d'objets sur %n fonctionnent avec toutes les options et n'ont besoin de rien.</numerusform></translation>
+        <translation>
+            <numerusform>%1 image d&apos;objet sur %n fonctionne avec toutes les options et n&apos;a besoin de rien.</numerusform>
+            <numerusform>%1 images d&apos;objets sur %n fonctionnent avec toutes les options et n&apos;ont besoin de rien.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The one set works with every option. Nothing to fix.</source>
@@ -1668,8 +1725,8 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>it is compressed (format %1), not PCM; save it again as PCM</source>
-        <extracomment>%1 is the number of the sound's format; PCM is the uncompressed one</extracomment>
-        <translation>il est compressé (format %1), pas en PCM ; enregistrez-le de nouveau en PCM</translation>
+        <extracomment>%1 is the number of the sound&apos;s format; PCM is the uncompressed one</extracomment>
+        <translation>il est compressé (format %1), pas en PCM&#xa0;; enregistrez-le de nouveau en PCM</translation>
     </message>
     <message>
         <source>it cannot be read</source>
@@ -1677,19 +1734,19 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>it is not a wave file</source>
-        <translation>ce n'est pas un fichier wave</translation>
+        <translation>ce n&apos;est pas un fichier wave</translation>
     </message>
     <message>
         <source>it is damaged: the file ends inside its format description</source>
-        <translation>il est endommagé : le fichier se termine au milieu de sa description de format</translation>
+        <translation>il est endommagé&#xa0;: le fichier se termine au milieu de sa description de format</translation>
     </message>
     <message>
         <source>it is damaged: its sound comes before its format description</source>
-        <translation>il est endommagé : ses données sonores se trouvent avant sa description de format</translation>
+        <translation>il est endommagé&#xa0;: ses données sonores se trouvent avant sa description de format</translation>
     </message>
     <message>
         <source>it is damaged: the file ends before its sound does</source>
-        <translation>il est endommagé : le fichier se termine avant la fin de ses données sonores</translation>
+        <translation>il est endommagé&#xa0;: le fichier se termine avant la fin de ses données sonores</translation>
     </message>
     <message>
         <source>it holds no sound</source>
@@ -1697,11 +1754,11 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>it is damaged: it holds no sound data</source>
-        <translation>il est endommagé : il ne contient aucune donnée sonore</translation>
+        <translation>il est endommagé&#xa0;: il ne contient aucune donnée sonore</translation>
     </message>
     <message>
         <source>it is damaged: it has no format description</source>
-        <translation>il est endommagé : il n'a pas de description de format</translation>
+        <translation>il est endommagé&#xa0;: il n&apos;a pas de description de format</translation>
     </message>
 </context>
 <context>
@@ -1709,7 +1766,7 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     <message>
         <source>The recording %1 cannot be written: %2</source>
         <extracomment>%1 is the sound file, %2 why it cannot be written</extracomment>
-        <translation>L'enregistrement %1 ne peut pas être écrit : %2</translation>
+        <translation>L&apos;enregistrement %1 ne peut pas être écrit&#xa0;: %2</translation>
     </message>
     <message>
         <source>the sound is too long</source>
@@ -1720,8 +1777,8 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     <name>Words</name>
     <message>
         <source>the set stops half-way with error %1 %2</source>
-        <extracomment>ends a sentence; %1 is the error's number, %2 its message</extracomment>
-        <translation>la série s'arrête en cours de route sur l'erreur %1 %2</translation>
+        <extracomment>ends a sentence; %1 is the error&apos;s number, %2 its message</extracomment>
+        <translation>la série s&apos;arrête en cours de route sur l&apos;erreur %1 %2</translation>
     </message>
     <message>
         <source>in most sets</source>
@@ -1734,12 +1791,12 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>%1, the set stops half-way with error %2 %3.</source>
-        <extracomment>%1 names the options, %2 is the error's number, %3 its message</extracomment>
-        <translation>%1, la série s'arrête en cours de route sur l'erreur %2 %3.</translation>
+        <extracomment>%1 names the options, %2 is the error&apos;s number, %3 its message</extracomment>
+        <translation>%1, la série s&apos;arrête en cours de route sur l&apos;erreur %2 %3.</translation>
     </message>
     <message>
         <source>%1, the set can stop half-way with error %2 %3.</source>
-        <translation>%1, la série peut s'arrêter en cours de route sur l'erreur %2 %3.</translation>
+        <translation>%1, la série peut s&apos;arrêter en cours de route sur l&apos;erreur %2 %3.</translation>
     </message>
     <message>
         <source>This file is empty.</source>
@@ -1747,7 +1804,7 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>Copy the picture again; the copy went wrong.</source>
-        <translation>Copiez l'image de nouveau ; la copie a échoué.</translation>
+        <translation>Copiez l&apos;image de nouveau&#xa0;; la copie a échoué.</translation>
     </message>
     <message>
         <source>This picture cannot be loaded (%1).</source>
@@ -1755,7 +1812,7 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>Make the picture smaller (a few thousand pixels across is plenty).</source>
-        <translation>Réduisez l'image (quelques milliers de pixels de large suffisent amplement).</translation>
+        <translation>Réduisez l&apos;image (quelques milliers de pixels de large suffisent amplement).</translation>
     </message>
     <message>
         <source>Open it in a picture editor and save it again as JPEG, or replace it.</source>
@@ -1764,11 +1821,17 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 is a list of file names</extracomment>
-        <translation><numerusform>%1 et %n autre</numerusform><numerusform>%1 et %n autres</numerusform></translation>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>about once in %Ln set(s)</source>
-        <translation><numerusform>environ une fois toutes les %Ln série</numerusform><numerusform>environ une fois toutes les %Ln séries</numerusform></translation>
+        <translation>
+            <numerusform>environ une fois toutes les %Ln série</numerusform>
+            <numerusform>environ une fois toutes les %Ln séries</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1783,17 +1846,17 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     <name>tessarine::AccessDialog</name>
     <message>
         <source>Access</source>
-        <extracomment>The window's title</extracomment>
+        <extracomment>The window&apos;s title</extracomment>
         <translation>Accès</translation>
     </message>
     <message>
         <source>Access for %1</source>
-        <extracomment>The window's title; %1 is the learner's name</extracomment>
+        <extracomment>The window&apos;s title; %1 is the learner&apos;s name</extracomment>
         <translation>Accès pour %1</translation>
     </message>
     <message>
         <source>Answer with the keyboard: arrows and Tab move, Space and Enter choose, 1 to 4 choose a picture</source>
-        <translation>Répondre au clavier : les flèches et Tab déplacent, Espace et Entrée sélectionnent, 1 à 4 choisissent une image</translation>
+        <translation>Répondre au clavier&#xa0;: les flèches et Tab déplacent, Espace et Entrée sélectionnent, 1 à 4 choisissent une image</translation>
     </message>
     <message>
         <source>Switches</source>
@@ -1805,11 +1868,11 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>One switch: the ring moves by itself</source>
-        <translation>Un contacteur : le cadre avance tout seul</translation>
+        <translation>Un contacteur&#xa0;: le cadre avance tout seul</translation>
     </message>
     <message>
         <source>Two switches: one moves, one chooses</source>
-        <translation>Deux contacteurs : l'un avance, l'autre sélectionne</translation>
+        <translation>Deux contacteurs&#xa0;: l&apos;un avance, l&apos;autre sélectionne</translation>
     </message>
     <message>
         <source> s</source>
@@ -1818,37 +1881,37 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>Step switch key</source>
-        <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
+        <extracomment>What the button&apos;s key is for, said by a screen reader before the key&apos;s name</extracomment>
         <translation>Touche du contacteur de déplacement</translation>
     </message>
     <message>
         <source>Choose switch key</source>
-        <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
+        <extracomment>What the button&apos;s key is for, said by a screen reader before the key&apos;s name</extracomment>
         <translation>Touche du contacteur de sélection</translation>
     </message>
     <message>
         <source>Scanning:</source>
-        <translation>Défilement :</translation>
+        <translation>Défilement&#xa0;:</translation>
     </message>
     <message>
         <source>Ring moves every:</source>
-        <translation>Le cadre avance toutes les :</translation>
+        <translation>Le cadre avance toutes les&#xa0;:</translation>
     </message>
     <message>
         <source>Step switch key:</source>
-        <translation>Touche du contacteur de déplacement :</translation>
+        <translation>Touche du contacteur de déplacement&#xa0;:</translation>
     </message>
     <message>
         <source>Step switch button:</source>
-        <translation>Bouton du contacteur de déplacement :</translation>
+        <translation>Bouton du contacteur de déplacement&#xa0;:</translation>
     </message>
     <message>
         <source>Choose switch key:</source>
-        <translation>Touche du contacteur de sélection :</translation>
+        <translation>Touche du contacteur de sélection&#xa0;:</translation>
     </message>
     <message>
         <source>Choose switch button:</source>
-        <translation>Bouton du contacteur de sélection :</translation>
+        <translation>Bouton du contacteur de sélection&#xa0;:</translation>
     </message>
     <message>
         <source>Accidental presses</source>
@@ -1865,40 +1928,40 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>Presses on the same picture count once within:</source>
-        <translation>Les appuis sur une même image ne comptent qu'une fois en :</translation>
+        <translation>Les appuis sur une même image ne comptent qu&apos;une fois en&#xa0;:</translation>
     </message>
     <message>
         <source>A press counts when held for:</source>
-        <translation>Un appui compte s'il est maintenu :</translation>
+        <translation>Un appui compte s&apos;il est maintenu&#xa0;:</translation>
     </message>
     <message>
         <source>Pictures as big as the screen</source>
-        <translation>Images de la taille de l'écran</translation>
+        <translation>Images de la taille de l&apos;écran</translation>
     </message>
     <message>
         <source>Speak the caption when a set appears</source>
-        <translation>Dire la légende à l'apparition d'une série</translation>
+        <translation>Dire la légende à l&apos;apparition d&apos;une série</translation>
     </message>
     <message>
         <source>Caption language:</source>
-        <translation>Langue de la légende :</translation>
+        <translation>Langue de la légende&#xa0;:</translation>
     </message>
     <message>
         <source>Language of the windows (%1)</source>
-        <extracomment>The caption's language when none is chosen; %1 is that language's name in its own language</extracomment>
-        <translation>Langue de l'interface (%1)</translation>
+        <extracomment>The caption&apos;s language when none is chosen; %1 is that language&apos;s name in its own language</extracomment>
+        <translation>Langue de l&apos;interface (%1)</translation>
     </message>
     <message>
         <source>This computer has no voice: the captions cannot be spoken.</source>
-        <translation>Cet ordinateur n'a pas de voix : les légendes ne peuvent pas être dites.</translation>
+        <translation>Cet ordinateur n&apos;a pas de voix&#xa0;: les légendes ne peuvent pas être dites.</translation>
     </message>
     <message>
         <source>This computer has no voice for this language: the captions are spoken by an English voice.</source>
-        <translation>Cet ordinateur n'a pas de voix pour cette langue : les légendes sont dites par une voix anglaise.</translation>
+        <translation>Cet ordinateur n&apos;a pas de voix pour cette langue&#xa0;: les légendes sont dites par une voix anglaise.</translation>
     </message>
     <message>
         <source>This computer has no voice for this language: the captions are spoken by a voice of another language.</source>
-        <translation>Cet ordinateur n'a pas de voix pour cette langue : les légendes sont dites par une voix d'une autre langue.</translation>
+        <translation>Cet ordinateur n&apos;a pas de voix pour cette langue&#xa0;: les légendes sont dites par une voix d&apos;une autre langue.</translation>
     </message>
 </context>
 <context>
@@ -1909,14 +1972,14 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>The part of the picture that will be saved. Arrow keys move the frame, with Shift further; + and - make it larger or smaller. With the mouse, drag it to move it, or drag a corner or side, or turn the wheel, to resize it.</source>
-        <translation>La partie de l'image qui sera enregistrée. Les flèches déplacent le cadre, plus loin avec Maj ; + et - l'agrandissent ou le réduisent. Avec la souris, faites-le glisser pour le déplacer, ou faites glisser un coin ou un côté, ou tournez la molette, pour le redimensionner.</translation>
+        <translation>La partie de l&apos;image qui sera enregistrée. Les flèches déplacent le cadre, plus loin avec Maj&#xa0;; + et - l&apos;agrandissent ou le réduisent. Avec la souris, faites-le glisser pour le déplacer, ou faites glisser un coin ou un côté, ou tournez la molette, pour le redimensionner.</translation>
     </message>
 </context>
 <context>
     <name>tessarine::ImportPanel</name>
     <message>
         <source>Pictures being added</source>
-        <translation>Images en cours d'ajout</translation>
+        <translation>Images en cours d&apos;ajout</translation>
     </message>
     <message>
         <source>Add pictures...</source>
@@ -1925,17 +1988,17 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>Add pictures, or drop pictures or folders of them here.</source>
-        <translation>Ajoutez des images, ou déposez ici des images ou des dossiers d'images.</translation>
+        <translation>Ajoutez des images, ou déposez ici des images ou des dossiers d&apos;images.</translation>
     </message>
     <message>
         <source>There are no pictures in %1.</source>
         <extracomment>%1 is one folder or several, separated by commas</extracomment>
-        <translation>Il n'y a aucune image dans %1.</translation>
+        <translation>Il n&apos;y a aucune image dans %1.</translation>
     </message>
     <message>
         <source>These pictures cannot be added:
 %1</source>
-        <translation>Ces images ne peuvent pas être ajoutées :
+        <translation>Ces images ne peuvent pas être ajoutées&#xa0;:
 %1</translation>
     </message>
 </context>
@@ -1943,23 +2006,23 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     <name>tessarine::ImportRow</name>
     <message>
         <source>Object</source>
-        <extracomment>The first of a picture's name's three parts: what the picture shows</extracomment>
+        <extracomment>The first of a picture&apos;s name&apos;s three parts: what the picture shows</extracomment>
         <translation>Objet</translation>
     </message>
     <message>
         <source>Category</source>
-        <extracomment>The second of a picture's name's three parts, such as "colour"</extracomment>
+        <extracomment>The second of a picture&apos;s name&apos;s three parts, such as &quot;colour&quot;</extracomment>
         <translation>Catégorie</translation>
     </message>
     <message>
         <source>Value</source>
-        <extracomment>The third of a picture's name's three parts, such as "red"</extracomment>
+        <extracomment>The third of a picture&apos;s name&apos;s three parts, such as &quot;red&quot;</extracomment>
         <translation>Valeur</translation>
     </message>
     <message>
         <source>Object picture</source>
-        <extracomment>What a picture is saved as: a picture of the object, its symbol, or an attribute's picture</extracomment>
-        <translation>Image d'objet</translation>
+        <extracomment>What a picture is saved as: a picture of the object, its symbol, or an attribute&apos;s picture</extracomment>
+        <translation>Image d&apos;objet</translation>
     </message>
     <message>
         <source>Symbol</source>
@@ -1967,7 +2030,7 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
     </message>
     <message>
         <source>Attribute picture</source>
-        <translation>Image d'attribut</translation>
+        <translation>Image d&apos;attribut</translation>
     </message>
     <message>
         <source>Becomes</source>
@@ -2013,7 +2076,7 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée :</translat
         <source>Choose a picture</source>
         <extracomment>Button: a picture from a file becomes the symbol
 ----------
-Button: a picture from a file becomes the attribute's picture</extracomment>
+Button: a picture from a file becomes the attribute&apos;s picture</extracomment>
         <translation>Choisir une image</translation>
     </message>
     <message>
@@ -2022,28 +2085,28 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Make a card</source>
-        <extracomment>An attribute card: a swatch of the colour, or the value's word written large</extracomment>
+        <extracomment>An attribute card: a swatch of the colour, or the value&apos;s word written large</extracomment>
         <translation>Créer une carte</translation>
     </message>
     <message>
         <source>Choose a picture for the attribute</source>
-        <translation>Choisir une image pour l'attribut</translation>
+        <translation>Choisir une image pour l&apos;attribut</translation>
     </message>
     <message>
-        <source>There is no symbol for "%1" yet</source>
-        <translation>Il n'y a pas encore de pictogramme pour « %1 »</translation>
+        <source>There is no symbol for &quot;%1&quot; yet</source>
+        <translation>Il n&apos;y a pas encore de pictogramme pour «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>There is no symbol for "%1" yet: it will be made from %2</source>
-        <translation>Il n'y a pas encore de pictogramme pour « %1 » : il sera créé à partir de %2</translation>
+        <source>There is no symbol for &quot;%1&quot; yet: it will be made from %2</source>
+        <translation>Il n&apos;y a pas encore de pictogramme pour «&#xa0;%1&#xa0;»&#xa0;: il sera créé à partir de %2</translation>
     </message>
     <message>
-        <source>There is no attribute card for "%1 %2" yet</source>
-        <translation>Il n'y a pas encore de carte d'attribut pour « %1 %2 »</translation>
+        <source>There is no attribute card for &quot;%1 %2&quot; yet</source>
+        <translation>Il n&apos;y a pas encore de carte d&apos;attribut pour «&#xa0;%1 %2&#xa0;»</translation>
     </message>
     <message>
-        <source>There is no attribute card for "%1 %2" yet: it will be %3</source>
-        <translation>Il n'y a pas encore de carte d'attribut pour « %1 %2 » : ce sera %3</translation>
+        <source>There is no attribute card for &quot;%1 %2&quot; yet: it will be %3</source>
+        <translation>Il n&apos;y a pas encore de carte d&apos;attribut pour «&#xa0;%1 %2&#xa0;»&#xa0;: ce sera %3</translation>
     </message>
 </context>
 <context>
@@ -2057,7 +2120,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <name>tessarine::ObjectTableModel</name>
     <message>
         <source>Checking...</source>
-        <extracomment>Shown for an object until the collection's check has looked at it</extracomment>
+        <extracomment>Shown for an object until the collection&apos;s check has looked at it</extracomment>
         <translation>Vérification...</translation>
     </message>
     <message>
@@ -2074,48 +2137,48 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>No attribute</source>
-        <translation>Pas d'attribut</translation>
+        <translation>Pas d&apos;attribut</translation>
     </message>
     <message>
         <source>Picture: none</source>
-        <extracomment>%1 is the object picture's file</extracomment>
-        <translation>Image : aucune</translation>
+        <extracomment>%1 is the object picture&apos;s file</extracomment>
+        <translation>Image&#xa0;: aucune</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation>Image : %1</translation>
+        <translation>Image&#xa0;: %1</translation>
     </message>
     <message>
         <source>Symbol: none</source>
-        <extracomment>%1 is the symbol's file</extracomment>
-        <translation>Pictogramme : aucun</translation>
+        <extracomment>%1 is the symbol&apos;s file</extracomment>
+        <translation>Pictogramme&#xa0;: aucun</translation>
     </message>
     <message>
         <source>Symbol: %1</source>
-        <translation>Pictogramme : %1</translation>
+        <translation>Pictogramme&#xa0;: %1</translation>
     </message>
     <message>
         <source>Attribute: none</source>
-        <extracomment>%1 is the attribute picture's file</extracomment>
-        <translation>Attribut : aucun</translation>
+        <extracomment>%1 is the attribute picture&apos;s file</extracomment>
+        <translation>Attribut&#xa0;: aucun</translation>
     </message>
     <message>
         <source>Attribute: %1</source>
-        <translation>Attribut : %1</translation>
+        <translation>Attribut&#xa0;: %1</translation>
     </message>
     <message>
         <source>Picture</source>
-        <extracomment>Column header: the object's picture</extracomment>
+        <extracomment>Column header: the object&apos;s picture</extracomment>
         <translation>Image</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <extracomment>Column header: the object's symbol</extracomment>
+        <extracomment>Column header: the object&apos;s symbol</extracomment>
         <translation>Pictogramme</translation>
     </message>
     <message>
         <source>Attribute</source>
-        <extracomment>Column header: the picture of the object's attribute (its colour, say)</extracomment>
+        <extracomment>Column header: the picture of the object&apos;s attribute (its colour, say)</extracomment>
         <translation>Attribut</translation>
     </message>
     <message>
@@ -2141,8 +2204,8 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <name>tessarine::PicturesWindow</name>
     <message>
         <source>Pictures: %1</source>
-        <extracomment>%1 is the collection's name</extracomment>
-        <translation>Images : %1</translation>
+        <extracomment>%1 is the collection&apos;s name</extracomment>
+        <translation>Images&#xa0;: %1</translation>
     </message>
     <message>
         <source>Nothing found.</source>
@@ -2155,7 +2218,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Pictures</source>
-        <extracomment>The window's title</extracomment>
+        <extracomment>The window&apos;s title</extracomment>
         <translation>Images</translation>
     </message>
     <message>
@@ -2177,7 +2240,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Findings of the chosen object</source>
-        <translation>Constats sur l'objet choisi</translation>
+        <translation>Constats sur l&apos;objet choisi</translation>
     </message>
     <message>
         <source>Rename...</source>
@@ -2190,17 +2253,17 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Object...</source>
-        <extracomment>In the "Rename..." menu: the object, the first of a name's three parts</extracomment>
+        <extracomment>In the &quot;Rename...&quot; menu: the object, the first of a name&apos;s three parts</extracomment>
         <translation>Objet...</translation>
     </message>
     <message>
         <source>Category...</source>
-        <extracomment>In the "Rename..." menu: the category, the second of a name's three parts</extracomment>
+        <extracomment>In the &quot;Rename...&quot; menu: the category, the second of a name&apos;s three parts</extracomment>
         <translation>Catégorie...</translation>
     </message>
     <message>
         <source>Value...</source>
-        <extracomment>In the "Rename..." menu: the value, the third of a name's three parts</extracomment>
+        <extracomment>In the &quot;Rename...&quot; menu: the value, the third of a name&apos;s three parts</extracomment>
         <translation>Valeur...</translation>
     </message>
     <message>
@@ -2210,15 +2273,15 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Remove the picture</source>
-        <translation>Supprimer l'image</translation>
+        <translation>Supprimer l&apos;image</translation>
     </message>
     <message>
         <source>Moves the object picture and its recording to the trash</source>
-        <translation>Met l'image d'objet et son enregistrement à la corbeille</translation>
+        <translation>Met l&apos;image d&apos;objet et son enregistrement à la corbeille</translation>
     </message>
     <message>
         <source>Findings about the whole collection:</source>
-        <translation>Constats sur toute la collection :</translation>
+        <translation>Constats sur toute la collection&#xa0;:</translation>
     </message>
     <message>
         <source>Findings about the whole collection</source>
@@ -2226,7 +2289,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Objects</source>
-        <extracomment>The list of the collection's object pictures</extracomment>
+        <extracomment>The list of the collection&apos;s object pictures</extracomment>
         <translation>Objets</translation>
     </message>
 </context>
@@ -2234,24 +2297,24 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <name>tessarine::RecordsWindow</name>
     <message>
         <source>Records of %1</source>
-        <extracomment>The window's title; %1 is the learner's name</extracomment>
+        <extracomment>The window&apos;s title; %1 is the learner&apos;s name</extracomment>
         <translation>Suivi de %1</translation>
     </message>
     <message>
         <source>Learner: %1</source>
-        <extracomment>%1 is the learner's name</extracomment>
-        <translation>Apprenant : %1</translation>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation>Apprenant&#xa0;: %1</translation>
     </message>
     <message>
         <source>Sessions</source>
-        <extracomment>The sessions table's name, as a screen reader says it
+        <extracomment>The sessions table&apos;s name, as a screen reader says it
 ----------
 The title of the sessions table</extracomment>
         <translation>Séances</translation>
     </message>
     <message>
         <source>Targets</source>
-        <extracomment>The targets table's name, as a screen reader says it; a target is what the learner is taught to choose
+        <extracomment>The targets table&apos;s name, as a screen reader says it; a target is what the learner is taught to choose
 ----------
 The title of the targets table; a target is what the learner is taught to choose</extracomment>
         <translation>Cibles</translation>
@@ -2262,7 +2325,7 @@ The title of the targets table; a target is what the learner is taught to choose
     </message>
     <message>
         <source>Per session, the percent right at the first try of symbols and attributes answered without a prompt, of all first tries answered without a prompt (independent) and of all answered with one (prompted), and the mastery line; the same numbers are in the Sessions table</source>
-        <translation>Par séance, le pourcentage de réussite au premier essai des pictogrammes et des attributs répondus sans guidance, de tous les premiers essais répondus sans guidance (en autonomie) et de tous ceux répondus avec guidance (avec guidance), ainsi que la ligne de maîtrise ; les mêmes chiffres figurent dans le tableau Séances</translation>
+        <translation>Par séance, le pourcentage de réussite au premier essai des pictogrammes et des attributs répondus sans guidance, de tous les premiers essais répondus sans guidance (en autonomie) et de tous ceux répondus avec guidance (avec guidance), ainsi que la ligne de maîtrise&#xa0;; les mêmes chiffres figurent dans le tableau Séances</translation>
     </message>
     <message>
         <source>Mastery rule</source>
@@ -2301,22 +2364,22 @@ The title of the file dialog that saves the PDF report</extracomment>
     <message>
         <source>Delete learner</source>
         <extracomment>A button: removes the learner and all of their records</extracomment>
-        <translation>Supprimer l'apprenant</translation>
+        <translation>Supprimer l&apos;apprenant</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <extracomment>A file dialog's filter; keep "(*.csv)" as it is</extracomment>
+        <extracomment>A file dialog&apos;s filter; keep &quot;(*.csv)&quot; as it is</extracomment>
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <extracomment>A file dialog's filter; keep "(*.pdf)" as it is</extracomment>
+        <extracomment>A file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Delete %1 and all of their records? This cannot be undone.</source>
-        <extracomment>%1 is the learner's name</extracomment>
-        <translation>Supprimer %1 et tout son suivi ? Cette action est irréversible.</translation>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation>Supprimer %1 et tout son suivi&#xa0;? Cette action est irréversible.</translation>
     </message>
 </context>
 <context>
@@ -2328,12 +2391,12 @@ The title of the file dialog that saves the PDF report</extracomment>
     </message>
     <message>
         <source>Teaching for %1</source>
-        <extracomment>Title of the dialog; %1 is the learner's name</extracomment>
+        <extracomment>Title of the dialog; %1 is the learner&apos;s name</extracomment>
         <translation>Enseignement pour %1</translation>
     </message>
     <message>
         <source> sets</source>
-        <extracomment>Shown after the number in "Review mastered targets: one set in 5 sets"; keep the leading space</extracomment>
+        <extracomment>Shown after the number in &quot;Review mastered targets: one set in 5 sets&quot;; keep the leading space</extracomment>
         <translation> séries</translation>
     </message>
     <message>
@@ -2351,7 +2414,7 @@ The title of the file dialog that saves the PDF report</extracomment>
     </message>
     <message>
         <source> right sets</source>
-        <extracomment>Shown after the number in "Show a reward after 3 right sets"; keep the leading space</extracomment>
+        <extracomment>Shown after the number in &quot;Show a reward after 3 right sets&quot;; keep the leading space</extracomment>
         <translation> séries réussies</translation>
     </message>
     <message>
@@ -2361,7 +2424,7 @@ The title of the file dialog that saves the PDF report</extracomment>
     </message>
     <message>
         <source>Review mastered targets: one set in</source>
-        <translation>Revoir les cibles maîtrisées : une série sur</translation>
+        <translation>Revoir les cibles maîtrisées&#xa0;: une série sur</translation>
     </message>
     <message>
         <source>Show the answer after</source>
@@ -2379,7 +2442,7 @@ The title of the file dialog that saves the PDF report</extracomment>
     </message>
     <message>
         <source>No picture of this collection has both its symbol and its attribute checked, so there would be nothing to show. Check at least one symbol and one attribute of the same picture, or press Cancel to keep the targets as they were.</source>
-        <translation>Aucune image de cette collection n'a à la fois son pictogramme et son attribut cochés : il n'y aurait donc rien à montrer. Cochez au moins un pictogramme et un attribut de la même image, ou appuyez sur Annuler pour garder les cibles telles qu'elles étaient.</translation>
+        <translation>Aucune image de cette collection n&apos;a à la fois son pictogramme et son attribut cochés&#xa0;: il n&apos;y aurait donc rien à montrer. Cochez au moins un pictogramme et un attribut de la même image, ou appuyez sur Annuler pour garder les cibles telles qu&apos;elles étaient.</translation>
     </message>
 </context>
 <context>
@@ -2388,7 +2451,7 @@ The title of the file dialog that saves the PDF report</extracomment>
         <source>Record</source>
         <extracomment>Button: record the caption from the microphone
 ----------
-Button: record the caption from the microphone; "No microphone" on a computer without one</extracomment>
+Button: record the caption from the microphone; &quot;No microphone&quot; on a computer without one</extracomment>
         <translation>Enregistrer</translation>
     </message>
     <message>
@@ -2403,7 +2466,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Voice of %1</source>
-        <extracomment>%1 is the object picture's name; the buttons record, play and remove its spoken caption</extracomment>
+        <extracomment>%1 is the object picture&apos;s name; the buttons record, play and remove its spoken caption</extracomment>
         <translation>Voix de %1</translation>
     </message>
     <message>
@@ -2413,7 +2476,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Stops recording</source>
-        <translation>Arrête l'enregistrement</translation>
+        <translation>Arrête l&apos;enregistrement</translation>
     </message>
     <message>
         <source>No microphone</source>
@@ -2425,18 +2488,18 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>No microphone: this computer has none to record with</source>
-        <translation>Pas de micro : cet ordinateur n'en a aucun pour enregistrer</translation>
+        <translation>Pas de micro&#xa0;: cet ordinateur n&apos;en a aucun pour enregistrer</translation>
     </message>
     <message>
         <source>The recording %1 cannot be moved to the trash</source>
-        <translation>L'enregistrement %1 ne peut pas être mis à la corbeille</translation>
+        <translation>L&apos;enregistrement %1 ne peut pas être mis à la corbeille</translation>
     </message>
 </context>
 <context>
     <name>tessarine::frmAbout</name>
     <message>
         <source>About MyApp</source>
-        <extracomment>The window's title until the program's name is known</extracomment>
+        <extracomment>The window&apos;s title until the program&apos;s name is known</extracomment>
         <translation>À propos de MyApp</translation>
     </message>
     <message>
@@ -2446,8 +2509,8 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Application Title</source>
-        <extracomment>Shown until the program's name is known</extracomment>
-        <translation>Titre de l'application</translation>
+        <extracomment>Shown until the program&apos;s name is known</extracomment>
+        <translation>Titre de l&apos;application</translation>
     </message>
     <message>
         <source>Version</source>
@@ -2461,7 +2524,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>About %1</source>
-        <extracomment>%1 is the program's name</extracomment>
+        <extracomment>%1 is the program&apos;s name</extracomment>
         <translation>À propos de %1</translation>
     </message>
     <message>
@@ -2482,7 +2545,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Same category of image</source>
-        <translation>Même catégorie d'image</translation>
+        <translation>Même catégorie d&apos;image</translation>
     </message>
     <message>
         <source>Full random (regardless of category)</source>
@@ -2490,7 +2553,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Program Options</source>
-        <extracomment>The options window's heading</extracomment>
+        <extracomment>The options window&apos;s heading</extracomment>
         <translation>Options du programme</translation>
     </message>
     <message>
@@ -2499,7 +2562,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Attribute distractor chosing method</source>
-        <translation>Choix du distracteur d'attribut</translation>
+        <translation>Choix du distracteur d&apos;attribut</translation>
     </message>
     <message>
         <source>Use sequence between symbols and attributes</source>
@@ -2514,16 +2577,16 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
         <translation>Jouer les sons</translation>
     </message>
     <message>
-        <source>Sound for "OK"</source>
-        <translation>Son pour « OK »</translation>
+        <source>Sound for &quot;OK&quot;</source>
+        <translation>Son pour «&#xa0;OK&#xa0;»</translation>
     </message>
     <message>
         <source>Play the OK sound</source>
-        <translation>Écouter le son « OK »</translation>
+        <translation>Écouter le son «&#xa0;OK&#xa0;»</translation>
     </message>
     <message>
-        <source>Sound for "error"</source>
-        <translation>Son pour « erreur »</translation>
+        <source>Sound for &quot;error&quot;</source>
+        <translation>Son pour «&#xa0;erreur&#xa0;»</translation>
     </message>
     <message>
         <source>Play the wrong-answer sound</source>
@@ -2536,30 +2599,30 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Learner</source>
-        <extracomment>Label of the list of learners' names</extracomment>
+        <extracomment>Label of the list of learners&apos; names</extracomment>
         <translation>Apprenant</translation>
     </message>
     <message>
         <source>Whose answers are recorded; leave empty to record nothing</source>
-        <translation>Personne dont les réponses sont enregistrées ; laisser vide pour ne rien enregistrer</translation>
+        <translation>Personne dont les réponses sont enregistrées&#xa0;; laisser vide pour ne rien enregistrer</translation>
     </message>
     <message>
         <source>Records...</source>
-        <extracomment>Button: opens the learner's records</extracomment>
+        <extracomment>Button: opens the learner&apos;s records</extracomment>
         <translation>Suivi...</translation>
     </message>
     <message>
         <source>Access...</source>
-        <extracomment>Button: opens the learner's keyboard, switch and screen settings</extracomment>
+        <extracomment>Button: opens the learner&apos;s keyboard, switch and screen settings</extracomment>
         <translation>Accès...</translation>
     </message>
     <message>
         <source>Keyboard, switches and screen size for this learner</source>
-        <translation>Clavier, contacteurs et taille d'écran pour cet apprenant</translation>
+        <translation>Clavier, contacteurs et taille d&apos;écran pour cet apprenant</translation>
     </message>
     <message>
         <source>Teaching...</source>
-        <extracomment>Button: opens the learner's teaching settings</extracomment>
+        <extracomment>Button: opens the learner&apos;s teaching settings</extracomment>
         <translation>Enseignement...</translation>
     </message>
     <message>
@@ -2573,7 +2636,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>The pictures the exercise shows</source>
-        <translation>Les images que montre l'exercice</translation>
+        <translation>Les images que montre l&apos;exercice</translation>
     </message>
     <message>
         <source>Pictures...</source>
@@ -2592,7 +2655,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     <message>
         <source>Pictures: choose a folder with Images, Symbols, Attributes and Sounds</source>
         <extracomment>Title of the folder dialog; Images, Symbols, Attributes and Sounds are folder names, kept as they are</extracomment>
-        <translation>Images : choisir un dossier contenant Images, Symbols, Attributes et Sounds</translation>
+        <translation>Images&#xa0;: choisir un dossier contenant Images, Symbols, Attributes et Sounds</translation>
     </message>
 </context>
 <context>
@@ -2609,7 +2672,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Object picture</source>
-        <translation>Image d'objet</translation>
+        <translation>Image d&apos;objet</translation>
     </message>
     <message>
         <source>Symbols</source>
