@@ -1421,17 +1421,17 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée&#xa0;:</tran
     <message>
         <source>The exercise runs without the teaching settings of %1, and nothing of it is recorded.</source>
         <extracomment>%1 is the learner&apos;s name</extracomment>
-        <translation>L&apos;exercice se déroule sans les réglages d&apos;enseignement de %1, et rien n&apos;en est enregistré.</translation>
+        <translation>L&apos;exercice se déroule sans les réglages pédagogiques de %1, et rien n&apos;en est enregistré.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 cannot be changed now.</source>
         <extracomment>%1 is the learner&apos;s name</extracomment>
-        <translation>Les réglages d&apos;enseignement de %1 ne peuvent pas être modifiés pour le moment.</translation>
+        <translation>Les réglages pédagogiques de %1 ne peuvent pas être modifiés pour le moment.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 were not saved.</source>
         <extracomment>%1 is the learner&apos;s name</extracomment>
-        <translation>Les réglages d&apos;enseignement de %1 n&apos;ont pas été enregistrés.</translation>
+        <translation>Les réglages pédagogiques de %1 n&apos;ont pas été enregistrés.</translation>
     </message>
     <message>
         <source>The access settings of %1 are kept in the settings file.</source>
@@ -2387,12 +2387,12 @@ The title of the file dialog that saves the PDF report</extracomment>
     <message>
         <source>Teaching</source>
         <extracomment>Title of the dialog when no learner is chosen</extracomment>
-        <translation>Enseignement</translation>
+        <translation>Pédagogie</translation>
     </message>
     <message>
         <source>Teaching for %1</source>
         <extracomment>Title of the dialog; %1 is the learner&apos;s name</extracomment>
-        <translation>Enseignement pour %1</translation>
+        <translation>Pédagogie pour %1</translation>
     </message>
     <message>
         <source> sets</source>
@@ -2595,12 +2595,12 @@ Button: record the caption from the microphone; &quot;No microphone&quot; on a c
     <message>
         <source>Start program</source>
         <extracomment>Button: closes the options and starts the exercise</extracomment>
-        <translation>Lancer le programme</translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Learner</source>
         <extracomment>Label of the list of learners&apos; names</extracomment>
-        <translation>Apprenant</translation>
+        <translation>Élève</translation>
     </message>
     <message>
         <source>Whose answers are recorded; leave empty to record nothing</source>
@@ -2623,7 +2623,7 @@ Button: record the caption from the microphone; &quot;No microphone&quot; on a c
     <message>
         <source>Teaching...</source>
         <extracomment>Button: opens the learner&apos;s teaching settings</extracomment>
-        <translation>Enseignement...</translation>
+        <translation>Pédagogie...</translation>
     </message>
     <message>
         <source>Targets, prompts, corrections and rewards for this learner</source>
