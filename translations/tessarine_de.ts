@@ -663,7 +663,7 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     </message>
     <message>
         <source>It is read as the category "%1" with the value "jpg", so it is the right answer of no picture.</source>
-        <translation>Er wird als Kategorie „%1“ mit dem Wert „jpg“ gelesen, daher ist das Bild für kein Bild die richtige Antwort.</translation>
+        <translation>Es wird als Kategorie „%1“ mit dem Wert „jpg“ gelesen und ist daher für kein Bild die richtige Antwort.</translation>
     </message>
     <message>
         <source>Rename it to category.value.jpg, for example %1.</source>
@@ -719,123 +719,120 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     <message>
         <source>Is it a spelling slip for %1?</source>
         <comment>%1 is a list of file names</comment>
-        <translation type="unfinished" />
+        <translation>Ist es ein Tippfehler für %1?</translation>
     </message>
     <message>
         <source>Attributes/%1 is there, but it is never used (see below).</source>
-        <translation type="unfinished" />
+        <translation>Attributes/%1 ist vorhanden, wird aber nie verwendet (siehe unten).</translation>
     </message>
     <message>
         <source>There is no attribute of the category "%1" at all.</source>
-        <translation type="unfinished" />
+        <translation>Es gibt überhaupt kein Merkmal der Kategorie „%1“.</translation>
     </message>
     <message>
         <source>The category "%1" has: %2.</source>
         <comment>%2 is a list of values</comment>
-        <translation type="unfinished" />
+        <translation>Die Kategorie „%1“ hat: %2.</translation>
     </message>
 </context>
 <context>
     <name>ObjectAnalysis</name>
     <message>
         <source>The recording %1 cannot be played: %2</source>
-        <translation type="unfinished" />
+        <translation>Die Aufnahme %1 kann nicht abgespielt werden: %2</translation>
     </message>
     <message>
         <source>With the spoken caption on, the synthetic voice speaks instead, and the first set with this picture shows an error message.</source>
-        <translation type="unfinished" />
+        <translation>Wird die Beschriftung vorgelesen, spricht stattdessen die synthetische Stimme, und die erste Runde mit diesem Bild zeigt eine Fehlermeldung.</translation>
     </message>
     <message>
         <source>Record it again and save it as a PCM wave file (WAV, 16 bit).</source>
-        <translation type="unfinished" />
+        <translation>Nehmen Sie sie erneut auf und speichern Sie sie als PCM-Wave-Datei (WAV, 16 Bit).</translation>
     </message>
 </context>
 <context>
     <name>ObjectFindings</name>
     <message>
         <source>Whenever this picture is drawn, %1.</source>
-        <translation type="unfinished" />
+        <translation>Immer wenn dieses Bild gezogen wird, %1.</translation>
     </message>
     <message>
         <source>The name has only one part before ".jpg"; object pictures need three: symbol.category.value.jpg.</source>
-        <translation type="unfinished" />
+        <translation>Der Name hat vor „.jpg“ nur einen Teil; Objektbilder brauchen drei: symbol.kategorie.wert.jpg.</translation>
     </message>
     <message>
         <source>The name has only two parts before ".jpg"; object pictures need three: symbol.category.value.jpg.</source>
-        <translation type="unfinished" />
+        <translation>Der Name hat vor „.jpg“ nur zwei Teile; Objektbilder brauchen drei: symbol.kategorie.wert.jpg.</translation>
     </message>
     <message>
         <source>Rename it to symbol.category.value.jpg, for example %1.</source>
-        <translation type="unfinished" />
+        <translation>Benennen Sie es in symbol.kategorie.wert.jpg um, zum Beispiel %1.</translation>
     </message>
     <message>
         <source>The name has an empty part (two full stops in a row).</source>
-        <translation type="unfinished" />
+        <translation>Der Name hat einen leeren Teil (zwei Punkte hintereinander).</translation>
     </message>
     <message>
         <source>Rename it to symbol.category.value.jpg with one full stop between the parts.</source>
-        <translation type="unfinished" />
+        <translation>Benennen Sie es in symbol.kategorie.wert.jpg um, mit einem Punkt zwischen den Teilen.</translation>
     </message>
     <message>
         <source>The caption reads %1 (the extension is taken for the value), and only an attribute named %2.jpg would match.</source>
         <extracomment>%1 is the caption as the exercise shows it, %2 the second part of the picture's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Beschriftung lautet %1 (die Endung wird als Wert genommen), und nur ein Merkmal namens %2.jpg würde passen.</translation>
     </message>
     <message numerus="yes">
         <source>The caption reads %1. The exercise shows two error messages %2 each time it reads the missing third part: %n message(s) every time this picture comes up, and more with %3 on.</source>
         <extracomment>%1 is the caption, %2 the exercise's error message, %3 the name of an option</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Die Beschriftung lautet %1. Die Übung zeigt jedes Mal, wenn sie den fehlenden dritten Teil liest, zwei Fehlermeldungen %2: %n Meldung bei jedem Erscheinen dieses Bildes, und mehr mit %3 an.</numerusform><numerusform>Die Beschriftung lautet %1. Die Übung zeigt jedes Mal, wenn sie den fehlenden dritten Teil liest, zwei Fehlermeldungen %2: %n Meldungen bei jedem Erscheinen dieses Bildes, und mehr mit %3 an.</numerusform></translation>
     </message>
     <message>
         <source>The caption reads %1; an empty part matches no symbol or attribute.</source>
-        <translation type="unfinished" />
+        <translation>Die Beschriftung lautet %1; ein leerer Teil passt zu keinem Symbol und keinem Merkmal.</translation>
     </message>
     <message>
         <source>The attribute row has no right answer.</source>
-        <translation type="unfinished" />
+        <translation>Die Merkmalreihe hat keine richtige Antwort.</translation>
     </message>
     <message>
         <source>There is no symbol picture for "%1".</source>
-        <translation type="unfinished" />
+        <translation>Es gibt kein Symbolbild für „%1“.</translation>
     </message>
     <message>
         <source>Add a symbol picture named %1.jpg to the Symbols folder (the first part of this picture's name).</source>
-        <translation type="unfinished" />
+        <translation>Fügen Sie dem Ordner Symbols ein Symbolbild namens %1.jpg hinzu (der erste Teil des Namens dieses Bildes).</translation>
     </message>
     <message>
         <source>Its symbol %1 cannot be loaded.</source>
-        <translation type="unfinished" />
+        <translation>Sein Symbol %1 lässt sich nicht laden.</translation>
     </message>
     <message>
         <source>Replace Symbols/%1 (see below).</source>
-        <translation type="unfinished" />
+        <translation>Ersetzen Sie Symbols/%1 (siehe unten).</translation>
     </message>
     <message>
         <source>There is no attribute picture for "%1" "%2".</source>
-        <translation type="unfinished" />
+        <translation>Es gibt kein Merkmalbild für „%1“ „%2“.</translation>
     </message>
     <message>
         <source>Add an attribute picture named %1.%2.jpg to the Attributes folder, or rename this picture after an attribute that exists.</source>
-        <translation type="unfinished" />
+        <translation>Fügen Sie dem Ordner Attributes ein Merkmalbild namens %1.%2.jpg hinzu oder benennen Sie dieses Bild nach einem vorhandenen Merkmal um.</translation>
     </message>
     <message>
         <source>Its attribute %1 cannot be loaded.</source>
-        <translation type="unfinished" />
+        <translation>Sein Merkmal %1 lässt sich nicht laden.</translation>
     </message>
     <message>
         <source>Replace Attributes/%1 (see below).</source>
-        <translation type="unfinished" />
+        <translation>Ersetzen Sie Attributes/%1 (siehe unten).</translation>
     </message>
     <message>
         <source>The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong symbol is shown. With "Use sequence" on, the attribute row never appears, so the learner can only leave the set with "%2".</source>
-        <translation type="unfinished" />
+        <translation>Die Symbolreihe hat keine richtige Antwort: Mit %1 aus bleibt sie leer, mit %1 an wird nur ein falsches Symbol gezeigt. Mit „Erst Symbol, dann Merkmal“ an erscheint die Merkmalreihe nie, sodass der Lerner die Runde nur mit „%2“ verlassen kann.</translation>
     </message>
     <message>
         <source>The attribute row has no right answer (with %1 on only a wrong one is shown). With "Use sequence" on, the learner cannot finish the set: only "%2" leaves it.</source>
-        <translation type="unfinished" />
+        <translation>Die Merkmalreihe hat keine richtige Antwort (mit %1 an wird nur eine falsche gezeigt). Mit „Erst Symbol, dann Merkmal“ an kann der Lerner die Runde nicht beenden: Nur „%2“ verlässt sie.</translation>
     </message>
 </context>
 <context>
@@ -843,7 +840,7 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     <message>
         <source>*** NO SOUND ***</source>
         <extracomment>The first entry of both sound lists: play no sound</extracomment>
-        <translation type="unfinished" />
+        <translation>*** KEIN TON ***</translation>
     </message>
 </context>
 <context>
@@ -851,84 +848,81 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     <message>
         <source>Invalid picture %1 (%2)</source>
         <extracomment>%1 is the picture's file, %2 why it cannot be loaded</extracomment>
-        <translation type="unfinished" />
+        <translation>Ungültiges Bild %1 (%2)</translation>
     </message>
     <message>
         <source>too large: %1 by %2</source>
-        <translation type="unfinished" />
+        <translation>zu groß: %1 × %2</translation>
     </message>
     <message>
         <source>not a readable picture</source>
-        <translation type="unfinished" />
+        <translation>kein lesbares Bild</translation>
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation type="unfinished" />
+        <translation>Datei nicht gefunden: %1</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished" />
+        <translation>es ist ein Ordner</translation>
     </message>
     <message>
         <source>not a readable picture: %1</source>
-        <translation type="unfinished" />
+        <translation>kein lesbares Bild: %1</translation>
     </message>
     <message>
         <source>damaged: %1</source>
-        <translation type="unfinished" />
+        <translation>beschädigt: %1</translation>
     </message>
 </context>
 <context>
     <name>PictureName</name>
     <message>
         <source>The object is empty.</source>
-        <translation type="unfinished" />
+        <translation>Das Objekt ist leer.</translation>
     </message>
     <message>
         <source>The object "%1" holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the object as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>Das Objekt „%1“ enthält einen Punkt; Punkte trennen nur die Teile.</translation>
     </message>
     <message>
         <source>The object "%1" holds a character a file name cannot carry.</source>
         <extracomment>%1 is the object as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>Das Objekt „%1“ enthält ein Zeichen, das in einem Dateinamen nicht stehen kann.</translation>
     </message>
     <message>
         <source>The category is empty.</source>
-        <translation type="unfinished" />
+        <translation>Die Kategorie ist leer.</translation>
     </message>
     <message>
         <source>The category "%1" holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the category as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Kategorie „%1“ enthält einen Punkt; Punkte trennen nur die Teile.</translation>
     </message>
     <message>
         <source>The category "%1" holds a character a file name cannot carry.</source>
         <extracomment>%1 is the category as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Kategorie „%1“ enthält ein Zeichen, das in einem Dateinamen nicht stehen kann.</translation>
     </message>
     <message>
         <source>The value is empty.</source>
-        <translation type="unfinished" />
+        <translation>Der Wert ist leer.</translation>
     </message>
     <message>
         <source>The value "%1" holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the value as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>Der Wert „%1“ enthält einen Punkt; Punkte trennen nur die Teile.</translation>
     </message>
     <message>
         <source>The value "%1" holds a character a file name cannot carry.</source>
         <extracomment>%1 is the value as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>Der Wert „%1“ enthält ein Zeichen, das in einem Dateinamen nicht stehen kann.</translation>
     </message>
     <message numerus="yes">
         <source>A picture's name has three parts, object, category and value, as in cup.colour.red; this one has %n.</source>
         <extracomment>The example is a file name's three parts; it may be given in the language's own words</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Der Name eines Bildes hat drei Teile, Objekt, Kategorie und Wert, wie in tasse.farbe.rot; dieser hat %n.</numerusform><numerusform>Der Name eines Bildes hat drei Teile, Objekt, Kategorie und Wert, wie in tasse.farbe.rot; dieser hat %n.</numerusform></translation>
     </message>
 </context>
 <context>
@@ -936,60 +930,61 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     <message>
         <source>Pictures (%1)</source>
         <extracomment>A file dialog's filter; %1 is the list of patterns such as *.jpg</extracomment>
-        <translation type="unfinished" />
+        <translation>Bilder (%1)</translation>
     </message>
     <message>
         <source>Add pictures</source>
-        <translation type="unfinished" />
+        <translation>Bilder hinzufügen</translation>
     </message>
     <message>
         <source>Choose a picture</source>
-        <translation type="unfinished" />
+        <translation>Bild wählen</translation>
     </message>
     <message>
         <source>New collection</source>
-        <translation type="unfinished" />
+        <translation>Neue Sammlung</translation>
     </message>
     <message>
         <source>Empty</source>
         <extracomment>A new collection with no pictures in it</extracomment>
-        <translation type="unfinished" />
+        <translation>Leer</translation>
     </message>
     <message>
         <source>A copy of the program's sample pictures</source>
-        <translation type="unfinished" />
+        <translation>Eine Kopie der mitgelieferten Beispielbilder</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
         <extracomment>The new collection's name</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>Pictures</source>
         <extracomment>The title of the question</extracomment>
-        <translation type="unfinished" />
+        <translation>Bilder</translation>
     </message>
     <message>
         <source>The program's own pictures cannot be changed on this computer.
 Make a personal copy of them to change instead, named:</source>
-        <translation type="unfinished" />
+        <translation>Die mitgelieferten Bilder können auf diesem Computer nicht geändert werden.
+Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translation>
     </message>
     <message>
         <source>New name of the object "%1":</source>
-        <translation type="unfinished" />
+        <translation>Neuer Name des Objekts „%1“:</translation>
     </message>
     <message>
         <source>New name of the category "%1":</source>
-        <translation type="unfinished" />
+        <translation>Neuer Name der Kategorie „%1“:</translation>
     </message>
     <message>
         <source>New name of the value "%1":</source>
-        <translation type="unfinished" />
+        <translation>Neuer Name des Werts „%1“:</translation>
     </message>
     <message>
         <source>Rename</source>
         <extracomment>The title of the question</extracomment>
-        <translation type="unfinished" />
+        <translation>Umbenennen</translation>
     </message>
 </context>
 <context>
@@ -997,48 +992,48 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>%1 is too large a picture (%2 by %3 pixels) to be read here.</source>
         <extracomment>%1 is the file, %2 by %3 its width and height</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ist ein zu großes Bild (%2 × %3 Pixel), um hier gelesen zu werden.</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished" />
+        <translation>%1 existiert nicht.</translation>
     </message>
     <message>
         <source>%1 is a folder, not a picture.</source>
-        <translation type="unfinished" />
+        <translation>%1 ist ein Ordner, kein Bild.</translation>
     </message>
     <message>
         <source>%1 could not be opened: %2.</source>
         <extracomment>%1 is the file, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 konnte nicht geöffnet werden: %2.</translation>
     </message>
     <message>
         <source>%1 is damaged, or is not the kind of picture its name says.</source>
-        <translation type="unfinished" />
+        <translation>%1 ist beschädigt oder keine Bildart, wie sein Name sie angibt.</translation>
     </message>
     <message>
         <source>%1 is not a picture this computer can read.</source>
-        <translation type="unfinished" />
+        <translation>%1 ist kein Bild, das dieser Computer lesen kann.</translation>
     </message>
     <message>
         <source>%1 is a damaged JPEG picture (%2).</source>
         <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ist ein beschädigtes JPEG-Bild (%2).</translation>
     </message>
     <message>
         <source>%1 could not be read (%2).</source>
         <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 konnte nicht gelesen werden (%2).</translation>
     </message>
     <message>
         <source>%1 is a HEIC/HEIF picture that could not be read (%2).</source>
         <extracomment>%1 is the file, %2 the reason libheif gives</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ist ein HEIC/HEIF-Bild, das nicht gelesen werden konnte (%2).</translation>
     </message>
     <message>
         <source>%1 is damaged (%2).</source>
         <extracomment>%1 is the file, %2 the reader's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ist beschädigt (%2).</translation>
     </message>
 </context>
 <context>
@@ -1046,12 +1041,12 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>My pictures</source>
         <extracomment>The name suggested for a teacher's own copy of the program's pictures; it becomes a folder's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Meine Bilder</translation>
     </message>
     <message>
         <source>My pictures %1</source>
         <extracomment>The same when "My pictures" is taken; %1 is 2, 3, ...</extracomment>
-        <translation type="unfinished" />
+        <translation>Meine Bilder %1</translation>
     </message>
 </context>
 <context>
@@ -1059,31 +1054,31 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Prompt</source>
         <extracomment>The mark that shows the learner the right answer</extracomment>
-        <translation type="unfinished" />
+        <translation>Hilfestellung</translation>
     </message>
 </context>
 <context>
     <name>QtMicrophone</name>
     <message>
         <source>This computer has no microphone to record with</source>
-        <translation type="unfinished" />
+        <translation>Dieser Computer hat kein Mikrofon zum Aufnehmen</translation>
     </message>
     <message>
         <source>The microphone "%1" cannot record 16-bit sound</source>
         <extracomment>%1 is the microphone's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Das Mikrofon „%1“ kann keinen 16-Bit-Ton aufnehmen</translation>
     </message>
     <message>
         <source>The microphone "%1" cannot be used now</source>
         <extracomment>%1 is the microphone's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Das Mikrofon „%1“ kann gerade nicht verwendet werden</translation>
     </message>
 </context>
 <context>
     <name>QtSpeechVoice</name>
     <message>
         <source>The voice cannot speak: %1</source>
-        <translation type="unfinished" />
+        <translation>Die Stimme kann nicht sprechen: %1</translation>
     </message>
 </context>
 <context>
@@ -1091,36 +1086,36 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Session</source>
         <extracomment>The title of the chart's horizontal axis, numbered by session</extracomment>
-        <translation type="unfinished" />
+        <translation>Sitzung</translation>
     </message>
     <message>
         <source>First try right, per session</source>
-        <translation type="unfinished" />
+        <translation>Beim ersten Versuch richtig, pro Sitzung</translation>
     </message>
     <message>
         <source>Symbols</source>
         <extracomment>The name of a line in the chart's legend: symbols right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Symbole</translation>
     </message>
     <message>
         <source>Attributes</source>
         <extracomment>The name of a line in the chart's legend: attributes right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Merkmale</translation>
     </message>
     <message>
         <source>Independent right</source>
         <extracomment>The name of a line in the chart's legend: first tries right without a prompt</extracomment>
-        <translation type="unfinished" />
+        <translation>Selbstständig richtig</translation>
     </message>
     <message>
         <source>Prompted right</source>
         <extracomment>The name of a line in the chart's legend: first tries right with the answer shown as a prompt</extracomment>
-        <translation type="unfinished" />
+        <translation>Richtig mit Hilfe</translation>
     </message>
     <message>
         <source>Mastery (%1 %)</source>
         <extracomment>The name of the mastery line in the chart's legend; %1 is the rule's percent</extracomment>
-        <translation type="unfinished" />
+        <translation>Beherrschung (%1 %)</translation>
     </message>
 </context>
 <context>
@@ -1128,12 +1123,12 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>%1 cannot be written: %2</source>
         <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>There are no records of the learner "%1"</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Für den Lerner „%1“ gibt es kein Protokoll</translation>
     </message>
 </context>
 <context>
@@ -1141,66 +1136,66 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The records file %1 is in use by another program; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Protokolldatei %1 wird von einem anderen Programm verwendet; es wird nichts protokolliert (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Protokolldatei %1 ist beschädigt (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be opened; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Protokolldatei %1 kann nicht geöffnet werden; es wird nichts protokolliert (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be read; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Protokolldatei %1 kann nicht gelesen werden; es wird nichts protokolliert (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be written; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Protokolldatei %1 kann nicht geschrieben werden; es wird nichts protokolliert (%2)</translation>
     </message>
     <message>
         <source>Qt's SQLite driver is not installed; records are not kept</source>
-        <translation type="unfinished" />
+        <translation>Der SQLite-Treiber von Qt ist nicht installiert; es wird nichts protokolliert</translation>
     </message>
     <message>
         <source>There is no records file %1</source>
         <extracomment>%1 is the records file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Es gibt keine Protokolldatei %1</translation>
     </message>
     <message>
         <source>The records folder %1 cannot be created; records are not kept</source>
         <extracomment>%1 is the records folder's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Der Protokollordner %1 kann nicht angelegt werden; es wird nichts protokolliert</translation>
     </message>
     <message>
         <source>The records file %1 cannot be created; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the system's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Protokolldatei %1 kann nicht angelegt werden; es wird nichts protokolliert (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged and cannot be moved aside; records are not kept</source>
         <extracomment>%1 is the records file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Protokolldatei %1 ist beschädigt und kann nicht beiseitegelegt werden; es wird nichts protokolliert</translation>
     </message>
     <message>
         <source>The records file was damaged: it is kept as %1 and a new records file was started</source>
         <extracomment>%1 is the path the damaged file was moved to</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Protokolldatei war beschädigt: Sie wird als %1 aufbewahrt, und eine neue Protokolldatei wurde begonnen</translation>
     </message>
     <message>
         <source>The file %1 is not a Tessarine records file; it is left as it is and records are not kept</source>
         <extracomment>%1 is a file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Datei %1 ist keine Tessarine-Protokolldatei; sie bleibt unverändert, und es wird nichts protokolliert</translation>
     </message>
     <message>
         <source>The records file %1 cannot keep a write-ahead log; records are not kept</source>
         <extracomment>%1 is the records file's path; the write-ahead log is how the database keeps its changes safe</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Protokolldatei %1 kann kein Write-Ahead-Log führen; es wird nichts protokolliert</translation>
     </message>
 </context>
 <context>
@@ -1208,155 +1203,152 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>%1 of %2</source>
         <extracomment>A cell of the Sessions table: %1 first tries answered right, of %2 in all</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>Date</source>
         <extracomment>Column header of the Sessions table: when the session started</extracomment>
-        <translation type="unfinished" />
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Sets</source>
         <extracomment>Column header: the number of sets shown in the session</extracomment>
-        <translation type="unfinished" />
+        <translation>Runden</translation>
     </message>
     <message>
         <source>Symbols first try</source>
         <extracomment>Column header: the percent of symbols chosen right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Symbole 1. Versuch</translation>
     </message>
     <message>
         <source>Attributes first try</source>
         <extracomment>Column header: the percent of attributes chosen right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Merkmale 1. Versuch</translation>
     </message>
     <message>
         <source>Median response</source>
         <extracomment>Column header: the median time to answer</extracomment>
-        <translation type="unfinished" />
+        <translation>Antwortzeit (Median)</translation>
     </message>
     <message>
         <source>Independent right</source>
         <extracomment>Column header: first tries right without a prompt, "17 of 20"</extracomment>
-        <translation type="unfinished" />
+        <translation>Selbstständig richtig</translation>
     </message>
     <message>
         <source>Prompted right</source>
         <extracomment>Column header: first tries right with the answer shown as a prompt, "17 of 20"</extracomment>
-        <translation type="unfinished" />
+        <translation>Richtig mit Hilfe</translation>
     </message>
     <message>
         <source>Target</source>
         <extracomment>Column header of the Targets table: a symbol or an attribute the learner is taught to choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Lernziel</translation>
     </message>
     <message>
         <source>Row</source>
         <extracomment>Column header: whether the target is a symbol or an attribute</extracomment>
-        <translation type="unfinished" />
+        <translation>Reihe</translation>
     </message>
     <message>
         <source>Trials</source>
         <extracomment>Column header: the number of trials</extracomment>
-        <translation type="unfinished" />
+        <translation>Durchgänge</translation>
     </message>
     <message>
         <source>First try, last sessions</source>
         <extracomment>Column header: the percent right at the first try in the last sessions the mastery rule looks at</extracomment>
-        <translation type="unfinished" />
+        <translation>1. Versuch, letzte Sitzungen</translation>
     </message>
     <message>
         <source>Mastered</source>
         <extracomment>Column header: whether the target is mastered, "Yes" or "No"</extracomment>
-        <translation type="unfinished" />
+        <translation>Beherrscht</translation>
     </message>
     <message>
         <source>Symbol</source>
         <extracomment>A cell of the Targets table's Row column</extracomment>
-        <translation type="unfinished" />
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>Attribute</source>
         <extracomment>A cell of the Targets table's Row column</extracomment>
-        <translation type="unfinished" />
+        <translation>Merkmal</translation>
     </message>
     <message>
         <source>Yes</source>
         <extracomment>A cell of the Targets table's Mastered column</extracomment>
-        <translation type="unfinished" />
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
         <extracomment>A cell of the Targets table's Mastered column</extracomment>
-        <translation type="unfinished" />
+        <translation>Nein</translation>
     </message>
     <message numerus="yes">
         <source>%n session(s), printed %1</source>
         <extracomment>Under the report's title; %n is the number of sessions, %1 the date and time of printing</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n Sitzung, gedruckt am %1</numerusform><numerusform>%n Sitzungen, gedruckt am %1</numerusform></translation>
     </message>
     <message>
         <source>Mastered: at least %1 % right at the first try in each of the last %2 sessions, with at least %3 trials in each</source>
         <extracomment>The mastery rule in the report: %1 is a percent, %2 a number of sessions, %3 a number of trials</extracomment>
-        <translation type="unfinished" />
+        <translation>Beherrscht: mindestens %1 % richtig beim ersten Versuch in jeder der letzten %2 Sitzungen, mit jeweils mindestens %3 Durchgängen</translation>
     </message>
     <message>
         <source>Mastery and the first-try percentages count only first answers given without a prompt.</source>
-        <translation type="unfinished" />
+        <translation>Beherrschung und die Prozentwerte für den ersten Versuch zählen nur erste Antworten, die ohne Hilfe gegeben wurden.</translation>
     </message>
 </context>
 <context>
     <name>RecordsReport</name>
     <message>
         <source>A page cannot be added</source>
-        <translation type="unfinished" />
+        <translation>Eine Seite kann nicht hinzugefügt werden</translation>
     </message>
     <message>
         <source>No records yet.</source>
-        <translation type="unfinished" />
+        <translation>Noch nichts protokolliert.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
         <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Records of %1</source>
         <extracomment>The report's title; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Protokoll von %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be started</source>
         <extracomment>%1 is a file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 kann nicht geschrieben werden: Das PDF kann nicht begonnen werden</translation>
     </message>
     <message>
         <source>Sessions</source>
         <extracomment>The title of the report's sessions table</extracomment>
-        <translation type="unfinished" />
+        <translation>Sitzungen</translation>
     </message>
     <message>
         <source>Sessions (continued)</source>
         <extracomment>The title of the sessions table on the pages after its first</extracomment>
-        <translation type="unfinished" />
+        <translation>Sitzungen (Fortsetzung)</translation>
     </message>
     <message>
         <source>Targets</source>
         <extracomment>The title of the report's targets table; a target is what the learner is taught to choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Lernziele</translation>
     </message>
     <message>
         <source>Targets (continued)</source>
         <extracomment>The title of the targets table on the pages after its first</extracomment>
-        <translation type="unfinished" />
+        <translation>Lernziele (Fortsetzung)</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be finished</source>
         <extracomment>%1 is a file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 kann nicht geschrieben werden: Das PDF kann nicht abgeschlossen werden</translation>
     </message>
 </context>
 <context>
@@ -1364,7 +1356,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The records file %1 was written by a later version of Tessarine; records are not kept</source>
         <extracomment>%1 is the records file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Protokolldatei %1 wurde von einer neueren Version von Tessarine geschrieben; es wird nichts protokolliert</translation>
     </message>
 </context>
 <context>
@@ -1372,7 +1364,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>There are no records of the learner "%1"</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Für den Lerner „%1“ gibt es kein Protokoll</translation>
     </message>
 </context>
 <context>
@@ -1380,7 +1372,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Reward</source>
         <extracomment>The reward shown after enough right answers</extracomment>
-        <translation type="unfinished" />
+        <translation>Belohnung</translation>
     </message>
 </context>
 <context>
@@ -1388,71 +1380,71 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The access settings of %1 are taken from the settings file.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Bedienungseinstellungen von %1 werden aus der Einstellungsdatei übernommen.</translation>
     </message>
     <message>
         <source>The settings file has no access settings for %1: the defaults are used.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Einstellungsdatei hat keine Bedienungseinstellungen für %1: Es werden die Standardwerte verwendet.</translation>
     </message>
     <message>
         <source>Learners' access settings are taken from the settings file.</source>
-        <translation type="unfinished" />
+        <translation>Die Bedienungseinstellungen der Lerner werden aus der Einstellungsdatei übernommen.</translation>
     </message>
     <message>
         <source>The exercise runs without the teaching settings of %1, and nothing of it is recorded.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Übung läuft ohne die Fördereinstellungen von %1, und nichts davon wird protokolliert.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 cannot be changed now.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Fördereinstellungen von %1 können jetzt nicht geändert werden.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 were not saved.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Fördereinstellungen von %1 wurden nicht gespeichert.</translation>
     </message>
     <message>
         <source>The access settings of %1 are kept in the settings file.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Bedienungseinstellungen von %1 werden in der Einstellungsdatei gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished" />
+        <translation>Nicht genügend Speicher</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished" />
+        <translation>Unerwarteter Fehler</translation>
     </message>
     <message>
         <source>Invalid argument</source>
-        <translation type="unfinished" />
+        <translation>Ungültiges Argument</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished" />
+        <translation>Überlauf</translation>
     </message>
     <message>
         <source>Position out of range</source>
-        <translation type="unfinished" />
+        <translation>Position außerhalb des gültigen Bereichs</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished" />
+        <translation>Typen unverträglich</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished" />
+        <translation>Unzulässiger Eigenschaftswert</translation>
     </message>
     <message>
         <source>No image found: plase check images folders</source>
-        <translation type="unfinished" />
+        <translation>Kein Bild gefunden: Bitte die Bildordner prüfen</translation>
     </message>
 </context>
 <context>
@@ -1460,103 +1452,91 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>cannot be loaded</source>
         <extracomment>in a picture's place on the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>lässt sich nicht laden</translation>
     </message>
     <message>
         <source>Can stop when a picture that cannot be loaded is drawn as the wrong choice.</source>
-        <translation type="unfinished" />
+        <translation>Kann abbrechen, wenn ein nicht ladbares Bild als falsche Wahl gezogen wird.</translation>
     </message>
     <message>
         <source>Works with every option.</source>
-        <translation type="unfinished" />
+        <translation>Funktioniert mit allen Optionen.</translation>
     </message>
     <message>
         <source>%1 (%2.)</source>
         <comment>%1 is a finding, %2 the options under which it holds</comment>
-        <translation type="unfinished" />
+        <translation>%1 (%2.)</translation>
     </message>
     <message>
         <source>no symbol</source>
         <extracomment>in the place of a missing symbol picture on the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>kein Symbol</translation>
     </message>
     <message>
         <source>no attribute</source>
         <extracomment>in the place of a missing attribute picture on the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>kein Merkmal</translation>
     </message>
     <message>
         <source>Tessarine sets in %1</source>
         <comment>the PDF's title; %1 is a folder</comment>
-        <translation type="unfinished" />
+        <translation>Tessarine-Runden in %1</translation>
     </message>
     <message>
         <source>The file %1 cannot be written.</source>
-        <translation type="unfinished" />
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Tessarine: every set</source>
-        <translation type="unfinished" />
+        <translation>Tessarine: alle Runden</translation>
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n Objektbild</numerusform><numerusform>%n Objektbilder</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n symbol(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n Symbol</numerusform><numerusform>%n Symbole</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n attribute(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n Merkmal</numerusform><numerusform>%n Merkmale</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n more finding(s) about folders, symbols, attributes or sounds: run tessarine-check for the details.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n weiterer Befund zu Ordnern, Symbolen, Merkmalen oder Tönen: Die Einzelheiten zeigt tessarine-check.</numerusform><numerusform>%n weitere Befunde zu Ordnern, Symbolen, Merkmalen oder Tönen: Die Einzelheiten zeigt tessarine-check.</numerusform></translation>
     </message>
     <message>
         <source>Picture</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Caption and findings</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Beschriftung und Befunde</translation>
     </message>
     <message>
         <source>Symbol</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>Attribute</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Merkmal</translation>
     </message>
     <message>
         <source>There are no object pictures in the Images folder.</source>
-        <translation type="unfinished" />
+        <translation>Im Ordner Images gibt es keine Objektbilder.</translation>
     </message>
     <message>
         <source>Made by tessarine-check</source>
-        <translation type="unfinished" />
+        <translation>Erstellt mit tessarine-check</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -1564,19 +1544,19 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The settings cannot be saved to %1</source>
         <extracomment>%1 is the settings file</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Einstellungen können nicht in %1 gespeichert werden</translation>
     </message>
 </context>
 <context>
     <name>SpokenCaption</name>
     <message>
         <source>The voice cannot speak: %1</source>
-        <translation type="unfinished" />
+        <translation>Die Stimme kann nicht sprechen: %1</translation>
     </message>
     <message>
         <source>The recording %1 cannot be played: %2</source>
         <extracomment>%1 is the recording's file, %2 says why in a phrase such as "it is not a wave file"</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Aufnahme %1 kann nicht abgespielt werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1584,7 +1564,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Off</source>
         <extracomment>The lowest value of a number box: the feature is not used</extracomment>
-        <translation type="unfinished" />
+        <translation>Aus</translation>
     </message>
 </context>
 <context>
@@ -1592,93 +1572,75 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Tessarine picture check of %1</source>
         <extracomment>the report's first line; %1 is a folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Tessarine-Bildprüfung von %1</translation>
     </message>
     <message>
         <source>Images: %1, Symbols: %2, Attributes: %3, Sounds: %4</source>
         <extracomment>Images, Symbols, Attributes and Sounds are folder names: keep them; %1 is a number of object pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Images: %1, Symbols: %2, Attributes: %3, Sounds: %4</translation>
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n Objektbild</numerusform><numerusform>%n Objektbilder</numerusform></translation>
     </message>
     <message>
         <source>PROBLEM</source>
         <extracomment>a finding's label in the text report, in capitals</extracomment>
-        <translation type="unfinished" />
+        <translation>PROBLEM</translation>
     </message>
     <message>
         <source>WARNING</source>
         <extracomment>a finding's label in the text report, in capitals</extracomment>
-        <translation type="unfinished" />
+        <translation>WARNUNG</translation>
     </message>
     <message>
         <source>What happens:</source>
         <extracomment>a label in the text report, before what the exercise will do</extracomment>
-        <translation type="unfinished" />
+        <translation>Was passiert:</translation>
     </message>
     <message>
         <source>How to fix:</source>
         <extracomment>a label in the text report, before how to mend the finding</extracomment>
-        <translation type="unfinished" />
+        <translation>Abhilfe:</translation>
     </message>
     <message>
         <source>Program folder</source>
-        <translation type="unfinished" />
+        <translation>Programmordner</translation>
     </message>
     <message>
         <source>%1 folder</source>
         <extracomment>%1 is a folder's name: Images, Symbols, Attributes or Sounds</extracomment>
-        <translation type="unfinished" />
+        <translation>Ordner %1</translation>
     </message>
     <message>
         <source>%1 and %2 in %3. %4</source>
         <extracomment>%1 is a number of problems, %2 of warnings, %3 of files or folders; %4 the sentence that follows</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 und %2 in %3. %4</translation>
     </message>
     <message numerus="yes">
         <source>%n problem(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n Problem</numerusform><numerusform>%n Probleme</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n warning(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n Warnung</numerusform><numerusform>%n Warnungen</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>All %n set(s) work with every option. Nothing to fix.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Die %n Runde funktioniert mit allen Optionen. Nichts zu beheben.</numerusform><numerusform>Alle %n Runden funktionieren mit allen Optionen. Nichts zu beheben.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) or folder(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n Datei oder Ordner</numerusform><numerusform>%n Dateien oder Ordnern</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n object picture(s) work with every option and need nothing.</source>
         <extracomment>%1 is how many of them work</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 von %n Objektbild funktionieren mit allen Optionen und brauchen nichts.</numerusform><numerusform>%1 von %n Objektbildern funktionieren mit allen Optionen und brauchen nichts.</numerusform></translation>
     </message>
     <message>
         <source>The one set works with every option. Nothing to fix.</source>
-        <translation type="unfinished" />
+        <translation>Die eine Runde funktioniert mit allen Optionen. Nichts zu beheben.</translation>
     </message>
 </context>
 <context>
@@ -1686,60 +1648,60 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Tokens</source>
         <extracomment>The row of tokens earned towards a reward</extracomment>
-        <translation type="unfinished" />
+        <translation>Token</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>Tokens earned: %1 is how many are filled, %2 how many make a reward</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>
     <name>WaveCheck</name>
     <message>
         <source>its format description is too short</source>
-        <translation type="unfinished" />
+        <translation>ihre Formatbeschreibung ist zu kurz</translation>
     </message>
     <message>
         <source>its format description is damaged</source>
-        <translation type="unfinished" />
+        <translation>ihre Formatbeschreibung ist beschädigt</translation>
     </message>
     <message>
         <source>it is compressed (format %1), not PCM; save it again as PCM</source>
         <extracomment>%1 is the number of the sound's format; PCM is the uncompressed one</extracomment>
-        <translation type="unfinished" />
+        <translation>sie ist komprimiert (Format %1), nicht PCM; speichern Sie sie erneut als PCM</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished" />
+        <translation>sie kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>it is not a wave file</source>
-        <translation type="unfinished" />
+        <translation>sie ist keine Wave-Datei</translation>
     </message>
     <message>
         <source>it is damaged: the file ends inside its format description</source>
-        <translation type="unfinished" />
+        <translation>sie ist beschädigt: Die Datei endet innerhalb ihrer Formatbeschreibung</translation>
     </message>
     <message>
         <source>it is damaged: its sound comes before its format description</source>
-        <translation type="unfinished" />
+        <translation>sie ist beschädigt: Ihr Ton steht vor ihrer Formatbeschreibung</translation>
     </message>
     <message>
         <source>it is damaged: the file ends before its sound does</source>
-        <translation type="unfinished" />
+        <translation>sie ist beschädigt: Die Datei endet, bevor ihr Ton endet</translation>
     </message>
     <message>
         <source>it holds no sound</source>
-        <translation type="unfinished" />
+        <translation>sie enthält keinen Ton</translation>
     </message>
     <message>
         <source>it is damaged: it holds no sound data</source>
-        <translation type="unfinished" />
+        <translation>sie ist beschädigt: Sie enthält keine Tondaten</translation>
     </message>
     <message>
         <source>it is damaged: it has no format description</source>
-        <translation type="unfinished" />
+        <translation>sie ist beschädigt: Sie hat keine Formatbeschreibung</translation>
     </message>
 </context>
 <context>
@@ -1747,11 +1709,11 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The recording %1 cannot be written: %2</source>
         <extracomment>%1 is the sound file, %2 why it cannot be written</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Aufnahme %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>the sound is too long</source>
-        <translation type="unfinished" />
+        <translation>die Aufnahme ist zu lang</translation>
     </message>
 </context>
 <context>
