@@ -1721,60 +1721,54 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     <message>
         <source>the set stops half-way with error %1 %2</source>
         <extracomment>ends a sentence; %1 is the error's number, %2 its message</extracomment>
-        <translation type="unfinished" />
+        <translation>bricht die Runde mittendrin mit Fehler %1 %2 ab</translation>
     </message>
     <message>
         <source>in most sets</source>
-        <translation type="unfinished" />
+        <translation>in den meisten Runden</translation>
     </message>
     <message>
         <source>about once in %1 sets</source>
         <extracomment>%1 is a number like 1e+12</extracomment>
-        <translation type="unfinished" />
+        <translation>etwa einmal in %1 Runden</translation>
     </message>
     <message>
         <source>%1, the set stops half-way with error %2 %3.</source>
         <extracomment>%1 names the options, %2 is the error's number, %3 its message</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 bricht die Runde mittendrin mit Fehler %2 %3 ab.</translation>
     </message>
     <message>
         <source>%1, the set can stop half-way with error %2 %3.</source>
-        <translation type="unfinished" />
+        <translation>%1 kann die Runde mittendrin mit Fehler %2 %3 abbrechen.</translation>
     </message>
     <message>
         <source>This file is empty.</source>
-        <translation type="unfinished" />
+        <translation>Diese Datei ist leer.</translation>
     </message>
     <message>
         <source>Copy the picture again; the copy went wrong.</source>
-        <translation type="unfinished" />
+        <translation>Kopieren Sie das Bild erneut; beim Kopieren ist etwas schiefgegangen.</translation>
     </message>
     <message>
         <source>This picture cannot be loaded (%1).</source>
-        <translation type="unfinished" />
+        <translation>Dieses Bild lässt sich nicht laden (%1).</translation>
     </message>
     <message>
         <source>Make the picture smaller (a few thousand pixels across is plenty).</source>
-        <translation type="unfinished" />
+        <translation>Verkleinern Sie das Bild (einige tausend Pixel Breite genügen).</translation>
     </message>
     <message>
         <source>Open it in a picture editor and save it again as JPEG, or replace it.</source>
-        <translation type="unfinished" />
+        <translation>Öffnen Sie es in einem Bildbearbeitungsprogramm und speichern Sie es erneut als JPEG, oder ersetzen Sie es.</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 is a list of file names</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 und %n weiteres</numerusform><numerusform>%1 und %n weitere</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>about once in %Ln set(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>etwa einmal in %Ln Runde</numerusform><numerusform>etwa einmal in %Ln Runden</numerusform></translation>
     </message>
 </context>
 <context>
@@ -1782,7 +1776,7 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     <message>
         <source>Play it</source>
         <extracomment>Tooltip of the buttons that play the chosen sound</extracomment>
-        <translation type="unfinished" />
+        <translation>Abspielen</translation>
     </message>
 </context>
 <context>
@@ -1790,158 +1784,159 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     <message>
         <source>Access</source>
         <extracomment>The window's title</extracomment>
-        <translation type="unfinished" />
+        <translation>Bedienung</translation>
     </message>
     <message>
         <source>Access for %1</source>
         <extracomment>The window's title; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Bedienung für %1</translation>
     </message>
     <message>
         <source>Answer with the keyboard: arrows and Tab move, Space and Enter choose, 1 to 4 choose a picture</source>
-        <translation type="unfinished" />
+        <translation>Antworten per Tastatur: Pfeiltasten und Tab bewegen, Leertaste und Enter wählen, 1 bis 4 wählen ein Bild</translation>
     </message>
     <message>
         <source>Switches</source>
-        <translation type="unfinished" />
+        <translation>Taster</translation>
     </message>
     <message>
         <source>No switch</source>
-        <translation type="unfinished" />
+        <translation>Kein Taster</translation>
     </message>
     <message>
         <source>One switch: the ring moves by itself</source>
-        <translation type="unfinished" />
+        <translation>Ein Taster: Der Ring wandert von selbst</translation>
     </message>
     <message>
         <source>Two switches: one moves, one chooses</source>
-        <translation type="unfinished" />
+        <translation>Zwei Taster: einer bewegt, einer wählt</translation>
     </message>
     <message>
         <source> s</source>
         <extracomment>After a number of seconds</extracomment>
-        <translation type="unfinished" />
+        <translation> s</translation>
     </message>
     <message>
         <source>Step switch key</source>
         <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Taste des Weiter-Tasters</translation>
     </message>
     <message>
         <source>Choose switch key</source>
         <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Taste des Auswahl-Tasters</translation>
     </message>
     <message>
         <source>Scanning:</source>
-        <translation type="unfinished" />
+        <translation>Scanning:</translation>
     </message>
     <message>
         <source>Ring moves every:</source>
-        <translation type="unfinished" />
+        <translation>Ring wandert alle:</translation>
     </message>
     <message>
         <source>Step switch key:</source>
-        <translation type="unfinished" />
+        <translation>Taste Weiter-Taster:</translation>
     </message>
     <message>
         <source>Step switch button:</source>
-        <translation type="unfinished" />
+        <translation>Maustaste Weiter-Taster:</translation>
     </message>
     <message>
         <source>Choose switch key:</source>
-        <translation type="unfinished" />
+        <translation>Taste Auswahl-Taster:</translation>
     </message>
     <message>
         <source>Choose switch button:</source>
-        <translation type="unfinished" />
+        <translation>Maustaste Auswahl-Taster:</translation>
     </message>
     <message>
         <source>Accidental presses</source>
-        <translation type="unfinished" />
+        <translation>Versehentliches Drücken</translation>
     </message>
     <message>
         <source>Guard against accidental presses</source>
-        <translation type="unfinished" />
+        <translation>Vor versehentlichem Drücken schützen</translation>
     </message>
     <message>
         <source>No hold needed</source>
         <extracomment>The hold time at zero</extracomment>
-        <translation type="unfinished" />
+        <translation>Kein Halten nötig</translation>
     </message>
     <message>
         <source>Presses on the same picture count once within:</source>
-        <translation type="unfinished" />
+        <translation>Drücke auf dasselbe Bild zählen einmal innerhalb von:</translation>
     </message>
     <message>
         <source>A press counts when held for:</source>
-        <translation type="unfinished" />
+        <translation>Ein Druck zählt ab einer Haltezeit von:</translation>
     </message>
     <message>
         <source>Pictures as big as the screen</source>
-        <translation type="unfinished" />
+        <translation>Bilder so groß wie der Bildschirm</translation>
     </message>
     <message>
         <source>Speak the caption when a set appears</source>
-        <translation type="unfinished" />
+        <translation>Beschriftung vorlesen, wenn eine Runde erscheint</translation>
     </message>
     <message>
         <source>Caption language:</source>
-        <translation type="unfinished" />
+        <translation>Sprache der Beschriftung:</translation>
     </message>
     <message>
         <source>Language of the windows (%1)</source>
         <extracomment>The caption's language when none is chosen; %1 is that language's name in its own language</extracomment>
-        <translation type="unfinished" />
+        <translation>Sprache der Fenster (%1)</translation>
     </message>
     <message>
         <source>This computer has no voice: the captions cannot be spoken.</source>
-        <translation type="unfinished" />
+        <translation>Dieser Computer hat keine Stimme: Die Beschriftungen können nicht vorgelesen werden.</translation>
     </message>
     <message>
         <source>This computer has no voice for this language: the captions are spoken by an English voice.</source>
-        <translation type="unfinished" />
+        <translation>Dieser Computer hat keine Stimme für diese Sprache: Die Beschriftungen werden von einer englischen Stimme vorgelesen.</translation>
     </message>
     <message>
         <source>This computer has no voice for this language: the captions are spoken by a voice of another language.</source>
-        <translation type="unfinished" />
+        <translation>Dieser Computer hat keine Stimme für diese Sprache: Die Beschriftungen werden von einer Stimme einer anderen Sprache vorgelesen.</translation>
     </message>
 </context>
 <context>
     <name>tessarine::CropFrameWidget</name>
     <message>
         <source>Crop frame</source>
-        <translation type="unfinished" />
+        <translation>Zuschneiderahmen</translation>
     </message>
     <message>
         <source>The part of the picture that will be saved. Arrow keys move the frame, with Shift further; + and - make it larger or smaller. With the mouse, drag it to move it, or drag a corner or side, or turn the wheel, to resize it.</source>
-        <translation type="unfinished" />
+        <translation>Der Teil des Bildes, der gespeichert wird. Die Pfeiltasten bewegen den Rahmen, mit Umschalt weiter; + und - vergrößern oder verkleinern ihn. Mit der Maus: Ziehen Sie ihn, um ihn zu bewegen, oder ziehen Sie an einer Ecke oder Seite oder drehen Sie das Mausrad, um die Größe zu ändern.</translation>
     </message>
 </context>
 <context>
     <name>tessarine::ImportPanel</name>
     <message>
         <source>Pictures being added</source>
-        <translation type="unfinished" />
+        <translation>Bilder, die hinzugefügt werden</translation>
     </message>
     <message>
         <source>Add pictures...</source>
         <extracomment>Button that opens a file dialog</extracomment>
-        <translation type="unfinished" />
+        <translation>Bilder hinzufügen...</translation>
     </message>
     <message>
         <source>Add pictures, or drop pictures or folders of them here.</source>
-        <translation type="unfinished" />
+        <translation>Fügen Sie Bilder hinzu, oder ziehen Sie Bilder oder Ordner mit Bildern hierher.</translation>
     </message>
     <message>
         <source>There are no pictures in %1.</source>
         <extracomment>%1 is one folder or several, separated by commas</extracomment>
-        <translation type="unfinished" />
+        <translation>In %1 gibt es keine Bilder.</translation>
     </message>
     <message>
         <source>These pictures cannot be added:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Diese Bilder können nicht hinzugefügt werden:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1949,113 +1944,113 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     <message>
         <source>Object</source>
         <extracomment>The first of a picture's name's three parts: what the picture shows</extracomment>
-        <translation type="unfinished" />
+        <translation>Objekt</translation>
     </message>
     <message>
         <source>Category</source>
         <extracomment>The second of a picture's name's three parts, such as "colour"</extracomment>
-        <translation type="unfinished" />
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Value</source>
         <extracomment>The third of a picture's name's three parts, such as "red"</extracomment>
-        <translation type="unfinished" />
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Object picture</source>
         <extracomment>What a picture is saved as: a picture of the object, its symbol, or an attribute's picture</extracomment>
-        <translation type="unfinished" />
+        <translation>Objektbild</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished" />
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>Attribute picture</source>
-        <translation type="unfinished" />
+        <translation>Merkmalbild</translation>
     </message>
     <message>
         <source>Becomes</source>
         <extracomment>What the picture is saved as</extracomment>
-        <translation type="unfinished" />
+        <translation>Wird zu</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>The file name the picture is saved under</extracomment>
-        <translation type="unfinished" />
+        <translation>Name</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished" />
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Leave out</source>
         <extracomment>Button: this picture is not added after all</extracomment>
-        <translation type="unfinished" />
+        <translation>Weglassen</translation>
     </message>
     <message>
         <source>&amp;Object</source>
-        <translation type="unfinished" />
+        <translation>&amp;Objekt</translation>
     </message>
     <message>
         <source>&amp;Category</source>
-        <translation type="unfinished" />
+        <translation>&amp;Kategorie</translation>
     </message>
     <message>
         <source>&amp;Value</source>
-        <translation type="unfinished" />
+        <translation>&amp;Wert</translation>
     </message>
     <message>
         <source>&amp;Becomes</source>
         <extracomment>What the picture is saved as</extracomment>
-        <translation type="unfinished" />
+        <translation>Wird &amp;zu</translation>
     </message>
     <message>
         <source>Make the symbol from this photo</source>
-        <translation type="unfinished" />
+        <translation>Symbol aus diesem Foto machen</translation>
     </message>
     <message>
         <source>Choose a picture</source>
         <extracomment>Button: a picture from a file becomes the symbol
 ----------
 Button: a picture from a file becomes the attribute's picture</extracomment>
-        <translation type="unfinished" />
+        <translation>Bild wählen</translation>
     </message>
     <message>
         <source>Choose a picture for the symbol</source>
-        <translation type="unfinished" />
+        <translation>Bild für das Symbol wählen</translation>
     </message>
     <message>
         <source>Make a card</source>
         <extracomment>An attribute card: a swatch of the colour, or the value's word written large</extracomment>
-        <translation type="unfinished" />
+        <translation>Karte erstellen</translation>
     </message>
     <message>
         <source>Choose a picture for the attribute</source>
-        <translation type="unfinished" />
+        <translation>Bild für das Merkmal wählen</translation>
     </message>
     <message>
         <source>There is no symbol for "%1" yet</source>
-        <translation type="unfinished" />
+        <translation>Für „%1“ gibt es noch kein Symbol</translation>
     </message>
     <message>
         <source>There is no symbol for "%1" yet: it will be made from %2</source>
-        <translation type="unfinished" />
+        <translation>Für „%1“ gibt es noch kein Symbol: Es wird aus %2 erstellt</translation>
     </message>
     <message>
         <source>There is no attribute card for "%1 %2" yet</source>
-        <translation type="unfinished" />
+        <translation>Für „%1 %2“ gibt es noch keine Merkmalkarte</translation>
     </message>
     <message>
         <source>There is no attribute card for "%1 %2" yet: it will be %3</source>
-        <translation type="unfinished" />
+        <translation>Für „%1 %2“ gibt es noch keine Merkmalkarte: Es wird %3 verwendet</translation>
     </message>
 </context>
 <context>
     <name>tessarine::KeyCaptureButton</name>
     <message>
         <source>Press the key or the switch...</source>
-        <translation type="unfinished" />
+        <translation>Drücken Sie die Taste oder den Taster...</translation>
     </message>
 </context>
 <context>
@@ -2063,75 +2058,75 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Checking...</source>
         <extracomment>Shown for an object until the collection's check has looked at it</extracomment>
-        <translation type="unfinished" />
+        <translation>Wird geprüft...</translation>
     </message>
     <message>
         <source>Works under every option.</source>
-        <translation type="unfinished" />
+        <translation>Funktioniert mit allen Optionen.</translation>
     </message>
     <message>
         <source>Some sets do not work under every option.</source>
-        <translation type="unfinished" />
+        <translation>Manche Runden funktionieren nicht mit allen Optionen.</translation>
     </message>
     <message>
         <source>No symbol</source>
-        <translation type="unfinished" />
+        <translation>Kein Symbol</translation>
     </message>
     <message>
         <source>No attribute</source>
-        <translation type="unfinished" />
+        <translation>Kein Merkmal</translation>
     </message>
     <message>
         <source>Picture: none</source>
         <extracomment>%1 is the object picture's file</extracomment>
-        <translation type="unfinished" />
+        <translation>Bild: keines</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished" />
+        <translation>Bild: %1</translation>
     </message>
     <message>
         <source>Symbol: none</source>
         <extracomment>%1 is the symbol's file</extracomment>
-        <translation type="unfinished" />
+        <translation>Symbol: keines</translation>
     </message>
     <message>
         <source>Symbol: %1</source>
-        <translation type="unfinished" />
+        <translation>Symbol: %1</translation>
     </message>
     <message>
         <source>Attribute: none</source>
         <extracomment>%1 is the attribute picture's file</extracomment>
-        <translation type="unfinished" />
+        <translation>Merkmal: keines</translation>
     </message>
     <message>
         <source>Attribute: %1</source>
-        <translation type="unfinished" />
+        <translation>Merkmal: %1</translation>
     </message>
     <message>
         <source>Picture</source>
         <extracomment>Column header: the object's picture</extracomment>
-        <translation type="unfinished" />
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Symbol</source>
         <extracomment>Column header: the object's symbol</extracomment>
-        <translation type="unfinished" />
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>Attribute</source>
         <extracomment>Column header: the picture of the object's attribute (its colour, say)</extracomment>
-        <translation type="unfinished" />
+        <translation>Merkmal</translation>
     </message>
     <message>
         <source>Caption and file</source>
         <extracomment>Column header</extracomment>
-        <translation type="unfinished" />
+        <translation>Beschriftung und Datei</translation>
     </message>
     <message>
         <source>Findings</source>
         <extracomment>Column header: what the check found</extracomment>
-        <translation type="unfinished" />
+        <translation>Befunde</translation>
     </message>
 </context>
 <context>
@@ -2139,7 +2134,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Dimmed</source>
         <extracomment>Said by a screen reader of a picture shown faint</extracomment>
-        <translation type="unfinished" />
+        <translation>Abgeblendet</translation>
     </message>
 </context>
 <context>
@@ -2147,92 +2142,92 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Pictures: %1</source>
         <extracomment>%1 is the collection's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Bilder: %1</translation>
     </message>
     <message>
         <source>Nothing found.</source>
         <extracomment>The check found nothing about the collection as a whole</extracomment>
-        <translation type="unfinished" />
+        <translation>Nichts gefunden.</translation>
     </message>
     <message>
         <source>Choose an object in the list to see its findings.</source>
-        <translation type="unfinished" />
+        <translation>Wählen Sie ein Objekt in der Liste, um seine Befunde zu sehen.</translation>
     </message>
     <message>
         <source>Pictures</source>
         <extracomment>The window's title</extracomment>
-        <translation type="unfinished" />
+        <translation>Bilder</translation>
     </message>
     <message>
         <source>New collection</source>
-        <translation type="unfinished" />
+        <translation>Neue Sammlung</translation>
     </message>
     <message>
         <source>Add pictures...</source>
         <extracomment>Button that opens a file dialog</extracomment>
-        <translation type="unfinished" />
+        <translation>Bilder hinzufügen...</translation>
     </message>
     <message>
         <source>Checking the pictures...</source>
-        <translation type="unfinished" />
+        <translation>Bilder werden geprüft...</translation>
     </message>
     <message>
         <source>Checking the pictures</source>
-        <translation type="unfinished" />
+        <translation>Bilder werden geprüft</translation>
     </message>
     <message>
         <source>Findings of the chosen object</source>
-        <translation type="unfinished" />
+        <translation>Befunde zum gewählten Objekt</translation>
     </message>
     <message>
         <source>Rename...</source>
         <extracomment>Button with a menu: rename the object, the category or the value</extracomment>
-        <translation type="unfinished" />
+        <translation>Umbenennen...</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished" />
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>Object...</source>
         <extracomment>In the "Rename..." menu: the object, the first of a name's three parts</extracomment>
-        <translation type="unfinished" />
+        <translation>Objekt...</translation>
     </message>
     <message>
         <source>Category...</source>
         <extracomment>In the "Rename..." menu: the category, the second of a name's three parts</extracomment>
-        <translation type="unfinished" />
+        <translation>Kategorie...</translation>
     </message>
     <message>
         <source>Value...</source>
         <extracomment>In the "Rename..." menu: the value, the third of a name's three parts</extracomment>
-        <translation type="unfinished" />
+        <translation>Wert...</translation>
     </message>
     <message>
         <source>Remove</source>
         <extracomment>Button: the chosen object picture goes to the trash</extracomment>
-        <translation type="unfinished" />
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Remove the picture</source>
-        <translation type="unfinished" />
+        <translation>Bild entfernen</translation>
     </message>
     <message>
         <source>Moves the object picture and its recording to the trash</source>
-        <translation type="unfinished" />
+        <translation>Verschiebt das Objektbild und seine Aufnahme in den Papierkorb</translation>
     </message>
     <message>
         <source>Findings about the whole collection:</source>
-        <translation type="unfinished" />
+        <translation>Befunde zur ganzen Sammlung:</translation>
     </message>
     <message>
         <source>Findings about the whole collection</source>
-        <translation type="unfinished" />
+        <translation>Befunde zur ganzen Sammlung</translation>
     </message>
     <message>
         <source>Objects</source>
         <extracomment>The list of the collection's object pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Objekte</translation>
     </message>
 </context>
 <context>
@@ -2240,88 +2235,88 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Records of %1</source>
         <extracomment>The window's title; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Protokoll von %1</translation>
     </message>
     <message>
         <source>Learner: %1</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Lerner: %1</translation>
     </message>
     <message>
         <source>Sessions</source>
         <extracomment>The sessions table's name, as a screen reader says it
 ----------
 The title of the sessions table</extracomment>
-        <translation type="unfinished" />
+        <translation>Sitzungen</translation>
     </message>
     <message>
         <source>Targets</source>
         <extracomment>The targets table's name, as a screen reader says it; a target is what the learner is taught to choose
 ----------
 The title of the targets table; a target is what the learner is taught to choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Lernziele</translation>
     </message>
     <message>
         <source>Chart of first try right, per session</source>
-        <translation type="unfinished" />
+        <translation>Diagramm: beim ersten Versuch richtig, pro Sitzung</translation>
     </message>
     <message>
         <source>Per session, the percent right at the first try of symbols and attributes answered without a prompt, of all first tries answered without a prompt (independent) and of all answered with one (prompted), and the mastery line; the same numbers are in the Sessions table</source>
-        <translation type="unfinished" />
+        <translation>Pro Sitzung der Anteil richtiger erster Versuche bei Symbolen und Merkmalen, die ohne Hilfe beantwortet wurden, bei allen ersten Versuchen ohne Hilfe (selbstständig) und bei allen mit Hilfe, dazu die Beherrschungslinie; dieselben Zahlen stehen in der Tabelle „Sitzungen“</translation>
     </message>
     <message>
         <source>Mastery rule</source>
         <extracomment>The title of the box that sets when a target counts as mastered</extracomment>
-        <translation type="unfinished" />
+        <translation>Beherrschungskriterium</translation>
     </message>
     <message>
         <source>Right at the first try, at least</source>
         <extracomment>The label of a percent: a target is mastered when at least this much of it is right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Beim ersten Versuch richtig, mindestens</translation>
     </message>
     <message>
         <source>In consecutive sessions</source>
         <extracomment>The label of a number of sessions in a row in which the percent must be reached</extracomment>
-        <translation type="unfinished" />
+        <translation>In aufeinanderfolgenden Sitzungen</translation>
     </message>
     <message>
         <source>Trials a session, at least</source>
         <extracomment>The label of the fewest trials a session must have to count</extracomment>
-        <translation type="unfinished" />
+        <translation>Durchgänge pro Sitzung, mindestens</translation>
     </message>
     <message>
         <source>Export CSV</source>
         <extracomment>A button: saves every answer of the learner in a CSV file
 ----------
 The title of the file dialog that saves the CSV file</extracomment>
-        <translation type="unfinished" />
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>Report PDF</source>
         <extracomment>A button: saves a printable report of the learner in a PDF file
 ----------
 The title of the file dialog that saves the PDF report</extracomment>
-        <translation type="unfinished" />
+        <translation>PDF-Bericht</translation>
     </message>
     <message>
         <source>Delete learner</source>
         <extracomment>A button: removes the learner and all of their records</extracomment>
-        <translation type="unfinished" />
+        <translation>Lerner löschen</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
         <extracomment>A file dialog's filter; keep "(*.csv)" as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
         <extracomment>A file dialog's filter; keep "(*.pdf)" as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>Delete %1 and all of their records? This cannot be undone.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 und das gesamte Protokoll löschen? Dies kann nicht rückgängig gemacht werden.</translation>
     </message>
 </context>
 <context>
@@ -2329,62 +2324,62 @@ The title of the file dialog that saves the PDF report</extracomment>
     <message>
         <source>Teaching</source>
         <extracomment>Title of the dialog when no learner is chosen</extracomment>
-        <translation type="unfinished" />
+        <translation>Förderung</translation>
     </message>
     <message>
         <source>Teaching for %1</source>
         <extracomment>Title of the dialog; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Förderung für %1</translation>
     </message>
     <message>
         <source> sets</source>
         <extracomment>Shown after the number in "Review mastered targets: one set in 5 sets"; keep the leading space</extracomment>
-        <translation type="unfinished" />
+        <translation> Runden</translation>
     </message>
     <message>
         <source> s</source>
         <extracomment>Seconds, shown after the number; keep the leading space</extracomment>
-        <translation type="unfinished" />
+        <translation> s</translation>
     </message>
     <message>
         <source>Show the answer after a wrong answer</source>
-        <translation type="unfinished" />
+        <translation>Nach falscher Antwort die Lösung zeigen</translation>
     </message>
     <message>
         <source>Repeat a set after an error</source>
-        <translation type="unfinished" />
+        <translation>Runde nach einem Fehler wiederholen</translation>
     </message>
     <message>
         <source> right sets</source>
         <extracomment>Shown after the number in "Show a reward after 3 right sets"; keep the leading space</extracomment>
-        <translation type="unfinished" />
+        <translation> richtigen Runden</translation>
     </message>
     <message>
         <source>Targets</source>
         <extracomment>The list of symbols and attributes being taught</extracomment>
-        <translation type="unfinished" />
+        <translation>Lernziele</translation>
     </message>
     <message>
         <source>Review mastered targets: one set in</source>
-        <translation type="unfinished" />
+        <translation>Beherrschte Lernziele wiederholen: eine Runde alle</translation>
     </message>
     <message>
         <source>Show the answer after</source>
         <extracomment>Followed by a number of seconds</extracomment>
-        <translation type="unfinished" />
+        <translation>Antwort zeigen nach</translation>
     </message>
     <message>
         <source>Errorless trials for each new target</source>
-        <translation type="unfinished" />
+        <translation>Fehlerfreie Durchgänge pro neuem Lernziel</translation>
     </message>
     <message>
         <source>Show a reward after</source>
         <extracomment>Followed by a number of right sets</extracomment>
-        <translation type="unfinished" />
+        <translation>Belohnung zeigen nach</translation>
     </message>
     <message>
         <source>No picture of this collection has both its symbol and its attribute checked, so there would be nothing to show. Check at least one symbol and one attribute of the same picture, or press Cancel to keep the targets as they were.</source>
-        <translation type="unfinished" />
+        <translation>Kein Bild dieser Sammlung hat sowohl sein Symbol als auch sein Merkmal angehakt, daher gäbe es nichts zu zeigen. Haken Sie mindestens ein Symbol und ein Merkmal desselben Bildes an, oder klicken Sie auf „Abbrechen“, um die Lernziele unverändert zu lassen.</translation>
     </message>
 </context>
 <context>
@@ -2394,47 +2389,47 @@ The title of the file dialog that saves the PDF report</extracomment>
         <extracomment>Button: record the caption from the microphone
 ----------
 Button: record the caption from the microphone; "No microphone" on a computer without one</extracomment>
-        <translation type="unfinished" />
+        <translation>Aufnehmen</translation>
     </message>
     <message>
         <source>Play</source>
         <extracomment>Button: play the recorded caption</extracomment>
-        <translation type="unfinished" />
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Remove</source>
         <extracomment>Button: the recording goes to the trash</extracomment>
-        <translation type="unfinished" />
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Voice of %1</source>
         <extracomment>%1 is the object picture's name; the buttons record, play and remove its spoken caption</extracomment>
-        <translation type="unfinished" />
+        <translation>Stimme für %1</translation>
     </message>
     <message>
         <source>Stop</source>
         <extracomment>Button: stop recording</extracomment>
-        <translation type="unfinished" />
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Stops recording</source>
-        <translation type="unfinished" />
+        <translation>Beendet die Aufnahme</translation>
     </message>
     <message>
         <source>No microphone</source>
-        <translation type="unfinished" />
+        <translation>Kein Mikrofon</translation>
     </message>
     <message>
         <source>Records the caption from the microphone</source>
-        <translation type="unfinished" />
+        <translation>Nimmt die Beschriftung mit dem Mikrofon auf</translation>
     </message>
     <message>
         <source>No microphone: this computer has none to record with</source>
-        <translation type="unfinished" />
+        <translation>Kein Mikrofon: Dieser Computer hat keines zum Aufnehmen</translation>
     </message>
     <message>
         <source>The recording %1 cannot be moved to the trash</source>
-        <translation type="unfinished" />
+        <translation>Die Aufnahme %1 kann nicht in den Papierkorb verschoben werden</translation>
     </message>
 </context>
 <context>
@@ -2442,162 +2437,162 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     <message>
         <source>About MyApp</source>
         <extracomment>The window's title until the program's name is known</extracomment>
-        <translation type="unfinished" />
+        <translation>Über MyApp</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>Button that closes the About window</extracomment>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>Application Title</source>
         <extracomment>Shown until the program's name is known</extracomment>
-        <translation type="unfinished" />
+        <translation>Anwendungstitel</translation>
     </message>
     <message>
         <source>Version</source>
         <extracomment>Shown until the version number is known</extracomment>
-        <translation type="unfinished" />
+        <translation>Version</translation>
     </message>
     <message>
         <source>Developed by %1 - %2</source>
         <extracomment>%1 is the author, %2 the year</extracomment>
-        <translation type="unfinished" />
+        <translation>Entwickelt von %1 - %2</translation>
     </message>
     <message>
         <source>About %1</source>
         <extracomment>%1 is the program's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 is the version number, such as 1.0.0</extracomment>
-        <translation type="unfinished" />
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>tessarine::frmApertura</name>
     <message>
         <source>Show distractor for symbols</source>
-        <translation type="unfinished" />
+        <translation>Distraktor bei Symbolen</translation>
     </message>
     <message>
         <source>Show distractor for attributes</source>
-        <translation type="unfinished" />
+        <translation>Distraktor bei Merkmalen</translation>
     </message>
     <message>
         <source>Same category of image</source>
-        <translation type="unfinished" />
+        <translation>Gleiche Kategorie</translation>
     </message>
     <message>
         <source>Full random (regardless of category)</source>
-        <translation type="unfinished" />
+        <translation>Zufällig (jede Kategorie)</translation>
     </message>
     <message>
         <source>Program Options</source>
         <extracomment>The options window's heading</extracomment>
-        <translation type="unfinished" />
+        <translation>Programmoptionen</translation>
     </message>
     <message>
         <source>Distractors management</source>
-        <translation type="unfinished" />
+        <translation>Distraktoren</translation>
     </message>
     <message>
         <source>Attribute distractor chosing method</source>
-        <translation type="unfinished" />
+        <translation>Wahl des Merkmal-Distraktors</translation>
     </message>
     <message>
         <source>Use sequence between symbols and attributes</source>
-        <translation type="unfinished" />
+        <translation>Erst Symbol, dann Merkmal</translation>
     </message>
     <message>
         <source>Sounds management</source>
-        <translation type="unfinished" />
+        <translation>Töne</translation>
     </message>
     <message>
         <source>Play sounds</source>
-        <translation type="unfinished" />
+        <translation>Töne abspielen</translation>
     </message>
     <message>
         <source>Sound for "OK"</source>
-        <translation type="unfinished" />
+        <translation>Ton für „OK“</translation>
     </message>
     <message>
         <source>Play the OK sound</source>
-        <translation type="unfinished" />
+        <translation>OK-Ton abspielen</translation>
     </message>
     <message>
         <source>Sound for "error"</source>
-        <translation type="unfinished" />
+        <translation>Ton für „Fehler“</translation>
     </message>
     <message>
         <source>Play the wrong-answer sound</source>
-        <translation type="unfinished" />
+        <translation>Fehlerton abspielen</translation>
     </message>
     <message>
         <source>Start program</source>
         <extracomment>Button: closes the options and starts the exercise</extracomment>
-        <translation type="unfinished" />
+        <translation>Programm starten</translation>
     </message>
     <message>
         <source>Learner</source>
         <extracomment>Label of the list of learners' names</extracomment>
-        <translation type="unfinished" />
+        <translation>Lerner</translation>
     </message>
     <message>
         <source>Whose answers are recorded; leave empty to record nothing</source>
-        <translation type="unfinished" />
+        <translation>Wessen Antworten protokolliert werden; leer lassen, um nichts zu protokollieren</translation>
     </message>
     <message>
         <source>Records...</source>
         <extracomment>Button: opens the learner's records</extracomment>
-        <translation type="unfinished" />
+        <translation>Protokoll...</translation>
     </message>
     <message>
         <source>Access...</source>
         <extracomment>Button: opens the learner's keyboard, switch and screen settings</extracomment>
-        <translation type="unfinished" />
+        <translation>Bedienung...</translation>
     </message>
     <message>
         <source>Keyboard, switches and screen size for this learner</source>
-        <translation type="unfinished" />
+        <translation>Tastatur, Taster und Anzeigegröße für diesen Lerner</translation>
     </message>
     <message>
         <source>Teaching...</source>
         <extracomment>Button: opens the learner's teaching settings</extracomment>
-        <translation type="unfinished" />
+        <translation>Förderung...</translation>
     </message>
     <message>
         <source>Targets, prompts, corrections and rewards for this learner</source>
-        <translation type="unfinished" />
+        <translation>Lernziele, Hilfen, Korrekturen und Belohnungen für diesen Lerner</translation>
     </message>
     <message>
         <source>Pictures</source>
         <extracomment>Label of the list of picture collections</extracomment>
-        <translation type="unfinished" />
+        <translation>Bilder</translation>
     </message>
     <message>
         <source>The pictures the exercise shows</source>
-        <translation type="unfinished" />
+        <translation>Die Bilder, die die Übung zeigt</translation>
     </message>
     <message>
         <source>Pictures...</source>
         <extracomment>Button: opens the window that adds, names and checks pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Bilder...</translation>
     </message>
     <message>
         <source>Add, name and check the pictures of this collection</source>
-        <translation type="unfinished" />
+        <translation>Bilder dieser Sammlung hinzufügen, benennen und prüfen</translation>
     </message>
     <message>
         <source>Other folder...</source>
         <extracomment>Last entry of the list of picture collections: choose a folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Anderer Ordner...</translation>
     </message>
     <message>
         <source>Pictures: choose a folder with Images, Symbols, Attributes and Sounds</source>
         <extracomment>Title of the folder dialog; Images, Symbols, Attributes and Sounds are folder names, kept as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>Bilder: Ordner mit Images, Symbols, Attributes und Sounds wählen</translation>
     </message>
 </context>
 <context>
@@ -2605,62 +2600,62 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     <message>
         <source>Change set</source>
         <extracomment>Button: shows the next set of pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Nächste Runde</translation>
     </message>
     <message>
         <source>Caption</source>
         <extracomment>The text under the object picture (its name)</extracomment>
-        <translation type="unfinished" />
+        <translation>Beschriftung</translation>
     </message>
     <message>
         <source>Object picture</source>
-        <translation type="unfinished" />
+        <translation>Objektbild</translation>
     </message>
     <message>
         <source>Symbols</source>
         <extracomment>The row of symbol pictures to choose from</extracomment>
-        <translation type="unfinished" />
+        <translation>Symbole</translation>
     </message>
     <message>
         <source>Attributes</source>
         <extracomment>The row of attribute pictures (colours, sizes...) to choose from</extracomment>
-        <translation type="unfinished" />
+        <translation>Merkmale</translation>
     </message>
     <message>
         <source>First symbol</source>
-        <translation type="unfinished" />
+        <translation>Erstes Symbol</translation>
     </message>
     <message>
         <source>Second symbol</source>
-        <translation type="unfinished" />
+        <translation>Zweites Symbol</translation>
     </message>
     <message>
         <source>First attribute</source>
-        <translation type="unfinished" />
+        <translation>Erstes Merkmal</translation>
     </message>
     <message>
         <source>Second attribute</source>
-        <translation type="unfinished" />
+        <translation>Zweites Merkmal</translation>
     </message>
     <message>
         <source>Focus ring</source>
         <extracomment>The ring that marks the picture a key or switch would choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Fokusring</translation>
     </message>
     <message>
         <source>Answer shown</source>
         <extracomment>The mark that shows the learner the right answer</extracomment>
-        <translation type="unfinished" />
+        <translation>Antwort gezeigt</translation>
     </message>
     <message>
         <source>Tokens</source>
         <extracomment>The row of tokens earned towards a reward</extracomment>
-        <translation type="unfinished" />
+        <translation>Token</translation>
     </message>
     <message>
         <source>Reward</source>
         <extracomment>The reward shown after enough right answers</extracomment>
-        <translation type="unfinished" />
+        <translation>Belohnung</translation>
     </message>
 </context>
 </TS>
