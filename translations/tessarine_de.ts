@@ -48,7 +48,7 @@
     <name>AddPictureCommand</name>
     <message>
         <source>Usage: tessarine --add-picture FILE --as OBJECT.CATEGORY.VALUE [--collection FOLDER]</source>
-        <extracomment>The command line's form: the program's name and the options stay as they are</extracomment>
+        <extracomment>The command line&apos;s form: the program&apos;s name and the options stay as they are</extracomment>
         <translation>Aufruf: tessarine --add-picture DATEI --as OBJEKT.KATEGORIE.WERT [--collection ORDNER]</translation>
     </message>
     <message>
@@ -71,14 +71,14 @@
     </message>
     <message>
         <source>Give the picture its name with --as, as in --as cup.colour.red.</source>
-        <extracomment>--as is the option's name; the example is a file name's three parts, object, category and value</extracomment>
+        <extracomment>--as is the option&apos;s name; the example is a file name&apos;s three parts, object, category and value</extracomment>
         <translation>Geben Sie dem Bild mit --as seinen Namen, etwa --as cup.colour.red.</translation>
     </message>
 </context>
 <context>
     <name>AudioOutputs</name>
     <message>
-        <source>This computer has no sound output, so no sound will be heard. Connect speakers or headphones, or switch the sound on in the computer's settings, then start Tessarine again.</source>
+        <source>This computer has no sound output, so no sound will be heard. Connect speakers or headphones, or switch the sound on in the computer&apos;s settings, then start Tessarine again.</source>
         <translation>Dieser Computer hat keine Tonausgabe, daher ist kein Ton zu hören. Schließen Sie Lautsprecher oder Kopfhörer an oder schalten Sie den Ton in den Einstellungen des Computers ein, und starten Sie Tessarine dann neu.</translation>
     </message>
 </context>
@@ -108,15 +108,15 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Aufruf: %1 (--help sagt mehr)</translation>
     </message>
     <message>
-        <source>Print the findings as JSON (schema "tessarine-check/1") instead of text.</source>
-        <translation>Die Befunde als JSON (Schema "tessarine-check/1") statt als Text ausgeben.</translation>
+        <source>Print the findings as JSON (schema &quot;tessarine-check/1&quot;) instead of text.</source>
+        <translation>Die Befunde als JSON (Schema &quot;tessarine-check/1&quot;) statt als Text ausgeben.</translation>
     </message>
     <message>
         <source>Also write a printable A4 sheet with one row per object picture: the picture, its caption, its symbol and its attribute, problems marked in colour.</source>
         <translation>Zusätzlich ein druckbares A4-Blatt schreiben, mit einer Zeile pro Objektbild: das Bild, seine Beschriftung, sein Symbol und sein Merkmal, Probleme farbig markiert.</translation>
     </message>
     <message>
-        <source>The folder that holds the Images, Symbols, Attributes and Sounds folders; without it the collection the program uses, as chosen in its options window (the program's own folder when none was chosen).</source>
+        <source>The folder that holds the Images, Symbols, Attributes and Sounds folders; without it the collection the program uses, as chosen in its options window (the program&apos;s own folder when none was chosen).</source>
         <translation>Der Ordner, der die Ordner Images, Symbols, Attributes und Sounds enthält; ohne ihn die Sammlung, die das Programm verwendet, wie im Optionsfenster gewählt (der Programmordner selbst, wenn keine gewählt wurde).</translation>
     </message>
     <message>
@@ -136,9 +136,12 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Blatt gespeichert in %1</translation>
     </message>
     <message numerus="yes">
-        <source>One folder at a time, not %n: "%1".</source>
+        <source>One folder at a time, not %n: &quot;%1&quot;.</source>
         <extracomment>%1 is the folders given, in quotes</extracomment>
-        <translation><numerusform>Nur ein Ordner auf einmal, nicht %n: "%1".</numerusform><numerusform>Nur ein Ordner auf einmal, nicht %n: "%1".</numerusform></translation>
+        <translation>
+            <numerusform>Nur ein Ordner auf einmal, nicht %n: &quot;%1&quot;.</numerusform>
+            <numerusform>Nur ein Ordner auf einmal, nicht %n: &quot;%1&quot;.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -160,7 +163,7 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     </message>
     <message>
         <source>With %1</source>
-        <extracomment>%1, %2 and %3 name options, each as it is set ("on", "off", or a choice)</extracomment>
+        <extracomment>%1, %2 and %3 name options, each as it is set (&quot;on&quot;, &quot;off&quot;, or a choice)</extracomment>
         <translation>Mit %1</translation>
     </message>
     <message>
@@ -175,7 +178,7 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
 <context>
     <name>CollectionChoice</name>
     <message>
-        <source>The pictures chosen before, in %1, are no longer there (was the folder moved, renamed or on a disk that is not plugged in?). The program's own pictures are used instead.</source>
+        <source>The pictures chosen before, in %1, are no longer there (was the folder moved, renamed or on a disk that is not plugged in?). The program&apos;s own pictures are used instead.</source>
         <extracomment>%1 is a folder</extracomment>
         <translation>Die zuvor gewählten Bilder in %1 sind nicht mehr da (wurde der Ordner verschoben oder umbenannt, oder liegt er auf einem nicht angeschlossenen Laufwerk?). Stattdessen werden die mitgelieferten Bilder verwendet.</translation>
     </message>
@@ -193,17 +196,17 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <extracomment>Ends "Could not write ...: "; %1 is the path in the way</extracomment>
+        <extracomment>Ends &quot;Could not write ...: &quot;; %1 is the path in the way</extracomment>
         <translation>%1 ist kein Ordner</translation>
     </message>
     <message>
         <source>this folder may not be written here</source>
-        <extracomment>Ends "Could not write ...: "</extracomment>
+        <extracomment>Ends &quot;Could not write ...: &quot;</extracomment>
         <translation>dieser Ordner darf hier nicht beschrieben werden</translation>
     </message>
     <message>
         <source>the folder could not be made</source>
-        <extracomment>Ends "Could not write ...: "</extracomment>
+        <extracomment>Ends &quot;Could not write ...: &quot;</extracomment>
         <translation>der Ordner konnte nicht angelegt werden</translation>
     </message>
     <message>
@@ -248,8 +251,8 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Das Bild %1 konnte nicht in die neue Sammlung kopiert werden.</translation>
     </message>
     <message>
-        <source>Program's own pictures</source>
-        <extracomment>The collection of pictures that comes with the program, first in the "Pictures" list</extracomment>
+        <source>Program&apos;s own pictures</source>
+        <extracomment>The collection of pictures that comes with the program, first in the &quot;Pictures&quot; list</extracomment>
         <translation>Mitgelieferte Bilder</translation>
     </message>
     <message>
@@ -257,15 +260,15 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Eine neue Sammlung braucht einen Namen.</translation>
     </message>
     <message>
-        <source>The name of a collection cannot hold a slash: "%1".</source>
+        <source>The name of a collection cannot hold a slash: &quot;%1&quot;.</source>
         <translation>Der Name einer Sammlung darf keinen Schrägstrich enthalten: „%1“.</translation>
     </message>
     <message>
-        <source>The name of a collection cannot start with a dot: "%1".</source>
+        <source>The name of a collection cannot start with a dot: &quot;%1&quot;.</source>
         <translation>Der Name einer Sammlung darf nicht mit einem Punkt beginnen: „%1“.</translation>
     </message>
     <message>
-        <source>There is already a collection named "%1".</source>
+        <source>There is already a collection named &quot;%1&quot;.</source>
         <translation>Es gibt bereits eine Sammlung namens „%1“.</translation>
     </message>
     <message>
@@ -273,7 +276,7 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Der Ordner für Sammlungen, %1, konnte nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>The collection "%1" could not be made in %2.</source>
+        <source>The collection &quot;%1&quot; could not be made in %2.</source>
         <translation>Die Sammlung „%1“ konnte nicht in %2 angelegt werden.</translation>
     </message>
 </context>
@@ -317,7 +320,7 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     </message>
     <message>
         <source>%1, the exercise gives up after %2 draws that miss, so the set can stop half-way with error 550 %3 (%4).</source>
-        <extracomment>%1 names the options, %2 is a number of draws, %3 the exercise's error message, %4 how often</extracomment>
+        <extracomment>%1 names the options, %2 is a number of draws, %3 the exercise&apos;s error message, %4 how often</extracomment>
         <translation>%1 gibt die Übung nach %2 erfolglosen Ziehungen auf, sodass die Runde mittendrin mit Fehler 550 %3 abbrechen kann (%4).</translation>
     </message>
     <message>
@@ -325,7 +328,7 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Fügen Sie Symbolbilder für andere Objekte hinzu.</translation>
     </message>
     <message>
-        <source>Add attributes with other values to the category "%1".</source>
+        <source>Add attributes with other values to the category &quot;%1&quot;.</source>
         <translation>Fügen Sie der Kategorie „%1“ Merkmale mit anderen Werten hinzu.</translation>
     </message>
     <message>
@@ -333,7 +336,7 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Fügen Sie Merkmale mit anderen Werten hinzu.</translation>
     </message>
     <message>
-        <source>There is no symbol with another name to show as the wrong choice: every symbol picture is a "%1".</source>
+        <source>There is no symbol with another name to show as the wrong choice: every symbol picture is a &quot;%1&quot;.</source>
         <translation>Es gibt kein Symbol mit anderem Namen, das als falsche Wahl gezeigt werden kann: Jedes Symbolbild ist ein „%1“.</translation>
     </message>
     <message>
@@ -341,7 +344,7 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Fügen Sie Symbolbilder für andere Objekte hinzu oder schalten Sie %1 aus.</translation>
     </message>
     <message>
-        <source>There is no attribute of the category "%1" at all.</source>
+        <source>There is no attribute of the category &quot;%1&quot; at all.</source>
         <translation>Es gibt überhaupt kein Merkmal der Kategorie „%1“.</translation>
     </message>
     <message>
@@ -353,7 +356,7 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Fügen Sie Merkmalbilder %1.WERT.jpg für mindestens zwei Werte hinzu oder wählen Sie %2.</translation>
     </message>
     <message>
-        <source>The category "%1" has no other value than "%2" to show as the wrong choice.</source>
+        <source>The category &quot;%1&quot; has no other value than &quot;%2&quot; to show as the wrong choice.</source>
         <translation>Die Kategorie „%1“ hat keinen anderen Wert als „%2“, der als falsche Wahl gezeigt werden kann.</translation>
     </message>
     <message>
@@ -361,7 +364,7 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Fügen Sie ein weiteres Merkmal dieser Kategorie hinzu (zum Beispiel %1) oder wählen Sie %2.</translation>
     </message>
     <message>
-        <source>Every attribute carries the value "%1", so there is none to show as the wrong choice.</source>
+        <source>Every attribute carries the value &quot;%1&quot;, so there is none to show as the wrong choice.</source>
         <translation>Jedes Merkmal hat den Wert „%1“, daher gibt es keines, das als falsche Wahl gezeigt werden kann.</translation>
     </message>
     <message>
@@ -371,29 +374,35 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     <message numerus="yes">
         <source>Of the %n symbol(s) that the wrong choice is drawn from, only %1 can serve.</source>
         <extracomment>%1 is how many of them can serve</extracomment>
-        <translation><numerusform>Von dem %n Symbol, aus dem die falsche Wahl gezogen wird, ist nur %1 brauchbar.</numerusform><numerusform>Von den %n Symbolen, aus denen die falsche Wahl gezogen wird, sind nur %1 brauchbar.</numerusform></translation>
+        <translation>
+            <numerusform>Von dem %n Symbol, aus dem die falsche Wahl gezogen wird, ist nur %1 brauchbar.</numerusform>
+            <numerusform>Von den %n Symbolen, aus denen die falsche Wahl gezogen wird, sind nur %1 brauchbar.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Of the %n attribute(s) that the wrong choice is drawn from, only %1 can serve.</source>
-        <translation><numerusform>Von dem %n Merkmal, aus dem die falsche Wahl gezogen wird, ist nur %1 brauchbar.</numerusform><numerusform>Von den %n Merkmalen, aus denen die falsche Wahl gezogen wird, sind nur %1 brauchbar.</numerusform></translation>
+        <translation>
+            <numerusform>Von dem %n Merkmal, aus dem die falsche Wahl gezogen wird, ist nur %1 brauchbar.</numerusform>
+            <numerusform>Von den %n Merkmalen, aus denen die falsche Wahl gezogen wird, sind nur %1 brauchbar.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>ErrorGuard</name>
     <message>
-        <source>Error "%1" in %2() function</source>
-        <extracomment>%1 is what went wrong; %2 is the program's own name of the function, kept as it is</extracomment>
+        <source>Error &quot;%1&quot; in %2() function</source>
+        <extracomment>%1 is what went wrong; %2 is the program&apos;s own name of the function, kept as it is</extracomment>
         <translation>Fehler „%1“ in der Funktion %2()</translation>
     </message>
     <message>
-        <source>Error "%1" in %2() routine</source>
-        <extracomment>%1 is what went wrong; %2 is the program's own name of the routine, kept as it is</extracomment>
+        <source>Error &quot;%1&quot; in %2() routine</source>
+        <extracomment>%1 is what went wrong; %2 is the program&apos;s own name of the routine, kept as it is</extracomment>
         <translation>Fehler „%1“ in der Routine %2()</translation>
     </message>
     <message>
-        <source>Run-time error '%1': %2</source>
-        <extracomment>%1 is the error's number, %2 what went wrong</extracomment>
-        <translation>Laufzeitfehler '%1': %2</translation>
+        <source>Run-time error &apos;%1&apos;: %2</source>
+        <extracomment>%1 is the error&apos;s number, %2 what went wrong</extracomment>
+        <translation>Laufzeitfehler &apos;%1&apos;: %2</translation>
     </message>
 </context>
 <context>
@@ -434,15 +443,15 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Benennen Sie sie ohne den Punkt am Anfang um, in %1.</translation>
     </message>
     <message>
-        <source>Only pictures whose names end in ".jpg" are used; this one ends in ".%1".</source>
+        <source>Only pictures whose names end in &quot;.jpg&quot; are used; this one ends in &quot;.%1&quot;.</source>
         <translation>Nur Bilder, deren Namen auf „.jpg“ enden, werden verwendet; dieses endet auf „.%1“.</translation>
     </message>
     <message>
-        <source>Only pictures whose names end in ".jpg" are used; this one ends in a blank.</source>
+        <source>Only pictures whose names end in &quot;.jpg&quot; are used; this one ends in a blank.</source>
         <translation>Nur Bilder, deren Namen auf „.jpg“ enden, werden verwendet; dieses endet auf ein Leerzeichen.</translation>
     </message>
     <message>
-        <source>Only pictures whose names end in ".jpg" are used; this one has no ending at all.</source>
+        <source>Only pictures whose names end in &quot;.jpg&quot; are used; this one has no ending at all.</source>
         <translation>Nur Bilder, deren Namen auf „.jpg“ enden, werden verwendet; dieses hat gar keine Endung.</translation>
     </message>
     <message>
@@ -454,7 +463,7 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Es ist ein JPEG-Bild: Benennen Sie es in %1 um.</translation>
     </message>
     <message>
-        <source>Save it as a JPEG picture named %1 (in a picture editor: "Save as", JPEG).</source>
+        <source>Save it as a JPEG picture named %1 (in a picture editor: &quot;Save as&quot;, JPEG).</source>
         <translation>Speichern Sie es als JPEG-Bild namens %1 (in einem Bildbearbeitungsprogramm: „Speichern unter“, JPEG).</translation>
     </message>
     <message>
@@ -503,7 +512,10 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     </message>
     <message numerus="yes">
         <source>%n time(s), once for each of them</source>
-        <translation><numerusform>%n-mal, einmal für jedes davon</numerusform><numerusform>%n-mal, einmal für jedes davon</numerusform></translation>
+        <translation>
+            <numerusform>%n-mal, einmal für jedes davon</numerusform>
+            <numerusform>%n-mal, einmal für jedes davon</numerusform>
+        </translation>
     </message>
     <message>
         <source>Keep at most %1 pictures in %2; move the others to a folder of their own and swap them in when needed.</source>
@@ -559,13 +571,19 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     </message>
     <message numerus="yes">
         <source>The %1 folder holds %n picture(s); only the first %2 (in name order) are used.</source>
-        <extracomment>%1 is a folder's name, %2 the most pictures the exercise lists</extracomment>
-        <translation><numerusform>Der Ordner %1 enthält %n Bild; nur die ersten %2 (nach Namen sortiert) werden verwendet.</numerusform><numerusform>Der Ordner %1 enthält %n Bilder; nur die ersten %2 (nach Namen sortiert) werden verwendet.</numerusform></translation>
+        <extracomment>%1 is a folder&apos;s name, %2 the most pictures the exercise lists</extracomment>
+        <translation>
+            <numerusform>Der Ordner %1 enthält %n Bild; nur die ersten %2 (nach Namen sortiert) werden verwendet.</numerusform>
+            <numerusform>Der Ordner %1 enthält %n Bilder; nur die ersten %2 (nach Namen sortiert) werden verwendet.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n picture(s) never shown (%1), and every time the exercise opens it shows the error message %2 %3.</source>
-        <extracomment>%1 is a list of file names, %2 the exercise's error message, %3 how often it is shown</extracomment>
-        <translation><numerusform>%n Bild wird nie gezeigt (%1), und jedes Mal, wenn die Übung öffnet, zeigt sie die Fehlermeldung %2 %3.</numerusform><numerusform>%n Bilder werden nie gezeigt (%1), und jedes Mal, wenn die Übung öffnet, zeigt sie die Fehlermeldung %2 %3.</numerusform></translation>
+        <extracomment>%1 is a list of file names, %2 the exercise&apos;s error message, %3 how often it is shown</extracomment>
+        <translation>
+            <numerusform>%n Bild wird nie gezeigt (%1), und jedes Mal, wenn die Übung öffnet, zeigt sie die Fehlermeldung %2 %3.</numerusform>
+            <numerusform>%n Bilder werden nie gezeigt (%1), und jedes Mal, wenn die Übung öffnet, zeigt sie die Fehlermeldung %2 %3.</numerusform>
+        </translation>
     </message>
     <message>
         <source>once</source>
@@ -573,7 +591,7 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>einmal</translation>
     </message>
     <message>
-        <source>No feedback sound can be chosen: both sound lists offer only "%1".</source>
+        <source>No feedback sound can be chosen: both sound lists offer only &quot;%1&quot;.</source>
         <translation>Es kann kein Rückmeldeton gewählt werden: Beide Tonlisten bieten nur „%1“.</translation>
     </message>
 </context>
@@ -581,17 +599,17 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     <name>HeifReader</name>
     <message>
         <source>too large</source>
-        <extracomment>Said in brackets after "... could not be read"</extracomment>
+        <extracomment>Said in brackets after &quot;... could not be read&quot;</extracomment>
         <translation>zu groß</translation>
     </message>
     <message>
         <source>no picture data</source>
-        <extracomment>Said in brackets after "... could not be read"</extracomment>
+        <extracomment>Said in brackets after &quot;... could not be read&quot;</extracomment>
         <translation>keine Bilddaten</translation>
     </message>
     <message>
         <source>not enough memory for %1 by %2</source>
-        <extracomment>Said in brackets after "... could not be read"; %1 by %2 are the picture's width and height</extracomment>
+        <extracomment>Said in brackets after &quot;... could not be read&quot;; %1 by %2 are the picture&apos;s width and height</extracomment>
         <translation>nicht genug Speicher für %1 × %2</translation>
     </message>
 </context>
@@ -606,12 +624,12 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     <name>JpegDecoder</name>
     <message>
         <source>too large to decode at %1 by %2</source>
-        <extracomment>%1 by %2 is the picture's size in pixels</extracomment>
+        <extracomment>%1 by %2 is the picture&apos;s size in pixels</extracomment>
         <translation>zu groß zum Dekodieren bei %1 × %2</translation>
     </message>
     <message>
         <source>not enough memory for %1 by %2</source>
-        <extracomment>%1 by %2 is the picture's size in pixels</extracomment>
+        <extracomment>%1 by %2 is the picture&apos;s size in pixels</extracomment>
         <translation>nicht genug Speicher für %1 × %2</translation>
     </message>
 </context>
@@ -619,7 +637,7 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     <name>KeyCaptureButton</name>
     <message>
         <source>Enter</source>
-        <extracomment>The Enter key's name on a button</extracomment>
+        <extracomment>The Enter key&apos;s name on a button</extracomment>
         <translation>Enter</translation>
     </message>
 </context>
@@ -658,11 +676,11 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Behalten Sie nur das gewünschte Bild oder geben Sie diesem einen eigenen Namen.</translation>
     </message>
     <message>
-        <source>The name has only one part before ".jpg"; attribute pictures need two: category.value.jpg.</source>
+        <source>The name has only one part before &quot;.jpg&quot;; attribute pictures need two: category.value.jpg.</source>
         <translation>Der Name hat vor „.jpg“ nur einen Teil; Merkmalbilder brauchen zwei: kategorie.wert.jpg.</translation>
     </message>
     <message>
-        <source>It is read as the category "%1" with the value "jpg", so it is the right answer of no picture.</source>
+        <source>It is read as the category &quot;%1&quot; with the value &quot;jpg&quot;, so it is the right answer of no picture.</source>
         <translation>Es wird als Kategorie „%1“ mit dem Wert „jpg“ gelesen und ist daher für kein Bild die richtige Antwort.</translation>
     </message>
     <message>
@@ -704,12 +722,12 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
 <context>
     <name>NameHints</name>
     <message>
-        <source>Is the category "%1" a spelling slip for %2?</source>
+        <source>Is the category &quot;%1&quot; a spelling slip for %2?</source>
         <extracomment>%1 is a part of a file name, %2 a list of names like it</extracomment>
         <translation>Ist die Kategorie „%1“ ein Tippfehler für %2?</translation>
     </message>
     <message>
-        <source>Is the value "%1" a spelling slip for %2?</source>
+        <source>Is the value &quot;%1&quot; a spelling slip for %2?</source>
         <translation>Ist der Wert „%1“ ein Tippfehler für %2?</translation>
     </message>
     <message>
@@ -726,11 +744,11 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Attributes/%1 ist vorhanden, wird aber nie verwendet (siehe unten).</translation>
     </message>
     <message>
-        <source>There is no attribute of the category "%1" at all.</source>
+        <source>There is no attribute of the category &quot;%1&quot; at all.</source>
         <translation>Es gibt überhaupt kein Merkmal der Kategorie „%1“.</translation>
     </message>
     <message>
-        <source>The category "%1" has: %2.</source>
+        <source>The category &quot;%1&quot; has: %2.</source>
         <comment>%2 is a list of values</comment>
         <translation>Die Kategorie „%1“ hat: %2.</translation>
     </message>
@@ -757,11 +775,11 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Immer wenn dieses Bild gezogen wird, %1.</translation>
     </message>
     <message>
-        <source>The name has only one part before ".jpg"; object pictures need three: symbol.category.value.jpg.</source>
+        <source>The name has only one part before &quot;.jpg&quot;; object pictures need three: symbol.category.value.jpg.</source>
         <translation>Der Name hat vor „.jpg“ nur einen Teil; Objektbilder brauchen drei: symbol.kategorie.wert.jpg.</translation>
     </message>
     <message>
-        <source>The name has only two parts before ".jpg"; object pictures need three: symbol.category.value.jpg.</source>
+        <source>The name has only two parts before &quot;.jpg&quot;; object pictures need three: symbol.category.value.jpg.</source>
         <translation>Der Name hat vor „.jpg“ nur zwei Teile; Objektbilder brauchen drei: symbol.kategorie.wert.jpg.</translation>
     </message>
     <message>
@@ -778,13 +796,16 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     </message>
     <message>
         <source>The caption reads %1 (the extension is taken for the value), and only an attribute named %2.jpg would match.</source>
-        <extracomment>%1 is the caption as the exercise shows it, %2 the second part of the picture's name</extracomment>
+        <extracomment>%1 is the caption as the exercise shows it, %2 the second part of the picture&apos;s name</extracomment>
         <translation>Die Beschriftung lautet %1 (die Endung wird als Wert genommen), und nur ein Merkmal namens %2.jpg würde passen.</translation>
     </message>
     <message numerus="yes">
         <source>The caption reads %1. The exercise shows two error messages %2 each time it reads the missing third part: %n message(s) every time this picture comes up, and more with %3 on.</source>
-        <extracomment>%1 is the caption, %2 the exercise's error message, %3 the name of an option</extracomment>
-        <translation><numerusform>Die Beschriftung lautet %1. Die Übung zeigt jedes Mal, wenn sie den fehlenden dritten Teil liest, zwei Fehlermeldungen %2: %n Meldung bei jedem Erscheinen dieses Bildes, und mehr mit %3 an.</numerusform><numerusform>Die Beschriftung lautet %1. Die Übung zeigt jedes Mal, wenn sie den fehlenden dritten Teil liest, zwei Fehlermeldungen %2: %n Meldungen bei jedem Erscheinen dieses Bildes, und mehr mit %3 an.</numerusform></translation>
+        <extracomment>%1 is the caption, %2 the exercise&apos;s error message, %3 the name of an option</extracomment>
+        <translation>
+            <numerusform>Die Beschriftung lautet %1. Die Übung zeigt jedes Mal, wenn sie den fehlenden dritten Teil liest, zwei Fehlermeldungen %2: %n Meldung bei jedem Erscheinen dieses Bildes, und mehr mit %3 an.</numerusform>
+            <numerusform>Die Beschriftung lautet %1. Die Übung zeigt jedes Mal, wenn sie den fehlenden dritten Teil liest, zwei Fehlermeldungen %2: %n Meldungen bei jedem Erscheinen dieses Bildes, und mehr mit %3 an.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The caption reads %1; an empty part matches no symbol or attribute.</source>
@@ -795,11 +816,11 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Die Merkmalreihe hat keine richtige Antwort.</translation>
     </message>
     <message>
-        <source>There is no symbol picture for "%1".</source>
+        <source>There is no symbol picture for &quot;%1&quot;.</source>
         <translation>Es gibt kein Symbolbild für „%1“.</translation>
     </message>
     <message>
-        <source>Add a symbol picture named %1.jpg to the Symbols folder (the first part of this picture's name).</source>
+        <source>Add a symbol picture named %1.jpg to the Symbols folder (the first part of this picture&apos;s name).</source>
         <translation>Fügen Sie dem Ordner Symbols ein Symbolbild namens %1.jpg hinzu (der erste Teil des Namens dieses Bildes).</translation>
     </message>
     <message>
@@ -811,7 +832,7 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Ersetzen Sie Symbols/%1 (siehe unten).</translation>
     </message>
     <message>
-        <source>There is no attribute picture for "%1" "%2".</source>
+        <source>There is no attribute picture for &quot;%1&quot; &quot;%2&quot;.</source>
         <translation>Es gibt kein Merkmalbild für „%1“ „%2“.</translation>
     </message>
     <message>
@@ -827,11 +848,11 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Ersetzen Sie Attributes/%1 (siehe unten).</translation>
     </message>
     <message>
-        <source>The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong symbol is shown. With "Use sequence" on, the attribute row never appears, so the learner can only leave the set with "%2".</source>
+        <source>The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong symbol is shown. With &quot;Use sequence&quot; on, the attribute row never appears, so the learner can only leave the set with &quot;%2&quot;.</source>
         <translation>Die Symbolreihe hat keine richtige Antwort: Mit %1 aus bleibt sie leer, mit %1 an wird nur ein falsches Symbol gezeigt. Mit „Erst Symbol, dann Merkmal“ an erscheint die Merkmalreihe nie, sodass der Lerner die Runde nur mit „%2“ verlassen kann.</translation>
     </message>
     <message>
-        <source>The attribute row has no right answer (with %1 on only a wrong one is shown). With "Use sequence" on, the learner cannot finish the set: only "%2" leaves it.</source>
+        <source>The attribute row has no right answer (with %1 on only a wrong one is shown). With &quot;Use sequence&quot; on, the learner cannot finish the set: only &quot;%2&quot; leaves it.</source>
         <translation>Die Merkmalreihe hat keine richtige Antwort (mit %1 an wird nur eine falsche gezeigt). Mit „Erst Symbol, dann Merkmal“ an kann der Lerner die Runde nicht beenden: Nur „%2“ verlässt sie.</translation>
     </message>
 </context>
@@ -847,7 +868,7 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     <name>PictureLoader</name>
     <message>
         <source>Invalid picture %1 (%2)</source>
-        <extracomment>%1 is the picture's file, %2 why it cannot be loaded</extracomment>
+        <extracomment>%1 is the picture&apos;s file, %2 why it cannot be loaded</extracomment>
         <translation>Ungültiges Bild %1 (%2)</translation>
     </message>
     <message>
@@ -882,12 +903,12 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Das Objekt ist leer.</translation>
     </message>
     <message>
-        <source>The object "%1" holds a full stop; full stops only separate the parts.</source>
+        <source>The object &quot;%1&quot; holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the object as typed</extracomment>
         <translation>Das Objekt „%1“ enthält einen Punkt; Punkte trennen nur die Teile.</translation>
     </message>
     <message>
-        <source>The object "%1" holds a character a file name cannot carry.</source>
+        <source>The object &quot;%1&quot; holds a character a file name cannot carry.</source>
         <extracomment>%1 is the object as typed</extracomment>
         <translation>Das Objekt „%1“ enthält ein Zeichen, das in einem Dateinamen nicht stehen kann.</translation>
     </message>
@@ -896,12 +917,12 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Die Kategorie ist leer.</translation>
     </message>
     <message>
-        <source>The category "%1" holds a full stop; full stops only separate the parts.</source>
+        <source>The category &quot;%1&quot; holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the category as typed</extracomment>
         <translation>Die Kategorie „%1“ enthält einen Punkt; Punkte trennen nur die Teile.</translation>
     </message>
     <message>
-        <source>The category "%1" holds a character a file name cannot carry.</source>
+        <source>The category &quot;%1&quot; holds a character a file name cannot carry.</source>
         <extracomment>%1 is the category as typed</extracomment>
         <translation>Die Kategorie „%1“ enthält ein Zeichen, das in einem Dateinamen nicht stehen kann.</translation>
     </message>
@@ -910,26 +931,29 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Der Wert ist leer.</translation>
     </message>
     <message>
-        <source>The value "%1" holds a full stop; full stops only separate the parts.</source>
+        <source>The value &quot;%1&quot; holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the value as typed</extracomment>
         <translation>Der Wert „%1“ enthält einen Punkt; Punkte trennen nur die Teile.</translation>
     </message>
     <message>
-        <source>The value "%1" holds a character a file name cannot carry.</source>
+        <source>The value &quot;%1&quot; holds a character a file name cannot carry.</source>
         <extracomment>%1 is the value as typed</extracomment>
         <translation>Der Wert „%1“ enthält ein Zeichen, das in einem Dateinamen nicht stehen kann.</translation>
     </message>
     <message numerus="yes">
-        <source>A picture's name has three parts, object, category and value, as in cup.colour.red; this one has %n.</source>
-        <extracomment>The example is a file name's three parts; it may be given in the language's own words</extracomment>
-        <translation><numerusform>Der Name eines Bildes hat drei Teile, Objekt, Kategorie und Wert, wie in tasse.farbe.rot; dieser hat %n.</numerusform><numerusform>Der Name eines Bildes hat drei Teile, Objekt, Kategorie und Wert, wie in tasse.farbe.rot; dieser hat %n.</numerusform></translation>
+        <source>A picture&apos;s name has three parts, object, category and value, as in cup.colour.red; this one has %n.</source>
+        <extracomment>The example is a file name&apos;s three parts; it may be given in the language&apos;s own words</extracomment>
+        <translation>
+            <numerusform>Der Name eines Bildes hat drei Teile, Objekt, Kategorie und Wert, wie in tasse.farbe.rot; dieser hat %n.</numerusform>
+            <numerusform>Der Name eines Bildes hat drei Teile, Objekt, Kategorie und Wert, wie in tasse.farbe.rot; dieser hat %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>PicturePrompts</name>
     <message>
         <source>Pictures (%1)</source>
-        <extracomment>A file dialog's filter; %1 is the list of patterns such as *.jpg</extracomment>
+        <extracomment>A file dialog&apos;s filter; %1 is the list of patterns such as *.jpg</extracomment>
         <translation>Bilder (%1)</translation>
     </message>
     <message>
@@ -950,12 +974,12 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Leer</translation>
     </message>
     <message>
-        <source>A copy of the program's sample pictures</source>
+        <source>A copy of the program&apos;s sample pictures</source>
         <translation>Eine Kopie der mitgelieferten Beispielbilder</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <extracomment>The new collection's name</extracomment>
+        <extracomment>The new collection&apos;s name</extracomment>
         <translation>&amp;Name:</translation>
     </message>
     <message>
@@ -964,21 +988,21 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <translation>Bilder</translation>
     </message>
     <message>
-        <source>The program's own pictures cannot be changed on this computer.
+        <source>The program&apos;s own pictures cannot be changed on this computer.
 Make a personal copy of them to change instead, named:</source>
         <translation>Die mitgelieferten Bilder können auf diesem Computer nicht geändert werden.
 Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translation>
     </message>
     <message>
-        <source>New name of the object "%1":</source>
+        <source>New name of the object &quot;%1&quot;:</source>
         <translation>Neuer Name des Objekts „%1“:</translation>
     </message>
     <message>
-        <source>New name of the category "%1":</source>
+        <source>New name of the category &quot;%1&quot;:</source>
         <translation>Neuer Name der Kategorie „%1“:</translation>
     </message>
     <message>
-        <source>New name of the value "%1":</source>
+        <source>New name of the value &quot;%1&quot;:</source>
         <translation>Neuer Name des Werts „%1“:</translation>
     </message>
     <message>
@@ -1004,7 +1028,7 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message>
         <source>%1 could not be opened: %2.</source>
-        <extracomment>%1 is the file, %2 the system's reason</extracomment>
+        <extracomment>%1 is the file, %2 the system&apos;s reason</extracomment>
         <translation>%1 konnte nicht geöffnet werden: %2.</translation>
     </message>
     <message>
@@ -1017,12 +1041,12 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message>
         <source>%1 is a damaged JPEG picture (%2).</source>
-        <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
+        <extracomment>%1 is the file, %2 the decoder&apos;s reason</extracomment>
         <translation>%1 ist ein beschädigtes JPEG-Bild (%2).</translation>
     </message>
     <message>
         <source>%1 could not be read (%2).</source>
-        <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
+        <extracomment>%1 is the file, %2 the decoder&apos;s reason</extracomment>
         <translation>%1 konnte nicht gelesen werden (%2).</translation>
     </message>
     <message>
@@ -1032,7 +1056,7 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message>
         <source>%1 is damaged (%2).</source>
-        <extracomment>%1 is the file, %2 the reader's reason</extracomment>
+        <extracomment>%1 is the file, %2 the reader&apos;s reason</extracomment>
         <translation>%1 ist beschädigt (%2).</translation>
     </message>
 </context>
@@ -1040,12 +1064,12 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     <name>PicturesWindow</name>
     <message>
         <source>My pictures</source>
-        <extracomment>The name suggested for a teacher's own copy of the program's pictures; it becomes a folder's name</extracomment>
+        <extracomment>The name suggested for a teacher&apos;s own copy of the program&apos;s pictures; it becomes a folder&apos;s name</extracomment>
         <translation>Meine Bilder</translation>
     </message>
     <message>
         <source>My pictures %1</source>
-        <extracomment>The same when "My pictures" is taken; %1 is 2, 3, ...</extracomment>
+        <extracomment>The same when &quot;My pictures&quot; is taken; %1 is 2, 3, ...</extracomment>
         <translation>Meine Bilder %1</translation>
     </message>
 </context>
@@ -1064,13 +1088,13 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
         <translation>Dieser Computer hat kein Mikrofon zum Aufnehmen</translation>
     </message>
     <message>
-        <source>The microphone "%1" cannot record 16-bit sound</source>
-        <extracomment>%1 is the microphone's name</extracomment>
+        <source>The microphone &quot;%1&quot; cannot record 16-bit sound</source>
+        <extracomment>%1 is the microphone&apos;s name</extracomment>
         <translation>Das Mikrofon „%1“ kann keinen 16-Bit-Ton aufnehmen</translation>
     </message>
     <message>
-        <source>The microphone "%1" cannot be used now</source>
-        <extracomment>%1 is the microphone's name</extracomment>
+        <source>The microphone &quot;%1&quot; cannot be used now</source>
+        <extracomment>%1 is the microphone&apos;s name</extracomment>
         <translation>Das Mikrofon „%1“ kann gerade nicht verwendet werden</translation>
     </message>
 </context>
@@ -1085,7 +1109,7 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     <name>RecordsChart</name>
     <message>
         <source>Session</source>
-        <extracomment>The title of the chart's horizontal axis, numbered by session</extracomment>
+        <extracomment>The title of the chart&apos;s horizontal axis, numbered by session</extracomment>
         <translation>Sitzung</translation>
     </message>
     <message>
@@ -1094,27 +1118,27 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message>
         <source>Symbols</source>
-        <extracomment>The name of a line in the chart's legend: symbols right at the first try</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: symbols right at the first try</extracomment>
         <translation>Symbole</translation>
     </message>
     <message>
         <source>Attributes</source>
-        <extracomment>The name of a line in the chart's legend: attributes right at the first try</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: attributes right at the first try</extracomment>
         <translation>Merkmale</translation>
     </message>
     <message>
         <source>Independent right</source>
-        <extracomment>The name of a line in the chart's legend: first tries right without a prompt</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: first tries right without a prompt</extracomment>
         <translation>Selbstständig richtig</translation>
     </message>
     <message>
         <source>Prompted right</source>
-        <extracomment>The name of a line in the chart's legend: first tries right with the answer shown as a prompt</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: first tries right with the answer shown as a prompt</extracomment>
         <translation>Richtig mit Hilfe</translation>
     </message>
     <message>
         <source>Mastery (%1 %)</source>
-        <extracomment>The name of the mastery line in the chart's legend; %1 is the rule's percent</extracomment>
+        <extracomment>The name of the mastery line in the chart&apos;s legend; %1 is the rule&apos;s percent</extracomment>
         <translation>Beherrschung (%1 %)</translation>
     </message>
 </context>
@@ -1122,12 +1146,12 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     <name>RecordsExport</name>
     <message>
         <source>%1 cannot be written: %2</source>
-        <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
+        <extracomment>%1 is a file&apos;s path, %2 the system&apos;s word on why it cannot be written</extracomment>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <source>There are no records of the learner "%1"</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <source>There are no records of the learner &quot;%1&quot;</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Für den Lerner „%1“ gibt es kein Protokoll</translation>
     </message>
 </context>
@@ -1135,51 +1159,51 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     <name>RecordsFile</name>
     <message>
         <source>The records file %1 is in use by another program; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>Die Protokolldatei %1 wird von einem anderen Programm verwendet; es wird nichts protokolliert (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>Die Protokolldatei %1 ist beschädigt (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be opened; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>Die Protokolldatei %1 kann nicht geöffnet werden; es wird nichts protokolliert (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be read; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>Die Protokolldatei %1 kann nicht gelesen werden; es wird nichts protokolliert (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be written; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>Die Protokolldatei %1 kann nicht geschrieben werden; es wird nichts protokolliert (%2)</translation>
     </message>
     <message>
-        <source>Qt's SQLite driver is not installed; records are not kept</source>
+        <source>Qt&apos;s SQLite driver is not installed; records are not kept</source>
         <translation>Der SQLite-Treiber von Qt ist nicht installiert; es wird nichts protokolliert</translation>
     </message>
     <message>
         <source>There is no records file %1</source>
-        <extracomment>%1 is the records file's path</extracomment>
+        <extracomment>%1 is the records file&apos;s path</extracomment>
         <translation>Es gibt keine Protokolldatei %1</translation>
     </message>
     <message>
         <source>The records folder %1 cannot be created; records are not kept</source>
-        <extracomment>%1 is the records folder's path</extracomment>
+        <extracomment>%1 is the records folder&apos;s path</extracomment>
         <translation>Der Protokollordner %1 kann nicht angelegt werden; es wird nichts protokolliert</translation>
     </message>
     <message>
         <source>The records file %1 cannot be created; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the system's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the system&apos;s word on what went wrong</extracomment>
         <translation>Die Protokolldatei %1 kann nicht angelegt werden; es wird nichts protokolliert (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged and cannot be moved aside; records are not kept</source>
-        <extracomment>%1 is the records file's path</extracomment>
+        <extracomment>%1 is the records file&apos;s path</extracomment>
         <translation>Die Protokolldatei %1 ist beschädigt und kann nicht beiseitegelegt werden; es wird nichts protokolliert</translation>
     </message>
     <message>
@@ -1189,12 +1213,12 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message>
         <source>The file %1 is not a Tessarine records file; it is left as it is and records are not kept</source>
-        <extracomment>%1 is a file's path</extracomment>
+        <extracomment>%1 is a file&apos;s path</extracomment>
         <translation>Die Datei %1 ist keine Tessarine-Protokolldatei; sie bleibt unverändert, und es wird nichts protokolliert</translation>
     </message>
     <message>
         <source>The records file %1 cannot keep a write-ahead log; records are not kept</source>
-        <extracomment>%1 is the records file's path; the write-ahead log is how the database keeps its changes safe</extracomment>
+        <extracomment>%1 is the records file&apos;s path; the write-ahead log is how the database keeps its changes safe</extracomment>
         <translation>Die Protokolldatei %1 kann kein Write-Ahead-Log führen; es wird nichts protokolliert</translation>
     </message>
 </context>
@@ -1232,12 +1256,12 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message>
         <source>Independent right</source>
-        <extracomment>Column header: first tries right without a prompt, "17 of 20"</extracomment>
+        <extracomment>Column header: first tries right without a prompt, &quot;17 of 20&quot;</extracomment>
         <translation>Selbstständig richtig</translation>
     </message>
     <message>
         <source>Prompted right</source>
-        <extracomment>Column header: first tries right with the answer shown as a prompt, "17 of 20"</extracomment>
+        <extracomment>Column header: first tries right with the answer shown as a prompt, &quot;17 of 20&quot;</extracomment>
         <translation>Richtig mit Hilfe</translation>
     </message>
     <message>
@@ -1262,33 +1286,36 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message>
         <source>Mastered</source>
-        <extracomment>Column header: whether the target is mastered, "Yes" or "No"</extracomment>
+        <extracomment>Column header: whether the target is mastered, &quot;Yes&quot; or &quot;No&quot;</extracomment>
         <translation>Beherrscht</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <extracomment>A cell of the Targets table's Row column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Row column</extracomment>
         <translation>Symbol</translation>
     </message>
     <message>
         <source>Attribute</source>
-        <extracomment>A cell of the Targets table's Row column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Row column</extracomment>
         <translation>Merkmal</translation>
     </message>
     <message>
         <source>Yes</source>
-        <extracomment>A cell of the Targets table's Mastered column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Mastered column</extracomment>
         <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <extracomment>A cell of the Targets table's Mastered column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Mastered column</extracomment>
         <translation>Nein</translation>
     </message>
     <message numerus="yes">
         <source>%n session(s), printed %1</source>
-        <extracomment>Under the report's title; %n is the number of sessions, %1 the date and time of printing</extracomment>
-        <translation><numerusform>%n Sitzung, gedruckt am %1</numerusform><numerusform>%n Sitzungen, gedruckt am %1</numerusform></translation>
+        <extracomment>Under the report&apos;s title; %n is the number of sessions, %1 the date and time of printing</extracomment>
+        <translation>
+            <numerusform>%n Sitzung, gedruckt am %1</numerusform>
+            <numerusform>%n Sitzungen, gedruckt am %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Mastered: at least %1 % right at the first try in each of the last %2 sessions, with at least %3 trials in each</source>
@@ -1312,22 +1339,22 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
+        <extracomment>%1 is a file&apos;s path, %2 the system&apos;s word on why it cannot be written</extracomment>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Records of %1</source>
-        <extracomment>The report's title; %1 is the learner's name</extracomment>
+        <extracomment>The report&apos;s title; %1 is the learner&apos;s name</extracomment>
         <translation>Protokoll von %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be started</source>
-        <extracomment>%1 is a file's path</extracomment>
+        <extracomment>%1 is a file&apos;s path</extracomment>
         <translation>%1 kann nicht geschrieben werden: Das PDF kann nicht begonnen werden</translation>
     </message>
     <message>
         <source>Sessions</source>
-        <extracomment>The title of the report's sessions table</extracomment>
+        <extracomment>The title of the report&apos;s sessions table</extracomment>
         <translation>Sitzungen</translation>
     </message>
     <message>
@@ -1337,7 +1364,7 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message>
         <source>Targets</source>
-        <extracomment>The title of the report's targets table; a target is what the learner is taught to choose</extracomment>
+        <extracomment>The title of the report&apos;s targets table; a target is what the learner is taught to choose</extracomment>
         <translation>Lernziele</translation>
     </message>
     <message>
@@ -1347,7 +1374,7 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be finished</source>
-        <extracomment>%1 is a file's path</extracomment>
+        <extracomment>%1 is a file&apos;s path</extracomment>
         <translation>%1 kann nicht geschrieben werden: Das PDF kann nicht abgeschlossen werden</translation>
     </message>
 </context>
@@ -1355,15 +1382,15 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     <name>RecordsSchema</name>
     <message>
         <source>The records file %1 was written by a later version of Tessarine; records are not kept</source>
-        <extracomment>%1 is the records file's path</extracomment>
+        <extracomment>%1 is the records file&apos;s path</extracomment>
         <translation>Die Protokolldatei %1 wurde von einer neueren Version von Tessarine geschrieben; es wird nichts protokolliert</translation>
     </message>
 </context>
 <context>
     <name>RecordsStore</name>
     <message>
-        <source>There are no records of the learner "%1"</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <source>There are no records of the learner &quot;%1&quot;</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Für den Lerner „%1“ gibt es kein Protokoll</translation>
     </message>
 </context>
@@ -1379,36 +1406,36 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     <name>RunRecords</name>
     <message>
         <source>The access settings of %1 are taken from the settings file.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Die Bedienungseinstellungen von %1 werden aus der Einstellungsdatei übernommen.</translation>
     </message>
     <message>
         <source>The settings file has no access settings for %1: the defaults are used.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Die Einstellungsdatei hat keine Bedienungseinstellungen für %1: Es werden die Standardwerte verwendet.</translation>
     </message>
     <message>
-        <source>Learners' access settings are taken from the settings file.</source>
+        <source>Learners&apos; access settings are taken from the settings file.</source>
         <translation>Die Bedienungseinstellungen der Lerner werden aus der Einstellungsdatei übernommen.</translation>
     </message>
     <message>
         <source>The exercise runs without the teaching settings of %1, and nothing of it is recorded.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Die Übung läuft ohne die Fördereinstellungen von %1, und nichts davon wird protokolliert.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 cannot be changed now.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Die Fördereinstellungen von %1 können jetzt nicht geändert werden.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 were not saved.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Die Fördereinstellungen von %1 wurden nicht gespeichert.</translation>
     </message>
     <message>
         <source>The access settings of %1 are kept in the settings file.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Die Bedienungseinstellungen von %1 werden in der Einstellungsdatei gespeichert.</translation>
     </message>
 </context>
@@ -1451,7 +1478,7 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     <name>SetSheet</name>
     <message>
         <source>cannot be loaded</source>
-        <extracomment>in a picture's place on the printed sheet</extracomment>
+        <extracomment>in a picture&apos;s place on the printed sheet</extracomment>
         <translation>lässt sich nicht laden</translation>
     </message>
     <message>
@@ -1479,7 +1506,7 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message>
         <source>Tessarine sets in %1</source>
-        <comment>the PDF's title; %1 is a folder</comment>
+        <comment>the PDF&apos;s title; %1 is a folder</comment>
         <translation>Tessarine-Runden in %1</translation>
     </message>
     <message>
@@ -1492,19 +1519,31 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation><numerusform>%n Objektbild</numerusform><numerusform>%n Objektbilder</numerusform></translation>
+        <translation>
+            <numerusform>%n Objektbild</numerusform>
+            <numerusform>%n Objektbilder</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n symbol(s)</source>
-        <translation><numerusform>%n Symbol</numerusform><numerusform>%n Symbole</numerusform></translation>
+        <translation>
+            <numerusform>%n Symbol</numerusform>
+            <numerusform>%n Symbole</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n attribute(s)</source>
-        <translation><numerusform>%n Merkmal</numerusform><numerusform>%n Merkmale</numerusform></translation>
+        <translation>
+            <numerusform>%n Merkmal</numerusform>
+            <numerusform>%n Merkmale</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n more finding(s) about folders, symbols, attributes or sounds: run tessarine-check for the details.</source>
-        <translation><numerusform>%n weiterer Befund zu Ordnern, Symbolen, Merkmalen oder Tönen: Die Einzelheiten zeigt tessarine-check.</numerusform><numerusform>%n weitere Befunde zu Ordnern, Symbolen, Merkmalen oder Tönen: Die Einzelheiten zeigt tessarine-check.</numerusform></translation>
+        <translation>
+            <numerusform>%n weiterer Befund zu Ordnern, Symbolen, Merkmalen oder Tönen: Die Einzelheiten zeigt tessarine-check.</numerusform>
+            <numerusform>%n weitere Befunde zu Ordnern, Symbolen, Merkmalen oder Tönen: Die Einzelheiten zeigt tessarine-check.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Picture</source>
@@ -1555,7 +1594,7 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message>
         <source>The recording %1 cannot be played: %2</source>
-        <extracomment>%1 is the recording's file, %2 says why in a phrase such as "it is not a wave file"</extracomment>
+        <extracomment>%1 is the recording&apos;s file, %2 says why in a phrase such as &quot;it is not a wave file&quot;</extracomment>
         <translation>Die Aufnahme %1 kann nicht abgespielt werden: %2</translation>
     </message>
 </context>
@@ -1571,7 +1610,7 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     <name>TextReport</name>
     <message>
         <source>Tessarine picture check of %1</source>
-        <extracomment>the report's first line; %1 is a folder</extracomment>
+        <extracomment>the report&apos;s first line; %1 is a folder</extracomment>
         <translation>Tessarine-Bildprüfung von %1</translation>
     </message>
     <message>
@@ -1581,16 +1620,19 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation><numerusform>%n Objektbild</numerusform><numerusform>%n Objektbilder</numerusform></translation>
+        <translation>
+            <numerusform>%n Objektbild</numerusform>
+            <numerusform>%n Objektbilder</numerusform>
+        </translation>
     </message>
     <message>
         <source>PROBLEM</source>
-        <extracomment>a finding's label in the text report, in capitals</extracomment>
+        <extracomment>a finding&apos;s label in the text report, in capitals</extracomment>
         <translation>PROBLEM</translation>
     </message>
     <message>
         <source>WARNING</source>
-        <extracomment>a finding's label in the text report, in capitals</extracomment>
+        <extracomment>a finding&apos;s label in the text report, in capitals</extracomment>
         <translation>WARNUNG</translation>
     </message>
     <message>
@@ -1609,7 +1651,7 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message>
         <source>%1 folder</source>
-        <extracomment>%1 is a folder's name: Images, Symbols, Attributes or Sounds</extracomment>
+        <extracomment>%1 is a folder&apos;s name: Images, Symbols, Attributes or Sounds</extracomment>
         <translation>Ordner %1</translation>
     </message>
     <message>
@@ -1619,24 +1661,39 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message numerus="yes">
         <source>%n problem(s)</source>
-        <translation><numerusform>%n Problem</numerusform><numerusform>%n Probleme</numerusform></translation>
+        <translation>
+            <numerusform>%n Problem</numerusform>
+            <numerusform>%n Probleme</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n warning(s)</source>
-        <translation><numerusform>%n Warnung</numerusform><numerusform>%n Warnungen</numerusform></translation>
+        <translation>
+            <numerusform>%n Warnung</numerusform>
+            <numerusform>%n Warnungen</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>All %n set(s) work with every option. Nothing to fix.</source>
-        <translation><numerusform>Die %n Runde funktioniert mit allen Optionen. Nichts zu beheben.</numerusform><numerusform>Alle %n Runden funktionieren mit allen Optionen. Nichts zu beheben.</numerusform></translation>
+        <translation>
+            <numerusform>Die %n Runde funktioniert mit allen Optionen. Nichts zu beheben.</numerusform>
+            <numerusform>Alle %n Runden funktionieren mit allen Optionen. Nichts zu beheben.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) or folder(s)</source>
-        <translation><numerusform>%n Datei oder Ordner</numerusform><numerusform>%n Dateien oder Ordnern</numerusform></translation>
+        <translation>
+            <numerusform>%n Datei oder Ordner</numerusform>
+            <numerusform>%n Dateien oder Ordnern</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n object picture(s) work with every option and need nothing.</source>
         <extracomment>%1 is how many of them work</extracomment>
-        <translation><numerusform>%1 von %n Objektbild funktionieren mit allen Optionen und brauchen nichts.</numerusform><numerusform>%1 von %n Objektbildern funktionieren mit allen Optionen und brauchen nichts.</numerusform></translation>
+        <translation>
+            <numerusform>%1 von %n Objektbild funktionieren mit allen Optionen und brauchen nichts.</numerusform>
+            <numerusform>%1 von %n Objektbildern funktionieren mit allen Optionen und brauchen nichts.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The one set works with every option. Nothing to fix.</source>
@@ -1668,7 +1725,7 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message>
         <source>it is compressed (format %1), not PCM; save it again as PCM</source>
-        <extracomment>%1 is the number of the sound's format; PCM is the uncompressed one</extracomment>
+        <extracomment>%1 is the number of the sound&apos;s format; PCM is the uncompressed one</extracomment>
         <translation>sie ist komprimiert (Format %1), nicht PCM; speichern Sie sie erneut als PCM</translation>
     </message>
     <message>
@@ -1720,7 +1777,7 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     <name>Words</name>
     <message>
         <source>the set stops half-way with error %1 %2</source>
-        <extracomment>ends a sentence; %1 is the error's number, %2 its message</extracomment>
+        <extracomment>ends a sentence; %1 is the error&apos;s number, %2 its message</extracomment>
         <translation>bricht die Runde mittendrin mit Fehler %1 %2 ab</translation>
     </message>
     <message>
@@ -1734,7 +1791,7 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message>
         <source>%1, the set stops half-way with error %2 %3.</source>
-        <extracomment>%1 names the options, %2 is the error's number, %3 its message</extracomment>
+        <extracomment>%1 names the options, %2 is the error&apos;s number, %3 its message</extracomment>
         <translation>%1 bricht die Runde mittendrin mit Fehler %2 %3 ab.</translation>
     </message>
     <message>
@@ -1764,11 +1821,17 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 is a list of file names</extracomment>
-        <translation><numerusform>%1 und %n weiteres</numerusform><numerusform>%1 und %n weitere</numerusform></translation>
+        <translation>
+            <numerusform>%1 und %n weiteres</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>about once in %Ln set(s)</source>
-        <translation><numerusform>etwa einmal in %Ln Runde</numerusform><numerusform>etwa einmal in %Ln Runden</numerusform></translation>
+        <translation>
+            <numerusform>etwa einmal in %Ln Runde</numerusform>
+            <numerusform>etwa einmal in %Ln Runden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1783,12 +1846,12 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     <name>tessarine::AccessDialog</name>
     <message>
         <source>Access</source>
-        <extracomment>The window's title</extracomment>
+        <extracomment>The window&apos;s title</extracomment>
         <translation>Bedienung</translation>
     </message>
     <message>
         <source>Access for %1</source>
-        <extracomment>The window's title; %1 is the learner's name</extracomment>
+        <extracomment>The window&apos;s title; %1 is the learner&apos;s name</extracomment>
         <translation>Bedienung für %1</translation>
     </message>
     <message>
@@ -1818,12 +1881,12 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message>
         <source>Step switch key</source>
-        <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
+        <extracomment>What the button&apos;s key is for, said by a screen reader before the key&apos;s name</extracomment>
         <translation>Taste des Weiter-Tasters</translation>
     </message>
     <message>
         <source>Choose switch key</source>
-        <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
+        <extracomment>What the button&apos;s key is for, said by a screen reader before the key&apos;s name</extracomment>
         <translation>Taste des Auswahl-Tasters</translation>
     </message>
     <message>
@@ -1885,7 +1948,7 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message>
         <source>Language of the windows (%1)</source>
-        <extracomment>The caption's language when none is chosen; %1 is that language's name in its own language</extracomment>
+        <extracomment>The caption&apos;s language when none is chosen; %1 is that language&apos;s name in its own language</extracomment>
         <translation>Sprache der Fenster (%1)</translation>
     </message>
     <message>
@@ -1943,22 +2006,22 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     <name>tessarine::ImportRow</name>
     <message>
         <source>Object</source>
-        <extracomment>The first of a picture's name's three parts: what the picture shows</extracomment>
+        <extracomment>The first of a picture&apos;s name&apos;s three parts: what the picture shows</extracomment>
         <translation>Objekt</translation>
     </message>
     <message>
         <source>Category</source>
-        <extracomment>The second of a picture's name's three parts, such as "colour"</extracomment>
+        <extracomment>The second of a picture&apos;s name&apos;s three parts, such as &quot;colour&quot;</extracomment>
         <translation>Kategorie</translation>
     </message>
     <message>
         <source>Value</source>
-        <extracomment>The third of a picture's name's three parts, such as "red"</extracomment>
+        <extracomment>The third of a picture&apos;s name&apos;s three parts, such as &quot;red&quot;</extracomment>
         <translation>Wert</translation>
     </message>
     <message>
         <source>Object picture</source>
-        <extracomment>What a picture is saved as: a picture of the object, its symbol, or an attribute's picture</extracomment>
+        <extracomment>What a picture is saved as: a picture of the object, its symbol, or an attribute&apos;s picture</extracomment>
         <translation>Objektbild</translation>
     </message>
     <message>
@@ -2013,7 +2076,7 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
         <source>Choose a picture</source>
         <extracomment>Button: a picture from a file becomes the symbol
 ----------
-Button: a picture from a file becomes the attribute's picture</extracomment>
+Button: a picture from a file becomes the attribute&apos;s picture</extracomment>
         <translation>Bild wählen</translation>
     </message>
     <message>
@@ -2022,7 +2085,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Make a card</source>
-        <extracomment>An attribute card: a swatch of the colour, or the value's word written large</extracomment>
+        <extracomment>An attribute card: a swatch of the colour, or the value&apos;s word written large</extracomment>
         <translation>Karte erstellen</translation>
     </message>
     <message>
@@ -2030,19 +2093,19 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
         <translation>Bild für das Merkmal wählen</translation>
     </message>
     <message>
-        <source>There is no symbol for "%1" yet</source>
+        <source>There is no symbol for &quot;%1&quot; yet</source>
         <translation>Für „%1“ gibt es noch kein Symbol</translation>
     </message>
     <message>
-        <source>There is no symbol for "%1" yet: it will be made from %2</source>
+        <source>There is no symbol for &quot;%1&quot; yet: it will be made from %2</source>
         <translation>Für „%1“ gibt es noch kein Symbol: Es wird aus %2 erstellt</translation>
     </message>
     <message>
-        <source>There is no attribute card for "%1 %2" yet</source>
+        <source>There is no attribute card for &quot;%1 %2&quot; yet</source>
         <translation>Für „%1 %2“ gibt es noch keine Merkmalkarte</translation>
     </message>
     <message>
-        <source>There is no attribute card for "%1 %2" yet: it will be %3</source>
+        <source>There is no attribute card for &quot;%1 %2&quot; yet: it will be %3</source>
         <translation>Für „%1 %2“ gibt es noch keine Merkmalkarte: Es wird %3 verwendet</translation>
     </message>
 </context>
@@ -2057,7 +2120,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <name>tessarine::ObjectTableModel</name>
     <message>
         <source>Checking...</source>
-        <extracomment>Shown for an object until the collection's check has looked at it</extracomment>
+        <extracomment>Shown for an object until the collection&apos;s check has looked at it</extracomment>
         <translation>Wird geprüft...</translation>
     </message>
     <message>
@@ -2078,7 +2141,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Picture: none</source>
-        <extracomment>%1 is the object picture's file</extracomment>
+        <extracomment>%1 is the object picture&apos;s file</extracomment>
         <translation>Bild: keines</translation>
     </message>
     <message>
@@ -2087,7 +2150,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Symbol: none</source>
-        <extracomment>%1 is the symbol's file</extracomment>
+        <extracomment>%1 is the symbol&apos;s file</extracomment>
         <translation>Symbol: keines</translation>
     </message>
     <message>
@@ -2096,7 +2159,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Attribute: none</source>
-        <extracomment>%1 is the attribute picture's file</extracomment>
+        <extracomment>%1 is the attribute picture&apos;s file</extracomment>
         <translation>Merkmal: keines</translation>
     </message>
     <message>
@@ -2105,17 +2168,17 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Picture</source>
-        <extracomment>Column header: the object's picture</extracomment>
+        <extracomment>Column header: the object&apos;s picture</extracomment>
         <translation>Bild</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <extracomment>Column header: the object's symbol</extracomment>
+        <extracomment>Column header: the object&apos;s symbol</extracomment>
         <translation>Symbol</translation>
     </message>
     <message>
         <source>Attribute</source>
-        <extracomment>Column header: the picture of the object's attribute (its colour, say)</extracomment>
+        <extracomment>Column header: the picture of the object&apos;s attribute (its colour, say)</extracomment>
         <translation>Merkmal</translation>
     </message>
     <message>
@@ -2141,7 +2204,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <name>tessarine::PicturesWindow</name>
     <message>
         <source>Pictures: %1</source>
-        <extracomment>%1 is the collection's name</extracomment>
+        <extracomment>%1 is the collection&apos;s name</extracomment>
         <translation>Bilder: %1</translation>
     </message>
     <message>
@@ -2155,7 +2218,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Pictures</source>
-        <extracomment>The window's title</extracomment>
+        <extracomment>The window&apos;s title</extracomment>
         <translation>Bilder</translation>
     </message>
     <message>
@@ -2190,17 +2253,17 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Object...</source>
-        <extracomment>In the "Rename..." menu: the object, the first of a name's three parts</extracomment>
+        <extracomment>In the &quot;Rename...&quot; menu: the object, the first of a name&apos;s three parts</extracomment>
         <translation>Objekt...</translation>
     </message>
     <message>
         <source>Category...</source>
-        <extracomment>In the "Rename..." menu: the category, the second of a name's three parts</extracomment>
+        <extracomment>In the &quot;Rename...&quot; menu: the category, the second of a name&apos;s three parts</extracomment>
         <translation>Kategorie...</translation>
     </message>
     <message>
         <source>Value...</source>
-        <extracomment>In the "Rename..." menu: the value, the third of a name's three parts</extracomment>
+        <extracomment>In the &quot;Rename...&quot; menu: the value, the third of a name&apos;s three parts</extracomment>
         <translation>Wert...</translation>
     </message>
     <message>
@@ -2226,7 +2289,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Objects</source>
-        <extracomment>The list of the collection's object pictures</extracomment>
+        <extracomment>The list of the collection&apos;s object pictures</extracomment>
         <translation>Objekte</translation>
     </message>
 </context>
@@ -2234,24 +2297,24 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <name>tessarine::RecordsWindow</name>
     <message>
         <source>Records of %1</source>
-        <extracomment>The window's title; %1 is the learner's name</extracomment>
+        <extracomment>The window&apos;s title; %1 is the learner&apos;s name</extracomment>
         <translation>Protokoll von %1</translation>
     </message>
     <message>
         <source>Learner: %1</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Lerner: %1</translation>
     </message>
     <message>
         <source>Sessions</source>
-        <extracomment>The sessions table's name, as a screen reader says it
+        <extracomment>The sessions table&apos;s name, as a screen reader says it
 ----------
 The title of the sessions table</extracomment>
         <translation>Sitzungen</translation>
     </message>
     <message>
         <source>Targets</source>
-        <extracomment>The targets table's name, as a screen reader says it; a target is what the learner is taught to choose
+        <extracomment>The targets table&apos;s name, as a screen reader says it; a target is what the learner is taught to choose
 ----------
 The title of the targets table; a target is what the learner is taught to choose</extracomment>
         <translation>Lernziele</translation>
@@ -2305,17 +2368,17 @@ The title of the file dialog that saves the PDF report</extracomment>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <extracomment>A file dialog's filter; keep "(*.csv)" as it is</extracomment>
+        <extracomment>A file dialog&apos;s filter; keep &quot;(*.csv)&quot; as it is</extracomment>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <extracomment>A file dialog's filter; keep "(*.pdf)" as it is</extracomment>
+        <extracomment>A file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>Delete %1 and all of their records? This cannot be undone.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>%1 und das gesamte Protokoll löschen? Dies kann nicht rückgängig gemacht werden.</translation>
     </message>
 </context>
@@ -2328,12 +2391,12 @@ The title of the file dialog that saves the PDF report</extracomment>
     </message>
     <message>
         <source>Teaching for %1</source>
-        <extracomment>Title of the dialog; %1 is the learner's name</extracomment>
+        <extracomment>Title of the dialog; %1 is the learner&apos;s name</extracomment>
         <translation>Förderung für %1</translation>
     </message>
     <message>
         <source> sets</source>
-        <extracomment>Shown after the number in "Review mastered targets: one set in 5 sets"; keep the leading space</extracomment>
+        <extracomment>Shown after the number in &quot;Review mastered targets: one set in 5 sets&quot;; keep the leading space</extracomment>
         <translation> Runden</translation>
     </message>
     <message>
@@ -2351,7 +2414,7 @@ The title of the file dialog that saves the PDF report</extracomment>
     </message>
     <message>
         <source> right sets</source>
-        <extracomment>Shown after the number in "Show a reward after 3 right sets"; keep the leading space</extracomment>
+        <extracomment>Shown after the number in &quot;Show a reward after 3 right sets&quot;; keep the leading space</extracomment>
         <translation> richtigen Runden</translation>
     </message>
     <message>
@@ -2388,7 +2451,7 @@ The title of the file dialog that saves the PDF report</extracomment>
         <source>Record</source>
         <extracomment>Button: record the caption from the microphone
 ----------
-Button: record the caption from the microphone; "No microphone" on a computer without one</extracomment>
+Button: record the caption from the microphone; &quot;No microphone&quot; on a computer without one</extracomment>
         <translation>Aufnehmen</translation>
     </message>
     <message>
@@ -2403,7 +2466,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Voice of %1</source>
-        <extracomment>%1 is the object picture's name; the buttons record, play and remove its spoken caption</extracomment>
+        <extracomment>%1 is the object picture&apos;s name; the buttons record, play and remove its spoken caption</extracomment>
         <translation>Stimme für %1</translation>
     </message>
     <message>
@@ -2436,7 +2499,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     <name>tessarine::frmAbout</name>
     <message>
         <source>About MyApp</source>
-        <extracomment>The window's title until the program's name is known</extracomment>
+        <extracomment>The window&apos;s title until the program&apos;s name is known</extracomment>
         <translation>Über MyApp</translation>
     </message>
     <message>
@@ -2446,7 +2509,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Application Title</source>
-        <extracomment>Shown until the program's name is known</extracomment>
+        <extracomment>Shown until the program&apos;s name is known</extracomment>
         <translation>Anwendungstitel</translation>
     </message>
     <message>
@@ -2461,7 +2524,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>About %1</source>
-        <extracomment>%1 is the program's name</extracomment>
+        <extracomment>%1 is the program&apos;s name</extracomment>
         <translation>Über %1</translation>
     </message>
     <message>
@@ -2490,7 +2553,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Program Options</source>
-        <extracomment>The options window's heading</extracomment>
+        <extracomment>The options window&apos;s heading</extracomment>
         <translation>Programmoptionen</translation>
     </message>
     <message>
@@ -2514,7 +2577,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
         <translation>Töne abspielen</translation>
     </message>
     <message>
-        <source>Sound for "OK"</source>
+        <source>Sound for &quot;OK&quot;</source>
         <translation>Ton für „OK“</translation>
     </message>
     <message>
@@ -2522,7 +2585,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
         <translation>OK-Ton abspielen</translation>
     </message>
     <message>
-        <source>Sound for "error"</source>
+        <source>Sound for &quot;error&quot;</source>
         <translation>Ton für „Fehler“</translation>
     </message>
     <message>
@@ -2536,7 +2599,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Learner</source>
-        <extracomment>Label of the list of learners' names</extracomment>
+        <extracomment>Label of the list of learners&apos; names</extracomment>
         <translation>Lerner</translation>
     </message>
     <message>
@@ -2545,12 +2608,12 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Records...</source>
-        <extracomment>Button: opens the learner's records</extracomment>
+        <extracomment>Button: opens the learner&apos;s records</extracomment>
         <translation>Protokoll...</translation>
     </message>
     <message>
         <source>Access...</source>
-        <extracomment>Button: opens the learner's keyboard, switch and screen settings</extracomment>
+        <extracomment>Button: opens the learner&apos;s keyboard, switch and screen settings</extracomment>
         <translation>Bedienung...</translation>
     </message>
     <message>
@@ -2559,7 +2622,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Teaching...</source>
-        <extracomment>Button: opens the learner's teaching settings</extracomment>
+        <extracomment>Button: opens the learner&apos;s teaching settings</extracomment>
         <translation>Förderung...</translation>
     </message>
     <message>
