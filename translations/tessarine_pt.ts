@@ -856,76 +856,73 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
     </message>
     <message>
         <source>not a readable picture</source>
-        <translation type="unfinished" />
+        <translation>não é uma imagem legível</translation>
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation type="unfinished" />
+        <translation>Ficheiro não encontrado: %1</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished" />
+        <translation>é uma pasta</translation>
     </message>
     <message>
         <source>not a readable picture: %1</source>
-        <translation type="unfinished" />
+        <translation>não é uma imagem legível: %1</translation>
     </message>
     <message>
         <source>damaged: %1</source>
-        <translation type="unfinished" />
+        <translation>danificada: %1</translation>
     </message>
 </context>
 <context>
     <name>PictureName</name>
     <message>
         <source>The object is empty.</source>
-        <translation type="unfinished" />
+        <translation>O objeto está vazio.</translation>
     </message>
     <message>
         <source>The object "%1" holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the object as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>O objeto "%1" contém um ponto; os pontos só separam as partes.</translation>
     </message>
     <message>
         <source>The object "%1" holds a character a file name cannot carry.</source>
         <extracomment>%1 is the object as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>O objeto "%1" contém um carácter que um nome de ficheiro não pode ter.</translation>
     </message>
     <message>
         <source>The category is empty.</source>
-        <translation type="unfinished" />
+        <translation>A categoria está vazia.</translation>
     </message>
     <message>
         <source>The category "%1" holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the category as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>A categoria "%1" contém um ponto; os pontos só separam as partes.</translation>
     </message>
     <message>
         <source>The category "%1" holds a character a file name cannot carry.</source>
         <extracomment>%1 is the category as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>A categoria "%1" contém um carácter que um nome de ficheiro não pode ter.</translation>
     </message>
     <message>
         <source>The value is empty.</source>
-        <translation type="unfinished" />
+        <translation>O valor está vazio.</translation>
     </message>
     <message>
         <source>The value "%1" holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the value as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>O valor "%1" contém um ponto; os pontos só separam as partes.</translation>
     </message>
     <message>
         <source>The value "%1" holds a character a file name cannot carry.</source>
         <extracomment>%1 is the value as typed</extracomment>
-        <translation type="unfinished" />
+        <translation>O valor "%1" contém um carácter que um nome de ficheiro não pode ter.</translation>
     </message>
     <message numerus="yes">
         <source>A picture's name has three parts, object, category and value, as in cup.colour.red; this one has %n.</source>
         <extracomment>The example is a file name's three parts; it may be given in the language's own words</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>O nome de uma imagem tem três partes, objeto, categoria e valor, como em copo.cor.vermelho; este tem %n.</numerusform><numerusform>O nome de uma imagem tem três partes, objeto, categoria e valor, como em copo.cor.vermelho; este tem %n.</numerusform></translation>
     </message>
 </context>
 <context>
@@ -933,60 +930,61 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
     <message>
         <source>Pictures (%1)</source>
         <extracomment>A file dialog's filter; %1 is the list of patterns such as *.jpg</extracomment>
-        <translation type="unfinished" />
+        <translation>Imagens (%1)</translation>
     </message>
     <message>
         <source>Add pictures</source>
-        <translation type="unfinished" />
+        <translation>Adicionar imagens</translation>
     </message>
     <message>
         <source>Choose a picture</source>
-        <translation type="unfinished" />
+        <translation>Escolher uma imagem</translation>
     </message>
     <message>
         <source>New collection</source>
-        <translation type="unfinished" />
+        <translation>Nova coleção</translation>
     </message>
     <message>
         <source>Empty</source>
         <extracomment>A new collection with no pictures in it</extracomment>
-        <translation type="unfinished" />
+        <translation>Vazia</translation>
     </message>
     <message>
         <source>A copy of the program's sample pictures</source>
-        <translation type="unfinished" />
+        <translation>Uma cópia das imagens de exemplo do programa</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
         <extracomment>The new collection's name</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Nome:</translation>
     </message>
     <message>
         <source>Pictures</source>
         <extracomment>The title of the question</extracomment>
-        <translation type="unfinished" />
+        <translation>Imagens</translation>
     </message>
     <message>
         <source>The program's own pictures cannot be changed on this computer.
 Make a personal copy of them to change instead, named:</source>
-        <translation type="unfinished" />
+        <translation>As imagens do próprio programa não podem ser alteradas neste computador.
+Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
         <source>New name of the object "%1":</source>
-        <translation type="unfinished" />
+        <translation>Novo nome do objeto "%1":</translation>
     </message>
     <message>
         <source>New name of the category "%1":</source>
-        <translation type="unfinished" />
+        <translation>Novo nome da categoria "%1":</translation>
     </message>
     <message>
         <source>New name of the value "%1":</source>
-        <translation type="unfinished" />
+        <translation>Novo nome do valor "%1":</translation>
     </message>
     <message>
         <source>Rename</source>
         <extracomment>The title of the question</extracomment>
-        <translation type="unfinished" />
+        <translation>Renomear</translation>
     </message>
 </context>
 <context>
@@ -994,48 +992,48 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>%1 is too large a picture (%2 by %3 pixels) to be read here.</source>
         <extracomment>%1 is the file, %2 by %3 its width and height</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 é uma imagem demasiado grande (%2 por %3 pixels) para ser lida aqui.</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished" />
+        <translation>%1 não existe.</translation>
     </message>
     <message>
         <source>%1 is a folder, not a picture.</source>
-        <translation type="unfinished" />
+        <translation>%1 é uma pasta, não uma imagem.</translation>
     </message>
     <message>
         <source>%1 could not be opened: %2.</source>
         <extracomment>%1 is the file, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Não foi possível abrir %1: %2.</translation>
     </message>
     <message>
         <source>%1 is damaged, or is not the kind of picture its name says.</source>
-        <translation type="unfinished" />
+        <translation>%1 está danificado ou não é o tipo de imagem que o nome indica.</translation>
     </message>
     <message>
         <source>%1 is not a picture this computer can read.</source>
-        <translation type="unfinished" />
+        <translation>%1 não é uma imagem que este computador consiga ler.</translation>
     </message>
     <message>
         <source>%1 is a damaged JPEG picture (%2).</source>
         <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 é uma imagem JPEG danificada (%2).</translation>
     </message>
     <message>
         <source>%1 could not be read (%2).</source>
         <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Não foi possível ler %1 (%2).</translation>
     </message>
     <message>
         <source>%1 is a HEIC/HEIF picture that could not be read (%2).</source>
         <extracomment>%1 is the file, %2 the reason libheif gives</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 é uma imagem HEIC/HEIF que não foi possível ler (%2).</translation>
     </message>
     <message>
         <source>%1 is damaged (%2).</source>
         <extracomment>%1 is the file, %2 the reader's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 está danificado (%2).</translation>
     </message>
 </context>
 <context>
@@ -1043,12 +1041,12 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>My pictures</source>
         <extracomment>The name suggested for a teacher's own copy of the program's pictures; it becomes a folder's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Minhas imagens</translation>
     </message>
     <message>
         <source>My pictures %1</source>
         <extracomment>The same when "My pictures" is taken; %1 is 2, 3, ...</extracomment>
-        <translation type="unfinished" />
+        <translation>Minhas imagens %1</translation>
     </message>
 </context>
 <context>
@@ -1056,31 +1054,31 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Prompt</source>
         <extracomment>The mark that shows the learner the right answer</extracomment>
-        <translation type="unfinished" />
+        <translation>Ajuda</translation>
     </message>
 </context>
 <context>
     <name>QtMicrophone</name>
     <message>
         <source>This computer has no microphone to record with</source>
-        <translation type="unfinished" />
+        <translation>Este computador não tem microfone para gravar</translation>
     </message>
     <message>
         <source>The microphone "%1" cannot record 16-bit sound</source>
         <extracomment>%1 is the microphone's name</extracomment>
-        <translation type="unfinished" />
+        <translation>O microfone "%1" não consegue gravar som de 16 bits</translation>
     </message>
     <message>
         <source>The microphone "%1" cannot be used now</source>
         <extracomment>%1 is the microphone's name</extracomment>
-        <translation type="unfinished" />
+        <translation>O microfone "%1" não pode ser usado agora</translation>
     </message>
 </context>
 <context>
     <name>QtSpeechVoice</name>
     <message>
         <source>The voice cannot speak: %1</source>
-        <translation type="unfinished" />
+        <translation>A voz não consegue falar: %1</translation>
     </message>
 </context>
 <context>
@@ -1088,36 +1086,36 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Session</source>
         <extracomment>The title of the chart's horizontal axis, numbered by session</extracomment>
-        <translation type="unfinished" />
+        <translation>Sessão</translation>
     </message>
     <message>
         <source>First try right, per session</source>
-        <translation type="unfinished" />
+        <translation>Acertos à primeira tentativa, por sessão</translation>
     </message>
     <message>
         <source>Symbols</source>
         <extracomment>The name of a line in the chart's legend: symbols right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Símbolos</translation>
     </message>
     <message>
         <source>Attributes</source>
         <extracomment>The name of a line in the chart's legend: attributes right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Atributos</translation>
     </message>
     <message>
         <source>Independent right</source>
         <extracomment>The name of a line in the chart's legend: first tries right without a prompt</extracomment>
-        <translation type="unfinished" />
+        <translation>Acertos independentes</translation>
     </message>
     <message>
         <source>Prompted right</source>
         <extracomment>The name of a line in the chart's legend: first tries right with the answer shown as a prompt</extracomment>
-        <translation type="unfinished" />
+        <translation>Acertos com ajuda</translation>
     </message>
     <message>
         <source>Mastery (%1 %)</source>
         <extracomment>The name of the mastery line in the chart's legend; %1 is the rule's percent</extracomment>
-        <translation type="unfinished" />
+        <translation>Domínio (%1 %)</translation>
     </message>
 </context>
 <context>
@@ -1125,12 +1123,12 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>%1 cannot be written: %2</source>
         <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
-        <translation type="unfinished" />
+        <translation>Não é possível escrever %1: %2</translation>
     </message>
     <message>
         <source>There are no records of the learner "%1"</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Não há registos do aluno "%1"</translation>
     </message>
 </context>
 <context>
@@ -1138,66 +1136,66 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The records file %1 is in use by another program; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>O ficheiro de registos %1 está em uso por outro programa; os registos não são guardados (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>O ficheiro de registos %1 está danificado (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be opened; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Não é possível abrir o ficheiro de registos %1; os registos não são guardados (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be read; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Não é possível ler o ficheiro de registos %1; os registos não são guardados (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be written; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Não é possível escrever o ficheiro de registos %1; os registos não são guardados (%2)</translation>
     </message>
     <message>
         <source>Qt's SQLite driver is not installed; records are not kept</source>
-        <translation type="unfinished" />
+        <translation>O driver SQLite do Qt não está instalado; os registos não são guardados</translation>
     </message>
     <message>
         <source>There is no records file %1</source>
         <extracomment>%1 is the records file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Não existe nenhum ficheiro de registos %1</translation>
     </message>
     <message>
         <source>The records folder %1 cannot be created; records are not kept</source>
         <extracomment>%1 is the records folder's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Não é possível criar a pasta de registos %1; os registos não são guardados</translation>
     </message>
     <message>
         <source>The records file %1 cannot be created; records are not kept (%2)</source>
         <extracomment>%1 is the records file's path, %2 the system's word on what went wrong</extracomment>
-        <translation type="unfinished" />
+        <translation>Não é possível criar o ficheiro de registos %1; os registos não são guardados (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged and cannot be moved aside; records are not kept</source>
         <extracomment>%1 is the records file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>O ficheiro de registos %1 está danificado e não pode ser posto de parte; os registos não são guardados</translation>
     </message>
     <message>
         <source>The records file was damaged: it is kept as %1 and a new records file was started</source>
         <extracomment>%1 is the path the damaged file was moved to</extracomment>
-        <translation type="unfinished" />
+        <translation>O ficheiro de registos estava danificado: foi guardado como %1 e foi iniciado um novo ficheiro de registos</translation>
     </message>
     <message>
         <source>The file %1 is not a Tessarine records file; it is left as it is and records are not kept</source>
         <extracomment>%1 is a file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>O ficheiro %1 não é um ficheiro de registos do Tessarine; foi deixado como está e os registos não são guardados</translation>
     </message>
     <message>
         <source>The records file %1 cannot keep a write-ahead log; records are not kept</source>
         <extracomment>%1 is the records file's path; the write-ahead log is how the database keeps its changes safe</extracomment>
-        <translation type="unfinished" />
+        <translation>O ficheiro de registos %1 não consegue manter um diário de escrita antecipada (WAL); os registos não são guardados</translation>
     </message>
 </context>
 <context>
@@ -1205,155 +1203,152 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>%1 of %2</source>
         <extracomment>A cell of the Sessions table: %1 first tries answered right, of %2 in all</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>Date</source>
         <extracomment>Column header of the Sessions table: when the session started</extracomment>
-        <translation type="unfinished" />
+        <translation>Data</translation>
     </message>
     <message>
         <source>Sets</source>
         <extracomment>Column header: the number of sets shown in the session</extracomment>
-        <translation type="unfinished" />
+        <translation>Conjuntos</translation>
     </message>
     <message>
         <source>Symbols first try</source>
         <extracomment>Column header: the percent of symbols chosen right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Símbolos à primeira</translation>
     </message>
     <message>
         <source>Attributes first try</source>
         <extracomment>Column header: the percent of attributes chosen right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Atributos à primeira</translation>
     </message>
     <message>
         <source>Median response</source>
         <extracomment>Column header: the median time to answer</extracomment>
-        <translation type="unfinished" />
+        <translation>Tempo mediano</translation>
     </message>
     <message>
         <source>Independent right</source>
         <extracomment>Column header: first tries right without a prompt, "17 of 20"</extracomment>
-        <translation type="unfinished" />
+        <translation>Acertos independentes</translation>
     </message>
     <message>
         <source>Prompted right</source>
         <extracomment>Column header: first tries right with the answer shown as a prompt, "17 of 20"</extracomment>
-        <translation type="unfinished" />
+        <translation>Acertos com ajuda</translation>
     </message>
     <message>
         <source>Target</source>
         <extracomment>Column header of the Targets table: a symbol or an attribute the learner is taught to choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Alvo</translation>
     </message>
     <message>
         <source>Row</source>
         <extracomment>Column header: whether the target is a symbol or an attribute</extracomment>
-        <translation type="unfinished" />
+        <translation>Linha</translation>
     </message>
     <message>
         <source>Trials</source>
         <extracomment>Column header: the number of trials</extracomment>
-        <translation type="unfinished" />
+        <translation>Tentativas</translation>
     </message>
     <message>
         <source>First try, last sessions</source>
         <extracomment>Column header: the percent right at the first try in the last sessions the mastery rule looks at</extracomment>
-        <translation type="unfinished" />
+        <translation>À primeira, últimas sessões</translation>
     </message>
     <message>
         <source>Mastered</source>
         <extracomment>Column header: whether the target is mastered, "Yes" or "No"</extracomment>
-        <translation type="unfinished" />
+        <translation>Dominado</translation>
     </message>
     <message>
         <source>Symbol</source>
         <extracomment>A cell of the Targets table's Row column</extracomment>
-        <translation type="unfinished" />
+        <translation>Símbolo</translation>
     </message>
     <message>
         <source>Attribute</source>
         <extracomment>A cell of the Targets table's Row column</extracomment>
-        <translation type="unfinished" />
+        <translation>Atributo</translation>
     </message>
     <message>
         <source>Yes</source>
         <extracomment>A cell of the Targets table's Mastered column</extracomment>
-        <translation type="unfinished" />
+        <translation>Sim</translation>
     </message>
     <message>
         <source>No</source>
         <extracomment>A cell of the Targets table's Mastered column</extracomment>
-        <translation type="unfinished" />
+        <translation>Não</translation>
     </message>
     <message numerus="yes">
         <source>%n session(s), printed %1</source>
         <extracomment>Under the report's title; %n is the number of sessions, %1 the date and time of printing</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n sessão, impresso em %1</numerusform><numerusform>%n sessões, impresso em %1</numerusform></translation>
     </message>
     <message>
         <source>Mastered: at least %1 % right at the first try in each of the last %2 sessions, with at least %3 trials in each</source>
         <extracomment>The mastery rule in the report: %1 is a percent, %2 a number of sessions, %3 a number of trials</extracomment>
-        <translation type="unfinished" />
+        <translation>Dominado: pelo menos %1 % de acertos à primeira tentativa em cada uma das últimas %2 sessões, com pelo menos %3 tentativas em cada</translation>
     </message>
     <message>
         <source>Mastery and the first-try percentages count only first answers given without a prompt.</source>
-        <translation type="unfinished" />
+        <translation>O domínio e as percentagens à primeira tentativa só contam as primeiras respostas dadas sem ajuda.</translation>
     </message>
 </context>
 <context>
     <name>RecordsReport</name>
     <message>
         <source>A page cannot be added</source>
-        <translation type="unfinished" />
+        <translation>Não é possível acrescentar uma página</translation>
     </message>
     <message>
         <source>No records yet.</source>
-        <translation type="unfinished" />
+        <translation>Ainda não há registos.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
         <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
-        <translation type="unfinished" />
+        <translation>Não é possível escrever %1: %2</translation>
     </message>
     <message>
         <source>Records of %1</source>
         <extracomment>The report's title; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Registos de %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be started</source>
         <extracomment>%1 is a file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Não é possível escrever %1: não é possível iniciar o PDF</translation>
     </message>
     <message>
         <source>Sessions</source>
         <extracomment>The title of the report's sessions table</extracomment>
-        <translation type="unfinished" />
+        <translation>Sessões</translation>
     </message>
     <message>
         <source>Sessions (continued)</source>
         <extracomment>The title of the sessions table on the pages after its first</extracomment>
-        <translation type="unfinished" />
+        <translation>Sessões (continuação)</translation>
     </message>
     <message>
         <source>Targets</source>
         <extracomment>The title of the report's targets table; a target is what the learner is taught to choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Alvos</translation>
     </message>
     <message>
         <source>Targets (continued)</source>
         <extracomment>The title of the targets table on the pages after its first</extracomment>
-        <translation type="unfinished" />
+        <translation>Alvos (continuação)</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be finished</source>
         <extracomment>%1 is a file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Não é possível escrever %1: não é possível concluir o PDF</translation>
     </message>
 </context>
 <context>
@@ -1361,7 +1356,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The records file %1 was written by a later version of Tessarine; records are not kept</source>
         <extracomment>%1 is the records file's path</extracomment>
-        <translation type="unfinished" />
+        <translation>O ficheiro de registos %1 foi escrito por uma versão mais recente do Tessarine; os registos não são guardados</translation>
     </message>
 </context>
 <context>
@@ -1369,7 +1364,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>There are no records of the learner "%1"</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Não há registos do aluno "%1"</translation>
     </message>
 </context>
 <context>
@@ -1377,7 +1372,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Reward</source>
         <extracomment>The reward shown after enough right answers</extracomment>
-        <translation type="unfinished" />
+        <translation>Recompensa</translation>
     </message>
 </context>
 <context>
@@ -1385,71 +1380,71 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The access settings of %1 are taken from the settings file.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>As definições de acesso de %1 são lidas do ficheiro de definições.</translation>
     </message>
     <message>
         <source>The settings file has no access settings for %1: the defaults are used.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>O ficheiro de definições não tem definições de acesso para %1: são usados os valores predefinidos.</translation>
     </message>
     <message>
         <source>Learners' access settings are taken from the settings file.</source>
-        <translation type="unfinished" />
+        <translation>As definições de acesso dos alunos são lidas do ficheiro de definições.</translation>
     </message>
     <message>
         <source>The exercise runs without the teaching settings of %1, and nothing of it is recorded.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>O exercício decorre sem as definições de ensino de %1, e nada dele é registado.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 cannot be changed now.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Não é possível alterar agora as definições de ensino de %1.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 were not saved.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>As definições de ensino de %1 não foram guardadas.</translation>
     </message>
     <message>
         <source>The access settings of %1 are kept in the settings file.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>As definições de acesso de %1 são guardadas no ficheiro de definições.</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished" />
+        <translation>Memória insuficiente</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished" />
+        <translation>Erro inesperado</translation>
     </message>
     <message>
         <source>Invalid argument</source>
-        <translation type="unfinished" />
+        <translation>Argumento inválido</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished" />
+        <translation>Excesso de capacidade</translation>
     </message>
     <message>
         <source>Position out of range</source>
-        <translation type="unfinished" />
+        <translation>Posição fora do intervalo</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished" />
+        <translation>Tipos incompatíveis</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished" />
+        <translation>Valor de propriedade inválido</translation>
     </message>
     <message>
         <source>No image found: plase check images folders</source>
-        <translation type="unfinished" />
+        <translation>Nenhuma imagem encontrada: verifique as pastas de imagens</translation>
     </message>
 </context>
 <context>
@@ -1457,103 +1452,91 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>cannot be loaded</source>
         <extracomment>in a picture's place on the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>não pode ser carregada</translation>
     </message>
     <message>
         <source>Can stop when a picture that cannot be loaded is drawn as the wrong choice.</source>
-        <translation type="unfinished" />
+        <translation>Pode parar quando uma imagem que não pode ser carregada é sorteada como escolha errada.</translation>
     </message>
     <message>
         <source>Works with every option.</source>
-        <translation type="unfinished" />
+        <translation>Funciona com todas as opções.</translation>
     </message>
     <message>
         <source>%1 (%2.)</source>
         <comment>%1 is a finding, %2 the options under which it holds</comment>
-        <translation type="unfinished" />
+        <translation>%1 (%2.)</translation>
     </message>
     <message>
         <source>no symbol</source>
         <extracomment>in the place of a missing symbol picture on the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>sem símbolo</translation>
     </message>
     <message>
         <source>no attribute</source>
         <extracomment>in the place of a missing attribute picture on the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>sem atributo</translation>
     </message>
     <message>
         <source>Tessarine sets in %1</source>
         <comment>the PDF's title; %1 is a folder</comment>
-        <translation type="unfinished" />
+        <translation>Conjuntos do Tessarine em %1</translation>
     </message>
     <message>
         <source>The file %1 cannot be written.</source>
-        <translation type="unfinished" />
+        <translation>Não é possível escrever o ficheiro %1.</translation>
     </message>
     <message>
         <source>Tessarine: every set</source>
-        <translation type="unfinished" />
+        <translation>Tessarine: todos os conjuntos</translation>
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n imagem de objeto</numerusform><numerusform>%n imagens de objetos</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n symbol(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n símbolo</numerusform><numerusform>%n símbolos</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n attribute(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n atributo</numerusform><numerusform>%n atributos</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n more finding(s) about folders, symbols, attributes or sounds: run tessarine-check for the details.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Mais %n observação sobre pastas, símbolos, atributos ou sons: execute tessarine-check para ver os detalhes.</numerusform><numerusform>Mais %n observações sobre pastas, símbolos, atributos ou sons: execute tessarine-check para ver os detalhes.</numerusform></translation>
     </message>
     <message>
         <source>Picture</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Imagem</translation>
     </message>
     <message>
         <source>Caption and findings</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Legenda e observações</translation>
     </message>
     <message>
         <source>Symbol</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Símbolo</translation>
     </message>
     <message>
         <source>Attribute</source>
         <extracomment>column header of the printed sheet</extracomment>
-        <translation type="unfinished" />
+        <translation>Atributo</translation>
     </message>
     <message>
         <source>There are no object pictures in the Images folder.</source>
-        <translation type="unfinished" />
+        <translation>Não há imagens de objetos na pasta Images.</translation>
     </message>
     <message>
         <source>Made by tessarine-check</source>
-        <translation type="unfinished" />
+        <translation>Criado por tessarine-check</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -1561,19 +1544,19 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The settings cannot be saved to %1</source>
         <extracomment>%1 is the settings file</extracomment>
-        <translation type="unfinished" />
+        <translation>Não é possível guardar as definições em %1</translation>
     </message>
 </context>
 <context>
     <name>SpokenCaption</name>
     <message>
         <source>The voice cannot speak: %1</source>
-        <translation type="unfinished" />
+        <translation>A voz não consegue falar: %1</translation>
     </message>
     <message>
         <source>The recording %1 cannot be played: %2</source>
         <extracomment>%1 is the recording's file, %2 says why in a phrase such as "it is not a wave file"</extracomment>
-        <translation type="unfinished" />
+        <translation>A gravação %1 não pode ser reproduzida: %2</translation>
     </message>
 </context>
 <context>
@@ -1581,7 +1564,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Off</source>
         <extracomment>The lowest value of a number box: the feature is not used</extracomment>
-        <translation type="unfinished" />
+        <translation>Desligado</translation>
     </message>
 </context>
 <context>
@@ -1589,93 +1572,75 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Tessarine picture check of %1</source>
         <extracomment>the report's first line; %1 is a folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Verificação de imagens do Tessarine de %1</translation>
     </message>
     <message>
         <source>Images: %1, Symbols: %2, Attributes: %3, Sounds: %4</source>
         <extracomment>Images, Symbols, Attributes and Sounds are folder names: keep them; %1 is a number of object pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Images: %1, Symbols: %2, Attributes: %3, Sounds: %4</translation>
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n imagem de objeto</numerusform><numerusform>%n imagens de objetos</numerusform></translation>
     </message>
     <message>
         <source>PROBLEM</source>
         <extracomment>a finding's label in the text report, in capitals</extracomment>
-        <translation type="unfinished" />
+        <translation>PROBLEMA</translation>
     </message>
     <message>
         <source>WARNING</source>
         <extracomment>a finding's label in the text report, in capitals</extracomment>
-        <translation type="unfinished" />
+        <translation>AVISO</translation>
     </message>
     <message>
         <source>What happens:</source>
         <extracomment>a label in the text report, before what the exercise will do</extracomment>
-        <translation type="unfinished" />
+        <translation>O que acontece:</translation>
     </message>
     <message>
         <source>How to fix:</source>
         <extracomment>a label in the text report, before how to mend the finding</extracomment>
-        <translation type="unfinished" />
+        <translation>Como corrigir:</translation>
     </message>
     <message>
         <source>Program folder</source>
-        <translation type="unfinished" />
+        <translation>Pasta do programa</translation>
     </message>
     <message>
         <source>%1 folder</source>
         <extracomment>%1 is a folder's name: Images, Symbols, Attributes or Sounds</extracomment>
-        <translation type="unfinished" />
+        <translation>Pasta %1</translation>
     </message>
     <message>
         <source>%1 and %2 in %3. %4</source>
         <extracomment>%1 is a number of problems, %2 of warnings, %3 of files or folders; %4 the sentence that follows</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 e %2 em %3. %4</translation>
     </message>
     <message numerus="yes">
         <source>%n problem(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n problema</numerusform><numerusform>%n problemas</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n warning(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n aviso</numerusform><numerusform>%n avisos</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>All %n set(s) work with every option. Nothing to fix.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n conjunto funciona com todas as opções. Nada a corrigir.</numerusform><numerusform>Todos os %n conjuntos funcionam com todas as opções. Nada a corrigir.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) or folder(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n ficheiro ou pasta</numerusform><numerusform>%n ficheiros ou pastas</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n object picture(s) work with every option and need nothing.</source>
         <extracomment>%1 is how many of them work</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 de %n imagem de objeto funciona com todas as opções e não precisa de nada.</numerusform><numerusform>%1 de %n imagens de objetos funcionam com todas as opções e não precisam de nada.</numerusform></translation>
     </message>
     <message>
         <source>The one set works with every option. Nothing to fix.</source>
-        <translation type="unfinished" />
+        <translation>O único conjunto funciona com todas as opções. Nada a corrigir.</translation>
     </message>
 </context>
 <context>
@@ -1683,60 +1648,60 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Tokens</source>
         <extracomment>The row of tokens earned towards a reward</extracomment>
-        <translation type="unfinished" />
+        <translation>Fichas</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>Tokens earned: %1 is how many are filled, %2 how many make a reward</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
     <name>WaveCheck</name>
     <message>
         <source>its format description is too short</source>
-        <translation type="unfinished" />
+        <translation>a descrição do formato é demasiado curta</translation>
     </message>
     <message>
         <source>its format description is damaged</source>
-        <translation type="unfinished" />
+        <translation>a descrição do formato está danificada</translation>
     </message>
     <message>
         <source>it is compressed (format %1), not PCM; save it again as PCM</source>
         <extracomment>%1 is the number of the sound's format; PCM is the uncompressed one</extracomment>
-        <translation type="unfinished" />
+        <translation>está comprimido (formato %1), não é PCM; guarde-o novamente como PCM</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished" />
+        <translation>não pode ser lido</translation>
     </message>
     <message>
         <source>it is not a wave file</source>
-        <translation type="unfinished" />
+        <translation>não é um ficheiro wave</translation>
     </message>
     <message>
         <source>it is damaged: the file ends inside its format description</source>
-        <translation type="unfinished" />
+        <translation>está danificado: o ficheiro termina dentro da descrição do formato</translation>
     </message>
     <message>
         <source>it is damaged: its sound comes before its format description</source>
-        <translation type="unfinished" />
+        <translation>está danificado: o som vem antes da descrição do formato</translation>
     </message>
     <message>
         <source>it is damaged: the file ends before its sound does</source>
-        <translation type="unfinished" />
+        <translation>está danificado: o ficheiro termina antes do fim do som</translation>
     </message>
     <message>
         <source>it holds no sound</source>
-        <translation type="unfinished" />
+        <translation>não contém som</translation>
     </message>
     <message>
         <source>it is damaged: it holds no sound data</source>
-        <translation type="unfinished" />
+        <translation>está danificado: não contém dados de som</translation>
     </message>
     <message>
         <source>it is damaged: it has no format description</source>
-        <translation type="unfinished" />
+        <translation>está danificado: não tem descrição do formato</translation>
     </message>
 </context>
 <context>
@@ -1744,11 +1709,11 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>The recording %1 cannot be written: %2</source>
         <extracomment>%1 is the sound file, %2 why it cannot be written</extracomment>
-        <translation type="unfinished" />
+        <translation>Não é possível escrever a gravação %1: %2</translation>
     </message>
     <message>
         <source>the sound is too long</source>
-        <translation type="unfinished" />
+        <translation>o som é demasiado longo</translation>
     </message>
 </context>
 <context>
@@ -1756,60 +1721,54 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>the set stops half-way with error %1 %2</source>
         <extracomment>ends a sentence; %1 is the error's number, %2 its message</extracomment>
-        <translation type="unfinished" />
+        <translation>o conjunto para a meio com o erro %1 %2</translation>
     </message>
     <message>
         <source>in most sets</source>
-        <translation type="unfinished" />
+        <translation>na maioria dos conjuntos</translation>
     </message>
     <message>
         <source>about once in %1 sets</source>
         <extracomment>%1 is a number like 1e+12</extracomment>
-        <translation type="unfinished" />
+        <translation>cerca de uma vez em cada %1 conjuntos</translation>
     </message>
     <message>
         <source>%1, the set stops half-way with error %2 %3.</source>
         <extracomment>%1 names the options, %2 is the error's number, %3 its message</extracomment>
-        <translation type="unfinished" />
+        <translation>%1, o conjunto para a meio com o erro %2 %3.</translation>
     </message>
     <message>
         <source>%1, the set can stop half-way with error %2 %3.</source>
-        <translation type="unfinished" />
+        <translation>%1, o conjunto pode parar a meio com o erro %2 %3.</translation>
     </message>
     <message>
         <source>This file is empty.</source>
-        <translation type="unfinished" />
+        <translation>Este ficheiro está vazio.</translation>
     </message>
     <message>
         <source>Copy the picture again; the copy went wrong.</source>
-        <translation type="unfinished" />
+        <translation>Copie a imagem novamente; a cópia correu mal.</translation>
     </message>
     <message>
         <source>This picture cannot be loaded (%1).</source>
-        <translation type="unfinished" />
+        <translation>Não é possível carregar esta imagem (%1).</translation>
     </message>
     <message>
         <source>Make the picture smaller (a few thousand pixels across is plenty).</source>
-        <translation type="unfinished" />
+        <translation>Reduza a imagem (alguns milhares de pixels de largura bastam).</translation>
     </message>
     <message>
         <source>Open it in a picture editor and save it again as JPEG, or replace it.</source>
-        <translation type="unfinished" />
+        <translation>Abra-a num editor de imagens e guarde-a novamente como JPEG, ou substitua-a.</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 is a list of file names</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 e mais %n</numerusform><numerusform>%1 e mais %n</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>about once in %Ln set(s)</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>cerca de uma vez em cada %Ln conjunto</numerusform><numerusform>cerca de uma vez em cada %Ln conjuntos</numerusform></translation>
     </message>
 </context>
 <context>
@@ -1817,7 +1776,7 @@ Make a personal copy of them to change instead, named:</source>
     <message>
         <source>Play it</source>
         <extracomment>Tooltip of the buttons that play the chosen sound</extracomment>
-        <translation type="unfinished" />
+        <translation>Reproduzir</translation>
     </message>
 </context>
 <context>
