@@ -1784,158 +1784,159 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     <message>
         <source>Access</source>
         <extracomment>The window's title</extracomment>
-        <translation type="unfinished" />
+        <translation>Acesso</translation>
     </message>
     <message>
         <source>Access for %1</source>
         <extracomment>The window's title; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Acesso de %1</translation>
     </message>
     <message>
         <source>Answer with the keyboard: arrows and Tab move, Space and Enter choose, 1 to 4 choose a picture</source>
-        <translation type="unfinished" />
+        <translation>Responder com o teclado: setas e Tab movem, Espaço e Enter escolhem, 1 a 4 escolhem uma imagem</translation>
     </message>
     <message>
         <source>Switches</source>
-        <translation type="unfinished" />
+        <translation>Manípulos</translation>
     </message>
     <message>
         <source>No switch</source>
-        <translation type="unfinished" />
+        <translation>Nenhum manípulo</translation>
     </message>
     <message>
         <source>One switch: the ring moves by itself</source>
-        <translation type="unfinished" />
+        <translation>Um manípulo: o anel avança sozinho</translation>
     </message>
     <message>
         <source>Two switches: one moves, one chooses</source>
-        <translation type="unfinished" />
+        <translation>Dois manípulos: um avança, outro escolhe</translation>
     </message>
     <message>
         <source> s</source>
         <extracomment>After a number of seconds</extracomment>
-        <translation type="unfinished" />
+        <translation> s</translation>
     </message>
     <message>
         <source>Step switch key</source>
         <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Tecla do manípulo de avanço</translation>
     </message>
     <message>
         <source>Choose switch key</source>
         <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Tecla do manípulo de seleção</translation>
     </message>
     <message>
         <source>Scanning:</source>
-        <translation type="unfinished" />
+        <translation>Varrimento:</translation>
     </message>
     <message>
         <source>Ring moves every:</source>
-        <translation type="unfinished" />
+        <translation>O anel avança a cada:</translation>
     </message>
     <message>
         <source>Step switch key:</source>
-        <translation type="unfinished" />
+        <translation>Tecla do manípulo de avanço:</translation>
     </message>
     <message>
         <source>Step switch button:</source>
-        <translation type="unfinished" />
+        <translation>Botão do manípulo de avanço:</translation>
     </message>
     <message>
         <source>Choose switch key:</source>
-        <translation type="unfinished" />
+        <translation>Tecla do manípulo de seleção:</translation>
     </message>
     <message>
         <source>Choose switch button:</source>
-        <translation type="unfinished" />
+        <translation>Botão do manípulo de seleção:</translation>
     </message>
     <message>
         <source>Accidental presses</source>
-        <translation type="unfinished" />
+        <translation>Toques acidentais</translation>
     </message>
     <message>
         <source>Guard against accidental presses</source>
-        <translation type="unfinished" />
+        <translation>Proteger contra toques acidentais</translation>
     </message>
     <message>
         <source>No hold needed</source>
         <extracomment>The hold time at zero</extracomment>
-        <translation type="unfinished" />
+        <translation>Sem tempo mínimo</translation>
     </message>
     <message>
         <source>Presses on the same picture count once within:</source>
-        <translation type="unfinished" />
+        <translation>Toques na mesma imagem contam como um só durante:</translation>
     </message>
     <message>
         <source>A press counts when held for:</source>
-        <translation type="unfinished" />
+        <translation>Um toque conta se for mantido durante:</translation>
     </message>
     <message>
         <source>Pictures as big as the screen</source>
-        <translation type="unfinished" />
+        <translation>Imagens do tamanho do ecrã</translation>
     </message>
     <message>
         <source>Speak the caption when a set appears</source>
-        <translation type="unfinished" />
+        <translation>Dizer a legenda quando surge um conjunto</translation>
     </message>
     <message>
         <source>Caption language:</source>
-        <translation type="unfinished" />
+        <translation>Idioma da legenda:</translation>
     </message>
     <message>
         <source>Language of the windows (%1)</source>
         <extracomment>The caption's language when none is chosen; %1 is that language's name in its own language</extracomment>
-        <translation type="unfinished" />
+        <translation>Idioma das janelas (%1)</translation>
     </message>
     <message>
         <source>This computer has no voice: the captions cannot be spoken.</source>
-        <translation type="unfinished" />
+        <translation>Este computador não tem voz: as legendas não podem ser ditas.</translation>
     </message>
     <message>
         <source>This computer has no voice for this language: the captions are spoken by an English voice.</source>
-        <translation type="unfinished" />
+        <translation>Este computador não tem voz para este idioma: as legendas são ditas por uma voz inglesa.</translation>
     </message>
     <message>
         <source>This computer has no voice for this language: the captions are spoken by a voice of another language.</source>
-        <translation type="unfinished" />
+        <translation>Este computador não tem voz para este idioma: as legendas são ditas por uma voz de outro idioma.</translation>
     </message>
 </context>
 <context>
     <name>tessarine::CropFrameWidget</name>
     <message>
         <source>Crop frame</source>
-        <translation type="unfinished" />
+        <translation>Moldura de recorte</translation>
     </message>
     <message>
         <source>The part of the picture that will be saved. Arrow keys move the frame, with Shift further; + and - make it larger or smaller. With the mouse, drag it to move it, or drag a corner or side, or turn the wheel, to resize it.</source>
-        <translation type="unfinished" />
+        <translation>A parte da imagem que será guardada. As teclas de seta movem a moldura, com Shift mais longe; + e - aumentam-na ou diminuem-na. Com o rato, arraste-a para a mover, ou arraste um canto ou um lado, ou use a roda do rato, para a redimensionar.</translation>
     </message>
 </context>
 <context>
     <name>tessarine::ImportPanel</name>
     <message>
         <source>Pictures being added</source>
-        <translation type="unfinished" />
+        <translation>Imagens a adicionar</translation>
     </message>
     <message>
         <source>Add pictures...</source>
         <extracomment>Button that opens a file dialog</extracomment>
-        <translation type="unfinished" />
+        <translation>Adicionar imagens...</translation>
     </message>
     <message>
         <source>Add pictures, or drop pictures or folders of them here.</source>
-        <translation type="unfinished" />
+        <translation>Adicione imagens, ou arraste para aqui imagens ou pastas de imagens.</translation>
     </message>
     <message>
         <source>There are no pictures in %1.</source>
         <extracomment>%1 is one folder or several, separated by commas</extracomment>
-        <translation type="unfinished" />
+        <translation>Não há imagens em %1.</translation>
     </message>
     <message>
         <source>These pictures cannot be added:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Não é possível adicionar estas imagens:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1943,113 +1944,113 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     <message>
         <source>Object</source>
         <extracomment>The first of a picture's name's three parts: what the picture shows</extracomment>
-        <translation type="unfinished" />
+        <translation>Objeto</translation>
     </message>
     <message>
         <source>Category</source>
         <extracomment>The second of a picture's name's three parts, such as "colour"</extracomment>
-        <translation type="unfinished" />
+        <translation>Categoria</translation>
     </message>
     <message>
         <source>Value</source>
         <extracomment>The third of a picture's name's three parts, such as "red"</extracomment>
-        <translation type="unfinished" />
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Object picture</source>
         <extracomment>What a picture is saved as: a picture of the object, its symbol, or an attribute's picture</extracomment>
-        <translation type="unfinished" />
+        <translation>Imagem de objeto</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished" />
+        <translation>Símbolo</translation>
     </message>
     <message>
         <source>Attribute picture</source>
-        <translation type="unfinished" />
+        <translation>Imagem de atributo</translation>
     </message>
     <message>
         <source>Becomes</source>
         <extracomment>What the picture is saved as</extracomment>
-        <translation type="unfinished" />
+        <translation>Passa a ser</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>The file name the picture is saved under</extracomment>
-        <translation type="unfinished" />
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished" />
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Leave out</source>
         <extracomment>Button: this picture is not added after all</extracomment>
-        <translation type="unfinished" />
+        <translation>Deixar de fora</translation>
     </message>
     <message>
         <source>&amp;Object</source>
-        <translation type="unfinished" />
+        <translation>&amp;Objeto</translation>
     </message>
     <message>
         <source>&amp;Category</source>
-        <translation type="unfinished" />
+        <translation>&amp;Categoria</translation>
     </message>
     <message>
         <source>&amp;Value</source>
-        <translation type="unfinished" />
+        <translation>&amp;Valor</translation>
     </message>
     <message>
         <source>&amp;Becomes</source>
         <extracomment>What the picture is saved as</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Passa a ser</translation>
     </message>
     <message>
         <source>Make the symbol from this photo</source>
-        <translation type="unfinished" />
+        <translation>Criar o símbolo a partir desta foto</translation>
     </message>
     <message>
         <source>Choose a picture</source>
         <extracomment>Button: a picture from a file becomes the symbol
 ----------
 Button: a picture from a file becomes the attribute's picture</extracomment>
-        <translation type="unfinished" />
+        <translation>Escolher uma imagem</translation>
     </message>
     <message>
         <source>Choose a picture for the symbol</source>
-        <translation type="unfinished" />
+        <translation>Escolher uma imagem para o símbolo</translation>
     </message>
     <message>
         <source>Make a card</source>
         <extracomment>An attribute card: a swatch of the colour, or the value's word written large</extracomment>
-        <translation type="unfinished" />
+        <translation>Criar um cartão</translation>
     </message>
     <message>
         <source>Choose a picture for the attribute</source>
-        <translation type="unfinished" />
+        <translation>Escolher uma imagem para o atributo</translation>
     </message>
     <message>
         <source>There is no symbol for "%1" yet</source>
-        <translation type="unfinished" />
+        <translation>Ainda não existe símbolo para "%1"</translation>
     </message>
     <message>
         <source>There is no symbol for "%1" yet: it will be made from %2</source>
-        <translation type="unfinished" />
+        <translation>Ainda não existe símbolo para "%1": será criado a partir de %2</translation>
     </message>
     <message>
         <source>There is no attribute card for "%1 %2" yet</source>
-        <translation type="unfinished" />
+        <translation>Ainda não existe cartão de atributo para "%1 %2"</translation>
     </message>
     <message>
         <source>There is no attribute card for "%1 %2" yet: it will be %3</source>
-        <translation type="unfinished" />
+        <translation>Ainda não existe cartão de atributo para "%1 %2": será %3</translation>
     </message>
 </context>
 <context>
     <name>tessarine::KeyCaptureButton</name>
     <message>
         <source>Press the key or the switch...</source>
-        <translation type="unfinished" />
+        <translation>Pressione a tecla ou o manípulo...</translation>
     </message>
 </context>
 <context>
@@ -2057,75 +2058,75 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Checking...</source>
         <extracomment>Shown for an object until the collection's check has looked at it</extracomment>
-        <translation type="unfinished" />
+        <translation>A verificar...</translation>
     </message>
     <message>
         <source>Works under every option.</source>
-        <translation type="unfinished" />
+        <translation>Funciona com todas as opções.</translation>
     </message>
     <message>
         <source>Some sets do not work under every option.</source>
-        <translation type="unfinished" />
+        <translation>Alguns conjuntos não funcionam com todas as opções.</translation>
     </message>
     <message>
         <source>No symbol</source>
-        <translation type="unfinished" />
+        <translation>Sem símbolo</translation>
     </message>
     <message>
         <source>No attribute</source>
-        <translation type="unfinished" />
+        <translation>Sem atributo</translation>
     </message>
     <message>
         <source>Picture: none</source>
         <extracomment>%1 is the object picture's file</extracomment>
-        <translation type="unfinished" />
+        <translation>Imagem: nenhuma</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished" />
+        <translation>Imagem: %1</translation>
     </message>
     <message>
         <source>Symbol: none</source>
         <extracomment>%1 is the symbol's file</extracomment>
-        <translation type="unfinished" />
+        <translation>Símbolo: nenhum</translation>
     </message>
     <message>
         <source>Symbol: %1</source>
-        <translation type="unfinished" />
+        <translation>Símbolo: %1</translation>
     </message>
     <message>
         <source>Attribute: none</source>
         <extracomment>%1 is the attribute picture's file</extracomment>
-        <translation type="unfinished" />
+        <translation>Atributo: nenhum</translation>
     </message>
     <message>
         <source>Attribute: %1</source>
-        <translation type="unfinished" />
+        <translation>Atributo: %1</translation>
     </message>
     <message>
         <source>Picture</source>
         <extracomment>Column header: the object's picture</extracomment>
-        <translation type="unfinished" />
+        <translation>Imagem</translation>
     </message>
     <message>
         <source>Symbol</source>
         <extracomment>Column header: the object's symbol</extracomment>
-        <translation type="unfinished" />
+        <translation>Símbolo</translation>
     </message>
     <message>
         <source>Attribute</source>
         <extracomment>Column header: the picture of the object's attribute (its colour, say)</extracomment>
-        <translation type="unfinished" />
+        <translation>Atributo</translation>
     </message>
     <message>
         <source>Caption and file</source>
         <extracomment>Column header</extracomment>
-        <translation type="unfinished" />
+        <translation>Legenda e ficheiro</translation>
     </message>
     <message>
         <source>Findings</source>
         <extracomment>Column header: what the check found</extracomment>
-        <translation type="unfinished" />
+        <translation>Observações</translation>
     </message>
 </context>
 <context>
@@ -2133,7 +2134,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Dimmed</source>
         <extracomment>Said by a screen reader of a picture shown faint</extracomment>
-        <translation type="unfinished" />
+        <translation>Atenuada</translation>
     </message>
 </context>
 <context>
@@ -2141,92 +2142,92 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Pictures: %1</source>
         <extracomment>%1 is the collection's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Imagens: %1</translation>
     </message>
     <message>
         <source>Nothing found.</source>
         <extracomment>The check found nothing about the collection as a whole</extracomment>
-        <translation type="unfinished" />
+        <translation>Nada encontrado.</translation>
     </message>
     <message>
         <source>Choose an object in the list to see its findings.</source>
-        <translation type="unfinished" />
+        <translation>Escolha um objeto na lista para ver as suas observações.</translation>
     </message>
     <message>
         <source>Pictures</source>
         <extracomment>The window's title</extracomment>
-        <translation type="unfinished" />
+        <translation>Imagens</translation>
     </message>
     <message>
         <source>New collection</source>
-        <translation type="unfinished" />
+        <translation>Nova coleção</translation>
     </message>
     <message>
         <source>Add pictures...</source>
         <extracomment>Button that opens a file dialog</extracomment>
-        <translation type="unfinished" />
+        <translation>Adicionar imagens...</translation>
     </message>
     <message>
         <source>Checking the pictures...</source>
-        <translation type="unfinished" />
+        <translation>A verificar as imagens...</translation>
     </message>
     <message>
         <source>Checking the pictures</source>
-        <translation type="unfinished" />
+        <translation>Verificação das imagens</translation>
     </message>
     <message>
         <source>Findings of the chosen object</source>
-        <translation type="unfinished" />
+        <translation>Observações do objeto escolhido</translation>
     </message>
     <message>
         <source>Rename...</source>
         <extracomment>Button with a menu: rename the object, the category or the value</extracomment>
-        <translation type="unfinished" />
+        <translation>Renomear...</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished" />
+        <translation>Renomear</translation>
     </message>
     <message>
         <source>Object...</source>
         <extracomment>In the "Rename..." menu: the object, the first of a name's three parts</extracomment>
-        <translation type="unfinished" />
+        <translation>Objeto...</translation>
     </message>
     <message>
         <source>Category...</source>
         <extracomment>In the "Rename..." menu: the category, the second of a name's three parts</extracomment>
-        <translation type="unfinished" />
+        <translation>Categoria...</translation>
     </message>
     <message>
         <source>Value...</source>
         <extracomment>In the "Rename..." menu: the value, the third of a name's three parts</extracomment>
-        <translation type="unfinished" />
+        <translation>Valor...</translation>
     </message>
     <message>
         <source>Remove</source>
         <extracomment>Button: the chosen object picture goes to the trash</extracomment>
-        <translation type="unfinished" />
+        <translation>Remover</translation>
     </message>
     <message>
         <source>Remove the picture</source>
-        <translation type="unfinished" />
+        <translation>Remover a imagem</translation>
     </message>
     <message>
         <source>Moves the object picture and its recording to the trash</source>
-        <translation type="unfinished" />
+        <translation>Move a imagem do objeto e a sua gravação para o lixo</translation>
     </message>
     <message>
         <source>Findings about the whole collection:</source>
-        <translation type="unfinished" />
+        <translation>Observações sobre toda a coleção:</translation>
     </message>
     <message>
         <source>Findings about the whole collection</source>
-        <translation type="unfinished" />
+        <translation>Observações sobre toda a coleção</translation>
     </message>
     <message>
         <source>Objects</source>
         <extracomment>The list of the collection's object pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Objetos</translation>
     </message>
 </context>
 <context>
@@ -2234,88 +2235,88 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <message>
         <source>Records of %1</source>
         <extracomment>The window's title; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Registos de %1</translation>
     </message>
     <message>
         <source>Learner: %1</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Aluno: %1</translation>
     </message>
     <message>
         <source>Sessions</source>
         <extracomment>The sessions table's name, as a screen reader says it
 ----------
 The title of the sessions table</extracomment>
-        <translation type="unfinished" />
+        <translation>Sessões</translation>
     </message>
     <message>
         <source>Targets</source>
         <extracomment>The targets table's name, as a screen reader says it; a target is what the learner is taught to choose
 ----------
 The title of the targets table; a target is what the learner is taught to choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Alvos</translation>
     </message>
     <message>
         <source>Chart of first try right, per session</source>
-        <translation type="unfinished" />
+        <translation>Gráfico de acertos à primeira tentativa, por sessão</translation>
     </message>
     <message>
         <source>Per session, the percent right at the first try of symbols and attributes answered without a prompt, of all first tries answered without a prompt (independent) and of all answered with one (prompted), and the mastery line; the same numbers are in the Sessions table</source>
-        <translation type="unfinished" />
+        <translation>Por sessão, a percentagem de acertos à primeira tentativa nos símbolos e nos atributos respondidos sem ajuda, em todas as primeiras tentativas respondidas sem ajuda (independentes) e em todas as respondidas com ajuda (com ajuda), e a linha de domínio; os mesmos números estão na tabela Sessões</translation>
     </message>
     <message>
         <source>Mastery rule</source>
         <extracomment>The title of the box that sets when a target counts as mastered</extracomment>
-        <translation type="unfinished" />
+        <translation>Critério de domínio</translation>
     </message>
     <message>
         <source>Right at the first try, at least</source>
         <extracomment>The label of a percent: a target is mastered when at least this much of it is right at the first try</extracomment>
-        <translation type="unfinished" />
+        <translation>Acertos à primeira tentativa, no mínimo</translation>
     </message>
     <message>
         <source>In consecutive sessions</source>
         <extracomment>The label of a number of sessions in a row in which the percent must be reached</extracomment>
-        <translation type="unfinished" />
+        <translation>Em sessões consecutivas</translation>
     </message>
     <message>
         <source>Trials a session, at least</source>
         <extracomment>The label of the fewest trials a session must have to count</extracomment>
-        <translation type="unfinished" />
+        <translation>Tentativas por sessão, no mínimo</translation>
     </message>
     <message>
         <source>Export CSV</source>
         <extracomment>A button: saves every answer of the learner in a CSV file
 ----------
 The title of the file dialog that saves the CSV file</extracomment>
-        <translation type="unfinished" />
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>Report PDF</source>
         <extracomment>A button: saves a printable report of the learner in a PDF file
 ----------
 The title of the file dialog that saves the PDF report</extracomment>
-        <translation type="unfinished" />
+        <translation>Relatório PDF</translation>
     </message>
     <message>
         <source>Delete learner</source>
         <extracomment>A button: removes the learner and all of their records</extracomment>
-        <translation type="unfinished" />
+        <translation>Apagar aluno</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
         <extracomment>A file dialog's filter; keep "(*.csv)" as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>Ficheiros CSV (*.csv)</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
         <extracomment>A file dialog's filter; keep "(*.pdf)" as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>Ficheiros PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Delete %1 and all of their records? This cannot be undone.</source>
         <extracomment>%1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Apagar %1 e todos os seus registos? Esta ação não pode ser desfeita.</translation>
     </message>
 </context>
 <context>
@@ -2323,62 +2324,62 @@ The title of the file dialog that saves the PDF report</extracomment>
     <message>
         <source>Teaching</source>
         <extracomment>Title of the dialog when no learner is chosen</extracomment>
-        <translation type="unfinished" />
+        <translation>Ensino</translation>
     </message>
     <message>
         <source>Teaching for %1</source>
         <extracomment>Title of the dialog; %1 is the learner's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Ensino de %1</translation>
     </message>
     <message>
         <source> sets</source>
         <extracomment>Shown after the number in "Review mastered targets: one set in 5 sets"; keep the leading space</extracomment>
-        <translation type="unfinished" />
+        <translation> conjuntos</translation>
     </message>
     <message>
         <source> s</source>
         <extracomment>Seconds, shown after the number; keep the leading space</extracomment>
-        <translation type="unfinished" />
+        <translation> s</translation>
     </message>
     <message>
         <source>Show the answer after a wrong answer</source>
-        <translation type="unfinished" />
+        <translation>Mostrar a resposta após uma resposta errada</translation>
     </message>
     <message>
         <source>Repeat a set after an error</source>
-        <translation type="unfinished" />
+        <translation>Repetir um conjunto após um erro</translation>
     </message>
     <message>
         <source> right sets</source>
         <extracomment>Shown after the number in "Show a reward after 3 right sets"; keep the leading space</extracomment>
-        <translation type="unfinished" />
+        <translation> conjuntos certos</translation>
     </message>
     <message>
         <source>Targets</source>
         <extracomment>The list of symbols and attributes being taught</extracomment>
-        <translation type="unfinished" />
+        <translation>Alvos</translation>
     </message>
     <message>
         <source>Review mastered targets: one set in</source>
-        <translation type="unfinished" />
+        <translation>Rever alvos dominados: um conjunto em cada</translation>
     </message>
     <message>
         <source>Show the answer after</source>
         <extracomment>Followed by a number of seconds</extracomment>
-        <translation type="unfinished" />
+        <translation>Mostrar a resposta após</translation>
     </message>
     <message>
         <source>Errorless trials for each new target</source>
-        <translation type="unfinished" />
+        <translation>Tentativas sem erro para cada alvo novo</translation>
     </message>
     <message>
         <source>Show a reward after</source>
         <extracomment>Followed by a number of right sets</extracomment>
-        <translation type="unfinished" />
+        <translation>Mostrar uma recompensa após</translation>
     </message>
     <message>
         <source>No picture of this collection has both its symbol and its attribute checked, so there would be nothing to show. Check at least one symbol and one attribute of the same picture, or press Cancel to keep the targets as they were.</source>
-        <translation type="unfinished" />
+        <translation>Nenhuma imagem desta coleção tem o seu símbolo e o seu atributo marcados, por isso não haveria nada para mostrar. Marque pelo menos um símbolo e um atributo da mesma imagem, ou clique em Cancelar para manter os alvos como estavam.</translation>
     </message>
 </context>
 <context>
@@ -2388,47 +2389,47 @@ The title of the file dialog that saves the PDF report</extracomment>
         <extracomment>Button: record the caption from the microphone
 ----------
 Button: record the caption from the microphone; "No microphone" on a computer without one</extracomment>
-        <translation type="unfinished" />
+        <translation>Gravar</translation>
     </message>
     <message>
         <source>Play</source>
         <extracomment>Button: play the recorded caption</extracomment>
-        <translation type="unfinished" />
+        <translation>Reproduzir</translation>
     </message>
     <message>
         <source>Remove</source>
         <extracomment>Button: the recording goes to the trash</extracomment>
-        <translation type="unfinished" />
+        <translation>Remover</translation>
     </message>
     <message>
         <source>Voice of %1</source>
         <extracomment>%1 is the object picture's name; the buttons record, play and remove its spoken caption</extracomment>
-        <translation type="unfinished" />
+        <translation>Voz de %1</translation>
     </message>
     <message>
         <source>Stop</source>
         <extracomment>Button: stop recording</extracomment>
-        <translation type="unfinished" />
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Stops recording</source>
-        <translation type="unfinished" />
+        <translation>Termina a gravação</translation>
     </message>
     <message>
         <source>No microphone</source>
-        <translation type="unfinished" />
+        <translation>Sem microfone</translation>
     </message>
     <message>
         <source>Records the caption from the microphone</source>
-        <translation type="unfinished" />
+        <translation>Grava a legenda a partir do microfone</translation>
     </message>
     <message>
         <source>No microphone: this computer has none to record with</source>
-        <translation type="unfinished" />
+        <translation>Sem microfone: este computador não tem nenhum para gravar</translation>
     </message>
     <message>
         <source>The recording %1 cannot be moved to the trash</source>
-        <translation type="unfinished" />
+        <translation>Não é possível mover a gravação %1 para o lixo</translation>
     </message>
 </context>
 <context>
@@ -2436,162 +2437,162 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     <message>
         <source>About MyApp</source>
         <extracomment>The window's title until the program's name is known</extracomment>
-        <translation type="unfinished" />
+        <translation>Acerca de MyApp</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>Button that closes the About window</extracomment>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>Application Title</source>
         <extracomment>Shown until the program's name is known</extracomment>
-        <translation type="unfinished" />
+        <translation>Título da aplicação</translation>
     </message>
     <message>
         <source>Version</source>
         <extracomment>Shown until the version number is known</extracomment>
-        <translation type="unfinished" />
+        <translation>Versão</translation>
     </message>
     <message>
         <source>Developed by %1 - %2</source>
         <extracomment>%1 is the author, %2 the year</extracomment>
-        <translation type="unfinished" />
+        <translation>Desenvolvido por %1 - %2</translation>
     </message>
     <message>
         <source>About %1</source>
         <extracomment>%1 is the program's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Acerca de %1</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 is the version number, such as 1.0.0</extracomment>
-        <translation type="unfinished" />
+        <translation>Versão %1</translation>
     </message>
 </context>
 <context>
     <name>tessarine::frmApertura</name>
     <message>
         <source>Show distractor for symbols</source>
-        <translation type="unfinished" />
+        <translation>Mostrar distrator nos símbolos</translation>
     </message>
     <message>
         <source>Show distractor for attributes</source>
-        <translation type="unfinished" />
+        <translation>Mostrar distrator nos atributos</translation>
     </message>
     <message>
         <source>Same category of image</source>
-        <translation type="unfinished" />
+        <translation>Mesma categoria da imagem</translation>
     </message>
     <message>
         <source>Full random (regardless of category)</source>
-        <translation type="unfinished" />
+        <translation>Totalmente aleatório (qualquer categoria)</translation>
     </message>
     <message>
         <source>Program Options</source>
         <extracomment>The options window's heading</extracomment>
-        <translation type="unfinished" />
+        <translation>Opções do programa</translation>
     </message>
     <message>
         <source>Distractors management</source>
-        <translation type="unfinished" />
+        <translation>Distratores</translation>
     </message>
     <message>
         <source>Attribute distractor chosing method</source>
-        <translation type="unfinished" />
+        <translation>Escolha do distrator de atributos</translation>
     </message>
     <message>
         <source>Use sequence between symbols and attributes</source>
-        <translation type="unfinished" />
+        <translation>Usar sequência entre símbolos e atributos</translation>
     </message>
     <message>
         <source>Sounds management</source>
-        <translation type="unfinished" />
+        <translation>Sons</translation>
     </message>
     <message>
         <source>Play sounds</source>
-        <translation type="unfinished" />
+        <translation>Reproduzir sons</translation>
     </message>
     <message>
         <source>Sound for "OK"</source>
-        <translation type="unfinished" />
+        <translation>Som de "certo"</translation>
     </message>
     <message>
         <source>Play the OK sound</source>
-        <translation type="unfinished" />
+        <translation>Reproduzir o som de acerto</translation>
     </message>
     <message>
         <source>Sound for "error"</source>
-        <translation type="unfinished" />
+        <translation>Som de "erro"</translation>
     </message>
     <message>
         <source>Play the wrong-answer sound</source>
-        <translation type="unfinished" />
+        <translation>Reproduzir o som de erro</translation>
     </message>
     <message>
         <source>Start program</source>
         <extracomment>Button: closes the options and starts the exercise</extracomment>
-        <translation type="unfinished" />
+        <translation>Iniciar programa</translation>
     </message>
     <message>
         <source>Learner</source>
         <extracomment>Label of the list of learners' names</extracomment>
-        <translation type="unfinished" />
+        <translation>Aluno</translation>
     </message>
     <message>
         <source>Whose answers are recorded; leave empty to record nothing</source>
-        <translation type="unfinished" />
+        <translation>Aluno cujas respostas são registadas; deixe vazio para não registar nada</translation>
     </message>
     <message>
         <source>Records...</source>
         <extracomment>Button: opens the learner's records</extracomment>
-        <translation type="unfinished" />
+        <translation>Registos...</translation>
     </message>
     <message>
         <source>Access...</source>
         <extracomment>Button: opens the learner's keyboard, switch and screen settings</extracomment>
-        <translation type="unfinished" />
+        <translation>Acesso...</translation>
     </message>
     <message>
         <source>Keyboard, switches and screen size for this learner</source>
-        <translation type="unfinished" />
+        <translation>Teclado, manípulos e tamanho do ecrã para este aluno</translation>
     </message>
     <message>
         <source>Teaching...</source>
         <extracomment>Button: opens the learner's teaching settings</extracomment>
-        <translation type="unfinished" />
+        <translation>Ensino...</translation>
     </message>
     <message>
         <source>Targets, prompts, corrections and rewards for this learner</source>
-        <translation type="unfinished" />
+        <translation>Alvos, ajudas, correções e recompensas para este aluno</translation>
     </message>
     <message>
         <source>Pictures</source>
         <extracomment>Label of the list of picture collections</extracomment>
-        <translation type="unfinished" />
+        <translation>Imagens</translation>
     </message>
     <message>
         <source>The pictures the exercise shows</source>
-        <translation type="unfinished" />
+        <translation>As imagens que o exercício mostra</translation>
     </message>
     <message>
         <source>Pictures...</source>
         <extracomment>Button: opens the window that adds, names and checks pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Imagens...</translation>
     </message>
     <message>
         <source>Add, name and check the pictures of this collection</source>
-        <translation type="unfinished" />
+        <translation>Adicionar, nomear e verificar as imagens desta coleção</translation>
     </message>
     <message>
         <source>Other folder...</source>
         <extracomment>Last entry of the list of picture collections: choose a folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Outra pasta...</translation>
     </message>
     <message>
         <source>Pictures: choose a folder with Images, Symbols, Attributes and Sounds</source>
         <extracomment>Title of the folder dialog; Images, Symbols, Attributes and Sounds are folder names, kept as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>Imagens: escolha uma pasta com Images, Symbols, Attributes e Sounds</translation>
     </message>
 </context>
 <context>
@@ -2599,62 +2600,62 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     <message>
         <source>Change set</source>
         <extracomment>Button: shows the next set of pictures</extracomment>
-        <translation type="unfinished" />
+        <translation>Mudar de conjunto</translation>
     </message>
     <message>
         <source>Caption</source>
         <extracomment>The text under the object picture (its name)</extracomment>
-        <translation type="unfinished" />
+        <translation>Legenda</translation>
     </message>
     <message>
         <source>Object picture</source>
-        <translation type="unfinished" />
+        <translation>Imagem do objeto</translation>
     </message>
     <message>
         <source>Symbols</source>
         <extracomment>The row of symbol pictures to choose from</extracomment>
-        <translation type="unfinished" />
+        <translation>Símbolos</translation>
     </message>
     <message>
         <source>Attributes</source>
         <extracomment>The row of attribute pictures (colours, sizes...) to choose from</extracomment>
-        <translation type="unfinished" />
+        <translation>Atributos</translation>
     </message>
     <message>
         <source>First symbol</source>
-        <translation type="unfinished" />
+        <translation>Primeiro símbolo</translation>
     </message>
     <message>
         <source>Second symbol</source>
-        <translation type="unfinished" />
+        <translation>Segundo símbolo</translation>
     </message>
     <message>
         <source>First attribute</source>
-        <translation type="unfinished" />
+        <translation>Primeiro atributo</translation>
     </message>
     <message>
         <source>Second attribute</source>
-        <translation type="unfinished" />
+        <translation>Segundo atributo</translation>
     </message>
     <message>
         <source>Focus ring</source>
         <extracomment>The ring that marks the picture a key or switch would choose</extracomment>
-        <translation type="unfinished" />
+        <translation>Anel de foco</translation>
     </message>
     <message>
         <source>Answer shown</source>
         <extracomment>The mark that shows the learner the right answer</extracomment>
-        <translation type="unfinished" />
+        <translation>Resposta mostrada</translation>
     </message>
     <message>
         <source>Tokens</source>
         <extracomment>The row of tokens earned towards a reward</extracomment>
-        <translation type="unfinished" />
+        <translation>Fichas</translation>
     </message>
     <message>
         <source>Reward</source>
         <extracomment>The reward shown after enough right answers</extracomment>
-        <translation type="unfinished" />
+        <translation>Recompensa</translation>
     </message>
 </context>
 </TS>
