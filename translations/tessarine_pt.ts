@@ -48,7 +48,7 @@
     <name>AddPictureCommand</name>
     <message>
         <source>Usage: tessarine --add-picture FILE --as OBJECT.CATEGORY.VALUE [--collection FOLDER]</source>
-        <extracomment>The command line's form: the program's name and the options stay as they are</extracomment>
+        <extracomment>The command line&apos;s form: the program&apos;s name and the options stay as they are</extracomment>
         <translation>Utilização: tessarine --add-picture FICHEIRO --as OBJETO.CATEGORIA.VALOR [--collection PASTA]</translation>
     </message>
     <message>
@@ -71,14 +71,14 @@
     </message>
     <message>
         <source>Give the picture its name with --as, as in --as cup.colour.red.</source>
-        <extracomment>--as is the option's name; the example is a file name's three parts, object, category and value</extracomment>
+        <extracomment>--as is the option&apos;s name; the example is a file name&apos;s three parts, object, category and value</extracomment>
         <translation>Indique o nome da imagem com --as, como em --as cup.colour.red.</translation>
     </message>
 </context>
 <context>
     <name>AudioOutputs</name>
     <message>
-        <source>This computer has no sound output, so no sound will be heard. Connect speakers or headphones, or switch the sound on in the computer's settings, then start Tessarine again.</source>
+        <source>This computer has no sound output, so no sound will be heard. Connect speakers or headphones, or switch the sound on in the computer&apos;s settings, then start Tessarine again.</source>
         <translation>Este computador não tem saída de som, por isso não se ouvirá nenhum som. Ligue colunas ou auscultadores, ou ative o som nas definições do computador, e depois volte a iniciar o Tessarine.</translation>
     </message>
 </context>
@@ -108,15 +108,15 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
         <translation>Utilização: %1 (--help dá mais informações)</translation>
     </message>
     <message>
-        <source>Print the findings as JSON (schema "tessarine-check/1") instead of text.</source>
-        <translation>Escreve as observações em JSON (esquema "tessarine-check/1") em vez de texto.</translation>
+        <source>Print the findings as JSON (schema &quot;tessarine-check/1&quot;) instead of text.</source>
+        <translation>Escreve as observações em JSON (esquema &quot;tessarine-check/1&quot;) em vez de texto.</translation>
     </message>
     <message>
         <source>Also write a printable A4 sheet with one row per object picture: the picture, its caption, its symbol and its attribute, problems marked in colour.</source>
         <translation>Escreve também uma folha A4 para imprimir, com uma linha por imagem de objeto: a imagem, a sua legenda, o seu símbolo e o seu atributo, com os problemas assinalados a cores.</translation>
     </message>
     <message>
-        <source>The folder that holds the Images, Symbols, Attributes and Sounds folders; without it the collection the program uses, as chosen in its options window (the program's own folder when none was chosen).</source>
+        <source>The folder that holds the Images, Symbols, Attributes and Sounds folders; without it the collection the program uses, as chosen in its options window (the program&apos;s own folder when none was chosen).</source>
         <translation>A pasta que contém as pastas Images, Symbols, Attributes e Sounds; sem ela, a coleção que o programa usa, tal como escolhida na sua janela de opções (a pasta do próprio programa, se não tiver sido escolhida nenhuma).</translation>
     </message>
     <message>
@@ -136,9 +136,12 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
         <translation>Folha escrita em %1</translation>
     </message>
     <message numerus="yes">
-        <source>One folder at a time, not %n: "%1".</source>
+        <source>One folder at a time, not %n: &quot;%1&quot;.</source>
         <extracomment>%1 is the folders given, in quotes</extracomment>
-        <translation><numerusform>Uma pasta de cada vez, não %n: "%1".</numerusform><numerusform>Uma pasta de cada vez, não %n: "%1".</numerusform></translation>
+        <translation>
+            <numerusform>Uma pasta de cada vez, não %n: &quot;%1&quot;.</numerusform>
+            <numerusform>Uma pasta de cada vez, não %n: &quot;%1&quot;.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -160,7 +163,7 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
     </message>
     <message>
         <source>With %1</source>
-        <extracomment>%1, %2 and %3 name options, each as it is set ("on", "off", or a choice)</extracomment>
+        <extracomment>%1, %2 and %3 name options, each as it is set (&quot;on&quot;, &quot;off&quot;, or a choice)</extracomment>
         <translation>Com %1</translation>
     </message>
     <message>
@@ -175,7 +178,7 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
 <context>
     <name>CollectionChoice</name>
     <message>
-        <source>The pictures chosen before, in %1, are no longer there (was the folder moved, renamed or on a disk that is not plugged in?). The program's own pictures are used instead.</source>
+        <source>The pictures chosen before, in %1, are no longer there (was the folder moved, renamed or on a disk that is not plugged in?). The program&apos;s own pictures are used instead.</source>
         <extracomment>%1 is a folder</extracomment>
         <translation>As imagens escolhidas anteriormente, em %1, já não existem (a pasta foi movida, mudou de nome ou está num disco que não está ligado?). São usadas as imagens do próprio programa.</translation>
     </message>
@@ -193,17 +196,17 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <extracomment>Ends "Could not write ...: "; %1 is the path in the way</extracomment>
+        <extracomment>Ends &quot;Could not write ...: &quot;; %1 is the path in the way</extracomment>
         <translation>%1 não é uma pasta</translation>
     </message>
     <message>
         <source>this folder may not be written here</source>
-        <extracomment>Ends "Could not write ...: "</extracomment>
+        <extracomment>Ends &quot;Could not write ...: &quot;</extracomment>
         <translation>esta pasta não pode ser escrita aqui</translation>
     </message>
     <message>
         <source>the folder could not be made</source>
-        <extracomment>Ends "Could not write ...: "</extracomment>
+        <extracomment>Ends &quot;Could not write ...: &quot;</extracomment>
         <translation>não foi possível criar a pasta</translation>
     </message>
     <message>
@@ -248,8 +251,8 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
         <translation>Não foi possível copiar a imagem %1 para a nova coleção.</translation>
     </message>
     <message>
-        <source>Program's own pictures</source>
-        <extracomment>The collection of pictures that comes with the program, first in the "Pictures" list</extracomment>
+        <source>Program&apos;s own pictures</source>
+        <extracomment>The collection of pictures that comes with the program, first in the &quot;Pictures&quot; list</extracomment>
         <translation>Imagens do próprio programa</translation>
     </message>
     <message>
@@ -257,24 +260,24 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
         <translation>Uma coleção nova precisa de um nome.</translation>
     </message>
     <message>
-        <source>The name of a collection cannot hold a slash: "%1".</source>
-        <translation>O nome de uma coleção não pode conter uma barra: "%1".</translation>
+        <source>The name of a collection cannot hold a slash: &quot;%1&quot;.</source>
+        <translation>O nome de uma coleção não pode conter uma barra: &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>The name of a collection cannot start with a dot: "%1".</source>
-        <translation>O nome de uma coleção não pode começar por um ponto: "%1".</translation>
+        <source>The name of a collection cannot start with a dot: &quot;%1&quot;.</source>
+        <translation>O nome de uma coleção não pode começar por um ponto: &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>There is already a collection named "%1".</source>
-        <translation>Já existe uma coleção chamada "%1".</translation>
+        <source>There is already a collection named &quot;%1&quot;.</source>
+        <translation>Já existe uma coleção chamada &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The folder for collections, %1, could not be made.</source>
         <translation>Não foi possível criar a pasta das coleções, %1.</translation>
     </message>
     <message>
-        <source>The collection "%1" could not be made in %2.</source>
-        <translation>Não foi possível criar a coleção "%1" em %2.</translation>
+        <source>The collection &quot;%1&quot; could not be made in %2.</source>
+        <translation>Não foi possível criar a coleção &quot;%1&quot; em %2.</translation>
     </message>
 </context>
 <context>
@@ -317,7 +320,7 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
     </message>
     <message>
         <source>%1, the exercise gives up after %2 draws that miss, so the set can stop half-way with error 550 %3 (%4).</source>
-        <extracomment>%1 names the options, %2 is a number of draws, %3 the exercise's error message, %4 how often</extracomment>
+        <extracomment>%1 names the options, %2 is a number of draws, %3 the exercise&apos;s error message, %4 how often</extracomment>
         <translation>%1, o exercício desiste após %2 sorteios falhados, por isso o conjunto pode parar a meio com o erro 550 %3 (%4).</translation>
     </message>
     <message>
@@ -325,24 +328,24 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
         <translation>Adicione imagens de símbolos de outros objetos.</translation>
     </message>
     <message>
-        <source>Add attributes with other values to the category "%1".</source>
-        <translation>Adicione atributos com outros valores à categoria "%1".</translation>
+        <source>Add attributes with other values to the category &quot;%1&quot;.</source>
+        <translation>Adicione atributos com outros valores à categoria &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Add attributes with other values.</source>
         <translation>Adicione atributos com outros valores.</translation>
     </message>
     <message>
-        <source>There is no symbol with another name to show as the wrong choice: every symbol picture is a "%1".</source>
-        <translation>Não há nenhum símbolo com outro nome para mostrar como escolha errada: todas as imagens de símbolos são "%1".</translation>
+        <source>There is no symbol with another name to show as the wrong choice: every symbol picture is a &quot;%1&quot;.</source>
+        <translation>Não há nenhum símbolo com outro nome para mostrar como escolha errada: todas as imagens de símbolos são &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Add symbol pictures for other objects, or turn off %1.</source>
         <translation>Adicione imagens de símbolos de outros objetos, ou desative %1.</translation>
     </message>
     <message>
-        <source>There is no attribute of the category "%1" at all.</source>
-        <translation>Não existe nenhum atributo da categoria "%1".</translation>
+        <source>There is no attribute of the category &quot;%1&quot; at all.</source>
+        <translation>Não existe nenhum atributo da categoria &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>%1, %2 (the exercise tries to load the Attributes folder itself as a picture).</source>
@@ -353,16 +356,16 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
         <translation>Adicione imagens de atributos %1.VALOR.jpg para pelo menos dois valores, ou escolha %2.</translation>
     </message>
     <message>
-        <source>The category "%1" has no other value than "%2" to show as the wrong choice.</source>
-        <translation>A categoria "%1" não tem nenhum valor além de "%2" para mostrar como escolha errada.</translation>
+        <source>The category &quot;%1&quot; has no other value than &quot;%2&quot; to show as the wrong choice.</source>
+        <translation>A categoria &quot;%1&quot; não tem nenhum valor além de &quot;%2&quot; para mostrar como escolha errada.</translation>
     </message>
     <message>
         <source>Add another attribute of this category (for example %1), or choose %2.</source>
         <translation>Adicione outro atributo desta categoria (por exemplo %1), ou escolha %2.</translation>
     </message>
     <message>
-        <source>Every attribute carries the value "%1", so there is none to show as the wrong choice.</source>
-        <translation>Todos os atributos têm o valor "%1", por isso não há nenhum para mostrar como escolha errada.</translation>
+        <source>Every attribute carries the value &quot;%1&quot;, so there is none to show as the wrong choice.</source>
+        <translation>Todos os atributos têm o valor &quot;%1&quot;, por isso não há nenhum para mostrar como escolha errada.</translation>
     </message>
     <message>
         <source>Add an attribute with another value, or turn off %1.</source>
@@ -371,29 +374,35 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
     <message numerus="yes">
         <source>Of the %n symbol(s) that the wrong choice is drawn from, only %1 can serve.</source>
         <extracomment>%1 is how many of them can serve</extracomment>
-        <translation><numerusform>Do %n símbolo de onde é sorteada a escolha errada, só %1 pode servir.</numerusform><numerusform>Dos %n símbolos de onde é sorteada a escolha errada, só %1 pode(m) servir.</numerusform></translation>
+        <translation>
+            <numerusform>Do %n símbolo de onde é sorteada a escolha errada, só %1 pode servir.</numerusform>
+            <numerusform>Dos %n símbolos de onde é sorteada a escolha errada, só %1 pode(m) servir.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Of the %n attribute(s) that the wrong choice is drawn from, only %1 can serve.</source>
-        <translation><numerusform>Do %n atributo de onde é sorteada a escolha errada, só %1 pode servir.</numerusform><numerusform>Dos %n atributos de onde é sorteada a escolha errada, só %1 pode(m) servir.</numerusform></translation>
+        <translation>
+            <numerusform>Do %n atributo de onde é sorteada a escolha errada, só %1 pode servir.</numerusform>
+            <numerusform>Dos %n atributos de onde é sorteada a escolha errada, só %1 pode(m) servir.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>ErrorGuard</name>
     <message>
-        <source>Error "%1" in %2() function</source>
-        <extracomment>%1 is what went wrong; %2 is the program's own name of the function, kept as it is</extracomment>
-        <translation>Erro "%1" na função %2()</translation>
+        <source>Error &quot;%1&quot; in %2() function</source>
+        <extracomment>%1 is what went wrong; %2 is the program&apos;s own name of the function, kept as it is</extracomment>
+        <translation>Erro &quot;%1&quot; na função %2()</translation>
     </message>
     <message>
-        <source>Error "%1" in %2() routine</source>
-        <extracomment>%1 is what went wrong; %2 is the program's own name of the routine, kept as it is</extracomment>
-        <translation>Erro "%1" na rotina %2()</translation>
+        <source>Error &quot;%1&quot; in %2() routine</source>
+        <extracomment>%1 is what went wrong; %2 is the program&apos;s own name of the routine, kept as it is</extracomment>
+        <translation>Erro &quot;%1&quot; na rotina %2()</translation>
     </message>
     <message>
-        <source>Run-time error '%1': %2</source>
-        <extracomment>%1 is the error's number, %2 what went wrong</extracomment>
-        <translation>Erro de execução '%1': %2</translation>
+        <source>Run-time error &apos;%1&apos;: %2</source>
+        <extracomment>%1 is the error&apos;s number, %2 what went wrong</extracomment>
+        <translation>Erro de execução &apos;%1&apos;: %2</translation>
     </message>
 </context>
 <context>
@@ -434,16 +443,16 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
         <translation>Renomeie-o sem o ponto inicial, para %1.</translation>
     </message>
     <message>
-        <source>Only pictures whose names end in ".jpg" are used; this one ends in ".%1".</source>
-        <translation>Só são usadas imagens cujo nome termina em ".jpg"; esta termina em ".%1".</translation>
+        <source>Only pictures whose names end in &quot;.jpg&quot; are used; this one ends in &quot;.%1&quot;.</source>
+        <translation>Só são usadas imagens cujo nome termina em &quot;.jpg&quot;; esta termina em &quot;.%1&quot;.</translation>
     </message>
     <message>
-        <source>Only pictures whose names end in ".jpg" are used; this one ends in a blank.</source>
-        <translation>Só são usadas imagens cujo nome termina em ".jpg"; esta termina num espaço em branco.</translation>
+        <source>Only pictures whose names end in &quot;.jpg&quot; are used; this one ends in a blank.</source>
+        <translation>Só são usadas imagens cujo nome termina em &quot;.jpg&quot;; esta termina num espaço em branco.</translation>
     </message>
     <message>
-        <source>Only pictures whose names end in ".jpg" are used; this one has no ending at all.</source>
-        <translation>Só são usadas imagens cujo nome termina em ".jpg"; esta não tem qualquer terminação.</translation>
+        <source>Only pictures whose names end in &quot;.jpg&quot; are used; this one has no ending at all.</source>
+        <translation>Só são usadas imagens cujo nome termina em &quot;.jpg&quot;; esta não tem qualquer terminação.</translation>
     </message>
     <message>
         <source>This picture is never shown.</source>
@@ -454,8 +463,8 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
         <translation>É uma imagem JPEG: renomeie-a para %1.</translation>
     </message>
     <message>
-        <source>Save it as a JPEG picture named %1 (in a picture editor: "Save as", JPEG).</source>
-        <translation>Guarde-a como imagem JPEG com o nome %1 (num editor de imagens: "Guardar como", JPEG).</translation>
+        <source>Save it as a JPEG picture named %1 (in a picture editor: &quot;Save as&quot;, JPEG).</source>
+        <translation>Guarde-a como imagem JPEG com o nome %1 (num editor de imagens: &quot;Guardar como&quot;, JPEG).</translation>
     </message>
     <message>
         <source>The %1 folder is missing.</source>
@@ -503,7 +512,10 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
     </message>
     <message numerus="yes">
         <source>%n time(s), once for each of them</source>
-        <translation><numerusform>%n vez, uma por cada um deles</numerusform><numerusform>%n vezes, uma por cada um deles</numerusform></translation>
+        <translation>
+            <numerusform>%n vez, uma por cada uma delas</numerusform>
+            <numerusform>%n vezes, uma por cada uma delas</numerusform>
+        </translation>
     </message>
     <message>
         <source>Keep at most %1 pictures in %2; move the others to a folder of their own and swap them in when needed.</source>
@@ -559,13 +571,19 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
     </message>
     <message numerus="yes">
         <source>The %1 folder holds %n picture(s); only the first %2 (in name order) are used.</source>
-        <extracomment>%1 is a folder's name, %2 the most pictures the exercise lists</extracomment>
-        <translation><numerusform>A pasta %1 contém %n imagem; só são usadas as primeiras %2 (por ordem de nome).</numerusform><numerusform>A pasta %1 contém %n imagens; só são usadas as primeiras %2 (por ordem de nome).</numerusform></translation>
+        <extracomment>%1 is a folder&apos;s name, %2 the most pictures the exercise lists</extracomment>
+        <translation>
+            <numerusform>A pasta %1 contém %n imagem; só são usadas as primeiras %2 (por ordem de nome).</numerusform>
+            <numerusform>A pasta %1 contém %n imagens; só são usadas as primeiras %2 (por ordem de nome).</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n picture(s) never shown (%1), and every time the exercise opens it shows the error message %2 %3.</source>
-        <extracomment>%1 is a list of file names, %2 the exercise's error message, %3 how often it is shown</extracomment>
-        <translation><numerusform>%n imagem nunca mostrada (%1), e sempre que o exercício abre mostra a mensagem de erro %2 %3.</numerusform><numerusform>%n imagens nunca mostradas (%1), e sempre que o exercício abre mostra a mensagem de erro %2 %3.</numerusform></translation>
+        <extracomment>%1 is a list of file names, %2 the exercise&apos;s error message, %3 how often it is shown</extracomment>
+        <translation>
+            <numerusform>%n imagem nunca mostrada (%1), e sempre que o exercício abre mostra a mensagem de erro %2 %3.</numerusform>
+            <numerusform>%n imagens nunca mostradas (%1), e sempre que o exercício abre mostra a mensagem de erro %2 %3.</numerusform>
+        </translation>
     </message>
     <message>
         <source>once</source>
@@ -573,25 +591,25 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
         <translation>uma vez</translation>
     </message>
     <message>
-        <source>No feedback sound can be chosen: both sound lists offer only "%1".</source>
-        <translation>Não é possível escolher nenhum som de feedback: as duas listas de sons só oferecem "%1".</translation>
+        <source>No feedback sound can be chosen: both sound lists offer only &quot;%1&quot;.</source>
+        <translation>Não é possível escolher nenhum som de feedback: as duas listas de sons só oferecem &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
     <name>HeifReader</name>
     <message>
         <source>too large</source>
-        <extracomment>Said in brackets after "... could not be read"</extracomment>
+        <extracomment>Said in brackets after &quot;... could not be read&quot;</extracomment>
         <translation>demasiado grande</translation>
     </message>
     <message>
         <source>no picture data</source>
-        <extracomment>Said in brackets after "... could not be read"</extracomment>
+        <extracomment>Said in brackets after &quot;... could not be read&quot;</extracomment>
         <translation>sem dados de imagem</translation>
     </message>
     <message>
         <source>not enough memory for %1 by %2</source>
-        <extracomment>Said in brackets after "... could not be read"; %1 by %2 are the picture's width and height</extracomment>
+        <extracomment>Said in brackets after &quot;... could not be read&quot;; %1 by %2 are the picture&apos;s width and height</extracomment>
         <translation>memória insuficiente para %1 por %2</translation>
     </message>
 </context>
@@ -606,12 +624,12 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
     <name>JpegDecoder</name>
     <message>
         <source>too large to decode at %1 by %2</source>
-        <extracomment>%1 by %2 is the picture's size in pixels</extracomment>
+        <extracomment>%1 by %2 is the picture&apos;s size in pixels</extracomment>
         <translation>demasiado grande para descodificar em %1 por %2</translation>
     </message>
     <message>
         <source>not enough memory for %1 by %2</source>
-        <extracomment>%1 by %2 is the picture's size in pixels</extracomment>
+        <extracomment>%1 by %2 is the picture&apos;s size in pixels</extracomment>
         <translation>memória insuficiente para %1 por %2</translation>
     </message>
 </context>
@@ -619,7 +637,7 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
     <name>KeyCaptureButton</name>
     <message>
         <source>Enter</source>
-        <extracomment>The Enter key's name on a button</extracomment>
+        <extracomment>The Enter key&apos;s name on a button</extracomment>
         <translation>Enter</translation>
     </message>
 </context>
@@ -658,12 +676,12 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
         <translation>Mantenha só a imagem que pretende usar, ou dê a esta um nome próprio.</translation>
     </message>
     <message>
-        <source>The name has only one part before ".jpg"; attribute pictures need two: category.value.jpg.</source>
-        <translation>O nome só tem uma parte antes de ".jpg"; as imagens de atributos precisam de duas: categoria.valor.jpg.</translation>
+        <source>The name has only one part before &quot;.jpg&quot;; attribute pictures need two: category.value.jpg.</source>
+        <translation>O nome só tem uma parte antes de &quot;.jpg&quot;; as imagens de atributos precisam de duas: categoria.valor.jpg.</translation>
     </message>
     <message>
-        <source>It is read as the category "%1" with the value "jpg", so it is the right answer of no picture.</source>
-        <translation>É lido como a categoria "%1" com o valor "jpg", por isso não é a resposta certa de nenhuma imagem.</translation>
+        <source>It is read as the category &quot;%1&quot; with the value &quot;jpg&quot;, so it is the right answer of no picture.</source>
+        <translation>É lido como a categoria &quot;%1&quot; com o valor &quot;jpg&quot;, por isso não é a resposta certa de nenhuma imagem.</translation>
     </message>
     <message>
         <source>Rename it to category.value.jpg, for example %1.</source>
@@ -704,13 +722,13 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
 <context>
     <name>NameHints</name>
     <message>
-        <source>Is the category "%1" a spelling slip for %2?</source>
+        <source>Is the category &quot;%1&quot; a spelling slip for %2?</source>
         <extracomment>%1 is a part of a file name, %2 a list of names like it</extracomment>
-        <translation>Será a categoria "%1" um erro de escrita de %2?</translation>
+        <translation>Será a categoria &quot;%1&quot; um erro de escrita de %2?</translation>
     </message>
     <message>
-        <source>Is the value "%1" a spelling slip for %2?</source>
-        <translation>Será o valor "%1" um erro de escrita de %2?</translation>
+        <source>Is the value &quot;%1&quot; a spelling slip for %2?</source>
+        <translation>Será o valor &quot;%1&quot; um erro de escrita de %2?</translation>
     </message>
     <message>
         <source>Symbols/%1 is there, but it is never used (see below).</source>
@@ -726,13 +744,13 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
         <translation>Attributes/%1 existe, mas nunca é usado (ver abaixo).</translation>
     </message>
     <message>
-        <source>There is no attribute of the category "%1" at all.</source>
-        <translation>Não existe nenhum atributo da categoria "%1".</translation>
+        <source>There is no attribute of the category &quot;%1&quot; at all.</source>
+        <translation>Não existe nenhum atributo da categoria &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>The category "%1" has: %2.</source>
+        <source>The category &quot;%1&quot; has: %2.</source>
         <comment>%2 is a list of values</comment>
-        <translation>A categoria "%1" tem: %2.</translation>
+        <translation>A categoria &quot;%1&quot; tem: %2.</translation>
     </message>
 </context>
 <context>
@@ -757,12 +775,12 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
         <translation>Sempre que esta imagem é sorteada, %1.</translation>
     </message>
     <message>
-        <source>The name has only one part before ".jpg"; object pictures need three: symbol.category.value.jpg.</source>
-        <translation>O nome só tem uma parte antes de ".jpg"; as imagens de objetos precisam de três: símbolo.categoria.valor.jpg.</translation>
+        <source>The name has only one part before &quot;.jpg&quot;; object pictures need three: symbol.category.value.jpg.</source>
+        <translation>O nome só tem uma parte antes de &quot;.jpg&quot;; as imagens de objetos precisam de três: símbolo.categoria.valor.jpg.</translation>
     </message>
     <message>
-        <source>The name has only two parts before ".jpg"; object pictures need three: symbol.category.value.jpg.</source>
-        <translation>O nome só tem duas partes antes de ".jpg"; as imagens de objetos precisam de três: símbolo.categoria.valor.jpg.</translation>
+        <source>The name has only two parts before &quot;.jpg&quot;; object pictures need three: symbol.category.value.jpg.</source>
+        <translation>O nome só tem duas partes antes de &quot;.jpg&quot;; as imagens de objetos precisam de três: símbolo.categoria.valor.jpg.</translation>
     </message>
     <message>
         <source>Rename it to symbol.category.value.jpg, for example %1.</source>
@@ -778,13 +796,16 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
     </message>
     <message>
         <source>The caption reads %1 (the extension is taken for the value), and only an attribute named %2.jpg would match.</source>
-        <extracomment>%1 is the caption as the exercise shows it, %2 the second part of the picture's name</extracomment>
+        <extracomment>%1 is the caption as the exercise shows it, %2 the second part of the picture&apos;s name</extracomment>
         <translation>A legenda fica %1 (a extensão é tomada como valor), e só um atributo chamado %2.jpg corresponderia.</translation>
     </message>
     <message numerus="yes">
         <source>The caption reads %1. The exercise shows two error messages %2 each time it reads the missing third part: %n message(s) every time this picture comes up, and more with %3 on.</source>
-        <extracomment>%1 is the caption, %2 the exercise's error message, %3 the name of an option</extracomment>
-        <translation><numerusform>A legenda fica %1. O exercício mostra duas mensagens de erro %2 sempre que lê a terceira parte em falta: %n mensagem sempre que esta imagem aparece, e mais com %3 ativado.</numerusform><numerusform>A legenda fica %1. O exercício mostra duas mensagens de erro %2 sempre que lê a terceira parte em falta: %n mensagens sempre que esta imagem aparece, e mais com %3 ativado.</numerusform></translation>
+        <extracomment>%1 is the caption, %2 the exercise&apos;s error message, %3 the name of an option</extracomment>
+        <translation>
+            <numerusform>A legenda fica %1. O exercício mostra duas mensagens de erro %2 sempre que lê a terceira parte em falta: %n mensagem sempre que esta imagem aparece, e mais com %3 ativado.</numerusform>
+            <numerusform>A legenda fica %1. O exercício mostra duas mensagens de erro %2 sempre que lê a terceira parte em falta: %n mensagens sempre que esta imagem aparece, e mais com %3 ativado.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The caption reads %1; an empty part matches no symbol or attribute.</source>
@@ -795,11 +816,11 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
         <translation>A linha de atributos não tem resposta certa.</translation>
     </message>
     <message>
-        <source>There is no symbol picture for "%1".</source>
-        <translation>Não existe nenhuma imagem de símbolo para "%1".</translation>
+        <source>There is no symbol picture for &quot;%1&quot;.</source>
+        <translation>Não existe nenhuma imagem de símbolo para &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Add a symbol picture named %1.jpg to the Symbols folder (the first part of this picture's name).</source>
+        <source>Add a symbol picture named %1.jpg to the Symbols folder (the first part of this picture&apos;s name).</source>
         <translation>Adicione uma imagem de símbolo chamada %1.jpg à pasta Symbols (a primeira parte do nome desta imagem).</translation>
     </message>
     <message>
@@ -811,8 +832,8 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
         <translation>Substitua Symbols/%1 (ver abaixo).</translation>
     </message>
     <message>
-        <source>There is no attribute picture for "%1" "%2".</source>
-        <translation>Não existe nenhuma imagem de atributo para "%1" "%2".</translation>
+        <source>There is no attribute picture for &quot;%1&quot; &quot;%2&quot;.</source>
+        <translation>Não existe nenhuma imagem de atributo para &quot;%1&quot; &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Add an attribute picture named %1.%2.jpg to the Attributes folder, or rename this picture after an attribute that exists.</source>
@@ -827,12 +848,12 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
         <translation>Substitua Attributes/%1 (ver abaixo).</translation>
     </message>
     <message>
-        <source>The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong symbol is shown. With "Use sequence" on, the attribute row never appears, so the learner can only leave the set with "%2".</source>
-        <translation>A linha de símbolos não tem resposta certa: com %1 desativado fica vazia, com ele ativado só é mostrado um símbolo errado. Com "Usar sequência" ativado, a linha de atributos nunca aparece, por isso o aluno só pode sair do conjunto com "%2".</translation>
+        <source>The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong symbol is shown. With &quot;Use sequence&quot; on, the attribute row never appears, so the learner can only leave the set with &quot;%2&quot;.</source>
+        <translation>A linha de símbolos não tem resposta certa: com %1 desativado fica vazia, com ele ativado só é mostrado um símbolo errado. Com &quot;Usar sequência&quot; ativado, a linha de atributos nunca aparece, por isso o aluno só pode sair do conjunto com &quot;%2&quot;.</translation>
     </message>
     <message>
-        <source>The attribute row has no right answer (with %1 on only a wrong one is shown). With "Use sequence" on, the learner cannot finish the set: only "%2" leaves it.</source>
-        <translation>A linha de atributos não tem resposta certa (com %1 ativado só é mostrado um errado). Com "Usar sequência" ativado, o aluno não consegue terminar o conjunto: só "%2" permite sair dele.</translation>
+        <source>The attribute row has no right answer (with %1 on only a wrong one is shown). With &quot;Use sequence&quot; on, the learner cannot finish the set: only &quot;%2&quot; leaves it.</source>
+        <translation>A linha de atributos não tem resposta certa (com %1 ativado só é mostrado um errado). Com &quot;Usar sequência&quot; ativado, o aluno não consegue terminar o conjunto: só &quot;%2&quot; permite sair dele.</translation>
     </message>
 </context>
 <context>
@@ -847,7 +868,7 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
     <name>PictureLoader</name>
     <message>
         <source>Invalid picture %1 (%2)</source>
-        <extracomment>%1 is the picture's file, %2 why it cannot be loaded</extracomment>
+        <extracomment>%1 is the picture&apos;s file, %2 why it cannot be loaded</extracomment>
         <translation>Imagem inválida %1 (%2)</translation>
     </message>
     <message>
@@ -882,54 +903,57 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
         <translation>O objeto está vazio.</translation>
     </message>
     <message>
-        <source>The object "%1" holds a full stop; full stops only separate the parts.</source>
+        <source>The object &quot;%1&quot; holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the object as typed</extracomment>
-        <translation>O objeto "%1" contém um ponto; os pontos só separam as partes.</translation>
+        <translation>O objeto &quot;%1&quot; contém um ponto; os pontos só separam as partes.</translation>
     </message>
     <message>
-        <source>The object "%1" holds a character a file name cannot carry.</source>
+        <source>The object &quot;%1&quot; holds a character a file name cannot carry.</source>
         <extracomment>%1 is the object as typed</extracomment>
-        <translation>O objeto "%1" contém um carácter que um nome de ficheiro não pode ter.</translation>
+        <translation>O objeto &quot;%1&quot; contém um carácter que um nome de ficheiro não pode ter.</translation>
     </message>
     <message>
         <source>The category is empty.</source>
         <translation>A categoria está vazia.</translation>
     </message>
     <message>
-        <source>The category "%1" holds a full stop; full stops only separate the parts.</source>
+        <source>The category &quot;%1&quot; holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the category as typed</extracomment>
-        <translation>A categoria "%1" contém um ponto; os pontos só separam as partes.</translation>
+        <translation>A categoria &quot;%1&quot; contém um ponto; os pontos só separam as partes.</translation>
     </message>
     <message>
-        <source>The category "%1" holds a character a file name cannot carry.</source>
+        <source>The category &quot;%1&quot; holds a character a file name cannot carry.</source>
         <extracomment>%1 is the category as typed</extracomment>
-        <translation>A categoria "%1" contém um carácter que um nome de ficheiro não pode ter.</translation>
+        <translation>A categoria &quot;%1&quot; contém um carácter que um nome de ficheiro não pode ter.</translation>
     </message>
     <message>
         <source>The value is empty.</source>
         <translation>O valor está vazio.</translation>
     </message>
     <message>
-        <source>The value "%1" holds a full stop; full stops only separate the parts.</source>
+        <source>The value &quot;%1&quot; holds a full stop; full stops only separate the parts.</source>
         <extracomment>%1 is the value as typed</extracomment>
-        <translation>O valor "%1" contém um ponto; os pontos só separam as partes.</translation>
+        <translation>O valor &quot;%1&quot; contém um ponto; os pontos só separam as partes.</translation>
     </message>
     <message>
-        <source>The value "%1" holds a character a file name cannot carry.</source>
+        <source>The value &quot;%1&quot; holds a character a file name cannot carry.</source>
         <extracomment>%1 is the value as typed</extracomment>
-        <translation>O valor "%1" contém um carácter que um nome de ficheiro não pode ter.</translation>
+        <translation>O valor &quot;%1&quot; contém um carácter que um nome de ficheiro não pode ter.</translation>
     </message>
     <message numerus="yes">
-        <source>A picture's name has three parts, object, category and value, as in cup.colour.red; this one has %n.</source>
-        <extracomment>The example is a file name's three parts; it may be given in the language's own words</extracomment>
-        <translation><numerusform>O nome de uma imagem tem três partes, objeto, categoria e valor, como em copo.cor.vermelho; este tem %n.</numerusform><numerusform>O nome de uma imagem tem três partes, objeto, categoria e valor, como em copo.cor.vermelho; este tem %n.</numerusform></translation>
+        <source>A picture&apos;s name has three parts, object, category and value, as in cup.colour.red; this one has %n.</source>
+        <extracomment>The example is a file name&apos;s three parts; it may be given in the language&apos;s own words</extracomment>
+        <translation>
+            <numerusform>O nome de uma imagem tem três partes, objeto, categoria e valor, como em copo.cor.vermelho; este tem %n.</numerusform>
+            <numerusform>O nome de uma imagem tem três partes, objeto, categoria e valor, como em copo.cor.vermelho; este tem %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>PicturePrompts</name>
     <message>
         <source>Pictures (%1)</source>
-        <extracomment>A file dialog's filter; %1 is the list of patterns such as *.jpg</extracomment>
+        <extracomment>A file dialog&apos;s filter; %1 is the list of patterns such as *.jpg</extracomment>
         <translation>Imagens (%1)</translation>
     </message>
     <message>
@@ -950,12 +974,12 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
         <translation>Vazia</translation>
     </message>
     <message>
-        <source>A copy of the program's sample pictures</source>
+        <source>A copy of the program&apos;s sample pictures</source>
         <translation>Uma cópia das imagens de exemplo do programa</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <extracomment>The new collection's name</extracomment>
+        <extracomment>The new collection&apos;s name</extracomment>
         <translation>&amp;Nome:</translation>
     </message>
     <message>
@@ -964,22 +988,22 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
         <translation>Imagens</translation>
     </message>
     <message>
-        <source>The program's own pictures cannot be changed on this computer.
+        <source>The program&apos;s own pictures cannot be changed on this computer.
 Make a personal copy of them to change instead, named:</source>
         <translation>As imagens do próprio programa não podem ser alteradas neste computador.
 Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
-        <source>New name of the object "%1":</source>
-        <translation>Novo nome do objeto "%1":</translation>
+        <source>New name of the object &quot;%1&quot;:</source>
+        <translation>Novo nome do objeto &quot;%1&quot;:</translation>
     </message>
     <message>
-        <source>New name of the category "%1":</source>
-        <translation>Novo nome da categoria "%1":</translation>
+        <source>New name of the category &quot;%1&quot;:</source>
+        <translation>Novo nome da categoria &quot;%1&quot;:</translation>
     </message>
     <message>
-        <source>New name of the value "%1":</source>
-        <translation>Novo nome do valor "%1":</translation>
+        <source>New name of the value &quot;%1&quot;:</source>
+        <translation>Novo nome do valor &quot;%1&quot;:</translation>
     </message>
     <message>
         <source>Rename</source>
@@ -1004,7 +1028,7 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
         <source>%1 could not be opened: %2.</source>
-        <extracomment>%1 is the file, %2 the system's reason</extracomment>
+        <extracomment>%1 is the file, %2 the system&apos;s reason</extracomment>
         <translation>Não foi possível abrir %1: %2.</translation>
     </message>
     <message>
@@ -1017,12 +1041,12 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
         <source>%1 is a damaged JPEG picture (%2).</source>
-        <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
+        <extracomment>%1 is the file, %2 the decoder&apos;s reason</extracomment>
         <translation>%1 é uma imagem JPEG danificada (%2).</translation>
     </message>
     <message>
         <source>%1 could not be read (%2).</source>
-        <extracomment>%1 is the file, %2 the decoder's reason</extracomment>
+        <extracomment>%1 is the file, %2 the decoder&apos;s reason</extracomment>
         <translation>Não foi possível ler %1 (%2).</translation>
     </message>
     <message>
@@ -1032,7 +1056,7 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
         <source>%1 is damaged (%2).</source>
-        <extracomment>%1 is the file, %2 the reader's reason</extracomment>
+        <extracomment>%1 is the file, %2 the reader&apos;s reason</extracomment>
         <translation>%1 está danificado (%2).</translation>
     </message>
 </context>
@@ -1040,12 +1064,12 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     <name>PicturesWindow</name>
     <message>
         <source>My pictures</source>
-        <extracomment>The name suggested for a teacher's own copy of the program's pictures; it becomes a folder's name</extracomment>
+        <extracomment>The name suggested for a teacher&apos;s own copy of the program&apos;s pictures; it becomes a folder&apos;s name</extracomment>
         <translation>Minhas imagens</translation>
     </message>
     <message>
         <source>My pictures %1</source>
-        <extracomment>The same when "My pictures" is taken; %1 is 2, 3, ...</extracomment>
+        <extracomment>The same when &quot;My pictures&quot; is taken; %1 is 2, 3, ...</extracomment>
         <translation>Minhas imagens %1</translation>
     </message>
 </context>
@@ -1064,14 +1088,14 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
         <translation>Este computador não tem microfone para gravar</translation>
     </message>
     <message>
-        <source>The microphone "%1" cannot record 16-bit sound</source>
-        <extracomment>%1 is the microphone's name</extracomment>
-        <translation>O microfone "%1" não consegue gravar som de 16 bits</translation>
+        <source>The microphone &quot;%1&quot; cannot record 16-bit sound</source>
+        <extracomment>%1 is the microphone&apos;s name</extracomment>
+        <translation>O microfone &quot;%1&quot; não consegue gravar som de 16 bits</translation>
     </message>
     <message>
-        <source>The microphone "%1" cannot be used now</source>
-        <extracomment>%1 is the microphone's name</extracomment>
-        <translation>O microfone "%1" não pode ser usado agora</translation>
+        <source>The microphone &quot;%1&quot; cannot be used now</source>
+        <extracomment>%1 is the microphone&apos;s name</extracomment>
+        <translation>O microfone &quot;%1&quot; não pode ser usado agora</translation>
     </message>
 </context>
 <context>
@@ -1085,7 +1109,7 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     <name>RecordsChart</name>
     <message>
         <source>Session</source>
-        <extracomment>The title of the chart's horizontal axis, numbered by session</extracomment>
+        <extracomment>The title of the chart&apos;s horizontal axis, numbered by session</extracomment>
         <translation>Sessão</translation>
     </message>
     <message>
@@ -1094,27 +1118,27 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
         <source>Symbols</source>
-        <extracomment>The name of a line in the chart's legend: symbols right at the first try</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: symbols right at the first try</extracomment>
         <translation>Símbolos</translation>
     </message>
     <message>
         <source>Attributes</source>
-        <extracomment>The name of a line in the chart's legend: attributes right at the first try</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: attributes right at the first try</extracomment>
         <translation>Atributos</translation>
     </message>
     <message>
         <source>Independent right</source>
-        <extracomment>The name of a line in the chart's legend: first tries right without a prompt</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: first tries right without a prompt</extracomment>
         <translation>Acertos independentes</translation>
     </message>
     <message>
         <source>Prompted right</source>
-        <extracomment>The name of a line in the chart's legend: first tries right with the answer shown as a prompt</extracomment>
+        <extracomment>The name of a line in the chart&apos;s legend: first tries right with the answer shown as a prompt</extracomment>
         <translation>Acertos com ajuda</translation>
     </message>
     <message>
         <source>Mastery (%1 %)</source>
-        <extracomment>The name of the mastery line in the chart's legend; %1 is the rule's percent</extracomment>
+        <extracomment>The name of the mastery line in the chart&apos;s legend; %1 is the rule&apos;s percent</extracomment>
         <translation>Domínio (%1 %)</translation>
     </message>
 </context>
@@ -1122,64 +1146,64 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     <name>RecordsExport</name>
     <message>
         <source>%1 cannot be written: %2</source>
-        <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
+        <extracomment>%1 is a file&apos;s path, %2 the system&apos;s word on why it cannot be written</extracomment>
         <translation>Não é possível escrever %1: %2</translation>
     </message>
     <message>
-        <source>There are no records of the learner "%1"</source>
-        <extracomment>%1 is the learner's name</extracomment>
-        <translation>Não há registos do aluno "%1"</translation>
+        <source>There are no records of the learner &quot;%1&quot;</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation>Não há registos do aluno &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>RecordsFile</name>
     <message>
         <source>The records file %1 is in use by another program; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>O ficheiro de registos %1 está em uso por outro programa; os registos não são guardados (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>O ficheiro de registos %1 está danificado (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be opened; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>Não é possível abrir o ficheiro de registos %1; os registos não são guardados (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be read; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>Não é possível ler o ficheiro de registos %1; os registos não são guardados (%2)</translation>
     </message>
     <message>
         <source>The records file %1 cannot be written; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the database's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the database&apos;s word on what went wrong</extracomment>
         <translation>Não é possível escrever o ficheiro de registos %1; os registos não são guardados (%2)</translation>
     </message>
     <message>
-        <source>Qt's SQLite driver is not installed; records are not kept</source>
+        <source>Qt&apos;s SQLite driver is not installed; records are not kept</source>
         <translation>O driver SQLite do Qt não está instalado; os registos não são guardados</translation>
     </message>
     <message>
         <source>There is no records file %1</source>
-        <extracomment>%1 is the records file's path</extracomment>
+        <extracomment>%1 is the records file&apos;s path</extracomment>
         <translation>Não existe nenhum ficheiro de registos %1</translation>
     </message>
     <message>
         <source>The records folder %1 cannot be created; records are not kept</source>
-        <extracomment>%1 is the records folder's path</extracomment>
+        <extracomment>%1 is the records folder&apos;s path</extracomment>
         <translation>Não é possível criar a pasta de registos %1; os registos não são guardados</translation>
     </message>
     <message>
         <source>The records file %1 cannot be created; records are not kept (%2)</source>
-        <extracomment>%1 is the records file's path, %2 the system's word on what went wrong</extracomment>
+        <extracomment>%1 is the records file&apos;s path, %2 the system&apos;s word on what went wrong</extracomment>
         <translation>Não é possível criar o ficheiro de registos %1; os registos não são guardados (%2)</translation>
     </message>
     <message>
         <source>The records file %1 is damaged and cannot be moved aside; records are not kept</source>
-        <extracomment>%1 is the records file's path</extracomment>
+        <extracomment>%1 is the records file&apos;s path</extracomment>
         <translation>O ficheiro de registos %1 está danificado e não pode ser posto de parte; os registos não são guardados</translation>
     </message>
     <message>
@@ -1189,12 +1213,12 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
         <source>The file %1 is not a Tessarine records file; it is left as it is and records are not kept</source>
-        <extracomment>%1 is a file's path</extracomment>
+        <extracomment>%1 is a file&apos;s path</extracomment>
         <translation>O ficheiro %1 não é um ficheiro de registos do Tessarine; foi deixado como está e os registos não são guardados</translation>
     </message>
     <message>
         <source>The records file %1 cannot keep a write-ahead log; records are not kept</source>
-        <extracomment>%1 is the records file's path; the write-ahead log is how the database keeps its changes safe</extracomment>
+        <extracomment>%1 is the records file&apos;s path; the write-ahead log is how the database keeps its changes safe</extracomment>
         <translation>O ficheiro de registos %1 não consegue manter um diário de escrita antecipada (WAL); os registos não são guardados</translation>
     </message>
 </context>
@@ -1232,12 +1256,12 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
         <source>Independent right</source>
-        <extracomment>Column header: first tries right without a prompt, "17 of 20"</extracomment>
+        <extracomment>Column header: first tries right without a prompt, &quot;17 of 20&quot;</extracomment>
         <translation>Acertos independentes</translation>
     </message>
     <message>
         <source>Prompted right</source>
-        <extracomment>Column header: first tries right with the answer shown as a prompt, "17 of 20"</extracomment>
+        <extracomment>Column header: first tries right with the answer shown as a prompt, &quot;17 of 20&quot;</extracomment>
         <translation>Acertos com ajuda</translation>
     </message>
     <message>
@@ -1262,33 +1286,36 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
         <source>Mastered</source>
-        <extracomment>Column header: whether the target is mastered, "Yes" or "No"</extracomment>
+        <extracomment>Column header: whether the target is mastered, &quot;Yes&quot; or &quot;No&quot;</extracomment>
         <translation>Dominado</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <extracomment>A cell of the Targets table's Row column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Row column</extracomment>
         <translation>Símbolo</translation>
     </message>
     <message>
         <source>Attribute</source>
-        <extracomment>A cell of the Targets table's Row column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Row column</extracomment>
         <translation>Atributo</translation>
     </message>
     <message>
         <source>Yes</source>
-        <extracomment>A cell of the Targets table's Mastered column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Mastered column</extracomment>
         <translation>Sim</translation>
     </message>
     <message>
         <source>No</source>
-        <extracomment>A cell of the Targets table's Mastered column</extracomment>
+        <extracomment>A cell of the Targets table&apos;s Mastered column</extracomment>
         <translation>Não</translation>
     </message>
     <message numerus="yes">
         <source>%n session(s), printed %1</source>
-        <extracomment>Under the report's title; %n is the number of sessions, %1 the date and time of printing</extracomment>
-        <translation><numerusform>%n sessão, impresso em %1</numerusform><numerusform>%n sessões, impresso em %1</numerusform></translation>
+        <extracomment>Under the report&apos;s title; %n is the number of sessions, %1 the date and time of printing</extracomment>
+        <translation>
+            <numerusform>%n sessão, impresso em %1</numerusform>
+            <numerusform>%n sessões, impresso em %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Mastered: at least %1 % right at the first try in each of the last %2 sessions, with at least %3 trials in each</source>
@@ -1312,22 +1339,22 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <extracomment>%1 is a file's path, %2 the system's word on why it cannot be written</extracomment>
+        <extracomment>%1 is a file&apos;s path, %2 the system&apos;s word on why it cannot be written</extracomment>
         <translation>Não é possível escrever %1: %2</translation>
     </message>
     <message>
         <source>Records of %1</source>
-        <extracomment>The report's title; %1 is the learner's name</extracomment>
+        <extracomment>The report&apos;s title; %1 is the learner&apos;s name</extracomment>
         <translation>Registos de %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be started</source>
-        <extracomment>%1 is a file's path</extracomment>
+        <extracomment>%1 is a file&apos;s path</extracomment>
         <translation>Não é possível escrever %1: não é possível iniciar o PDF</translation>
     </message>
     <message>
         <source>Sessions</source>
-        <extracomment>The title of the report's sessions table</extracomment>
+        <extracomment>The title of the report&apos;s sessions table</extracomment>
         <translation>Sessões</translation>
     </message>
     <message>
@@ -1337,7 +1364,7 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
         <source>Targets</source>
-        <extracomment>The title of the report's targets table; a target is what the learner is taught to choose</extracomment>
+        <extracomment>The title of the report&apos;s targets table; a target is what the learner is taught to choose</extracomment>
         <translation>Alvos</translation>
     </message>
     <message>
@@ -1347,7 +1374,7 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF cannot be finished</source>
-        <extracomment>%1 is a file's path</extracomment>
+        <extracomment>%1 is a file&apos;s path</extracomment>
         <translation>Não é possível escrever %1: não é possível concluir o PDF</translation>
     </message>
 </context>
@@ -1355,16 +1382,16 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     <name>RecordsSchema</name>
     <message>
         <source>The records file %1 was written by a later version of Tessarine; records are not kept</source>
-        <extracomment>%1 is the records file's path</extracomment>
+        <extracomment>%1 is the records file&apos;s path</extracomment>
         <translation>O ficheiro de registos %1 foi escrito por uma versão mais recente do Tessarine; os registos não são guardados</translation>
     </message>
 </context>
 <context>
     <name>RecordsStore</name>
     <message>
-        <source>There are no records of the learner "%1"</source>
-        <extracomment>%1 is the learner's name</extracomment>
-        <translation>Não há registos do aluno "%1"</translation>
+        <source>There are no records of the learner &quot;%1&quot;</source>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
+        <translation>Não há registos do aluno &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -1379,36 +1406,36 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     <name>RunRecords</name>
     <message>
         <source>The access settings of %1 are taken from the settings file.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>As definições de acesso de %1 são lidas do ficheiro de definições.</translation>
     </message>
     <message>
         <source>The settings file has no access settings for %1: the defaults are used.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>O ficheiro de definições não tem definições de acesso para %1: são usados os valores predefinidos.</translation>
     </message>
     <message>
-        <source>Learners' access settings are taken from the settings file.</source>
+        <source>Learners&apos; access settings are taken from the settings file.</source>
         <translation>As definições de acesso dos alunos são lidas do ficheiro de definições.</translation>
     </message>
     <message>
         <source>The exercise runs without the teaching settings of %1, and nothing of it is recorded.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>O exercício decorre sem as definições de ensino de %1, e nada dele é registado.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 cannot be changed now.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Não é possível alterar agora as definições de ensino de %1.</translation>
     </message>
     <message>
         <source>The teaching settings of %1 were not saved.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>As definições de ensino de %1 não foram guardadas.</translation>
     </message>
     <message>
         <source>The access settings of %1 are kept in the settings file.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>As definições de acesso de %1 são guardadas no ficheiro de definições.</translation>
     </message>
 </context>
@@ -1451,7 +1478,7 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     <name>SetSheet</name>
     <message>
         <source>cannot be loaded</source>
-        <extracomment>in a picture's place on the printed sheet</extracomment>
+        <extracomment>in a picture&apos;s place on the printed sheet</extracomment>
         <translation>não pode ser carregada</translation>
     </message>
     <message>
@@ -1479,7 +1506,7 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
         <source>Tessarine sets in %1</source>
-        <comment>the PDF's title; %1 is a folder</comment>
+        <comment>the PDF&apos;s title; %1 is a folder</comment>
         <translation>Conjuntos do Tessarine em %1</translation>
     </message>
     <message>
@@ -1492,19 +1519,31 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation><numerusform>%n imagem de objeto</numerusform><numerusform>%n imagens de objetos</numerusform></translation>
+        <translation>
+            <numerusform>%n imagem de objeto</numerusform>
+            <numerusform>%n imagens de objetos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n symbol(s)</source>
-        <translation><numerusform>%n símbolo</numerusform><numerusform>%n símbolos</numerusform></translation>
+        <translation>
+            <numerusform>%n símbolo</numerusform>
+            <numerusform>%n símbolos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n attribute(s)</source>
-        <translation><numerusform>%n atributo</numerusform><numerusform>%n atributos</numerusform></translation>
+        <translation>
+            <numerusform>%n atributo</numerusform>
+            <numerusform>%n atributos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n more finding(s) about folders, symbols, attributes or sounds: run tessarine-check for the details.</source>
-        <translation><numerusform>Mais %n observação sobre pastas, símbolos, atributos ou sons: execute tessarine-check para ver os detalhes.</numerusform><numerusform>Mais %n observações sobre pastas, símbolos, atributos ou sons: execute tessarine-check para ver os detalhes.</numerusform></translation>
+        <translation>
+            <numerusform>Mais %n observação sobre pastas, símbolos, atributos ou sons: execute tessarine-check para ver os detalhes.</numerusform>
+            <numerusform>Mais %n observações sobre pastas, símbolos, atributos ou sons: execute tessarine-check para ver os detalhes.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Picture</source>
@@ -1555,7 +1594,7 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
         <source>The recording %1 cannot be played: %2</source>
-        <extracomment>%1 is the recording's file, %2 says why in a phrase such as "it is not a wave file"</extracomment>
+        <extracomment>%1 is the recording&apos;s file, %2 says why in a phrase such as &quot;it is not a wave file&quot;</extracomment>
         <translation>A gravação %1 não pode ser reproduzida: %2</translation>
     </message>
 </context>
@@ -1571,7 +1610,7 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     <name>TextReport</name>
     <message>
         <source>Tessarine picture check of %1</source>
-        <extracomment>the report's first line; %1 is a folder</extracomment>
+        <extracomment>the report&apos;s first line; %1 is a folder</extracomment>
         <translation>Verificação de imagens do Tessarine de %1</translation>
     </message>
     <message>
@@ -1581,16 +1620,19 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message numerus="yes">
         <source>%n object picture(s)</source>
-        <translation><numerusform>%n imagem de objeto</numerusform><numerusform>%n imagens de objetos</numerusform></translation>
+        <translation>
+            <numerusform>%n imagem de objeto</numerusform>
+            <numerusform>%n imagens de objetos</numerusform>
+        </translation>
     </message>
     <message>
         <source>PROBLEM</source>
-        <extracomment>a finding's label in the text report, in capitals</extracomment>
+        <extracomment>a finding&apos;s label in the text report, in capitals</extracomment>
         <translation>PROBLEMA</translation>
     </message>
     <message>
         <source>WARNING</source>
-        <extracomment>a finding's label in the text report, in capitals</extracomment>
+        <extracomment>a finding&apos;s label in the text report, in capitals</extracomment>
         <translation>AVISO</translation>
     </message>
     <message>
@@ -1609,7 +1651,7 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
         <source>%1 folder</source>
-        <extracomment>%1 is a folder's name: Images, Symbols, Attributes or Sounds</extracomment>
+        <extracomment>%1 is a folder&apos;s name: Images, Symbols, Attributes or Sounds</extracomment>
         <translation>Pasta %1</translation>
     </message>
     <message>
@@ -1619,24 +1661,39 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message numerus="yes">
         <source>%n problem(s)</source>
-        <translation><numerusform>%n problema</numerusform><numerusform>%n problemas</numerusform></translation>
+        <translation>
+            <numerusform>%n problema</numerusform>
+            <numerusform>%n problemas</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n warning(s)</source>
-        <translation><numerusform>%n aviso</numerusform><numerusform>%n avisos</numerusform></translation>
+        <translation>
+            <numerusform>%n aviso</numerusform>
+            <numerusform>%n avisos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>All %n set(s) work with every option. Nothing to fix.</source>
-        <translation><numerusform>%n conjunto funciona com todas as opções. Nada a corrigir.</numerusform><numerusform>Todos os %n conjuntos funcionam com todas as opções. Nada a corrigir.</numerusform></translation>
+        <translation>
+            <numerusform>%n conjunto funciona com todas as opções. Nada a corrigir.</numerusform>
+            <numerusform>Todos os %n conjuntos funcionam com todas as opções. Nada a corrigir.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) or folder(s)</source>
-        <translation><numerusform>%n ficheiro ou pasta</numerusform><numerusform>%n ficheiros ou pastas</numerusform></translation>
+        <translation>
+            <numerusform>%n ficheiro ou pasta</numerusform>
+            <numerusform>%n ficheiros ou pastas</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n object picture(s) work with every option and need nothing.</source>
         <extracomment>%1 is how many of them work</extracomment>
-        <translation><numerusform>%1 de %n imagem de objeto funciona com todas as opções e não precisa de nada.</numerusform><numerusform>%1 de %n imagens de objetos funcionam com todas as opções e não precisam de nada.</numerusform></translation>
+        <translation>
+            <numerusform>%1 de %n imagem de objeto funciona com todas as opções e não precisa de nada.</numerusform>
+            <numerusform>%1 de %n imagens de objetos funcionam com todas as opções e não precisam de nada.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The one set works with every option. Nothing to fix.</source>
@@ -1668,7 +1725,7 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
         <source>it is compressed (format %1), not PCM; save it again as PCM</source>
-        <extracomment>%1 is the number of the sound's format; PCM is the uncompressed one</extracomment>
+        <extracomment>%1 is the number of the sound&apos;s format; PCM is the uncompressed one</extracomment>
         <translation>está comprimido (formato %1), não é PCM; guarde-o novamente como PCM</translation>
     </message>
     <message>
@@ -1720,7 +1777,7 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     <name>Words</name>
     <message>
         <source>the set stops half-way with error %1 %2</source>
-        <extracomment>ends a sentence; %1 is the error's number, %2 its message</extracomment>
+        <extracomment>ends a sentence; %1 is the error&apos;s number, %2 its message</extracomment>
         <translation>o conjunto para a meio com o erro %1 %2</translation>
     </message>
     <message>
@@ -1734,7 +1791,7 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
         <source>%1, the set stops half-way with error %2 %3.</source>
-        <extracomment>%1 names the options, %2 is the error's number, %3 its message</extracomment>
+        <extracomment>%1 names the options, %2 is the error&apos;s number, %3 its message</extracomment>
         <translation>%1, o conjunto para a meio com o erro %2 %3.</translation>
     </message>
     <message>
@@ -1764,11 +1821,17 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 is a list of file names</extracomment>
-        <translation><numerusform>%1 e mais %n</numerusform><numerusform>%1 e mais %n</numerusform></translation>
+        <translation>
+            <numerusform>%1 e mais %n</numerusform>
+            <numerusform>%1 e mais %n</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>about once in %Ln set(s)</source>
-        <translation><numerusform>cerca de uma vez em cada %Ln conjunto</numerusform><numerusform>cerca de uma vez em cada %Ln conjuntos</numerusform></translation>
+        <translation>
+            <numerusform>cerca de uma vez em cada %Ln conjunto</numerusform>
+            <numerusform>cerca de uma vez em cada %Ln conjuntos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1783,12 +1846,12 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     <name>tessarine::AccessDialog</name>
     <message>
         <source>Access</source>
-        <extracomment>The window's title</extracomment>
+        <extracomment>The window&apos;s title</extracomment>
         <translation>Acesso</translation>
     </message>
     <message>
         <source>Access for %1</source>
-        <extracomment>The window's title; %1 is the learner's name</extracomment>
+        <extracomment>The window&apos;s title; %1 is the learner&apos;s name</extracomment>
         <translation>Acesso de %1</translation>
     </message>
     <message>
@@ -1818,12 +1881,12 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
         <source>Step switch key</source>
-        <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
+        <extracomment>What the button&apos;s key is for, said by a screen reader before the key&apos;s name</extracomment>
         <translation>Tecla do manípulo de avanço</translation>
     </message>
     <message>
         <source>Choose switch key</source>
-        <extracomment>What the button's key is for, said by a screen reader before the key's name</extracomment>
+        <extracomment>What the button&apos;s key is for, said by a screen reader before the key&apos;s name</extracomment>
         <translation>Tecla do manípulo de seleção</translation>
     </message>
     <message>
@@ -1885,7 +1948,7 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     </message>
     <message>
         <source>Language of the windows (%1)</source>
-        <extracomment>The caption's language when none is chosen; %1 is that language's name in its own language</extracomment>
+        <extracomment>The caption&apos;s language when none is chosen; %1 is that language&apos;s name in its own language</extracomment>
         <translation>Idioma das janelas (%1)</translation>
     </message>
     <message>
@@ -1943,22 +2006,22 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
     <name>tessarine::ImportRow</name>
     <message>
         <source>Object</source>
-        <extracomment>The first of a picture's name's three parts: what the picture shows</extracomment>
+        <extracomment>The first of a picture&apos;s name&apos;s three parts: what the picture shows</extracomment>
         <translation>Objeto</translation>
     </message>
     <message>
         <source>Category</source>
-        <extracomment>The second of a picture's name's three parts, such as "colour"</extracomment>
+        <extracomment>The second of a picture&apos;s name&apos;s three parts, such as &quot;colour&quot;</extracomment>
         <translation>Categoria</translation>
     </message>
     <message>
         <source>Value</source>
-        <extracomment>The third of a picture's name's three parts, such as "red"</extracomment>
+        <extracomment>The third of a picture&apos;s name&apos;s three parts, such as &quot;red&quot;</extracomment>
         <translation>Valor</translation>
     </message>
     <message>
         <source>Object picture</source>
-        <extracomment>What a picture is saved as: a picture of the object, its symbol, or an attribute's picture</extracomment>
+        <extracomment>What a picture is saved as: a picture of the object, its symbol, or an attribute&apos;s picture</extracomment>
         <translation>Imagem de objeto</translation>
     </message>
     <message>
@@ -2013,7 +2076,7 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
         <source>Choose a picture</source>
         <extracomment>Button: a picture from a file becomes the symbol
 ----------
-Button: a picture from a file becomes the attribute's picture</extracomment>
+Button: a picture from a file becomes the attribute&apos;s picture</extracomment>
         <translation>Escolher uma imagem</translation>
     </message>
     <message>
@@ -2022,7 +2085,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Make a card</source>
-        <extracomment>An attribute card: a swatch of the colour, or the value's word written large</extracomment>
+        <extracomment>An attribute card: a swatch of the colour, or the value&apos;s word written large</extracomment>
         <translation>Criar um cartão</translation>
     </message>
     <message>
@@ -2030,20 +2093,20 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
         <translation>Escolher uma imagem para o atributo</translation>
     </message>
     <message>
-        <source>There is no symbol for "%1" yet</source>
-        <translation>Ainda não existe símbolo para "%1"</translation>
+        <source>There is no symbol for &quot;%1&quot; yet</source>
+        <translation>Ainda não existe símbolo para &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>There is no symbol for "%1" yet: it will be made from %2</source>
-        <translation>Ainda não existe símbolo para "%1": será criado a partir de %2</translation>
+        <source>There is no symbol for &quot;%1&quot; yet: it will be made from %2</source>
+        <translation>Ainda não existe símbolo para &quot;%1&quot;: será criado a partir de %2</translation>
     </message>
     <message>
-        <source>There is no attribute card for "%1 %2" yet</source>
-        <translation>Ainda não existe cartão de atributo para "%1 %2"</translation>
+        <source>There is no attribute card for &quot;%1 %2&quot; yet</source>
+        <translation>Ainda não existe cartão de atributo para &quot;%1 %2&quot;</translation>
     </message>
     <message>
-        <source>There is no attribute card for "%1 %2" yet: it will be %3</source>
-        <translation>Ainda não existe cartão de atributo para "%1 %2": será %3</translation>
+        <source>There is no attribute card for &quot;%1 %2&quot; yet: it will be %3</source>
+        <translation>Ainda não existe cartão de atributo para &quot;%1 %2&quot;: será %3</translation>
     </message>
 </context>
 <context>
@@ -2057,7 +2120,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <name>tessarine::ObjectTableModel</name>
     <message>
         <source>Checking...</source>
-        <extracomment>Shown for an object until the collection's check has looked at it</extracomment>
+        <extracomment>Shown for an object until the collection&apos;s check has looked at it</extracomment>
         <translation>A verificar...</translation>
     </message>
     <message>
@@ -2078,7 +2141,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Picture: none</source>
-        <extracomment>%1 is the object picture's file</extracomment>
+        <extracomment>%1 is the object picture&apos;s file</extracomment>
         <translation>Imagem: nenhuma</translation>
     </message>
     <message>
@@ -2087,7 +2150,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Symbol: none</source>
-        <extracomment>%1 is the symbol's file</extracomment>
+        <extracomment>%1 is the symbol&apos;s file</extracomment>
         <translation>Símbolo: nenhum</translation>
     </message>
     <message>
@@ -2096,7 +2159,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Attribute: none</source>
-        <extracomment>%1 is the attribute picture's file</extracomment>
+        <extracomment>%1 is the attribute picture&apos;s file</extracomment>
         <translation>Atributo: nenhum</translation>
     </message>
     <message>
@@ -2105,17 +2168,17 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Picture</source>
-        <extracomment>Column header: the object's picture</extracomment>
+        <extracomment>Column header: the object&apos;s picture</extracomment>
         <translation>Imagem</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <extracomment>Column header: the object's symbol</extracomment>
+        <extracomment>Column header: the object&apos;s symbol</extracomment>
         <translation>Símbolo</translation>
     </message>
     <message>
         <source>Attribute</source>
-        <extracomment>Column header: the picture of the object's attribute (its colour, say)</extracomment>
+        <extracomment>Column header: the picture of the object&apos;s attribute (its colour, say)</extracomment>
         <translation>Atributo</translation>
     </message>
     <message>
@@ -2141,7 +2204,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <name>tessarine::PicturesWindow</name>
     <message>
         <source>Pictures: %1</source>
-        <extracomment>%1 is the collection's name</extracomment>
+        <extracomment>%1 is the collection&apos;s name</extracomment>
         <translation>Imagens: %1</translation>
     </message>
     <message>
@@ -2155,7 +2218,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Pictures</source>
-        <extracomment>The window's title</extracomment>
+        <extracomment>The window&apos;s title</extracomment>
         <translation>Imagens</translation>
     </message>
     <message>
@@ -2190,17 +2253,17 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Object...</source>
-        <extracomment>In the "Rename..." menu: the object, the first of a name's three parts</extracomment>
+        <extracomment>In the &quot;Rename...&quot; menu: the object, the first of a name&apos;s three parts</extracomment>
         <translation>Objeto...</translation>
     </message>
     <message>
         <source>Category...</source>
-        <extracomment>In the "Rename..." menu: the category, the second of a name's three parts</extracomment>
+        <extracomment>In the &quot;Rename...&quot; menu: the category, the second of a name&apos;s three parts</extracomment>
         <translation>Categoria...</translation>
     </message>
     <message>
         <source>Value...</source>
-        <extracomment>In the "Rename..." menu: the value, the third of a name's three parts</extracomment>
+        <extracomment>In the &quot;Rename...&quot; menu: the value, the third of a name&apos;s three parts</extracomment>
         <translation>Valor...</translation>
     </message>
     <message>
@@ -2226,7 +2289,7 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     </message>
     <message>
         <source>Objects</source>
-        <extracomment>The list of the collection's object pictures</extracomment>
+        <extracomment>The list of the collection&apos;s object pictures</extracomment>
         <translation>Objetos</translation>
     </message>
 </context>
@@ -2234,24 +2297,24 @@ Button: a picture from a file becomes the attribute's picture</extracomment>
     <name>tessarine::RecordsWindow</name>
     <message>
         <source>Records of %1</source>
-        <extracomment>The window's title; %1 is the learner's name</extracomment>
+        <extracomment>The window&apos;s title; %1 is the learner&apos;s name</extracomment>
         <translation>Registos de %1</translation>
     </message>
     <message>
         <source>Learner: %1</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Aluno: %1</translation>
     </message>
     <message>
         <source>Sessions</source>
-        <extracomment>The sessions table's name, as a screen reader says it
+        <extracomment>The sessions table&apos;s name, as a screen reader says it
 ----------
 The title of the sessions table</extracomment>
         <translation>Sessões</translation>
     </message>
     <message>
         <source>Targets</source>
-        <extracomment>The targets table's name, as a screen reader says it; a target is what the learner is taught to choose
+        <extracomment>The targets table&apos;s name, as a screen reader says it; a target is what the learner is taught to choose
 ----------
 The title of the targets table; a target is what the learner is taught to choose</extracomment>
         <translation>Alvos</translation>
@@ -2305,17 +2368,17 @@ The title of the file dialog that saves the PDF report</extracomment>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <extracomment>A file dialog's filter; keep "(*.csv)" as it is</extracomment>
+        <extracomment>A file dialog&apos;s filter; keep &quot;(*.csv)&quot; as it is</extracomment>
         <translation>Ficheiros CSV (*.csv)</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <extracomment>A file dialog's filter; keep "(*.pdf)" as it is</extracomment>
+        <extracomment>A file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
         <translation>Ficheiros PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Delete %1 and all of their records? This cannot be undone.</source>
-        <extracomment>%1 is the learner's name</extracomment>
+        <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Apagar %1 e todos os seus registos? Esta ação não pode ser desfeita.</translation>
     </message>
 </context>
@@ -2328,12 +2391,12 @@ The title of the file dialog that saves the PDF report</extracomment>
     </message>
     <message>
         <source>Teaching for %1</source>
-        <extracomment>Title of the dialog; %1 is the learner's name</extracomment>
+        <extracomment>Title of the dialog; %1 is the learner&apos;s name</extracomment>
         <translation>Ensino de %1</translation>
     </message>
     <message>
         <source> sets</source>
-        <extracomment>Shown after the number in "Review mastered targets: one set in 5 sets"; keep the leading space</extracomment>
+        <extracomment>Shown after the number in &quot;Review mastered targets: one set in 5 sets&quot;; keep the leading space</extracomment>
         <translation> conjuntos</translation>
     </message>
     <message>
@@ -2351,7 +2414,7 @@ The title of the file dialog that saves the PDF report</extracomment>
     </message>
     <message>
         <source> right sets</source>
-        <extracomment>Shown after the number in "Show a reward after 3 right sets"; keep the leading space</extracomment>
+        <extracomment>Shown after the number in &quot;Show a reward after 3 right sets&quot;; keep the leading space</extracomment>
         <translation> conjuntos certos</translation>
     </message>
     <message>
@@ -2388,7 +2451,7 @@ The title of the file dialog that saves the PDF report</extracomment>
         <source>Record</source>
         <extracomment>Button: record the caption from the microphone
 ----------
-Button: record the caption from the microphone; "No microphone" on a computer without one</extracomment>
+Button: record the caption from the microphone; &quot;No microphone&quot; on a computer without one</extracomment>
         <translation>Gravar</translation>
     </message>
     <message>
@@ -2403,7 +2466,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Voice of %1</source>
-        <extracomment>%1 is the object picture's name; the buttons record, play and remove its spoken caption</extracomment>
+        <extracomment>%1 is the object picture&apos;s name; the buttons record, play and remove its spoken caption</extracomment>
         <translation>Voz de %1</translation>
     </message>
     <message>
@@ -2436,7 +2499,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     <name>tessarine::frmAbout</name>
     <message>
         <source>About MyApp</source>
-        <extracomment>The window's title until the program's name is known</extracomment>
+        <extracomment>The window&apos;s title until the program&apos;s name is known</extracomment>
         <translation>Acerca de MyApp</translation>
     </message>
     <message>
@@ -2446,7 +2509,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Application Title</source>
-        <extracomment>Shown until the program's name is known</extracomment>
+        <extracomment>Shown until the program&apos;s name is known</extracomment>
         <translation>Título da aplicação</translation>
     </message>
     <message>
@@ -2461,7 +2524,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>About %1</source>
-        <extracomment>%1 is the program's name</extracomment>
+        <extracomment>%1 is the program&apos;s name</extracomment>
         <translation>Acerca de %1</translation>
     </message>
     <message>
@@ -2490,7 +2553,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Program Options</source>
-        <extracomment>The options window's heading</extracomment>
+        <extracomment>The options window&apos;s heading</extracomment>
         <translation>Opções do programa</translation>
     </message>
     <message>
@@ -2514,16 +2577,16 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
         <translation>Reproduzir sons</translation>
     </message>
     <message>
-        <source>Sound for "OK"</source>
-        <translation>Som de "certo"</translation>
+        <source>Sound for &quot;OK&quot;</source>
+        <translation>Som de &quot;certo&quot;</translation>
     </message>
     <message>
         <source>Play the OK sound</source>
         <translation>Reproduzir o som de acerto</translation>
     </message>
     <message>
-        <source>Sound for "error"</source>
-        <translation>Som de "erro"</translation>
+        <source>Sound for &quot;error&quot;</source>
+        <translation>Som de &quot;erro&quot;</translation>
     </message>
     <message>
         <source>Play the wrong-answer sound</source>
@@ -2536,7 +2599,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Learner</source>
-        <extracomment>Label of the list of learners' names</extracomment>
+        <extracomment>Label of the list of learners&apos; names</extracomment>
         <translation>Aluno</translation>
     </message>
     <message>
@@ -2545,12 +2608,12 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Records...</source>
-        <extracomment>Button: opens the learner's records</extracomment>
+        <extracomment>Button: opens the learner&apos;s records</extracomment>
         <translation>Registos...</translation>
     </message>
     <message>
         <source>Access...</source>
-        <extracomment>Button: opens the learner's keyboard, switch and screen settings</extracomment>
+        <extracomment>Button: opens the learner&apos;s keyboard, switch and screen settings</extracomment>
         <translation>Acesso...</translation>
     </message>
     <message>
@@ -2559,7 +2622,7 @@ Button: record the caption from the microphone; "No microphone" on a computer wi
     </message>
     <message>
         <source>Teaching...</source>
-        <extracomment>Button: opens the learner's teaching settings</extracomment>
+        <extracomment>Button: opens the learner&apos;s teaching settings</extracomment>
         <translation>Ensino...</translation>
     </message>
     <message>
