@@ -219,7 +219,6 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     OKButton->setFocus();
-    growToTexts(this);
 
     IMessageBox& box = module.messageBox();
     const auto wire = [this, &box](QAbstractButton* button, auto handler) {
@@ -271,6 +270,7 @@ frmApertura::frmApertura(Module1& module, const Platform& platform, Actions acti
         lblNoAudio->setText(notice);
         lblNoAudio->setVisible(!notice.isEmpty());
     });
+    growToTexts(this);
 }
 
 void frmApertura::OKButton_Click()

@@ -117,6 +117,18 @@ void fitFrame(QWidget* frame)
         if (needed > control->width())
             control->resize(needed, control->height());
     }
+    // A text that wraps takes the lines it needs, and what lies below it moves down.
+    for (QWidget* control : controls) {
+        const auto* label = qobject_cast<const QLabel*>(control);
+        if (!label || !label->wordWrap() || label->text().isEmpty())
+            continue;
+        const int extra = label->heightForWidth(label->width()) - label->height();
+        if (extra <= 0)
+            continue;
+        const int below = control->geometry().bottom() + 1;
+        control->resize(control->width(), control->height() + extra);
+        pushDown(frame, below, extra);
+    }
     std::stable_sort(controls.begin(), controls.end(), [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
     std::vector<bool> done(controls.size(), false);
     for (std::size_t first = 0; first < controls.size(); ++first) {

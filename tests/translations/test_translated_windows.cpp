@@ -3,6 +3,8 @@
 
 #include "about/frmAbout.h"
 #include "access/AccessDialog.h"
+#include "speech/AudioOutputs.h"
+#include "speech/doubles/SpeechDoubles.h"
 #include "support/OptionsFixture.h"
 #include "teaching/TeachingDialog.h"
 #include "translations/Translations.h"
@@ -137,7 +139,10 @@ private Q_SLOTS:
             for (const QString& problem : cutOff(&window))
                 problems << QString::fromLatin1(name) + QStringLiteral(": ") + problem;
         };
+        // The longest text of the options window is the notice of a computer without sound.
         testing::OptionsWindow options;
+        options.audioNotice = audioOutputNotice(doubles::FixedAudioOutputs(false));
+        QVERIFY(!options.audioNotice.isEmpty());
         check("options", options.open());
         frmAbout about(*options.module, options.platform.platform());
         check("about", about);

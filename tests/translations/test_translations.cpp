@@ -75,7 +75,8 @@ QString updatedCopy(const QTemporaryDir& scratch, const QString& language, const
         folder = QStringLiteral(TESSARINE_SOURCE_FOLDER "/") + folder;
     // Headers are found from the sources' root, as the build's own run finds them: without it a
     // class's texts would land under another context.
-    arguments << QStringLiteral("-I") << QStringLiteral(TESSARINE_SOURCE_FOLDER) << extraOptions << QStringLiteral("-locations") << QStringLiteral("none") << QStringLiteral("-ts") << copy;
+    arguments << QStringLiteral("-I") << QStringLiteral(TESSARINE_SOURCE_FOLDER) << extraOptions << QStringLiteral("-locations")
+              << QStringLiteral("none") << QStringLiteral("-ts") << copy;
     QProcess lupdate;
     lupdate.start(QStringLiteral(TESSARINE_LUPDATE), arguments);
     if (!lupdate.waitForFinished(120000) || lupdate.exitCode() != 0) {
