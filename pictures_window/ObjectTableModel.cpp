@@ -133,7 +133,7 @@ QVariant ObjectTableModel::data(const QModelIndex& index, int role) const
         return image.isNull() ? placeholder(m_thumbnails.failed(path)) : fitted(image, column);
     }
     if (role == Qt::DisplayRole && path.isEmpty() && row.checked)
-        return column == Symbol ? tr("No symbol") : tr("No attribute");
+        return missingText(column);
     if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole) {
         const QString file = path.section(u'/', -1);
         switch (column) {
@@ -173,5 +173,7 @@ QVariant ObjectTableModel::headerData(int section, Qt::Orientation orientation, 
         return tr("Findings");
     }
 }
+
+QString ObjectTableModel::missingText(int column) { return column == Symbol ? tr("No symbol") : tr("No attribute"); }
 
 } // namespace tessarine

@@ -36,6 +36,8 @@ public:
 
     // "Works under every option." or the findings, one a line; "Checking..." before the check.
     static QString findingsText(const ObjectRow& row);
+    // What the symbol or attribute column says where the picture is missing.
+    static QString missingText(int column);
 
 private:
     void reindex();

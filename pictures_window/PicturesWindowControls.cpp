@@ -5,6 +5,8 @@
 #include "pictures_window/ObjectTableModel.h"
 #include "pictures_window/ThumbnailCache.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -100,8 +102,13 @@ void PicturesWindow::makeObjectTable()
     tblObjects->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     tblObjects->horizontalHeader()->setStretchLastSection(true);
     tblObjects->setColumnWidth(ObjectTableModel::Picture, ThumbnailCache::Side + 12);
-    tblObjects->setColumnWidth(ObjectTableModel::Symbol, ThumbnailCache::Side / 2 + 12);
-    tblObjects->setColumnWidth(ObjectTableModel::Attribute, ThumbnailCache::Side / 2 + 12);
+    // As wide as a symbol, or as the column's words where a language makes them wider.
+    for (const int column : {int(ObjectTableModel::Symbol), int(ObjectTableModel::Attribute)}) {
+        const QString header = m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int words = std::max(tblObjects->fontMetrics().horizontalAdvance(ObjectTableModel::missingText(column)),
+                                   tblObjects->horizontalHeader()->fontMetrics().horizontalAdvance(header));
+        tblObjects->setColumnWidth(column, std::max(ThumbnailCache::Side / 2 + 12, words + 16));
+    }
     tblObjects->setColumnWidth(ObjectTableModel::Name, 200);
 }
 

@@ -5,6 +5,7 @@
 #include "access/AccessDialog.h"
 #include "speech/AudioOutputs.h"
 #include "speech/doubles/SpeechDoubles.h"
+#include "support/ExerciseFixture.h"
 #include "support/OptionsFixture.h"
 #include "teaching/TeachingDialog.h"
 #include "translations/Translations.h"
@@ -150,6 +151,11 @@ private Q_SLOTS:
         check("access", access);
         TeachingDialog teaching(options.platform.messageBox, {}, {QStringLiteral("cup.colour.red.jpg")}, QStringLiteral("Ann"));
         check("teaching", teaching);
+        testing::Exercise exercise({QStringLiteral("cup.colour.red.jpg"), QStringLiteral("hat.colour.blue.jpg")},
+                                   {QStringLiteral("cup.jpg"), QStringLiteral("hat.jpg")},
+                                   {QStringLiteral("colour.red.jpg"), QStringLiteral("colour.blue.jpg")});
+        QVERIFY(!exercise.open());
+        check("exercise", *exercise.window);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 };
