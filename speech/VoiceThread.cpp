@@ -6,6 +6,7 @@
 
 #include <future>
 #include <memory>
+#include <vector>
 
 namespace tessarine {
 
@@ -29,9 +30,14 @@ VoiceThread::~VoiceThread()
     QMetaObject::invokeMethod(
         m_context, [context = m_context] { delete context; }, Qt::QueuedConnection);
     m_thread->quit();
-    if (m_thread->wait(FinishMs))
+    if (m_thread->wait(FinishMs)) {
         delete m_thread;
-    // Otherwise an engine holds the thread; deleting a running QThread would end the program.
+        return;
+    }
+    // An engine holds the thread, and deleting a running QThread would end the program: it is kept,
+    // in a list that is never freed, until the program ends.
+    static auto* const leftBehind = new std::vector<QThread*>;
+    leftBehind->push_back(m_thread);
 }
 
 void VoiceThread::post(std::function<void()> job)
