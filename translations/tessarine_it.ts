@@ -513,8 +513,8 @@ cartella non si può leggere, la scheda non si può scrivere o la riga di comand
     <message numerus="yes">
         <source>%n time(s), once for each of them</source>
         <translation>
-            <numerusform>%n volta, una per ciascuno</numerusform>
-            <numerusform>%n volte, una per ciascuno</numerusform>
+            <numerusform>%n volta, una per ciascuna</numerusform>
+            <numerusform>%n volte, una per ciascuna</numerusform>
         </translation>
     </message>
     <message>
