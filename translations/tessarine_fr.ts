@@ -2325,7 +2325,7 @@ The title of the targets table; a target is what the learner is taught to choose
     </message>
     <message>
         <source>Per session, the percent right at the first try of symbols and attributes answered without a prompt, of all first tries answered without a prompt (independent) and of all answered with one (prompted), and the mastery line; the same numbers are in the Sessions table</source>
-        <translation>Par séance, le pourcentage de réussite au premier essai des pictogrammes et des attributs répondus sans guidance, de tous les premiers essais répondus sans guidance (en autonomie) et de tous ceux répondus avec guidance (avec guidance), ainsi que la ligne de maîtrise&#xa0;; les mêmes chiffres figurent dans le tableau Séances</translation>
+        <translation>Par séance, le pourcentage de réussite au premier essai des pictogrammes et des attributs sans guidance, de tous les premiers essais sans guidance (en autonomie) et de tous ceux avec guidance (avec guidance), ainsi que la ligne de maîtrise&#xa0;; les mêmes chiffres figurent dans le tableau Séances</translation>
     </message>
     <message>
         <source>Mastery rule</source>
