@@ -149,12 +149,12 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     <message>
         <source>%1 on</source>
         <extracomment>%1 is the name of an option</extracomment>
-        <translation>%1 an</translation>
+        <translation>eingeschalteter Option %1</translation>
     </message>
     <message>
         <source>%1 off</source>
         <extracomment>%1 is the name of an option</extracomment>
-        <translation>%1 aus</translation>
+        <translation>ausgeschalteter Option %1</translation>
     </message>
     <message>
         <source>Always</source>
@@ -164,15 +164,15 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     <message>
         <source>With %1</source>
         <extracomment>%1, %2 and %3 name options, each as it is set (&quot;on&quot;, &quot;off&quot;, or a choice)</extracomment>
-        <translation>Mit %1</translation>
+        <translation>Bei %1</translation>
     </message>
     <message>
         <source>With %1 and %2</source>
-        <translation>Mit %1 und %2</translation>
+        <translation>Bei %1 und %2</translation>
     </message>
     <message>
         <source>With %1 and %2 and %3</source>
-        <translation>Mit %1, %2 und %3</translation>
+        <translation>Bei %1, %2 und %3</translation>
     </message>
 </context>
 <context>
@@ -496,15 +496,15 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     </message>
     <message>
         <source>No set can be shown: when the exercise opens, %1.</source>
-        <translation>Keine Runde kann gezeigt werden: Wenn die Übung öffnet, %1.</translation>
+        <translation>Es kann keine Runde gezeigt werden: Beim Öffnen der Übung %1.</translation>
     </message>
     <message>
         <source>No set has a right symbol, and with %1 on %2.</source>
-        <translation>Keine Runde hat ein richtiges Symbol, und mit %1 an %2.</translation>
+        <translation>Keine Runde hat ein richtiges Symbol, und bei eingeschalteter Option %1 %2.</translation>
     </message>
     <message>
         <source>No set has a right attribute, and with %1 on %2.</source>
-        <translation>Keine Runde hat ein richtiges Merkmal, und mit %1 an %2.</translation>
+        <translation>Keine Runde hat ein richtiges Merkmal, und bei eingeschalteter Option %1 %2.</translation>
     </message>
     <message>
         <source>The exercise also shows the message %1 when it opens.</source>
@@ -581,8 +581,8 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <source>%n picture(s) never shown (%1), and every time the exercise opens it shows the error message %2 %3.</source>
         <extracomment>%1 is a list of file names, %2 the exercise&apos;s error message, %3 how often it is shown</extracomment>
         <translation>
-            <numerusform>%n Bild wird nie gezeigt (%1), und jedes Mal, wenn die Übung öffnet, zeigt sie die Fehlermeldung %2 %3.</numerusform>
-            <numerusform>%n Bilder werden nie gezeigt (%1), und jedes Mal, wenn die Übung öffnet, zeigt sie die Fehlermeldung %2 %3.</numerusform>
+            <numerusform>%n Bild wird nie gezeigt (%1), und jedes Mal, wenn die Übung geöffnet wird, zeigt sie die Fehlermeldung %2 %3.</numerusform>
+            <numerusform>%n Bilder werden nie gezeigt (%1), und jedes Mal, wenn die Übung geöffnet wird, zeigt sie die Fehlermeldung %2 %3.</numerusform>
         </translation>
     </message>
     <message>
@@ -689,7 +689,7 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     </message>
     <message>
         <source>Every set with %1 %2.</source>
-        <translation>In jeder Runde mit %1 %2.</translation>
+        <translation>Für %1 %2.</translation>
     </message>
     <message>
         <source>%1, other sets stop the same way whenever this picture is drawn as the wrong choice.</source>
@@ -803,8 +803,8 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
         <source>The caption reads %1. The exercise shows two error messages %2 each time it reads the missing third part: %n message(s) every time this picture comes up, and more with %3 on.</source>
         <extracomment>%1 is the caption, %2 the exercise&apos;s error message, %3 the name of an option</extracomment>
         <translation>
-            <numerusform>Die Beschriftung lautet %1. Die Übung zeigt jedes Mal, wenn sie den fehlenden dritten Teil liest, zwei Fehlermeldungen %2: %n Meldung bei jedem Erscheinen dieses Bildes, und mehr mit %3 an.</numerusform>
-            <numerusform>Die Beschriftung lautet %1. Die Übung zeigt jedes Mal, wenn sie den fehlenden dritten Teil liest, zwei Fehlermeldungen %2: %n Meldungen bei jedem Erscheinen dieses Bildes, und mehr mit %3 an.</numerusform>
+            <numerusform>Die Beschriftung lautet %1. Die Übung zeigt jedes Mal, wenn sie den fehlenden dritten Teil liest, zwei Fehlermeldungen %2: %n Meldung bei jedem Erscheinen dieses Bildes, und mehr bei eingeschalteter Option %3.</numerusform>
+            <numerusform>Die Beschriftung lautet %1. Die Übung zeigt jedes Mal, wenn sie den fehlenden dritten Teil liest, zwei Fehlermeldungen %2: %n Meldungen bei jedem Erscheinen dieses Bildes, und mehr bei eingeschalteter Option %3.</numerusform>
         </translation>
     </message>
     <message>
@@ -849,11 +849,11 @@ ist nicht lesbar, das Blatt kann nicht geschrieben werden oder die Befehlszeile 
     </message>
     <message>
         <source>The symbol row has no right answer: with %1 off it stays blank, with it on only a wrong symbol is shown. With &quot;Use sequence&quot; on, the attribute row never appears, so the learner can only leave the set with &quot;%2&quot;.</source>
-        <translation>Die Symbolreihe hat keine richtige Antwort: Mit %1 aus bleibt sie leer, mit %1 an wird nur ein falsches Symbol gezeigt. Mit „Erst Symbol, dann Merkmal“ an erscheint die Merkmalreihe nie, sodass der Lerner die Runde nur mit „%2“ verlassen kann.</translation>
+        <translation>Die Symbolreihe hat keine richtige Antwort: Bei ausgeschalteter Option %1 bleibt sie leer, bei eingeschalteter wird nur ein falsches Symbol gezeigt. Bei eingeschalteter Option „Erst Symbol, dann Merkmal“ erscheint die Merkmalreihe nie, sodass der Lerner die Runde nur mit „%2“ verlassen kann.</translation>
     </message>
     <message>
         <source>The attribute row has no right answer (with %1 on only a wrong one is shown). With &quot;Use sequence&quot; on, the learner cannot finish the set: only &quot;%2&quot; leaves it.</source>
-        <translation>Die Merkmalreihe hat keine richtige Antwort (mit %1 an wird nur eine falsche gezeigt). Mit „Erst Symbol, dann Merkmal“ an kann der Lerner die Runde nicht beenden: Nur „%2“ verlässt sie.</translation>
+        <translation>Die Merkmalreihe hat keine richtige Antwort (bei eingeschalteter Option %1 wird nur eine falsche gezeigt). Bei eingeschalteter Option „Erst Symbol, dann Merkmal“ kann der Lerner die Runde nicht beenden: Nur „%2“ verlässt sie.</translation>
     </message>
 </context>
 <context>
@@ -1033,7 +1033,7 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
     </message>
     <message>
         <source>%1 is damaged, or is not the kind of picture its name says.</source>
-        <translation>%1 ist beschädigt oder keine Bildart, wie sein Name sie angibt.</translation>
+        <translation>%1 ist beschädigt oder nicht die Art Bild, die sein Name angibt.</translation>
     </message>
     <message>
         <source>%1 is not a picture this computer can read.</source>
