@@ -689,7 +689,7 @@ Código de saída: 0 todos os conjuntos funcionam e nada foi encontrado; 1 foi e
     </message>
     <message>
         <source>Every set with %1 %2.</source>
-        <translation>Todos os conjuntos com %1 %2.</translation>
+        <translation>Em todos os conjuntos com %1, %2.</translation>
     </message>
     <message>
         <source>%1, other sets stop the same way whenever this picture is drawn as the wrong choice.</source>
