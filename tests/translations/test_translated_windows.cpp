@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QtTest>
 
 using namespace tessarine;
@@ -79,7 +78,7 @@ QString describe(const QWidget* widget)
     return QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(widget->metaObject()->className()), text);
 }
 
-// Every text of the window whole, each control inside its frame and the window on the screen, and
+// Every text of the window whole, each control inside its frame and the window on a small screen, and
 // no two controls of one frame on top of each other.
 QStringList cutOff(QWidget* window)
 {
@@ -108,8 +107,11 @@ QStringList cutOff(QWidget* window)
             if (const QRect both = controls[i]->geometry() & controls[j]->geometry();
                 controls[i]->parentWidget() == controls[j]->parentWidget() && both.height() > 2 && both.width() > 2)
                 problems << QStringLiteral("%1 lies over %2").arg(describe(controls[i]), describe(controls[j]));
-    if (!window->screen()->availableGeometry().contains(window->frameGeometry()))
-        problems << QStringLiteral("the window does not fit on the screen");
+    // The smallest screen the exercise is laid out for (the offscreen screen's size and fonts vary);
+    // the exercise itself fills whatever screen there is.
+    if (const QSize size = window->frameGeometry().size(); !window->isMaximized() && (size.width() > 1024 || size.height() > 600))
+        problems
+            << QStringLiteral("the window (%1 by %2) does not fit a 1024 by 600 screen").arg(size.width()).arg(size.height());
     return problems;
 }
 
