@@ -67,15 +67,12 @@ QtSpeechVoice::QtSpeechVoice(QString language)
         if (m_onFailure)
             m_onFailure(reason);
     });
-    engine->moveToThread(m_thread->context()->thread());
+    m_thread->adopt(engine);
     m_thread->post([engine, language = std::move(language)] { engine->load(language); });
 }
 
-QtSpeechVoice::~QtSpeechVoice()
-{
-    m_answers.reset();
-    m_thread->post([engine = m_engine] { delete engine; });
-}
+// The engine goes with the voice thread.
+QtSpeechVoice::~QtSpeechVoice() { m_answers.reset(); }
 
 bool QtSpeechVoice::available() { return !QTextToSpeech::availableEngines().isEmpty(); }
 

@@ -20,15 +20,13 @@ VoiceThread::VoiceThread()
     , m_context(new QObject)
 {
     m_thread->setObjectName(QStringLiteral("voice"));
-    m_context->moveToThread(m_thread);
+    adopt(m_context);
     m_thread->start();
 }
 
 VoiceThread::~VoiceThread()
 {
-    // The context goes on its own thread, after every job posted before it.
-    QMetaObject::invokeMethod(
-        m_context, [context = m_context] { delete context; }, Qt::QueuedConnection);
+    // Jobs not yet run are dropped; what the thread adopted goes as it finishes.
     m_thread->quit();
     if (m_thread->wait(FinishMs)) {
         delete m_thread;
@@ -38,6 +36,13 @@ VoiceThread::~VoiceThread()
     // in a list that is never freed, until the program ends.
     static auto* const leftBehind = new std::vector<QThread*>;
     leftBehind->push_back(m_thread);
+}
+
+void VoiceThread::adopt(QObject* object)
+{
+    object->moveToThread(m_thread);
+    // Run on the finishing thread, which deletes what deleteLater() leaves before it ends.
+    QObject::connect(m_thread, &QThread::finished, object, &QObject::deleteLater);
 }
 
 void VoiceThread::post(std::function<void()> job)
