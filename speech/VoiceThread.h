@@ -26,8 +26,6 @@ public:
     // Runs `job` on the thread and waits for it at most `timeout`; false when it did not finish in
     // time (it may still finish later: it must own what it touches).
     bool runAndWait(std::function<void()> job, std::chrono::milliseconds timeout);
-    // An object that lives on the thread: signals connected with it as context run there.
-    QObject* context() const { return m_context; }
 
 private:
     QThread* m_thread;
