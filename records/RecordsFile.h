@@ -21,6 +21,11 @@ namespace tessarine {
 // records.damaged-<date>-<time>.sqlite with its log, and a new file is started, when opened for
 // writing; opened for reading, it is only refused. The records folder is kept to its owner (0700),
 // the file and its log and index to their owner (0600), whatever the umask.
+//
+// The same records may instead live on a school's PostgreSQL server, named by a libpq connection
+// string (host, dbname and user, or service=NAME; the password comes from ~/.pgpass). There the
+// same statements run, save for the few a dialect needs (see `onServer`), and the server's
+// failures become records errors the same way.
 class RecordsFile {
 public:
     enum class Mode {
@@ -29,7 +34,12 @@ public:
     };
     static constexpr int BusyTimeoutMs = 250;
 
+    struct Server {
+        QString connection; // a libpq connection string
+    };
+
     explicit RecordsFile(QString filePath);
+    explicit RecordsFile(Server server);
     ~RecordsFile();
     RecordsFile(const RecordsFile&) = delete;
     RecordsFile& operator=(const RecordsFile&) = delete;
@@ -38,23 +48,44 @@ public:
     // other failure throws.
     std::optional<RuntimeError> open(Mode mode);
     bool isOpen() const { return m_open; }
+    // The file's path, or the server's connection string.
     const QString& filePath() const { return m_filePath; }
+    bool onServer() const { return m_onServer; }
+    // The file's path, or the server as a user would name it, for messages.
+    QString shownName() const;
 
     QSqlQuery prepared(const QString& sql);
     void exec(QSqlQuery& query);
     void exec(const QString& sql);
     QSqlDatabase& database() { return m_db; }
+    // Runs `body` in one transaction, rolled back when it throws.
+    template <typename Body>
+    void transaction(Body&& body)
+    {
+        exec(QStringLiteral("BEGIN"));
+        try {
+            body();
+            exec(QStringLiteral("COMMIT"));
+        } catch (...) {
+            rollback();
+            throw;
+        }
+    }
+    void rollback() noexcept;
 
 private:
     void prepareWrite();
     void inspect();
     void connect(Mode mode);
+    void connectServer(Mode mode);
+    void inspectServer();
     void closeConnections();
     RuntimeError setAside(bool walExisted);
     enum class Doing { Opening, Reading, Writing };
     RuntimeError failure(Doing doing, const QSqlError& error) const;
 
     QString m_filePath;
+    bool m_onServer = false;
     QString m_connection;
     QSqlDatabase m_db;
     bool m_open = false;

@@ -22,6 +22,8 @@ struct SessionSummary {
     MasteryRule::Score promptedSymbols;
     MasteryRule::Score promptedAttributes;
     std::optional<double> medianResponseMs; // of the first choices; none without clicks
+    QString computer;                       // where it was recorded; empty before that was kept
+    QString desktopUser;
 
     // Both rows together.
     MasteryRule::Score independent() const;

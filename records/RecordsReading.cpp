@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 // The store's reading: the learners, their rule, their progress and their clicks.
 
 namespace tessarine {
@@ -32,13 +34,30 @@ AnswerLog::SetKind setKindFromName(const QString& name)
 
 QStringList RecordsStore::learners()
 {
-    auto query = m_file.prepared(QStringLiteral("SELECT name FROM learners ORDER BY name COLLATE NOCASE, name"));
+    auto query = m_file.prepared(QStringLiteral("SELECT name FROM learners"));
     query.setForwardOnly(true);
     m_file.exec(query);
-    QStringList names;
+    QList<QByteArray> names;
     while (query.next())
-        names.append(query.value(0).toString());
-    return names;
+        names.append(query.value(0).toString().toUtf8());
+    // Sorted here rather than by the database, whose order a server's locale would change: ASCII
+    // letters without regard to case, then byte by byte, as the records file always listed them.
+    const auto folded = [](const QByteArray& name) {
+        QByteArray lower = name;
+        for (char& c : lower)
+            c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        return lower;
+    };
+    std::sort(names.begin(), names.end(), [&](const QByteArray& a, const QByteArray& b) {
+        const auto foldedA = folded(a);
+        const auto foldedB = folded(b);
+        return foldedA != foldedB ? foldedA < foldedB : a < b;
+    });
+    QStringList result;
+    result.reserve(names.size());
+    for (const auto& name : names)
+        result.append(QString::fromUtf8(name));
+    return result;
 }
 
 bool RecordsStore::hasLearner(const QString& name)
@@ -76,8 +95,9 @@ LearnerProgress RecordsStore::progress(const QString& learner, const MasteryRule
 {
     const auto learnerId = learnerIdOf(learner);
     QList<SessionSummary> sessions;
-    auto sessionRows = m_file.prepared(QStringLiteral("SELECT id, started, set_count, median_ms, median_done FROM sessions"
-                                                      " WHERE learner_id = ? ORDER BY started, id"));
+    auto sessionRows = m_file.prepared(
+        QStringLiteral("SELECT id, started, set_count, median_ms, median_done, computer, desktop_user FROM sessions"
+                       " WHERE learner_id = ? ORDER BY started, id"));
     sessionRows.setForwardOnly(true);
     sessionRows.addBindValue(learnerId);
     m_file.exec(sessionRows);
@@ -86,6 +106,8 @@ LearnerProgress RecordsStore::progress(const QString& learner, const MasteryRule
         summary.id = sessionRows.value(0).toLongLong();
         summary.started = fromIsoUtc(sessionRows.value(1).toString());
         summary.sets = sessionRows.value(2).toInt();
+        summary.computer = sessionRows.value(5).toString();
+        summary.desktopUser = sessionRows.value(6).toString();
         if (sessionRows.value(4).toInt() != 0) {
             if (!sessionRows.isNull(3))
                 summary.medianResponseMs = sessionRows.value(3).toDouble();

@@ -11,12 +11,13 @@ namespace tessarine {
 
 class RecordsFile;
 
-// The tables of the records file and their versions, kept in `PRAGMA user_version`. Each version's
+// The tables of the records and their versions, kept in `PRAGMA user_version` in a file and in the
+// table schema_version on a server. Each version's
 // step brings a file from the version before it to its own; a file is migrated through every step
 // after the version it carries, in one transaction.
 namespace RecordsSchema {
 
-inline constexpr int Version = 5;
+inline constexpr int Version = 6;
 
 enum class Kind {
     Records,    // ours: records tables of this or an earlier version, or an empty database

@@ -2,9 +2,12 @@
 
 #include "records/RecordsError.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
+#include <QSysInfo>
+#include <QUuid>
 
 // The store's writes; its reading is in RecordsReading.cpp.
 
@@ -18,6 +21,21 @@ QString isoUtc(const QDateTime& time) { return time.toUTC().toString(Qt::ISODate
 QString text(const QString& value) { return value.isNull() ? QStringLiteral("") : value; }
 
 } // namespace
+
+// The id a statement ending in RETURNING id gave the row it inserted.
+qint64 RecordsStore::insertedId(QSqlQuery& insert)
+{
+    m_file.exec(insert);
+    if (!insert.next())
+        throw RuntimeError(
+            RecordsErrorNumber::CannotOpen,
+            //: %1 is the records file's path or names the school server
+            QCoreApplication::translate("RecordsStore", "The records in %1 did not keep a new row; records are not kept")
+                .arg(m_file.shownName()));
+    const auto id = insert.value(0).toLongLong();
+    insert.finish();
+    return id;
+}
 
 QString rowName(AnswerLog::Row row)
 {
@@ -61,7 +79,20 @@ RecordsStore::RecordsStore(QString filePath)
 {
 }
 
+RecordsStore::RecordsStore(RecordsFile::Server server)
+    : m_file(std::move(server))
+{
+}
+
 RecordsStore::~RecordsStore() = default;
+
+SessionOrigin SessionOrigin::here()
+{
+    auto user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("LOGNAME");
+    return {QUuid::createUuid().toString(QUuid::WithoutBraces), QSysInfo::machineHostName(), user, false};
+}
 
 std::optional<RuntimeError> RecordsStore::open() { return m_file.open(RecordsFile::Mode::Write); }
 
@@ -71,7 +102,7 @@ int RecordsStore::schemaVersion() { return RecordsSchema::version(m_file); }
 
 qint64 RecordsStore::ensureLearner(const QString& name)
 {
-    auto insert = m_file.prepared(QStringLiteral("INSERT OR IGNORE INTO learners (name) VALUES (?)"));
+    auto insert = m_file.prepared(QStringLiteral("INSERT INTO learners (name) VALUES (?) ON CONFLICT (name) DO NOTHING"));
     insert.addBindValue(name);
     m_file.exec(insert);
     return learnerIdOf(name);
@@ -84,7 +115,8 @@ void RecordsStore::deleteLearner(const QString& name)
     remove.addBindValue(id);
     m_file.exec(remove);
     // The log would still hold the deleted pages until the next checkpoint.
-    QSqlQuery(m_file.database()).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    if (!m_file.onServer())
+        QSqlQuery(m_file.database()).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
 }
 
 void RecordsStore::setMasteryRule(const QString& learner, const MasteryRule& rule)
@@ -100,17 +132,21 @@ void RecordsStore::setMasteryRule(const QString& learner, const MasteryRule& rul
 }
 
 qint64 RecordsStore::beginSession(qint64 learnerId, const QDateTime& started, const QVariantMap& options,
-                                  const QString& programVersion, const QString& programFolder)
+                                  const QString& programVersion, const QString& programFolder, const SessionOrigin& origin)
 {
     auto insert = m_file.prepared(QStringLiteral("INSERT INTO sessions (learner_id, started, options, program_version,"
-                                                 " program_folder) VALUES (?, ?, ?, ?, ?)"));
+                                                 " program_folder, uuid, computer, desktop_user, unsent)"
+                                                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"));
     insert.addBindValue(learnerId);
     insert.addBindValue(isoUtc(started));
     insert.addBindValue(QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(options)).toJson(QJsonDocument::Compact)));
     insert.addBindValue(text(programVersion));
     insert.addBindValue(text(programFolder));
-    m_file.exec(insert);
-    return insert.lastInsertId().toLongLong();
+    insert.addBindValue(origin.uuid.isEmpty() ? QUuid::createUuid().toString(QUuid::WithoutBraces) : origin.uuid);
+    insert.addBindValue(text(origin.computer));
+    insert.addBindValue(text(origin.desktopUser));
+    insert.addBindValue(origin.unsent ? 1 : 0);
+    return insertedId(insert);
 }
 
 void RecordsStore::endSession(qint64 sessionId, const QDateTime& ended)
@@ -128,7 +164,7 @@ qint64 RecordsStore::addSet(qint64 sessionId, int number, const AnswerLog::Set& 
     auto insert = m_file.prepared(
         QStringLiteral("INSERT INTO sets (session_id, number, object, caption, symbol_right, symbol_distractor,"
                        " symbol_right_element, attribute_right, attribute_distractor, attribute_right_element, error, kind)"
-                       " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                       " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"));
     insert.addBindValue(sessionId);
     insert.addBindValue(number);
     insert.addBindValue(text(set.object));
@@ -141,8 +177,7 @@ qint64 RecordsStore::addSet(qint64 sessionId, int number, const AnswerLog::Set& 
     insert.addBindValue(set.attributes.rightElement);
     insert.addBindValue(text(set.error));
     insert.addBindValue(setKindName(set.kind));
-    m_file.exec(insert);
-    return insert.lastInsertId().toLongLong();
+    return insertedId(insert);
 }
 
 void RecordsStore::endSet(qint64 setId, AnswerLog::SetEnd how)
@@ -153,13 +188,14 @@ void RecordsStore::endSet(qint64 setId, AnswerLog::SetEnd how)
     m_file.exec(update);
 }
 
-void RecordsStore::addClick(qint64 setId, AnswerLog::Row row, int element, const QString& file, bool correct, bool firstTry,
-                            bool prompted, qint64 responseMs)
+void RecordsStore::addClick(qint64 setId, int ordinal, AnswerLog::Row row, int element, const QString& file, bool correct,
+                            bool firstTry, bool prompted, qint64 responseMs)
 {
     // The one statement of every click, prepared once.
     if (!m_insertClick)
-        m_insertClick = m_file.prepared(QStringLiteral("INSERT INTO clicks (set_id, row, element, file, correct,"
-                                                       " first_try, response_ms, prompted) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+        m_insertClick = m_file.prepared(
+            QStringLiteral("INSERT INTO clicks (set_id, row, element, file, correct,"
+                           " first_try, response_ms, prompted, ordinal) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     auto& insert = *m_insertClick;
     insert.bindValue(0, setId);
     insert.bindValue(1, rowName(row));
@@ -169,6 +205,7 @@ void RecordsStore::addClick(qint64 setId, AnswerLog::Row row, int element, const
     insert.bindValue(5, firstTry ? 1 : 0);
     insert.bindValue(6, responseMs);
     insert.bindValue(7, prompted ? 1 : 0);
+    insert.bindValue(8, ordinal);
     m_file.exec(insert);
 }
 

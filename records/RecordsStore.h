@@ -35,12 +35,24 @@ struct ClickRecord {
     AnswerLog::SetKind setKind = AnswerLog::SetKind::Teach;
 };
 
-// The learners' records in one SQLite file. Every write is its own transaction, committed and
-// synced before the call returns (write-ahead log with full sync: one sync per click, and a crash
-// or a power cut loses at most the click being written). Failures throw RuntimeError with a
-// records error number; the store never shows anything itself. How the file is opened, set aside
-// when damaged and kept to its owner is RecordsFile's; its tables and their versions are
-// RecordsSchema's.
+// Where a session came from, and whether it still waits to be sent to the school server.
+struct SessionOrigin {
+    QString uuid;        // made when empty
+    QString computer;    // the computer's name
+    QString desktopUser; // who was logged in
+    bool unsent = false; // kept on this computer while the server could not be reached
+
+    // This computer and its logged-in user, with a new uuid.
+    static SessionOrigin here();
+};
+
+// The learners' records in one SQLite file, or on a school's PostgreSQL server (see RecordsFile). Every write is its own
+// transaction, committed and synced before the call returns (write-ahead log with full sync: one sync per click, and a crash or a
+// power cut loses at most the click being written). Failures throw RuntimeError with a records error number; the store never
+// shows anything itself. How the file is opened, set aside when damaged and kept to its owner is RecordsFile's; its tables and
+// their versions are RecordsSchema's.
+struct SessionCopy;
+
 class RecordsStore {
 public:
     static constexpr int SchemaVersion = RecordsSchema::Version;
@@ -51,6 +63,8 @@ public:
     static QString defaultFilePath();
 
     explicit RecordsStore(QString filePath);
+    // The records on a server, named by a libpq connection string.
+    explicit RecordsStore(RecordsFile::Server server);
     ~RecordsStore();
     RecordsStore(const RecordsStore&) = delete;
     RecordsStore& operator=(const RecordsStore&) = delete;
@@ -66,6 +80,7 @@ public:
     void openForReading();
     bool isOpen() const { return m_file.isOpen(); }
     const QString& filePath() const { return m_file.filePath(); }
+    bool onServer() const { return m_file.onServer(); }
     int schemaVersion();
 
     QStringList learners();
@@ -87,21 +102,32 @@ public:
     TeachingHistory teachingHistory(const QString& learner, const MasteryRule& rule);
 
     qint64 beginSession(qint64 learnerId, const QDateTime& started, const QVariantMap& options, const QString& programVersion,
-                        const QString& programFolder);
+                        const QString& programFolder, const SessionOrigin& origin = SessionOrigin::here());
     void endSession(qint64 sessionId, const QDateTime& ended);
     qint64 addSet(qint64 sessionId, int number, const AnswerLog::Set& set);
     void endSet(qint64 setId, AnswerLog::SetEnd how);
     // `firstTry` only for a first choice that counts toward the scores and the medians; a prompted
-    // one is scored apart from the independent ones.
-    void addClick(qint64 setId, AnswerLog::Row row, int element, const QString& file, bool correct, bool firstTry, bool prompted,
-                  qint64 responseMs);
+    // one is scored apart from the independent ones. `ordinal` counts the set's clicks from 1.
+    void addClick(qint64 setId, int ordinal, AnswerLog::Row row, int element, const QString& file, bool correct, bool firstTry,
+                  bool prompted, qint64 responseMs);
 
     LearnerProgress progress(const QString& learner, const MasteryRule& rule);
     // Every click of the learner in the order they happened.
     void forEachClick(const QString& learner, const std::function<void(const ClickRecord&)>& visit);
 
+    // Sending to the school server (RecordsSending.cpp). The sessions kept here unsent, oldest first.
+    QStringList unsentSessions();
+    // One session as it is kept, to be merged into the server's records.
+    SessionCopy copySession(const QString& uuid);
+    // Adds what the server does not have yet of the session, in one transaction: sending it again,
+    // whole or after being cut off half way, adds nothing twice.
+    void mergeSession(const SessionCopy& session);
+    // Removes a session the server has taken.
+    void forgetSession(const QString& uuid);
+
 private:
     qint64 learnerIdOf(const QString& name);
+    qint64 insertedId(QSqlQuery& insert);
     QList<ScoreRow> scoreRows(qint64 learnerId);
     QMap<QString, QString> settingsLines(const QString& learner, const QString& column, bool escapedValues);
     void setSettingsLines(const QString& learner, const QString& column, bool escapedValues,
