@@ -81,6 +81,8 @@ void SessionRecorder::moveToLocal(const std::exception_ptr& lost)
         m_journal.serverLost(notice);
     else
         Guard(m_messageBox, QStringLiteral("SessionRecorder")).report(std::make_exception_ptr(notice));
+    // This session and those after it in the run wait here to be sent.
+    m_journal.unsent = true;
     m_origin.unsent = true;
     if (m_sessionId != 0) {
         const auto learnerId = local->ensureLearner(m_session.learner.trimmed());

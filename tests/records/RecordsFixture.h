@@ -15,6 +15,11 @@ struct ScriptedRecorder {
         : recorder(file, box, {[this] { return ms; }, [this] { return now; }})
     {
     }
+    // Over records already open, such as a server's.
+    ScriptedRecorder(std::unique_ptr<RecordsStore> store, IMessageBox& box)
+        : recorder(std::move(store), box, {[this] { return ms; }, [this] { return now; }})
+    {
+    }
     qint64 ms = 0;
     QDateTime now = QDateTime(QDate(2026, 3, 2), QTime(9, 30), Qt::UTC);
     SessionRecorder recorder;

@@ -262,9 +262,10 @@ private Q_SLOTS:
                 // Each row whole, the new columns appended at their defaults: no click was prompted,
                 // every set was taught, so every figure stays.
                 // Sessions get a uuid of their own, no computer or user, and are no unsent ones.
-                const QMap<QString, QString> added{{"learners", "|"},  {"sessions", "|UUID|||0"}, {"sets", "|teach"},
-                                                   {"clicks", "|0|"}, {"scores", "|0|0"}};
-                const QRegularExpression uuid(QStringLiteral("[0-9a-f]{8}-[0-9a-f]{4}-4[0-9a-f]{3}-[89ab][0-9a-f]{3}-[0-9a-f]{12}"));
+                const QMap<QString, QString> added{
+                    {"learners", "|"}, {"sessions", "|UUID|||0"}, {"sets", "|teach"}, {"clicks", "|0|"}, {"scores", "|0|0"}};
+                const QRegularExpression uuid(
+                    QStringLiteral("[0-9a-f]{8}-[0-9a-f]{4}-4[0-9a-f]{3}-[89ab][0-9a-f]{3}-[0-9a-f]{12}"));
                 for (const auto& table : tables) {
                     QStringList expected = before.value(table);
                     for (auto& row : expected)
