@@ -13,6 +13,7 @@ inline constexpr int Locked = 3218;       // another program holds the file
 inline constexpr int NewerVersion = 3161; // made by a later version of the program
 inline constexpr int UnknownLearner = 3265;
 inline constexpr int ExportFailed = 3027;
+inline constexpr int ServerSetting = 3151; // the school server's connection string is missing or cannot be kept
 } // namespace RecordsErrorNumber
 
 } // namespace tessarine
