@@ -14,7 +14,7 @@ inline constexpr int NewerVersion = 3161; // made by a later version of the prog
 inline constexpr int UnknownLearner = 3265;
 inline constexpr int ExportFailed = 3027;
 inline constexpr int ServerUnreachable = 3151; // the school server does not answer or cannot be used
-inline constexpr int ServerSetting = 3152;     // a server setting that cannot be kept
+inline constexpr int ServerSetting = 3152;     // the server's connection string is missing or cannot be kept
 } // namespace RecordsErrorNumber
 
 } // namespace tessarine

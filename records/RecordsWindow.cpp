@@ -3,6 +3,7 @@
 #include "core/ErrorGuard.h"
 #include "records/RecordsChart.h"
 #include "records/RecordsModel.h"
+#include "records/RecordsPlaceBox.h"
 #include "records/RecordsPrompts.h"
 #include "records/RecordsReport.h"
 
@@ -68,7 +69,8 @@ QSpinBox* makeSpinBox(int minimum, int maximum, int value, const QString& suffix
 
 } // namespace
 
-RecordsWindow::RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMessageBox& messageBox, QWidget* parent)
+RecordsWindow::RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMessageBox& messageBox, IRecordsPlace* place,
+                             QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_model(model)
     , m_prompts(prompts)
@@ -134,6 +136,12 @@ RecordsWindow::RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMes
     top->addWidget(chartView, 1);
     auto* side = new QVBoxLayout;
     side->addWidget(ruleBox);
+    if (place) {
+        placeBox = new RecordsPlaceBox(*place, messageBox, this);
+        side->addWidget(placeBox);
+        connect(placeBox, &RecordsPlaceBox::placeChanged, this, &RecordsWindow::placeChanged);
+        connect(placeBox, &RecordsPlaceBox::recordsSent, this, &RecordsWindow::recordsSent);
+    }
     side->addLayout(buttons);
     top->addLayout(side);
 
