@@ -87,8 +87,19 @@ void RunFlow::openRecords(const QString& learner)
     if (!m_recordsStore)
         return;
     m_recordsModel = std::make_unique<RecordsModel>(*m_recordsStore, learner);
-    m_recordsWindow = new RecordsWindow(*m_recordsModel, m_recordsPrompts, m_module.messageBox());
+    m_recordsWindow = new RecordsWindow(*m_recordsModel, m_recordsPrompts, m_module.messageBox(), &m_records);
     m_recordsWindow->setAttribute(Qt::WA_DeleteOnClose);
+    // The window is made again over the records now chosen, or those just sent; queued, as the
+    // window that asks is the one that goes.
+    const auto reopen = [this, learner] {
+        runUnguarded(m_module.messageBox(), [&] {
+            if (m_options)
+                m_options->learnersChanged();
+            openRecords(learner);
+        });
+    };
+    QObject::connect(m_recordsWindow, &RecordsWindow::placeChanged, m_recordsWindow, reopen, Qt::QueuedConnection);
+    QObject::connect(m_recordsWindow, &RecordsWindow::recordsSent, m_recordsWindow, reopen, Qt::QueuedConnection);
     QObject::connect(m_recordsWindow, &RecordsWindow::learnerDeleted, m_recordsWindow, [this](const QString& deleted) {
         runUnguarded(m_module.messageBox(), [&] {
             m_records.learnerDeleted(deleted, QStringLiteral("cmdDeleteLearner_Click"));
@@ -164,7 +175,8 @@ void RunFlow::openExercise(QPointer<QWidget>& window)
         aids.access = records.access;
         aids.teaching = records.teaching;
         aids.history = records.history;
-        m_answerLog = std::make_unique<SessionRecorder>(std::move(records.store), m_module.messageBox());
+        m_answerLog = std::make_unique<SessionRecorder>(std::move(records.store), m_module.messageBox(),
+                                                        SessionRecorder::Clocks{}, std::move(records.journal));
         aids.log = m_answerLog.get();
         const Module1& m = m_module;
         m_answerLog->sessionStarted({learner,

@@ -1,10 +1,14 @@
 #include "app/RunRecords.h"
 
 #include "core/ErrorGuard.h"
+#include "platform/SettingsBacking.h"
+#include "records/RecordsError.h"
+#include "records/RecordsSending.h"
 #include "records/RecordsStore.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace tessarine {
 
@@ -29,13 +33,14 @@ QString fromSettingsFile(const QString& learner, bool hasCopy)
 RunRecords::RunRecords(QString filePath, IMessageBox& messageBox, ISettingsBacking& settings)
     : m_filePath(std::move(filePath))
     , m_messageBox(messageBox)
+    , m_settings(settings)
     , m_accessFile(settings)
 {
 }
 
 RunRecords::~RunRecords() = default;
 
-std::unique_ptr<RecordsStore> RunRecords::open(QList<RuntimeError>& faults) noexcept
+std::unique_ptr<RecordsStore> RunRecords::openFile(QList<RuntimeError>& faults) noexcept
 {
     try {
         auto store = std::make_unique<RecordsStore>(m_filePath);
@@ -54,12 +59,42 @@ std::unique_ptr<RecordsStore> RunRecords::open(QList<RuntimeError>& faults) noex
     return nullptr;
 }
 
+std::unique_ptr<RecordsStore> RunRecords::open(QList<RuntimeError>& faults, bool* standIn) noexcept
+{
+    QString connection;
+    try {
+        connection = server();
+    } catch (...) {
+        faults.append(caught());
+    }
+    if (!connection.isEmpty()) {
+        try {
+            auto store = std::make_unique<RecordsStore>(RecordsFile::Server{connection});
+            store->open();
+            // Answering again, a server that goes away later is told again.
+            m_told.removeIf([](const QPair<int, QString>& told) { return told.first == RecordsErrorNumber::ServerUnreachable; });
+            return store;
+        } catch (...) {
+            const auto error = caught();
+            faults.append(
+                {error.number(), error.shownDescription() + u' '
+                                     + QCoreApplication::translate("RunRecords", "Records are kept on this computer until the "
+                                                                                 "school server answers again.")});
+        }
+        if (standIn)
+            *standIn = true;
+    }
+    return openFile(faults);
+}
+
 void RunRecords::tell(const QList<RuntimeError>& faults, const QString& procedure, const QString& note, bool again) noexcept
 {
     try {
         QList<RuntimeError> untold;
         for (const RuntimeError& fault : faults) {
-            const QPair<int, QString> key{fault.number(), fault.description()};
+            // A server that does not answer is told once, whatever its words on why.
+            const QPair<int, QString> key{
+                fault.number(), fault.number() == RecordsErrorNumber::ServerUnreachable ? QString() : fault.description()};
             const bool told = m_told.contains(key);
             if (!told)
                 m_told.append(key);
@@ -83,10 +118,14 @@ QStringList RunRecords::learners(const QString& procedure)
     QList<RuntimeError> faults;
     QStringList names;
     try {
-        if (!QFileInfo::exists(m_filePath))
+        // Without a server, there are none before the first recorded session made the file.
+        if (!QFileInfo::exists(m_filePath) && server().isEmpty())
             return {};
-        if (const auto store = open(faults))
+        if (const auto store = open(faults)) {
+            if (store->onServer())
+                sendWaiting(*store, faults);
             names = store->learners();
+        }
     } catch (...) {
         faults.append(caught());
     }
@@ -117,6 +156,7 @@ RunRecords::Exercise RunRecords::resolve(const QString& learner, const QString& 
 {
     Exercise result;
     QList<RuntimeError> faults;
+    bool standIn = false;
     const std::optional<AccessSettings> copy = [&]() -> std::optional<AccessSettings> {
         try {
             return m_accessFile.read(learner);
@@ -125,7 +165,18 @@ RunRecords::Exercise RunRecords::resolve(const QString& learner, const QString& 
             return std::nullopt;
         }
     }();
-    result.store = open(faults);
+    result.store = open(faults, &standIn);
+    result.journal.unsent = standIn;
+    if (result.store && result.store->onServer()) {
+        result.journal.openLocal = [this] { return openLocalOrThrow(); };
+        result.journal.serverLost = [this](const RuntimeError& lost) {
+            tell({{lost.number(), lost.shownDescription() + u' '
+                                      + QCoreApplication::translate("RunRecords", "The exercise goes on; its answers are kept on "
+                                                                                  "this computer and sent when the school "
+                                                                                  "server answers again.")}},
+                 QStringLiteral("SessionRecorder"));
+        };
+    }
     std::optional<AccessSettings> recorded;
     try {
         if (result.store && copy && m_accessFile.isNewer(learner)) {
@@ -164,6 +215,11 @@ RunRecords::Exercise RunRecords::forExercise(const QString& learner, const QStri
     Exercise result = resolve(learner, procedure, true);
     if (!result.store)
         return result;
+    if (result.store->onServer()) {
+        QList<RuntimeError> faults;
+        sendWaiting(*result.store, faults);
+        tell(faults, procedure);
+    }
     try {
         result.teaching = TeachingSettings::fromMap(result.store->teachingSettings(learner));
         // Without review or errorless trials the history changes nothing; it is read all the same,
@@ -256,11 +312,80 @@ void RunRecords::setAccessSettings(const QString& learner, const AccessSettings&
 
 void RunRecords::learnerDeleted(const QString& learner, const QString& procedure)
 {
+    QList<RuntimeError> faults;
     try {
         m_accessFile.remove(learner);
     } catch (...) {
-        tell({caught()}, procedure);
+        faults.append(caught());
     }
+    try {
+        if (!server().isEmpty() && QFileInfo::exists(m_filePath)) {
+            if (auto local = openFile(faults); local && local->hasLearner(learner))
+                local->deleteLearner(learner);
+        }
+    } catch (...) {
+        faults.append(caught());
+    }
+    tell(faults, procedure);
+}
+
+std::unique_ptr<RecordsStore> RunRecords::openLocalOrThrow()
+{
+    auto store = std::make_unique<RecordsStore>(m_filePath);
+    if (const auto notice = store->open())
+        tell({*notice}, QStringLiteral("SessionRecorder"));
+    return store;
+}
+
+void RunRecords::sendWaiting(RecordsStore& server, QList<RuntimeError>& faults) noexcept
+{
+    try {
+        if (!QFileInfo::exists(m_filePath))
+            return;
+        if (auto local = openFile(faults))
+            sendUnsent(*local, server);
+    } catch (...) {
+        faults.append(caught());
+    }
+}
+
+QString RunRecords::server()
+{
+    return m_settings.read(QStringLiteral("Records"), QStringLiteral("Server")).value_or(QString()).trimmed();
+}
+
+void RunRecords::setServer(const QString& connection)
+{
+    static const QRegularExpression password(QStringLiteral("(^|\\s)password\\s*="));
+    if (connection.contains(password))
+        throw RuntimeError(RecordsErrorNumber::ServerSetting,
+                           QCoreApplication::translate("RunRecords", "The password is not kept in the settings: put it in "
+                                                                     "~/.pgpass, where PostgreSQL finds it, and leave it out "
+                                                                     "of the connection string."));
+    if (connection.trimmed().isEmpty())
+        m_settings.remove(QStringLiteral("Records"), QStringLiteral("Server"));
+    else
+        m_settings.write(QStringLiteral("Records"), QStringLiteral("Server"), connection.trimmed());
+    m_settings.flush();
+    m_told.removeIf([](const QPair<int, QString>& told) { return told.first == RecordsErrorNumber::ServerUnreachable; });
+}
+
+int RunRecords::unsentSessions()
+{
+    if (!QFileInfo::exists(m_filePath))
+        return 0;
+    RecordsStore local(m_filePath);
+    local.openForReading();
+    return static_cast<int>(local.unsentSessions().size());
+}
+
+int RunRecords::sendNow()
+{
+    RecordsStore serverStore(RecordsFile::Server{server()});
+    serverStore.open();
+    RecordsStore local(m_filePath);
+    local.open();
+    return sendUnsent(local, serverStore);
 }
 
 } // namespace tessarine

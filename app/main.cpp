@@ -31,7 +31,11 @@ int exportRecords(int argc, char* argv[])
         err << QCoreApplication::translate("CommandLine", "Usage: tessarine --export-records LEARNER FILE.csv") << '\n';
         return 2;
     }
-    return tessarine::exportRecordsCommand(args.at(2), args.at(3), err);
+    // From the school server when the settings name one, as the Records window would show them.
+    tessarine::QtSettingsBacking settings(
+        tessarine::QtSettingsBacking::defaultFilePath(tessarine::SettingsStore::ApplicationName));
+    const auto server = settings.read(QStringLiteral("Records"), QStringLiteral("Server")).value_or(QString()).trimmed();
+    return tessarine::exportRecordsCommand(args.at(2), args.at(3), err, tessarine::RecordsStore::defaultFilePath(), server);
 }
 
 // Qt's set-up warnings (the offscreen platform, a missing runtime folder) would break the one line

@@ -73,12 +73,19 @@ void OptionsLogic::Form_Load()
 void OptionsLogic::learnerDeleted(const QString& learner)
 {
     m_choice.forget(learner);
+    refillLearners(learner);
+}
+
+void OptionsLogic::learnersChanged() { refillLearners(QString()); }
+
+void OptionsLogic::refillLearners(const QString& deleted)
+{
     // The list refilled passes through other learners, whose pictures must not come with them.
     const QScopedValueRollback quiet(m_loading, true);
     const QString current = m_view.learner();
     if (m_knownLearners)
         m_view.setKnownLearners(m_knownLearners());
-    m_view.setLearner(current.trimmed() == learner ? QString() : current);
+    m_view.setLearner(!deleted.isEmpty() && current.trimmed() == deleted ? QString() : current);
 }
 
 void OptionsLogic::CaricaSuoni()

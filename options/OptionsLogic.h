@@ -33,6 +33,8 @@ public:
     // A learner's records were deleted: the list shows who is left, and a learner no longer
     // recorded is not kept in the learner row, where the next session would bring them back.
     void learnerDeleted(const QString& learner);
+    // The learners' records are now read elsewhere: the list is read again; the learner chosen stays.
+    void learnersChanged();
 
     // The user picked entry `index` of "Pictures"; the one past the collections is "Other folder...".
     void cboPictures_Click(int index);
@@ -45,6 +47,7 @@ public:
 
 private:
     void preview(SoundList list, const QString& procedure);
+    void refillLearners(const QString& deleted);
     void fillSounds(Guard& guard, const QString& ok, const QString& wrong);
     // Shows `remembered` in "Pictures", or the program's own pictures when it has vanished.
     void bringBack(const QString& remembered);

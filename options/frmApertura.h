@@ -57,6 +57,7 @@ public:
     frmApertura(Module1& module, const Platform& platform, Actions actions, QWidget* parent = nullptr);
 
     void learnerDeleted(const QString& learner) { m_logic.learnerDeleted(learner); }
+    void learnersChanged() { m_logic.learnersChanged(); }
     // The Pictures window went on to another collection: "Pictures" shows it.
     void collectionChanged(const QString& folder) { m_logic.followCollection(folder); }
     // The folder of the collection chosen in "Pictures", which the exercise will show.

@@ -80,12 +80,29 @@ void exportRecordsCsv(RecordsStore& store, const QString& learner, const QString
 
 int exportRecordsCommand(const QString& learner, const QString& filePath, QTextStream& err)
 {
-    return exportRecordsCommand(learner, filePath, err, RecordsStore::defaultFilePath());
+    return exportRecordsCommand(learner, filePath, err, RecordsStore::defaultFilePath(), QString());
 }
 
 int exportRecordsCommand(const QString& learner, const QString& filePath, QTextStream& err, const QString& recordsFile)
 {
+    return exportRecordsCommand(learner, filePath, err, recordsFile, QString());
+}
+
+int exportRecordsCommand(const QString& learner, const QString& filePath, QTextStream& err, const QString& recordsFile,
+                         const QString& server)
+{
     try {
+        if (!server.isEmpty()) {
+            RecordsStore store(RecordsFile::Server{server});
+            store.openForReading();
+            if (!store.hasLearner(learner))
+                throw RuntimeError(
+                    RecordsErrorNumber::UnknownLearner,
+                    //: %1 is the learner's name
+                    QCoreApplication::translate("RecordsExport", "There are no records of the learner \"%1\"").arg(learner));
+            exportRecordsCsv(store, learner, filePath);
+            return 0;
+        }
         // Asking for an export must not create an empty records file.
         if (!QFileInfo::exists(recordsFile))
             throw RuntimeError(

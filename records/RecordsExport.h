@@ -21,8 +21,11 @@ void exportRecordsCsv(RecordsStore& store, const QString& learner, const QString
 
 // `tessarine --export-records LEARNER FILE.csv`: 0 when written; 2 with one line on `err` for an
 // unknown learner, records that cannot be read (damaged, not ours) or a file that cannot be
-// written. The records file is only read: nothing is created, renamed or set aside.
+// written. The records file is only read: nothing is created, renamed or set aside. With `server`
+// (a libpq connection string) the records are read from the school server instead.
 int exportRecordsCommand(const QString& learner, const QString& filePath, QTextStream& err);
 int exportRecordsCommand(const QString& learner, const QString& filePath, QTextStream& err, const QString& recordsFile);
+int exportRecordsCommand(const QString& learner, const QString& filePath, QTextStream& err, const QString& recordsFile,
+                         const QString& server);
 
 } // namespace tessarine

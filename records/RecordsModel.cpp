@@ -74,7 +74,11 @@ QStringList RecordsModel::sessionHeaders()
             //: Column header: first tries right without a prompt, "17 of 20"
             QCoreApplication::translate("RecordsModel", "Independent right"),
             //: Column header: first tries right with the answer shown as a prompt, "17 of 20"
-            QCoreApplication::translate("RecordsModel", "Prompted right")};
+            QCoreApplication::translate("RecordsModel", "Prompted right"),
+            //: Column header: the name of the computer the session was recorded on
+            QCoreApplication::translate("RecordsModel", "Computer"),
+            //: Column header: who was logged in on the computer during the session
+            QCoreApplication::translate("RecordsModel", "User")};
 }
 
 QList<QStringList> RecordsModel::sessionRows() const
@@ -86,7 +90,8 @@ QList<QStringList> RecordsModel::sessionRows() const
                      percentText(m_format, session.attributes),
                      session.medianResponseMs ? m_format.decimal(*session.medianResponseMs / 1000.0, 1) + QStringLiteral(" s")
                                               : QStringLiteral("-"),
-                     rightOf(m_format, session.independent()), rightOf(m_format, session.prompted())});
+                     rightOf(m_format, session.independent()), rightOf(m_format, session.prompted()), session.computer,
+                     session.desktopUser});
     }
     return rows;
 }

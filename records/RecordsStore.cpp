@@ -9,6 +9,9 @@
 #include <QSysInfo>
 #include <QUuid>
 
+#include <pwd.h>
+#include <unistd.h>
+
 // The store's writes; its reading is in RecordsReading.cpp.
 
 namespace tessarine {
@@ -91,6 +94,9 @@ SessionOrigin SessionOrigin::here()
     auto user = qEnvironmentVariable("USER");
     if (user.isEmpty())
         user = qEnvironmentVariable("LOGNAME");
+    // A session started without a login shell's variables, as by a service, still has an account.
+    if (const passwd* account = user.isEmpty() ? ::getpwuid(::geteuid()) : nullptr)
+        user = QString::fromLocal8Bit(account->pw_name);
     return {QUuid::createUuid().toString(QUuid::WithoutBraces), QSysInfo::machineHostName(), user, false};
 }
 
