@@ -50,7 +50,8 @@ RecordsModel::RecordsModel(RecordsStore& store, QString learner, const QLocale& 
 void RecordsModel::reload()
 {
     m_rule = m_store.masteryRule(m_learner);
-    m_progress = m_store.progress(m_learner, m_rule);
+    // A learner may have no records where they are now read, such as a school server just chosen.
+    m_progress = m_store.hasLearner(m_learner) ? m_store.progress(m_learner, m_rule) : LearnerProgress();
 }
 
 void RecordsModel::setRule(const MasteryRule& rule)
