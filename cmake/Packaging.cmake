@@ -85,12 +85,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tessarine developers <tessarine@localhost>")
 # Loaded at run time, so no library scan finds them: the platform plugins, the sound output, the
-# font the windows were laid out for, the SQLite driver of the learners' records, the voices of
+# font the windows were laid out for, the SQLite and PostgreSQL drivers of the learners' records, the voices of
 # the spoken captions (flite for English, espeak-ng through speech-dispatcher for the rest), Qt's own
 # catalogues for its dialogs' texts, and Qt's readers of WebP, TIFF and SVG pictures for adding photos
 # (libqt6svg6 holds the SVG one). libheif1, which reads HEIC photos, brings its HEVC decoder.
 set(_tessarine_runtime_depends
-    "qt6-qpa-plugins, libpulse0, fonts-liberation2, libqt6sql6-sqlite, qt6-speech-flite-plugin, qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng, qt6-translations-l10n, qt6-image-formats-plugins, libqt6svg6, libheif1")
+    "qt6-qpa-plugins, libpulse0, fonts-liberation2, libqt6sql6-sqlite, libqt6sql6-psql, qt6-speech-flite-plugin, qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng, qt6-translations-l10n, qt6-image-formats-plugins, libqt6svg6, libheif1")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -34,7 +34,7 @@ dpkg-deb -x "$deb" "$root"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
 for package in libqt6widgets6 libqt6gui6 libqt6multimedia6 libqt6sql6 libqt6charts6 libqt6texttospeech6 \
-               libjpeg62-turbo qt6-qpa-plugins fonts-liberation2 libqt6sql6-sqlite qt6-speech-flite-plugin \
+               libjpeg62-turbo qt6-qpa-plugins fonts-liberation2 libqt6sql6-sqlite libqt6sql6-psql qt6-speech-flite-plugin \
                qt6-image-formats-plugins libqt6svg6 libheif1; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "the package does not depend on $package"
 done

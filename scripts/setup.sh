@@ -9,7 +9,7 @@ BUILD_DIR=${BUILD_DIR:-$ROOT_DIR/build}
 # qt6-declarative-dev: Debian's Qt TextToSpeech CMake files need its QmlIntegration module but do
 # not depend on it.
 PACKAGES=(cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-multimedia-dev libqt6multimedia6 libpulse0 fonts-liberation2
-          qt6-charts-dev libqt6sql6-sqlite libjpeg62-turbo-dev
+          qt6-charts-dev libqt6sql6-sqlite libqt6sql6-psql libjpeg62-turbo-dev
           qt6-speech-dev qt6-declarative-dev qt6-speech-flite-plugin qt6-speech-speechd-plugin speech-dispatcher-espeak-ng
           qt6-image-formats-plugins qt6-svg-dev libheif-dev
           ${EXTRA_PACKAGES:-})

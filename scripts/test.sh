@@ -7,7 +7,8 @@
 #   3. each fuzz target for a few seconds, seeded by the committed corpus (build-fuzz/, libFuzzer).
 # `scripts/test.sh --quick` runs only the first two. Nothing in the checkout is changed.
 set -euo pipefail
-EXTRA_PACKAGES="clang libclang-rt-14-dev clang-format-14 dpkg-dev file desktop-file-utils"
+# postgresql: the records tests start a throwaway server of their own.
+EXTRA_PACKAGES="clang libclang-rt-14-dev clang-format-14 dpkg-dev file desktop-file-utils postgresql"
 SETUP_BUILD=no
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
