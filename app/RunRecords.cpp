@@ -101,10 +101,15 @@ void RunRecords::tell(const QList<RuntimeError>& faults, const QString& procedur
             if (!told || again)
                 untold.append(fault);
         }
+        // The note says what follows from the records failing: it goes with the last fault of the
+        // records themselves, not with a server's, which this computer's records stand in for.
+        qsizetype noted = untold.size() - 1;
+        while (noted >= 0 && untold[noted].number() == RecordsErrorNumber::ServerUnreachable)
+            --noted;
         for (qsizetype i = 0; i < untold.size(); ++i) {
             // The note follows in the same message box, in the interface's language like the description.
             QString description = untold[i].shownDescription();
-            if (i == untold.size() - 1 && !note.isEmpty())
+            if (i == noted && !note.isEmpty())
                 description += (description.endsWith(u'.') ? QStringLiteral(" ") : QStringLiteral(". ")) + note;
             Guard(m_messageBox, procedure).report(std::make_exception_ptr(RuntimeError(untold[i].number(), description)));
         }

@@ -144,6 +144,8 @@ private Q_SLOTS:
             useServer(run, m_connection);
             exerciseSession(run, QStringLiteral("Kim"), 3);
             toldOnce(run.platform.messageBox.shown, QStringLiteral("kept on this computer"));
+            // This computer's records stood in: the learner's settings came from them as ever.
+            QVERIFY(!run.platform.messageBox.shown[0].contains(QStringLiteral("settings file")));
         }
         QCOMPARE(unsentIn(file), 1);
         Run next({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, {"cup.jpg", "pen.jpg"}, file);
