@@ -386,7 +386,12 @@ int RunRecords::unsentSessions()
 
 int RunRecords::sendNow()
 {
-    RecordsStore serverStore(RecordsFile::Server{server()});
+    const auto connection = server();
+    // An empty string would reach whatever server libpq finds by default.
+    if (connection.isEmpty())
+        throw RuntimeError(RecordsErrorNumber::ServerSetting,
+                           QCoreApplication::translate("RunRecords", "No school server is chosen to send the sessions to."));
+    RecordsStore serverStore(RecordsFile::Server{connection});
     serverStore.open();
     RecordsStore local(m_filePath);
     local.open();
