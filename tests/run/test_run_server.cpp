@@ -32,7 +32,7 @@ void useServer(Run& run, const QString& connection)
 
 // `learner` answers `sets` sets right after "Start program"; the exercise is closed and the About
 // window left, which ends the run.
-void exerciseSession(Run& run, const QString& learner, int sets)
+void exerciseSession(Run& run, const QString& learner, int sets, const std::function<void(int)>& afterSet = {})
 {
     frmApertura* options = run.flow.start();
     options->cboLearner->setEditText(learner);
@@ -44,6 +44,8 @@ void exerciseSession(Run& run, const QString& learner, int sets)
             for (int set = 0; set < sets; ++set) {
                 QTest::mouseClick(exercise->Simbolo[Exercise::rightElement(exercise->Simbolo)], Qt::LeftButton);
                 QTest::mouseClick(exercise->Attributo[Exercise::rightElement(exercise->Attributo)], Qt::LeftButton);
+                if (afterSet)
+                    afterSet(set);
             }
             exercise->close();
             QTest::mouseClick(shown<frmAbout>()->cmdOK, Qt::LeftButton);
@@ -168,6 +170,37 @@ private Q_SLOTS:
         QVERIFY(!records->placeBox->cmdSendNow->isVisible());
         QCOMPARE(unsentIn(file), 0);
         QCOMPARE(next.platform.messageBox.shown.size(), 1);
+    }
+
+    // The server stops answering in the middle of an exercise: the learner goes on, the teacher is
+    // told once, and the next start, with the server back, completes the session on the server.
+    void serverGoneMidExerciseLosesNothing()
+    {
+        QTemporaryDir computer;
+        const QString file = computer.filePath(QStringLiteral("records.sqlite"));
+        {
+            Run run({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, {"cup.jpg", "pen.jpg"}, file);
+            useServer(run, m_connection);
+            exerciseSession(run, QStringLiteral("Kim"), 6, [&](int set) {
+                if (set == 2)
+                    QVERIFY(m_server->stop());
+            });
+            toldOnce(run.platform.messageBox.shown, QStringLiteral("The exercise goes on"));
+        }
+        QVERIFY(m_server->start());
+        QCOMPARE(unsentIn(file), 1);
+        Run next({"cup.colour.red.jpg", "pen.colour.blue.jpg"}, {"cup.jpg", "pen.jpg"}, file);
+        useServer(next, m_connection);
+        next.flow.start();
+        QVERIFY(next.platform.messageBox.shown.isEmpty());
+        QCOMPARE(unsentIn(file), 0);
+        RecordsStore server(RecordsFile::Server{m_connection});
+        server.openForReading();
+        const auto sessions = server.progress(QStringLiteral("Kim"), {}).sessions;
+        QCOMPARE(sessions.size(), 1);
+        // Six sets answered right at the first try, and the seventh shown: nothing twice, nothing lost.
+        QCOMPARE(std::tuple(sessions[0].sets, sessions[0].independent().trials, sessions[0].independent().correct),
+                 std::tuple(7, 12, 12));
     }
 
     // A teacher who kept records on this computer chooses the school server in the Records window,
