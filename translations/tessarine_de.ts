@@ -1221,6 +1221,25 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
         <extracomment>%1 is the records file&apos;s path; the write-ahead log is how the database keeps its changes safe</extracomment>
         <translation>Die Protokolldatei %1 kann kein Write-Ahead-Log führen; es wird nichts protokolliert</translation>
     </message>
+    <message>
+        <source>The school server %1 cannot be reached (%2)</source>
+        <extracomment>%1 names the school&apos;s PostgreSQL server, %2 is the server&apos;s word on what went wrong</extracomment>
+        <translation>Der Schulserver %1 ist nicht erreichbar (%2)</translation>
+    </message>
+    <message>
+        <source>The records on the school server %1 cannot be used (%2)</source>
+        <extracomment>%1 names the school&apos;s PostgreSQL server, %2 is the server&apos;s word on what went wrong</extracomment>
+        <translation>Die Aufzeichnungen auf dem Schulserver %1 können nicht verwendet werden (%2)</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver (libqt6sql6-psql) is not installed; the school server cannot be used</source>
+        <translation>Der PostgreSQL-Treiber von Qt (libqt6sql6-psql) ist nicht installiert; der Schulserver kann nicht verwendet werden</translation>
+    </message>
+    <message>
+        <source>The database %1 on the school server holds another program&apos;s tables; it is left as it is</source>
+        <extracomment>%1 names a PostgreSQL database on the school&apos;s server</extracomment>
+        <translation>Die Datenbank %1 auf dem Schulserver enthält Tabellen eines anderen Programms; sie bleibt unverändert</translation>
+    </message>
 </context>
 <context>
     <name>RecordsModel</name>
@@ -1326,6 +1345,23 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
         <source>Mastery and the first-try percentages count only first answers given without a prompt.</source>
         <translation>Beherrschung und die Prozentwerte für den ersten Versuch zählen nur erste Antworten, die ohne Hilfe gegeben wurden.</translation>
     </message>
+    <message>
+        <source>Computer</source>
+        <extracomment>Column header: the name of the computer the session was recorded on</extracomment>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <extracomment>Column header: who was logged in on the computer during the session</extracomment>
+        <translation>Benutzer</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsPlaceBox</name>
+    <message>
+        <source>Type the school server&apos;s connection string, such as host=db.school dbname=tessarine user=teacher or service=NAME.</source>
+        <translation>Geben Sie die Verbindungszeichenfolge des Schulservers ein, zum Beispiel host=db.school dbname=tessarine user=teacher oder service=NAME.</translation>
+    </message>
 </context>
 <context>
     <name>RecordsReport</name>
@@ -1393,6 +1429,11 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
         <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Für den Lerner „%1“ gibt es kein Protokoll</translation>
     </message>
+    <message>
+        <source>The records in %1 did not keep a new row; records are not kept</source>
+        <extracomment>%1 is the records file&apos;s path or names the school server</extracomment>
+        <translation>Die Aufzeichnungen in %1 haben keine neue Zeile behalten; es wird nichts aufgezeichnet</translation>
+    </message>
 </context>
 <context>
     <name>RewardOverlay</name>
@@ -1437,6 +1478,22 @@ Legen Sie stattdessen eine eigene Kopie zum Ändern an, mit dem Namen:</translat
         <source>The access settings of %1 are kept in the settings file.</source>
         <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Die Bedienungseinstellungen von %1 werden in der Einstellungsdatei gespeichert.</translation>
+    </message>
+    <message>
+        <source>Records are kept on this computer until the school server answers again.</source>
+        <translation>Die Aufzeichnungen werden auf diesem Computer aufbewahrt, bis der Schulserver wieder antwortet.</translation>
+    </message>
+    <message>
+        <source>The exercise goes on; its answers are kept on this computer and sent when the school server answers again.</source>
+        <translation>Die Übung geht weiter; ihre Antworten werden auf diesem Computer aufbewahrt und gesendet, sobald der Schulserver wieder antwortet.</translation>
+    </message>
+    <message>
+        <source>The password is not kept in the settings: put it in ~/.pgpass, where PostgreSQL finds it, and leave it out of the connection string.</source>
+        <translation>Das Passwort wird nicht in den Einstellungen gespeichert: Tragen Sie es in ~/.pgpass ein, wo PostgreSQL es findet, und lassen Sie es aus der Verbindungszeichenfolge weg.</translation>
+    </message>
+    <message>
+        <source>No school server is chosen to send the sessions to.</source>
+        <translation>Es ist kein Schulserver gewählt, an den die Sitzungen gesendet werden können.</translation>
     </message>
 </context>
 <context>
@@ -2291,6 +2348,63 @@ Button: a picture from a file becomes the attribute&apos;s picture</extracomment
         <source>Objects</source>
         <extracomment>The list of the collection&apos;s object pictures</extracomment>
         <translation>Objekte</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::RecordsPlaceBox</name>
+    <message>
+        <source>Records kept on</source>
+        <extracomment>The title of the box that chooses where the learners&apos; records are kept</extracomment>
+        <translation>Aufzeichnungen aufbewahrt auf</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL connection string: host, dbname and user, or service=NAME; the password is taken from ~/.pgpass</source>
+        <translation>Eine PostgreSQL-Verbindungszeichenfolge: host, dbname und user oder service=NAME; das Passwort kommt aus ~/.pgpass</translation>
+    </message>
+    <message>
+        <source>This computer</source>
+        <extracomment>Where the records are kept: the records file of this computer</extracomment>
+        <translation>Diesem Computer</translation>
+    </message>
+    <message>
+        <source>School server</source>
+        <extracomment>Where the records are kept: the school&apos;s database server, shared by its computers</extracomment>
+        <translation>Dem Schulserver</translation>
+    </message>
+    <message>
+        <source>Where the learners&apos; records are kept: this computer&apos;s file, or the school&apos;s server that every computer of the school shares</source>
+        <translation>Wo die Aufzeichnungen der Lernenden aufbewahrt werden: in der Datei dieses Computers oder auf dem Schulserver, den alle Computer der Schule teilen</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <extracomment>The label of the school server&apos;s connection string</extracomment>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Use this server</source>
+        <extracomment>A button: keeps the records on the school server typed beside it</extracomment>
+        <translation>Diesen Server verwenden</translation>
+    </message>
+    <message>
+        <source>Keeps the records on this server from now on</source>
+        <translation>Bewahrt die Aufzeichnungen ab jetzt auf diesem Server auf</translation>
+    </message>
+    <message>
+        <source>Send now</source>
+        <extracomment>A button: sends the sessions recorded on this computer to the school server</extracomment>
+        <translation>Jetzt senden</translation>
+    </message>
+    <message>
+        <source>Sends the sessions recorded on this computer to the school server; each is sent once</source>
+        <translation>Sendet die auf diesem Computer aufgezeichneten Sitzungen an den Schulserver; jede wird nur einmal gesendet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n session(s) recorded on this computer wait to be sent to the school server.</source>
+        <extracomment>%n is a number of sessions</extracomment>
+        <translation>
+            <numerusform>%n auf diesem Computer aufgezeichnete Sitzung wartet darauf, an den Schulserver gesendet zu werden.</numerusform>
+            <numerusform>%n auf diesem Computer aufgezeichnete Sitzungen warten darauf, an den Schulserver gesendet zu werden.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

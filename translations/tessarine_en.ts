@@ -184,4 +184,15 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>tessarine::RecordsPlaceBox</name>
+    <message numerus="yes">
+        <source>%n session(s) recorded on this computer wait to be sent to the school server.</source>
+        <extracomment>%n is a number of sessions</extracomment>
+        <translation>
+            <numerusform>%n session recorded on this computer waits to be sent to the school server.</numerusform>
+            <numerusform>%n sessions recorded on this computer wait to be sent to the school server.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

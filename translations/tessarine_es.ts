@@ -1221,6 +1221,25 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
         <extracomment>%1 is the records file&apos;s path; the write-ahead log is how the database keeps its changes safe</extracomment>
         <translation>El archivo de registros %1 no puede usar un diario de escritura anticipada (WAL); no se guardan registros</translation>
     </message>
+    <message>
+        <source>The school server %1 cannot be reached (%2)</source>
+        <extracomment>%1 names the school&apos;s PostgreSQL server, %2 is the server&apos;s word on what went wrong</extracomment>
+        <translation>No se puede conectar con el servidor del centro %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The records on the school server %1 cannot be used (%2)</source>
+        <extracomment>%1 names the school&apos;s PostgreSQL server, %2 is the server&apos;s word on what went wrong</extracomment>
+        <translation>Los registros del servidor del centro %1 no se pueden usar (%2)</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver (libqt6sql6-psql) is not installed; the school server cannot be used</source>
+        <translation>El controlador PostgreSQL de Qt (libqt6sql6-psql) no está instalado; no se puede usar el servidor del centro</translation>
+    </message>
+    <message>
+        <source>The database %1 on the school server holds another program&apos;s tables; it is left as it is</source>
+        <extracomment>%1 names a PostgreSQL database on the school&apos;s server</extracomment>
+        <translation>La base de datos %1 del servidor del centro contiene tablas de otro programa; se deja como está</translation>
+    </message>
 </context>
 <context>
     <name>RecordsModel</name>
@@ -1326,6 +1345,23 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
         <source>Mastery and the first-try percentages count only first answers given without a prompt.</source>
         <translation>El dominio y los porcentajes de primer intento solo cuentan las primeras respuestas dadas sin ayuda.</translation>
     </message>
+    <message>
+        <source>Computer</source>
+        <extracomment>Column header: the name of the computer the session was recorded on</extracomment>
+        <translation>Ordenador</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <extracomment>Column header: who was logged in on the computer during the session</extracomment>
+        <translation>Usuario</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsPlaceBox</name>
+    <message>
+        <source>Type the school server&apos;s connection string, such as host=db.school dbname=tessarine user=teacher or service=NAME.</source>
+        <translation>Escriba la cadena de conexión del servidor del centro, por ejemplo host=db.school dbname=tessarine user=teacher o service=NAME.</translation>
+    </message>
 </context>
 <context>
     <name>RecordsReport</name>
@@ -1393,6 +1429,11 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
         <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>No hay registros del alumno &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>The records in %1 did not keep a new row; records are not kept</source>
+        <extracomment>%1 is the records file&apos;s path or names the school server</extracomment>
+        <translation>Los registros de %1 no guardaron una fila nueva; no se guardan registros</translation>
+    </message>
 </context>
 <context>
     <name>RewardOverlay</name>
@@ -1437,6 +1478,22 @@ Haga una copia personal de ellas para cambiarla en su lugar, con el nombre:</tra
         <source>The access settings of %1 are kept in the settings file.</source>
         <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Los ajustes de acceso de %1 se guardan en el archivo de configuración.</translation>
+    </message>
+    <message>
+        <source>Records are kept on this computer until the school server answers again.</source>
+        <translation>Los registros se guardan en este ordenador hasta que el servidor del centro vuelva a responder.</translation>
+    </message>
+    <message>
+        <source>The exercise goes on; its answers are kept on this computer and sent when the school server answers again.</source>
+        <translation>El ejercicio continúa; sus respuestas se guardan en este ordenador y se envían cuando el servidor del centro vuelva a responder.</translation>
+    </message>
+    <message>
+        <source>The password is not kept in the settings: put it in ~/.pgpass, where PostgreSQL finds it, and leave it out of the connection string.</source>
+        <translation>La contraseña no se guarda en la configuración: póngala en ~/.pgpass, donde PostgreSQL la encuentra, y quítela de la cadena de conexión.</translation>
+    </message>
+    <message>
+        <source>No school server is chosen to send the sessions to.</source>
+        <translation>No se ha elegido ningún servidor del centro al que enviar las sesiones.</translation>
     </message>
 </context>
 <context>
@@ -2291,6 +2348,63 @@ Button: a picture from a file becomes the attribute&apos;s picture</extracomment
         <source>Objects</source>
         <extracomment>The list of the collection&apos;s object pictures</extracomment>
         <translation>Objetos</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::RecordsPlaceBox</name>
+    <message>
+        <source>Records kept on</source>
+        <extracomment>The title of the box that chooses where the learners&apos; records are kept</extracomment>
+        <translation>Registros guardados en</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL connection string: host, dbname and user, or service=NAME; the password is taken from ~/.pgpass</source>
+        <translation>Una cadena de conexión de PostgreSQL: host, dbname y user, o service=NAME; la contraseña se toma de ~/.pgpass</translation>
+    </message>
+    <message>
+        <source>This computer</source>
+        <extracomment>Where the records are kept: the records file of this computer</extracomment>
+        <translation>Este ordenador</translation>
+    </message>
+    <message>
+        <source>School server</source>
+        <extracomment>Where the records are kept: the school&apos;s database server, shared by its computers</extracomment>
+        <translation>Servidor del centro</translation>
+    </message>
+    <message>
+        <source>Where the learners&apos; records are kept: this computer&apos;s file, or the school&apos;s server that every computer of the school shares</source>
+        <translation>Dónde se guardan los registros de los alumnos: el archivo de este ordenador o el servidor del centro que comparten todos sus ordenadores</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <extracomment>The label of the school server&apos;s connection string</extracomment>
+        <translation>Servidor</translation>
+    </message>
+    <message>
+        <source>Use this server</source>
+        <extracomment>A button: keeps the records on the school server typed beside it</extracomment>
+        <translation>Usar este servidor</translation>
+    </message>
+    <message>
+        <source>Keeps the records on this server from now on</source>
+        <translation>A partir de ahora guarda los registros en este servidor</translation>
+    </message>
+    <message>
+        <source>Send now</source>
+        <extracomment>A button: sends the sessions recorded on this computer to the school server</extracomment>
+        <translation>Enviar ahora</translation>
+    </message>
+    <message>
+        <source>Sends the sessions recorded on this computer to the school server; each is sent once</source>
+        <translation>Envía al servidor del centro las sesiones registradas en este ordenador; cada una se envía una sola vez</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n session(s) recorded on this computer wait to be sent to the school server.</source>
+        <extracomment>%n is a number of sessions</extracomment>
+        <translation>
+            <numerusform>%n sesión registrada en este ordenador espera a enviarse al servidor del centro.</numerusform>
+            <numerusform>%n sesiones registradas en este ordenador esperan a enviarse al servidor del centro.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1221,6 +1221,25 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée&#xa0;:</tran
         <extracomment>%1 is the records file&apos;s path; the write-ahead log is how the database keeps its changes safe</extracomment>
         <translation>Le fichier de suivi %1 ne peut pas tenir de journal d&apos;écriture anticipée (WAL)&#xa0;; le suivi n&apos;est pas enregistré</translation>
     </message>
+    <message>
+        <source>The school server %1 cannot be reached (%2)</source>
+        <extracomment>%1 names the school&apos;s PostgreSQL server, %2 is the server&apos;s word on what went wrong</extracomment>
+        <translation>Le serveur de l’école %1 est injoignable (%2)</translation>
+    </message>
+    <message>
+        <source>The records on the school server %1 cannot be used (%2)</source>
+        <extracomment>%1 names the school&apos;s PostgreSQL server, %2 is the server&apos;s word on what went wrong</extracomment>
+        <translation>Les relevés du serveur de l’école %1 sont inutilisables (%2)</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver (libqt6sql6-psql) is not installed; the school server cannot be used</source>
+        <translation>Le pilote PostgreSQL de Qt (libqt6sql6-psql) n’est pas installé ; le serveur de l’école est inutilisable</translation>
+    </message>
+    <message>
+        <source>The database %1 on the school server holds another program&apos;s tables; it is left as it is</source>
+        <extracomment>%1 names a PostgreSQL database on the school&apos;s server</extracomment>
+        <translation>La base de données %1 du serveur de l’école contient les tables d’un autre programme ; elle est laissée telle quelle</translation>
+    </message>
 </context>
 <context>
     <name>RecordsModel</name>
@@ -1326,6 +1345,23 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée&#xa0;:</tran
         <source>Mastery and the first-try percentages count only first answers given without a prompt.</source>
         <translation>La maîtrise et les pourcentages de réussite au premier essai ne comptent que les premières réponses données sans guidance.</translation>
     </message>
+    <message>
+        <source>Computer</source>
+        <extracomment>Column header: the name of the computer the session was recorded on</extracomment>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <extracomment>Column header: who was logged in on the computer during the session</extracomment>
+        <translation>Utilisateur</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsPlaceBox</name>
+    <message>
+        <source>Type the school server&apos;s connection string, such as host=db.school dbname=tessarine user=teacher or service=NAME.</source>
+        <translation>Saisissez la chaîne de connexion du serveur de l’école, par exemple host=db.school dbname=tessarine user=teacher ou service=NAME.</translation>
+    </message>
 </context>
 <context>
     <name>RecordsReport</name>
@@ -1393,6 +1429,11 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée&#xa0;:</tran
         <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Il n&apos;y a aucun suivi pour l&apos;apprenant «&#xa0;%1&#xa0;»</translation>
     </message>
+    <message>
+        <source>The records in %1 did not keep a new row; records are not kept</source>
+        <extracomment>%1 is the records file&apos;s path or names the school server</extracomment>
+        <translation>Les relevés dans %1 n’ont pas gardé une nouvelle ligne ; aucun relevé n’est tenu</translation>
+    </message>
 </context>
 <context>
     <name>RewardOverlay</name>
@@ -1437,6 +1478,22 @@ Faites-en une copie personnelle, que vous pourrez modifier, nommée&#xa0;:</tran
         <source>The access settings of %1 are kept in the settings file.</source>
         <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Les réglages d&apos;accès de %1 sont conservés dans le fichier de réglages.</translation>
+    </message>
+    <message>
+        <source>Records are kept on this computer until the school server answers again.</source>
+        <translation>Les relevés sont gardés sur cet ordinateur jusqu’à ce que le serveur de l’école réponde à nouveau.</translation>
+    </message>
+    <message>
+        <source>The exercise goes on; its answers are kept on this computer and sent when the school server answers again.</source>
+        <translation>L’exercice continue ; ses réponses sont gardées sur cet ordinateur et envoyées quand le serveur de l’école répondra à nouveau.</translation>
+    </message>
+    <message>
+        <source>The password is not kept in the settings: put it in ~/.pgpass, where PostgreSQL finds it, and leave it out of the connection string.</source>
+        <translation>Le mot de passe n’est pas gardé dans les réglages : mettez-le dans ~/.pgpass, où PostgreSQL le trouve, et retirez-le de la chaîne de connexion.</translation>
+    </message>
+    <message>
+        <source>No school server is chosen to send the sessions to.</source>
+        <translation>Aucun serveur d’école n’est choisi pour y envoyer les séances.</translation>
     </message>
 </context>
 <context>
@@ -2291,6 +2348,63 @@ Button: a picture from a file becomes the attribute&apos;s picture</extracomment
         <source>Objects</source>
         <extracomment>The list of the collection&apos;s object pictures</extracomment>
         <translation>Objets</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::RecordsPlaceBox</name>
+    <message>
+        <source>Records kept on</source>
+        <extracomment>The title of the box that chooses where the learners&apos; records are kept</extracomment>
+        <translation>Relevés gardés sur</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL connection string: host, dbname and user, or service=NAME; the password is taken from ~/.pgpass</source>
+        <translation>Une chaîne de connexion PostgreSQL : host, dbname et user, ou service=NAME ; le mot de passe est pris dans ~/.pgpass</translation>
+    </message>
+    <message>
+        <source>This computer</source>
+        <extracomment>Where the records are kept: the records file of this computer</extracomment>
+        <translation>Cet ordinateur</translation>
+    </message>
+    <message>
+        <source>School server</source>
+        <extracomment>Where the records are kept: the school&apos;s database server, shared by its computers</extracomment>
+        <translation>Serveur de l’école</translation>
+    </message>
+    <message>
+        <source>Where the learners&apos; records are kept: this computer&apos;s file, or the school&apos;s server that every computer of the school shares</source>
+        <translation>Où sont gardés les relevés des apprenants : le fichier de cet ordinateur, ou le serveur de l’école que partagent tous ses ordinateurs</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <extracomment>The label of the school server&apos;s connection string</extracomment>
+        <translation>Serveur</translation>
+    </message>
+    <message>
+        <source>Use this server</source>
+        <extracomment>A button: keeps the records on the school server typed beside it</extracomment>
+        <translation>Utiliser ce serveur</translation>
+    </message>
+    <message>
+        <source>Keeps the records on this server from now on</source>
+        <translation>Garde désormais les relevés sur ce serveur</translation>
+    </message>
+    <message>
+        <source>Send now</source>
+        <extracomment>A button: sends the sessions recorded on this computer to the school server</extracomment>
+        <translation>Envoyer maintenant</translation>
+    </message>
+    <message>
+        <source>Sends the sessions recorded on this computer to the school server; each is sent once</source>
+        <translation>Envoie au serveur de l’école les séances enregistrées sur cet ordinateur ; chacune n’est envoyée qu’une fois</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n session(s) recorded on this computer wait to be sent to the school server.</source>
+        <extracomment>%n is a number of sessions</extracomment>
+        <translation>
+            <numerusform>%n séance enregistrée sur cet ordinateur attend d’être envoyée au serveur de l’école.</numerusform>
+            <numerusform>%n séances enregistrées sur cet ordinateur attendent d’être envoyées au serveur de l’école.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

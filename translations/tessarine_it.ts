@@ -1221,6 +1221,25 @@ Creane una copia personale da modificare, con il nome:</translation>
         <extracomment>%1 is the records file&apos;s path; the write-ahead log is how the database keeps its changes safe</extracomment>
         <translation>Il file del registro %1 non può tenere un log write-ahead; i dati non vengono registrati</translation>
     </message>
+    <message>
+        <source>The school server %1 cannot be reached (%2)</source>
+        <extracomment>%1 names the school&apos;s PostgreSQL server, %2 is the server&apos;s word on what went wrong</extracomment>
+        <translation>Il server della scuola %1 non è raggiungibile (%2)</translation>
+    </message>
+    <message>
+        <source>The records on the school server %1 cannot be used (%2)</source>
+        <extracomment>%1 names the school&apos;s PostgreSQL server, %2 is the server&apos;s word on what went wrong</extracomment>
+        <translation>I registri sul server della scuola %1 non si possono usare (%2)</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver (libqt6sql6-psql) is not installed; the school server cannot be used</source>
+        <translation>Il driver PostgreSQL di Qt (libqt6sql6-psql) non è installato; il server della scuola non si può usare</translation>
+    </message>
+    <message>
+        <source>The database %1 on the school server holds another program&apos;s tables; it is left as it is</source>
+        <extracomment>%1 names a PostgreSQL database on the school&apos;s server</extracomment>
+        <translation>Il database %1 sul server della scuola contiene tabelle di un altro programma; viene lasciato com’è</translation>
+    </message>
 </context>
 <context>
     <name>RecordsModel</name>
@@ -1326,6 +1345,23 @@ Creane una copia personale da modificare, con il nome:</translation>
         <source>Mastery and the first-try percentages count only first answers given without a prompt.</source>
         <translation>L&apos;acquisizione e le percentuali al primo tentativo contano solo le prime risposte date senza aiuto.</translation>
     </message>
+    <message>
+        <source>Computer</source>
+        <extracomment>Column header: the name of the computer the session was recorded on</extracomment>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <extracomment>Column header: who was logged in on the computer during the session</extracomment>
+        <translation>Utente</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsPlaceBox</name>
+    <message>
+        <source>Type the school server&apos;s connection string, such as host=db.school dbname=tessarine user=teacher or service=NAME.</source>
+        <translation>Scrivete la stringa di connessione del server della scuola, per esempio host=db.school dbname=tessarine user=teacher oppure service=NAME.</translation>
+    </message>
 </context>
 <context>
     <name>RecordsReport</name>
@@ -1393,6 +1429,11 @@ Creane una copia personale da modificare, con il nome:</translation>
         <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Non ci sono dati nel registro dell&apos;allievo &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>The records in %1 did not keep a new row; records are not kept</source>
+        <extracomment>%1 is the records file&apos;s path or names the school server</extracomment>
+        <translation>I registri in %1 non hanno conservato una nuova riga; i registri non vengono tenuti</translation>
+    </message>
 </context>
 <context>
     <name>RewardOverlay</name>
@@ -1437,6 +1478,22 @@ Creane una copia personale da modificare, con il nome:</translation>
         <source>The access settings of %1 are kept in the settings file.</source>
         <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Le impostazioni di accesso di %1 vengono conservate nel file delle impostazioni.</translation>
+    </message>
+    <message>
+        <source>Records are kept on this computer until the school server answers again.</source>
+        <translation>I registri vengono tenuti su questo computer finché il server della scuola non risponde di nuovo.</translation>
+    </message>
+    <message>
+        <source>The exercise goes on; its answers are kept on this computer and sent when the school server answers again.</source>
+        <translation>L’esercizio continua; le risposte vengono tenute su questo computer e inviate quando il server della scuola risponde di nuovo.</translation>
+    </message>
+    <message>
+        <source>The password is not kept in the settings: put it in ~/.pgpass, where PostgreSQL finds it, and leave it out of the connection string.</source>
+        <translation>La password non viene tenuta nelle impostazioni: mettetela in ~/.pgpass, dove PostgreSQL la trova, e toglietela dalla stringa di connessione.</translation>
+    </message>
+    <message>
+        <source>No school server is chosen to send the sessions to.</source>
+        <translation>Non è stato scelto nessun server della scuola a cui inviare le sessioni.</translation>
     </message>
 </context>
 <context>
@@ -2291,6 +2348,63 @@ Button: a picture from a file becomes the attribute&apos;s picture</extracomment
         <source>Objects</source>
         <extracomment>The list of the collection&apos;s object pictures</extracomment>
         <translation>Oggetti</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::RecordsPlaceBox</name>
+    <message>
+        <source>Records kept on</source>
+        <extracomment>The title of the box that chooses where the learners&apos; records are kept</extracomment>
+        <translation>Registri tenuti su</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL connection string: host, dbname and user, or service=NAME; the password is taken from ~/.pgpass</source>
+        <translation>Una stringa di connessione PostgreSQL: host, dbname e user, oppure service=NAME; la password viene presa da ~/.pgpass</translation>
+    </message>
+    <message>
+        <source>This computer</source>
+        <extracomment>Where the records are kept: the records file of this computer</extracomment>
+        <translation>Questo computer</translation>
+    </message>
+    <message>
+        <source>School server</source>
+        <extracomment>Where the records are kept: the school&apos;s database server, shared by its computers</extracomment>
+        <translation>Server della scuola</translation>
+    </message>
+    <message>
+        <source>Where the learners&apos; records are kept: this computer&apos;s file, or the school&apos;s server that every computer of the school shares</source>
+        <translation>Dove vengono tenuti i registri degli allievi: il file di questo computer, oppure il server della scuola condiviso da tutti i suoi computer</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <extracomment>The label of the school server&apos;s connection string</extracomment>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Use this server</source>
+        <extracomment>A button: keeps the records on the school server typed beside it</extracomment>
+        <translation>Usa questo server</translation>
+    </message>
+    <message>
+        <source>Keeps the records on this server from now on</source>
+        <translation>Da ora in poi tiene i registri su questo server</translation>
+    </message>
+    <message>
+        <source>Send now</source>
+        <extracomment>A button: sends the sessions recorded on this computer to the school server</extracomment>
+        <translation>Invia ora</translation>
+    </message>
+    <message>
+        <source>Sends the sessions recorded on this computer to the school server; each is sent once</source>
+        <translation>Invia al server della scuola le sessioni registrate su questo computer; ognuna viene inviata una volta sola</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n session(s) recorded on this computer wait to be sent to the school server.</source>
+        <extracomment>%n is a number of sessions</extracomment>
+        <translation>
+            <numerusform>%n sessione registrata su questo computer attende di essere inviata al server della scuola.</numerusform>
+            <numerusform>%n sessioni registrate su questo computer attendono di essere inviate al server della scuola.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

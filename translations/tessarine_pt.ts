@@ -1221,6 +1221,25 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
         <extracomment>%1 is the records file&apos;s path; the write-ahead log is how the database keeps its changes safe</extracomment>
         <translation>O ficheiro de registos %1 não consegue manter um diário de escrita antecipada (WAL); os registos não são guardados</translation>
     </message>
+    <message>
+        <source>The school server %1 cannot be reached (%2)</source>
+        <extracomment>%1 names the school&apos;s PostgreSQL server, %2 is the server&apos;s word on what went wrong</extracomment>
+        <translation>Não é possível ligar ao servidor da escola %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The records on the school server %1 cannot be used (%2)</source>
+        <extracomment>%1 names the school&apos;s PostgreSQL server, %2 is the server&apos;s word on what went wrong</extracomment>
+        <translation>Os registos no servidor da escola %1 não podem ser usados (%2)</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver (libqt6sql6-psql) is not installed; the school server cannot be used</source>
+        <translation>O controlador PostgreSQL do Qt (libqt6sql6-psql) não está instalado; o servidor da escola não pode ser usado</translation>
+    </message>
+    <message>
+        <source>The database %1 on the school server holds another program&apos;s tables; it is left as it is</source>
+        <extracomment>%1 names a PostgreSQL database on the school&apos;s server</extracomment>
+        <translation>A base de dados %1 no servidor da escola contém tabelas de outro programa; fica como está</translation>
+    </message>
 </context>
 <context>
     <name>RecordsModel</name>
@@ -1326,6 +1345,23 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
         <source>Mastery and the first-try percentages count only first answers given without a prompt.</source>
         <translation>O domínio e as percentagens à primeira tentativa só contam as primeiras respostas dadas sem ajuda.</translation>
     </message>
+    <message>
+        <source>Computer</source>
+        <extracomment>Column header: the name of the computer the session was recorded on</extracomment>
+        <translation>Computador</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <extracomment>Column header: who was logged in on the computer during the session</extracomment>
+        <translation>Utilizador</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsPlaceBox</name>
+    <message>
+        <source>Type the school server&apos;s connection string, such as host=db.school dbname=tessarine user=teacher or service=NAME.</source>
+        <translation>Escreva a cadeia de ligação do servidor da escola, por exemplo host=db.school dbname=tessarine user=teacher ou service=NAME.</translation>
+    </message>
 </context>
 <context>
     <name>RecordsReport</name>
@@ -1393,6 +1429,11 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
         <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>Não há registos do aluno &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>The records in %1 did not keep a new row; records are not kept</source>
+        <extracomment>%1 is the records file&apos;s path or names the school server</extracomment>
+        <translation>Os registos em %1 não guardaram uma nova linha; não são guardados registos</translation>
+    </message>
 </context>
 <context>
     <name>RewardOverlay</name>
@@ -1437,6 +1478,22 @@ Faça uma cópia pessoal delas para alterar, com o nome:</translation>
         <source>The access settings of %1 are kept in the settings file.</source>
         <extracomment>%1 is the learner&apos;s name</extracomment>
         <translation>As definições de acesso de %1 são guardadas no ficheiro de definições.</translation>
+    </message>
+    <message>
+        <source>Records are kept on this computer until the school server answers again.</source>
+        <translation>Os registos são guardados neste computador até o servidor da escola voltar a responder.</translation>
+    </message>
+    <message>
+        <source>The exercise goes on; its answers are kept on this computer and sent when the school server answers again.</source>
+        <translation>O exercício continua; as respostas são guardadas neste computador e enviadas quando o servidor da escola voltar a responder.</translation>
+    </message>
+    <message>
+        <source>The password is not kept in the settings: put it in ~/.pgpass, where PostgreSQL finds it, and leave it out of the connection string.</source>
+        <translation>A palavra-passe não é guardada nas definições: ponha-a em ~/.pgpass, onde o PostgreSQL a encontra, e retire-a da cadeia de ligação.</translation>
+    </message>
+    <message>
+        <source>No school server is chosen to send the sessions to.</source>
+        <translation>Não foi escolhido nenhum servidor da escola para onde enviar as sessões.</translation>
     </message>
 </context>
 <context>
@@ -2291,6 +2348,63 @@ Button: a picture from a file becomes the attribute&apos;s picture</extracomment
         <source>Objects</source>
         <extracomment>The list of the collection&apos;s object pictures</extracomment>
         <translation>Objetos</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::RecordsPlaceBox</name>
+    <message>
+        <source>Records kept on</source>
+        <extracomment>The title of the box that chooses where the learners&apos; records are kept</extracomment>
+        <translation>Registos guardados em</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL connection string: host, dbname and user, or service=NAME; the password is taken from ~/.pgpass</source>
+        <translation>Uma cadeia de ligação PostgreSQL: host, dbname e user, ou service=NAME; a palavra-passe é lida de ~/.pgpass</translation>
+    </message>
+    <message>
+        <source>This computer</source>
+        <extracomment>Where the records are kept: the records file of this computer</extracomment>
+        <translation>Este computador</translation>
+    </message>
+    <message>
+        <source>School server</source>
+        <extracomment>Where the records are kept: the school&apos;s database server, shared by its computers</extracomment>
+        <translation>Servidor da escola</translation>
+    </message>
+    <message>
+        <source>Where the learners&apos; records are kept: this computer&apos;s file, or the school&apos;s server that every computer of the school shares</source>
+        <translation>Onde são guardados os registos dos alunos: o ficheiro deste computador, ou o servidor da escola partilhado por todos os seus computadores</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <extracomment>The label of the school server&apos;s connection string</extracomment>
+        <translation>Servidor</translation>
+    </message>
+    <message>
+        <source>Use this server</source>
+        <extracomment>A button: keeps the records on the school server typed beside it</extracomment>
+        <translation>Usar este servidor</translation>
+    </message>
+    <message>
+        <source>Keeps the records on this server from now on</source>
+        <translation>A partir de agora guarda os registos neste servidor</translation>
+    </message>
+    <message>
+        <source>Send now</source>
+        <extracomment>A button: sends the sessions recorded on this computer to the school server</extracomment>
+        <translation>Enviar agora</translation>
+    </message>
+    <message>
+        <source>Sends the sessions recorded on this computer to the school server; each is sent once</source>
+        <translation>Envia para o servidor da escola as sessões registadas neste computador; cada uma é enviada uma só vez</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n session(s) recorded on this computer wait to be sent to the school server.</source>
+        <extracomment>%n is a number of sessions</extracomment>
+        <translation>
+            <numerusform>%n sessão registada neste computador aguarda envio para o servidor da escola.</numerusform>
+            <numerusform>%n sessões registadas neste computador aguardam envio para o servidor da escola.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
