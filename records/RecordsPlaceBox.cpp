@@ -5,13 +5,11 @@
 #include "records/RecordsPlace.h"
 
 #include <QComboBox>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -65,14 +63,15 @@ RecordsPlaceBox::RecordsPlaceBox(IRecordsPlace& place, IMessageBox& messageBox, 
     cmdSendNow = new QPushButton(tr("Send now"), this);
     cmdSendNow->setToolTip(tr("Sends the sessions recorded on this computer to the school server; each is sent once"));
 
-    auto* form = new QFormLayout;
-    form->addRow(cboPlace);
-    form->addRow(lblServer, txtServer);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(cmdUseServer, 0, Qt::AlignRight);
-    layout->addWidget(lblUnsent);
-    layout->addWidget(cmdSendNow, 0, Qt::AlignRight);
+    // Two rows across the window: the place and its server, then what waits to be sent.
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(cboPlace, 0, 0);
+    layout->addWidget(lblServer, 0, 1);
+    layout->addWidget(txtServer, 0, 2);
+    layout->addWidget(cmdUseServer, 0, 3);
+    layout->addWidget(lblUnsent, 1, 0, 1, 3);
+    layout->addWidget(cmdSendNow, 1, 3);
+    layout->setColumnStretch(2, 1);
 
     Guard guard(m_messageBox, QStringLiteral("RecordsPlaceBox"));
     guard.step([this] { m_server = m_place.server(); });

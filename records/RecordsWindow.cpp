@@ -136,12 +136,6 @@ RecordsWindow::RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMes
     top->addWidget(chartView, 1);
     auto* side = new QVBoxLayout;
     side->addWidget(ruleBox);
-    if (place) {
-        placeBox = new RecordsPlaceBox(*place, messageBox, this);
-        side->addWidget(placeBox);
-        connect(placeBox, &RecordsPlaceBox::placeChanged, this, &RecordsWindow::placeChanged);
-        connect(placeBox, &RecordsPlaceBox::recordsSent, this, &RecordsWindow::recordsSent);
-    }
     side->addLayout(buttons);
     top->addLayout(side);
 
@@ -159,6 +153,13 @@ RecordsWindow::RecordsWindow(RecordsModel& model, IRecordsPrompts& prompts, IMes
     layout->addWidget(lblLearner);
     layout->addLayout(top, 1);
     layout->addWidget(tables, 1);
+    // A strip of its own under the tables: the side column has no height to spare on a small screen.
+    if (place) {
+        placeBox = new RecordsPlaceBox(*place, messageBox, this);
+        layout->addWidget(placeBox);
+        connect(placeBox, &RecordsPlaceBox::placeChanged, this, &RecordsWindow::placeChanged);
+        connect(placeBox, &RecordsPlaceBox::recordsSent, this, &RecordsWindow::recordsSent);
+    }
 
     for (auto* box : {spnPercent, spnSessions, spnMinTrials})
         connect(box, &QSpinBox::valueChanged, this, [this] { runUnguarded(m_messageBox, [this] { ruleChanged(); }); });

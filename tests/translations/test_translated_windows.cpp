@@ -3,6 +3,11 @@
 
 #include "about/frmAbout.h"
 #include "access/AccessDialog.h"
+#include "records/RecordsFixture.h"
+#include "records/RecordsModel.h"
+#include "records/RecordsPlace.h"
+#include "records/RecordsPrompts.h"
+#include "records/RecordsWindow.h"
 #include "speech/AudioOutputs.h"
 #include "speech/doubles/SpeechDoubles.h"
 #include "support/ExerciseFixture.h"
@@ -17,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tessarine;
@@ -161,6 +167,27 @@ private Q_SLOTS:
                                    {QStringLiteral("colour.red.jpg"), QStringLiteral("colour.blue.jpg")});
         QVERIFY(!exercise.open());
         check("exercise", *exercise.window);
+        // The Records window of a learner with a session, its records on a server, two sessions waiting.
+        QTemporaryDir folder;
+        RecordsStore store(folder.filePath(QStringLiteral("records.sqlite")));
+        store.open();
+        testing::ScriptedRecorder recorder(folder.filePath(QStringLiteral("records.sqlite")), options.platform.messageBox);
+        testing::recordSession(recorder, QStringLiteral("Ann"), QStringLiteral("cup.colour.red.jpg"), 2, 1);
+        struct ServerChosen final : IRecordsPlace {
+            QString server() override { return QStringLiteral("service=school"); }
+            void setServer(const QString&) override {}
+            int unsentSessions() override { return 2; }
+            int sendNow() override { return 0; }
+        } place;
+        struct NoPrompts final : IRecordsPrompts {
+            bool confirm(const QString&) override { return false; }
+            QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+        } prompts;
+        RecordsModel model(store, QStringLiteral("Ann"), QLocale(language));
+        RecordsWindow records(model, prompts, options.platform.messageBox, &place);
+        // It takes the screen up to 1280 by 720; on the smallest screen, it is this.
+        records.resize(1024 - 8, 600 - 30);
+        check("records", records);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 };
