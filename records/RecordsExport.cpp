@@ -92,32 +92,21 @@ int exportRecordsCommand(const QString& learner, const QString& filePath, QTextS
                          const QString& server)
 {
     try {
-        if (!server.isEmpty()) {
-            RecordsStore store(RecordsFile::Server{server});
-            store.openForReading();
-            if (!store.hasLearner(learner))
-                throw RuntimeError(
-                    RecordsErrorNumber::UnknownLearner,
-                    //: %1 is the learner's name
-                    QCoreApplication::translate("RecordsExport", "There are no records of the learner \"%1\"").arg(learner));
-            exportRecordsCsv(store, learner, filePath);
-            return 0;
-        }
-        // Asking for an export must not create an empty records file.
-        if (!QFileInfo::exists(recordsFile))
-            throw RuntimeError(
-                RecordsErrorNumber::UnknownLearner,
-                //: %1 is the learner's name
-                QCoreApplication::translate("RecordsExport", "There are no records of the learner \"%1\"").arg(learner));
         // Read only: a damaged or foreign file is reported, never set aside, and a session being
         // recorded meanwhile does not stop the export.
-        RecordsStore store(recordsFile);
-        store.openForReading();
-        if (!store.hasLearner(learner))
-            throw RuntimeError(
+        const auto unknown = [&] {
+            return RuntimeError(
                 RecordsErrorNumber::UnknownLearner,
                 //: %1 is the learner's name
                 QCoreApplication::translate("RecordsExport", "There are no records of the learner \"%1\"").arg(learner));
+        };
+        // Asking for an export must not create an empty records file.
+        if (server.isEmpty() && !QFileInfo::exists(recordsFile))
+            throw unknown();
+        RecordsStore store = server.isEmpty() ? RecordsStore(recordsFile) : RecordsStore(RecordsFile::Server{server});
+        store.openForReading();
+        if (!store.hasLearner(learner))
+            throw unknown();
         exportRecordsCsv(store, learner, filePath);
         return 0;
     } catch (const RuntimeError& error) {

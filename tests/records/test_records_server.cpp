@@ -123,7 +123,6 @@ class TestRecordsServer : public QObject {
 
     std::unique_ptr<ThrowawayPostgres> m_server;
     QTemporaryDir m_dir;
-    int m_database = 0;
     QString m_connection;
 
     QString file() const { return m_dir.filePath(QStringLiteral("records.sqlite")); }
@@ -138,9 +137,8 @@ private Q_SLOTS:
     // Each test on a database of its own, and a records file of its own.
     void init()
     {
-        const auto name = QStringLiteral("records%1").arg(++m_database);
-        QVERIFY(m_server->createDatabase(name));
-        m_connection = m_server->connectionString(name);
+        m_connection = m_server->newDatabase();
+        QVERIFY(!m_connection.isEmpty());
         QFile::remove(file());
     }
 

@@ -108,8 +108,9 @@ private Q_SLOTS:
         RecordsWindow& window = gil.window;
         QCOMPARE(window.tblSessions->rowCount(), 6);
         // Each session says where and by whom it was recorded.
-        QCOMPARE(rowTexts(window.tblSessions, 0).mid(1), (QStringList{"10", "90 %", "90 %", "0.8 s", "18 of 20", "-",
-                                                                      SessionOrigin::here().computer, SessionOrigin::here().desktopUser}));
+        QCOMPARE(rowTexts(window.tblSessions, 0).mid(1),
+                 (QStringList{"10", "90 %", "90 %", "0.8 s", "18 of 20", "-", SessionOrigin::here().computer,
+                              SessionOrigin::here().desktopUser}));
         QCOMPARE(rowTexts(window.tblTargets, 1), (QStringList{"CUP", "Symbol", "30", "90 %", "Yes"}));
         QCOMPARE(rowTexts(window.tblTargets, 0).last(), QStringLiteral("No"));
         QVERIFY(window.lblPromptNote->isVisible() && window.lblPromptNote->text().startsWith(QStringLiteral("Mastery")));

@@ -84,7 +84,6 @@ class TestRunServer : public QObject {
     Q_OBJECT
 
     std::unique_ptr<ThrowawayPostgres> m_server;
-    int m_database = 0;
     QString m_connection;
     std::unique_ptr<QTemporaryDir> m_data;
 
@@ -99,9 +98,8 @@ private Q_SLOTS:
     {
         m_data = std::make_unique<QTemporaryDir>();
         qputenv("XDG_DATA_HOME", m_data->path().toUtf8());
-        const auto name = QStringLiteral("run%1").arg(++m_database);
-        QVERIFY(m_server->createDatabase(name));
-        m_connection = m_server->connectionString(name);
+        m_connection = m_server->newDatabase();
+        QVERIFY(!m_connection.isEmpty());
     }
     void cleanup() { qunsetenv("USER"); }
 

@@ -96,6 +96,12 @@ QString ThrowawayPostgres::loopbackConnectionString(const QString& database) con
     return QStringLiteral("host=127.0.0.1 port=%1 dbname=%2 user=%3").arg(m_port).arg(database, User);
 }
 
+QString ThrowawayPostgres::newDatabase()
+{
+    const auto name = QStringLiteral("test%1").arg(++m_databases);
+    return createDatabase(name) ? connectionString(name) : QString();
+}
+
 bool ThrowawayPostgres::createDatabase(const QString& name)
 {
     return run(QStringLiteral("createdb"), {QStringLiteral("-h"), m_dir.path(), QStringLiteral("-p"), QString::number(m_port),

@@ -27,6 +27,8 @@ public:
     // The same over TCP on 127.0.0.1; only with Listen::SocketAndLoopback.
     QString loopbackConnectionString(const QString& database = QStringLiteral("tessarine")) const;
     bool createDatabase(const QString& name);
+    // A database of its own for each test, as a connection string; empty when it cannot be made.
+    QString newDatabase();
 
     // Stops the server at once, as a server that goes away does, and starts it again.
     bool stop();
@@ -40,6 +42,7 @@ private:
     QString m_bin;
     QString m_runAs; // empty: the tests' own user
     int m_port = 0;
+    int m_databases = 0;
     bool m_loopback = false;
     bool m_running = false;
     QString m_skipReason;
