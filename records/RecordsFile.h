@@ -83,6 +83,7 @@ private:
     RuntimeError setAside(bool walExisted);
     enum class Doing { Opening, Reading, Writing };
     RuntimeError failure(Doing doing, const QSqlError& error) const;
+    RuntimeError serverFailure(Doing doing, const QSqlError& error) const;
 
     QString m_filePath;
     bool m_onServer = false;
