@@ -3,7 +3,6 @@
 #include "core/ErrorGuard.h"
 #include "platform/SettingsBacking.h"
 #include "records/RecordsError.h"
-#include "records/RecordsSending.h"
 #include "records/RecordsStore.h"
 
 #include <QCoreApplication>

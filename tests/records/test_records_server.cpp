@@ -217,6 +217,16 @@ private Q_SLOTS:
             QCOMPARE(onServer.targetRows(), onFile.targetRows());
         }
         QVERIFY(csvOf(*server, QStringLiteral("Ada")).count('\n') > 20);
+        // The command line reads the server as it reads the file.
+        QString errors;
+        QTextStream err(&errors);
+        const auto fromServer = m_dir.filePath(QStringLiteral("server.csv"));
+        QCOMPARE(exportRecordsCommand(QStringLiteral("Ada"), fromServer, err, QString(), m_connection), 0);
+        QFile exported(fromServer);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        QCOMPARE(exported.readAll(), csvOf(local, QStringLiteral("Ada")));
+        QCOMPARE(exportRecordsCommand(QStringLiteral("Nobody"), fromServer, err, QString(), m_connection), 2);
+        QVERIFY(errors.contains(QStringLiteral("no records of the learner \"Nobody\"")));
         // Deleted on the server, a learner is gone for every computer that reads it.
         server->deleteLearner(QStringLiteral("Ada"));
         QCOMPARE(openServer(m_connection)->learners(), (QStringList{"bea", "Zoe", "émile"}));

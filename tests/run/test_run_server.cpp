@@ -168,6 +168,15 @@ private Q_SLOTS:
         QVERIFY(!records->placeBox->cmdSendNow->isVisible());
         QCOMPARE(unsentIn(file), 0);
         QCOMPARE(next.platform.messageBox.shown.size(), 1);
+        // Deleted on the server, the learner leaves this computer's file too, where nothing of
+        // theirs may wait to bring them back.
+        click(records->cmdDeleteLearner);
+        RecordsStore server(RecordsFile::Server{m_connection});
+        server.openForReading();
+        RecordsStore local(file);
+        local.openForReading();
+        QCOMPARE(std::pair(server.hasLearner(QStringLiteral("Kim")), local.hasLearner(QStringLiteral("Kim"))),
+                 std::pair(false, false));
     }
 
     // The server stops answering in the middle of an exercise: the learner goes on, the teacher is
