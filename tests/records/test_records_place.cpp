@@ -1,12 +1,7 @@
-#include "RecordsFixture.h"
-
 #include "platform/doubles/TestDoubles.h"
 #include "records/RecordsError.h"
-#include "records/RecordsModel.h"
 #include "records/RecordsPlace.h"
 #include "records/RecordsPlaceBox.h"
-#include "records/RecordsPrompts.h"
-#include "records/RecordsWindow.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -46,11 +41,6 @@ struct FakePlace final : IRecordsPlace {
     int unsent = 0;
     int sentBeforeFailure = 0;
     std::optional<RuntimeError> failure;
-};
-
-struct NoPrompts final : IRecordsPrompts {
-    bool confirm(const QString&) override { return false; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 const RuntimeError Unreachable(RecordsErrorNumber::CannotOpen, QStringLiteral("The school server cannot be reached"));
@@ -179,33 +169,6 @@ private Q_SLOTS:
         QCOMPARE(opened.recordsSent[1][0].toInt(), 2);
         QVERIFY(!box.lblUnsent->isVisible() && !box.cmdSendNow->isVisible());
         QCOMPARE(opened.messages.shown.size(), 2);
-
-        // The Records window shows the box over a place, opened on the server kept, and passes on what it says.
-        QTemporaryDir dir;
-        doubles::RecordingMessageBox messages;
-        RecordsStore store(dir.filePath(QStringLiteral("records.sqlite")));
-        {
-            testing::ScriptedRecorder recorder(store.filePath(), messages);
-            testing::recordSession(recorder, QStringLiteral("Gil"), QStringLiteral("cup.colour.red.jpg"), 1, 1);
-        }
-        store.open();
-        RecordsModel model(store, QStringLiteral("Gil"));
-        NoPrompts prompts;
-        QCOMPARE(RecordsWindow(model, prompts, messages).placeBox, nullptr);
-        place.unsent = 4;
-        RecordsWindow window(model, prompts, messages, &place);
-        window.show();
-        QVERIFY(window.placeBox && window.placeBox->isVisible());
-        QCOMPARE(window.placeBox->cboPlace->currentIndex(), int(RecordsPlaceBox::SchoolServer));
-        QCOMPARE(window.placeBox->txtServer->text(), QStringLiteral("service=school"));
-        QSignalSpy sent(&window, &RecordsWindow::recordsSent);
-        QSignalSpy changed(&window, &RecordsWindow::placeChanged);
-        QTest::mouseClick(window.placeBox->cmdSendNow, Qt::LeftButton);
-        QCOMPARE(sent.size(), 1);
-        QCOMPARE(sent[0][0].toInt(), 4);
-        choose(window.placeBox->cboPlace, RecordsPlaceBox::ThisComputer);
-        QCOMPARE(changed.size(), 1);
-        QVERIFY(messages.shown.isEmpty());
     }
 };
 
