@@ -24,7 +24,8 @@ namespace {
 
 constexpr int Resolution = 72; // one unit is one point
 constexpr double RowHeight = 16;
-// Each column's share of the page's width.
+// Each column's share of the page's width. The sessions' computer and user, which the window shows
+// after these, are left off the portrait page, which has no width for them.
 const QList<double> SessionColumns{0.19, 0.07, 0.14, 0.14, 0.14, 0.16, 0.16};
 const QList<double> TargetColumns{0.28, 0.14, 0.2, 0.2, 0.18};
 
