@@ -87,8 +87,8 @@ private:
     void sendWaiting(RecordsStore& server, QList<RuntimeError>& faults) noexcept;
     std::unique_ptr<RecordsStore> openLocalOrThrow();
     Exercise resolve(const QString& learner, const QString& procedure, bool keepCopy) noexcept;
-    // Tells each fault not told yet (every one when `again`); `note` follows the last one, in the
-    // same message.
+    // Tells each fault not told yet (every one when `again`; a server away once until it answers);
+    // `note` follows the last one that is not a server's, in the same message.
     void tell(const QList<RuntimeError>& faults, const QString& procedure, const QString& note = {}, bool again = false) noexcept;
 
     QString m_filePath;
