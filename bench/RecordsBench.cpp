@@ -17,6 +17,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <stdexcept>
 
 namespace tessarine::bench {
 
@@ -26,7 +27,7 @@ namespace {
 void must(bool done, const QSqlQuery& query)
 {
     if (!done)
-        qFatal("filling the records failed: %s", qPrintable(query.lastError().text()));
+        throw std::runtime_error("filling the records failed: " + query.lastError().text().toStdString());
 }
 
 // The id the statement's RETURNING id gave, on either database.
@@ -104,7 +105,8 @@ void fillLearner(RecordsStore& store, const QString& learner, int sessions, int 
         else
             db.setDatabaseName(store.filePath());
         if (!db.open())
-            qFatal("cannot open %s: %s", qPrintable(store.filePath()), qPrintable(db.lastError().text()));
+            throw std::runtime_error("cannot open " + store.filePath().toStdString() + ": "
+                                     + db.lastError().text().toStdString());
         fillSessions(db, learnerId, sessions, setsPerSession);
         db.close();
     }
@@ -136,7 +138,7 @@ double openRecordsWindowMs(const QString& records, bool onServer, const QString&
         std::printf("open %.1f reload %.1f window %.1f paint %.1f\n", t0, t1 - t0, t2 - t1, msSince(timer) - t2);
     const double ms = msSince(timer);
     if (!box.shown.isEmpty())
-        qFatal("%s", qPrintable(box.shown.first()));
+        throw std::runtime_error(box.shown.first().toStdString());
     return ms;
 }
 
