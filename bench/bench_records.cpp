@@ -6,120 +6,22 @@
 // BENCH_PARTS=1 prints where each opening of the window spends its time.
 
 #include "BenchSupport.h"
+#include "RecordsBench.h"
 
 #include "platform/doubles/TestDoubles.h"
-#include "records/RecordsModel.h"
-#include "records/RecordsPrompts.h"
 #include "records/RecordsStore.h"
-#include "records/RecordsWindow.h"
 #include "records/SessionRecorder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 using namespace tessarine;
-
-namespace {
-
-const QStringList Objects{QStringLiteral("cup.colour.red.jpg"),    QStringLiteral("cup.colour.blue.jpg"),
-                          QStringLiteral("ball.colour.red.jpg"),   QStringLiteral("ball.number.two.jpg"),
-                          QStringLiteral("star.number.three.jpg"), QStringLiteral("tree.colour.green.jpg"),
-                          QStringLiteral("car.colour.yellow.jpg"), QStringLiteral("fish.number.one.jpg")};
-
-// Stops the benchmark when filling fails, so that no figure is measured over a learner left empty.
-void must(bool done, const QSqlQuery& query)
-{
-    if (!done)
-        qFatal("filling the records failed: %s", qPrintable(query.lastError().text()));
-}
-
-// Writes a learner's history straight into the file in one transaction, as sessions would have.
-void fillLearner(RecordsStore& store, const QString& file, const QString& learner, int sessions, int setsPerSession)
-{
-    const auto learnerId = store.ensureLearner(learner);
-    auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
-    db.setDatabaseName(file);
-    if (!db.open())
-        qFatal("cannot open %s", qPrintable(file));
-    {
-        QSqlQuery q(db);
-        must(q.exec(QStringLiteral("BEGIN")), q);
-        QSqlQuery session(db), set(db), click(db);
-        session.prepare(QStringLiteral("INSERT INTO sessions (learner_id, started, options, program_version,"
-                                       " program_folder) VALUES (?, ?, '{}', '1.0.0', '/opt/tessarine')"));
-        set.prepare(QStringLiteral("INSERT INTO sets (session_id, number, object, caption, symbol_right,"
-                                   " symbol_distractor, symbol_right_element, attribute_right, attribute_distractor,"
-                                   " attribute_right_element, error, ended_by) VALUES (?, ?, ?, 'CAPTION', 's.jpg',"
-                                   " 'd.jpg', 0, 'a.b.jpg', 'a.c.jpg', 1, '', 'next in sequence')"));
-        click.prepare(QStringLiteral("INSERT INTO clicks (set_id, row, element, file, correct, first_try,"
-                                     " response_ms) VALUES (?, ?, ?, 's.jpg', ?, 1, ?)"));
-        const auto start = QDateTime(QDate(2025, 1, 1), QTime(9, 0), Qt::UTC);
-        for (int s = 0; s < sessions; ++s) {
-            session.addBindValue(learnerId);
-            session.addBindValue(start.addDays(s).toString(Qt::ISODateWithMs));
-            must(session.exec(), session);
-            const auto sessionId = session.lastInsertId();
-            for (int n = 1; n <= setsPerSession; ++n) {
-                set.addBindValue(sessionId);
-                set.addBindValue(n);
-                set.addBindValue(Objects[(s + n) % Objects.size()]);
-                must(set.exec(), set);
-                const auto setId = set.lastInsertId();
-                for (const auto* row : {"symbol", "attribute"}) {
-                    click.addBindValue(setId);
-                    click.addBindValue(QString::fromLatin1(row));
-                    click.addBindValue(n % 2);
-                    click.addBindValue((n * 7 + s) % 10 < 7 + s * 3 / sessions ? 1 : 0);
-                    click.addBindValue(400 + (n * 37 + s * 11) % 2000);
-                    must(click.exec(), click);
-                }
-            }
-        }
-        must(q.exec(QStringLiteral("COMMIT")), q);
-    }
-    db.close();
-    db = QSqlDatabase();
-    QSqlDatabase::removeDatabase(QStringLiteral("fill"));
-    // Ending each session through the store, as the recorder does, keeps its median.
-    auto ids = store.progress(learner, {}).sessions;
-    for (const auto& session : ids)
-        store.endSession(session.id, session.started.addSecs(1200));
-}
-
-// Opening the window as the program will: open the file, read the learner, build and paint.
-double openWindowMs(const QString& file, const QString& learner)
-{
-    doubles::RecordingMessageBox box;
-    QtRecordsPrompts prompts;
-    QElapsedTimer timer;
-    timer.start();
-    RecordsStore store(file);
-    store.open();
-    const double t0 = bench::msSince(timer);
-    RecordsModel model(store, learner);
-    const double t1 = bench::msSince(timer);
-    RecordsWindow window(model, prompts, box);
-    const double t2 = bench::msSince(timer);
-    window.show();
-    QApplication::processEvents();
-    window.repaint();
-    if (qEnvironmentVariableIsSet("BENCH_PARTS"))
-        std::printf("open %.1f reload %.1f window %.1f paint %.1f\n", t0, t1 - t0, t2 - t1, bench::msSince(timer) - t2);
-    const double ms = bench::msSince(timer);
-    if (!box.shown.isEmpty())
-        qFatal("%s", qPrintable(box.shown.first()));
-    return ms;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -128,6 +30,7 @@ int main(int argc, char** argv)
     const int clicks = smoke ? 5 : bench::intOption(argc, argv, "--clicks", 400);
     const int runs = smoke ? 1 : bench::intOption(argc, argv, "--runs", 15);
     QTemporaryDir dir;
+    const auto& objects = bench::recordsObjects();
 
     // 1. A click through the recorder and a bare insert of the same row, interleaved so that both
     // see the same disk.
@@ -136,7 +39,7 @@ int main(int argc, char** argv)
     doubles::RecordingMessageBox box;
     SessionRecorder recorder(recorded, box);
     recorder.sessionStarted({QStringLiteral("Bench"), {}, QStringLiteral("1.0.0"), dir.path()});
-    recorder.setShown({Objects[0],
+    recorder.setShown({objects[0],
                        QStringLiteral("CUP RED"),
                        {QStringLiteral("cup.jpg"), QStringLiteral("ball.jpg"), 0},
                        {QStringLiteral("colour.red.jpg"), QStringLiteral("colour.blue.jpg"), 1},
@@ -158,7 +61,7 @@ int main(int argc, char** argv)
     std::vector<double> recordMs, bareMs;
     QElapsedTimer timer;
     // Each timed click is the first in its set, so it also keeps the set's first-try score.
-    const AnswerLog::Set set{Objects[0],
+    const AnswerLog::Set set{objects[0],
                              QStringLiteral("CUP RED"),
                              {QStringLiteral("cup.jpg"), QStringLiteral("ball.jpg"), 0},
                              {QStringLiteral("colour.red.jpg"), QStringLiteral("colour.blue.jpg"), 1},
@@ -193,13 +96,13 @@ int main(int argc, char** argv)
     {
         RecordsStore store(history);
         store.open();
-        fillLearner(store, history, QStringLiteral("Large"), smoke ? 5 : 500, smoke ? 20 : 100);
-        fillLearner(store, history, QStringLiteral("Small"), 2, 25);
+        bench::fillLearner(store, QStringLiteral("Large"), smoke ? 5 : 500, smoke ? 20 : 100);
+        bench::fillLearner(store, QStringLiteral("Small"), 2, 25);
     }
     std::vector<double> large, small;
     for (int i = 0; i < runs; ++i) {
-        large.push_back(openWindowMs(history, QStringLiteral("Large")));
-        small.push_back(openWindowMs(history, QStringLiteral("Small")));
+        large.push_back(bench::openRecordsWindowMs(history, false, QStringLiteral("Large")));
+        small.push_back(bench::openRecordsWindowMs(history, false, QStringLiteral("Small")));
     }
     const auto l = bench::summarise(large);
     const auto s = bench::summarise(small);

@@ -101,6 +101,7 @@ LearnerProgress RecordsStore::progress(const QString& learner, const MasteryRule
     sessionRows.setForwardOnly(true);
     sessionRows.addBindValue(learnerId);
     m_file.exec(sessionRows);
+    QList<qsizetype> unended;
     while (sessionRows.next()) {
         SessionSummary summary;
         summary.id = sessionRows.value(0).toLongLong();
@@ -112,11 +113,15 @@ LearnerProgress RecordsStore::progress(const QString& learner, const MasteryRule
             if (!sessionRows.isNull(3))
                 summary.medianResponseMs = sessionRows.value(3).toDouble();
         } else {
-            // A session still running, or one that a crash ended before its end was written.
-            summary.medianResponseMs = RecordsSchema::medianResponseMs(m_file, summary.id);
+            unended.append(sessions.size());
         }
         sessions.append(summary);
     }
+    // A session still running, or one that a crash ended before its end was written. Worked out
+    // once the sessions are read: a server's connection drops the rows of a query still being read
+    // when it runs another.
+    for (const auto i : unended)
+        sessions[i].medianResponseMs = RecordsSchema::medianResponseMs(m_file, sessions[i].id);
 
     return judgeProgress(std::move(sessions), scoreRows(learnerId), rule);
 }

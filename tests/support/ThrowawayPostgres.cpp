@@ -51,9 +51,10 @@ int freePort()
 
 } // namespace
 
-ThrowawayPostgres::ThrowawayPostgres(Listen listen)
+ThrowawayPostgres::ThrowawayPostgres(Listen listen, Sync sync)
     : m_bin(serverPrograms())
     , m_loopback(listen == Listen::SocketAndLoopback)
+    , m_sync(sync == Sync::On)
 {
     if (m_bin.isEmpty()) {
         m_skipReason = QStringLiteral("PostgreSQL's server programs are not installed (Debian package postgresql)");
@@ -118,9 +119,11 @@ bool ThrowawayPostgres::stop()
 bool ThrowawayPostgres::start()
 {
     const QString listenOn = m_loopback ? QStringLiteral("127.0.0.1") : QString();
-    // fsync off: a test's server is thrown away, and syncing would only slow the tests down.
-    const QString options
-        = QStringLiteral("-k %1 -p %2 -c listen_addresses='%3' -c fsync=off").arg(m_dir.path()).arg(m_port).arg(listenOn);
+    // fsync off unless asked: a test's server is thrown away, and syncing would only slow the tests down.
+    const QString options = QStringLiteral("-k %1 -p %2 -c listen_addresses='%3' -c fsync=%4")
+                                .arg(m_dir.path())
+                                .arg(m_port)
+                                .arg(listenOn, m_sync ? QStringLiteral("on") : QStringLiteral("off"));
     m_running = run(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), m_dir.filePath(QStringLiteral("data")), QStringLiteral("-o"),
                                                options, QStringLiteral("-l"), m_dir.filePath(QStringLiteral("server.log")),
                                                QStringLiteral("-w"), QStringLiteral("start")});

@@ -12,8 +12,10 @@ namespace tessarine::testing {
 class ThrowawayPostgres {
 public:
     enum class Listen { Socket, SocketAndLoopback };
+    // Whether commits wait for the disk, as a real server's do; a test's need not.
+    enum class Sync { Off, On };
 
-    explicit ThrowawayPostgres(Listen listen = Listen::Socket);
+    explicit ThrowawayPostgres(Listen listen = Listen::Socket, Sync sync = Sync::Off);
     ~ThrowawayPostgres();
     ThrowawayPostgres(const ThrowawayPostgres&) = delete;
     ThrowawayPostgres& operator=(const ThrowawayPostgres&) = delete;
@@ -44,6 +46,7 @@ private:
     int m_port = 0;
     int m_databases = 0;
     bool m_loopback = false;
+    bool m_sync = false;
     bool m_running = false;
     QString m_skipReason;
 };
