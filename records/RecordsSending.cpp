@@ -86,10 +86,16 @@ SessionCopy RecordsStore::copySession(const QString& uuid)
     auto clicks = m_file.prepared(
         QStringLiteral("SELECT %1 FROM clicks WHERE set_id = ? ORDER BY id").arg(ClickColumns.join(QStringLiteral(", "))));
     clicks.setForwardOnly(true);
+    // Every set first: a server's connection drops the rows still to be read of one query when it
+    // runs the next.
+    QList<QVariant> setIds;
     while (sets.next()) {
-        auto& set = copy.sets.emplace_back();
-        set.columns = values(sets, 1, SetColumns.size());
-        clicks.addBindValue(sets.value(0));
+        setIds.append(sets.value(0));
+        copy.sets.emplace_back().columns = values(sets, 1, SetColumns.size());
+    }
+    for (qsizetype i = 0; i < setIds.size(); ++i) {
+        auto& set = copy.sets[i];
+        clicks.addBindValue(setIds[i]);
         m_file.exec(clicks);
         while (clicks.next()) {
             auto click = values(clicks, 0, ClickColumns.size());
