@@ -5,6 +5,7 @@
 #include "records/RecordsError.h"
 #include "records/RecordsSending.h"
 #include "records/RecordsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -34,10 +35,7 @@ void RunRecords::sendWaiting(RecordsStore& server, QList<RuntimeError>& faults) 
     }
 }
 
-QString RunRecords::server()
-{
-    return m_settings.read(QStringLiteral("Records"), QStringLiteral("Server")).value_or(QString()).trimmed();
-}
+QString RunRecords::server() { return SettingsStore(m_settings).read(SettingKey::RecordsServer).trimmed(); }
 
 void RunRecords::setServer(const QString& connection)
 {
@@ -47,10 +45,12 @@ void RunRecords::setServer(const QString& connection)
                            QCoreApplication::translate("RunRecords", "The password is not kept in the settings: put it in "
                                                                      "~/.pgpass, where PostgreSQL finds it, and leave it out "
                                                                      "of the connection string."));
+    // This computer leaves no key behind.
+    const SettingDefinition& key = SettingsStore::definition(SettingKey::RecordsServer);
     if (connection.trimmed().isEmpty())
-        m_settings.remove(QStringLiteral("Records"), QStringLiteral("Server"));
+        m_settings.remove(key.section, key.name);
     else
-        m_settings.write(QStringLiteral("Records"), QStringLiteral("Server"), connection.trimmed());
+        m_settings.write(key.section, key.name, connection.trimmed());
     m_settings.flush();
     m_told.removeIf([](const QPair<int, QString>& told) { return told.first == RecordsErrorNumber::ServerUnreachable; });
 }

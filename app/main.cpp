@@ -34,7 +34,7 @@ int exportRecords(int argc, char* argv[])
     // From the school server when the settings name one, as the Records window would show them.
     tessarine::QtSettingsBacking settings(
         tessarine::QtSettingsBacking::defaultFilePath(tessarine::SettingsStore::ApplicationName));
-    const auto server = settings.read(QStringLiteral("Records"), QStringLiteral("Server")).value_or(QString()).trimmed();
+    const auto server = tessarine::SettingsStore(settings).read(tessarine::SettingKey::RecordsServer).trimmed();
     return tessarine::exportRecordsCommand(args.at(2), args.at(3), err, tessarine::RecordsStore::defaultFilePath(), server);
 }
 

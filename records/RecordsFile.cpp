@@ -171,7 +171,7 @@ std::optional<RuntimeError> RecordsFile::open(Mode mode)
         return std::nullopt;
     if (m_onServer) {
         try {
-            connectServer(mode);
+            connectServer();
         } catch (...) {
             closeConnections();
             throw;

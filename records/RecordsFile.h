@@ -77,7 +77,7 @@ private:
     void prepareWrite();
     void inspect();
     void connect(Mode mode);
-    void connectServer(Mode mode);
+    void connectServer();
     void inspectServer();
     void closeConnections();
     RuntimeError setAside(bool walExisted);

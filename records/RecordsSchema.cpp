@@ -30,20 +30,20 @@ const auto ScoresFromClicks = QStringLiteral("INSERT INTO scores SELECT st.sessi
                                              " GROUP BY st.session_id, st.object, c.row");
 
 // A statement of a migration step, the same on both databases but for the words in braces, or
-// written for each; an empty text is not run on that one.
+// written for each: PostgreSQL may need several where SQLite has one, and none where it has one.
 struct Statement {
     Statement(const QString& both) // NOLINT(google-explicit-constructor): most steps are one text
         : sqlite(both)
-        , postgres(both)
+        , postgres{both}
     {
     }
-    Statement(QString onSqlite, QString onPostgres)
+    Statement(QString onSqlite, QStringList onPostgres)
         : sqlite(std::move(onSqlite))
         , postgres(std::move(onPostgres))
     {
     }
 
-    QString text(bool onServer) const
+    QStringList texts(bool onServer) const
     {
         static const QList<std::array<QString, 3>> words{
             {QStringLiteral("{key}"), QStringLiteral("INTEGER PRIMARY KEY"),
@@ -58,15 +58,28 @@ struct Statement {
                             " || hex(randomblob(6)))"),
              QStringLiteral("gen_random_uuid()::text")},
         };
-        QString result = onServer ? postgres : sqlite;
-        for (const auto& word : words)
-            result.replace(word[0], onServer ? word[2] : word[1]);
+        QStringList result = onServer ? postgres : QStringList{sqlite};
+        for (auto& text : result)
+            for (const auto& word : words)
+                text.replace(word[0], onServer ? word[2] : word[1]);
         return result;
     }
 
     QString sqlite;
-    QString postgres;
+    QStringList postgres;
 };
+
+// A trigger that runs `body` after each row inserted into `table` for which `condition` holds: in
+// SQLite's own words, and on PostgreSQL through a PL/pgSQL function of the trigger's name.
+Statement afterInsert(const QString& name, const QString& table, const QString& condition, const QString& body)
+{
+    const QString when = condition.isEmpty() ? QString() : QStringLiteral(" WHEN (%1)").arg(condition);
+    return {
+        QStringLiteral("CREATE TRIGGER %1 AFTER INSERT ON %2%3 BEGIN %4; END").arg(name, table, when, body),
+        {QStringLiteral("CREATE OR REPLACE FUNCTION %1() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN %2; RETURN NULL; END $$")
+             .arg(name, body),
+         QStringLiteral("CREATE TRIGGER %1 AFTER INSERT ON %2 FOR EACH ROW%3 EXECUTE FUNCTION %1()").arg(name, table, when)}};
+}
 
 const QList<QList<Statement>>& migrationSteps()
 {
@@ -107,23 +120,13 @@ const QList<QList<Statement>>& migrationSteps()
                         " PRIMARY KEY (session_id, object, row)){without_rowid}"),
          ScoresFromClicks,
          QStringLiteral("UPDATE sessions SET set_count = (SELECT count(*) FROM sets WHERE session_id = sessions.id)"),
-         {QStringLiteral("CREATE TRIGGER count_set AFTER INSERT ON sets BEGIN"
-                         " UPDATE sessions SET set_count = set_count + 1 WHERE id = NEW.session_id; END"),
-          QStringLiteral("CREATE FUNCTION count_set() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN"
-                         " UPDATE sessions SET set_count = set_count + 1 WHERE id = NEW.session_id; RETURN NULL; END $$")},
-         {QString(), QStringLiteral("CREATE TRIGGER count_set AFTER INSERT ON sets FOR EACH ROW EXECUTE FUNCTION count_set()")},
-         {QStringLiteral("CREATE TRIGGER score_first_try AFTER INSERT ON clicks WHEN NEW.first_try = 1 BEGIN"
-                         " INSERT INTO scores (session_id, object, row, trials, correct)"
-                         " SELECT st.session_id, st.object, NEW.row, 1, NEW.correct FROM sets st WHERE st.id = NEW.set_id"
-                         " ON CONFLICT (session_id, object, row) DO UPDATE SET trials = trials + 1,"
-                         " correct = correct + excluded.correct; END"),
-          QStringLiteral("CREATE FUNCTION score_first_try() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN"
-                         " INSERT INTO scores (session_id, object, row, trials, correct)"
-                         " SELECT st.session_id, st.object, NEW.row, 1, NEW.correct FROM sets st WHERE st.id = NEW.set_id"
-                         " ON CONFLICT (session_id, object, row) DO UPDATE SET trials = scores.trials + 1,"
-                         " correct = scores.correct + excluded.correct; RETURN NULL; END $$")},
-         {QString(), QStringLiteral("CREATE TRIGGER score_first_try AFTER INSERT ON clicks FOR EACH ROW"
-                                    " WHEN (NEW.first_try = 1) EXECUTE FUNCTION score_first_try()")}},
+         afterInsert(QStringLiteral("count_set"), QStringLiteral("sets"), QString(),
+                     QStringLiteral("UPDATE sessions SET set_count = set_count + 1 WHERE id = NEW.session_id")),
+         afterInsert(QStringLiteral("score_first_try"), QStringLiteral("clicks"), QStringLiteral("NEW.first_try = 1"),
+                     QStringLiteral("INSERT INTO scores (session_id, object, row, trials, correct)"
+                                    " SELECT st.session_id, st.object, NEW.row, 1, NEW.correct FROM sets st"
+                                    " WHERE st.id = NEW.set_id ON CONFLICT (session_id, object, row) DO UPDATE"
+                                    " SET trials = scores.trials + 1, correct = scores.correct + excluded.correct"))},
         // 3: the learner's access settings (keyboard, switches, screen size, spoken caption), as
         // key=value lines, so that they go with the learner's records.
         {QStringLiteral("ALTER TABLE learners ADD COLUMN access TEXT NOT NULL DEFAULT ''")},
@@ -144,25 +147,16 @@ const QList<QList<Statement>>& migrationSteps()
          QStringLiteral("ALTER TABLE clicks ADD COLUMN prompted INTEGER NOT NULL DEFAULT 0"),
          QStringLiteral("ALTER TABLE scores ADD COLUMN prompted_trials INTEGER NOT NULL DEFAULT 0"),
          QStringLiteral("ALTER TABLE scores ADD COLUMN prompted_correct INTEGER NOT NULL DEFAULT 0"),
-         {QStringLiteral("DROP TRIGGER score_first_try"), QStringLiteral("DROP TRIGGER score_first_try ON clicks")},
+         {QStringLiteral("DROP TRIGGER score_first_try"), {QStringLiteral("DROP TRIGGER score_first_try ON clicks")}},
          // `prompted` and `correct` are 0 or 1, so a product picks the one count the click adds to.
-         {QStringLiteral("CREATE TRIGGER score_first_try AFTER INSERT ON clicks WHEN NEW.first_try = 1 BEGIN"
-                         " INSERT INTO scores (session_id, object, row, trials, correct, prompted_trials, prompted_correct)"
-                         " SELECT st.session_id, st.object, NEW.row, 1 - NEW.prompted, (1 - NEW.prompted) * NEW.correct,"
-                         " NEW.prompted, NEW.prompted * NEW.correct FROM sets st WHERE st.id = NEW.set_id"
-                         " ON CONFLICT (session_id, object, row) DO UPDATE SET trials = trials + excluded.trials,"
-                         " correct = correct + excluded.correct, prompted_trials = prompted_trials + excluded.prompted_trials,"
-                         " prompted_correct = prompted_correct + excluded.prompted_correct; END"),
-          QStringLiteral("CREATE OR REPLACE FUNCTION score_first_try() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN"
-                         " INSERT INTO scores (session_id, object, row, trials, correct, prompted_trials, prompted_correct)"
-                         " SELECT st.session_id, st.object, NEW.row, 1 - NEW.prompted, (1 - NEW.prompted) * NEW.correct,"
-                         " NEW.prompted, NEW.prompted * NEW.correct FROM sets st WHERE st.id = NEW.set_id"
-                         " ON CONFLICT (session_id, object, row) DO UPDATE SET trials = scores.trials + excluded.trials,"
-                         " correct = scores.correct + excluded.correct,"
-                         " prompted_trials = scores.prompted_trials + excluded.prompted_trials,"
-                         " prompted_correct = scores.prompted_correct + excluded.prompted_correct; RETURN NULL; END $$")},
-         {QString(), QStringLiteral("CREATE TRIGGER score_first_try AFTER INSERT ON clicks FOR EACH ROW"
-                                    " WHEN (NEW.first_try = 1) EXECUTE FUNCTION score_first_try()")}},
+         afterInsert(QStringLiteral("score_first_try"), QStringLiteral("clicks"), QStringLiteral("NEW.first_try = 1"),
+                     QStringLiteral("INSERT INTO scores (session_id, object, row, trials, correct, prompted_trials,"
+                                    " prompted_correct) SELECT st.session_id, st.object, NEW.row, 1 - NEW.prompted,"
+                                    " (1 - NEW.prompted) * NEW.correct, NEW.prompted, NEW.prompted * NEW.correct"
+                                    " FROM sets st WHERE st.id = NEW.set_id ON CONFLICT (session_id, object, row) DO UPDATE"
+                                    " SET trials = scores.trials + excluded.trials, correct = scores.correct + excluded.correct,"
+                                    " prompted_trials = scores.prompted_trials + excluded.prompted_trials,"
+                                    " prompted_correct = scores.prompted_correct + excluded.prompted_correct"))},
         // 6: one school's records on a server, from several computers. Each session carries a
         // unique id, so that sending it again adds nothing, and the computer and desktop user it
         // was recorded by; a session kept on this computer while the server could not be reached
@@ -255,11 +249,9 @@ void migrate(RecordsFile& file)
             throw laterVersion(file.shownName());
         const auto& steps = migrationSteps();
         for (int to = from + 1; to <= Version; ++to) {
-            for (const auto& statement : steps[to - 1]) {
-                const auto text = statement.text(onServer);
-                if (!text.isEmpty())
+            for (const auto& statement : steps[to - 1])
+                for (const auto& text : statement.texts(onServer))
                     file.exec(text);
-            }
         }
         if (from >= 1 && from < 2)
             storeMedians(file, QStringLiteral("SELECT id FROM sessions"));

@@ -144,16 +144,9 @@ void RecordsStore::mergeSession(const SessionCopy& copy)
                 m_file.exec(click);
             }
         }
-        // The median is taken again over every click the server now has of the session.
-        if (!copy.ended.isNull()) {
-            const auto median = RecordsSchema::medianResponseMs(m_file, sessionId);
-            auto end = m_file.prepared(
-                QStringLiteral("UPDATE sessions SET ended = ?, median_ms = ?, median_done = 1 WHERE id = ?"));
-            end.addBindValue(copy.ended);
-            end.addBindValue(median ? QVariant(*median) : QVariant());
-            end.addBindValue(sessionId);
-            m_file.exec(end);
-        }
+        // Ending it takes the median again, over every click the server now has of the session.
+        if (!copy.ended.isNull())
+            endSession(sessionId, QDateTime::fromString(copy.ended.toString(), Qt::ISODateWithMs));
     });
 }
 

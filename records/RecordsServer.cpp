@@ -47,7 +47,8 @@ RuntimeError RecordsFile::serverFailure(Doing doing, const QSqlError& error) con
         QCoreApplication::translate("RecordsFile", "The records on the school server %1 cannot be used (%2)").arg(server, text)};
 }
 
-void RecordsFile::connectServer(Mode mode)
+// A server takes no write lock, whatever the mode: every write is its own transaction.
+void RecordsFile::connectServer()
 {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")))
         throw RuntimeError(RecordsErrorNumber::ServerUnreachable,
@@ -60,7 +61,6 @@ void RecordsFile::connectServer(Mode mode)
     inspectServer();
     if (RecordsSchema::version(*this) < RecordsSchema::Version)
         RecordsSchema::migrate(*this);
-    (void)mode; // a server takes no write lock: every write is its own transaction
 }
 
 // The tables of the connection's schema: a database of another program is refused as a file is.

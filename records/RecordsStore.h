@@ -46,13 +46,14 @@ struct SessionOrigin {
     static SessionOrigin here();
 };
 
-// The learners' records in one SQLite file, or on a school's PostgreSQL server (see RecordsFile). Every write is its own
-// transaction, committed and synced before the call returns (write-ahead log with full sync: one sync per click, and a crash or a
-// power cut loses at most the click being written). Failures throw RuntimeError with a records error number; the store never
-// shows anything itself. How the file is opened, set aside when damaged and kept to its owner is RecordsFile's; its tables and
-// their versions are RecordsSchema's.
 struct SessionCopy;
 
+// The learners' records in one SQLite file, or on a school's PostgreSQL server (see RecordsFile).
+// Every write is its own transaction, committed and synced before the call returns (write-ahead
+// log with full sync: one sync per click, and a crash or a power cut loses at most the click being
+// written). Failures throw RuntimeError with a records error number; the store never shows
+// anything itself. How the file is opened, set aside when damaged and kept to its owner is
+// RecordsFile's; its tables and their versions are RecordsSchema's.
 class RecordsStore {
 public:
     static constexpr int SchemaVersion = RecordsSchema::Version;

@@ -13,7 +13,7 @@ const QString Statistics = QStringLiteral("Statistics");
 const QString Information = QStringLiteral("Information");
 const QString Session = QStringLiteral("Session");
 
-const std::array<SettingDefinition, 16> Definitions{{
+const std::array<SettingDefinition, 17> Definitions{{
     {SettingKey::ShowSymbolsDistractor, General, QStringLiteral("ShowSymbolsDistractor"), QStringLiteral("1")},
     {SettingKey::ShowAttributesDistractor, General, QStringLiteral("ShowAttributesDistractor"), QStringLiteral("1")},
     {SettingKey::UseSequence, General, QStringLiteral("UseSequence"), QStringLiteral("1")},
@@ -32,6 +32,9 @@ const std::array<SettingDefinition, 16> Definitions{{
     {SettingKey::Learner, Session, QStringLiteral("Learner"), QString()},
     // The folder of the pictures in use; empty for the program's own.
     {SettingKey::Collection, Session, QStringLiteral("Collection"), QString()},
+    // The school server the learners' records are kept on, as a libpq connection string; empty for
+    // this computer's records file.
+    {SettingKey::RecordsServer, QStringLiteral("Records"), QStringLiteral("Server"), QString()},
 }};
 
 // The INI file splits a line at its first '=', trims blanks at either end, takes '/' for a section

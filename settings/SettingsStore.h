@@ -27,6 +27,7 @@ enum class SettingKey {
     Website,
     Learner,
     Collection,
+    RecordsServer,
 };
 
 struct SettingDefinition {
