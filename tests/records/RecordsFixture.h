@@ -7,6 +7,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <functional>
+
 namespace tessarine::testing {
 
 // A recorder over a records file with clocks the test moves by hand.
@@ -56,16 +58,20 @@ inline void recordSession(ScriptedRecorder& r, const QString& learner, const QSt
     r.now = r.now.addDays(1);
 }
 
-// Plain SQL, as another tool would read or write the records file: the rows of the last of the statements (each ending
-// with ";" at a line's end), columns joined with "|", or the first failure.
-inline QStringList sqlRows(const QString& file, const QString& sql)
+// Plain SQL, as another tool would read or write the records: the rows of the last of the
+// statements (each ending with ";" at a line's end), columns joined with "|", or the first failure.
+// `connect` names the database to the connection of `driver`.
+inline QStringList sqlRowsVia(const QString& driver, const std::function<void(QSqlDatabase&)>& connect, const QString& sql)
 {
     QStringList result;
     {
-        auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("sqlRows"));
-        db.setDatabaseName(file);
-        db.open();
+        auto db = QSqlDatabase::addDatabase(driver, QStringLiteral("sqlRows"));
+        connect(db);
+        if (!db.open())
+            result = QStringList{db.lastError().text()};
         for (const auto& statement : sql.split(QStringLiteral(";\n"), Qt::SkipEmptyParts)) {
+            if (!db.isOpen())
+                break;
             QSqlQuery query(db);
             if (!query.exec(statement)) {
                 result = QStringList{query.lastError().text() + QStringLiteral(": ") + statement};
@@ -81,6 +87,20 @@ inline QStringList sqlRows(const QString& file, const QString& sql)
     }
     QSqlDatabase::removeDatabase(QStringLiteral("sqlRows"));
     return result;
+}
+
+// ... on the records file.
+inline QStringList sqlRows(const QString& file, const QString& sql)
+{
+    return sqlRowsVia(
+        QStringLiteral("QSQLITE"), [&](QSqlDatabase& db) { db.setDatabaseName(file); }, sql);
+}
+
+// ... on a server, named by a libpq connection string.
+inline QStringList serverRows(const QString& connection, const QString& sql)
+{
+    return sqlRowsVia(
+        QStringLiteral("QPSQL"), [&](QSqlDatabase& db) { db.setConnectOptions(connection); }, sql);
 }
 
 } // namespace tessarine::testing

@@ -23,29 +23,6 @@ using namespace tessarine::testing;
 
 namespace {
 
-// The rows of `sql` on the server, columns joined with "|", or the failure.
-QStringList serverRows(const QString& connection, const QString& sql)
-{
-    QStringList result;
-    {
-        auto db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("serverRows"));
-        db.setConnectOptions(connection);
-        if (!db.open())
-            return {db.lastError().text()};
-        QSqlQuery query(db);
-        if (!query.exec(sql))
-            result = QStringList{query.lastError().text()};
-        while (query.next()) {
-            QStringList columns;
-            for (int i = 0; i < query.record().count(); ++i)
-                columns.append(query.value(i).toString());
-            result.append(columns.join(u'|'));
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("serverRows"));
-    return result;
-}
-
 QByteArray csvOf(RecordsStore& store, const QString& learner)
 {
     QBuffer out;
